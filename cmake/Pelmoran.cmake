@@ -1,0 +1,33 @@
+# Shared build settings and the two helpers every folder uses.
+find_package(GTest REQUIRED)
+find_package(Threads REQUIRED)
+include(GoogleTest)
+
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+if(PELMORAN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# pelmoran_library(<name> <sources...>): a static library whose headers are
+# included by their path from the repository root.
+function(pelmoran_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# pelmoran_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
+# One GoogleTest executable registered with CTest. GUI tests run on Qt's
+# offscreen platform and bring their own main (QApplication).
+function(pelmoran_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  if(NOT T_GUI)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${name}")
+endfunction()

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything and starts the editor.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+bash scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$(nproc)"
+if [ -x build/app/pelmoran ]; then
+  exec build/app/pelmoran "$@"
+fi
+echo "The editor's window is not built yet; see README.md for what runs so far."
