@@ -12,8 +12,10 @@ endif()
 
 # pelmoran_library(<name> <sources...>): a static library whose headers are
 # included by their path from the repository root.
+# Areas may add their sources later with target_sources(); an empty library
+# gets a placeholder so the tree configures while it is being filled.
 function(pelmoran_library name)
-  add_library(${name} STATIC ${ARGN})
+  add_library(${name} STATIC ${ARGN} ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 
