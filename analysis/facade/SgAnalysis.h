@@ -1,0 +1,103 @@
+#pragma once
+// The analysis facade: free functions over the library's numeric vectors.
+// Each sizes its output vectors, calls one core routine and passes the
+// routine's code to CheckMathError, which turns every non-zero code into an
+// exception; the value returned is that code (0 while exceptions are on).
+// Order of a call: facade argument tests, output sizing (zero-filled), input
+// proxies, the core, proxy release, the error check.
+
+namespace SG {
+
+class CSgVector;
+template <typename T> class CSgVectorT;
+
+// Error check: raises the code (see RaiseMathError) and returns it.
+int CheckMathError(int code);
+// Code 0 or exceptions disabled: nothing. -20001: the out-of-memory
+// exception. Any other code: throws a new CSgMathException by pointer.
+void RaiseMathError(int code);
+
+// Transforms; the (re, im) forms work over the shorter length and truncate
+// the longer vector to it.
+int ComplexFft(CSgVectorT<double>& re, CSgVectorT<double>& im);
+int InverseComplexFft(CSgVectorT<double>& re, CSgVectorT<double>& im);
+int RealFft(CSgVectorT<double>& re, CSgVectorT<double>& im);
+int InverseRealFft(CSgVectorT<double>& re, CSgVectorT<double>& im);
+int PowerSpectrum(CSgVectorT<double>& data);
+int HartleyTransform(CSgVectorT<double>& data);
+int InverseHartleyTransform(CSgVectorT<double>& data);
+int HilbertTransform(CSgVectorT<double>& data);
+int InverseHilbertTransform(CSgVectorT<double>& data);
+int CrossPowerSpectrum(const CSgVector& x, const CSgVector& y, CSgVectorT<double>& re,
+                       CSgVectorT<double>& im);
+
+// Windows, in place.
+int TriangleWindow(CSgVectorT<double>& data);
+int HanningWindow(CSgVectorT<double>& data);
+int HammingWindow(CSgVectorT<double>& data);
+int BlackmanWindow(CSgVectorT<double>& data);
+int KaiserWindow(CSgVectorT<double>& data, double beta);
+int BlackmanHarrisWindow(CSgVectorT<double>& data);
+int ExactBlackmanWindow(CSgVectorT<double>& data);
+int CosineTaperWindow(CSgVectorT<double>& data);
+int GeneralCosineWindow(CSgVectorT<double>& data, const CSgVector& coefficients);
+int ExponentialWindow(CSgVectorT<double>& data, double finalValue);
+int FlatTopWindow(CSgVectorT<double>& data);
+int ForceWindow(CSgVectorT<double>& data, double duty);
+
+// Generators: a sized form (output, n, ...) and a fill form (output, ...) that
+// keeps the output's present count. Phases are in degrees, read and updated.
+int ImpulsePattern(CSgVectorT<double>& out, int n, double amplitude, int index);
+int ImpulsePattern(CSgVectorT<double>& out, double amplitude, int index);
+int PulsePattern(CSgVectorT<double>& out, int n, double amplitude, int delay, int width);
+int PulsePattern(CSgVectorT<double>& out, double amplitude, int delay, int width);
+int RampPattern(CSgVectorT<double>& out, int n, double first, double last);
+int RampPattern(CSgVectorT<double>& out, double first, double last);
+int TrianglePattern(CSgVectorT<double>& out, int n, double amplitude);
+int TrianglePattern(CSgVectorT<double>& out, double amplitude);
+int TriangleWave(CSgVectorT<double>& out, int n, double* phase, double amplitude, double frequency);
+int TriangleWave(CSgVectorT<double>& out, double* phase, double amplitude, double frequency);
+int SinePattern(CSgVectorT<double>& out, int n, double amplitude);
+int SinePattern(CSgVectorT<double>& out, double amplitude);
+int SineWave(CSgVectorT<double>& out, int n, double* phase, double amplitude, double frequency);
+int SineWave(CSgVectorT<double>& out, double* phase, double amplitude, double frequency);
+int UniformRandom(CSgVectorT<double>& out, int n, int seed);
+int UniformRandom(CSgVectorT<double>& out, int seed);
+int UniformWhiteNoise(CSgVectorT<double>& out, int n, double amplitude, int seed);
+int UniformWhiteNoise(CSgVectorT<double>& out, double amplitude, int seed);
+int GaussianNoise(CSgVectorT<double>& out, int n, double deviation, int seed);
+int GaussianNoise(CSgVectorT<double>& out, double deviation, int seed);
+int ArbitraryWave(CSgVectorT<double>& out, int n, const CSgVector& table, double* phase,
+                  double amplitude, double frequency, int interpolate);
+int ArbitraryWave(CSgVectorT<double>& out, const CSgVector& table, double* phase,
+                  double amplitude, double frequency, int interpolate);
+int ChirpPattern(CSgVectorT<double>& out, int n, double amplitude, double start, double end);
+int ChirpPattern(CSgVectorT<double>& out, double amplitude, double start, double end);
+int SawtoothWave(CSgVectorT<double>& out, int n, double* phase, double amplitude, double frequency);
+int SawtoothWave(CSgVectorT<double>& out, double* phase, double amplitude, double frequency);
+int SincPattern(CSgVectorT<double>& out, int n, double amplitude, double delay, double dt);
+int SincPattern(CSgVectorT<double>& out, double amplitude, double delay, double dt);
+int SquareWave(CSgVectorT<double>& out, int n, double* phase, double amplitude, double frequency,
+               double duty);
+int SquareWave(CSgVectorT<double>& out, double* phase, double amplitude, double frequency,
+               double duty);
+
+// Complex scalar functions; the results are written only on success.
+int ComplexLn(double re, double im, double* outRe, double* outIm);
+int ComplexLog10(double re, double im, double* outRe, double* outIm);
+int ComplexPower(double re, double im, double power, double* outRe, double* outIm);
+int ComplexExp(double re, double im, double* outRe, double* outIm);
+int ComplexSqrt(double re, double im, double* outRe, double* outIm);
+int ComplexReciprocal(double re, double im, double* outRe, double* outIm);
+
+// ---------------------------------------------------------------------------
+// Filters, fits, interpolation and matrices
+// (IIR filters, FIR design, curve fitting, interpolation, dense matrices:
+// declared here by their owners, defined in their own files of this folder.)
+// ---------------------------------------------------------------------------
+
+// ---------------------------------------------------------------------------
+// End of filters, fits, interpolation and matrices
+// ---------------------------------------------------------------------------
+
+}  // namespace SG
