@@ -1,0 +1,9 @@
+#pragma once
+// The installed creation hooks of the user-interface thread, newest first.
+
+#include "platform/window/WinUser.h"
+
+namespace HookChain {
+// Calls the newest hook of the kind; it passes on through CallNextHookEx.
+LRESULT CallCbt(int code, WPARAM wParam, LPARAM lParam);
+}

@@ -1,0 +1,81 @@
+#include "UiTestKit.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <atomic>
+#include <gtest/gtest.h>
+
+namespace window_beeps {
+extern std::atomic<int> count;
+}
+
+ScriptedBoxes::ScriptedBoxes() {
+    previous_ = UiScript::SetMessageBoxHandler([this](const MessageBoxCall& call) -> int {
+        shown_.push_back(call);
+        if (expected_.empty()) {
+            ADD_FAILURE() << "a message box the test did not expect: \"" << call.text << "\"";
+            return (call.type & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
+        }
+        Expected next = expected_.front();
+        expected_.pop_front();
+        if (!next.textPart.empty()) {
+            EXPECT_NE(call.text.find(next.textPart), std::string::npos)
+                << "box text \"" << call.text << "\" lacks \"" << next.textPart << "\"";
+        }
+        return next.answer;
+    });
+}
+
+ScriptedBoxes::~ScriptedBoxes() {
+    UiScript::SetMessageBoxHandler(previous_);
+    EXPECT_TRUE(expected_.empty()) << expected_.size() << " expected message box(es) never appeared";
+}
+
+void ScriptedBoxes::Expect(int answer, std::string textPart) { expected_.push_back({answer, std::move(textPart)}); }
+
+namespace ui_test {
+namespace {
+QWidget* Target(HWND control) {
+    QWidget* w = WidgetOf(control);
+    if (!w) return nullptr;
+    // Composite controls take keys in their focus proxy (an editable combo's line edit).
+    return w->focusProxy() ? w->focusProxy() : w;
+}
+}  // namespace
+
+void Pump() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+void ShowActive(HWND window) {
+    ShowWindow(window, SW_SHOW);
+    if (QWidget* w = WidgetOf(window)) {
+        QApplication::setActiveWindow(w->window());
+        w->activateWindow();
+    }
+    Pump();
+}
+
+void TypeText(HWND control, const QString& text) {
+    if (QWidget* w = Target(control)) QTest::keyClicks(w, text);
+}
+
+void PressKey(HWND control, int qtKey, Qt::KeyboardModifiers mods) {
+    if (QWidget* w = Target(control)) QTest::keyClick(w, static_cast<Qt::Key>(qtKey), mods);
+}
+
+void Click(HWND window, POINT at, Qt::KeyboardModifiers mods) {
+    if (QWidget* w = WidgetOf(window)) QTest::mouseClick(w, Qt::LeftButton, mods, QPoint(at.x, at.y));
+}
+
+void ClickCenter(HWND window, Qt::KeyboardModifiers mods) {
+    if (QWidget* w = WidgetOf(window)) QTest::mouseClick(w, Qt::LeftButton, mods, w->rect().center());
+}
+
+void MoveFocus(HWND to) {
+    if (QWidget* w = Target(to)) w->setFocus(Qt::TabFocusReason);
+}
+
+int Beeps() { return window_beeps::count.load(); }
+}  // namespace ui_test

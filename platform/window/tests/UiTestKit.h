@@ -1,0 +1,48 @@
+#pragma once
+// Test seams for windows: message boxes answered from a queue (a box no test
+// expected is a failure), scripted input into controls by id, event pumping.
+
+#include "platform/window/MessageBox.h"
+#include "platform/window/WindowApi.h"
+
+#include <QString>
+#include <deque>
+#include <string>
+#include <vector>
+
+// While alive, message boxes are answered from the queue instead of shown.
+class ScriptedBoxes {
+public:
+    ScriptedBoxes();
+    ~ScriptedBoxes();
+    ScriptedBoxes(const ScriptedBoxes&) = delete;
+    ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
+
+    // The next box is answered with `answer`; a non-empty `textPart` must
+    // occur in its text.
+    void Expect(int answer, std::string textPart = {});
+    const std::vector<MessageBoxCall>& Shown() const { return shown_; }
+    size_t Pending() const { return expected_.size(); }
+
+private:
+    struct Expected {
+        int answer;
+        std::string textPart;
+    };
+    std::deque<Expected> expected_;
+    std::vector<MessageBoxCall> shown_;
+    UiScript::MessageBoxHandler previous_;
+};
+
+namespace ui_test {
+void Pump();  // runs posted messages and pending events
+// Shows a top-level window and makes it the active one, so focus moves work.
+void ShowActive(HWND window);
+void TypeText(HWND control, const QString& text);
+void PressKey(HWND control, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
+void Click(HWND window, POINT at, Qt::KeyboardModifiers mods = Qt::NoModifier);
+void ClickCenter(HWND window, Qt::KeyboardModifiers mods = Qt::NoModifier);
+// Moves the focus as the user's Tab or mouse would (a focus move that counts).
+void MoveFocus(HWND to);
+int Beeps();
+}  // namespace ui_test
