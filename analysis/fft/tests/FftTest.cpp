@@ -1,0 +1,110 @@
+#include "analysis/core/CoreErrors.h"
+#include "analysis/core/CoreLocks.h"
+#include "analysis/fft/Fft.h"
+#include "analysis/fft/FftPlan.h"
+#include "analysis/fft/tests/FftTestUtil.h"
+
+#include <gtest/gtest.h>
+
+using namespace SgCore;
+using namespace fft_test;
+
+TEST(FftFactorize, PassOrder) {
+  struct Row {
+    int n;
+    std::vector<int> passes;
+  };
+  for (const Row& r : {Row{16, {4, 4}}, Row{48, {4, 3, 4}}, Row{1000, {10, 10, 10}},
+                       Row{30, {3, 10}}, Row{128, {4, 4, 8}}, Row{112, {7, 4, 4}},
+                       Row{2002, {13, 11, 7, 2}}, Row{998, {499, 2}}, Row{1009, {1009}}})
+    EXPECT_EQ(fft::FftFactorize(r.n), r.passes) << r.n;
+  EXPECT_EQ(fft::FloorLog2(1), 0);
+  EXPECT_EQ(fft::FloorLog2(0), -1);
+  EXPECT_EQ(fft::FloorLog2(1009), 9);
+}
+
+// Every algorithm path: built-in radices, the general odd radix, the largest
+// engine factor, composite lengths around 999, and the chirp-z path.
+TEST(ComplexFft, MatchesDirectDftOverAllPaths) {
+  std::vector<int> lengths;
+  for (int n = 1; n <= 64; ++n) lengths.push_back(n);
+  for (int n : {100, 112, 121, 240, 343, 997, 998, 999, 1000, 1009, 1998, 2002, 2048, 4096})
+    lengths.push_back(n);
+  for (int n : lengths) {
+    auto re = Random(n, n), im = Random(n, n + 7);
+    const auto want = NaiveDft(re, im);
+    ASSERT_EQ(ComplexFftCore(re.data(), im.data(), n), 0);
+    EXPECT_LT(RelativeError(re, im, want), 2e-15 * std::log2(n + 1) + 1e-15) << "n " << n;
+  }
+}
+
+TEST(ComplexFft, OnesAndRoundTrip) {
+  std::vector<double> re(12, 1.0), im(12, 0.0);
+  ASSERT_EQ(ComplexFftCore(re.data(), im.data(), 12), 0);
+  EXPECT_NEAR(re[0], 12.0, 1e-14);
+  for (int k = 1; k < 12; ++k) EXPECT_NEAR(std::hypot(re[k], im[k]), 0.0, 1e-14);
+  ASSERT_EQ(InverseComplexFftCore(re.data(), im.data(), 12), 0);
+  for (int k = 0; k < 12; ++k) EXPECT_NEAR(re[k], 1.0, 1e-15);
+
+  for (int n : {65536, 65537, 60000}) {
+    const auto re0 = Random(n, 1), im0 = Random(n, 2);
+    auto r = re0, i = im0;
+    ASSERT_EQ(ComplexFftCore(r.data(), i.data(), n), 0);
+    ASSERT_EQ(InverseComplexFftCore(r.data(), i.data(), n), 0);
+    double err = 0, scale = 0;
+    for (int k = 0; k < n; ++k) {
+      err = std::max(err, std::hypot(r[k] - re0[k], i[k] - im0[k]));
+      scale = std::max(scale, std::hypot(re0[k], im0[k]));
+    }
+    EXPECT_LT(err / scale, 1e-12) << n;
+  }
+}
+
+// Past j = 46,341 the chirp's j^2 no longer fits 32 bits.
+TEST(ComplexFft, ChirpPathBeyondThirtyTwoBitSquares) {
+  const int n = 46349;  // prime
+  auto re = Random(n, 3), im = Random(n, 4);
+  const auto re0 = re, im0 = im;
+  ASSERT_EQ(ComplexFftCore(re.data(), im.data(), n), 0);
+  const long double pi = 3.14159265358979323846264338327950288L;
+  long double scale = 0;
+  for (int j = 0; j < n; ++j) scale += std::abs(Cx(re0[j], im0[j]));
+  for (int k : {1, 46340, 46341, 46348}) {
+    Cx sum = 0;
+    for (long long j = 0; j < n; ++j) {
+      const long double a = -2 * pi * (long double)((j * k) % n) / n;
+      sum += Cx(re0[j], im0[j]) * Cx(std::cos(a), std::sin(a));
+    }
+    EXPECT_LT(double(std::abs(Cx(re[k], im[k]) - sum) / scale), 1e-14) << k;
+  }
+}
+
+TEST(ComplexFft, RefusalsAndFailuresLeaveDataUnchanged) {
+  std::vector<double> re = {1, 2, 3}, im = {4, 5, 6};
+  EXPECT_EQ(ComplexFftCore(re.data(), im.data(), 0), ErrSamplesGtZero);
+  EXPECT_EQ(InverseComplexFftCore(re.data(), im.data(), -1), ErrSamplesGtZero);
+  EXPECT_EQ(RealFftCore(re.data(), im.data(), 0), ErrSamplesGtZero);
+  EXPECT_EQ(InverseRealFftCore(re.data(), im.data(), 0), ErrSamplesGtZero);
+  // Without a pool lock no work block is available: the inverse fails with
+  // -20001 and leaves the data neither scaled nor conjugated.
+  SetCoreMutexCreationFailsForTesting(true);
+  EXPECT_EQ(InverseComplexFftCore(re.data(), im.data(), 3), ErrOutOfMemory);
+  EXPECT_EQ(ComplexFftCore(re.data(), im.data(), 3), ErrOutOfMemory);
+  EXPECT_EQ(re, (std::vector<double>{1, 2, 3}));
+  EXPECT_EQ(im, (std::vector<double>{4, 5, 6}));
+  SetCoreMutexCreationFailsForTesting(false);
+  EXPECT_EQ(InverseComplexFftCore(re.data(), im.data(), 3), 0);
+}
+
+TEST(RealFft, AllBinsAndInverseAtEveryPathLength) {
+  for (int n : {1, 2, 4, 8, 64, 1024, 3, 12, 60, 1009}) {
+    const auto x0 = Random(n, n);
+    auto x = x0;
+    std::vector<double> im(n, 7.0);
+    ASSERT_EQ(RealFftCore(x.data(), im.data(), n), 0);
+    const auto want = NaiveDft(x0, std::vector<double>(n, 0.0));
+    EXPECT_LT(RelativeError(x, im, want), 1e-14) << n;
+    ASSERT_EQ(InverseRealFftCore(x.data(), im.data(), n), 0);
+    for (int k = 0; k < n; ++k) EXPECT_NEAR(x[k], x0[k], 1e-14) << n << " " << k;
+  }
+}
