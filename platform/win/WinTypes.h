@@ -46,6 +46,7 @@ using LPTSTR = char*;
 using LPCTSTR = const char*;
 
 using LPVOID = void*;
+using PVOID = void*;
 using LPCVOID = const void*;
 using HANDLE = void*;
 
