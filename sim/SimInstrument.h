@@ -1,0 +1,69 @@
+#pragma once
+// A simulated instrument: it takes whole messages from the host, answers
+// queries into a reply queue and keeps a log of everything it received.
+// Completion polls ("*OPC?", "OLR?", "IQS?") are answered into a status slot
+// that a reader gets ahead of the queue, as the raw-USB flow needs: the host
+// polls for completion after a query and reads the query's reply after that.
+// Thread-safe: front ends call it from their own threads.
+
+#include "sim/SimFaults.h"
+
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class SimInstrument {
+ public:
+  virtual ~SimInstrument() = default;
+
+  // One whole message. Returns false when writes are refused (fault switch).
+  bool Receive(std::span<const std::uint8_t> message);
+  // The next reply: the status slot first, then the queue. Nothing when none
+  // is pending, or when the delay fault holds it back.
+  std::optional<Bytes> TakeReply();
+  bool HasReply() const;
+  // Device clear: drops every pending reply.
+  void Clear();
+
+  std::vector<std::string> Log() const;
+  void ClearLog();
+  SimFaults Faults() const;
+  void SetFaults(const SimFaults& faults);
+  // Called for every logged line (the program prints them).
+  void SetLogSink(void (*sink)(const std::string& line));
+
+ protected:
+  // Handles one message; `text` is the message with trailing line ends
+  // removed, `raw` the bytes as received (block writes carry binary data).
+  virtual void Handle(const std::string& text, std::span<const std::uint8_t> raw) = 0;
+  void Reply(const std::string& text);
+  void Reply(Bytes bytes);
+  void ReplyStatus(const std::string& text);
+  SimFaults FaultsLocked() const { return faults_; }
+
+  mutable std::mutex lock_;  // held while Handle runs
+
+ private:
+  void AddLog(std::string line);
+  bool AnswerPoll(const std::string& text);
+
+  std::deque<Bytes> replies_;
+  std::optional<Bytes> status_;
+  std::vector<std::string> log_;
+  SimFaults faults_;
+  void (*sink_)(const std::string&) = nullptr;
+};
+
+// Readable form of a message for the log: text up to the first binary byte,
+// then the count of the remaining bytes.
+std::string DescribeMessage(std::span<const std::uint8_t> message);
+
+}  // namespace sim

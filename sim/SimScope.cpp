@@ -1,0 +1,73 @@
+#include "sim/SimScope.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace sim {
+namespace {
+
+// "C2:..." -> 2; 0 when the text names no channel.
+int ChannelOf(const std::string& text) {
+  std::size_t c = text.find('C');
+  if (c == std::string::npos || c + 1 >= text.size()) return 0;
+  int n = text[c + 1] - '0';
+  return n >= 1 && n <= 4 ? n : 0;
+}
+
+}  // namespace
+
+SimScope::SimScope(ScopeSetup setup) : setup_(std::move(setup)) {}
+
+Bytes SimScope::CaptureCodes(int channel) const {
+  std::lock_guard guard(lock_);
+  return CaptureCodesLocked(channel);
+}
+
+Bytes SimScope::CaptureCodesLocked(int channel) const {
+  std::size_t n = points_ ? points_ : static_cast<std::size_t>(std::atol(setup_.sampleCount.c_str()));
+  Bytes codes(n);
+  for (std::size_t i = 0; i < n; ++i)
+    codes[i] = static_cast<std::uint8_t>(std::lround(100.0 * std::sin(2 * M_PI * channel * i / n)) & 0xFF);
+  return codes;
+}
+
+void SimScope::Handle(const std::string& text, std::span<const std::uint8_t>) {
+  int ch = ChannelOf(text);
+  if (text == "*IDN?") {
+    Reply("*IDN KALVO," + setup_.model + ",KDS00000001,2.0.1\n");
+  } else if (text == "CHS?") {
+    Reply("CHS " + std::to_string(setup_.channels) + "\n");
+  } else if (text.find(":VDIV?") != std::string::npos && ch) {
+    Reply(text.substr(0, 2) + ":VDIV " + setup_.channel[ch - 1].vdiv + "\n");
+  } else if (text.find(":OFST?") != std::string::npos && ch) {
+    Reply(text.substr(0, 2) + ":OFST " + setup_.channel[ch - 1].offset + "\n");
+  } else if (text == "TDIV?") {
+    Reply("TDIV " + setup_.tdiv + "\n");
+  } else if (text == "SARA?") {
+    Reply("SARA " + setup_.sampleRate + "\n");
+  } else if (text.rfind("SANU?", 0) == 0) {
+    Reply("SANU " + setup_.sampleCount + "\n");
+  } else if (text.rfind("WFSU NP,", 0) == 0) {
+    points_ = static_cast<std::size_t>(std::atof(text.c_str() + 8));
+  } else if (text.find(":WF?") != std::string::npos && ch) {
+    // The reply text, padded to the fixed header length, then the codes.
+    Bytes codes = CaptureCodesLocked(ch);
+    char head[64];
+    std::snprintf(head, sizeof head, "C%d:WF DAT2,#9%09zu", ch, codes.size());
+    Bytes reply(head, head + std::strlen(head));
+    if (text.find("ALL") == std::string::npos) reply.resize(kCaptureHeaderBytes, ' ');
+    if (FaultsLocked().truncatedBlock) codes.resize(codes.size() / 2);
+    reply.insert(reply.end(), codes.begin(), codes.end());
+    Reply(std::move(reply));
+  } else if (text == "SCDP") {
+    Bytes bitmap(kScreenDumpBytes, 0x40);
+    bitmap[0] = 'B';
+    bitmap[1] = 'M';
+    Reply(std::move(bitmap));
+  }
+  // WFSU other fields, WFCLR, CHDR: taken without a reply.
+}
+
+}  // namespace sim

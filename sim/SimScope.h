@@ -1,0 +1,44 @@
+#pragma once
+// A simulated oscilloscope: channel count, scale, offset and time base per
+// query, waveform set-up, one-byte-per-sample captures (a sine per channel)
+// and a screen dump.
+
+#include "sim/SimInstrument.h"
+
+#include <array>
+
+namespace sim {
+
+struct ScopeChannel {
+  std::string vdiv = "5.00E-01V";  // as the instrument prints it
+  std::string offset = "0.00E+00V";
+};
+
+struct ScopeSetup {
+  std::string model = "KDS1104X";
+  int channels = 4;
+  std::string tdiv = "1.00E-03S";
+  std::string sampleRate = "1.00GSa/s";
+  std::string sampleCount = "7000";  // "SANU?" value text
+  std::array<ScopeChannel, 4> channel{};
+};
+
+constexpr std::size_t kScreenDumpBytes = 424696;
+constexpr std::size_t kCaptureHeaderBytes = 13;  // reply text before the samples
+
+class SimScope final : public SimInstrument {
+ public:
+  explicit SimScope(ScopeSetup setup = {});
+  // The capture codes of a channel (1-based), one byte per sample.
+  Bytes CaptureCodes(int channel) const;
+
+ protected:
+  void Handle(const std::string& text, std::span<const std::uint8_t> raw) override;
+
+ private:
+  Bytes CaptureCodesLocked(int channel) const;
+  ScopeSetup setup_;
+  std::size_t points_ = 0;  // "WFSU NP," value, 0 = all
+};
+
+}  // namespace sim
