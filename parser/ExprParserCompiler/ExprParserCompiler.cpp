@@ -1,0 +1,528 @@
+#include "parser/ExprParserCompiler/ExprParserCompiler.h"
+
+#include <algorithm>
+
+#include "parser/ExprParserCompiler/ExpressionStates.h"
+#include "parser/ExprParserRegistrar/ExprParserRegistrar.h"
+#include "parser/ExprParserRegistrar/TextUtils.h"
+#include "parser/ParserErrors/ParserErrors.h"
+
+namespace exprparser {
+namespace {
+constexpr int kLineNamed = 1008;
+constexpr int kLineAt = 1020;
+constexpr int kLineAtIndex = 1029;
+constexpr int kLineAtToken = 1039;
+constexpr int kLineFold = 530;
+
+constexpr int kNothing = 0, kValue = 1, kOperator = 2, kFunction = 3;
+
+std::u16string removeSpaces(const std::u16string& text, std::vector<unsigned>& positionMap) {
+  std::u16string out;
+  positionMap.clear();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u' ') continue;
+    out += text[i];
+    positionMap.push_back(unsigned(i));
+  }
+  return out;
+}
+}  // namespace
+
+ExprParserCompiler::ExprParserCompiler(ExprParserRegistrar* registrar)
+    : expressionState_(std::make_unique<ExpressionState>()),
+      nameState_(std::make_unique<NameState>()),
+      registrar_(registrar) {
+  discardProgram();
+}
+
+ExprParserCompiler::~ExprParserCompiler() = default;
+
+std::unique_ptr<ExprParserCompiler> ExprParserCompiler::duplicate(
+    ExprParserRegistrar* registrar) const {
+  auto copy = std::make_unique<ExprParserCompiler>(registrar);
+  copy->autoDefinition_ = autoDefinition_;
+  copy->nestingDepth_ = nestingDepth() + 1;
+  return copy;
+}
+
+// --- program life ------------------------------------------------------------
+
+void ExprParserCompiler::clearProgram() { program_.clear(); }
+
+void ExprParserCompiler::discardProgram() {
+  clearProgram();
+  Instruction nan;
+  nan.constant = true;
+  nan.value = quietNaN();
+  program_.push_back(std::move(nan));
+  program_.back().destination = &program_.back().value;
+  usedVariables_.clear();
+  usedNames_.clear();
+  s_ = ParseState{};
+  expressionText_.clear();
+}
+
+bool ExprParserCompiler::isConstantProgram() const {
+  return !program_.empty() && program_.back().constant;
+}
+
+VariableKey ExprParserCompiler::usedVariable(unsigned index) const {
+  return usedVariables_.at(index);
+}
+
+void ExprParserCompiler::compileText(const std::u16string& text) {
+  discardProgram();
+  clearProgram();
+  syntax_ = registrar_->syntax();
+  try {
+    parse(text);
+    // Exactly one result may remain; anything else would leave a value
+    // with no consumer.
+    if (!program_.empty() && program_.back().span != program_.size()) {
+      const std::size_t orphan = program_.size() - program_.back().span - 1;
+      raiseAtIndex(InvalidSyntax, program_[orphan].position);
+    }
+    std::erase_if(program_, [](const Instruction& i) { return i.marker; });
+    if (!program_.empty()) {
+      // Constants already sit in their consumers' argument slots.
+      auto last = std::move(program_.back());
+      program_.pop_back();
+      std::erase_if(program_, [](const Instruction& i) { return i.constant; });
+      program_.push_back(std::move(last));
+    } else {
+      Instruction nan;
+      nan.constant = true;
+      nan.value = quietNaN();
+      program_.push_back(std::move(nan));
+    }
+    program_.back().destination = &program_.back().value;
+    expressionText_ = text;
+  } catch (...) {
+    discardProgram();
+    throw;
+  }
+}
+
+// --- the parse ---------------------------------------------------------------
+
+void ExprParserCompiler::parse(const std::u16string& expression) {
+  s_.text = removeSpaces(expression, s_.positionMap);
+  if (s_.text.empty()) return;
+  s_.levels.assign(1, BracketLevel{});
+  s_.token.clear();
+  s_.nextChar = 0;
+  s_.current = expressionState_.get();
+  s_.current->enter(this, registrar_);
+  std::u16string symbol;
+  for (s_.position = 0; s_.position < s_.text.size(); ++s_.position) {
+    const std::size_t length = s_.text.size();
+    char16_t c = s_.text[s_.position];
+    s_.nextChar = s_.position + 1 < length ? s_.text[s_.position + 1] : 0;
+    if (s_.current->offerChar(&c)) continue;
+    const std::u16string_view rest = std::u16string_view(s_.text).substr(s_.position);
+    if (registrar_->matchOperatorAt(rest, unsigned(rest.size()), symbol))
+      s_.current->onOperator(symbol);
+    else if (c == syntax_.argumentSeparator)
+      s_.current->onSeparator();
+    else if (c == u'(')
+      s_.current->onOpenBracket();
+    else if (c == u')')
+      s_.current->onCloseBracket();
+    else if (c == syntax_.nameBegin)
+      s_.current->onNameBegin();
+    else if (c == syntax_.nameEnd)
+      s_.current->onNameEnd();
+    else
+      appendCurrentChar();
+  }
+  s_.current->finish();
+  endToken();
+  while (!s_.operators.empty()) {
+    PendingOp& top = s_.operators.back();
+    if (top.precedence < 0) raiseAtIndex(MissingClosingBracket, top.position);
+    emit(top, true);
+    s_.operators.pop_back();
+  }
+}
+
+ExprParserCompiler::BracketLevel& ExprParserCompiler::level() {
+  if (s_.levels.empty()) s_.levels.emplace_back();  // only after a stray ')', which raises
+  return s_.levels.back();
+}
+
+void ExprParserCompiler::setKind(int kind) {
+  BracketLevel& l = level();
+  l.previousKind = l.currentKind;
+  l.currentKind = kind;
+}
+
+void ExprParserCompiler::markContent(bool value) {
+  auto& ops = s_.operators;
+  if (ops.empty()) return;
+  if (ops.back().precedence >= 0) {
+    ops.back().content = value;
+  } else if (ops.size() >= 2) {
+    ops[ops.size() - 2].content = value;
+  }
+}
+
+void ExprParserCompiler::appendCurrentChar() {
+  if (s_.position >= s_.text.size()) return;
+  if (s_.token.empty()) s_.tokenStart = s_.position;
+  s_.token += s_.text[s_.position];
+}
+
+bool ExprParserCompiler::endToken() {
+  if (s_.token.empty()) return true;
+  const std::u16string token = s_.token;
+  const unsigned start = s_.tokenStart;
+  if (level().currentKind == kValue || level().currentKind == kFunction)
+    raiseAtToken(MissingOperator, start, token);
+  if (s_.position < s_.text.size() && s_.text[s_.position] == u'(') {
+    unsigned index = 0;
+    if (!registrar_->findFunction(token, index)) raiseAtToken(UndefinedFunction, start, token);
+    markContent(true);
+    setKind(kFunction);
+    FunctionDef* function = registrar_->functionAt(index);
+    s_.token.clear();
+    if (ArgumentHook* hook = function->argumentHook()) {
+      s_.current = hook;
+      hook->enter(this, registrar_);
+      return false;
+    }
+    PendingOp entry;
+    entry.precedence = 5;
+    entry.position = start;
+    entry.hasMarker = true;
+    entry.kind = kFunction;
+    entry.index = int(index);
+    entry.item = function;
+    s_.operators.push_back(std::move(entry));
+    return true;
+  }
+  if (isNumberText(token, syntax_.decimalPoint)) {
+    const double value = numberTextValue(token, syntax_.decimalPoint);
+    pushValue(&value);
+  } else if (int k = registrar_->findConstant(token); k >= 0) {
+    std::u16string name;
+    double value = 0;
+    registrar_->constantAt(unsigned(k), name, value);
+    pushValue(&value);
+  } else {
+    pushVariable(token);
+  }
+  s_.token.clear();
+  return true;
+}
+
+void ExprParserCompiler::pushValue(const double* value) {
+  setKind(kValue);
+  Instruction q;
+  q.constant = true;
+  q.value = *value;
+  q.position = s_.token.empty() ? s_.position : s_.tokenStart;
+  program_.push_back(std::move(q));
+  markContent(true);
+}
+
+void ExprParserCompiler::pushVariable(const std::u16string& name) {
+  VariableDef* variable = nullptr;
+  if (registrar_->hasVariable(name)) {
+    VariableKey key = registrar_->variableKey(name);
+    variable = registrar_->variableByKey(key);
+  } else if (autoDefinition_) {
+    try {
+      VariableKey key = registrar_->createVariable(name);
+      variable = registrar_->variableByKey(key);
+    } catch (const ParserError&) {
+      variable = nullptr;
+    }
+  }
+  const unsigned start = s_.token.empty() ? s_.position : s_.tokenStart;
+  if (!variable) raiseAtToken(UndefinedVariable, start, name);
+  noteUsedVariable(name);
+  setKind(kValue);
+  Instruction q;
+  q.item = variable;
+  q.position = start;
+  program_.push_back(std::move(q));
+  markContent(true);
+}
+
+void ExprParserCompiler::noteUsedVariable(const std::u16string& name) {
+  auto at = std::lower_bound(usedNames_.begin(), usedNames_.end(), name);
+  if (at != usedNames_.end() && *at == name) return;
+  if (!registrar_->hasVariable(name)) return;
+  usedNames_.insert(at, name);
+  usedVariables_.push_back(registrar_->variableKey(name));
+}
+
+void ExprParserCompiler::onOperator(const std::u16string& symbol) {
+  if (!endToken()) return;
+  markContent(true);
+  setKind(kOperator);
+  const bool prefix = level().previousKind == kNothing || level().previousKind == kOperator;
+  unsigned index = 0;
+  if (!registrar_->findOperator(symbol, prefix, index))
+    raiseAtToken(OperatorSyntax, s_.position, symbol);
+  OperatorDef* op = registrar_->operatorAt(index);
+  s_.position += unsigned(symbol.size()) - 1;
+  if (s_.position + 1 >= s_.text.size()) raiseAtIndex(UnexpectedOperator, s_.position);
+  auto& ops = s_.operators;
+  int g = op->precedenceLevel();
+  if (!ops.empty() && ops.back().precedence >= 0) {
+    // A prefix operator is not closed by an infix operator of its own level.
+    if (ops.back().precedence == g && ops.back().prefix) g = ops.back().precedence + 1;
+    if (g <= ops.back().precedence) {
+      while (!ops.empty() && ops.back().precedence >= 0 && ops.back().precedence >= g) {
+        emit(ops.back(), true);
+        ops.pop_back();
+      }
+    }
+  }
+  PendingOp entry;
+  entry.precedence = op->precedenceLevel();
+  entry.position = s_.position;
+  entry.argCount = prefix ? 1 : 2;
+  entry.kind = kOperator;
+  entry.index = int(index);
+  entry.item = op;
+  entry.prefix = prefix;
+  ops.push_back(std::move(entry));
+}
+
+void ExprParserCompiler::onOpenBracket() {
+  const bool hadToken = !s_.token.empty();
+  if (!endToken()) return;
+  // A bracket right after a value or a closed call would leave that value
+  // with no consumer.
+  if (!hadToken && (level().currentKind == kValue || level().currentKind == kFunction))
+    raiseAtToken(MissingOperator, s_.position, u"(");
+  markContent(false);
+  PendingOp marker;
+  marker.position = s_.position;
+  s_.operators.push_back(std::move(marker));
+  if (level().currentKind == kFunction) {
+    Instruction record;
+    record.marker = true;
+    record.position = s_.position;
+    program_.push_back(std::move(record));
+  }
+  s_.levels.emplace_back();
+}
+
+void ExprParserCompiler::onCloseOrSeparator() {
+  const char16_t c = s_.text[s_.position];
+  const bool close = c == u')' && c != syntax_.argumentSeparator;
+  if (!endToken()) return;
+  if (level().currentKind == kOperator) raiseAtIndex(UnexpectedOperator, s_.position);
+  s_.levels.pop_back();
+  if (!close) {
+    if (s_.levels.empty() || s_.levels.back().currentKind != kFunction)
+      raiseAtIndex(ArgSepOutsideFunction, s_.position);
+    s_.levels.emplace_back();
+    if (s_.nextChar == u')') raiseAtIndex(ArgSepMisuse, s_.position);
+  }
+  auto& ops = s_.operators;
+  int emitted = 0;
+  for (;;) {
+    if (ops.empty())
+      raiseAtIndex(close ? MissingOpeningBracket : ArgSepOutsideFunction, s_.position);
+    if (ops.back().precedence < 0) break;
+    emit(ops.back(), true);
+    ops.pop_back();
+    ++emitted;
+  }
+  PendingOp* owner = ops.size() >= 2 ? &ops[ops.size() - 2] : nullptr;
+  const bool content = owner && owner->content;
+  if (content && owner->kind == kFunction) ++owner->argCount;
+  if (close) {
+    ops.pop_back();
+    if (level().currentKind != kFunction) setKind(kValue);
+  }
+  if (emitted == 0 && !close && !content) raiseAtIndex(ArgSepMisuse, s_.position);
+  const bool keep = close && (s_.nextChar == u')' || s_.nextChar == syntax_.argumentSeparator);
+  markContent(keep ? content : false);
+}
+
+void ExprParserCompiler::onNameBegin() {
+  s_.current = nameState_.get();
+  s_.current->enter(this, registrar_);
+}
+
+void ExprParserCompiler::onNameEnd() { raiseAtIndex(UnexpectedEndVarDelimiter, s_.position); }
+
+void ExprParserCompiler::resumeExpressionState() { s_.current = expressionState_.get(); }
+
+// --- emission and folding ----------------------------------------------------
+
+void ExprParserCompiler::emit(PendingOp& entry, bool overloadSearch) {
+  DefinitionItem* item = entry.item;
+  if (entry.kind == kFunction) {
+    if (overloadSearch && !entry.owned) {
+      const std::u16string name = registrar_->functionAt(unsigned(entry.index))->name();
+      unsigned index = 0;
+      if (!registrar_->findFunctionForArgs(name, entry.argCount, index))
+        raiseAt(NoOverloadForArgCount, entry.position, name, entry.argCount);
+      item = registrar_->functionAt(index);
+    }
+    static_cast<FunctionDef*>(item)->prepare(this, registrar_);
+  }
+  Instruction q;
+  q.item = item;
+  q.argCount = entry.argCount;
+  if (entry.argCount >= 1) q.arguments = std::make_unique<double[]>(std::size_t(entry.argCount));
+  q.ownedItem = std::move(entry.owned);
+  q.position = entry.position;
+  q.hasMarker = entry.hasMarker;
+  program_.push_back(std::move(q));
+  double result = 0;
+  if (!linkArguments(program_.back(), result)) {
+    SExprExcepData record;
+    record.code = InvalidSyntax;
+    record.position = std::int32_t(mapped(entry.position));
+    raiseParserError(std::move(record), kLineFold, kCompilerSource);
+  }
+}
+
+// Links the new last step to the arguments before it, writes constant
+// arguments into its slots, and folds it when they are all constants and its
+// item allows. Each argument's subtree is skipped by its span, so the cost is
+// one step per argument and no recursion, however long the text.
+bool ExprParserCompiler::linkArguments(Instruction& q, double& result) {
+  std::ptrdiff_t cursor = std::ptrdiff_t(program_.size()) - 2;
+  bool allFoldable = q.item->isFoldable();
+  unsigned span = 1;
+  for (int a = q.argCount - 1; a >= 0; --a) {
+    if (cursor < 0) return false;
+    Instruction& p = program_[std::size_t(cursor)];
+    if (p.marker) return false;
+    p.destination = &q.arguments[std::size_t(a)];
+    if (p.constant)
+      q.arguments[std::size_t(a)] = p.value;
+    else
+      allFoldable = false;
+    span += p.span;
+    cursor -= std::ptrdiff_t(p.span);
+  }
+  if (q.hasMarker) {
+    if (cursor < 0 || !program_[std::size_t(cursor)].marker) return false;
+    ++span;
+  }
+  q.span = span;
+  if (!allFoldable) return true;
+  result = q.item->compute(unsigned(q.argCount), q.arguments.get());
+  Instruction folded = std::move(q);
+  folded.constant = true;
+  folded.value = result;
+  folded.span = 1;
+  program_.resize(program_.size() - span);
+  program_.push_back(std::move(folded));
+  return true;
+}
+
+void ExprParserCompiler::emitOwnedFunction(std::unique_ptr<FunctionDef> item, int argCount) {
+  PendingOp entry;
+  entry.precedence = 5;
+  entry.position = s_.position;
+  entry.argCount = argCount;
+  entry.kind = kFunction;
+  entry.item = item.get();
+  entry.owned = std::move(item);
+  emit(entry, false);
+  setKind(kFunction);
+  markContent(true);
+}
+
+void ExprParserCompiler::emitFunctionByName(const std::u16string& name, int argCount) {
+  unsigned index = 0;
+  if (!registrar_->findFunctionForArgs(name, argCount, index))
+    raiseAt(NoOverloadForArgCount, s_.position, name, argCount);
+  PendingOp entry;
+  entry.precedence = 5;
+  entry.position = s_.position;
+  entry.argCount = argCount;
+  entry.kind = kFunction;
+  entry.index = int(index);
+  entry.item = registrar_->functionAt(index);
+  emit(entry, false);
+  setKind(kFunction);
+  markContent(true);
+}
+
+void ExprParserCompiler::compileNested(const std::u16string& text) {
+  if (nestingDepth() >= kMaxMacroNesting) raiseAtIndex(InvalidSyntax, 0);
+  const std::size_t before = program_.size();
+  {
+    // Moved, not copied: a text with many macro calls stays linear.
+    ParseState outer = std::move(s_);
+    s_ = ParseState{};
+    ++nestedParses_;
+    struct Restore {
+      ExprParserCompiler* self;
+      ParseState& outer;
+      ~Restore() {
+        --self->nestedParses_;
+        self->s_ = std::move(outer);
+      }
+    } restore{this, outer};
+    parse(text);
+  }
+  const std::size_t added = program_.size() - before;
+  if (added == 0 || program_.back().span != added) raiseAtIndex(InvalidSyntax, 0);
+}
+
+bool ExprParserCompiler::dependsOnlyOn(
+    const std::function<bool(const DefinitionItem*)>& allowed) const {
+  for (const Instruction& i : program_) {
+    if (i.constant || i.marker || !i.item) continue;
+    if (dynamic_cast<const VariableDef*>(i.item)) {
+      if (!allowed(i.item)) return false;
+    } else if (!i.item->isFoldable()) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// --- raising -----------------------------------------------------------------
+
+unsigned ExprParserCompiler::mapped(unsigned index) const {
+  const auto& map = s_.positionMap;
+  if (index < map.size()) return map[index];
+  return map.empty() ? 0 : map.back() + 1;
+}
+
+void ExprParserCompiler::raiseAt(int code, unsigned position, std::u16string item, int id) {
+  SExprExcepData record;
+  record.code = code;
+  record.position = std::int32_t(position);
+  record.item = std::move(item);
+  record.id = id;
+  raiseParserError(std::move(record), kLineAt, kCompilerSource);
+}
+
+void ExprParserCompiler::raiseAtToken(int code, unsigned index, std::u16string item) {
+  SExprExcepData record;
+  record.code = code;
+  record.position = std::int32_t(mapped(index));
+  record.item = std::move(item);
+  raiseParserError(std::move(record), kLineAtToken, kCompilerSource);
+}
+
+void ExprParserCompiler::raiseAtIndex(int code, unsigned index) {
+  SExprExcepData record;
+  record.code = code;
+  record.position = std::int32_t(mapped(index));
+  raiseParserError(std::move(record), kLineAtIndex, kCompilerSource);
+}
+
+void ExprParserCompiler::raiseNamed(int code, std::u16string item) {
+  SExprExcepData record;
+  record.code = code;
+  record.item = std::move(item);
+  raiseParserError(std::move(record), kLineNamed, kCompilerSource);
+}
+
+}  // namespace exprparser

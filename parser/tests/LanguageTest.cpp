@@ -1,0 +1,145 @@
+// The language as users type it: expression -> value, one table per theme.
+
+#include <cmath>
+#include <limits>
+
+#include "parser/tests/ParserTestSupport.h"
+
+namespace exprparser::test {
+namespace {
+
+struct ValueCase {
+  const char* text;
+  double expected;
+};
+
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.text; }
+
+class ParserFixture {
+ protected:
+  ParserFixture() {
+    parser.bindVariable(u"x", &x);
+    parser.addConstant(u"pi", 3.14159265359);
+  }
+  ExprParser parser;
+  double x = 0.5;
+};
+
+class LanguageValues : public ::testing::TestWithParam<ValueCase>, protected ParserFixture {};
+
+TEST_P(LanguageValues, EvaluatesTo) {
+  const ValueCase& c = GetParam();
+  const double value = parser.evaluateText(u16(c.text));
+  if (std::isnan(c.expected)) {
+    EXPECT_TRUE(std::isnan(value)) << c.text << " gave " << value;
+  } else {
+    EXPECT_DOUBLE_EQ(value, c.expected) << c.text;
+  }
+}
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(Grouping, LanguageValues, ::testing::Values(
+  ValueCase{"1+2*3", 7}, ValueCase{"(1+2)*3", 9}, ValueCase{"2-3-4", -5},
+  ValueCase{"8/4/2", 1}, ValueCase{"2^3^2", 64}, ValueCase{"-2^2", 4},
+  ValueCase{"2*-3", -6}, ValueCase{"--3", 3}, ValueCase{"!0*5", 1}, ValueCase{"!5", 0},
+  ValueCase{"1<2==1", 1}, ValueCase{"1+1>1", 1}, ValueCase{"2^-1", 0.5},
+  ValueCase{"-x^2", 0.25}, ValueCase{"x*2+1", 2}, ValueCase{"((((x))))", 0.5},
+  ValueCase{"3*x^3-2*x^2+x-7", 3 * 0.125 - 2 * 0.25 + 0.5 - 7}));
+
+INSTANTIATE_TEST_SUITE_P(Blanks, LanguageValues, ::testing::Values(
+  ValueCase{"1 2", 12}, ValueCase{"s in(0)", 0}, ValueCase{" 1 + 2 ", 3},
+  ValueCase{"", kNaN}, ValueCase{"   ", kNaN}, ValueCase{"()", kNaN}));
+
+INSTANTIATE_TEST_SUITE_P(Numbers, LanguageValues, ::testing::Values(
+  ValueCase{".", 0}, ValueCase{".5", 0.5}, ValueCase{"5.", 5}, ValueCase{"0.1+0.2==0.3", 0},
+  ValueCase{"007", 7}, ValueCase{"123456789012345678901234567890", 1.2345678901234568e29},
+  ValueCase{"0.000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "000000000000000000000000000000000000000000000000000000000000000000000000000001", 0},
+  ValueCase{"1000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "0000000000000000000000000000000000000000000000000000000000000000000000000000000", kInf}));
+
+INSTANTIATE_TEST_SUITE_P(Operators, LanguageValues, ::testing::Values(
+  ValueCase{"7%3", 1}, ValueCase{"-7%3", -1}, ValueCase{"7%-3", 1}, ValueCase{"5.5%2", 1.5},
+  ValueCase{"1/0", kInf}, ValueCase{"0/0", kNaN}, ValueCase{"2^0.5", std::sqrt(2.0)},
+  ValueCase{"3==3", 1}, ValueCase{"1!=1", 0}, ValueCase{"2>=2", 1}, ValueCase{"2<=2", 1},
+  ValueCase{"2>1", 1}, ValueCase{"2<1", 0}, ValueCase{"0&5", 0}, ValueCase{"2&-3", 1},
+  ValueCase{"0|0", 0}, ValueCase{"0|0.001", 1}, ValueCase{"!0", 1}, ValueCase{"!-0", 1},
+  ValueCase{"NaN==NaN", 0}, ValueCase{"NaN!=NaN", 1}, ValueCase{"NaN>1", 0},
+  ValueCase{"!NaN", 0}, ValueCase{"NaN&1", 1}, ValueCase{"x^3", 0.125}, ValueCase{"x^2", 0.25}));
+
+INSTANTIATE_TEST_SUITE_P(Names, LanguageValues, ::testing::Values(
+  ValueCase{"pi", 3.14159265359}, ValueCase{"[x]", 0.5}, ValueCase{"[pi]*2", 6.28318530718},
+  ValueCase{"[sin](0)", 0}, ValueCase{"NaN", kNaN}));
+
+TEST(Language, BracketedNameHoldsOperatorCharacters) {
+  ExprParser parser;
+  double ab = 7, a = 3, b = 1;
+  parser.bindVariable(u"a-b", &ab);
+  parser.bindVariable(u"a", &a);
+  parser.bindVariable(u"b", &b);
+  EXPECT_EQ(parser.evaluateText(u"[a-b]"), 7);
+  EXPECT_EQ(parser.evaluateText(u"a-b"), 2);
+}
+
+TEST(Language, LocaleDecimalCommaUsesSemicolonSeparator) {
+  ExprParser parser;
+  ExprParser::setLocaleDecimalQuery([]() -> std::optional<char16_t> { return u','; });
+  const bool used = parser.useLocaleSyntax();
+  ExprParser::setLocaleDecimalQuery(nullptr);
+  ASSERT_TRUE(used);
+  EXPECT_EQ(parser.syntax().decimalPoint, u',');
+  EXPECT_EQ(parser.syntax().argumentSeparator, u';');
+  EXPECT_EQ(parser.evaluateText(u"1,5"), 1.5);
+  EXPECT_EQ(parser.evaluateText(u"max(1,5;2)"), 2);
+  // The step default of trapezoid follows the decimal point.
+  EXPECT_NEAR(parser.evaluateText(u"trapezoid(1;t;0;0,25)"), 0.2, 1e-12);
+}
+
+TEST(Language, FailedLocaleQueryChangesNothing) {
+  ExprParser parser;
+  ExprParser::setLocaleDecimalQuery([]() -> std::optional<char16_t> { return std::nullopt; });
+  EXPECT_FALSE(parser.useLocaleSyntax());
+  ExprParser::setLocaleDecimalQuery(nullptr);
+  EXPECT_EQ(parser.syntax().decimalPoint, u'.');
+}
+
+TEST(Language, ConstantFoldingLeavesOnlyLiveSteps) {
+  ExprParser parser;
+  double x = 1;
+  parser.bindVariable(u"x", &x);
+  parser.compileText(u"sin(0)+1");
+  EXPECT_EQ(parser.instructionCount(), 0u);
+  EXPECT_EQ(parser.evaluateProgram(), 1);
+  parser.compileText(u"x+2*3");
+  ASSERT_EQ(parser.instructionCount(), 2u);
+  const auto& program = const_cast<ExprParserCompiler&>(parser.compiler()).program();
+  EXPECT_EQ(program[1].arguments[1], 6);
+  EXPECT_EQ(program[0].destination, &program[1].arguments[0]);
+  EXPECT_EQ(parser.evaluateProgram(), 7);
+}
+
+TEST(Language, LongProgramsRunAsTheStepsSay) {
+  ExprParser parser;
+  double x = 0.25;
+  parser.bindVariable(u"x", &x);
+  for (int terms : {10, 15, 16, 40}) {
+    std::u16string text = u"x";
+    double expected = x;
+    for (int i = 1; i < terms; ++i) {
+      text += u"+x";
+      expected += x;
+    }
+    EXPECT_EQ(parser.evaluateText(text), expected) << terms;
+  }
+}
+
+}  // namespace
+}  // namespace exprparser::test

@@ -1,0 +1,1 @@
+#include "parser/tests/ParserTestSupport.h"
