@@ -5,6 +5,10 @@
 
 namespace sim {
 
+namespace {
+constexpr std::size_t kTextHead = 4096;
+}  // namespace
+
 std::string DescribeMessage(std::span<const std::uint8_t> message) {
   std::size_t text = 0;
   while (text < message.size() && message[text] >= 0x20 && message[text] < 0x7F) ++text;
@@ -20,7 +24,9 @@ bool SimInstrument::Receive(std::span<const std::uint8_t> message) {
   std::lock_guard guard(lock_);
   AddLog(DescribeMessage(message));
   if (faults_.refuseWrite) return false;
-  std::string text(message.begin(), message.end());
+  // Commands are short; a block write carries megabytes of samples, which
+  // Handle takes from the raw bytes, so only the head is made text.
+  std::string text(message.begin(), message.begin() + static_cast<std::ptrdiff_t>(std::min(message.size(), kTextHead)));
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
   if (!AnswerPoll(text)) Handle(text, message);
   return true;

@@ -147,15 +147,12 @@ Bytes Vxi11Server::Dispatch(std::span<const std::uint8_t> message) {
     return rpc::AcceptedReply(call->xid, rpc::kProgUnavail).bytes();
   if (call->version != vxi11::kCoreVersion)
     return rpc::AcceptedReply(call->xid, rpc::kProgMismatch).bytes();
-  CoreReply reply;
+  // Results are written straight after the reply header: a read reply can
+  // carry tens of megabytes, copied once.
+  CoreReply reply{rpc::kSuccess, rpc::AcceptedReply(call->xid, rpc::kSuccess)};
   Core(call->procedure, call->args, reply);
-  rpc::XdrOut out = rpc::AcceptedReply(call->xid, reply.stat);
-  if (reply.stat == rpc::kSuccess) {
-    Bytes& head = out.bytes();
-    Bytes& results = reply.results.bytes();
-    head.insert(head.end(), results.begin(), results.end());
-  }
-  return std::move(out.bytes());
+  if (reply.stat != rpc::kSuccess) return rpc::AcceptedReply(call->xid, reply.stat).bytes();
+  return std::move(reply.results.bytes());
 }
 
 void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> args, CoreReply& reply) {
@@ -204,10 +201,14 @@ void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> ar
         return;
       }
       Bytes& inbox = link->second.inbox;
-      inbox.insert(inbox.end(), data.begin(), data.end());
-      if (flags & vxi11::kFlagEnd) {
-        instrument_->Receive(inbox);
-        inbox.clear();
+      if (inbox.empty() && (flags & vxi11::kFlagEnd)) {
+        instrument_->Receive(data);  // a whole message in one piece
+      } else {
+        inbox.insert(inbox.end(), data.begin(), data.end());
+        if (flags & vxi11::kFlagEnd) {
+          instrument_->Receive(inbox);
+          Bytes().swap(inbox);
+        }
       }
       out.I32(vxi11::kNoError);
       out.U32(static_cast<std::uint32_t>(data.size()));
@@ -281,7 +282,6 @@ void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> ar
       return;
   }
   reply.stat = rpc::kGarbageArgs;
-  out.bytes().clear();
 }
 
 }  // namespace sim
