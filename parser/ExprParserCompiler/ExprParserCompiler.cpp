@@ -88,7 +88,7 @@ void ExprParserCompiler::compileText(const std::u16string& text) {
       // Constants already sit in their consumers' argument slots.
       auto last = std::move(program_.back());
       program_.pop_back();
-      std::erase_if(program_, [](const Instruction& i) { return i.constant; });
+      std::erase_if(program_, [](const Instruction& i) { return i.constant || i.elided; });
       program_.push_back(std::move(last));
     } else {
       Instruction nan;
@@ -97,6 +97,11 @@ void ExprParserCompiler::compileText(const std::u16string& text) {
       program_.push_back(std::move(nan));
     }
     program_.back().destination = &program_.back().value;
+    for (Instruction& i : program_) {
+      if (!i.item) continue;
+      i.step = i.source ? &readSource : i.item->stepFunction();
+      if (!i.step) i.step = &callCompute;
+    }
     expressionText_ = text;
   } catch (...) {
     discardProgram();
@@ -245,6 +250,7 @@ void ExprParserCompiler::pushVariable(const std::u16string& name) {
   setKind(kValue);
   Instruction q;
   q.item = variable;
+  q.source = variable->valueAddress();
   q.position = start;
   program_.push_back(std::move(q));
   markContent(true);
@@ -373,6 +379,8 @@ void ExprParserCompiler::emit(PendingOp& entry, bool overloadSearch) {
   q.item = item;
   q.argCount = entry.argCount;
   if (entry.argCount >= 1) q.arguments = std::make_unique<double[]>(std::size_t(entry.argCount));
+  for (int k = 0; k < std::min(entry.argCount, Instruction::kDirectArguments); ++k)
+    q.in[k] = &q.arguments[std::size_t(k)];
   q.ownedItem = std::move(entry.owned);
   q.position = entry.position;
   q.hasMarker = entry.hasMarker;
@@ -393,16 +401,22 @@ void ExprParserCompiler::emit(PendingOp& entry, bool overloadSearch) {
 bool ExprParserCompiler::linkArguments(Instruction& q, double& result) {
   std::ptrdiff_t cursor = std::ptrdiff_t(program_.size()) - 2;
   bool allFoldable = q.item->isFoldable();
+  const bool direct = q.item->stepFunction() && q.argCount <= Instruction::kDirectArguments;
   unsigned span = 1;
   for (int a = q.argCount - 1; a >= 0; --a) {
     if (cursor < 0) return false;
     Instruction& p = program_[std::size_t(cursor)];
     if (p.marker) return false;
     p.destination = &q.arguments[std::size_t(a)];
-    if (p.constant)
+    if (p.constant) {
       q.arguments[std::size_t(a)] = p.value;
-    else
+    } else {
       allFoldable = false;
+      if (direct && p.source) {
+        q.in[a] = p.source;
+        p.elided = true;
+      }
+    }
     span += p.span;
     cursor -= std::ptrdiff_t(p.span);
   }

@@ -23,6 +23,19 @@ struct Instruction {
   // Instructions in this step's subtree, itself and its marker included; lets
   // the compiler link each new step to its arguments without walking them.
   unsigned span = 1;
+  // How a run computes this step, set when the program is finished.
+  StepFunction step = nullptr;
+  const double* source = nullptr;  // a variable's double, read without a call
+  // Where a step with a StepFunction reads its first arguments: its own slots,
+  // or straight from a variable's double, whose own step is then dropped.
+  static constexpr int kDirectArguments = 3;
+  const double* in[kDirectArguments] = {};
+  bool elided = false;  // a variable step whose consumer reads it directly
 };
+
+inline double callCompute(const Instruction& i) {
+  return i.item->compute(unsigned(i.argCount), i.arguments.get());
+}
+inline double readSource(const Instruction& i) { return *i.source; }
 
 }  // namespace exprparser

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "parser/ExprParserCompiler/Instruction.h"
 #include "parser/ExprParserDefFuncs/DefaultDefinitions.h"
 #include "parser/ExprParserDefFuncs/NumericMacros.h"
 #include "parser/ExprParserDefFuncs/TextArgumentFunctions.h"
@@ -103,6 +104,15 @@ double max2(double x, double y) { return x > y ? x : y; }
     const char16_t* summary() const override { return text; }                                      \
     bool isFoldable() const override { return foldable; }                                          \
     double compute([[maybe_unused]] unsigned n, [[maybe_unused]] const double* a) override {       \
+      return result;                                                                               \
+    }                                                                                              \
+    /* Fixed counts read through the step's direct inputs; any count, the slots. */                \
+    StepFunction stepFunction() const override { return count >= 0 ? &step : nullptr; }           \
+    static double step(const Instruction& i) {                                                     \
+      [[maybe_unused]] const unsigned n = unsigned(count);                                         \
+      [[maybe_unused]] const double a[3] = {count > 0 ? *i.in[0] : 0.0,                            \
+                                            count > 1 ? *i.in[1] : 0.0,                            \
+                                            count > 2 ? *i.in[2] : 0.0};                           \
       return result;                                                                               \
     }                                                                                              \
     int argCount() const override { return count; }                                                \

@@ -12,6 +12,10 @@ class ExprParserCompiler;
 class ExprParserRegistrar;
 class CompilerState;
 using ArgumentHook = CompilerState;
+struct Instruction;
+// The evaluator's direct route to an item's value, from the step's argument
+// slots, without the virtual call.
+using StepFunction = double (*)(const Instruction& step);
 
 class DefinitionItem {
  public:
@@ -23,6 +27,8 @@ class DefinitionItem {
   // arguments are all constants may be computed once while compiling.
   virtual bool isFoldable() const = 0;
   virtual double compute(unsigned argCount, const double* args) = 0;
+  // Null: the evaluator calls compute.
+  virtual StepFunction stepFunction() const { return nullptr; }
 };
 
 class OperatorDef : public DefinitionItem {
@@ -53,6 +59,8 @@ class VariableDef : public DefinitionItem {
   virtual double current() const = 0;
   virtual std::unique_ptr<VariableDef> duplicate() const = 0;
   virtual int extra() const { return 0; }
+  // The double the variable reads, when it reads one directly.
+  virtual const double* valueAddress() const { return nullptr; }
 };
 
 class VariableFactory {

@@ -18,6 +18,7 @@ class BoundVariable final : public VariableDef {
   double compute(unsigned, const double*) override { return *value_; }
   void assign(double value) override { *value_ = value; }
   double current() const override { return *value_; }
+  const double* valueAddress() const override { return value_; }
   std::unique_ptr<VariableDef> duplicate() const override {
     return std::make_unique<BoundVariable>(name_, value_);
   }

@@ -52,7 +52,7 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   double evaluateProgram() {
     if (count_ == 0) return constantResult_;
     for (Instruction* i = first_; i != end_; ++i)
-      *i->destination = i->item->compute(unsigned(i->argCount), i->arguments.get());
+      *i->destination = i->step(*i);
     return (end_ - 1)->value;
   }
   double evaluateText(const std::u16string& text);
