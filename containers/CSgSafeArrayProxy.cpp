@@ -1,0 +1,33 @@
+#include "containers/CSgSafeArrayProxy.h"
+
+namespace SG {
+
+void CSgSafeArrayProxy::ReleaseAccess() {
+  if (m_accessed) SafeArrayUnaccessData(m_array);
+  m_accessed = false;
+  m_data = nullptr;
+}
+
+bool CSgSafeArrayProxy::Attach(SAFEARRAY* array) {
+  ReleaseAccess();
+  m_array = array;
+  if (!array) return false;
+  void* data = nullptr;
+  if (FAILED(SafeArrayAccessData(array, &data))) {
+    m_data = nullptr;
+    return false;
+  }
+  // An array of no elements may have no block: the access is held (and
+  // released later) all the same.
+  m_data = data;
+  m_accessed = true;
+  return true;
+}
+
+bool CSgSafeArrayProxy::Attach(const VARIANT& variant) {
+  if (!(variant.vt & VT_ARRAY)) return false;
+  SAFEARRAY* array = (variant.vt & VT_BYREF) ? (variant.pparray ? *variant.pparray : nullptr) : variant.parray;
+  return Attach(array);
+}
+
+}  // namespace SG
