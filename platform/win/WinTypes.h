@@ -47,6 +47,11 @@ using LPCTSTR = const char*;
 
 using LPVOID = void*;
 using PVOID = void*;
+using LPDWORD = DWORD*;
+using LPLONG = LONG*;
+using LPBOOL = BOOL*;
+using LPBYTE = BYTE*;
+using LPWORD = WORD*;
 using LPCVOID = const void*;
 using HANDLE = void*;
 
