@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # Anchor of the spline benchmark: scipy's clamped CubicSpline (zero end
-# slopes) through one knot every <step> samples, evaluated at every sample.
+# slopes) through one knot in every <step> samples (uneven offsets), evaluated at every sample.
 # Usage: spline_anchor.py <size> <step> <repeats>; prints the best seconds.
 import sys
 import time
@@ -9,7 +9,8 @@ import numpy as np
 from scipy.interpolate import CubicSpline
 
 size, step, repeats = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
-knots = np.arange(0, size, step, dtype=float)
+index = np.arange(0, (size + step - 1) // step)
+knots = (index * step + (index * 37) % 32).astype(float)
 values = np.sin(knots * 0.001) + 0.25 * np.cos(knots * 0.0173)
 at = np.arange(size, dtype=float)
 best = float("inf")

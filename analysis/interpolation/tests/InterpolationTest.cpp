@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <random>
 #include <vector>
 
 #include "analysis/core/CoreErrors.h"
@@ -142,4 +144,53 @@ TEST(Spline, RefusalsLeaveOutputsAlone) {
   EXPECT_EQ(SplineInterpolateCore(x, y, y2, 0, 0.5, &v), ErrSamplesGtZero);
   EXPECT_EQ(SplineInterpolateCore(twoEqual, y, y2, 2, 1.0, &v), ErrDistinctX);
   EXPECT_EQ(v, -3);
+}
+
+namespace {
+// The plain bisection from the whole range, as the reference interval.
+double BisectionValue(const std::vector<double>& x, const std::vector<double>& y,
+                      const std::vector<double>& y2, double x0, bool* distinct) {
+  const int64_t n = static_cast<int64_t>(x.size());
+  int64_t lo = 0, hi = n - 1;
+  while (hi - lo > 1) {
+    const int64_t mid = (hi + lo) / 2;
+    const bool up = x[n - 1] > x[0] ? x0 < x[mid] : !(x0 <= x[mid]);
+    (up ? hi : lo) = mid;
+  }
+  const double h = x[hi] - x[lo];
+  *distinct = h != 0.0;
+  if (!*distinct) return 0;
+  const double a = (x[hi] - x0) / h, b = (x0 - x[lo]) / h;
+  return a * y[lo] + b * y[hi] + ((a * a * a - a) * y2[lo] + (b * b * b - b) * y2[hi]) * (h * h) / 6.0;
+}
+}  // namespace
+
+TEST(Spline, IntervalSearchAgreesWithPlainBisection) {
+  std::mt19937 rng(5);
+  std::uniform_real_distribution<double> step(0.0, 3.0), unit(0.0, 1.0);
+  for (int trial = 0; trial < 40; ++trial) {
+    const int n = 2 + trial * 7;
+    std::vector<double> x(n), y(n), y2(n);
+    double at = -5;
+    for (int i = 0; i < n; ++i) {
+      at += trial % 3 == 0 && unit(rng) < 0.2 ? 0.0 : step(rng);  // some repeated x
+      x[i] = trial % 2 ? -at : at;
+      y[i] = unit(rng);
+      y2[i] = unit(rng) - 0.5;
+    }
+    std::vector<double> probes = {x.front(), x.back(), x.front() - 1, x.back() + 1,
+                                  std::numeric_limits<double>::quiet_NaN()};
+    for (int i = 0; i < n; ++i) probes.push_back(x[i]);
+    for (int i = 0; i < 200; ++i) probes.push_back(x.front() + (x.back() - x.front()) * unit(rng));
+    for (double p : probes) {
+      bool distinct = false;
+      const double expected = BisectionValue(x, y, y2, p, &distinct);
+      double v = 0;
+      const int code = SplineInterpolateCore(x.data(), y.data(), y2.data(), n, p, &v);
+      ASSERT_EQ(code, distinct ? 0 : ErrDistinctX) << trial << " at " << p;
+      if (distinct && !std::isnan(expected)) {
+        ASSERT_EQ(v, expected) << trial << " at " << p;
+      }
+    }
+  }
 }
