@@ -5,6 +5,7 @@
 #include <new>
 
 #include "platform/com/Unknown.h"
+#include "platform/com/VarTypeSize.h"
 #include "platform/win/HResult.h"
 
 namespace {
@@ -14,18 +15,6 @@ namespace {
 struct alignas(16) Prefix {
   VARTYPE vt;
 };
-
-ULONG ElementSize(VARTYPE vt) {
-  switch (vt) {
-    case VT_I1: case VT_UI1: return 1;
-    case VT_I2: case VT_UI2: case VT_BOOL: return 2;
-    case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_ERROR: case VT_R4: return 4;
-    case VT_R8: case VT_CY: case VT_DATE: case VT_I8: case VT_UI8: return 8;
-    case VT_BSTR: case VT_DISPATCH: case VT_UNKNOWN: return sizeof(void*);
-    case VT_VARIANT: return sizeof(VARIANT);
-    default: return 0;
-  }
-}
 
 USHORT FeaturesFor(VARTYPE vt) {
   switch (vt) {
@@ -118,7 +107,7 @@ HRESULT CopyElement(VARTYPE vt, const void* from, void* to, ULONG size) {
 }  // namespace
 
 SAFEARRAY* SafeArrayCreate(VARTYPE vt, UINT cDims, SAFEARRAYBOUND* rgsabound) {
-  const ULONG size = ElementSize(vt);
+  const ULONG size = VarTypeSize(vt);
   if (size == 0 || cDims == 0 || cDims > 0xFFFF || rgsabound == nullptr) return nullptr;
   ULONGLONG count = 1;
   for (UINT d = 0; d < cDims; ++d) {

@@ -4,6 +4,7 @@
 
 #include "platform/com/SafeArray.h"
 #include "platform/com/Unknown.h"
+#include "platform/com/VarTypeSize.h"
 #include "platform/win/HResult.h"
 
 namespace {
@@ -22,16 +23,6 @@ bool IsValidTag(VARTYPE vt) {
   if (flags == VT_BYREF) return base != VT_EMPTY && base != VT_NULL;
   if (flags == VT_ARRAY || flags == (VT_ARRAY | VT_BYREF)) return base != VT_EMPTY && base != VT_NULL;
   return false;
-}
-
-// Bytes a by-reference pointer designates for a base type.
-std::size_t ReferencedSize(VARTYPE base) {
-  switch (base) {
-    case VT_I1: case VT_UI1: return 1;
-    case VT_I2: case VT_UI2: case VT_BOOL: return 2;
-    case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_R4: case VT_ERROR: return 4;
-    default: return 8;  // 8-byte values and pointers
-  }
 }
 
 }  // namespace
@@ -95,7 +86,7 @@ HRESULT VariantCopyInd(VARIANT* dest, const VARIANTARG* src) {
     if (value.vt & VT_BYREF) return E_INVALIDARG;  // no reference to a reference
   } else {
     value.vt = target;
-    std::memcpy(&value.llVal, src->byref, (target & VT_ARRAY) ? sizeof(void*) : ReferencedSize(target));
+    std::memcpy(&value.llVal, src->byref, (target & VT_ARRAY) ? sizeof(void*) : VarTypeSize(target));
   }
   VARIANT result;
   VariantInit(&result);
