@@ -1,0 +1,172 @@
+// Radix passes: four butterflies at a time in vectors of doubles where the
+// twiddle positions allow, compiled also for AVX2 and picked at run time.
+#include "analysis/fft/EnginePasses.h"
+
+#include "analysis/fft/Butterflies.h"
+
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+#include <cstring>
+
+namespace SgCore::fft::detail {
+namespace {
+
+typedef double V4 __attribute__((vector_size(32)));
+
+inline V4 Load(const double* p) {
+  V4 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+inline void Store(double* p, V4 v) { std::memcpy(p, &v, sizeof v); }
+
+template <int P, typename T, typename Ld, typename St>
+inline void Butterfly(double* r, double* i, Index m, Index t, Index c, const double* twr,
+                      const double* twi, Ld load, St store) {
+  T xr[P], xi[P];
+  xr[0] = load(r + t);
+  xi[0] = load(i + t);
+  for (int q = 1; q < P; ++q) {
+    const T a = load(r + t + q * m), b = load(i + t + q * m);
+    const T wr = load(twr + (q - 1) * c + t), wi = load(twi + (q - 1) * c + t);
+    xr[q] = a * wr - b * wi;
+    xi[q] = a * wi + b * wr;
+  }
+  Kernel<P>::Apply(xr, xi);
+  for (int q = 0; q < P; ++q) {
+    store(r + t + q * m, xr[q]);
+    store(i + t + q * m, xi[q]);
+  }
+}
+
+template <int P>
+inline void RunPass(double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
+                    const double* twr, const double* twi) {
+  const Index span = m * P;
+  auto loadS = [](const double* p) { return *p; };
+  auto storeS = [](double* p, double v) { *p = v; };
+  for (Index g = g0; g < g1; ++g) {
+    double* r = re + g * span + t0;
+    double* i = im + g * span + t0;
+    Index t = 0;
+    for (; t + 4 <= c; t += 4)
+      Butterfly<P, V4>(r, i, m, t, c, twr, twi, Load, Store);
+    for (; t < c; ++t) Butterfly<P, double>(r, i, m, t, c, twr, twi, loadS, storeS);
+  }
+}
+
+}  // namespace
+
+bool IsBuiltIn(int p) { return p == 2 || p == 3 || p == 4 || p == 5 || p == 8 || p == 10; }
+
+__attribute__((target_clones("arch=x86-64-v3", "default"), flatten)) void RunPassFor(
+    int p, double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
+    const double* twr, const double* twi) {
+  switch (p) {
+    case 2: return RunPass<2>(re, im, g0, g1, m, t0, c, twr, twi);
+    case 3: return RunPass<3>(re, im, g0, g1, m, t0, c, twr, twi);
+    case 4: return RunPass<4>(re, im, g0, g1, m, t0, c, twr, twi);
+    case 5: return RunPass<5>(re, im, g0, g1, m, t0, c, twr, twi);
+    case 8: return RunPass<8>(re, im, g0, g1, m, t0, c, twr, twi);
+    case 10: return RunPass<10>(re, im, g0, g1, m, t0, c, twr, twi);
+  }
+}
+
+void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m,
+                    const Roots& roots, Index stride, double* block) {
+  // Block layout: twiddle powers, gathered inputs and roots (999 each, real
+  // and imaginary), then the (p - 1) / 2 sums and differences.
+  double* twr = block;
+  double* twi = twr + 999;
+  double* xr = twi + 999;
+  double* xi = xr + 999;
+  double* rc = xi + 999;
+  double* rs = rc + 999;
+  double* sr = rs + 999;
+  double* si = sr + 500;
+  double* dr = si + 500;
+  double* di = dr + 500;
+  const Index n = roots.size();
+  for (int q = 0; q < p; ++q) roots.At(Index(q) * (n / p), rc[q], rs[q]);
+  const int half = (p - 1) / 2;
+  const Index span = m * p;
+  for (Index t = 0; t < m; ++t) {
+    for (int q = 1; q < p; ++q) roots.At(t * q * stride, twr[q], twi[q]);
+    for (Index g = g0; g < g1; ++g) {
+      double* r = re + g * span + t;
+      double* i = im + g * span + t;
+      xr[0] = r[0];
+      xi[0] = i[0];
+      for (int q = 1; q < p; ++q) {
+        const double a = r[q * m], b = i[q * m];
+        xr[q] = a * twr[q] - b * twi[q];
+        xi[q] = a * twi[q] + b * twr[q];
+      }
+      double y0r = xr[0], y0i = xi[0];
+      for (int q = 1; q <= half; ++q) {
+        sr[q - 1] = xr[q] + xr[p - q];
+        si[q - 1] = xi[q] + xi[p - q];
+        dr[q - 1] = xr[q] - xr[p - q];
+        di[q - 1] = xi[q] - xi[p - q];
+        y0r += sr[q - 1];
+        y0i += si[q - 1];
+      }
+      r[0] = y0r;
+      i[0] = y0i;
+      for (int k = 1; k <= half; ++k) {
+        double ar = xr[0], ai = xi[0], br = 0, bi = 0;
+        int idx = 0;
+        for (int q = 1; q <= half; ++q) {
+          idx += k;
+          if (idx >= p) idx -= p;
+          // rs holds -sin, so b sums -sin * d and y_k = a + i b.
+          ar += rc[idx] * sr[q - 1];
+          ai += rc[idx] * si[q - 1];
+          br += rs[idx] * dr[q - 1];
+          bi += rs[idx] * di[q - 1];
+        }
+        r[k * m] = ar - bi;
+        i[k * m] = ai + br;
+        r[(p - k) * m] = ar + bi;
+        i[(p - k) * m] = ai - br;
+      }
+    }
+  }
+}
+
+void GatherDigitReversed(const double* inRe, const double* inIm, double* outRe, double* outIm,
+                         Index j0, Index j1, const std::vector<int>& f, const Index* weight) {
+  int digit[64];
+  Index src = 0, rest = j0;
+  for (size_t s = 0; s < f.size(); ++s) {
+    digit[s] = int(rest % f[s]);
+    rest /= f[s];
+    src += digit[s] * weight[s];
+  }
+  const Index w0 = weight[0];
+  const int f0 = f[0];
+  for (Index j = j0; j < j1;) {
+    // The lowest digit runs through its base with stride w0.
+    for (int d = digit[0]; d < f0 && j < j1; ++d, ++j, src += w0) {
+      outRe[j] = inRe[src];
+      outIm[j] = inIm ? inIm[src] : 0.0;
+    }
+    src -= Index(f0) * w0;
+    digit[0] = 0;
+    for (size_t s = 1; s < f.size(); ++s) {
+      src += weight[s];
+      if (++digit[s] < f[s]) break;
+      src -= Index(f[s]) * weight[s];
+      digit[s] = 0;
+    }
+  }
+}
+
+void FillTwiddles(const Roots& roots, Index stride, int p, Index t0, Index c, double* twr,
+                  double* twi) {
+  for (int q = 1; q < p; ++q)
+    for (Index t = 0; t < c; ++t)
+      roots.At((t0 + t) * q * stride, twr[(q - 1) * c + t], twi[(q - 1) * c + t]);
+}
+
+}  // namespace SgCore::fft::detail
