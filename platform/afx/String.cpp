@@ -2,6 +2,7 @@
 
 #include "platform/afx/Exception.h"
 #include "platform/afx/Utf.h"
+#include "platform/com/Bstr.h"
 #include "platform/win/CrtFormat.h"
 
 #include <algorithm>
@@ -384,6 +385,14 @@ void CString::ReleaseBuffer(int nNewLength)
         m_text.resize(nNewLength);
     else
         AfxThrowInvalidArgException();
+}
+
+BSTR CString::AllocSysString() const
+{
+    BSTR text = SysAllocStringFromUtf8(m_text);
+    if (!text)
+        AfxThrowMemoryException();
+    return text;
 }
 
 BOOL CString::LoadString(UINT nID)

@@ -1,7 +1,8 @@
 #pragma once
 // Conversions between the narrow text of the framework (UTF-8) and the wide
-// text of OLE (UTF-16, char16_t) or of the C library (wchar_t, UTF-32 here).
-// Invalid sequences become U+FFFD, so a conversion never fails.
+// text of OLE (UTF-16, char16_t, through platform/com/CodePage.h) or of the C
+// library (wchar_t, UTF-32 here). Invalid sequences become U+FFFD, so a
+// conversion never fails.
 
 #include <string>
 #include <string_view>
