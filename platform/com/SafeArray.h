@@ -55,7 +55,8 @@ HRESULT SafeArrayAccessData(SAFEARRAY* psa, void** ppvData);  // locks
 HRESULT SafeArrayUnaccessData(SAFEARRAY* psa);                // unlocks
 
 // Copies out one element (a new BSTR, a VARIANT copy, an AddRef'ed
-// interface). DISP_E_BADINDEX outside the bounds.
+// interface) into pv, which is overwritten without being cleared first.
+// DISP_E_BADINDEX outside the bounds.
 HRESULT SafeArrayGetElement(SAFEARRAY* psa, LONG* rgIndices, void* pv);
 // pv is the value's address, except for BSTR and interface arrays, where it
 // is the BSTR or the interface pointer itself. The old element is freed.

@@ -36,9 +36,6 @@ const char* Find(const CodeText (&table)[N], DWORD code) {
   return nullptr;
 }
 
-// The system has no text for an unknown message id.
-constexpr DWORD kMessageNotFound = 317;  // ERROR_MR_MID_NOT_FOUND
-
 }  // namespace
 
 std::optional<std::string> SystemMessageText(DWORD code) {
@@ -63,7 +60,7 @@ DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languag
   }
   const std::optional<std::string> text = SystemMessageText(messageId);
   if (!text) {
-    SetLastError(kMessageNotFound);
+    SetLastError(ERROR_MR_MID_NOT_FOUND);
     return 0;
   }
   const DWORD length = static_cast<DWORD>(text->size());

@@ -28,10 +28,11 @@ constexpr DWORD MAKELANGID(DWORD primary, DWORD sub) { return (sub << 10) | prim
 std::optional<std::string> SystemMessageText(DWORD code);
 
 // Only FORMAT_MESSAGE_FROM_SYSTEM is supported (with or without
-// ALLOCATE_BUFFER; inserts are never expanded). Returns the number of
-// characters written without the terminator, 0 on failure with the last
-// error set (ERROR_MR_MID_NOT_FOUND-like: ERROR_INVALID_PARAMETER for
-// unsupported flags, ERROR_FILE_NOT_FOUND... for unknown codes, see .cpp).
+// ALLOCATE_BUFFER, where buffer is the address of a char* to receive a
+// LocalFree-able copy); inserts are never expanded. Returns the characters
+// written without the terminator, or 0 with the last error set:
+// ERROR_INVALID_PARAMETER (unsupported flags), ERROR_INSUFFICIENT_BUFFER, or
+// ERROR_MR_MID_NOT_FOUND when the system has no text for the code.
 DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId,
                      LPSTR buffer, DWORD size, va_list* arguments);
 

@@ -55,7 +55,9 @@ TEST(ErrorText, FormatMessageAllocatesOrFillsTheBuffer) {
 
   char buffer[64];
   EXPECT_EQ(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, 0x80041234u, 0, buffer, sizeof buffer, nullptr), 0u);
-  EXPECT_NE(GetLastError(), ERROR_SUCCESS);
+  EXPECT_EQ(GetLastError(), ERROR_MR_MID_NOT_FOUND);
+  EXPECT_EQ(FormatMessageA(FORMAT_MESSAGE_FROM_STRING, "text", 0, 0, buffer, sizeof buffer, nullptr), 0u);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
 TEST(LastError, IsKeptPerThread) {
