@@ -128,3 +128,53 @@ TEST(SafeArray, OwnedElementsAreCopiedAndFreed) {
   SafeArrayDestroy(interfaces);
   EXPECT_EQ(kept->ReferenceCount(), 1u);
 }
+
+TEST(SafeArray, CopyKeepsShapeBoundsAndLayout) {
+  SAFEARRAYBOUND bounds[2] = {{2, -1}, {3, 5}};
+  SAFEARRAY* psa = SafeArrayCreate(VT_I2, 2, bounds);
+  SHORT* data = nullptr;
+  SafeArrayAccessData(psa, reinterpret_cast<void**>(&data));
+  for (SHORT k = 0; k < 6; ++k) data[k] = k;
+  SafeArrayUnaccessData(psa);
+  SafeArrayLock(psa);  // a locked source copies; the copy starts unlocked
+
+  SAFEARRAY* copy = nullptr;
+  ASSERT_EQ(SafeArrayCopy(psa, &copy), S_OK);
+  EXPECT_EQ(copy->cLocks, 0u);
+  for (UINT d = 1; d <= 2; ++d) {
+    LONG low = 0, copyLow = 1;
+    SafeArrayGetLBound(psa, d, &low);
+    SafeArrayGetLBound(copy, d, &copyLow);
+    EXPECT_EQ(low, copyLow);
+    EXPECT_EQ(SafeArrayBound(copy, d).cElements, bounds[d - 1].cElements);
+  }
+  LONG indices[2] = {0, 6};  // second row, second column: 1 + 1 * 2
+  SHORT value = 0;
+  ASSERT_EQ(SafeArrayGetElement(copy, indices, &value), S_OK);
+  EXPECT_EQ(value, 3);
+  SafeArrayUnlock(psa);
+  SafeArrayDestroy(psa);
+  SafeArrayDestroy(copy);
+
+  SAFEARRAY* none = reinterpret_cast<SAFEARRAY*>(0x1);
+  EXPECT_EQ(SafeArrayCopy(nullptr, &none), S_OK);
+  EXPECT_EQ(none, nullptr);
+}
+
+TEST(SafeArray, ArraysByReferenceAreNotOwned) {
+  SAFEARRAY* psa = SafeArrayCreateVector(VT_R8, 0, 2);
+  VARIANT reference;
+  VariantInit(&reference);
+  reference.vt = VT_ARRAY | VT_R8 | VT_BYREF;
+  reference.pparray = &psa;
+  VARIANT copy;
+  VariantInit(&copy);
+  ASSERT_EQ(VariantCopy(&copy, &reference), S_OK);
+  EXPECT_EQ(copy.pparray, &psa);  // the reference is copied, not the array
+  ASSERT_EQ(VariantCopyInd(&copy, &reference), S_OK);
+  EXPECT_EQ(copy.vt, VT_ARRAY | VT_R8);
+  EXPECT_NE(copy.parray, psa);  // now an array of its own
+  VariantClear(&copy);
+  VariantClear(&reference);
+  EXPECT_EQ(SafeArrayDestroy(psa), S_OK);
+}
