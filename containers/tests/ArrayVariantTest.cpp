@@ -143,14 +143,17 @@ TEST(ArrayVariant, ComplexVectorAndMatrixForms) {
   EXPECT_EQ(count, 3u);
   EXPECT_EQ(static_cast<SHORT*>(im.GetData())[2], -5);
   unsigned int rows = 0, cols = 0;
-  CSgSafeArrayProxy mre, mim;
-  EXPECT_FALSE(ReadComplexMatrixVariant(&v, mre, mim, &vt, &rows, &cols));  // one dimension
-
+  {
+    CSgSafeArrayProxy mre, mim;
+    EXPECT_FALSE(ReadComplexMatrixVariant(&v, mre, mim, &vt, &rows, &cols));  // one dimension
+  }
   Var m;
   {
     CSgSafeArrayProxy a, b;
     ASSERT_TRUE(CreateComplexMatrixVariant(&m, VT_R4, 2, 3, a, b));
   }
+  // The proxies hold the parts' access: they end before the variant does.
+  CSgSafeArrayProxy mre, mim;
   ASSERT_TRUE(ReadComplexMatrixVariant(&m, mre, mim, &vt, &rows, &cols));
   EXPECT_EQ(rows, 2u);
   EXPECT_EQ(cols, 3u);
