@@ -257,10 +257,8 @@ void ExprParserCompiler::pushVariable(const std::u16string& name) {
 }
 
 void ExprParserCompiler::noteUsedVariable(const std::u16string& name) {
-  auto at = std::lower_bound(usedNames_.begin(), usedNames_.end(), name);
-  if (at != usedNames_.end() && *at == name) return;
-  if (!registrar_->hasVariable(name)) return;
-  usedNames_.insert(at, name);
+  if (usedNames_.count(name) || !registrar_->hasVariable(name)) return;
+  usedNames_.insert(name);
   usedVariables_.push_back(registrar_->variableKey(name));
 }
 
@@ -489,13 +487,14 @@ void ExprParserCompiler::compileNested(const std::u16string& text) {
 
 bool ExprParserCompiler::dependsOnlyOn(
     const std::function<bool(const DefinitionItem*)>& allowed) const {
+  // Variable reads may have been merged into their consumers, so the
+  // variables are taken from the used list rather than from the steps.
+  for (VariableKey key : usedVariables_)
+    if (!registrar_->hasVariable(key.name) || !allowed(registrar_->variableByKey(key)))
+      return false;
   for (const Instruction& i : program_) {
     if (i.constant || i.marker || !i.item) continue;
-    if (dynamic_cast<const VariableDef*>(i.item)) {
-      if (!allowed(i.item)) return false;
-    } else if (!i.item->isFoldable()) {
-      return false;
-    }
+    if (!dynamic_cast<const VariableDef*>(i.item) && !i.item->isFoldable()) return false;
   }
   return true;
 }

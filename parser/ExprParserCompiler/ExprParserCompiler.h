@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "parser/ExprParserCompiler/CompilerState.h"
@@ -123,7 +124,7 @@ class ExprParserCompiler final : public CompilerCore {
   bool autoDefinition_ = false;
   int nestingDepth_ = 0;
   int nestedParses_ = 0;
-  std::vector<std::u16string> usedNames_;  // sorted, to keep noting linear overall
+  std::unordered_set<std::u16string> usedNames_;  // keeps noting a name constant-time
   ExprParserRegistrar* registrar_;
 };
 

@@ -1,1 +1,95 @@
+// Texts made by machines or typed in error: deep nesting, very long texts,
+// digits of other scripts, nested macros. Each must give a value or a clear
+// error, without overflowing the stack or taking quadratic time.
+
+#include "parser/ExprParserRegistrar/TextUtils.h"
 #include "parser/tests/ParserTestSupport.h"
+
+namespace exprparser::test {
+namespace {
+
+std::u16string repeat(std::u16string_view part, int count) {
+  std::u16string out;
+  out.reserve(part.size() * std::size_t(count));
+  for (int i = 0; i < count; ++i) out += part;
+  return out;
+}
+
+TEST(Safety, DeepBracketNesting) {
+  ExprParser parser;
+  double x = 2;
+  parser.bindVariable(u"x", &x);
+  constexpr int kDepth = 100000;
+  EXPECT_EQ(parser.evaluateText(repeat(u"(", kDepth) + u"x" + repeat(u")", kDepth)), 2);
+  EXPECT_EQ(parser.evaluateText(repeat(u"sin(", kDepth) + u"0" + repeat(u")", kDepth)), 0);
+  EXPECT_EQ(parser.evaluateText(repeat(u"-", kDepth) + u"x"), 2);
+  EXPECT_EQ(captureError([&] { parser.evaluateText(repeat(u"(", kDepth) + u"x"); }).code,
+            MissingClosingBracket);
+}
+
+TEST(Safety, LongChainsCompileInLinearTime) {
+  ExprParser parser;
+  double x = 1;
+  parser.bindVariable(u"x", &x);
+  constexpr int kTerms = 200000;
+  EXPECT_EQ(parser.evaluateText(u"x" + repeat(u"+x", kTerms)), kTerms + 1);
+  EXPECT_EQ(parser.evaluateText(u"x" + repeat(u"^1", kTerms)), 1);  // right operands fold
+  EXPECT_EQ(parser.evaluateText(u"sum(x" + repeat(u",x", kTerms) + u")"), kTerms + 1);
+  EXPECT_EQ(parser.evaluateText(u"1" + repeat(u"+1", kTerms)), kTerms + 1);
+  EXPECT_EQ(parser.evaluateText(repeat(u"hex(1)+", kTerms) + u"0"), kTerms);
+}
+
+TEST(Safety, ManyMacroCallsStayLinear) {
+  ExprParser parser;
+  double x = 1;
+  parser.bindVariable(u"x", &x);
+  constexpr int kCalls = 2000;
+  EXPECT_NEAR(parser.evaluateText(repeat(u"derivate(t*x,t,1)+", kCalls) + u"0"), kCalls, 1e-6);
+}
+
+TEST(Safety, AutomaticNamesInBulk) {
+  ExprParser parser;
+  parser.enableAutoDefinition(true);
+  constexpr int kNames = 20000;
+  std::u16string text = u"0";
+  for (int i = 0; i < kNames; ++i) text += u"+v" + integerText(i);
+  EXPECT_EQ(parser.evaluateText(text), 0);
+  EXPECT_EQ(parser.usedVariableCount(), unsigned(kNames));
+}
+
+TEST(Safety, OnlyAsciiDigitsAreDigits) {
+  ExprParser parser;
+  // ARABIC-INDIC DIGIT ONE and FULLWIDTH DIGIT TWO are names, not numbers.
+  for (const char16_t* text : {u"\u0661", u"\uFF12+1"}) {
+    const ErrorSeen seen = captureError([&] { parser.evaluateText(text); });
+    EXPECT_EQ(seen.code, UndefinedVariable);
+    EXPECT_EQ(seen.position, 0);
+  }
+}
+
+TEST(Safety, NestedMacrosPastTheLimitAreRefused) {
+  ExprParser parser;
+  std::u16string text = u"t";
+  for (int i = 0; i < 40; ++i) text = u"derivate(" + text + u",t,1)";
+  const ErrorSeen seen = captureError([&] { parser.evaluateText(text); });
+  ASSERT_TRUE(seen.thrown);
+  EXPECT_EQ(seen.descriptions.back().rfind("Invalid syntax near position ", 0), 0u);
+  std::u16string inArgument = u"1";
+  for (int i = 0; i < 40; ++i) inArgument = u"derivate(t,t," + inArgument + u")";
+  EXPECT_TRUE(captureError([&] { parser.evaluateText(inArgument); }).thrown);
+  EXPECT_NEAR(parser.evaluateText(u"derivate(derivate(t^3,t,u),u,1)"), 6, 1e-3);
+}
+
+TEST(Safety, NumbersReadTheSameUnderEveryLocale) {
+  // The reader never consults the locale; a comma locale only changes what
+  // useLocaleSyntax picks.
+  ExprParser parser;
+  EXPECT_EQ(parser.evaluateText(u"1.25*4"), 5);
+  ExprParser::setLocaleDecimalQuery([]() -> std::optional<char16_t> { return u'.'; });
+  EXPECT_TRUE(parser.useLocaleSyntax());
+  ExprParser::setLocaleDecimalQuery(nullptr);
+  EXPECT_EQ(parser.evaluateText(u"max(1.5,2.5)"), 2.5);
+}
+
+}  // namespace
+}  // namespace exprparser::test
