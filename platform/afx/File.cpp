@@ -1,6 +1,7 @@
 #include "platform/afx/File.h"
 
 #include "platform/afx/FileErrors.h"
+#include "platform/win/LastError.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -28,6 +29,7 @@ LONG OpenError(int error, const CString& nativePath)
 
 void FillError(CFileException* pError, LONG osError, LPCSTR fileName)
 {
+    SetLastError(static_cast<DWORD>(osError));
     if (!pError)
         return;
     pError->m_cause = CFileException::OsErrorToException(osError);
@@ -109,6 +111,11 @@ void CFile::CheckOpen() const
 void CFile::ThrowErrno(int nErrno) const
 {
     CFileException::ThrowErrno(nErrno, m_strFileName);
+}
+
+void CFile::SetOpenError(CFileException* pError, int nErrno, LPCSTR lpszFileName)
+{
+    FillError(pError, AfxOsErrorFromErrno(nErrno), lpszFileName);
 }
 
 int CFile::ReleaseDescriptor()
@@ -246,6 +253,7 @@ BOOL CFile::GetStatus(LPCSTR lpszFileName, CFileStatus& rStatus)
     const CString native = AfxNativePath(lpszFileName);
     struct stat info {};
     if (::stat(native, &info) != 0) {
+        SetLastError(static_cast<DWORD>(OpenError(errno, native)));
         rStatus.m_szFullName[0] = '\0';
         return FALSE;
     }

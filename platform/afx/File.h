@@ -3,7 +3,8 @@
 // descriptor, with the framework's open flags, and CFileStatus with the static
 // status, rename and remove operations. Every failure throws CFileException
 // with the cause and the platform's error code, except Open, which reports
-// through its CFileException argument.
+// through its CFileException argument; each failure also sets the thread's
+// last error (GetLastError) to that code.
 //
 // Paths may use the platform's backslashes; they are turned into '/' here.
 // The sharing flags are accepted and not enforced (Linux has no mandatory
@@ -68,7 +69,7 @@ public:
     // Closes without reporting failures.
     virtual void Abort();
 
-    BOOL IsOpen() const { return m_fd >= 0; }
+    virtual BOOL IsOpen() const { return m_fd >= 0; }
     virtual CString GetFileName() const;   // name with extension, no folder
     virtual CString GetFileTitle() const;  // name without extension
     virtual CString GetFilePath() const;   // the full path
@@ -90,6 +91,8 @@ protected:
     int Descriptor() const { return m_fd; }
     // Takes over an open descriptor (the stdio class keeps its own stream).
     int ReleaseDescriptor();
+    // Fills an Open failure (and the thread's last error) from an errno value.
+    static void SetOpenError(CFileException* pError, int nErrno, LPCSTR lpszFileName);
 
 private:
     int m_fd = -1;

@@ -1,6 +1,7 @@
 #include "platform/afx/FileException.h"
 
 #include "platform/afx/FileErrors.h"
+#include "platform/win/LastError.h"
 
 IMPLEMENT_DYNAMIC(CFileException, CException)
 
@@ -62,6 +63,7 @@ int CFileException::ErrnoToException(int nErrno)
 
 void CFileException::ThrowOsError(LONG lOsError, LPCSTR lpszFileName)
 {
+    SetLastError(static_cast<DWORD>(lOsError));
     AfxThrowFileException(OsErrorToException(lOsError), lOsError, lpszFileName);
 }
 
