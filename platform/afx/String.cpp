@@ -411,40 +411,23 @@ AfxStringLoader AfxSetStringLoader(AfxStringLoader loader)
     return previous;
 }
 
-CString operator+(const CString& a, const CString& b)
+namespace {
+
+template <class A, class B>
+CString Concatenate(const A& a, const B& b)
 {
     CString s(a);
     s += b;
     return s;
 }
 
-CString operator+(const CString& a, LPCSTR b)
-{
-    CString s(a);
-    s += b;
-    return s;
-}
+}  // namespace
 
-CString operator+(LPCSTR a, const CString& b)
-{
-    CString s(a);
-    s += b;
-    return s;
-}
-
-CString operator+(const CString& a, char b)
-{
-    CString s(a);
-    s += b;
-    return s;
-}
-
-CString operator+(char a, const CString& b)
-{
-    CString s(a);
-    s += b;
-    return s;
-}
+CString operator+(const CString& a, const CString& b) { return Concatenate(a, b); }
+CString operator+(const CString& a, LPCSTR b) { return Concatenate(a, b); }
+CString operator+(LPCSTR a, const CString& b) { return Concatenate(a, b); }
+CString operator+(const CString& a, char b) { return Concatenate(a, b); }
+CString operator+(char a, const CString& b) { return Concatenate(a, b); }
 
 bool operator==(const CString& a, const CString& b)
 {
