@@ -259,7 +259,10 @@ bool DispatchFromLoop(const MSG& original) {
     return dispatched;
 }
 
-void AddPreTranslateFilter(std::function<bool(MSG&)> filter) { S().preTranslate.push_back(std::move(filter)); }
+void AddPreTranslateFilter(std::function<bool(MSG&)> filter, bool first) {
+    auto& filters = S().preTranslate;
+    filters.insert(first ? filters.begin() : filters.end(), std::move(filter));
+}
 
 void NotifyParent(HWND control, WORD code) {
     HWND parent = GetParent(control);

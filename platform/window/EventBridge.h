@@ -34,7 +34,8 @@ bool DispatchFromLoop(const MSG& msg);
 // Filters that see key and mouse messages before dispatch (the framework's
 // PreTranslateMessage, the dialog manager's Enter/Esc/Tab rules); a filter that
 // returns true consumes the message.
-void AddPreTranslateFilter(std::function<bool(MSG&)> filter);
+// Filters added with `first` run before the others.
+void AddPreTranslateFilter(std::function<bool(MSG&)> filter, bool first = false);
 
 // A control tells its parent about a user action (WM_COMMAND with the code).
 void NotifyParent(HWND control, WORD code);

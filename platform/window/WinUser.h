@@ -33,6 +33,7 @@ struct POINT { LONG x = 0; LONG y = 0; };
 struct SIZE { LONG cx = 0; LONG cy = 0; };
 struct RECT { LONG left = 0; LONG top = 0; LONG right = 0; LONG bottom = 0; };
 using LPRECT = RECT*;
+using LPPOINT = POINT*;
 using LPCRECT = const RECT*;
 
 constexpr WORD LOWORD(DWORD_PTR v) { return static_cast<WORD>(v & 0xFFFF); }
@@ -165,6 +166,8 @@ enum : UINT {
     CB_GETDROPPEDSTATE = 0x0157, CB_ERR = static_cast<UINT>(-1),
     STM_SETIMAGE = 0x0172,
     SBM_SETPOS = 0x00E0, SBM_GETPOS = 0x00E1, SBM_SETRANGE = 0x00E2,
+    SB_SETTEXT = WM_USER + 1, SB_GETTEXT = WM_USER + 2, SB_GETTEXTLENGTH = WM_USER + 3,
+    SB_SETPARTS = WM_USER + 4, SB_GETPARTS = WM_USER + 6, SB_GETRECT = WM_USER + 10, SB_SETBKCOLOR = 0x2001,
     DM_GETDEFID = WM_USER + 0, DM_SETDEFID = WM_USER + 1,
     BST_UNCHECKED = 0, BST_CHECKED = 1, BST_INDETERMINATE = 2, BST_PUSHED = 4, BST_FOCUS = 8,
 };

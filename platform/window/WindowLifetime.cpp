@@ -2,6 +2,7 @@
 // and the creation and destruction messages in the platform's order.
 #include "platform/window/EventBridge.h"
 #include "platform/window/HookChain.h"
+#include "platform/window/StandardControls.h"
 #include "platform/window/WindowRecord.h"
 #include "platform/window/WindowWidget.h"
 
@@ -26,6 +27,7 @@ BOOL IsWindow(HWND hWnd) { return window_detail::Live(hWnd) ? TRUE : FALSE; }
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                     LPVOID param) {
+    RegisterStandardControls();
     WindowClassRecord* cls = className ? window_detail::FindClass(className) : nullptr;
     if (!cls) {
         SetLastError(1407);  // the platform's "class does not exist"

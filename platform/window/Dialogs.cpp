@@ -1,0 +1,221 @@
+#include "platform/window/Dialogs.h"
+
+#include "platform/window/DispatchGuard.h"
+#include "platform/window/EventBridge.h"
+#include "platform/window/Gdi.h"
+#include "platform/window/StandardControls.h"
+
+#include <QEventLoop>
+#include <QFontMetrics>
+#include <QWidget>
+#include <cstring>
+#include <map>
+
+namespace dialog_detail {
+const char* DialogProcProperty();
+}
+
+namespace {
+struct DialogState {
+    int baseX = 6, baseY = 13;  // dialog base units of the dialog's font
+    HFONT font = nullptr;
+    bool ended = false;
+    INT_PTR result = 0;
+    QEventLoop* loop = nullptr;
+};
+
+std::map<HWND, DialogState>& States() {
+    static std::map<HWND, DialogState> states;
+    return states;
+}
+
+DialogState* StateOf(HWND dialog) {
+    auto it = States().find(dialog);
+    return it == States().end() ? nullptr : &it->second;
+}
+
+UiScript::ModalHandler& Modal() {
+    static UiScript::ModalHandler handler;
+    return handler;
+}
+
+// The platform's rule: horizontal units are a quarter of the font's average
+// character width, vertical units an eighth of its height.
+void MeasureFont(DialogState& s, const QFont& font) {
+    QFontMetrics fm(font);
+    static const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    s.baseX = (fm.horizontalAdvance(alphabet) / 26 + 1) / 2;
+    s.baseY = fm.height();
+}
+
+RECT ToPixels(const DialogState& s, int x, int y, int cx, int cy) {
+    return RECT{MulDiv(x, s.baseX, 4), MulDiv(y, s.baseY, 8), MulDiv(x + cx, s.baseX, 4), MulDiv(y + cy, s.baseY, 8)};
+}
+
+// Releases the dialog's bookkeeping when its window goes.
+void Forget(HWND dialog) {
+    if (DialogState* s = StateOf(dialog)) {
+        if (s->loop) s->loop->exit();
+        DeleteObject(s->font);
+        States().erase(dialog);
+    }
+}
+
+bool IsPushButton(HWND h) {
+    if (GetClassNameString(h) != "Button") return false;
+    DWORD type = static_cast<DWORD>(GetWindowLongPtr(h, GWL_STYLE)) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
+}
+
+void Command(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    if (button && !IsWindowEnabled(button)) {
+        MessageBeep(0);
+        return;
+    }
+    SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+const bool registered = [] {
+    EventBridge::AddPreTranslateFilter([](MSG& msg) {
+        HWND dialog = OwningDialog(msg.hwnd);
+        return dialog && IsDialogMessage(dialog, &msg);
+    });
+    return true;
+}();
+}  // namespace
+
+HWND OwningDialog(HWND window) {
+    for (HWND h = window; h; h = GetParent(h))
+        if (StateOf(h)) return h;
+    return nullptr;
+}
+
+HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND parent, DLGPROC proc, LPARAM init,
+                              const std::function<void(HWND)>& attach) {
+    (void)registered;
+    RegisterStandardControls();
+    DialogState state;
+    LOGFONT lf;
+    lf.lfHeight = -MulDiv(tmpl.fontPoints, 96, 72);
+    std::strncpy(lf.lfFaceName, tmpl.fontFace.c_str(), sizeof(lf.lfFaceName) - 1);
+    state.font = CreateFontIndirect(&lf);
+    MeasureFont(state, state.font->font);
+
+    RECT frame = ToPixels(state, tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
+    DWORD style = tmpl.style & ~WS_VISIBLE;
+    HWND dialog = CreateWindowEx(0, "#32770", tmpl.caption.c_str(), style, frame.left, frame.top,
+                                 frame.right - frame.left, frame.bottom - frame.top, parent, nullptr, nullptr, nullptr);
+    if (!dialog) {
+        DeleteObject(state.font);
+        return nullptr;
+    }
+    States()[dialog] = state;
+    if (proc) SetProp(dialog, dialog_detail::DialogProcProperty(), reinterpret_cast<HANDLE>(proc));
+    QObject::connect(WidgetOf(dialog), &QObject::destroyed, [dialog] { Forget(dialog); });
+    WidgetOf(dialog)->setFont(state.font->font);
+    if (attach) attach(dialog);
+    if (!IsWindow(dialog)) return nullptr;
+
+    EventBridge::SetNotificationsHeld(dialog, true);
+    HWND firstTab = nullptr;
+    for (const auto& c : tmpl.controls) {
+        RECT r = ToPixels(state, c.x, c.y, c.cx, c.cy);
+        HWND control = CreateWindowEx(0, c.className.c_str(), c.text.c_str(), c.style, r.left, r.top, r.right - r.left,
+                                      r.bottom - r.top, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+                                      nullptr, nullptr);
+        if (!control) continue;  // an unknown class leaves a gap, as the platform's dialog would fail
+        SendMessage(control, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
+        if (!firstTab && (c.style & WS_TABSTOP) && !(c.style & WS_DISABLED)) firstTab = control;
+    }
+    SendMessage(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
+    LRESULT focusDefault = 0;
+    DispatchGuard::RunGuarded([&] {
+        focusDefault = SendMessage(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTab), init);
+    });
+    if (!IsWindow(dialog)) return nullptr;
+    EventBridge::SetNotificationsHeld(dialog, false);
+    if (focusDefault && firstTab) SetFocus(firstTab);
+    if (tmpl.style & WS_VISIBLE) ShowWindow(dialog, SW_SHOW);
+    return dialog;
+}
+
+HWND CreateDialogParam(HINSTANCE, UINT templateId, HWND parent, DLGPROC proc, LPARAM init) {
+    const DialogTemplate* tmpl = resources::Dialog(templateId);
+    return tmpl ? CreateDialogFromTemplate(*tmpl, parent, proc, init) : nullptr;
+}
+
+INT_PTR RunModalDialog(HWND dialog) {
+    DialogState* s = StateOf(dialog);
+    if (!s) return -1;
+    if (!s->ended) {
+        QWidget* w = WidgetOf(dialog);
+        w->setWindowModality(Qt::ApplicationModal);
+        if (HWND owner = GetParent(dialog); owner && (GetWindowLongPtr(dialog, GWL_STYLE) & DS_CENTER)) {
+            QWidget* o = WidgetOf(owner);
+            w->move(o->mapToGlobal(o->rect().center()) - w->rect().center());
+        }
+        ShowWindow(dialog, SW_SHOW);
+        if (UiScript::ModalHandler handler = Modal()) {
+            DispatchGuard::RunGuarded([&] { handler(dialog); });
+        } else if (StateOf(dialog) && !StateOf(dialog)->ended) {
+            QEventLoop loop;
+            StateOf(dialog)->loop = &loop;
+            loop.exec();
+            if (DialogState* still = StateOf(dialog)) still->loop = nullptr;
+        }
+    }
+    s = StateOf(dialog);
+    INT_PTR result = s ? s->result : -1;
+    if (IsWindow(dialog)) DestroyWindow(dialog);
+    return result;
+}
+
+INT_PTR DialogBoxParam(HINSTANCE instance, UINT templateId, HWND parent, DLGPROC proc, LPARAM init) {
+    HWND dialog = CreateDialogParam(instance, templateId, parent, proc, init);
+    return dialog ? RunModalDialog(dialog) : -1;
+}
+
+BOOL EndDialog(HWND dialog, INT_PTR result) {
+    DialogState* s = StateOf(dialog);
+    if (!s) return FALSE;
+    s->ended = true;
+    s->result = result;
+    ShowWindow(dialog, SW_HIDE);
+    if (s->loop) s->loop->exit();
+    return TRUE;
+}
+
+bool DialogHasEnded(HWND dialog) {
+    DialogState* s = StateOf(dialog);
+    return !s || s->ended;
+}
+
+BOOL MapDialogRect(HWND dialog, RECT* rect) {
+    DialogState* s = StateOf(dialog);
+    if (!s || !rect) return FALSE;
+    *rect = ToPixels(*s, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
+    return TRUE;
+}
+
+BOOL IsDialogMessage(HWND dialog, MSG* msg) {
+    if (!msg || msg->message != WM_KEYDOWN || !StateOf(dialog)) return FALSE;
+    if (msg->wParam == VK_ESCAPE) {
+        Command(dialog, IDCANCEL);
+        return TRUE;
+    }
+    if (msg->wParam != VK_RETURN) return FALSE;
+    HWND focus = msg->hwnd;
+    DWORD style = static_cast<DWORD>(GetWindowLongPtr(focus, GWL_STYLE));
+    if (GetClassNameString(focus) == "Edit" && (style & ES_MULTILINE) && (style & ES_WANTRETURN)) return FALSE;
+    if (IsPushButton(focus) && GetParent(focus) == dialog) {
+        Command(dialog, GetDlgCtrlID(focus));
+        return TRUE;
+    }
+    Command(dialog, LOWORD(static_cast<DWORD_PTR>(SendMessage(dialog, DM_GETDEFID, 0, 0))));
+    return TRUE;
+}
+
+namespace UiScript {
+ModalHandler SetModalHandler(ModalHandler handler) { return std::exchange(Modal(), std::move(handler)); }
+}  // namespace UiScript

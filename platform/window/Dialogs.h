@@ -1,0 +1,34 @@
+#pragma once
+// Dialogs from templates: creation with controls by id, dialog units in
+// pixels, the modal loop, and the dialog keys (Enter runs the default button,
+// Esc cancels, closing the window cancels).
+
+#include "platform/window/Resources.h"
+#include "platform/window/WindowApi.h"
+
+#include <functional>
+
+using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
+
+// Creates a dialog from a template, hidden unless the template says
+// WS_VISIBLE. `attach` runs once the dialog window exists, before its
+// controls and WM_INITDIALOG (the framework attaches its object there).
+HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND parent, DLGPROC proc, LPARAM init,
+                              const std::function<void(HWND)>& attach = {});
+HWND CreateDialogParam(HINSTANCE instance, UINT templateId, HWND parent, DLGPROC proc, LPARAM init);
+INT_PTR DialogBoxParam(HINSTANCE instance, UINT templateId, HWND parent, DLGPROC proc, LPARAM init);
+// Runs an existing dialog modally until EndDialog, then destroys it.
+INT_PTR RunModalDialog(HWND dialog);
+BOOL EndDialog(HWND dialog, INT_PTR result);
+bool DialogHasEnded(HWND dialog);
+BOOL MapDialogRect(HWND dialog, RECT* rect);
+BOOL IsDialogMessage(HWND dialog, MSG* msg);
+// The dialog a window belongs to (itself when it is one), or null.
+HWND OwningDialog(HWND window);
+
+namespace UiScript {
+// While set, a modal dialog is handed to the handler once it is shown,
+// instead of waiting for the user; the handler types and clicks, then ends it.
+using ModalHandler = std::function<void(HWND dialog)>;
+ModalHandler SetModalHandler(ModalHandler handler);
+}  // namespace UiScript

@@ -1,0 +1,46 @@
+#pragma once
+// "SysListView32" in report view, over QTreeView with a QStandardItemModel:
+// rows of sub-item texts under a "SysHeader32" header. The list wrapper calls
+// these operations directly; rectangles are in the list's client coordinates.
+
+#include "platform/window/WinUser.h"
+
+#include <QString>
+
+enum : UINT { LVIS_FOCUSED = 0x1, LVIS_SELECTED = 0x2 };
+enum : DWORD { LVS_EX_GRIDLINES = 0x1, LVS_EX_FULLROWSELECT = 0x20 };
+enum : int { LVCFMT_LEFT = 0, LVCFMT_RIGHT = 1, LVCFMT_CENTER = 2 };
+enum : int { LVIR_BOUNDS = 0, LVIR_LABEL = 2 };
+enum : UINT { LVNI_ALL = 0, LVNI_FOCUSED = 1, LVNI_SELECTED = 2 };
+
+namespace listview {
+int InsertColumn(HWND list, int column, const QString& text, int format, int width);
+bool DeleteColumn(HWND list, int column);
+int ColumnCount(HWND list);
+int ColumnWidth(HWND list, int column);
+bool SetColumnWidth(HWND list, int column, int width);
+
+int InsertItem(HWND list, int row, const QString& text);
+bool DeleteItem(HWND list, int row);
+bool DeleteAllItems(HWND list);
+int ItemCount(HWND list);
+bool SetItemText(HWND list, int row, int column, const QString& text);
+QString ItemText(HWND list, int row, int column);
+bool SetItemData(HWND list, int row, LONG_PTR data);
+LONG_PTR ItemData(HWND list, int row);
+UINT ItemState(HWND list, int row, UINT mask);
+bool SetItemState(HWND list, int row, UINT state, UINT mask);
+int NextItem(HWND list, int start, UINT flags);
+
+DWORD ExtendedStyle(HWND list);
+void SetExtendedStyle(HWND list, DWORD style);
+void SetColors(HWND list, COLORREF background, COLORREF text, COLORREF textBackground);
+
+int HitTest(HWND list, POINT point);  // the row under the point, or -1
+bool ItemRect(HWND list, int row, RECT* rect);
+bool SubItemRect(HWND list, int row, int column, RECT* rect);
+bool EnsureVisible(HWND list, int row, bool partialOk);
+int TopIndex(HWND list);
+int CountPerPage(HWND list);
+HWND Header(HWND list);
+}  // namespace listview

@@ -1,0 +1,101 @@
+// "ScrollBar", "msctls_trackbar32" and "msctls_updown32": each reports the
+// user's moves to its parent as WM_HSCROLL / WM_VSCROLL with itself in lParam.
+#include "platform/window/DispatchGuard.h"
+#include "platform/window/StandardControls.h"
+
+#include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
+
+namespace controls {
+namespace {
+void Report(HWND h, bool vertical, UINT code, int pos) {
+    DispatchGuard::RunGuarded([&] {
+        SendMessage(GetParent(h), vertical ? WM_VSCROLL : WM_HSCROLL,
+                    MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(pos)), reinterpret_cast<LPARAM>(h));
+    });
+}
+
+UINT CodeOf(int action) {
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
+    case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
+    case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
+    case QAbstractSlider::SliderPageStepSub: return SB_PAGEUP;
+    case QAbstractSlider::SliderToMinimum: return SB_TOP;
+    case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
+    case QAbstractSlider::SliderMove: return SB_THUMBTRACK;
+    default: return SB_ENDSCROLL;
+    }
+}
+
+QWidget* MakeSlider(HWND h, QWidget* parent, bool trackbar) {
+    DWORD style = static_cast<DWORD>(GetWindowLongPtr(h, GWL_STYLE));
+    bool vertical = trackbar ? (style & TBS_VERT) != 0 : (style & SBS_VERT) != 0;
+    if (!trackbar && (style & SBS_SIZEGRIP)) return new QWidget(parent);  // a size grip draws only its background
+    QAbstractSlider* slider = trackbar ? static_cast<QAbstractSlider*>(new QSlider(parent))
+                                       : static_cast<QAbstractSlider*>(new QScrollBar(parent));
+    slider->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
+    QObject::connect(slider, &QAbstractSlider::actionTriggered, [h, vertical, slider](int action) {
+        Report(h, vertical, CodeOf(action), slider->sliderPosition());
+    });
+    QObject::connect(slider, &QAbstractSlider::sliderReleased, [h, vertical, slider] {
+        Report(h, vertical, SB_THUMBPOSITION, slider->value());
+        Report(h, vertical, SB_ENDSCROLL, slider->value());
+    });
+    return slider;
+}
+
+LRESULT SliderProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    auto* slider = As<QAbstractSlider>(h);
+    if (!slider) return DefWindowProc(h, msg, w, l);
+    switch (msg) {
+    case SBM_SETPOS: {
+        int old = slider->value();
+        slider->setValue(static_cast<int>(w));
+        return old;
+    }
+    case SBM_GETPOS: return slider->value();
+    case SBM_SETRANGE: slider->setRange(static_cast<int>(w), static_cast<int>(l)); return 0;
+    default: return DefWindowProc(h, msg, w, l);
+    }
+}
+
+// The up-down control: two arrows that move a position within a range.
+QWidget* MakeUpDown(HWND h, QWidget* parent) {
+    auto* spin = new QSpinBox(parent);
+    spin->setRange(0, 100);
+    spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    bool vertical = !(GetWindowLongPtr(h, GWL_STYLE) & UDS_HORZ);
+    QObject::connect(spin, &QSpinBox::valueChanged, [h, vertical](int value) {
+        Report(h, vertical, SB_THUMBPOSITION, value);
+    });
+    return spin;
+}
+
+LRESULT UpDownProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    auto* spin = As<QSpinBox>(h);
+    if (!spin) return DefWindowProc(h, msg, w, l);
+    switch (msg) {
+    case SBM_SETPOS: {
+        QSignalBlocker quiet(spin);
+        int old = spin->value();
+        spin->setValue(static_cast<int>(w));
+        return old;
+    }
+    case SBM_GETPOS: return spin->value();
+    case SBM_SETRANGE: spin->setRange(static_cast<int>(w), static_cast<int>(l)); return 0;
+    default: return DefWindowProc(h, msg, w, l);
+    }
+}
+
+QWidget* MakeScrollBar(HWND h, QWidget* parent) { return MakeSlider(h, parent, false); }
+QWidget* MakeTrackBar(HWND h, QWidget* parent) { return MakeSlider(h, parent, true); }
+}  // namespace
+
+void RegisterScrollControls() {
+    Register("ScrollBar", SliderProc, MakeScrollBar);
+    Register("msctls_trackbar32", SliderProc, MakeTrackBar);
+    Register("msctls_updown32", UpDownProc, MakeUpDown);
+}
+}  // namespace controls

@@ -1,0 +1,27 @@
+#include "platform/window/StandardControls.h"
+
+namespace controls {
+ATOM Register(const char* name, WNDPROC proc, WidgetFactory factory, UINT style) {
+    WNDCLASS wc;
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.lpszClassName = name;
+    return RegisterClassWithFactory(&wc, factory);
+}
+}  // namespace controls
+
+void RegisterStandardControls() {
+    static const bool done = [] {
+        controls::RegisterButton();
+        controls::RegisterEdit();
+        controls::RegisterComboBox();
+        controls::RegisterStatic();
+        controls::RegisterScrollControls();
+        controls::RegisterListView();
+        controls::RegisterStatusBar();
+        controls::RegisterDialogClass();
+        controls::RegisterPopupMenuClass();
+        return true;
+    }();
+    (void)done;
+}
