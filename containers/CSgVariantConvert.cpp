@@ -30,7 +30,7 @@ T ToNumber(const VARIANT& v, const char* scanFormat) {
   if (type == VT_BSTR) {
     BSTR text = *static_cast<const BSTR*>(value);
     Scan scanned{};
-    if constexpr (sizeof(T) == 1) {
+    if constexpr (std::is_same_v<T, char> || std::is_same_v<T, unsigned char>) {
       // "%c": the first character, its low byte.
       const UINT n = SysStringLen(text);
       if (n > 0) scanned = static_cast<Scan>(text[0] & 0xFF);
