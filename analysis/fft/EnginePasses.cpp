@@ -134,6 +134,57 @@ void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m,
   }
 }
 
+namespace {
+
+// The gather fused with the first pass (m = 1, no twiddles): each group of P
+// digit-reversed inputs is transformed on its way into the output.
+template <int P>
+void GatherFirstPass(const double* inRe, const double* inIm, double* outRe, double* outIm,
+                     Index j0, Index j1, const std::vector<int>& f, const Index* weight) {
+  int digit[64];
+  Index src = 0, rest = j0 / P;
+  for (size_t s = 1; s < f.size(); ++s) {
+    digit[s] = int(rest % f[s]);
+    rest /= f[s];
+    src += digit[s] * weight[s];
+  }
+  const Index w0 = weight[0];
+  for (Index j = j0; j < j1; j += P) {
+    double xr[P], xi[P];
+    for (int q = 0; q < P; ++q) {
+      xr[q] = inRe[src + q * w0];
+      xi[q] = inIm ? inIm[src + q * w0] : 0.0;
+    }
+    Kernel<P>::Apply(xr, xi);
+    for (int q = 0; q < P; ++q) {
+      outRe[j + q] = xr[q];
+      outIm[j + q] = xi[q];
+    }
+    for (size_t s = 1; s < f.size(); ++s) {
+      src += weight[s];
+      if (++digit[s] < f[s]) break;
+      src -= Index(f[s]) * weight[s];
+      digit[s] = 0;
+    }
+  }
+}
+
+}  // namespace
+
+bool GatherWithFirstPass(const double* inRe, const double* inIm, double* outRe, double* outIm,
+                         Index j0, Index j1, const std::vector<int>& f, const Index* weight) {
+  switch (f[0]) {
+    case 2: GatherFirstPass<2>(inRe, inIm, outRe, outIm, j0, j1, f, weight); return true;
+    case 3: GatherFirstPass<3>(inRe, inIm, outRe, outIm, j0, j1, f, weight); return true;
+    case 4: GatherFirstPass<4>(inRe, inIm, outRe, outIm, j0, j1, f, weight); return true;
+    case 5: GatherFirstPass<5>(inRe, inIm, outRe, outIm, j0, j1, f, weight); return true;
+    case 8: GatherFirstPass<8>(inRe, inIm, outRe, outIm, j0, j1, f, weight); return true;
+    case 10: GatherFirstPass<10>(inRe, inIm, outRe, outIm, j0, j1, f, weight); return true;
+  }
+  GatherDigitReversed(inRe, inIm, outRe, outIm, j0, j1, f, weight);
+  return false;
+}
+
 void GatherDigitReversed(const double* inRe, const double* inIm, double* outRe, double* outIm,
                          Index j0, Index j1, const std::vector<int>& f, const Index* weight) {
   int digit[64];

@@ -21,6 +21,11 @@ void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m,
 void GatherDigitReversed(const double* inRe, const double* inIm, double* outRe, double* outIm,
                          Index j0, Index j1, const std::vector<int>& f, const Index* weight);
 
+// The gather with the first pass done on the way when the first factor is
+// built in (true); otherwise only the gather (false).
+bool GatherWithFirstPass(const double* inRe, const double* inIm, double* outRe, double* outIm,
+                         Index j0, Index j1, const std::vector<int>& f, const Index* weight);
+
 void FillTwiddles(const Roots& roots, Index stride, int p, Index t0, Index c, double* twr,
                   double* twi);
 

@@ -44,11 +44,11 @@ void EnginePlan::Execute(const double* inRe, const double* inIm, double* outRe, 
     return;
   }
   for (Index b = 0; b < n_; b += blockLen_) {
-    detail::GatherDigitReversed(inRe, inIm, outRe, outIm, b, b + blockLen_, factors_,
-                                weight_.data());
+    const bool firstDone = detail::GatherWithFirstPass(inRe, inIm, outRe, outIm, b, b + blockLen_,
+                                                       factors_, weight_.data());
     double* r = outRe + b;
     double* i = outIm + b;
-    for (size_t s = 0; s < early_; ++s) {
+    for (size_t s = firstDone ? 1 : 0; s < early_; ++s) {
       const int p = factors_[s];
       const Index m = span_[s], groups = blockLen_ / span_[s + 1];
       if (IsBuiltIn(p))

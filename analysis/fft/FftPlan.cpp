@@ -49,12 +49,35 @@ Roots::Roots(Index n) : n_(n) {
   loS_.resize(loCount);
   hiC_.resize(hiCount);
   hiS_.resize(hiCount);
-  // Angles reduced to the first half turn keep the argument exact.
+  // By octant symmetry the angle passed to sin and cos is at most pi/4, where
+  // both are correctly rounded; the fraction k/n is formed exactly first.
   auto root = [n](Index k, double& c, double& s) {
     k %= n;
-    const long double a = 2.0L * 3.14159265358979323846264338327950288L * k / n;
-    c = double(std::cos(a));
-    s = -double(std::sin(a));
+    // Work in eighths of a turn: k/n = (octant + frac) / 8.
+    const Index k8 = 8 * k;
+    const Index octant = k8 / n;
+    const double frac = double(k8 - octant * n) / double(n);  // in [0, 1)
+    const double quarterPi = 0.78539816339744830962;
+    double a = frac * quarterPi, cs = std::cos(a), sn = std::sin(a);
+    // Odd octants measure from the next multiple of pi/4.
+    if (octant & 1) {
+      a = (1.0 - frac) * quarterPi;
+      cs = std::cos(a);
+      sn = std::sin(a);
+    }
+    double cr, sr;  // cos and sin of 2 pi k / n
+    switch (octant) {
+      case 0: cr = cs; sr = sn; break;
+      case 1: cr = sn; sr = cs; break;
+      case 2: cr = -sn; sr = cs; break;
+      case 3: cr = -cs; sr = sn; break;
+      case 4: cr = -cs; sr = -sn; break;
+      case 5: cr = -sn; sr = -cs; break;
+      case 6: cr = sn; sr = -cs; break;
+      default: cr = cs; sr = -sn; break;
+    }
+    c = cr;
+    s = -sr;
   };
   for (Index i = 0; i < loCount; ++i) root(i, loC_[i], loS_[i]);
   for (Index i = 0; i < hiCount; ++i) root(i << shift_, hiC_[i], hiS_[i]);
