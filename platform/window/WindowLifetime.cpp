@@ -44,6 +44,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     if (style & WS_CHILD) h->id = reinterpret_cast<LONG_PTR>(menuOrId);
     else h->menu = menuOrId;
 
+    LiveWindows().insert(record.release());  // factories read the style through the handle
     QWidget* parentWidget = parent ? parent->widget.data() : nullptr;
     QWidget* widget = cls->factory ? cls->factory(h, (style & WS_CHILD) ? parentWidget : nullptr)
                                    : new WindowWidget(h, (style & WS_CHILD) ? parentWidget : nullptr);
@@ -54,7 +55,6 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     h->widget = widget;
     widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
     if (windowName && !(style & WS_CHILD)) widget->setWindowTitle(QString::fromUtf8(windowName));
-    LiveWindows().insert(record.release());
     if (parent) parent->children.push_back(h);
     EventBridge::Attach(h, widget);
 

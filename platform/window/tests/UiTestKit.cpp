@@ -34,6 +34,28 @@ ScriptedBoxes::~ScriptedBoxes() {
 
 void ScriptedBoxes::Expect(int answer, std::string textPart) { expected_.push_back({answer, std::move(textPart)}); }
 
+ScriptedDialogs::ScriptedDialogs() {
+    previous_ = UiScript::SetModalHandler([this](HWND dialog) {
+        if (scripts_.empty()) {
+            ADD_FAILURE() << "a modal dialog the test did not expect: \"" << GetWindowTextString(dialog) << "\"";
+        } else {
+            auto script = std::move(scripts_.front());
+            scripts_.pop_front();
+            script(dialog);
+            ui_test::Pump();
+            if (!DialogHasEnded(dialog)) ADD_FAILURE() << "the dialog is still open after its script";
+        }
+        if (!DialogHasEnded(dialog)) EndDialog(dialog, IDCANCEL);
+    });
+}
+
+ScriptedDialogs::~ScriptedDialogs() {
+    UiScript::SetModalHandler(previous_);
+    EXPECT_TRUE(scripts_.empty()) << scripts_.size() << " expected dialog(s) never opened";
+}
+
+void ScriptedDialogs::Expect(std::function<void(HWND)> script) { scripts_.push_back(std::move(script)); }
+
 namespace ui_test {
 namespace {
 QWidget* Target(HWND control) {
@@ -74,7 +96,10 @@ void ClickCenter(HWND window, Qt::KeyboardModifiers mods) {
 }
 
 void MoveFocus(HWND to) {
-    if (QWidget* w = Target(to)) w->setFocus(Qt::TabFocusReason);
+    QWidget* w = Target(to);
+    if (!w) return;
+    if (QApplication::activeWindow() != w->window()) QApplication::setActiveWindow(w->window());
+    w->setFocus(Qt::TabFocusReason);
 }
 
 int Beeps() { return window_beeps::count.load(); }

@@ -2,11 +2,13 @@
 // Test seams for windows: message boxes answered from a queue (a box no test
 // expected is a failure), scripted input into controls by id, event pumping.
 
+#include "platform/window/Dialogs.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/WindowApi.h"
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,22 @@ private:
     std::deque<Expected> expected_;
     std::vector<MessageBoxCall> shown_;
     UiScript::MessageBoxHandler previous_;
+};
+
+// While alive, each modal dialog is handed to the next script of the queue
+// once it is shown; a dialog the test did not expect, or one its script left
+// open, is a failure (and is cancelled).
+class ScriptedDialogs {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs();
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+    void Expect(std::function<void(HWND dialog)> script);
+
+private:
+    std::deque<std::function<void(HWND)>> scripts_;
+    UiScript::ModalHandler previous_;
 };
 
 namespace ui_test {

@@ -1,0 +1,162 @@
+// The sample dialog: a modal run with scripted input, data exchange both ways
+// with its parse-error prompt, the Enter and Esc rules, the notification
+// rules and an exception escaping a handler.
+#include "SampleDialog.h"
+#include "UiTestKit.h"
+
+#include "platform/window/ListView.h"
+#include "platform/window/RenderPng.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+int CountOf(const std::vector<std::string>& events, const std::string& what) {
+    return static_cast<int>(std::count(events.begin(), events.end(), what));
+}
+
+class SampleDialogTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::string error;
+        ASSERT_TRUE(resources::Load(SAMPLE_RESOURCES, &error)) << error;
+    }
+    HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+    ScriptedDialogs dialogs;
+    ScriptedBoxes boxes;
+    CSampleDialog dlg;
+};
+
+TEST_F(SampleDialogTest, ModalRunTakesTypedValuesOnOk) {
+    dialogs.Expect([&](HWND d) {
+        EXPECT_EQ(GetWindowTextString(d), "Sample");
+        EXPECT_EQ(GetWindowTextString(Item(d, IDC_COUNT)), "7");
+        EXPECT_EQ(GetWindowTextString(Item(d, IDC_GAIN)), "2.5");
+        EXPECT_EQ(SendMessage(Item(d, IDC_SHAPE), CB_GETCURSEL, 0, 0), 1);
+        EXPECT_EQ(IsDlgButtonChecked(d, IDC_SINE + 1), BST_CHECKED);
+        SetWindowText(Item(d, IDC_COUNT), "");
+        ui_test::TypeText(Item(d, IDC_COUNT), "42");
+        SetWindowText(Item(d, IDC_NAME), "");
+        ui_test::TypeText(Item(d, IDC_NAME), "ramp");
+        ui_test::ClickCenter(Item(d, IDC_ENABLED));
+        ui_test::ClickCenter(Item(d, IDC_SINE));
+        ui_test::ClickCenter(Item(d, IDOK));
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.count, 42);
+    EXPECT_EQ(dlg.name, CString("ramp"));
+    EXPECT_EQ(dlg.enabled, 0);
+    EXPECT_EQ(dlg.radio, 0);
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
+
+TEST_F(SampleDialogTest, AFieldThatDoesNotParseShowsThePromptAndKeepsTheRest) {
+    dialogs.Expect([&](HWND d) {
+        SetWindowText(Item(d, IDC_COUNT), "12");
+        SetWindowText(Item(d, IDC_GAIN), "abc");
+        SetWindowText(Item(d, IDC_NAME), "changed");
+        boxes.Expect(IDOK, "Please enter a number.");
+        ui_test::ClickCenter(Item(d, IDOK));
+        EXPECT_FALSE(DialogHasEnded(d));  // the framework's OK stops at the prompt
+        EXPECT_EQ(dlg.count, 12);          // fields before the failing one were taken
+        EXPECT_EQ(dlg.name, CString("wave"));
+        SetWindowText(Item(d, IDC_GAIN), " -1e3 ");
+        ui_test::ClickCenter(Item(d, IDOK));
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_DOUBLE_EQ(dlg.gain, -1000.0);
+    EXPECT_EQ(dlg.name, CString("changed"));
+}
+
+TEST_F(SampleDialogTest, EnterRunsTheDefaultButtonAndEscCancels) {
+    dialogs.Expect([&](HWND d) {
+        ui_test::PressKey(Item(d, IDC_NAME), Qt::Key_Return);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+
+    CSampleDialog second;
+    dialogs.Expect([&](HWND d) { ui_test::PressKey(Item(d, IDC_COUNT), Qt::Key_Escape); });
+    EXPECT_EQ(second.DoModal(), IDCANCEL);
+    EXPECT_EQ(CountOf(second.events, "cancel"), 1);
+}
+
+TEST_F(SampleDialogTest, EnterOnAPushButtonRunsThatButtonAndEscCanBeIgnored) {
+    dlg.ignoreEsc = true;
+    dialogs.Expect([&](HWND d) {
+        ui_test::PressKey(Item(d, IDC_APPLY), Qt::Key_Return);
+        EXPECT_EQ(CountOf(dlg.events, "apply"), 1);
+        ui_test::PressKey(Item(d, IDC_COUNT), Qt::Key_Escape);
+        EXPECT_FALSE(DialogHasEnded(d));
+        SendMessage(d, WM_CLOSE, 0, 0);  // the close box is Cancel too
+        EXPECT_FALSE(DialogHasEnded(d));
+        EndDialog(d, 77);
+    });
+    EXPECT_EQ(dlg.DoModal(), 77);
+    EXPECT_EQ(CountOf(dlg.events, "cancel"), 2);
+}
+
+TEST_F(SampleDialogTest, NotificationRules) {
+    dialogs.Expect([&](HWND d) {
+        // Nothing reached a handler during initialisation.
+        EXPECT_EQ(dlg.events, std::vector<std::string>{"init"});
+        // A program-set text notifies even when it is the same text.
+        SetWindowText(Item(d, IDC_COUNT), "7");
+        EXPECT_EQ(CountOf(dlg.events, "count-change"), 1);
+        ui_test::TypeText(Item(d, IDC_COUNT), "1");
+        EXPECT_EQ(CountOf(dlg.events, "count-change"), 2);
+        // Selecting or checking by program is silent; the user's choice is not.
+        SendMessage(Item(d, IDC_SHAPE), CB_SETCURSEL, 2, 0);
+        SendMessage(Item(d, IDC_ENABLED), BM_SETCHECK, BST_UNCHECKED, 0);
+        EXPECT_EQ(CountOf(dlg.events, "shape-change"), 0);
+        EXPECT_EQ(CountOf(dlg.events, "enabled-click"), 0);
+        ui_test::ClickCenter(Item(d, IDC_ENABLED));
+        EXPECT_EQ(CountOf(dlg.events, "enabled-click"), 1);
+        // Exchange toward the controls writes only changed texts, and its
+        // notifications do not reach the dialog.
+        dlg.events.clear();
+        dlg.UpdateData(FALSE);
+        EXPECT_TRUE(dlg.events.empty());
+        // Leaving the edit by a focus move inside the dialog is one message,
+        // even when its handler opens a box.
+        dlg.boxOnKillFocus = true;
+        boxes.Expect(IDOK, "check the count");
+        ui_test::MoveFocus(Item(d, IDC_COUNT));
+        ui_test::MoveFocus(Item(d, IDC_GAIN));
+        ui_test::Pump();
+        EXPECT_EQ(CountOf(dlg.events, "count-killfocus"), 1);
+        EndDialog(d, IDCANCEL);
+    });
+    dlg.DoModal();
+}
+
+TEST_F(SampleDialogTest, AnExceptionInAHandlerIsReportedAndTheDialogStaysOpen) {
+    dlg.throwOnApply = true;
+    dialogs.Expect([&](HWND d) {
+        boxes.Expect(IDOK, "apply failed");
+        ui_test::ClickCenter(Item(d, IDC_APPLY));
+        EXPECT_FALSE(DialogHasEnded(d));
+        EXPECT_TRUE(IsWindow(d));
+        ui_test::ClickCenter(Item(d, IDCANCEL));
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+TEST_F(SampleDialogTest, ControlsAreRealWidgetsAndTheDialogRenders) {
+    dialogs.Expect([&](HWND d) {
+        for (int id : std::initializer_list<int>{IDC_COUNT, IDC_SHAPE, IDC_ENABLED, IDC_LIST, 1010, 1011, 1012, 1013, 1014, IDOK})
+            EXPECT_NE(WidgetOf(Item(d, id)), nullptr) << id;
+        EXPECT_EQ(GetClassNameString(listview::Header(Item(d, IDC_LIST))), "SysHeader32");
+        RECT r{0, 0, 4, 8};
+        MapDialogRect(d, &r);
+        EXPECT_GT(r.right, 0);
+        EXPECT_GT(r.bottom, 0);
+        QImage image = RenderWindow(d);
+        EXPECT_FALSE(image.isNull());
+        if (const char* out = std::getenv("PELMORAN_REVIEW_PNG_DIR"))
+            RenderWindowToPng(d, std::string(out) + "/sample-dialog.png");
+        EndDialog(d, IDOK);
+    });
+    dlg.DoModal();
+}
+}  // namespace
