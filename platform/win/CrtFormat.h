@@ -32,11 +32,5 @@ std::string CrtFormat(const char* format, ...);
 std::string CrtFormatDouble(double value, char conversion, int precision = -1,
                             const char* flags = "", int width = 0);
 
-// scanf with the runtime's length modifiers: the format is rewritten for this
-// C library (l on integers -> 32 bits, I64 -> 64 bits, L on floats -> double)
-// and then scanned. Wide string conversions are read as narrow ones.
-std::string CrtScanFormat(const char* format);
-int CrtVsscanf(const char* text, const char* format, va_list args);
-int CrtSscanf(const char* text, const char* format, ...);
-int CrtVfscanf(std::FILE* stream, const char* format, va_list args);
-int CrtFscanf(std::FILE* stream, const char* format, ...);
+// Scanning with the same rules: platform/afx/CrtScan.h.
+#include "platform/afx/CrtScan.h"

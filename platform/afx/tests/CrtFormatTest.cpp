@@ -110,27 +110,4 @@ TEST(CrtFormat, AppendFormatKeepsExistingText)
     EXPECT_EQ(text, "x=42");
 }
 
-TEST(CrtFormat, ScanUsesThePlatformsLengths)
-{
-    EXPECT_EQ(CrtScanFormat("%ld %lu %I64d %hi %lf %Lf %[^,] %S"), "%d %u %lld %hi %lf %lf %[^,] %s");
-
-    LONG l = 0;
-    DWORD u = 0;
-    long long big = 0;
-    short s = 0;
-    double d = 0;
-    float f = 0;
-    int consumed = 0;
-    ASSERT_EQ(CrtSscanf("-7 4000000000 -9000000000 12 2.5 1.25x", "%ld %lu %I64d %hi %lf %f%n", &l, &u, &big, &s, &d,
-                        &f, &consumed),
-              6);
-    EXPECT_EQ(l, -7);
-    EXPECT_EQ(u, 4000000000u);
-    EXPECT_EQ(big, -9000000000LL);
-    EXPECT_EQ(s, 12);
-    EXPECT_EQ(d, 2.5);
-    EXPECT_EQ(f, 1.25f);
-    EXPECT_EQ(consumed, 37);
-}
-
 }  // namespace
