@@ -6,7 +6,9 @@
 // Thread option: 0 plain; 1 table; 2 table, and the registering thread keeps
 // a direct pointer. Any other non-zero value acts as 1.
 
+#include "containers/CSgException.h"
 #include "containers/CSgGlobalInterfacePointer.h"
+#include "containers/CSgOleException.h"
 #include "platform/afx/OleException.h"
 #include "platform/com/Dispatch.h"
 
