@@ -19,20 +19,23 @@ double NumericMacro::valueAt(double v) {
   return parser_->evaluateProgram();
 }
 
+// The five-point central difference of g at v, evaluated in the order
+// v + 2h, v + h, v - h, v - 2h with h = 0.0001.
+template <class G>
+double centralDifference(G&& g, double v) {
+  const double g1 = g(v + 0.0002);
+  const double g2 = g(v + 0.0001);
+  const double g3 = g(v - 0.0001);
+  const double g4 = g(v - 0.0002);
+  return (g4 + (8 * g2 - g1 - 8 * g3)) * kInverse12h;
+}
+
 double NumericMacro::derivativeAt(double v) {
-  const double f1 = valueAt(v + 0.0002);
-  const double f2 = valueAt(v + 0.0001);
-  const double f3 = valueAt(v - 0.0001);
-  const double f4 = valueAt(v - 0.0002);
-  return (f4 + (8 * f2 - f1 - 8 * f3)) * kInverse12h;
+  return centralDifference([this](double u) { return valueAt(u); }, v);
 }
 
 double NumericMacro::secondDerivativeAt(double v) {
-  const double d1 = derivativeAt(v + 0.0002);
-  const double d2 = derivativeAt(v + 0.0001);
-  const double d3 = derivativeAt(v - 0.0001);
-  const double d4 = derivativeAt(v - 0.0002);
-  return (d4 + (8 * d2 - d1 - 8 * d3)) * kInverse12h;
+  return centralDifference([this](double u) { return derivativeAt(u); }, v);
 }
 
 double DerivateMacro::compute(unsigned, const double* a) {

@@ -11,13 +11,6 @@
 namespace exprparser::test {
 namespace {
 
-struct ValueCase {
-  const char* text;
-  double expected;
-};
-
-void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.text; }
-
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 

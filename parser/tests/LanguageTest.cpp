@@ -8,13 +8,6 @@
 namespace exprparser::test {
 namespace {
 
-struct ValueCase {
-  const char* text;
-  double expected;
-};
-
-void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.text; }
-
 class ParserFixture {
  protected:
   ParserFixture() {

@@ -25,6 +25,14 @@ inline std::string narrow(std::u16string_view text) {
   return out;
 }
 
+// One row of an expression -> value table.
+struct ValueCase {
+  const char* text;
+  double expected;
+};
+
+inline void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.text; }
+
 struct ErrorSeen {
   bool thrown = false;
   int code = -1;
