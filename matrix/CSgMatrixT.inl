@@ -1,0 +1,163 @@
+// Sizing, VARIANT and proxy exchange of CSgMatrixT<T>; included by
+// CSgMatrixT.h.
+#pragma once
+
+#include "containers/CSgSafeArrayProxy.h"
+#include "containers/SgAllocate.h"
+#include "containers/SgArrayVariant.h"
+#include "containers/SgElementConvert.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace SG {
+
+namespace detail {
+// Shapes whose count or byte size does not fit 32 bits are refused as an
+// allocation failure rather than wrapped to a smaller array.
+inline void CheckShape(unsigned int rows, unsigned int cols, unsigned int elementSize) {
+  if (static_cast<std::uint64_t>(rows) * cols * elementSize > 0xFFFFFFFFull) AfxThrowMemoryException();
+}
+}  // namespace detail
+
+template <class T>
+void CSgMatrixT<T>::SetSize(unsigned int rows, unsigned int cols, BOOL noInit) {
+  if (rows != GetRows() || cols != GetCols()) {
+    detail::CheckShape(rows, cols, sizeof(T));
+    m_data.reset();
+    SetDimensions(0, 0);  // empty, never half-sized, should the allocation fail
+    if (rows * cols != 0) m_data = AllocateArray<T>(static_cast<std::size_t>(rows) * cols);
+    SetDimensions(rows, cols);
+  }
+  if (!noInit && GetCount()) std::memset(m_data.get(), 0, sizeof(T) * GetCount());
+}
+
+template <class T>
+void CSgMatrixT<T>::Resize(unsigned int rows, unsigned int cols, BOOL noInit) {
+  const unsigned int r0 = GetRows(), c0 = GetCols();
+  if (rows == r0 && cols == c0) return;
+  detail::CheckShape(rows, cols, sizeof(T));
+  std::unique_ptr<T[]> fresh;
+  if (rows * cols != 0) {
+    fresh = AllocateArray<T>(static_cast<std::size_t>(rows) * cols);
+    if (!noInit) std::memset(fresh.get(), 0, sizeof(T) * rows * cols);
+    const unsigned int keepRows = std::min(r0, rows), keepCols = std::min(c0, cols);
+    for (unsigned int i = 0; i < keepRows; ++i)
+      std::memcpy(fresh.get() + static_cast<std::size_t>(i) * cols,
+                  m_data.get() + static_cast<std::size_t>(i) * c0, sizeof(T) * keepCols);
+  }
+  m_data = std::move(fresh);
+  SetDimensions(rows, cols);
+}
+
+template <class T>
+void CSgMatrixT<T>::AssignFrom(const CSgMatrixT& other) {
+  SetSize(other.GetRows(), other.GetCols(), TRUE);
+  if (GetCount()) std::memcpy(m_data.get(), other.m_data.get(), sizeof(T) * GetCount());
+}
+
+template <class T>
+void CSgMatrixT<T>::CopyToVariant(CSgVariant& target) const {
+  VARIANT* out = &target;
+  CreateArrayVariant2D(out, CSgDataType<T>::GetVarType(), GetRows(), GetCols());
+  if (!(out->vt & VT_ARRAY)) return;  // no array: nowhere to write
+  T* block = static_cast<T*>(out->parray->pvData);
+  const unsigned int rows = GetRows(), cols = GetCols();
+  for (unsigned int r = 0; r < rows; ++r)
+    for (unsigned int c = 0; c < cols; ++c)
+      block[r + static_cast<std::size_t>(c) * rows] = m_data[static_cast<std::size_t>(r) * cols + c];
+}
+
+template <class T>
+void CSgMatrixT<T>::AssignVariant(const CSgVariant& source) {
+  const VARIANT& v = source;
+  T value{};
+  if (ReadVariantNumber(v, value)) {
+    SetSize(1, 1, FALSE);
+    m_data[0] = value;
+  } else if ((v.vt & ~VT_BYREF) == VT_BSTR) {
+    SetSize(0, FALSE);
+  } else {
+    AssignSafeArray(source);
+  }
+}
+
+template <class T>
+void CSgMatrixT<T>::AssignSafeArray(const CSgVariant& source) {
+  SetSize(0, 0, FALSE);
+  const VARIANT& v = source;
+  if (!(v.vt & VT_ARRAY)) return;
+  SAFEARRAY* array = (v.vt & VT_BYREF) ? (v.pparray ? *v.pparray : nullptr) : v.parray;
+  if (!array || FAILED(SafeArrayLock(array))) return;
+  const VARTYPE elementType = static_cast<VARTYPE>(v.vt & 0xFF);
+  if (array->cDims == 2 && array->cbElements == NumberSize(elementType)) {
+    const unsigned int nr = SafeArrayBound(array, 1).cElements;
+    const unsigned int nc = SafeArrayBound(array, 2).cElements;
+    VisitNumbers(elementType, array->pvData, [&](const auto* p) {
+      SetSize(nr, nc, FALSE);
+      for (unsigned int r = 0; r < nr; ++r)
+        for (unsigned int c = 0; c < nc; ++c)
+          m_data[static_cast<std::size_t>(r) * nc + c] = ConvertElement<T>(p[r + static_cast<std::size_t>(c) * nr]);
+    });
+  }
+  SafeArrayUnlock(array);
+}
+
+template <class T>
+void CSgMatrixT<T>::AssignFromComplexData(CSgDataProxy& proxy) {
+  const double* pairs = static_cast<const double*>(proxy.data);
+  for (unsigned int k = 0; k < GetCount(); ++k) m_data[k] = ConvertElement<T>(pairs[2 * k]);
+}
+
+template <class T>
+void CSgMatrixT<T>::AssignFromDoubleData(CSgDataProxy& proxy) {
+  const double* values = static_cast<const double*>(proxy.data);
+  if (values == static_cast<const void*>(m_data.get())) return;  // written in place
+  for (unsigned int k = 0; k < GetCount(); ++k) m_data[k] = ConvertElement<T>(values[k]);
+}
+
+template <class T>
+void CSgMatrixT<T>::ProvideComplexData(CSgDataProxy& proxy) const {
+  auto pairs = AllocateArray<double>(2 * static_cast<std::size_t>(GetCount()));
+  for (unsigned int k = 0; k < GetCount(); ++k) {
+    pairs[2 * k] = static_cast<double>(m_data[k]);
+    pairs[2 * k + 1] = 0.0;
+  }
+  proxy.SetOwnedArray(pairs.release(), GetCount(), 16);
+}
+
+template <class T>
+void CSgMatrixT<T>::ProvideDoubleData(CSgDataProxy& proxy) const {
+  if constexpr (std::is_same_v<T, double>) {
+    proxy.SetData(const_cast<double*>(m_data.get()), GetCount(), 8, FALSE);
+  } else {
+    auto copy = AllocateArray<double>(GetCount());
+    ConvertElements(copy.get(), m_data.get(), GetCount());
+    proxy.SetOwnedArray(copy.release(), GetCount(), 8);
+  }
+}
+
+template <class T>
+void CSgMatrixT<T>::ProvideRawData(CSgDataProxy& proxy) const {
+  proxy.SetData(const_cast<T*>(m_data.get()), GetCount(), sizeof(T), FALSE);
+}
+
+template <class T>
+void CSgMatrixT<T>::ProvideOutputBuffer(CSgDataProxy& proxy) {
+  proxy.SetBuffer(nullptr, GetCount(), sizeof(T));
+}
+
+template <class T>
+void CSgMatrixT<T>::ProvideDoubleOutputBuffer(CSgDataProxy& proxy) {
+  // Other types get a buffer of doubles too: results are written as doubles.
+  if constexpr (std::is_same_v<T, double>) proxy.SetBuffer(m_data.get(), GetCount(), 8);
+  else proxy.SetBuffer(nullptr, GetCount(), 8);
+}
+
+template <class T>
+void CSgMatrixT<T>::ProvideRawOutputBuffer(CSgDataProxy& proxy) {
+  proxy.SetBuffer(m_data.get(), GetCount(), sizeof(T));
+}
+
+}  // namespace SG

@@ -1,0 +1,78 @@
+#include "matrix/CSgComplex.h"
+#include "matrix/CSgScalarMatrix.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using namespace SG;
+
+template <class T>
+std::vector<T> Items(const CSgMatrixT<T>& m) {
+  return std::vector<T>(m.GetData(), m.GetData() + m.GetCount());
+}
+
+CSgVariant Scalar(VARTYPE vt, LONGLONG bits) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = vt;
+  v.llVal = bits;
+  return CSgVariant(v);
+}
+
+TEST(MatrixVariant, CopiedColumnByColumn) {
+  const double values[] = {1, 2, 3, 4, 5, 6};
+  const CSgScalarMatrix<double> m(2, 3, values);
+  const CSgVariant v(m);
+  ASSERT_EQ(v.vt, VT_ARRAY | VT_R8);
+  EXPECT_EQ(SafeArrayBound(v.parray, 1).cElements, 2u);
+  EXPECT_EQ(SafeArrayBound(v.parray, 2).cElements, 3u);
+  const double* block = static_cast<const double*>(v.parray->pvData);
+  EXPECT_EQ(std::vector<double>(block, block + 6), (std::vector<double>{1, 4, 2, 5, 3, 6}));
+  CSgScalarMatrix<double> back;
+  back.AssignSafeArray(v);
+  EXPECT_EQ(back.GetRows(), 2u);
+  EXPECT_EQ(Items(back), (std::vector<double>{1, 2, 3, 4, 5, 6}));
+
+  const int ints[] = {1};
+  EXPECT_EQ(CSgVariant(CSgScalarMatrix<int>(1, 1, ints)).vt, VT_ARRAY | VT_I4);
+  const unsigned int uints[] = {1};
+  EXPECT_EQ(CSgVariant(CSgScalarMatrix<unsigned int>(1, 1, uints)).vt, VT_ARRAY | VT_UI4);
+}
+
+TEST(MatrixVariant, ScalarsTextAndOtherKinds) {
+  CSgScalarMatrix<double> d;
+  d.AssignVariant(CSgVariant(true));
+  EXPECT_EQ(Items(d), (std::vector<double>{-1}));
+  d.AssignVariant(Scalar(VT_UI4, 0xFFFFFFFFll));
+  EXPECT_EQ(Items(d), (std::vector<double>{4294967295.0}));
+  CSgScalarMatrix<char> c;
+  c.AssignVariant(CSgVariant(2.9));
+  EXPECT_EQ(Items(c), (std::vector<char>{2}));
+  c.AssignVariant(CSgVariant(-2.9));
+  EXPECT_EQ(Items(c), (std::vector<char>{-2}));
+  CSgScalarMatrix<unsigned char> uc;
+  uc.AssignVariant(CSgVariant(300.0));
+  EXPECT_EQ(Items(uc), (std::vector<unsigned char>{44}));
+  CSgScalarMatrix<unsigned short> us(CSgVariant(-1));
+  EXPECT_EQ(Items(us), (std::vector<unsigned short>{65535}));
+  for (const CSgVariant& other : {CSgVariant("1"), CSgVariant(), Scalar(VT_NULL, 0)}) {
+    d.AssignVariant(other);
+    EXPECT_EQ(d.GetRows(), 0u);
+    EXPECT_EQ(d.GetCols(), 0u);
+  }
+  CSgVariant oneDimension;
+  CreateArrayVariant1D(&oneDimension, VT_R8, 3);
+  d.AssignVariant(oneDimension);
+  EXPECT_EQ(d.GetCount(), 0u);
+  CSgVariant texts;
+  CreateArrayVariant2D(&texts, VT_I4, 2, 2);
+  texts.vt = VT_ARRAY | VT_BSTR;  // announced as texts
+  d.AssignVariant(texts);
+  EXPECT_EQ(d.GetCount(), 0u);
+  texts.vt = VT_ARRAY | VT_I4;
+}
+
+}  // namespace
