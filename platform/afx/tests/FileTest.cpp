@@ -179,3 +179,22 @@ TEST(CMemFile, GrowsAndReadsBack)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CTime, CalendarFieldsRoundTrip)
+{
+    const CTime t(2026, 12, 10, 13, 5, 9);
+    EXPECT_EQ(t.GetYear(), 2026);
+    EXPECT_EQ(t.GetMonth(), 12);
+    EXPECT_EQ(t.GetDay(), 10);
+    EXPECT_EQ(t.GetHour(), 13);
+    EXPECT_EQ(t.GetMinute(), 5);
+    EXPECT_EQ(t.GetSecond(), 9);
+    EXPECT_EQ(t.GetDayOfWeek(), 5);  // a Thursday
+    EXPECT_EQ(t.Format("%Y-%m-%d %H:%M:%S"), "2026-12-10 13:05:09");
+    EXPECT_LT(CTime(1), CTime(2));
+    EXPECT_GT(CTime::GetCurrentTime().GetTime(), 0);
+}
+
+}  // namespace
