@@ -23,7 +23,9 @@ std::u16string integerText(int n) {
 
 std::u16string fixedText(double x, char16_t point, unsigned count) {
   const double whole = std::trunc(x);
-  std::u16string out = integerText(int(whole));
+  // Only small values are ever written; larger ones are clamped rather than
+  // converted out of range.
+  std::u16string out = integerText(whole < 2147483647.0 ? int(whole) : 2147483647);
   out += point;
   // Digit by digit, truncated; the scaled fraction is nudged by a few ulps
   // so that 0.1 writes as "0.1" rather than "0.0999...".
