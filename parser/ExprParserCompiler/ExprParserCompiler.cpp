@@ -10,19 +10,6 @@
 
 namespace exprparser {
 using namespace compiler;
-namespace {
-
-std::u16string removeSpaces(const std::u16string& text, std::vector<unsigned>& positionMap) {
-  std::u16string out;
-  positionMap.clear();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u' ') continue;
-    out += text[i];
-    positionMap.push_back(unsigned(i));
-  }
-  return out;
-}
-}  // namespace
 
 ExprParserCompiler::ExprParserCompiler(ExprParserRegistrar* registrar)
     : expressionState_(std::make_unique<ExpressionState>()),

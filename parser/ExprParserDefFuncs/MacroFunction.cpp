@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "parser/ExprParserCompiler/ExprParserCompiler.h"
+#include "parser/ExprParserRegistrar/TextUtils.h"
 #include "parser/ParserFacade/ExprParser.h"
 
 namespace exprparser {
@@ -23,13 +24,8 @@ SExprExcepData prototypeRecord(const std::u16string& prototype, unsigned positio
 
 std::pair<std::u16string, std::vector<std::u16string>> parsePrototype(
     const std::u16string& prototype, const SyntaxChars& syntax) {
-  std::u16string t;
   std::vector<unsigned> at;
-  for (std::size_t i = 0; i < prototype.size(); ++i) {
-    if (prototype[i] == u' ') continue;
-    t += prototype[i];
-    at.push_back(unsigned(i));
-  }
+  const std::u16string t = removeSpaces(prototype, at);
   const std::size_t open = t.find(u'(');
   if (t.empty() || open == std::u16string::npos || t.back() != u')')
     raiseParserError(prototypeRecord(prototype, t.empty() ? 0 : at.back()), kLinePrototype,

@@ -76,6 +76,17 @@ double numberTextValue(std::u16string_view text, char16_t point) {
   return value;
 }
 
+std::u16string removeSpaces(std::u16string_view text, std::vector<unsigned>& positionMap) {
+  std::u16string out;
+  positionMap.clear();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u' ') continue;
+    out += text[i];
+    positionMap.push_back(unsigned(i));
+  }
+  return out;
+}
+
 bool containsText(std::u16string_view text, std::u16string_view part) {
   return text.find(part) != std::u16string_view::npos;
 }

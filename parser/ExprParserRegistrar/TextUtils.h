@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace exprparser {
 
@@ -19,6 +20,9 @@ bool containsText(std::u16string_view text, std::u16string_view part);
 bool startsWithText(std::u16string_view text, unsigned available, std::u16string_view symbol,
                     unsigned length);
 bool findCharFrom(std::u16string_view text, unsigned start, char16_t c, unsigned& index);
+// The text without its U+0020 characters (no other character counts as a
+// blank); positionMap[i] is where kept character i stood in `text`.
+std::u16string removeSpaces(std::u16string_view text, std::vector<unsigned>& positionMap);
 inline bool isAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 }  // namespace exprparser

@@ -22,4 +22,5 @@ mkdir -p "$corpus" "$findings"
 cp fuzz/parser/corpus/* "$corpus"/
 "$build/fuzz/parser/parser_fuzz" -max_total_time="$seconds" -timeout=20 \
   -rss_limit_mb=2048 -max_len=512 -print_final_stats=1 \
+  -dict=fuzz/parser/parser.dict \
   -artifact_prefix="$findings/" "$corpus"
