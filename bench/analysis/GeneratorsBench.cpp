@@ -1,0 +1,65 @@
+// Generator speed: the sine wave and Gaussian noise against a plain C loop of
+// the same formula, single-threaded, best of several runs, same run.
+#include "analysis/generators/Generators.h"
+#include "bench/analysis/BenchUtil.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+void PlainSine(int n, double amplitude, double frequency, double* phase, double* out) {
+  double p = *phase;
+  const double step = 360.0 * frequency;
+  for (int k = 0; k < n; ++k, p += step) out[k] = amplitude * std::sin(p * (M_PI / 180.0));
+  p = std::fmod(p, 360.0);
+  *phase = p < 0 ? p + 360.0 : p;
+}
+
+// Wichmann-Hill, twelve draws a sample, the state in locals.
+void PlainGaussian(int n, double deviation, std::int32_t state[3], double* out) {
+  std::int32_t s1 = state[0], s2 = state[1], s3 = state[2];
+  for (int k = 0; k < n; ++k) {
+    int sum = 0;
+    for (int j = 0; j < 12; ++j) {
+      s1 = 171 * s1 % 30269;
+      s2 = 172 * s2 % 30307;
+      s3 = 170 * s3 % 30323;
+      const double u = s1 / 30269.0 + s2 / 30307.0 + s3 / 30323.0;
+      sum += int(32768.0 * (u - double(std::int64_t(u))));
+    }
+    out[k] = (sum - 196596) * deviation / 32768.0;
+  }
+  state[0] = s1;
+  state[1] = s2;
+  state[2] = s3;
+}
+
+}  // namespace
+
+int main() {
+  std::printf("%-10s %10s %12s %12s %8s\n", "generator", "samples", "library ms", "C loop ms",
+              "ratio");
+  for (int n : {16384, 524288, 20971520}) {
+    std::vector<double> out(n);
+    const int reps = bench::RepsFor(n);
+    double phase = 0;
+    auto none = [] {};
+    const double sine = bench::BestSeconds(
+        reps, none, [&] { SgCore::SineWaveCore(n, 1.5, 0.001, &phase, out.data()); });
+    const double sineC =
+        bench::BestSeconds(reps, none, [&] { PlainSine(n, 1.5, 0.001, &phase, out.data()); });
+    std::printf("%-10s %10d %12.3f %12.3f %8.2f\n", "sine", n, sine * 1e3, sineC * 1e3,
+                sine / sineC);
+    std::int32_t state[3] = {1, 8191, 1};
+    const double gauss = bench::BestSeconds(
+        reps, none, [&] { SgCore::GaussianNoiseCore(n, 2.0, 1, out.data()); });
+    const double gaussC =
+        bench::BestSeconds(reps, none, [&] { PlainGaussian(n, 2.0, state, out.data()); });
+    std::printf("%-10s %10d %12.3f %12.3f %8.2f\n", "gaussian", n, gauss * 1e3, gaussC * 1e3,
+                gauss / gaussC);
+  }
+  return 0;
+}
