@@ -1,5 +1,7 @@
 #include "containers/CSgDataProxy.h"
 
+#include "platform/afx/Exception.h"
+
 #include <cstring>
 #include <memory>
 
@@ -10,6 +12,9 @@ void DeleteBytes(void* p) { delete[] static_cast<unsigned char*>(p); }
 }  // namespace
 
 void CSgDataProxy::SetSize(unsigned int n, unsigned int size) {
+  // The byte length is a 32-bit field: a buffer it cannot describe would be
+  // made too small for its count.
+  if (static_cast<unsigned long long>(n) * size > 0xFFFFFFFFull) AfxThrowMemoryException();
   count = n;
   count2 = n;
   elementSize = size;

@@ -198,3 +198,34 @@ TEST(VectorExchange, BaseAndColourVectorsIgnoreProxies) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DataProxy, BufferShapesAndOwnership) {
+  SG::CSgDataProxy proxy;
+  proxy.SetBuffer(nullptr, 3, 8);
+  EXPECT_TRUE(proxy.ownsData);
+  EXPECT_EQ(proxy.byteLength, 24u);
+  EXPECT_EQ(static_cast<double*>(proxy.data)[2], 0.0);  // a fresh buffer is zeroed
+  double lent[2] = {1, 2};
+  proxy.SetBuffer(lent, 2, 8);  // the owned buffer is freed first
+  EXPECT_FALSE(proxy.ownsData);
+  EXPECT_EQ(proxy.data, lent);
+  proxy.copyRequired = true;
+  proxy.SetData(lent, 2, 8, FALSE);
+  EXPECT_TRUE(proxy.ownsData);
+  EXPECT_NE(proxy.data, lent);
+  EXPECT_EQ(static_cast<double*>(proxy.data)[1], 2.0);
+  proxy.SetData(new unsigned char[4](), 1, 4, TRUE);
+  EXPECT_TRUE(proxy.ownsData);
+  try {
+    proxy.SetBuffer(nullptr, 0x20000000u, 16);  // 8 GiB: not describable
+    ADD_FAILURE();
+  } catch (CMemoryException* e) {
+    e->Delete();
+  }
+  proxy.ReleaseData();
+  EXPECT_EQ(proxy.data, nullptr);
+}
+
+}  // namespace
