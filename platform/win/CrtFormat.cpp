@@ -3,6 +3,7 @@
 #include "platform/afx/Utf.h"
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -70,9 +71,14 @@ std::string SignPrefix(bool negative, const Spec& spec)
 // Significant digits (kMaxDigits of them) and decimal exponent of |value|.
 void SeventeenDigits(double value, std::string& digits, int& exponent)
 {
-    const std::string e = Printf("%.*e", kMaxDigits - 1, std::fabs(value));
-    digits = e.substr(0, 1) + e.substr(2, kMaxDigits - 1);
-    exponent = std::atoi(e.c_str() + e.find('e') + 1);
+    char text[32];
+    const auto result =
+        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, kMaxDigits - 1);
+    const std::string_view e(text, result.ptr - text);
+    digits.assign(1, e[0]);
+    digits.append(e.substr(2, kMaxDigits - 1));
+    const char* sign = e.data() + e.find('e') + 1;
+    std::from_chars(sign + (*sign == '+'), e.data() + e.size(), exponent);
 }
 
 std::string ExponentText(char e, int exponent)

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -48,6 +50,7 @@ TEST(CrtFormat, DoubleConversionsFollowTheRuntime)
         {"%e 17 digits then zeros", 0.1, 'e', 20, "", 0, "1.00000000000000010000e-001"},
         {"%f tie rounds away from zero", 0.0625, 'f', 3, "", 0, "0.063"},
         {"%.0f tie", 2.5, 'f', 0, "", 0, "3"},
+        {"%f rounds the 17 digits", -304720605.9205845, 'f', 6, "", 0, "-304720605.920585"},
         {"%f carry into new digit", 9.996, 'f', 2, "", 0, "10.00"},
         {"%f tiny negative keeps sign", -0.001, 'f', 2, "", 0, "-0.00"},
         {"%f below last place", 0.0004, 'f', 3, "", 0, "0.000"},
@@ -76,6 +79,53 @@ TEST(CrtFormat, DoubleConversionsFollowTheRuntime)
         EXPECT_EQ(CrtFormatDouble(row.value, row.conversion, row.precision, row.flags, row.width), row.expected)
             << row.name;
     }
+}
+
+// The runtime rounds its 17 converted digits; where those digits do not end
+// in an exact half at the place kept, and no more than 17 digits are asked
+// for, it agrees with this C library except for the exponent's width.
+TEST(CrtFormat, AgreesWithTheCLibraryAwayFromTies)
+{
+    struct Form {
+        const char* format;
+        char conversion;
+        int precision;
+    };
+    const Form forms[] = {{"%e", 'e', 6},    {"%.3E", 'e', 3},    {"%g", 'g', 6},      {"%.10g", 'g', 10},
+                          {"%f", 'f', 6},    {"%.2f", 'f', 2},    {"%+.4e", 'e', 4},   {"%-+10.1f", 'f', 1},
+                          {"%#.0e", 'e', 0}};
+    std::mt19937_64 random(12345);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> power(-30, 30);
+    auto widened = [](std::string text) {
+        const std::size_t e = text.find_first_of("eE");
+        if (e != std::string::npos && text.size() - (e + 2) < 3)
+            text.insert(e + 2, 3 - (text.size() - (e + 2)), '0');
+        return text;
+    };
+    int compared = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, power(random));
+        char e17[64];
+        std::snprintf(e17, sizeof e17, "%.16e", std::fabs(value));
+        const std::string digits = std::string(1, e17[0]) + std::string(e17 + 2, 16);
+        const int exponent = std::atoi(std::strchr(e17, 'e') + 1);
+        for (const Form& form : forms) {
+            const int kept = form.conversion == 'f' ? exponent + 1 + form.precision
+                           : form.conversion == 'e' ? form.precision + 1
+                                                    : form.precision;
+            if (kept > 17 || kept < 1)
+                continue;  // zeros beyond 17 digits, or nothing kept
+            const std::string tail = digits.substr(kept);
+            if (!tail.empty() && tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos)
+                continue;  // an exact half of the 17 digits: rounded up by the runtime
+            char expected[512];
+            std::snprintf(expected, sizeof expected, form.format, value);
+            ASSERT_EQ(CrtFormat(form.format, value), widened(expected)) << form.format << " " << value;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 20000);
 }
 
 TEST(CrtFormat, FormatStringsUseThePlatformsLengths)
