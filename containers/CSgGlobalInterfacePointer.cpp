@@ -23,13 +23,9 @@ CSgGlobalInterfacePointer::CSgGlobalInterfacePointer(const CSgGlobalInterfacePoi
 CSgGlobalInterfacePointer::~CSgGlobalInterfacePointer() {
   try {
     Revoke();
-  } catch (CException* e) {
-    char text[512] = {0};
-    e->GetErrorMessage(text, sizeof text);
-    TraceSwallowed("GlobalInterfacePointer", 88, "SG::CSgGlobalInterfacePointer::~CSgGlobalInterfacePointer");
-    e->Delete();
   } catch (...) {
-    TraceSwallowed("GlobalInterfacePointer", 92, "SG::CSgGlobalInterfacePointer::~CSgGlobalInterfacePointer");
+    SwallowCurrentException("GlobalInterfacePointer", 88, 92,
+                            "SG::CSgGlobalInterfacePointer::~CSgGlobalInterfacePointer");
   }
   if (m_table) m_table->Release();
 }

@@ -20,13 +20,8 @@ CSgInterface::~CSgInterface() {
   try {
     Release();
     m_gitPointer.reset();
-  } catch (CException* e) {
-    char text[512] = {0};
-    e->GetErrorMessage(text, sizeof text);
-    TraceSwallowed("Interface", 67, "SG::CSgInterface::~CSgInterface");
-    e->Delete();
   } catch (...) {
-    TraceSwallowed("Interface", 71, "SG::CSgInterface::~CSgInterface");
+    SwallowCurrentException("Interface", 67, 71, "SG::CSgInterface::~CSgInterface");
   }
 }
 

@@ -16,36 +16,11 @@ IDispatch* CSgPicture::GetPictureDisp() {
   return static_cast<IDispatch*>(GetInterface(true, &mustRelease));
 }
 
-LONG CSgPicture::GetHandle() {
-  LONG value = 0;
-  GetProperty(kHandle, VT_I4, &value);
-  return value;
-}
-
-LONG CSgPicture::GetHPal() {
-  LONG value = 0;
-  GetProperty(kHPal, VT_I4, &value);
-  return value;
-}
-
+LONG CSgPicture::GetHandle() { return Get<LONG>(kHandle, VT_I4); }
+LONG CSgPicture::GetHPal() { return Get<LONG>(kHPal, VT_I4); }
 void CSgPicture::SetHPal(LONG palette) { SetProperty(kHPal, VT_I4, palette); }
-
-SHORT CSgPicture::GetType() {
-  SHORT value = 0;
-  GetProperty(kType, VT_I2, &value);
-  return value;
-}
-
-LONG CSgPicture::GetWidth() {
-  LONG value = 0;
-  GetProperty(kWidth, VT_I4, &value);
-  return value;
-}
-
-LONG CSgPicture::GetHeight() {
-  LONG value = 0;
-  GetProperty(kHeight, VT_I4, &value);
-  return value;
-}
+SHORT CSgPicture::GetType() { return Get<SHORT>(kType, VT_I2); }
+LONG CSgPicture::GetWidth() { return Get<LONG>(kWidth, VT_I4); }
+LONG CSgPicture::GetHeight() { return Get<LONG>(kHeight, VT_I4); }
 
 }  // namespace SG

@@ -26,6 +26,14 @@ class CSgPicture : public CSgDispatch {
   SHORT GetType();
   LONG GetWidth();
   LONG GetHeight();
+
+ private:
+  template <class T>
+  T Get(DISPID dispid, VARTYPE type) {
+    T value{};
+    GetProperty(dispid, type, &value);
+    return value;
+  }
 };
 
 }  // namespace SG

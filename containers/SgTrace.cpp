@@ -1,5 +1,6 @@
 #include "containers/SgTrace.h"
 
+#include "platform/afx/Exception.h"
 #include "platform/win/Interlocked.h"
 #include "platform/win/Sleep.h"
 
@@ -41,6 +42,23 @@ void TraceSwallowed(const char* file, int line, const char* function) {
   GetDefaultTraceCategory();
   CSgTraceRecord record(file, line, function, 0, 0);
   (void)record;
+}
+
+void SwallowCurrentException(const char* file, int frameworkLine, int otherLine, const char* function) noexcept {
+  try {
+    try {
+      throw;
+    } catch (CException* e) {
+      char text[512] = {0};
+      e->GetErrorMessage(text, sizeof text);
+      e->Delete();
+      TraceSwallowed(file, frameworkLine, function);
+    } catch (...) {
+      TraceSwallowed(file, otherLine, function);
+    }
+  } catch (...) {
+    // Tracing itself failed (no memory): nothing more can be done here.
+  }
 }
 
 }  // namespace SG

@@ -48,5 +48,9 @@ CRArarirDefaultTraceCategory* GetDefaultTraceCategory();
 
 // Builds and drops a record of a swallowed error (file, line, function).
 void TraceSwallowed(const char* file, int line, const char* function);
+// For a catch-all in a destructor: ends the exception being handled (a
+// framework exception's text is read first, then it is deleted) and traces
+// it at frameworkLine, any other exception at otherLine. Never throws.
+void SwallowCurrentException(const char* file, int frameworkLine, int otherLine, const char* function) noexcept;
 
 }  // namespace SG

@@ -170,6 +170,14 @@ TEST_F(InterfaceTest, DetachHandsOverOneReference) {
   }
 }
 
+TEST_F(InterfaceTest, DestructorSwallowsTheWrongThread) {
+  auto* holder = new CSgInterface(Unknown(), IID_IDispatch, 0, false);
+  OnOtherThread([&] { EXPECT_NO_THROW(delete holder); });
+  // The release was refused on the wrong thread: the holder's reference stays.
+  EXPECT_EQ(Count(), 2u);
+  Unknown()->Release();
+}
+
 TEST_F(InterfaceTest, AttachRefusesNull) {
   CSgInterface holder;
   EXPECT_EQ(ThrownStatus([&] { holder.Attach(nullptr, IID_IDispatch, 0, false); }), E_POINTER);
