@@ -81,6 +81,10 @@ int FakeRawUsbDriver::UnloadIndex(int index) {
 int FakeRawUsbDriver::Write(int pipe, const BYTE* buffer, DWORD count) {
   auto instrument = CurrentInstrument();
   if (!instrument || pipe != kRawUsbWritePipe || !buffer) return 0;
+  {
+    std::lock_guard guard(lock_);
+    lastWrite_ = count;
+  }
   auto payload = OpenFrame({buffer, count});
   if (!payload) {
     std::lock_guard guard(lock_);
@@ -115,6 +119,11 @@ int FakeRawUsbDriver::Read(int pipe, BYTE* buffer, DWORD count) {
 int FakeRawUsbDriver::Current() const {
   std::lock_guard guard(lock_);
   return current_;
+}
+
+DWORD FakeRawUsbDriver::LastWriteCount() const {
+  std::lock_guard guard(lock_);
+  return lastWrite_;
 }
 
 int FakeRawUsbDriver::BadFramesReceived() const {

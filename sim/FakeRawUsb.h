@@ -34,6 +34,8 @@ class FakeRawUsbDriver final : public rawusb::IRawUsbDriver {
   int Current() const;
   // Frames that failed their check and were dropped.
   int BadFramesReceived() const;
+  // Byte count of the host's last write.
+  DWORD LastWriteCount() const;
 
  private:
   std::shared_ptr<SimInstrument> CurrentInstrument() const;
@@ -42,6 +44,7 @@ class FakeRawUsbDriver final : public rawusb::IRawUsbDriver {
   std::vector<std::shared_ptr<SimInstrument>> devices_;
   int current_ = -1;
   int badFrames_ = 0;
+  DWORD lastWrite_ = 0;
   Bytes outgoing_;  // the reply frame being read out
   std::size_t outPos_ = 0;
 };

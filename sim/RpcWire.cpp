@@ -121,32 +121,29 @@ bool ReadRecord(int fd, std::vector<std::uint8_t>* record, std::size_t limit) {
   }
 }
 
-bool WriteRecord(int fd, std::span<const std::uint8_t> record) {
-  std::uint32_t word = 0x80000000u | static_cast<std::uint32_t>(record.size());
+bool WriteRecord(int fd, std::initializer_list<std::span<const std::uint8_t>> parts) {
+  std::size_t body = 0;
+  for (auto part : parts) body += part.size();
+  std::uint32_t word = 0x80000000u | static_cast<std::uint32_t>(body);
   std::uint8_t mark[4] = {static_cast<std::uint8_t>(word >> 24), static_cast<std::uint8_t>(word >> 16),
                           static_cast<std::uint8_t>(word >> 8), static_cast<std::uint8_t>(word)};
-  iovec parts[2] = {{mark, 4}, {const_cast<std::uint8_t*>(record.data()), record.size()}};
-  std::size_t total = 4 + record.size();
-  std::size_t done = 0;
-  while (done < total) {
+  std::vector<iovec> pending{{mark, 4}};
+  for (auto part : parts)
+    if (!part.empty()) pending.push_back({const_cast<std::uint8_t*>(part.data()), part.size()});
+  std::size_t first = 0;
+  while (first < pending.size()) {
     msghdr msg{};
-    iovec rest[2];
-    int count = 0;
-    std::size_t skip = done;
-    for (const iovec& part : parts) {
-      if (skip >= part.iov_len) {
-        skip -= part.iov_len;
-        continue;
-      }
-      rest[count++] = {static_cast<std::uint8_t*>(part.iov_base) + skip, part.iov_len - skip};
-      skip = 0;
-    }
-    msg.msg_iov = rest;
-    msg.msg_iovlen = static_cast<std::size_t>(count);
+    msg.msg_iov = pending.data() + first;
+    msg.msg_iovlen = pending.size() - first;
     ssize_t w = ::sendmsg(fd, &msg, MSG_NOSIGNAL);
     if (w < 0 && errno == EINTR) continue;
     if (w <= 0) return false;
-    done += static_cast<std::size_t>(w);
+    auto sent = static_cast<std::size_t>(w);
+    while (first < pending.size() && sent >= pending[first].iov_len) sent -= pending[first++].iov_len;
+    if (first < pending.size()) {
+      pending[first].iov_base = static_cast<std::uint8_t*>(pending[first].iov_base) + sent;
+      pending[first].iov_len -= sent;
+    }
   }
   return true;
 }

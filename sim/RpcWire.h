@@ -4,6 +4,7 @@
 // and the call and reply envelopes.
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -53,7 +54,7 @@ XdrOut RpcMismatchReply(std::uint32_t xid);
 
 // Reads one record (all its fragments); false at end of stream or on error.
 bool ReadRecord(int fd, std::vector<std::uint8_t>* record, std::size_t limit);
-// Writes one record as a single fragment.
-bool WriteRecord(int fd, std::span<const std::uint8_t> record);
+// Writes one record, made of the given parts in order, as a single fragment.
+bool WriteRecord(int fd, std::initializer_list<std::span<const std::uint8_t>> parts);
 
 }  // namespace sim::rpc

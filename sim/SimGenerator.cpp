@@ -150,7 +150,12 @@ void SimGenerator::HandleBlock(std::span<const std::uint8_t> raw, std::size_t da
     else if (key == "OFST") wave.offset = ExpForm(std::atof(f[i + 1].c_str()));
     else if (key == "PHASE") wave.phase = ExpForm(std::atof(f[i + 1].c_str()));
   }
-  wave.data.assign(raw.begin() + static_cast<std::ptrdiff_t>(dataStart), raw.end());
+  if (Bytes* owned = OwnedMessage(); owned && owned->data() == raw.data()) {
+    owned->erase(owned->begin(), owned->begin() + static_cast<std::ptrdiff_t>(dataStart));
+    wave.data = std::move(*owned);  // megabytes of samples: moved, not copied
+  } else {
+    wave.data.assign(raw.begin() + static_cast<std::ptrdiff_t>(dataStart), raw.end());
+  }
   if (family_.codeBits == 16) user_[wave.name] = std::move(wave);
   else slots_[position] = std::move(wave);
 }
@@ -193,7 +198,9 @@ void SimGenerator::ReplyData(const std::string& request) {
   std::size_t claimed = f.wrongLengthField ? w->data.size() * 2 : w->data.size();
   std::string head = "WVDT POS," + position + ",WVNM," + w->name + ",TYPE,5,LENGTH," +
                      LengthField(claimed) + ",WAVEDATA,";
-  Bytes reply(head.begin(), head.end());
+  Bytes reply;
+  reply.reserve(head.size() + sent);
+  reply.assign(head.begin(), head.end());
   reply.insert(reply.end(), w->data.begin(), w->data.begin() + static_cast<std::ptrdiff_t>(sent));
   Reply(std::move(reply));
 }

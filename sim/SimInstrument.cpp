@@ -22,6 +22,19 @@ std::string DescribeMessage(std::span<const std::uint8_t> message) {
 
 bool SimInstrument::Receive(std::span<const std::uint8_t> message) {
   std::lock_guard guard(lock_);
+  return ReceiveLocked(message);
+}
+
+bool SimInstrument::Receive(Bytes&& message) {
+  Bytes owned = std::move(message);
+  std::lock_guard guard(lock_);
+  owned_ = &owned;
+  bool taken = ReceiveLocked(owned);
+  owned_ = nullptr;
+  return taken;
+}
+
+bool SimInstrument::ReceiveLocked(std::span<const std::uint8_t> message) {
   AddLog(DescribeMessage(message));
   if (faults_.refuseWrite) return false;
   // Commands are short; a block write carries megabytes of samples, which

@@ -26,6 +26,9 @@ class SimInstrument {
 
   // One whole message. Returns false when writes are refused (fault switch).
   bool Receive(std::span<const std::uint8_t> message);
+  // The same for a message the caller gives up: a block write's samples are
+  // kept without another copy.
+  bool Receive(Bytes&& message);
   // The next reply: the status slot first, then the queue. Nothing when none
   // is pending, or when the delay fault holds it back.
   std::optional<Bytes> TakeReply();
@@ -48,10 +51,14 @@ class SimInstrument {
   void Reply(Bytes bytes);
   void ReplyStatus(const std::string& text);
   SimFaults FaultsLocked() const { return faults_; }
+  // During Handle: the message's own buffer when the caller gave it up (the
+  // handler may take it), else null.
+  Bytes* OwnedMessage() { return owned_; }
 
   mutable std::mutex lock_;  // held while Handle runs
 
  private:
+  bool ReceiveLocked(std::span<const std::uint8_t> message);
   void AddLog(std::string line);
   bool AnswerPoll(const std::string& text);
 
@@ -59,6 +66,7 @@ class SimInstrument {
   std::optional<Bytes> status_;
   std::vector<std::string> log_;
   SimFaults faults_;
+  Bytes* owned_ = nullptr;
   void (*sink_)(const std::string&) = nullptr;
 };
 

@@ -13,17 +13,24 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace sim {
 
 struct CoreReply {
   rpc::AcceptStat stat = rpc::kSuccess;
   rpc::XdrOut results;
+  // A read's data, sent from the instrument's reply without a copy.
+  std::shared_ptr<const Bytes> hold = {};
+  std::span<const std::uint8_t> data = {};
 };
 
 namespace {
 
 // Largest record a client may send: a link's piece plus the envelope.
 constexpr std::size_t kRecordSlack = 4096;
+// The largest message the instruments take: a 41,943,042-byte block.
+constexpr std::size_t kLargestMessage = 41943042 + 4096;
 
 int Listen(const std::string& address, std::uint16_t port, std::uint16_t* bound, std::string* error) {
   int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -114,45 +121,46 @@ void Vxi11Server::AcceptLoop() {
 void Vxi11Server::Serve(int fd) {
   std::vector<std::uint8_t> record;
   while (rpc::ReadRecord(fd, &record, options_.maxRecvSize + kRecordSlack)) {
-    Bytes reply = Dispatch(record);
-    if (reply.empty()) continue;  // not a call: nothing to answer
-    if (!rpc::WriteRecord(fd, reply)) break;
+    Outgoing reply = Dispatch(record);
+    if (reply.head.empty()) continue;  // not a call: nothing to answer
+    if (!rpc::WriteRecord(fd, {reply.head, reply.data, reply.tail})) break;
   }
   std::lock_guard guard(lock_);
   std::erase(connections_, fd);
   ::close(fd);
 }
 
-Bytes Vxi11Server::Dispatch(std::span<const std::uint8_t> message) {
+Vxi11Server::Outgoing Vxi11Server::Dispatch(std::span<const std::uint8_t> message) {
   bool wrongVersion = false;
   auto call = rpc::ParseCall(message, &wrongVersion);
   if (!call) {
     if (!wrongVersion || message.size() < 4) return {};
-    return rpc::RpcMismatchReply(rpc::XdrIn(message).U32()).bytes();
+    return {rpc::RpcMismatchReply(rpc::XdrIn(message).U32()).bytes()};
   }
   if (call->program == vxi11::kPortmapProgram && call->version == vxi11::kPortmapVersion) {
-    if (call->procedure == 0) return rpc::AcceptedReply(call->xid, rpc::kSuccess).bytes();
+    if (call->procedure == 0) return {rpc::AcceptedReply(call->xid, rpc::kSuccess).bytes()};
     if (call->procedure != vxi11::kPortmapGetPort)
-      return rpc::AcceptedReply(call->xid, rpc::kProcUnavail).bytes();
+      return {rpc::AcceptedReply(call->xid, rpc::kProcUnavail).bytes()};
     rpc::XdrIn in(call->args);
     std::uint32_t program = in.U32(), version = in.U32(), protocol = in.U32();
-    if (!in.ok()) return rpc::AcceptedReply(call->xid, rpc::kGarbageArgs).bytes();
+    if (!in.ok()) return {rpc::AcceptedReply(call->xid, rpc::kGarbageArgs).bytes()};
     rpc::XdrOut out = rpc::AcceptedReply(call->xid, rpc::kSuccess);
     bool ours = program == vxi11::kCoreProgram && version == vxi11::kCoreVersion &&
                 protocol == vxi11::kIpProtoTcp;
     out.U32(ours ? corePort_ : 0);
-    return std::move(out.bytes());
+    return {std::move(out.bytes())};
   }
   if (call->program != vxi11::kCoreProgram)
-    return rpc::AcceptedReply(call->xid, rpc::kProgUnavail).bytes();
+    return {rpc::AcceptedReply(call->xid, rpc::kProgUnavail).bytes()};
   if (call->version != vxi11::kCoreVersion)
-    return rpc::AcceptedReply(call->xid, rpc::kProgMismatch).bytes();
+    return {rpc::AcceptedReply(call->xid, rpc::kProgMismatch).bytes()};
   // Results are written straight after the reply header: a read reply can
   // carry tens of megabytes, copied once.
   CoreReply reply{rpc::kSuccess, rpc::AcceptedReply(call->xid, rpc::kSuccess)};
   Core(call->procedure, call->args, reply);
-  if (reply.stat != rpc::kSuccess) return rpc::AcceptedReply(call->xid, reply.stat).bytes();
-  return std::move(reply.results.bytes());
+  if (reply.stat != rpc::kSuccess) return {rpc::AcceptedReply(call->xid, reply.stat).bytes()};
+  Bytes padding((4 - reply.data.size() % 4) % 4, 0);
+  return {std::move(reply.results.bytes()), std::move(reply.hold), reply.data, std::move(padding)};
 }
 
 void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> args, CoreReply& reply) {
@@ -204,11 +212,11 @@ void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> ar
       if (inbox.empty() && (flags & vxi11::kFlagEnd)) {
         instrument_->Receive(data);  // a whole message in one piece
       } else {
+        // Address space for the largest block up front: pages are only
+        // touched as pieces arrive, and the buffer never moves.
+        if (inbox.empty()) inbox.reserve(kLargestMessage);
         inbox.insert(inbox.end(), data.begin(), data.end());
-        if (flags & vxi11::kFlagEnd) {
-          instrument_->Receive(inbox);
-          Bytes().swap(inbox);
-        }
+        if (flags & vxi11::kFlagEnd) instrument_->Receive(std::exchange(inbox, Bytes()));
       }
       out.I32(vxi11::kNoError);
       out.U32(static_cast<std::uint32_t>(data.size()));
@@ -222,7 +230,7 @@ void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> ar
       if (link == links_.end()) {
         out.I32(vxi11::kInvalidLink);
         out.I32(0);
-        out.Opaque({});
+        out.U32(0);
         return;
       }
       Link& l = link->second;
@@ -234,20 +242,21 @@ void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> ar
           out.Opaque({});
           return;
         }
-        l.outbox = std::move(*next);
+        l.outbox = std::make_shared<const Bytes>(std::move(*next));
         l.outPos = 0;
         l.serving = true;
       }
-      std::size_t n = std::min<std::size_t>(requested, l.outbox.size() - l.outPos);
-      std::span<const std::uint8_t> piece(l.outbox.data() + l.outPos, n);
+      std::size_t n = std::min<std::size_t>(requested, l.outbox->size() - l.outPos);
+      reply.hold = l.outbox;
+      reply.data = std::span<const std::uint8_t>(l.outbox->data() + l.outPos, n);
       l.outPos += n;
-      bool end = l.outPos == l.outbox.size();
+      bool end = l.outPos == l.outbox->size();
       out.I32(vxi11::kNoError);
       out.I32(end ? vxi11::kReasonEnd : vxi11::kReasonReqCnt);
-      out.Opaque(piece);
+      out.U32(static_cast<std::uint32_t>(n));  // the data and its padding follow
       if (end) {
         l.serving = false;
-        Bytes().swap(l.outbox);
+        l.outbox.reset();
       }
       return;
     }

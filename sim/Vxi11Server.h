@@ -37,14 +37,20 @@ class Vxi11Server {
  private:
   struct Link {
     Bytes inbox;    // message pieces before the END flag
-    Bytes outbox;   // the reply being read
+    std::shared_ptr<const Bytes> outbox;  // the reply being read
     std::size_t outPos = 0;
     bool serving = false;
   };
 
   void AcceptLoop();
   void Serve(int fd);
-  Bytes Dispatch(std::span<const std::uint8_t> message);
+  struct Outgoing {
+    Bytes head = {};                         // the reply up to the data
+    std::shared_ptr<const Bytes> hold = {};  // keeps the data alive while it is sent
+    std::span<const std::uint8_t> data = {};
+    Bytes tail = {};                         // XDR padding after the data
+  };
+  Outgoing Dispatch(std::span<const std::uint8_t> message);
   void Core(std::uint32_t procedure, std::span<const std::uint8_t> args, struct CoreReply& reply);
 
   std::shared_ptr<SimInstrument> instrument_;

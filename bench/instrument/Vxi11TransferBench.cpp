@@ -11,6 +11,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr std::size_t kPoints = 16777216;
+constexpr int kRounds = 3;
 
 double Seconds(Clock::time_point a, Clock::time_point b) {
   return std::chrono::duration<double>(b - a).count();
@@ -107,26 +109,34 @@ int main() {
   std::vector<unsigned char> reply(head.size() + kPoints * 2 + 16);
   ViUInt32 done = 0, got = 0;
 
-  auto t0 = Clock::now();
-  ViStatus w = viWrite(vi, block.data(), static_cast<ViUInt32>(block.size()), &done);
-  auto t1 = Clock::now();
-  viWrite(vi, reinterpret_cast<const unsigned char*>("WVDT? USER,bench"), 16, &done);
-  ViStatus r = viRead(vi, reply.data(), static_cast<ViUInt32>(reply.size()), &got);
-  auto t2 = Clock::now();
+  // Best of three rounds for both, so one slow round does not decide.
+  double bestWrite = 1e9, bestRead = 1e9, bestPlain = 1e9;
+  bool same = true;
+  std::vector<unsigned char> samples(block.begin() + static_cast<std::ptrdiff_t>(header.size()), block.end());
+  for (int round = 0; round < kRounds; ++round) {
+    auto t0 = Clock::now();
+    ViStatus w = viWrite(vi, block.data(), static_cast<ViUInt32>(block.size()), &done);
+    auto t1 = Clock::now();
+    viWrite(vi, reinterpret_cast<const unsigned char*>("WVDT? USER,bench"), 16, &done);
+    ViStatus r = viRead(vi, reply.data(), static_cast<ViUInt32>(reply.size()), &got);
+    auto t2 = Clock::now();
+    same = same && w == VI_SUCCESS && r == VI_SUCCESS && got == head.size() + kPoints * 2 &&
+           std::memcmp(reply.data() + head.size(), samples.data(), kPoints * 2) == 0;
+    if (Seconds(t0, t2) < bestWrite + bestRead) {
+      bestWrite = Seconds(t0, t1);
+      bestRead = Seconds(t1, t2);
+    }
+    bestPlain = std::min(bestPlain, PlainTcpSeconds(samples));
+  }
   viClose(rm);
   server.Stop();
 
-  bool same = w == VI_SUCCESS && r == VI_SUCCESS && got == head.size() + kPoints * 2 &&
-              std::memcmp(reply.data() + head.size(), block.data() + header.size(), kPoints * 2) == 0;
-  std::vector<unsigned char> samples(block.begin() + static_cast<std::ptrdiff_t>(header.size()), block.end());
-  double plain = PlainTcpSeconds(samples);
-
   double mb = kPoints * 2 * 2 / 1e6;  // out and back
-  double vxiRate = mb / Seconds(t0, t2), plainRate = mb / plain;
+  double vxiRate = mb / (bestWrite + bestRead), plainRate = mb / bestPlain;
   std::printf("waveform: %zu points, %.1f MB each way; read-back %s\n", kPoints, kPoints * 2 / 1e6,
               same ? "identical" : "DIFFERS");
-  std::printf("VXI-11 write %.3f s, read %.3f s: %.0f MB/s\n", Seconds(t0, t1), Seconds(t1, t2), vxiRate);
-  std::printf("plain TCP copy %.3f s: %.0f MB/s\n", plain, plainRate);
+  std::printf("VXI-11 write %.3f s, read %.3f s: %.0f MB/s (best of %d)\n", bestWrite, bestRead, vxiRate, kRounds);
+  std::printf("plain TCP copy %.3f s: %.0f MB/s (best of %d)\n", bestPlain, plainRate, kRounds);
   std::printf("ratio VXI-11 / plain: %.2f (goal >= 0.50)\n", vxiRate / plainRate);
   return same ? 0 : 1;
 }

@@ -1,0 +1,30 @@
+#pragma once
+// What the instrument link needs from the layers above it, installable so
+// the link stays free of windows: a message box, the translator's texts by
+// id, and the pause (the platform clock, which tests replace).
+
+#include "platform/afx/String.h"
+#include "platform/win/Sleep.h"
+
+#include <functional>
+
+namespace linkio {
+
+// Shows a message box with an OK button (default: the framework's error
+// reporter).
+using MessageSink = std::function<void(const CString& text)>;
+MessageSink SetMessageSink(MessageSink sink);
+void ShowMessage(const CString& text);
+
+// The translated UI text of an id; empty when the id has none (default: no
+// texts at all).
+using TextSource = std::function<CString(int id)>;
+TextSource SetTextSource(TextSource source);
+CString TranslatedText(int id);
+
+inline void Pause(DWORD milliseconds) { Sleep(milliseconds); }
+
+// The framework's user-abort exception: carries nothing, shows nothing.
+[[noreturn]] void ThrowAbort();
+
+}  // namespace linkio

@@ -1,0 +1,260 @@
+// Reading a stored waveform back from a generator: the parameter request and
+// its parse, the data request, the point count by family and the unpacking
+// of the codes into volts. Also the stored-waveform list parser and lookup.
+#include "instrument/InstrumentLink.h"
+
+#include "instrument/LinkServices.h"
+#include "platform/visa/Visa.h"
+#include "waveform/WaveCollections.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kParamReply = 512;
+constexpr std::size_t kHeaderText = 256;
+constexpr int kDataCommas = 9;
+constexpr std::size_t kTestStepSamples = 1048576 + 10000;
+
+using Pairs = std::array<StoredWaveEntry, kStoredWaveRows>;
+
+// Tokens at commas, alternating position and name; the last token always
+// lands in a name.
+void FillPairs(const CString& text, Pairs& rows) {
+  rows = {};
+  CString s = text;
+  if (s.IsEmpty() || s.Find(',') < 0 || s[0] == ',') return;
+  std::size_t k = 0;
+  bool position = true;
+  while (!s.IsEmpty() && k < rows.size()) {
+    int c = s.Find(',');
+    if (c < 1) {
+      rows[k].name = s;
+      return;
+    }
+    CString token = s.Left(c);
+    if (position) {
+      rows[k].position = token;
+    } else {
+      rows[k].name = token;
+      ++k;
+    }
+    position = !position;
+    s = s.Mid(c + 1);
+  }
+}
+
+double ParamNumber(const CString& value) {
+  return std::strtod(CInstrumentLink::NormaliseParamValue(value), nullptr);
+}
+
+void ApplyField(LastReadWave& w, const CString& key, const CString& value) {
+  if (key == "FREQ") {
+    double f = ParamNumber(value);
+    w.frequency = f;
+    w.frequencyUnit = 2;
+    if (f > -1e-15 && f < 1e-15) {
+      w.period = 0;
+      w.periodUnit = 1;
+    } else {
+      w.period = 1000 / f;
+      w.periodUnit = 2;
+    }
+  } else if (key == "PRED") {
+    w.period = ParamNumber(value);
+    w.periodUnit = 1;
+  } else if (key == "AMPL") {
+    w.amplitude = ParamNumber(value);
+    w.amplitudeUnit = 0;
+  } else if (key == "OFST") {
+    w.offset = ParamNumber(value);
+    w.offsetUnit = 0;
+  } else if (key == "PHASE") {
+    w.phase = ParamNumber(value);
+  }
+}
+
+// The parameter reply's pairs go into a list of their own: the stored-wave
+// list the dialogs filled stays as it was.
+void ApplyParams(LastReadWave& w, const CString& reply) {
+  Pairs rows;
+  FillPairs(reply, rows);
+  for (const auto& row : rows) {
+    CString key = row.position, value = row.name;
+    key.Trim(' ');
+    value.Trim(' ');
+    ApplyField(w, key, value);
+  }
+}
+
+// The LENGTH field's text: after the comma that follows "LENGTH", up to the
+// next comma.
+CString LengthText(const CString& header) {
+  int from = std::max(header.Find("LENGTH"), 0);
+  int c1 = header.Find(',', from);
+  if (c1 < 0) return CString();
+  int c2 = header.Find(',', c1 + 1);
+  return c2 < 0 ? CString() : header.Mid(c1 + 1, c2 - c1 - 1);
+}
+
+// The point count of a read-back, or -1 where the family keeps the last one.
+long PointsFromReply(const CString& tag, const CString& header) {
+  if (tag.Find("KRV1000") >= 0 && tag.Find('X') < 0) return 16384;
+  if (tag.Find("KRP1000X") >= 0 && tag.Find("X-E") < 0) return 16384;
+  if (tag.Find("KRV800") >= 0 || tag.Find("KRP2") >= 0) return 16384;
+  if (tag.Find("KRV5000") >= 0) {
+    CString l = LengthText(header);
+    l.Trim(' ');
+    if (l.Find("32KB") >= 0) return 16384;
+    if (l.Find("1024KB") >= 0) return 524288;
+    return -1;
+  }
+  if (IsSixteenBitFamily(tag)) {
+    CString l = LengthText(header);
+    l.TrimLeft(' ');
+    l.TrimRight("B ");
+    return std::strtol(l, nullptr, 10) / 2;
+  }
+  return -1;
+}
+
+float CodeToVolts(const BYTE* p, double half, double offset, bool sixteen) {
+  auto code = static_cast<WORD>(p[0] | p[1] << 8);
+  if (!sixteen) code = static_cast<WORD>(code << 2);
+  return static_cast<float>(static_cast<SHORT>(code) * half / 32768 + offset);
+}
+
+bool Fail(const char* text) {
+  linkio::ShowMessage(text);
+  return false;
+}
+
+}  // namespace
+
+void CInstrumentLink::ParsePositionList(const CString& text) { FillPairs(text, g_StoredWaves); }
+
+void CInstrumentLink::ParseWaveParams(const CString& reply) { ApplyParams(g_LastReadWave, reply); }
+
+void CInstrumentLink::ParseFreqField(const CString& value) { ApplyField(g_LastReadWave, "FREQ", value); }
+void CInstrumentLink::ParsePredField(const CString& value) { ApplyField(g_LastReadWave, "PRED", value); }
+void CInstrumentLink::ParseAmplField(const CString& value) { ApplyField(g_LastReadWave, "AMPL", value); }
+void CInstrumentLink::ParseOfstField(const CString& value) { ApplyField(g_LastReadWave, "OFST", value); }
+void CInstrumentLink::ParsePhaseField(const CString& value) { ApplyField(g_LastReadWave, "PHASE", value); }
+
+CString CInstrumentLink::FindStoredPosition(const CString& name) {
+  for (const auto& row : g_StoredWaves)
+    if (row.name == name) return row.position;
+  return CString();
+}
+
+std::size_t CInstrumentLink::FindWaveDataStart(const BYTE* bytes, std::size_t count) {
+  int commas = 0;
+  for (std::size_t i = 0; i < count; ++i)
+    if (bytes[i] == ',' && ++commas == kDataCommas) return i + 1;
+  return 0;
+}
+
+bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CString& tag) {
+  bool visa = IsVisaTag(tag), usb = IsRawUsbTag(tag);
+  if (!visa && !usb) return false;
+  CString w = listedName;
+  bool user = false;
+  if (int colon = w.Find(':'); colon >= 0) {
+    w = w.Mid(colon + 1);
+    user = true;
+  }
+  CString p = FindStoredPosition(w);
+  LastReadWave next = g_LastReadWave;  // committed only when the read succeeds
+  next.name = w;
+
+  CString reply;
+  if (usb) {
+    SendUsbCommand("WVPR? " + p);
+    linkio::Pause(500);
+    WaitUsbReply("", reply);
+  } else {
+    CString request = user ? CString("WVPR? M0") : "WVPR? " + p;
+    ViUInt32 written = 0;
+    g_VisaStatus = viWrite(g_VisaInstrument, reinterpret_cast<ViConstBuf>(static_cast<const char*>(request)),
+                           static_cast<ViUInt32>(request.GetLength()), &written);
+    linkio::Pause(500);
+    char buffer[kParamReply] = {};
+    ViUInt32 size = kParamReply;
+    if (viScanf(g_VisaInstrument, "%#t", &size, buffer) >= 0) reply = buffer;
+  }
+  if (reply.IsEmpty()) return Fail("The generator did not answer the parameter request; nothing was read.");
+  ApplyParams(next, reply);
+
+  if (usb) {
+    SendUsbCommand("WVDT? " + p);
+  } else {
+    CString name = w;
+    if (int colon = name.Find(':'); colon >= 0) name = name.Mid(colon + 1);
+    CString request = user ? "WVDT? USER," + name : "WVDT? " + p;
+    ViUInt32 written = 0;
+    g_VisaStatus = viWrite(g_VisaInstrument, reinterpret_cast<ViConstBuf>(static_cast<const char*>(request)),
+                           static_cast<ViUInt32>(request.GetLength()), &written);
+  }
+  linkio::Pause(500);
+
+  std::vector<BYTE> buffer(kWaveBlockBuffer, 0);
+  std::size_t length = 0;
+  if (usb) {
+    length = ReadUsbBulk(buffer.data(), buffer.size());
+  } else {
+    ViUInt32 got = 0;
+    g_VisaStatus = viRead(g_VisaInstrument, buffer.data(), static_cast<ViUInt32>(buffer.size()), &got);
+    length = got;
+  }
+  std::size_t headerEnd = 0;
+  while (headerEnd < std::min(length, kHeaderText) && buffer[headerEnd]) ++headerEnd;
+  CString header(reinterpret_cast<const char*>(buffer.data()), static_cast<int>(headerEnd));
+
+  long fromReply = PointsFromReply(tag, usb ? CString() : header);
+  long n = fromReply >= 0 ? fromReply : g_TransferPoints;
+  std::size_t start = FindWaveDataStart(buffer.data(), length);
+  if (start == 0) return Fail("The generator's data reply holds no waveform data; nothing was read.");
+  if (n < 0 || start + 2 * static_cast<std::size_t>(n) > length)
+    return Fail("The generator sent fewer samples than its reply announced; nothing was read.");
+
+  const double half = next.amplitude / 2;
+  const bool sixteen = IsSixteenBitFamily(tag);
+  next.samples.SetSize(static_cast<unsigned>(n), TRUE);
+  float* out = next.samples.GetData();
+  for (long i = 0; i < n; ++i) out[i] = CodeToVolts(buffer.data() + start + 2 * i, half, next.offset, sixteen);
+
+  g_LastReadWave = std::move(next);
+  if (fromReply >= 0) {
+    g_TransferPoints = static_cast<LONG>(n);
+    g_nPointCount = static_cast<int>(n);
+  }
+  return true;
+}
+
+void CInstrumentLink::ReadWaveParams(const CString& position) {
+  g_LastReadWave.name = position;
+  CString reply;
+  WaitUsbReply("", reply);
+  linkio::ShowMessage("收到的参数" + reply);
+  ParseWaveParams(reply);
+}
+
+// The test step's count comes from the bytes that arrived, never from the
+// last send, and stays within the step's sample arrays.
+bool CInstrumentLink::ReadWaveDataRaw(const CString& position) {
+  SendUsbCommand("WVDT? " + position);
+  linkio::Pause(500);
+  std::vector<BYTE> buffer(kWaveBlockBuffer, 0);
+  std::size_t length = ReadUsbBulk(buffer.data(), buffer.size());
+  std::size_t start = FindWaveDataStart(buffer.data(), length);
+  if (start == 0) return Fail("The generator's data reply holds no waveform data; nothing was read.");
+  std::size_t n = std::min((length - start) / 2, kTestStepSamples);
+  const double half = g_LastReadWave.amplitude / 2;
+  g_LastReadWave.samples.SetSize(static_cast<unsigned>(n), TRUE);
+  float* out = g_LastReadWave.samples.GetData();
+  for (std::size_t i = 0; i < n; ++i)
+    out[i] = CodeToVolts(buffer.data() + start + 2 * i, half, g_LastReadWave.offset, false);
+  return true;
+}

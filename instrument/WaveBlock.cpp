@@ -1,0 +1,204 @@
+// The generator side of the waveform protocol: the unit formatters, the
+// parameter text and header, the packing of samples into 16- or 14-bit codes,
+// the block write over VISA or raw USB and the commit command after it.
+#include "instrument/InstrumentLink.h"
+
+#include "instrument/LinkServices.h"
+#include "platform/usb/RawUsbDriver.h"
+#include "platform/visa/Visa.h"
+#include "waveform/WaveCollections.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+CString Fixed9(double value) {
+  CString text;
+  text.Format("%0.9f", value);
+  return text;
+}
+
+double Scaled(double value, int unit, std::initializer_list<double> factors) {
+  if (unit < 0 || unit >= static_cast<int>(factors.size())) return value;
+  return value * factors.begin()[unit];
+}
+
+CString ChannelPrefix() {
+  CString text;
+  text.Format("C%d:", static_cast<int>(g_OutputChannel + 1));
+  return text;
+}
+
+// The offset in the amplitude's unit (amplitude 0 Vpp / 1 mVpp, offset 0 V / 1 mV).
+double WorkingOffset(const CWaveData& wave) {
+  int a = wave.vppunit, o = wave.offsetunit;
+  if (a == o) return wave.offset;
+  if (a == 0 && o == 1) return wave.offset / 1000;
+  if (a == 1 && o == 0) return wave.offset * 1000;
+  return 0;
+}
+
+// One sample's code. The quotient is clamped to the code range, so a sample
+// beyond full scale packs as the extreme code instead of wrapping round to
+// the other sign.
+WORD PackCode(float d, double half, bool sixteenBit) {
+  double x = d / half * 32767.5;
+  long long t = 0;
+  if (half != 0 && std::isfinite(x)) {
+    x = std::clamp(x, -32767.0, 32767.0);
+    t = static_cast<long long>(x);
+  }
+  auto c = static_cast<WORD>(static_cast<unsigned long long>(t) & 0xFFFF);
+  if (c > 0) --c;
+  return sixteenBit ? c : static_cast<WORD>(c >> 2);
+}
+
+}  // namespace
+
+CString CInstrumentLink::FormatFrequency(double value, int unit) {
+  return Fixed9(Scaled(value, unit, {1e-6, 1e-3, 1, 1e3, 1e6}));
+}
+CString CInstrumentLink::FormatPeriod(double value, int unit) {
+  return Fixed9(Scaled(value, unit, {1e3, 1, 1e-3, 1e-6, 1e-9}));
+}
+CString CInstrumentLink::FormatAmplitude(double value, int unit) {
+  return Fixed9(Scaled(value, unit, {1, 1e-3}));
+}
+CString CInstrumentLink::FormatOffset(double value, int unit) {
+  return Fixed9(Scaled(value, unit, {1, 1e-3}));
+}
+
+void CInstrumentLink::BuildWaveParams(CString& out, const CWaveData& wave) {
+  out = ",FREQ," + FormatFrequency(wave.freq, wave.frequnit) + ",AMPL," +
+        FormatAmplitude(wave.vpp, wave.vppunit) + ",OFST," + FormatOffset(wave.offset, wave.offsetunit) +
+        ",PHASE," + Fixed9(wave.phase);
+}
+
+CString CInstrumentLink::CheckWaveName(const CString& name) {
+  for (int i = 0; i < name.GetLength(); ++i) {
+    auto c = static_cast<unsigned char>(name[i]);
+    if (c == ',' || c < 0x20 || c == 0x7F)
+      return "The waveform name \"" + name + "\" holds a comma or a control character; rename it before sending.";
+  }
+  return CString();
+}
+
+CString CInstrumentLink::BuildWaveHeader(const CString& position, const CString& name,
+                                         const CWaveData& wave, const CString& tag) {
+  CString params, length;
+  BuildWaveParams(params, wave);
+  length.Format("%d", static_cast<int>(2LL * wave.samplecount / 1024));
+  CString header = ChannelPrefix() + "WVDT ";
+  header += IsSixteenBitFamily(tag) ? CString("WVNM,") : position + ",WVNM,";
+  header += name + ",TYPE,5," + "LENGTH," + length + "KB" + params + "," + "WAVEDATA,";
+  return header;
+}
+
+std::size_t CInstrumentLink::PackWaveFrame(const CString& header, const CWaveData& wave,
+                                           std::vector<BYTE>& block, const CString& tag) {
+  const int n = wave.samplecount > 0 ? wave.samplecount : 0;
+  g_TransferPoints = n;
+  g_TransferBytes = 2 * n;
+  const std::size_t h = static_cast<std::size_t>(header.GetLength());
+  block.assign(kUsbHead + h + 2 * static_cast<std::size_t>(n), 0);
+  std::memcpy(block.data() + kUsbHead, static_cast<const char*>(header), h);
+
+  const double offset = WorkingOffset(wave);
+  const double half = wave.vpp / 2;
+  const bool sixteen = IsSixteenBitFamily(tag);
+  const int have = std::min(n, static_cast<int>(wave.thedata.GetSize()));
+  BYTE* codes = block.data() + kUsbHead + h;
+  for (int i = 0; i < n; ++i) {
+    float d = i < have ? static_cast<float>(wave.thedata.GetData()[i] - offset) : 0.0f;
+    WORD code = PackCode(d, half, sixteen);
+    codes[2 * i] = static_cast<BYTE>(code & 0xFF);
+    codes[2 * i + 1] = static_cast<BYTE>(code >> 8);
+  }
+  BuildUsbDataFrame(block.data(), block.data() + kUsbHead, h + 2 * static_cast<std::size_t>(n));
+  return block.size();
+}
+
+BOOL CInstrumentLink::WriteUsbPadded(const BYTE* bytes, std::size_t length) {
+  std::size_t padded = length % 64 == 0 ? length : (length / 64 + 1) * 64;
+  std::vector<BYTE> buffer(padded, 0);
+  std::memcpy(buffer.data(), bytes, length);
+  if (WriteUSBDevice(kRawUsbWritePipe, buffer.data(), static_cast<DWORD>(padded)) == 0) {
+    linkio::ShowMessage(linkio::TranslatedText(301));
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CInstrumentLink::WriteWaveToGenerator(const CString& position, int waveIndex,
+                                           const CString& name, const CString& tag) {
+  if (waveIndex == -1) return FALSE;
+  return WriteWaveRecord(position, g_WaveArray[waveIndex], name, tag);
+}
+
+// The commit command goes out only after the data write succeeded; a failed
+// write is reported and nothing is committed.
+BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& wave,
+                                      const CString& name, const CString& tag) {
+  bool visa = IsVisaTag(tag), usb = IsRawUsbTag(tag);
+  if (!visa && !usb) return FALSE;
+  CString refusal = CheckWaveName(name);
+  if (!refusal.IsEmpty()) {
+    linkio::ShowMessage(refusal);
+    return FALSE;
+  }
+  CString header = BuildWaveHeader(position, name, wave, tag);
+  std::size_t frameBytes = kUsbHead + static_cast<std::size_t>(header.GetLength()) +
+                           2 * static_cast<std::size_t>(std::max(wave.samplecount, 0));
+  if (frameBytes > kWaveBlockBuffer) {
+    linkio::ShowMessage("The waveform is too long to send: its block needs more than 41,943,042 bytes.");
+    return FALSE;
+  }
+  std::vector<BYTE> frame;
+  std::size_t length = PackWaveFrame(header, wave, frame, tag);
+
+  if (visa) {
+    ViUInt32 written = 0;
+    g_VisaStatus = viWrite(g_VisaInstrument, frame.data() + kUsbHead,
+                           static_cast<ViUInt32>(length - kUsbHead), &written);
+    if (g_VisaStatus < 0) {
+      linkio::ShowMessage("send cmd failed");
+      return FALSE;
+    }
+    CString commit = ChannelPrefix() +
+                     (IsSixteenBitFamily(tag) ? "ARWV NAME, " + name : "ARWV INDEX, " + position.Mid(1)) + "\n";
+    linkio::Pause(200);
+    viPrintf(g_VisaInstrument, "%s", static_cast<const char*>(commit));
+    return TRUE;
+  }
+  if (!WriteUsbPadded(frame.data(), length)) return FALSE;
+  SendUsbCommand(ChannelPrefix() + "ARWV INDEX, " + position.Mid(1));
+  return TRUE;
+}
+
+void CInstrumentLink::WriteWaveParams(const CString& position, int waveIndex, const CString& name) {
+  if (waveIndex == -1) return;
+  CString params;
+  BuildWaveParams(params, g_WaveArray[waveIndex]);
+  CString command = ChannelPrefix() + "WVPR POS," + position + ",WVNM," + name + params;
+  SendUsbCommand(command);
+  linkio::ShowMessage("发送参数" + command);
+}
+
+void CInstrumentLink::QueryWaveParams(const CString& position) {
+  g_LastReadWave.name = position;
+  CString command = ChannelPrefix() + "WVPR? " + position;
+  SendUsbCommand(command);
+  linkio::ShowMessage("发送获取参数命令" + command);
+  linkio::Pause(500);
+}
+
+void CInstrumentLink::SetWaveParams(const CString&, int waveIndex, const CString&) {
+  if (waveIndex != -1) (void)g_WaveArray[waveIndex];
+}
+
+CString CInstrumentLink::BuildArwvIndexCommand(const CString& index, const CString& tag) {
+  CString command = ChannelPrefix() + "ARWV INDEX, " + index;
+  (void)IsVisaTag(tag);
+  return command;
+}

@@ -1,0 +1,159 @@
+// Read-back from simulated generators: parameters, point count by family,
+// unpacking, the stored-waveform list and the failures that keep what was.
+#include "LinkFixture.h"
+
+#include "waveform/WaveCollections.h"
+
+namespace {
+
+std::vector<std::uint8_t> CodeBytes(const std::vector<int>& codes) {
+  std::vector<std::uint8_t> out;
+  for (int c : codes) {
+    out.push_back(static_cast<std::uint8_t>(c & 0xFF));
+    out.push_back(static_cast<std::uint8_t>((c >> 8) & 0xFF));
+  }
+  return out;
+}
+
+std::vector<float> Samples() {
+  const auto& v = g_LastReadWave.samples;
+  return std::vector<float>(v.GetData(), v.GetData() + v.GetSize());
+}
+
+}  // namespace
+
+TEST(StoredList, PairsAndLookup) {
+  CInstrumentLink::ParsePositionList("M1,sine,M2,ramp");
+  EXPECT_EQ(g_StoredWaves[0].position, "M1");
+  EXPECT_EQ(g_StoredWaves[1].name, "ramp");
+  EXPECT_EQ(CInstrumentLink::FindStoredPosition("ramp"), "M2");
+  EXPECT_EQ(CInstrumentLink::FindStoredPosition("Ramp"), "");
+  CInstrumentLink::ParsePositionList("M1,sine,M2");
+  EXPECT_EQ(g_StoredWaves[1].position, "");
+  EXPECT_EQ(g_StoredWaves[1].name, "M2");
+  CInstrumentLink::ParsePositionList(",x");
+  EXPECT_EQ(g_StoredWaves[0].name, "");
+  std::string many;
+  for (int i = 0; i < 250; ++i) many += "M" + std::to_string(i) + ",w" + std::to_string(i) + ",";
+  CInstrumentLink::ParsePositionList(many.c_str());  // more pairs than rows: the rest is dropped
+  EXPECT_EQ(g_StoredWaves[199].name, "w199");
+}
+
+TEST(StoredList, DataStartAfterTheNinthComma) {
+  std::string reply = "WVDT POS,M1,WVNM,a,TYPE,5,LENGTH,1KB,WAVEDATA,\x01\x02";
+  auto bytes = Bytes(reply);
+  EXPECT_EQ(CInstrumentLink::FindWaveDataStart(bytes.data(), bytes.size()), reply.size() - 2);
+  EXPECT_EQ(CInstrumentLink::FindWaveDataStart(bytes.data(), 20), 0u);
+}
+
+TEST(Params, FieldsInOrderAndUntouchedList) {
+  ResetLinkState();
+  CInstrumentLink::ParsePositionList("M50,sine");
+  CInstrumentLink::ParseWaveParams("WVPR POS,P,WVNM,wavename,FREQ,500,AMPL,4.00E00 ,OFST,0.00E00, PHASE,9.00E01");
+  EXPECT_DOUBLE_EQ(g_LastReadWave.frequency, 500);
+  EXPECT_DOUBLE_EQ(g_LastReadWave.period, 2);
+  EXPECT_EQ(g_LastReadWave.periodUnit, 2);
+  EXPECT_DOUBLE_EQ(g_LastReadWave.amplitude, 4);
+  EXPECT_DOUBLE_EQ(g_LastReadWave.phase, 90);
+  EXPECT_EQ(g_StoredWaves[0].name, "sine");  // the dialogs' list survives a parse
+  CInstrumentLink::ParseWaveParams("FREQ,0,PRED,3");
+  EXPECT_DOUBLE_EQ(g_LastReadWave.period, 3);
+  EXPECT_EQ(g_LastReadWave.periodUnit, 1);
+  CInstrumentLink::ParseWaveParams("PRED,3,FREQ,0");
+  EXPECT_DOUBLE_EQ(g_LastReadWave.period, 0);
+  EXPECT_EQ(g_LastReadWave.periodUnit, 1);
+  EXPECT_DOUBLE_EQ(g_LastReadWave.amplitude, 4);  // no AMPL: kept
+}
+
+class ReadBack : public LinkFixture {
+ protected:
+  void OpenUsbtmc(std::shared_ptr<sim::SimGenerator> gen) {
+    AttachUsbtmc(gen);
+    viOpenDefaultRM(&g_VisaDefaultRM);
+    ASSERT_EQ(viOpen(g_VisaDefaultRM, "USB0::0x1234::0x0100::S1::INSTR", 0, 0, &g_VisaInstrument), VI_SUCCESS);
+  }
+};
+
+TEST_F(ReadBack, SixteenBitUserWaveOverVisa) {
+  auto gen = Generator("KRV1000X");
+  gen->Store("abc", {"abc", "1.00E03", "2.00E00", "5.00E-01", "0.00E00", CodeBytes({0x8000, 0x7FFF, 0, 0x4000})});
+  OpenUsbtmc(gen);
+  ASSERT_TRUE(link.ReadWaveFromGenerator("user:abc", "USBTMCKRV1000X"));
+  EXPECT_EQ(gen->Log()[0], "WVPR? M0");
+  EXPECT_EQ(gen->Log()[1], "WVDT? USER,abc");
+  EXPECT_EQ(g_LastReadWave.name, "abc");
+  // A user read asks for the parameters at M0 (4 Vpp, no offset here).
+  EXPECT_EQ(Samples(), (std::vector<float>{-2.0f, 2.0f * 32767 / 32768, 0.0f, 1.0f}));
+  EXPECT_EQ(g_TransferPoints, 4);  // 8 bytes, "8B"
+  EXPECT_EQ(g_nPointCount, 4);
+  EXPECT_EQ(Pauses(), (std::vector<DWORD>{500, 500}));
+}
+
+TEST_F(ReadBack, FourteenBitSlotOverRawUsb) {
+  auto gen = Generator("KRV1000");
+  std::vector<int> codes(16384, 0);
+  codes[0] = 0x2000;
+  codes[1] = 0x1FFF;
+  gen->Store("M51", {"ramp", "1.00E03", "4.00E00", "0.00E00", "0.00E00", CodeBytes(codes)});
+  usbDriver->Attach(gen);
+  link.SelectUsbDevice(0);
+  CInstrumentLink::ParsePositionList("M50,EMPTY,M51,ramp");
+  ASSERT_TRUE(link.ReadWaveFromGenerator("ramp", "USBKRV1000"));
+  EXPECT_EQ(gen->Log()[0], "WVPR? M51");
+  auto s = Samples();
+  ASSERT_EQ(s.size(), 16384u);
+  EXPECT_FLOAT_EQ(s[0], -2.0f);
+  EXPECT_FLOAT_EQ(s[1], 2.0f * 8191 / 8192);
+  EXPECT_FLOAT_EQ(s[2], 0.0f);
+}
+
+TEST_F(ReadBack, FailuresKeepTheLastRead) {
+  auto gen = Generator("KRV1000X");
+  gen->Store("abc", {"abc", "1.00E03", "2.00E00", "0.00E00", "0.00E00", CodeBytes(std::vector<int>(64, 0x1000))});
+  OpenUsbtmc(gen);
+  ASSERT_TRUE(link.ReadWaveFromGenerator("user:abc", "USBTMCKRV1000X"));
+  const std::vector<float> before = Samples();
+  struct Row { const char* what; sim::SimFaults faults; };
+  sim::SimFaults silent, truncated, longer;
+  silent.noReply = true;
+  truncated.truncatedBlock = true;
+  longer.wrongLengthField = true;
+  for (const Row& r : {Row{"no reply", silent}, Row{"truncated", truncated}, Row{"length", longer}}) {
+    gen->SetFaults(r.faults);
+    messages.clear();
+    EXPECT_FALSE(link.ReadWaveFromGenerator("user:abc", "USBTMCKRV1000X")) << r.what;
+    EXPECT_EQ(messages.size(), 1u) << r.what;
+    EXPECT_EQ(Samples(), before) << r.what;
+    viClear(g_VisaInstrument);
+  }
+  gen->SetFaults({});
+  // A reply without nine commas has no data start.
+  EXPECT_FALSE(link.ReadWaveFromGenerator("user:nothere", "USBTMCKRV1000X"));
+  EXPECT_EQ(Samples(), before);
+}
+
+TEST_F(ReadBack, PointCountByFamily) {
+  struct Row { const char* model; const char* tag; std::size_t bytes; long expected; };
+  const Row rows[] = {
+      {"KRV5000", "USBTMCKRV5000", 32768, 16384},
+      {"KRV5000", "USBTMCKRV5000", 1048576, 524288},
+      {"KRV5000", "USBTMCKRV5000", 65536, 16384},  // 64KB: the previous count stays
+      {"KRP1000X", "USBTMCKRP1000X", 65536, 16384},
+      {"KRP1000X-E", "USBTMCKRP1000X-E", 2000, 1000},
+  };
+  for (const Row& r : rows) {
+    auto gen = Generator(r.model);
+    gen->Store("M60", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00", std::vector<std::uint8_t>(r.bytes, 0)});
+    gen->Store("w", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00", std::vector<std::uint8_t>(r.bytes, 0)});
+    usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
+    visa::SetUsbtmcSystem(usbtmc);
+    serials = 0;
+    OpenUsbtmc(gen);
+    CInstrumentLink::ParsePositionList("M60,w");
+    g_TransferPoints = 16384;
+    bool user = std::string(r.tag).find("KRP1000X-E") != std::string::npos;
+    ASSERT_TRUE(link.ReadWaveFromGenerator(user ? "user:w" : "w", r.tag)) << r.tag << " " << r.bytes;
+    EXPECT_EQ(static_cast<long>(g_LastReadWave.samples.GetSize()), r.expected) << r.tag << " " << r.bytes;
+    viClose(g_VisaDefaultRM);
+  }
+}

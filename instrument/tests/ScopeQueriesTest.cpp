@@ -1,0 +1,95 @@
+// Oscilloscope search and queries against the simulated oscilloscope.
+#include "LinkFixture.h"
+
+TEST(ReplyValues, NormaliseAndLastField) {
+  struct Row { const char* reply; double value; };
+  const Row rows[] = {
+      {"C1:VDIV 5.00E-01V", 0.5},   {"C1:VDIV 500mV", 0.5},    {"C1:VDIV 2.00kV", 2000},
+      {"C1:VDIV 2.00KV", 2000},     {"C1:VDIV 3MV", 3000000},  // M is mega, m milli
+      {"C1:OFST 0", 0},            {"a,b,1.5\r\n", 1.5},      {"7000\n", 7000},
+      {"C1:VDIV ", 0},              {"C1:VDIV volts", 0},
+  };
+  for (const Row& r : rows) {
+    CString value;
+    CInstrumentLink::LastFieldValue(r.reply, value);
+    EXPECT_DOUBLE_EQ(std::strtod(value, nullptr), r.value) << r.reply << " -> " << value;
+  }
+  EXPECT_EQ(CInstrumentLink::NormaliseValue("5.00E-01V"), "0.50000000000000");
+  EXPECT_EQ(CInstrumentLink::NormaliseValue("0"), "0");
+  EXPECT_EQ(CInstrumentLink::NormaliseParamValue("1.00E03"), "1000.000000");
+  EXPECT_EQ(CInstrumentLink::NormaliseParamValue("0.00E00"), "0.000000");
+  EXPECT_EQ(CInstrumentLink::NormaliseParamValue("12"), "12.000000");
+}
+
+class ScopeQueries : public LinkFixture {
+ protected:
+  void SetUp() override {
+    LinkFixture::SetUp();
+    setup.channel[0].vdiv = "500mV";
+    setup.channel[1].vdiv = "2.00kV";
+    setup.channel[0].offset = "-1.50E-01V";
+    setup.tdiv = "2.00E-06S";
+    scope = std::make_shared<sim::SimScope>(setup);
+  }
+  sim::ScopeSetup setup;
+  std::shared_ptr<sim::SimScope> scope;
+};
+
+TEST_F(ScopeQueries, VisaSearchAndQueries) {
+  usbtmc->Attach(scope, 0x1234, 0x0200, "SC1");
+  auto broken = std::make_shared<sim::SimScope>();
+  sim::SimFaults f;
+  f.refuseOpen = true;
+  broken->SetFaults(f);
+  usbtmc->Attach(broken, 0x1234, 0x0200, "SC2");
+  ASSERT_TRUE(link.SearchScopes(""));
+  EXPECT_EQ(g_VisaScopeCount, 1);  // rows written, not resources found
+  EXPECT_EQ(g_ScopeTable[0].resource, "USB0::0x1234::0x0200::SC1::INSTR");
+  EXPECT_EQ(g_ScopeTable[0].channels, "4");
+  EXPECT_EQ(g_ScopeTable[0].linkType, "USBTMC");
+  EXPECT_EQ(g_ScopeTable[0].usbIndex, "-1");
+
+  ASSERT_TRUE(link.VisaOpen(g_ScopeTable[0].resource));
+  EXPECT_FLOAT_EQ(link.QueryVdivVisa("C1"), 0.5f);
+  EXPECT_FLOAT_EQ(link.QueryVdivVisa("C2"), 2000.0f);
+  EXPECT_FLOAT_EQ(link.QueryOfstVisa("C1"), -0.15f);
+  EXPECT_FLOAT_EQ(link.QueryTdivVisa(), 2e-6f);
+  EXPECT_FLOAT_EQ(link.QuerySampleRateVisa(), 1e9f);
+  // A silent instrument: the receive aborts for the caller to catch.
+  f = {};
+  f.noReply = true;
+  scope->SetFaults(f);
+  EXPECT_TRUE(Aborts([&] { link.QueryVdivVisa("C1"); }));
+  link.VisaClose();
+}
+
+TEST_F(ScopeQueries, NoScopesShowTheirMessages) {
+  EXPECT_FALSE(link.SearchScopes(""));
+  EXPECT_EQ(messages, (std::vector<std::string>{"text 321"}));
+  usbDriver->Attach(scope);
+  messages.clear();
+  EXPECT_FALSE(link.SearchScopes(""));
+  EXPECT_EQ(messages, (std::vector<std::string>{"text 322"}));
+}
+
+TEST_F(ScopeQueries, OpenBeforeAnySearchOpensNothing) {
+  EXPECT_FALSE(link.VisaOpen("USB0::0x1::0x2::S::INSTR"));
+  g_VisaDefaultRM = 0;
+  viOpenDefaultRM(&g_VisaDefaultRM);
+  EXPECT_TRUE(Aborts([&] { link.VisaOpen("USB0::0x1::0x2::NOPE::INSTR"); }));
+}
+
+TEST_F(ScopeQueries, RawUsbQueriesAndTransferSetup) {
+  usbDriver->Attach(scope);
+  link.SelectUsbDevice(0);
+  EXPECT_FLOAT_EQ(link.QueryVdivUsb("C1"), 0.5f);
+  EXPECT_FLOAT_EQ(link.QueryOfstUsb("C1"), -0.15f);
+  scope->ClearLog();
+  EXPECT_EQ(link.SetupUsbWaveformRead("C1"), 7000);
+  std::vector<std::string> log = scope->Log();
+  ASSERT_GE(log.size(), 6u);
+  EXPECT_EQ(log[0], "WFSU type,0,frmt,1");
+  EXPECT_EQ(log[2], "SANU? C1");
+  EXPECT_EQ(log.back(), "*OPC?");
+  EXPECT_EQ(log[log.size() - 2], "WFSU NP,7000.000000");  // the normalised text, repeated
+}

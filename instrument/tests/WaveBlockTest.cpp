@@ -1,0 +1,166 @@
+// The generator waveform block: formatters, header, packing, write and commit.
+#include "LinkFixture.h"
+
+#include "sim/Vxi11Server.h"
+#include "waveform/WaveCollections.h"
+
+namespace {
+
+CWaveData Wave(std::vector<float> samples, double vpp = 2, int vppunit = 0, double offset = 0,
+               int offsetunit = 0) {
+  CWaveData w;
+  w.freq = 1;
+  w.frequnit = 3;
+  w.vpp = vpp;
+  w.vppunit = vppunit;
+  w.offset = offset;
+  w.offsetunit = offsetunit;
+  w.samplecount = static_cast<int>(samples.size());
+  w.thedata.SetSize(static_cast<unsigned>(samples.size()), TRUE);
+  for (std::size_t i = 0; i < samples.size(); ++i) w.thedata[static_cast<unsigned>(i)] = samples[i];
+  return w;
+}
+
+std::vector<WORD> Codes(const CWaveData& w, const char* tag) {
+  std::vector<BYTE> block;
+  CString header = "H";
+  std::size_t length = CInstrumentLink::PackWaveFrame(header, w, block, tag);
+  std::vector<WORD> codes;
+  for (std::size_t i = 13; i + 1 < length; i += 2) codes.push_back(static_cast<WORD>(block[i] | block[i + 1] << 8));
+  return codes;
+}
+
+}  // namespace
+
+TEST(WaveBlock, Formatters) {
+  EXPECT_EQ(CInstrumentLink::FormatFrequency(2.5, 3), "2500.000000000");
+  EXPECT_EQ(CInstrumentLink::FormatFrequency(7, 9), "7.000000000");
+  EXPECT_EQ(CInstrumentLink::FormatPeriod(5, 4), "0.000000005");
+  EXPECT_EQ(CInstrumentLink::FormatAmplitude(200, 1), "0.200000000");
+  EXPECT_EQ(CInstrumentLink::FormatOffset(-50, 1), "-0.050000000");
+}
+
+TEST(WaveBlock, HeadersByFamily) {
+  g_OutputChannel = 0;
+  CWaveData w = Wave(std::vector<float>(16384, 0.0f));
+  EXPECT_EQ(CInstrumentLink::BuildWaveHeader("M50", "ramp", w, "USBTMCKRV1000X"),
+            "C1:WVDT WVNM,ramp,TYPE,5,LENGTH,32KB,FREQ,1000.000000000,AMPL,2.000000000,OFST,0.000000000,PHASE,0.000000000,WAVEDATA,");
+  EXPECT_EQ(CInstrumentLink::BuildWaveHeader("M50", "ramp", w, "USBTMCKRV1000").Left(36),
+            "C1:WVDT M50,WVNM,ramp,TYPE,5,LENGTH,");
+  g_OutputChannel = 1;
+  EXPECT_EQ(CInstrumentLink::BuildWaveHeader("", "r", w, "USBKRV1000").Left(17), "C2:WVDT ,WVNM,r,T");
+  g_OutputChannel = 0;
+  struct Row { int n; const char* length; };
+  for (Row r : {Row{16384, "LENGTH,32KB,"}, Row{1000, "LENGTH,1KB,"}, Row{100, "LENGTH,0KB,"},
+                Row{512, "LENGTH,1KB,"}, Row{8388608, "LENGTH,16384KB,"}}) {
+    w.samplecount = r.n;
+    EXPECT_GE(CInstrumentLink::BuildWaveHeader("M1", "a", w, "USBTMCKRV5000").Find(r.length), 0) << r.n;
+  }
+}
+
+TEST(WaveBlock, CodesClampAtFullScale) {
+  CWaveData w = Wave({1.0f, 0.5f, 0.0f, -0.5f, -1.0f, 1.01f, -1.01f, 40.0f});
+  EXPECT_EQ(Codes(w, "USBTMCKRV1000X"),
+            (std::vector<WORD>{0x7FFE, 0x3FFE, 0, 0xC000, 0x8000, 0x7FFE, 0x8000, 0x7FFE}));
+  EXPECT_EQ(Codes(w, "USBTMCKRV1000"),
+            (std::vector<WORD>{0x1FFF, 0x0FFF, 0, 0x3000, 0x2000, 0x1FFF, 0x2000, 0x1FFF}));
+  // Offset in the amplitude's unit: 500 mVpp with 0.1 V offset works in mV.
+  CWaveData mv = Wave({350.0f, 100.0f}, 500, 1, 0.1, 0);
+  EXPECT_EQ(Codes(mv, "USBTMCKRV1000X"), (std::vector<WORD>{0x7FFE, 0}));
+  CWaveData flat = Wave({1.0f}, 0);  // zero amplitude: code 0, no division
+  EXPECT_EQ(Codes(flat, "USBTMCKRV1000X"), (std::vector<WORD>{0}));
+  CWaveData longer = Wave({1.0f, 1.0f, 1.0f});
+  longer.samplecount = 2;
+  EXPECT_EQ(Codes(longer, "USBTMCKRV1000X").size(), 2u);
+  longer.samplecount = 4;
+  EXPECT_EQ(Codes(longer, "USBTMCKRV1000X"), (std::vector<WORD>{0x7FFE, 0x7FFE, 0x7FFE, 0}));
+  EXPECT_EQ(g_TransferPoints, 4);
+  EXPECT_EQ(g_TransferBytes, 8);
+}
+
+using WaveWrite = LinkFixture;
+
+TEST_F(WaveWrite, VisaBlockAndCommitByFamily) {
+  for (const char* model : {"KRV1000X", "KRV1000"}) {
+    auto gen = Generator(model);
+    sim::Vxi11Server server(gen, {"127.0.0.1", 0, 4096});
+    std::string error;
+    ASSERT_TRUE(server.Start(&error)) << error;
+    visa::SetPortmapperPort(server.PortmapperPort());
+    viOpenDefaultRM(&g_VisaDefaultRM);
+    ASSERT_EQ(viOpen(g_VisaDefaultRM, "TCPIP0::127.0.0.1::INSTR", 0, 0, &g_VisaInstrument), VI_SUCCESS);
+    std::vector<float> samples(5000);
+    for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<float>(i % 200) / 100 - 1;
+    CWaveData w = Wave(samples);
+    CString tag = CString("USBTMC") + model;
+    clock.Clear();
+    ASSERT_TRUE(link.WriteWaveRecord("M50", w, "wave%1", tag));
+    std::string key = std::string(model) == "KRV1000X" ? "wave%1" : "M50";
+    auto slot = gen->Slot(key);
+    ASSERT_TRUE(slot);
+    std::vector<WORD> expected = Codes(w, tag);
+    ASSERT_EQ(slot->data.size(), 2 * expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+      ASSERT_EQ(slot->data[2 * i] | slot->data[2 * i + 1] << 8, expected[i]) << i;
+    EXPECT_EQ(gen->LastCommit(), std::string(model) == "KRV1000X" ? "wave%1" : "50");
+    EXPECT_EQ(Pauses(), std::vector<DWORD>{200});
+    viClose(g_VisaDefaultRM);
+    g_VisaDefaultRM = 0;
+    visa::SetPortmapperPort(0);
+  }
+}
+
+TEST_F(WaveWrite, RawUsbPaddedFrameThenIndexCommit) {
+  auto gen = Generator("KRV2000");
+  usbDriver->Attach(gen);
+  link.SelectUsbDevice(0);
+  CWaveData w = Wave(std::vector<float>(16384, 0.25f));
+  ASSERT_TRUE(link.WriteWaveRecord("M52", w, "abc", "USBKRV1000"));
+  EXPECT_EQ(gen->Log().back(), "C1:ARWV INDEX, 52");  // by index over raw USB, every family
+  EXPECT_EQ(gen->Slot("abc")->data.size(), 32768u);
+  EXPECT_TRUE(Pauses().empty());
+}
+
+TEST_F(WaveWrite, PaddingToSixtyFourBytes) {
+  auto gen = Generator("KRV1000");
+  usbDriver->Attach(gen);
+  link.SelectUsbDevice(0);
+  struct Row { std::size_t frame, written; };
+  for (Row r : {Row{32930, 32960}, Row{33024, 33024}}) {
+    std::vector<BYTE> frame = sim::MakeFrame(std::vector<std::uint8_t>(r.frame - 12, 'x'), 1);
+    EXPECT_TRUE(link.WriteUsbPadded(frame.data(), frame.size()));
+    EXPECT_EQ(usbDriver->LastWriteCount(), r.written);
+  }
+  EXPECT_EQ(usbDriver->BadFramesReceived(), 0);  // the length field bounds the padded frame
+}
+
+TEST_F(WaveWrite, RefusalsWriteNothing) {
+  auto gen = Generator("KRV1000");
+  usbDriver->Attach(gen);
+  link.SelectUsbDevice(0);
+  CWaveData w = Wave({0.5f});
+  for (const char* name : {"a,b", "tab\tname", "nl\n"}) {
+    EXPECT_FALSE(link.WriteWaveRecord("M50", w, name, "USBKRV1000"));
+  }
+  w.samplecount = 20971500;  // the block would not fit the transfer buffer
+  EXPECT_FALSE(link.WriteWaveRecord("M50", w, "big", "USBKRV1000"));
+  EXPECT_EQ(messages.size(), 4u);
+  EXPECT_FALSE(link.WriteWaveRecord("M50", w, "x", "LAN"));
+  EXPECT_TRUE(gen->Log().empty());
+  EXPECT_FALSE(link.WriteWaveToGenerator("M50", -1, "x", "USBKRV1000"));
+  EXPECT_TRUE(Aborts([&] { link.WriteWaveToGenerator("M50", 5, "x", "USBKRV1000"); }));
+}
+
+TEST_F(WaveWrite, FailedWriteIsReportedAndNotCommitted) {
+  auto gen = Generator("KRV1000");
+  usbDriver->Attach(gen);
+  link.SelectUsbDevice(0);
+  sim::SimFaults f;
+  f.refuseWrite = true;
+  gen->SetFaults(f);
+  EXPECT_FALSE(link.WriteWaveRecord("M50", Wave({0.5f}), "w", "USBKRV1000"));
+  EXPECT_EQ(messages, (std::vector<std::string>{"text 301"}));
+  ASSERT_EQ(gen->Log().size(), 1u);  // the refused block; no commit after it
+  EXPECT_EQ(gen->Log()[0].substr(0, 12), "C1:WVDT M50,");
+  EXPECT_EQ(gen->LastCommit(), "");
+}
