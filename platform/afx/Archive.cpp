@@ -32,12 +32,16 @@ void CArchive::Fail(int cause) const
 
 void CArchive::CheckStoring() const
 {
+    if (!m_pFile)
+        Fail(CArchiveException::genericException);  // closed
     if (IsLoading())
         Fail(CArchiveException::readOnly);
 }
 
 void CArchive::CheckLoading() const
 {
+    if (!m_pFile)
+        Fail(CArchiveException::genericException);  // closed
     if (IsStoring())
         Fail(CArchiveException::writeOnly);
 }
@@ -94,6 +98,8 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
 
 void CArchive::Flush()
 {
+    if (!m_pFile)
+        return;
     if (IsStoring()) {
         if (m_cur > 0) {
             const std::size_t n = m_cur;

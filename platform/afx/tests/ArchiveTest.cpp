@@ -114,6 +114,8 @@ TEST(CArchive, FailuresHaveTheirCauses)
     // Direction mistakes.
     EXPECT_EQ(CauseOf([](CArchive& ar) { ar << static_cast<BYTE>(1); }, {}), CArchiveException::readOnly);
     EXPECT_EQ(CauseOf([](CArchive& ar) { BYTE b; ar >> b; }, {}, CArchive::store), CArchiveException::writeOnly);
+    EXPECT_EQ(CauseOf([](CArchive& ar) { ar.Close(); BYTE b; ar >> b; }, Bytes({1})),
+              CArchiveException::genericException);
     // Object tags: an unknown class name, a stored schema the class does not
     // have, a reference to nothing read yet, a class other than the one asked for.
     EXPECT_EQ(CauseOf([](CArchive& ar) { ar.ReadObject(nullptr); },
