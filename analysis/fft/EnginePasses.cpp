@@ -59,7 +59,21 @@ inline void RunPass(double* re, double* im, Index g0, Index g1, Index m, Index t
 
 bool IsBuiltIn(int p) { return p == 2 || p == 3 || p == 4 || p == 5 || p == 8 || p == 10; }
 
-__attribute__((target_clones("arch=x86-64-v3", "default"), flatten)) void RunPassFor(
+// An AVX2 clone chosen at load time; sanitizer runtimes are not ready when
+// the clone resolver runs, so sanitized builds keep the baseline only.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define SG_SANITIZED 1
+#endif
+#endif
+#if defined(__x86_64__) && !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__) && \
+    !defined(SG_SANITIZED)
+#define SG_PASS_CLONES __attribute__((target_clones("arch=x86-64-v3", "default"), flatten))
+#else
+#define SG_PASS_CLONES __attribute__((flatten))
+#endif
+
+SG_PASS_CLONES void RunPassFor(
     int p, double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
     const double* twr, const double* twi) {
   switch (p) {
