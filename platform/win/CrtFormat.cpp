@@ -41,7 +41,7 @@ std::string Printf(const char* format, ...)
     return text;
 }
 
-// Pads body to the field width: zeros go after the sign (and "0x"), spaces
+// Pads body to the field width: zeros go after the sign, spaces
 // before or after by the justification.
 std::string Pad(std::string body, const Spec& spec, bool zeroAllowed)
 {
