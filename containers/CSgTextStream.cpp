@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace SG {
 
@@ -17,8 +18,19 @@ bool IsLeadByte(unsigned char c) { return c >= 0xC0; }
 
 }  // namespace
 
-CSgTextStream::CSgTextStream(const char* text, int length)
-    : m_text(std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0).c_str()) {}
+namespace {
+
+// The first length units of text, or fewer when it ends sooner.
+template <class Unit>
+std::basic_string_view<Unit> Prefix(const Unit* text, int length) {
+  std::size_t n = 0;
+  while (text && static_cast<int>(n) < length && text[n]) ++n;
+  return std::basic_string_view<Unit>(text, n);
+}
+
+}  // namespace
+
+CSgTextStream::CSgTextStream(const char* text, int length) : m_text(Prefix(text, length)) {}
 
 CSgTextStream::CSgTextStream(char ch, int count)
     : m_text(std::string(count > 0 ? static_cast<std::size_t>(count) : 0, ch).c_str()) {}
@@ -26,11 +38,11 @@ CSgTextStream::CSgTextStream(char ch, int count)
 CSgTextStream::CSgTextStream(const wchar_t* text)
     : m_text(AfxWideToUtf8(text ? std::wstring_view(text) : std::wstring_view()).c_str()) {}
 CSgTextStream::CSgTextStream(const wchar_t* text, int length)
-    : m_text(AfxWideToUtf8(std::wstring_view(text, length > 0 ? length : 0)).c_str()) {}
+    : m_text(AfxWideToUtf8(Prefix(text, length)).c_str()) {}
 CSgTextStream::CSgTextStream(const OLECHAR* text)
     : m_text(AfxUtf16ToUtf8(text ? std::u16string_view(text) : std::u16string_view()).c_str()) {}
 CSgTextStream::CSgTextStream(const OLECHAR* text, int length)
-    : m_text(AfxUtf16ToUtf8(std::u16string_view(text, length > 0 ? length : 0)).c_str()) {}
+    : m_text(AfxUtf16ToUtf8(Prefix(text, length)).c_str()) {}
 
 CSgTextStream& CSgTextStream::operator<<(const CString& text) {
   m_text += text;

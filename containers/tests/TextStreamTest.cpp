@@ -102,6 +102,9 @@ TEST(TextStream, WideConstructorsConvertToUtf8) {
   EXPECT_STREQ(CSgTextStream(u"\u00e9a").GetText(), "\xC3\xA9" "a");
   EXPECT_STREQ(CSgTextStream(L"xyz", 2).GetText(), "xy");
   EXPECT_STREQ(CSgTextStream('-', 3).GetText(), "---");
+  EXPECT_STREQ(CSgTextStream("abc", 2).GetText(), "ab");
+  EXPECT_STREQ(CSgTextStream("ab", 10).GetText(), "ab");  // never read past the end
+  EXPECT_STREQ(CSgTextStream(u"ab", 10).GetText(), "ab");
 }
 
 }  // namespace
