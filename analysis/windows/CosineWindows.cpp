@@ -8,24 +8,20 @@
 
 namespace SgCore {
 using detail::ApplyCosinePowers;
-using detail::ApplySymmetric;
+using detail::ApplySymmetricRotating;
 using detail::kTwoPi;
 
 int HanningWindowCore(double* x, int n) {
   if (n <= 0) return ErrSamplesGtZero;
-  const double step = kTwoPi / 2 / n;
-  ApplySymmetric(x, n, 0.0, [&](int k) {
-    const double s = std::sin(k * step);
-    return s * s;
-  });
+  ApplySymmetricRotating(x, n, kTwoPi / 2 / n, 0.0, [](double, double s) { return s * s; });
   x[0] = 0.0;
   return 0;
 }
 
 int HammingWindowCore(double* x, int n) {
   if (n <= 0) return ErrSamplesGtZero;
-  const double step = kTwoPi / n;
-  ApplySymmetric(x, n, 0.08, [&](int k) { return 0.54 - 0.46 * std::cos(k * step); });
+  ApplySymmetricRotating(x, n, kTwoPi / n, 0.08,
+                         [](double c, double) { return 0.54 - 0.46 * c; });
   return 0;
 }
 
@@ -63,8 +59,7 @@ int GeneralCosineWindowCore(double* x, int n, const double* a, int m) {
     }
     return sum;
   };
-  const double step = kTwoPi / n;
-  ApplySymmetric(x, n, value(1.0), [&](int k) { return value(std::cos(k * step)); });
+  ApplySymmetricRotating(x, n, kTwoPi / n, value(1.0), [&](double c, double) { return value(c); });
   if (n % 2 == 0) {
     double centre = 0.0;
     for (int j = 0; j < m; ++j) centre += a[j];

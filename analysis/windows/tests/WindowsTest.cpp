@@ -172,3 +172,16 @@ TEST(Windows, RefusalsLeaveTheDataUnchanged) {
     EXPECT_EQ(x, (std::vector<double>{3, 4, 5, 6}));
   }
 }
+
+// Near the ends of a long window the factors are tiny; they must stay
+// relatively accurate, not merely within an absolute 1e-16.
+TEST(Windows, HanningKeepsRelativeAccuracyAtTheEndsOfLongWindows) {
+  const int n = 2097152;
+  std::vector<double> x(n, 1.0);
+  ASSERT_EQ(HanningWindowCore(x.data(), n), 0);
+  for (int k : {1, 2, 31, 32, 33, 64, 1000, 123457, n / 2 - 1}) {
+    const double s = std::sin(M_PI * k / n);
+    EXPECT_NEAR(x[k] / (s * s), 1.0, 1e-13) << k;
+    EXPECT_EQ(x[k], x[n - k]);
+  }
+}
