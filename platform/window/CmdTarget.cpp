@@ -21,9 +21,10 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindEntry(UINT message, UINT code, UINT id) 
     return nullptr;
 }
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void*) {
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
     const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_COMMAND, static_cast<UINT>(nCode), nID);
     if (!entry) return FALSE;
+    if (pHandlerInfo) return TRUE;  // only asked whether a handler exists
     entry->call(this, nID, 0, pExtra);
     return TRUE;
 }

@@ -39,7 +39,8 @@ public:
     CCmdTarget() = default;
     // Routes a WM_COMMAND (nCode: a control notification code, CN_COMMAND or
     // CN_UPDATE_COMMAND_UI with the CCmdUI in pExtra) to this object's map;
-    // true when a handler took it.
+    // true when a handler took it. With pHandlerInfo set, only tells whether
+    // there is a handler.
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
 
 protected:

@@ -61,7 +61,7 @@ class DeviceContext {
 public:
     DeviceContext(QPaintDevice* device, HWND window, bool ownsPainter = true);
     explicit DeviceContext(QPainter* borrowed);
-    ~DeviceContext();
+    virtual ~DeviceContext();
     QPainter& Painter() { return *painter_; }
     void Retarget(QPaintDevice* device);  // memory DCs follow their selected bitmap
     HWND Window() const { return window_; }

@@ -1,6 +1,7 @@
 // Creating and destroying windows: the record, its widget, the creation hook,
 // and the creation and destruction messages in the platform's order.
 #include "platform/window/EventBridge.h"
+#include "platform/window/FrameworkClasses.h"
 #include "platform/window/HookChain.h"
 #include "platform/window/StandardControls.h"
 #include "platform/window/WindowRecord.h"
@@ -53,7 +54,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
         widget->setParent(parentWidget, widget->windowFlags() | Qt::Window);
     }
     h->widget = widget;
-    widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+    OuterWidget(widget)->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
     if (windowName && !(style & WS_CHILD)) widget->setWindowTitle(QString::fromUtf8(windowName));
     if (parent) parent->children.push_back(h);
     EventBridge::Attach(h, widget);
@@ -111,8 +112,9 @@ BOOL DestroyWindow(HWND hWnd) {
     for (auto it = subtree.rbegin(); it != subtree.rend(); ++it) SendMessage(*it, WM_NCDESTROY, 0, 0);
     for (HWND w : subtree) LiveWindows().erase(w);
     if (widget) {
-        widget->hide();
-        widget->deleteLater();
+        QWidget* outer = OuterWidget(widget);  // an MDI child goes with its sub-window
+        outer->hide();
+        outer->deleteLater();
     }
     for (HWND w : subtree) delete w;
     return TRUE;

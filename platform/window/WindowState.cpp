@@ -1,5 +1,6 @@
 // Relations, geometry, visibility, focus and text of windows.
 #include "platform/window/EventBridge.h"
+#include "platform/window/FrameworkClasses.h"
 #include "platform/window/WindowRecord.h"
 
 #include <QApplication>
@@ -100,14 +101,14 @@ BOOL IsWindowEnabled(HWND hWnd) {
 }
 
 BOOL MoveWindow(HWND hWnd, int x, int y, int w, int h, BOOL) {
-    QWidget* widget = WidgetOf(hWnd);
+    QWidget* widget = OuterWidget(WidgetOf(hWnd));
     if (!widget) return FALSE;
     widget->setGeometry(x, y, std::max(w, 0), std::max(h, 0));
     return TRUE;
 }
 
 BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int w, int h, UINT flags) {
-    QWidget* widget = WidgetOf(hWnd);
+    QWidget* widget = OuterWidget(WidgetOf(hWnd));
     if (!widget) return FALSE;
     if (!(flags & SWP_NOMOVE)) widget->move(x, y);
     if (!(flags & SWP_NOSIZE)) widget->resize(std::max(w, 0), std::max(h, 0));

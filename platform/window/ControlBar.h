@@ -1,0 +1,87 @@
+#pragma once
+// Control bars around a frame's client: the toolbar, the status bar and
+// dialog bars, each docked at one side of its frame.
+
+#include "platform/window/CmdUI.h"
+#include "platform/window/Dialog.h"
+#include "platform/window/Frame.h"
+
+#include <vector>
+
+class CControlBar : public CWnd {
+    DECLARE_DYNAMIC(CControlBar)
+public:
+    // The size the bar takes at its side (height when horizontal, width when vertical).
+    virtual CSize CalcFixedLayout(BOOL stretch, BOOL horizontal);
+    virtual void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {}
+    void EnableDocking(DWORD style) { m_dwDockStyle = style; }
+    DWORD GetBarStyle() const { return m_dwStyle; }
+    void SetBarStyle(DWORD style) { m_dwStyle = style; }
+    BOOL IsHorizontal() const { return (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0; }
+    CFrameWnd* GetDockingFrame() const { return m_pDockSite; }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+    DWORD m_dwStyle = CBRS_TOP;
+    DWORD m_dwDockStyle = 0;
+    CFrameWnd* m_pDockSite = nullptr;
+    CSize m_sizeDefault;
+
+protected:
+    void AttachToFrame(CWnd* parent);
+};
+
+class CToolBar : public CControlBar {
+    DECLARE_DYNAMIC(CToolBar)
+public:
+    ~CToolBar() override;
+    BOOL Create(CWnd* parent, DWORD style = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT id = AFX_IDW_TOOLBAR);
+    BOOL CreateEx(CWnd* parent, DWORD ctrlStyle = 0, DWORD style = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                  CRect borders = CRect(), UINT id = AFX_IDW_TOOLBAR);
+    BOOL LoadToolBar(UINT id);
+    BOOL SetButtons(const UINT* ids, int count);
+    int GetCount() const { return static_cast<int>(m_buttons.size()); }
+    UINT GetItemID(int index) const;
+    int CommandToIndex(UINT id) const;
+    BOOL IsButtonEnabled(UINT id) const;
+    BOOL IsButtonChecked(UINT id) const;
+    void SetButtonToolTip(UINT id, LPCSTR text);
+    void PressButton(UINT id);  // what a click does: the command goes to the frame
+    CSize CalcFixedLayout(BOOL stretch, BOOL horizontal) override;
+    void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
+
+    struct Button;
+    std::vector<Button*> m_buttons;
+};
+
+struct AFX_STATUSPANE {
+    UINT id;
+    CString text;
+    int width;
+};
+
+class CStatusBar : public CControlBar {
+    DECLARE_DYNAMIC(CStatusBar)
+public:
+    BOOL Create(CWnd* parent, DWORD style = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, UINT id = AFX_IDW_STATUS_BAR);
+    BOOL SetIndicators(const UINT* ids, int count);
+    BOOL SetPaneText(int index, LPCSTR text, BOOL update = TRUE);
+    CString GetPaneText(int index) const;
+    void SetPaneInfo(int index, UINT id, UINT style, int width);
+    void GetItemRect(int index, LPRECT rect) const;
+    int CommandToIndex(UINT id) const;
+    CSize CalcFixedLayout(BOOL stretch, BOOL horizontal) override;
+
+    std::vector<AFX_STATUSPANE> m_panes;
+
+private:
+    void ApplyParts();
+};
+
+class CDialogBar : public CControlBar {
+    DECLARE_DYNAMIC(CDialogBar)
+public:
+    BOOL Create(CWnd* parent, UINT templateId, UINT style, UINT id);
+    CSize CalcFixedLayout(BOOL stretch, BOOL horizontal) override;
+    BOOL UpdateData(BOOL save = TRUE) { return CWnd::UpdateData(save); }
+};

@@ -1,0 +1,251 @@
+#include "platform/window/ControlBar.h"
+
+#include "platform/window/DispatchGuard.h"
+#include "platform/window/Dialogs.h"
+#include "platform/window/FrameworkClasses.h"
+#include "platform/window/Resources.h"
+
+#include <QToolButton>
+#include <QIcon>
+#include <QPixmap>
+
+IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
+IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
+IMPLEMENT_DYNAMIC(CDialogBar, CControlBar)
+
+CSize CControlBar::CalcFixedLayout(BOOL, BOOL) { return m_sizeDefault; }
+
+void CControlBar::AttachToFrame(CWnd* parent) {
+    m_pDockSite = dynamic_cast<CFrameWnd*>(parent);
+    if (m_pDockSite) {
+        m_pDockSite->AddControlBar(this);
+        m_pDockSite->RecalcLayout();
+    }
+}
+
+// A bar's commands and notifications go to its frame when it does not take them.
+BOOL CControlBar::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (CWnd::OnCommand(wParam, lParam)) return TRUE;
+    CWnd* owner = m_pDockSite ? static_cast<CWnd*>(m_pDockSite) : GetParent();
+    return owner && owner->SendMessage(WM_COMMAND, wParam, lParam) == 0;
+}
+
+BOOL CControlBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (CWnd::OnNotify(wParam, lParam, result)) return TRUE;
+    CWnd* owner = m_pDockSite ? static_cast<CWnd*>(m_pDockSite) : GetParent();
+    if (!owner) return FALSE;
+    *result = owner->SendMessage(WM_NOTIFY, wParam, lParam);
+    return TRUE;
+}
+
+// Toolbar: one QToolButton per command; a click sends the command to the frame.
+
+struct CToolBar::Button {
+    UINT id;
+    QToolButton* widget;
+};
+
+CToolBar::~CToolBar() = default;
+
+BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) { return CreateEx(parent, 0, style, CRect(), id); }
+
+BOOL CToolBar::CreateEx(CWnd* parent, DWORD, DWORD style, CRect, UINT id) {
+    RegisterFrameworkClasses();
+    m_dwStyle = style & (CBRS_ALIGN_ANY | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC);
+    if (!(m_dwStyle & CBRS_ALIGN_ANY)) m_dwStyle |= CBRS_TOP;
+    if (!CWnd::CreateEx(0, "AfxControlBar", "", (style & 0xFFFF0000) | WS_CHILD, RECT{0, 0, 0, 0}, parent, id)) return FALSE;
+    AttachToFrame(parent);
+    return TRUE;
+}
+
+BOOL CToolBar::LoadToolBar(UINT id) {
+    const ToolbarTemplate* tmpl = resources::Toolbar(id);
+    if (!tmpl) return FALSE;
+    m_sizeDefault = CSize(tmpl->buttonWidth + 7, tmpl->buttonHeight + 7);
+    if (!SetButtons(tmpl->buttons.data(), static_cast<int>(tmpl->buttons.size()))) return FALSE;
+    QImage strip = resources::Bitmap(id);
+    int image = 0;
+    for (Button* b : m_buttons) {
+        if (b->id == 0) continue;
+        if (!strip.isNull())
+            b->widget->setIcon(QIcon(QPixmap::fromImage(strip.copy(image * tmpl->buttonWidth, 0, tmpl->buttonWidth, tmpl->buttonHeight))));
+        b->widget->setIconSize(QSize(tmpl->buttonWidth, tmpl->buttonHeight));
+        ++image;
+    }
+    return TRUE;
+}
+
+BOOL CToolBar::SetButtons(const UINT* ids, int count) {
+    QWidget* bar = WidgetOf(m_hWnd);
+    if (!bar) return FALSE;
+    for (Button* b : m_buttons) {
+        delete b->widget;
+        delete b;
+    }
+    m_buttons.clear();
+    if (m_sizeDefault.cy == 0) m_sizeDefault = CSize(23, 22);
+    int x = 2;
+    for (int i = 0; i < count; ++i) {
+        auto* b = new Button{ids[i], nullptr};
+        if (ids[i] == 0) {
+            x += 8;  // a separator is a gap
+        } else {
+            b->widget = new QToolButton(bar);
+            b->widget->setAutoRaise(true);
+            b->widget->setGeometry(x, 2, m_sizeDefault.cy - 1, m_sizeDefault.cy - 4);
+            b->widget->show();
+            UINT id = ids[i];
+            QObject::connect(b->widget, &QToolButton::clicked, [this, id] { PressButton(id); });
+            x += m_sizeDefault.cy - 1;
+        }
+        m_buttons.push_back(b);
+    }
+    return TRUE;
+}
+
+UINT CToolBar::GetItemID(int index) const {
+    return index >= 0 && index < GetCount() ? m_buttons[static_cast<size_t>(index)]->id : 0;
+}
+
+int CToolBar::CommandToIndex(UINT id) const {
+    for (size_t i = 0; i < m_buttons.size(); ++i)
+        if (m_buttons[i]->id == id) return static_cast<int>(i);
+    return -1;
+}
+
+BOOL CToolBar::IsButtonEnabled(UINT id) const {
+    int i = CommandToIndex(id);
+    return i >= 0 && m_buttons[static_cast<size_t>(i)]->widget && m_buttons[static_cast<size_t>(i)]->widget->isEnabled();
+}
+
+BOOL CToolBar::IsButtonChecked(UINT id) const {
+    int i = CommandToIndex(id);
+    return i >= 0 && m_buttons[static_cast<size_t>(i)]->widget && m_buttons[static_cast<size_t>(i)]->widget->isChecked();
+}
+
+void CToolBar::SetButtonToolTip(UINT id, LPCSTR text) {
+    int i = CommandToIndex(id);
+    if (i >= 0 && m_buttons[static_cast<size_t>(i)]->widget)
+        m_buttons[static_cast<size_t>(i)]->widget->setToolTip(QString::fromUtf8(text ? text : ""));
+}
+
+void CToolBar::PressButton(UINT id) {
+    CWnd* owner = m_pDockSite ? static_cast<CWnd*>(m_pDockSite) : GetParent();
+    if (owner && IsButtonEnabled(id))
+        DispatchGuard::RunGuarded([&] { owner->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0); });
+}
+
+CSize CToolBar::CalcFixedLayout(BOOL, BOOL horizontal) {
+    return horizontal ? CSize(32767, m_sizeDefault.cy) : CSize(m_sizeDefault.cy, 32767);
+}
+
+void CToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {
+    CCmdUI state;
+    state.m_pOther = this;
+    state.m_pfnEnable = [](CCmdUI* ui, BOOL on) { static_cast<Button*>(ui->m_pButton)->widget->setEnabled(on); };
+    state.m_pfnCheck = [](CCmdUI* ui, int check) {
+        QToolButton* w = static_cast<Button*>(ui->m_pButton)->widget;
+        w->setCheckable(true);
+        w->setChecked(check != 0);
+    };
+    for (size_t i = 0; i < m_buttons.size(); ++i) {
+        if (!m_buttons[i]->widget) continue;
+        state.m_nID = m_buttons[i]->id;
+        state.m_nIndex = static_cast<UINT>(i);
+        state.m_pButton = m_buttons[i];
+        state.DoUpdate(target, disableIfNoHandler);
+    }
+}
+
+// Status bar: panes over the platform's status control.
+
+BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
+    m_dwStyle = (style & CBRS_ALIGN_ANY) ? (style & CBRS_ALIGN_ANY) : CBRS_BOTTOM;
+    if (!CWnd::CreateEx(0, "msctls_statusbar32", "", (style & 0xFFFF0000) | WS_CHILD, RECT{0, 0, 0, 22}, parent, id))
+        return FALSE;
+    m_sizeDefault = CSize(32767, 22);
+    AttachToFrame(parent);
+    return TRUE;
+}
+
+BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
+    m_panes.clear();
+    for (int i = 0; i < count; ++i) {
+        AFX_STATUSPANE pane{ids ? ids[i] : 0, CString(), i == 0 ? -1 : 80};
+        if (ids && ids[i]) {
+            auto text = resources::String(ids[i]);
+            if (text) pane.text = text->c_str();
+        }
+        m_panes.push_back(pane);
+    }
+    ApplyParts();
+    return TRUE;
+}
+
+void CStatusBar::ApplyParts() {
+    CRect rc;
+    GetClientRect(&rc);
+    int width = rc.Width() > 0 ? rc.Width() : 800;
+    std::vector<int> rights(m_panes.size());
+    int right = width;
+    for (size_t i = m_panes.size(); i-- > 1;) {
+        rights[i] = right;
+        right -= m_panes[i].width + 2;
+    }
+    if (!rights.empty()) rights[0] = right;
+    if (!rights.empty()) rights.back() = -1;
+    SendMessage(SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
+    for (size_t i = 0; i < m_panes.size(); ++i)
+        SendMessage(SB_SETTEXT, i, reinterpret_cast<LPARAM>(m_panes[i].text.GetString()));
+}
+
+BOOL CStatusBar::SetPaneText(int index, LPCSTR text, BOOL) {
+    if (index < 0 || index >= static_cast<int>(m_panes.size())) return FALSE;
+    m_panes[static_cast<size_t>(index)].text = text ? text : "";
+    return SendMessage(SB_SETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text ? text : "")) != 0;
+}
+
+CString CStatusBar::GetPaneText(int index) const {
+    return index >= 0 && index < static_cast<int>(m_panes.size()) ? m_panes[static_cast<size_t>(index)].text : CString();
+}
+
+void CStatusBar::SetPaneInfo(int index, UINT id, UINT, int width) {
+    if (index < 0 || index >= static_cast<int>(m_panes.size())) return;
+    m_panes[static_cast<size_t>(index)].id = id;
+    m_panes[static_cast<size_t>(index)].width = width;
+    ApplyParts();
+}
+
+void CStatusBar::GetItemRect(int index, LPRECT rect) const { SendMessage(SB_GETRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)); }
+
+int CStatusBar::CommandToIndex(UINT id) const {
+    for (size_t i = 0; i < m_panes.size(); ++i)
+        if (m_panes[i].id == id) return static_cast<int>(i);
+    return -1;
+}
+
+CSize CStatusBar::CalcFixedLayout(BOOL, BOOL) { return m_sizeDefault; }
+
+// Dialog bar: a child dialog from a template, docked at a side of its frame.
+
+BOOL CDialogBar::Create(CWnd* parent, UINT templateId, UINT style, UINT id) {
+    const DialogTemplate* found = resources::Dialog(templateId);
+    if (!found || !parent) return FALSE;
+    DialogTemplate tmpl = *found;
+    tmpl.style = (tmpl.style & ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME)) | WS_CHILD | DS_CONTROL;
+    m_dwStyle = style & (CBRS_ALIGN_ANY | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC);
+    HWND bar = CreateDialogFromTemplate(tmpl, parent->m_hWnd, nullptr, 0, [this](HWND h) { SubclassWindow(h); });
+    if (!bar) return FALSE;
+    ::SetWindowLongPtr(bar, GWLP_ID, static_cast<LONG_PTR>(id));
+    CRect rc;
+    GetClientRect(&rc);
+    m_sizeDefault = rc.Size();
+    if (style & WS_VISIBLE) ShowWindow(SW_SHOW);
+    AttachToFrame(parent);
+    return TRUE;
+}
+
+CSize CDialogBar::CalcFixedLayout(BOOL, BOOL horizontal) {
+    return horizontal ? CSize(32767, m_sizeDefault.cy) : CSize(m_sizeDefault.cx, 32767);
+}

@@ -1,0 +1,113 @@
+// The multiple-document frame and its document windows: the client area is
+// an MDI client (QMdiArea); commands go to the active child first.
+#include "platform/window/Document.h"
+#include "platform/window/Frame.h"
+#include "platform/window/FrameworkClasses.h"
+#include "platform/window/View.h"
+#include "platform/window/WinApp.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+IMPLEMENT_DYNAMIC(CMDIFrameWnd, CFrameWnd)
+BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
+END_MESSAGE_MAP()
+
+IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
+BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
+    ON_MESSAGE(WM_MDIACTIVATE, OnMDIActivate)
+END_MESSAGE_MAP()
+
+namespace {
+QMdiArea* AreaOf(HWND client) { return dynamic_cast<QMdiArea*>(WidgetOf(client)); }
+}
+
+BOOL CMDIFrameWnd::OnCreateClient(CREATESTRUCT*, CCreateContext*) {
+    m_hWndMDIClient = ::CreateWindowEx(0, "MDIClient", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, m_hWnd,
+                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), nullptr, nullptr);
+    return m_hWndMDIClient != nullptr;
+}
+
+CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* maximized) const {
+    QMdiArea* area = AreaOf(m_hWndMDIClient);
+    QMdiSubWindow* sub = area ? area->currentSubWindow() : nullptr;
+    if (!sub && area && !area->subWindowList().isEmpty()) sub = area->subWindowList().last();
+    if (maximized) *maximized = sub && sub->isMaximized();
+    return sub ? dynamic_cast<CMDIChildWnd*>(CWnd::FromHandlePermanent(HandleOf(sub->widget()))) : nullptr;
+}
+
+void CMDIFrameWnd::MDIActivate(CWnd* child) {
+    QMdiArea* area = AreaOf(m_hWndMDIClient);
+    QWidget* w = child ? WidgetOf(child->m_hWnd) : nullptr;
+    if (area && w) area->setActiveSubWindow(dynamic_cast<QMdiSubWindow*>(w->parentWidget()));
+}
+
+void CMDIFrameWnd::MDINext() {
+    if (QMdiArea* area = AreaOf(m_hWndMDIClient)) area->activateNextSubWindow();
+}
+
+CFrameWnd* CMDIFrameWnd::GetActiveFrame() {
+    CMDIChildWnd* child = MDIGetActive();
+    return child ? static_cast<CFrameWnd*>(child) : this;
+}
+
+CDocument* CMDIFrameWnd::GetActiveDocument() {
+    CMDIChildWnd* child = MDIGetActive();
+    return child ? child->GetActiveDocument() : nullptr;
+}
+
+BOOL CMDIFrameWnd::OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) {
+    if (CMDIChildWnd* child = MDIGetActive(); child && child->OnCmdMsg(id, code, extra, handlerInfo)) return TRUE;
+    return CFrameWnd::OnCmdMsg(id, code, extra, handlerInfo);
+}
+
+void CMDIFrameWnd::RecalcLayout(BOOL notify) {
+    CFrameWnd::RecalcLayout(notify);  // the MDI client holds the pane id
+}
+
+void CMDIFrameWnd::OnIdleUpdateCmdUI() {
+    CFrameWnd::OnIdleUpdateCmdUI();
+}
+
+BOOL CMDIChildWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) {
+    RegisterFrameworkClasses();
+    auto* frame = dynamic_cast<CMDIFrameWnd*>(parent ? parent : AfxGetMainWnd());
+    if (!frame || !frame->m_hWndMDIClient) return FALSE;
+    m_nIDHelp = resourceId;
+    CWnd* client = CWnd::FromHandle(frame->m_hWndMDIClient);
+    CRect area;
+    client->GetClientRect(&area);
+    RECT rect{0, 0, std::max(200, area.Width() * 2 / 3), std::max(150, area.Height() * 2 / 3)};
+    if (!CreateEx(0, "AfxMDIChild", "", (style & ~(WS_POPUP | FWS_ADDTOTITLE)) | WS_CHILD, rect, client, 0, context))
+        return FALSE;
+    RecalcLayout();
+    return TRUE;
+}
+
+CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
+    HWND client = ::GetParent(m_hWnd);
+    return dynamic_cast<CMDIFrameWnd*>(CWnd::FromHandlePermanent(::GetParent(client)));
+}
+
+void CMDIChildWnd::MDIActivate() {
+    if (CMDIFrameWnd* frame = GetMDIFrame()) frame->MDIActivate(this);
+}
+
+BOOL CMDIChildWnd::DestroyWindow() { return CWnd::DestroyWindow(); }
+
+void CMDIChildWnd::RecalcLayout(BOOL notify) { CFrameWnd::RecalcLayout(notify); }
+
+LRESULT CMDIChildWnd::OnMDIActivate(WPARAM deactivated, LPARAM activated) {
+    bool active = reinterpret_cast<HWND>(activated) == m_hWnd;
+    OnMDIActivate(active, CWnd::FromHandle(reinterpret_cast<HWND>(activated)),
+                  CWnd::FromHandle(reinterpret_cast<HWND>(deactivated)));
+    return 0;
+}
+
+void CMDIChildWnd::OnMDIActivate(BOOL activate, CWnd*, CWnd*) {
+    if (CView* view = GetActiveView()) view->OnActivateView(activate, activate ? view : nullptr, activate ? nullptr : view);
+}
+
+void CMDIChildWnd::OnUpdateFrameTitle(BOOL) {
+    if (CDocument* doc = GetActiveDocument()) SetWindowText(doc->GetTitle());
+}

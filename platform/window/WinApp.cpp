@@ -1,0 +1,56 @@
+#include "platform/window/WinApp.h"
+
+#include "platform/window/Frame.h"
+#include "platform/window/MessageBox.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+
+namespace {
+CWinApp*& TheApp() {
+    static CWinApp* app = nullptr;
+    return app;
+}
+}  // namespace
+
+CWinApp::CWinApp(LPCSTR appName) : m_pszAppName(appName), m_strAppName(appName ? appName : "") {
+    TheApp() = this;
+    if (appName) UiScript::SetDefaultCaption(appName);
+}
+
+CWinApp::~CWinApp() {
+    if (TheApp() == this) TheApp() = nullptr;
+}
+
+void CWinApp::AddDocTemplate(CDocTemplate* tmpl) {
+    if (!m_pDocManager) m_pDocManager = std::make_unique<CDocManager>();
+    m_pDocManager->AddDocTemplate(tmpl);
+}
+
+void CWinApp::OnFileNew() {
+    if (m_pDocManager) m_pDocManager->OnFileNew();
+}
+
+CDocument* CWinApp::OpenDocumentFile(LPCSTR path) { return m_pDocManager ? m_pDocManager->OpenDocumentFile(path) : nullptr; }
+
+// Idle work: the update handlers of the frames' bars.
+BOOL CWinApp::OnIdle(LONG) {
+    if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd)) {
+        frame->OnIdleUpdateCmdUI();
+        if (CFrameWnd* active = frame->GetActiveFrame(); active && active != frame) active->OnIdleUpdateCmdUI();
+    }
+    return FALSE;
+}
+
+int CWinApp::Run() {
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, [this] { OnIdle(0); });
+    QApplication::exec();
+    return ExitInstance();
+}
+
+CWinApp* AfxGetApp() { return TheApp(); }
+CWnd* AfxGetMainWnd() { return TheApp() ? TheApp()->m_pMainWnd : nullptr; }
+HINSTANCE AfxGetInstanceHandle() { return nullptr; }
+HINSTANCE AfxGetResourceHandle() { return nullptr; }
