@@ -21,8 +21,7 @@ Buffer Allocate(Index count) {
 }  // namespace
 
 int ChirpFft(double* re, double* im, Index n, double scale) {
-  // 64-bit size arithmetic: for n above 2^29, N no longer fits an int.
-  const Index bigN = Index(1) << (FloorLog2(n) + 2);
+  const Index bigN = ChirpLength(n);
   Buffer cr = Allocate(n), ci = Allocate(n);
   Buffer ar = Allocate(bigN), ai = Allocate(bigN), br = Allocate(bigN), bi = Allocate(bigN);
   if (!cr || !ci || !ar || !ai || !br || !bi) return ErrOutOfMemory;

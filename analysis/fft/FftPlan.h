@@ -19,6 +19,9 @@ std::vector<int> FftFactorize(Index n);
 // floor(log2 n); 0 for n = 1, -1 for n <= 0.
 int FloorLog2(Index n);
 inline bool IsPowerOfTwo(Index n) { return n > 0 && (n & (n - 1)) == 0; }
+// The chirp-z transform's length: the second power of two above n's highest
+// bit (so at least 2n). 64-bit: above 2^29 it no longer fits an int.
+inline Index ChirpLength(Index n) { return Index(1) << (FloorLog2(n) + 2); }
 
 // e^(-2 pi i k / n) for 0 <= k < n, each a product of two correctly rounded
 // table entries, so every root is accurate to a few ulp without n entries.

@@ -21,6 +21,10 @@ TEST(FftFactorize, PassOrder) {
   EXPECT_EQ(fft::FloorLog2(1), 0);
   EXPECT_EQ(fft::FloorLog2(0), -1);
   EXPECT_EQ(fft::FloorLog2(1009), 9);
+  EXPECT_EQ(fft::ChirpLength(1009), 2048);
+  EXPECT_EQ(fft::ChirpLength(1000003), 2097152);
+  EXPECT_EQ(fft::ChirpLength(536870913), 2147483648LL);  // 2^29 + 1: past INT_MAX
+  EXPECT_EQ(fft::ChirpLength(2147483647), 8589934592LL);
 }
 
 // Every algorithm path: built-in radices, the general odd radix, the largest
