@@ -54,12 +54,16 @@ void SimScope::Handle(const std::string& text, std::span<const std::uint8_t>) {
   } else if (text.find(":WF?") != std::string::npos && ch) {
     // The reply text, padded to the fixed header length, then the codes.
     Bytes codes = CaptureCodesLocked(ch);
+    // "ALL" asks for the definite-length block a VISA reader takes: 12
+    // header bytes, nine length digits, the codes and a line end.
+    bool all = text.find("ALL") != std::string::npos;
     char head[64];
-    std::snprintf(head, sizeof head, "C%d:WF DAT2,#9%09zu", ch, codes.size());
+    std::snprintf(head, sizeof head, all ? "C%d:WF ALL,#9%09zu" : "C%d:WF DAT2,#9%09zu", ch, codes.size());
     Bytes reply(head, head + std::strlen(head));
-    if (text.find("ALL") == std::string::npos) reply.resize(kCaptureHeaderBytes, ' ');
+    if (!all) reply.resize(kCaptureHeaderBytes, ' ');
     if (FaultsLocked().truncatedBlock) codes.resize(codes.size() / 2);
     reply.insert(reply.end(), codes.begin(), codes.end());
+    if (all) reply.insert(reply.end(), {'\n', '\n'});
     Reply(std::move(reply));
   } else if (text == "SCDP") {
     Bytes bitmap(kScreenDumpBytes, 0x40);

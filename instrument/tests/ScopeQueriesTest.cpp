@@ -93,3 +93,31 @@ TEST_F(ScopeQueries, RawUsbQueriesAndTransferSetup) {
   EXPECT_EQ(log.back(), "*OPC?");
   EXPECT_EQ(log[log.size() - 2], "WFSU NP,7000.000000");  // the normalised text, repeated
 }
+
+TEST_F(ScopeQueries, DefiniteLengthBlockStaysInTheBuffer) {
+  usbtmc->Attach(scope, 0x1234, 0x0200, "SC1");
+  viOpenDefaultRM(&g_VisaDefaultRM);
+  ASSERT_TRUE(link.VisaOpen("USB0::0x1234::0x0200::SC1::INSTR"));
+  link.VisaSend("C1:WF? ALL\n");
+  std::vector<unsigned char> buffer(8000, 0xEE);
+  EXPECT_EQ(link.ReadVisaBlock(buffer.data(), buffer.size()), 7001);
+  auto codes = scope->CaptureCodes(1);
+  EXPECT_TRUE(std::equal(codes.begin(), codes.end(), buffer.begin()));
+  EXPECT_EQ(buffer[7000], '\n');
+  EXPECT_EQ(buffer[7001], 0xEE);
+  link.VisaSend("C1:WF? ALL\n");
+  std::vector<unsigned char> small(100, 0xEE);  // shorter than the block: never written past
+  link.ReadVisaBlock(small.data(), 50);
+  EXPECT_EQ(small[50], 0xEE);
+}
+
+TEST_F(ScopeQueries, FirstUsbInstrumentOpensAndCloses) {
+  EXPECT_FALSE(link.OpenFirstUsbInstrument());  // nothing to find
+  EXPECT_EQ(messages.size(), 1u);
+  usbtmc->Attach(scope, 0x1234, 0x0200, "SC1");
+  ASSERT_TRUE(link.OpenFirstUsbInstrument());
+  EXPECT_EQ(link.QueryChannelCount(g_VisaDescriptor), "4");
+  link.CloseFirstUsbInstrument();
+  EXPECT_EQ(messages.size(), 2u);  // the instrument session was already closed by the query
+  g_VisaDefaultRM = 0;
+}
