@@ -241,7 +241,7 @@ BOOL CDialogBar::Create(CWnd* parent, UINT templateId, UINT style, UINT id) {
     CRect rc;
     GetClientRect(&rc);
     m_sizeDefault = rc.Size();
-    if (style & WS_VISIBLE) ShowWindow(SW_SHOW);
+    ShowWindow(SW_SHOW);  // bars show unless hidden with ShowControlBar
     AttachToFrame(parent);
     return TRUE;
 }

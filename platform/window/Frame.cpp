@@ -90,7 +90,7 @@ void CFrameWnd::RecalcLayout(BOOL) {
         return dynamic_cast<CStatusBar*>(a) && !dynamic_cast<CStatusBar*>(b);
     });
     for (CControlBar* bar : bars) {
-        if (!bar->m_hWnd || !bar->IsWindowVisible()) continue;
+        if (!bar->m_hWnd || !(bar->GetStyle() & WS_VISIBLE)) continue;  // the frame itself may still be hidden
         DWORD side = bar->m_dwStyle & CBRS_ALIGN_ANY;
         CSize size = bar->CalcFixedLayout(TRUE, side & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM));
         if (side & CBRS_ALIGN_TOP) { bar->MoveWindow(rc.left, rc.top, rc.Width(), size.cy); rc.top += size.cy; }

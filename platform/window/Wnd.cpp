@@ -140,8 +140,9 @@ HWND CWnd::UnsubclassWindow() {
     return Detach();
 }
 
-BOOL CWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id, void*) {
-    return CreateEx(0, className, windowName, style | WS_CHILD, rect, parent, id);
+BOOL CWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id,
+                  void* context) {
+    return CreateEx(0, className, windowName, style | WS_CHILD, rect, parent, id, context);
 }
 
 BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
@@ -156,12 +157,18 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     cs.hMenu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
     cs.lpCreateParams = param;
     if (!PreCreateWindow(cs)) return FALSE;
-    g_creating = this;
-    g_createHook = ::SetWindowsHookEx(WH_CBT, AttachOnCreate, nullptr, ::GetCurrentThreadId());
+    // One attaching hook for a creation and the creations it causes; it is the
+    // newest hook, so the object is attached before other hooks subclass.
+    static int depth = 0;
+    CWnd* outer = std::exchange(g_creating, this);
+    if (depth++ == 0) g_createHook = ::SetWindowsHookEx(WH_CBT, AttachOnCreate, nullptr, ::GetCurrentThreadId());
     HWND h = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx,
                               cs.cy, cs.hwndParent, cs.hMenu, nullptr, cs.lpCreateParams);
-    ::UnhookWindowsHookEx(g_createHook);
-    g_creating = nullptr;
+    if (--depth == 0) {
+        ::UnhookWindowsHookEx(g_createHook);
+        g_createHook = nullptr;
+    }
+    g_creating = outer;
     return h != nullptr;
 }
 

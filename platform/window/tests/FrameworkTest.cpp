@@ -1,0 +1,172 @@
+// The document/view framework: an MDI frame with two views where commands
+// reach the active one, a menu command with its update handler, a docked
+// dialog bar whose buttons reach the frame, a page printed to a PDF file.
+#include "UiTestKit.h"
+
+#include "platform/window/CommonDialogs.h"
+#include "platform/window/ControlBar.h"
+#include "platform/window/Document.h"
+#include "platform/window/Menu.h"
+#include "platform/window/RenderPng.h"
+#include "platform/window/View.h"
+#include "platform/window/WinApp.h"
+
+#include <QFile>
+#include <QMdiArea>
+#include <gtest/gtest.h>
+
+namespace {
+enum : UINT { ID_MARK = 2101, ID_UNHANDLED = 2102, IDD_BAR = 602, ID_BAR_GO = 2201 };
+std::vector<std::string> g_log;
+
+class CSampleDoc : public CDocument {
+    DECLARE_DYNCREATE(CSampleDoc)
+};
+IMPLEMENT_DYNCREATE(CSampleDoc, CDocument)
+
+class CSampleView : public CView {
+    DECLARE_DYNCREATE(CSampleView)
+public:
+    bool markEnabled = true;
+    void OnDraw(CDC* dc) override {
+        CRect rc(10, 10, 200, 60);
+        dc->DrawText(GetDocument()->GetTitle(), &rc, DT_LEFT | DT_SINGLELINE);
+        dc->Rectangle(5, 5, 210, 70);
+    }
+    void OnMark() { g_log.push_back("mark:" + std::string(GetDocument()->GetTitle().GetString())); }
+    void OnUpdateMark(CCmdUI* ui) { ui->Enable(markEnabled); }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CSampleView, CView)
+BEGIN_MESSAGE_MAP(CSampleView, CView)
+    ON_COMMAND(ID_MARK, OnMark)
+    ON_UPDATE_COMMAND_UI(ID_MARK, OnUpdateMark)
+END_MESSAGE_MAP()
+
+class CSampleChild : public CMDIChildWnd {
+    DECLARE_DYNCREATE(CSampleChild)
+};
+IMPLEMENT_DYNCREATE(CSampleChild, CMDIChildWnd)
+
+class CSampleMain : public CMDIFrameWnd {
+public:
+    CDialogBar bar;
+    CStatusBar status;
+    void OnGo() { g_log.push_back("go"); }
+    int OnCreate(CREATESTRUCT* cs) {
+        if (CMDIFrameWnd::OnCreate(cs) == -1) return -1;
+        const UINT panes[] = {ID_SEPARATOR, 0};
+        status.Create(this);
+        status.SetIndicators(panes, 2);
+        bar.Create(this, IDD_BAR, CBRS_LEFT, 0xE900 + 50);
+        bar.EnableDocking(CBRS_ALIGN_LEFT);
+        EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CSampleMain, CMDIFrameWnd)
+    ON_WM_CREATE()
+    ON_BN_CLICKED(ID_BAR_GO, OnGo)
+END_MESSAGE_MAP()
+
+class FrameworkTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::string error;
+        ASSERT_TRUE(resources::Load(SAMPLE_RESOURCES, &error)) << error;
+    }
+    void SetUp() override {
+        g_log.clear();
+        app.AddDocTemplate(new CMultiDocTemplate(601, RUNTIME_CLASS(CSampleDoc), RUNTIME_CLASS(CSampleChild),
+                                                 RUNTIME_CLASS(CSampleView)));
+        main = new CSampleMain;
+        ASSERT_TRUE(main->LoadFrame(600));
+        app.m_pMainWnd = main;
+        main->MoveWindow(0, 0, 640, 480);
+        ui_test::ShowActive(main->m_hWnd);
+        first = app.OpenDocumentFile(nullptr);
+        second = app.OpenDocumentFile(nullptr);
+        ASSERT_TRUE(first && second);
+        ui_test::Pump();
+    }
+    void TearDown() override {
+        if (app.m_pMainWnd) main->DestroyWindow();
+        ui_test::Pump();
+    }
+    static CSampleView* ViewOf(CDocument* doc) {
+        POSITION pos = doc->GetFirstViewPosition();
+        return static_cast<CSampleView*>(doc->GetNextView(pos));
+    }
+    void Command(UINT id) { main->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0); }
+
+    CWinApp app{"Sample"};
+    CSampleMain* main = nullptr;
+    CDocument* first = nullptr;
+    CDocument* second = nullptr;
+};
+
+TEST_F(FrameworkTest, CommandsReachTheViewOfTheActiveChild) {
+    EXPECT_EQ(first->GetTitle(), CString("Wave1"));
+    EXPECT_EQ(second->GetTitle(), CString("Wave2"));
+    EXPECT_EQ(main->MDIGetActive(), ViewOf(second)->GetParentFrame());
+    Command(ID_MARK);
+    ViewOf(first)->GetParentFrame()->SendMessage(WM_NULL);
+    static_cast<CMDIChildWnd*>(ViewOf(first)->GetParentFrame())->MDIActivate();
+    ui_test::Pump();
+    EXPECT_EQ(main->MDIGetActive(), ViewOf(first)->GetParentFrame());
+    Command(ID_MARK);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"mark:Wave2", "mark:Wave1"}));
+    if (const char* out = std::getenv("PELMORAN_REVIEW_PNG_DIR")) RenderWindowToPng(main->m_hWnd, std::string(out) + "/mdi-frame.png");
+}
+
+TEST_F(FrameworkTest, MenuItemsFollowTheirUpdateHandlers) {
+    CMenu* edit = main->GetMenu()->GetSubMenu(0);
+    ASSERT_NE(edit, nullptr);
+    main->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit->m_hMenu), 0);
+    EXPECT_EQ(edit->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_NE(edit->GetMenuState(ID_UNHANDLED, MF_BYCOMMAND) & MF_GRAYED, 0u);  // nobody handles it
+    ViewOf(second)->markEnabled = false;
+    main->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit->m_hMenu), 0);
+    EXPECT_NE(edit->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+TEST_F(FrameworkTest, TheDialogBarIsDockedLeftAndItsButtonReachesTheFrame) {
+    CRect barRect, clientRect, frameRect;
+    main->bar.GetWindowRect(&barRect);
+    main->GetWindowRect(&frameRect);
+    CWnd::FromHandle(main->m_hWndMDIClient)->GetWindowRect(&clientRect);
+    EXPECT_EQ(barRect.left, frameRect.left);
+    EXPECT_GE(clientRect.left, barRect.right);
+    EXPECT_EQ(barRect.Height(), clientRect.Height());
+    ui_test::ClickCenter(::GetDlgItem(main->bar.m_hWnd, ID_BAR_GO));
+    EXPECT_EQ(g_log, std::vector<std::string>{"go"});
+}
+
+TEST_F(FrameworkTest, ClosingAChildFrameEndsItsDocument) {
+    CFrameWnd* frame = ViewOf(first)->GetParentFrame();
+    frame->SendMessage(WM_CLOSE);
+    ui_test::Pump();
+    EXPECT_EQ(app.m_pDocManager->GetOpenDocumentCount(), 1);
+    Command(ID_MARK);
+    EXPECT_EQ(g_log, std::vector<std::string>{"mark:Wave2"});
+}
+
+TEST_F(FrameworkTest, APagePrintsToAPdfFile) {
+    std::string path = testing::TempDir() + "page.pdf";
+    QFile::remove(QString::fromStdString(path));
+    auto previous = UiScript::SetCommonDialogHandler([&](CommonDialogRequest& r) {
+        ASSERT_EQ(r.kind, CommonDialogRequest::Kind::Print);
+        r.accepted = true;
+        r.path = path;
+    });
+    Command(ID_FILE_PRINT_VIEW);
+    UiScript::SetCommonDialogHandler(previous);
+    QFile pdf(QString::fromStdString(path));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+}
+}  // namespace
