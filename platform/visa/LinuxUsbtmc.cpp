@@ -51,10 +51,13 @@ class LinuxUsbtmcPort final : public IUsbtmcPort {
 
 class LinuxUsbtmcSystem final : public IUsbtmcSystem {
  public:
+  LinuxUsbtmcSystem(std::string classRoot, std::string devRoot)
+      : classRoot_(std::move(classRoot)), devRoot_(std::move(devRoot)) {}
+
   std::vector<UsbtmcDeviceInfo> Enumerate() override {
     std::vector<UsbtmcDeviceInfo> devices;
     std::error_code ec;
-    fs::path root = "/sys/class/usbmisc";
+    fs::path root = classRoot_;
     for (const auto& entry : fs::directory_iterator(root, ec)) {
       std::string name = entry.path().filename().string();
       if (name.rfind("usbtmc", 0) != 0) continue;
@@ -65,7 +68,7 @@ class LinuxUsbtmcSystem final : public IUsbtmcSystem {
       info.vendorId = static_cast<std::uint16_t>(std::strtoul(ReadLine(usbDevice / "idVendor").c_str(), nullptr, 16));
       info.productId = static_cast<std::uint16_t>(std::strtoul(ReadLine(usbDevice / "idProduct").c_str(), nullptr, 16));
       info.serial = ReadLine(usbDevice / "serial");
-      info.devnode = "/dev/" + name;
+      info.devnode = (fs::path(devRoot_) / name).string();
       devices.push_back(std::move(info));
     }
     std::sort(devices.begin(), devices.end(),
@@ -81,12 +84,15 @@ class LinuxUsbtmcSystem final : public IUsbtmcSystem {
     }
     return std::make_unique<LinuxUsbtmcPort>(fd);
   }
+
+ private:
+  std::string classRoot_, devRoot_;
 };
 
 }  // namespace
 
-std::shared_ptr<IUsbtmcSystem> MakeLinuxUsbtmcSystem() {
-  return std::make_shared<LinuxUsbtmcSystem>();
+std::shared_ptr<IUsbtmcSystem> MakeLinuxUsbtmcSystem(std::string classRoot, std::string devRoot) {
+  return std::make_shared<LinuxUsbtmcSystem>(std::move(classRoot), std::move(devRoot));
 }
 
 }  // namespace visa

@@ -38,7 +38,9 @@ class IUsbtmcSystem {
   virtual std::unique_ptr<IUsbtmcPort> Open(const std::string& devnode, int* error) = 0;
 };
 
-// The Linux implementation (sysfs + /dev/usbtmcN + the driver's ioctls).
-std::shared_ptr<IUsbtmcSystem> MakeLinuxUsbtmcSystem();
+// The Linux implementation (sysfs + /dev/usbtmcN + the driver's ioctls). The
+// two roots are parameters so the enumeration can be tested on a copy.
+std::shared_ptr<IUsbtmcSystem> MakeLinuxUsbtmcSystem(std::string classRoot = "/sys/class/usbmisc",
+                                                     std::string devRoot = "/dev");
 
 }  // namespace visa

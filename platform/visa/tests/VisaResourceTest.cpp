@@ -26,15 +26,15 @@ TEST(VisaResource, ParsesTcpipNames) {
 }
 
 TEST(VisaResource, ParsesUsbNamesAndBuildsThem) {
-  auto parsed = ParseUsbResource("USB0::0xF4EC::0x1102::SN123::INSTR");
+  auto parsed = ParseUsbResource("USB0::0xBEEF::0x1102::SN123::INSTR");
   ASSERT_TRUE(parsed);
-  EXPECT_EQ(parsed->vendorId, 0xF4EC);
+  EXPECT_EQ(parsed->vendorId, 0xBEEF);
   EXPECT_EQ(parsed->productId, 0x1102);
   EXPECT_EQ(parsed->serial, "SN123");
   EXPECT_TRUE(ParseUsbResource("USB0::0x1::0x2::S::0::INSTR"));
   EXPECT_FALSE(ParseUsbResource("USB0::0x10000::0x2::S::INSTR"));
   EXPECT_FALSE(ParseUsbResource("USB0::zz::0x2::S::INSTR"));
-  EXPECT_EQ(UsbResourceName({0xF4EC, 0x2, "A1", "/dev/usbtmc0"}), "USB0::0xF4EC::0x0002::A1::INSTR");
+  EXPECT_EQ(UsbResourceName({0xBEEF, 0x2, "A1", "/dev/usbtmc0"}), "USB0::0xBEEF::0x0002::A1::INSTR");
 }
 
 TEST(VisaResource, MatchesSearchExpressions) {
