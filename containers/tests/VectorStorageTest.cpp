@@ -39,6 +39,18 @@ TEST(VectorStorage, CopiesOwnTheirElementsAndLocks) {
   EXPECT_EQ(big.GetMutexHandle(), lock);
 }
 
+TEST(VectorStorage, EveryLockableObjectOwnsItsLock) {
+  CSgGenericLockableDataObject a;
+  CSgGenericLockableDataObject b(a);
+  EXPECT_NE(a.GetMutexHandle(), b.GetMutexHandle());
+  auto* first = new DV(3);
+  DV second(*first);
+  const HANDLE kept = second.GetMutexHandle();
+  delete first;  // the copy keeps its own
+  EXPECT_EQ(second.GetMutexHandle(), kept);
+  EXPECT_EQ(second.GetSize(), 3u);
+}
+
 TEST(VectorStorage, ElementAccessBounds) {
   DV v = Vec({1.0, 2.0, 3.0, 4.0});
   EXPECT_EQ(v[3], 4.0);
