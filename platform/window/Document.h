@@ -3,6 +3,7 @@
 // document class with its frame and view classes and opens new documents
 // in new frames.
 
+#include "platform/afx/List.h"
 #include "platform/afx/String.h"
 #include "platform/window/CmdTarget.h"
 #include "platform/window/Frame.h"
@@ -12,7 +13,6 @@
 
 class CView;
 class CDocTemplate;
-using POSITION = struct POSITION__*;
 
 class CDocument : public CCmdTarget {
     DECLARE_DYNAMIC(CDocument)

@@ -99,7 +99,7 @@ BOOL DestroyWindow(HWND hWnd) {
     std::vector<HWND> subtree;
     CollectSubtree(h, subtree);
     for (HWND w : subtree) w->destroying = true;
-    HookChain::CallCbt(HCBT_DESTROYWND, reinterpret_cast<WPARAM>(h), 0);
+    for (HWND w : subtree) HookChain::CallCbt(HCBT_DESTROYWND, reinterpret_cast<WPARAM>(w), 0);
     // The platform tells the parent first, then its children.
     for (HWND w : subtree) SendMessage(w, WM_DESTROY, 0, 0);
     if (h->parent) {
