@@ -9,18 +9,27 @@ namespace fft_test {
 
 using Cx = std::complex<long double>;
 
-inline std::vector<Cx> NaiveDft(const std::vector<double>& re, const std::vector<double>& im) {
-  const size_t n = re.size();
+// e^(-2 pi i m / n) for m = 0..n-1.
+inline std::vector<Cx> Roots(size_t n) {
   const long double pi = 3.14159265358979323846264338327950288L;
-  std::vector<Cx> out(n);
-  for (size_t k = 0; k < n; ++k) {
-    Cx sum = 0;
-    for (size_t j = 0; j < n; ++j) {
-      const long double a = -2 * pi * (long double)((j * k) % n) / n;
-      sum += Cx(re[j], im[j]) * Cx(std::cos(a), std::sin(a));
-    }
-    out[k] = sum;
-  }
+  std::vector<Cx> w(n);
+  for (size_t m = 0; m < n; ++m) w[m] = std::polar(1.0L, -2 * pi * (long double)m / n);
+  return w;
+}
+
+// One bin of the DFT, summed in long double.
+inline Cx DftBin(const std::vector<double>& re, const std::vector<double>& im,
+                 const std::vector<Cx>& roots, size_t k) {
+  const size_t n = re.size();
+  Cx sum = 0;
+  for (size_t j = 0, m = 0; j < n; ++j, m = (m + k) % n) sum += Cx(re[j], im[j]) * roots[m];
+  return sum;
+}
+
+inline std::vector<Cx> NaiveDft(const std::vector<double>& re, const std::vector<double>& im) {
+  const auto roots = Roots(re.size());
+  std::vector<Cx> out(re.size());
+  for (size_t k = 0; k < re.size(); ++k) out[k] = DftBin(re, im, roots, k);
   return out;
 }
 
