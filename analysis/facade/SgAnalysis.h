@@ -6,6 +6,8 @@
 // Order of a call: facade argument tests, output sizing (zero-filled), input
 // proxies, the core, proxy release, the error check.
 
+#include "analysis/iir/IirFilterTable.h"
+
 namespace SG {
 
 class CSgVector;
@@ -95,6 +97,77 @@ int ComplexReciprocal(double re, double im, double* outRe, double* outIm);
 // (IIR filters, FIR design, curve fitting, interpolation, dense matrices:
 // declared here by their owners, defined in their own files of this folder.)
 // ---------------------------------------------------------------------------
+
+// Recursive filters (frequencies in one unit with fs, ripple and attenuation
+// in dB). Each has two forms: in place on one vector, and from a const input
+// into an output that is first sized like the input (zero-filled, so passing
+// one vector as both filters zeros).
+#define SG_FACADE_IIR(name, family, kind, shape)                                          \
+  int name(CSgVectorT<double>& data, double fs, SG_IIR_PARAMS_##shape, int order);       \
+  int name(const CSgVector& input, CSgVectorT<double>& output, double fs, SG_IIR_PARAMS_##shape, \
+           int order);
+SG_IIR_FILTERS(SG_FACADE_IIR)
+#undef SG_FACADE_IIR
+
+class CSgMatrix;
+template <typename T> class CSgMatrixT;
+
+// FIR design: the coefficient vector is sized to the tap count and filled.
+// Window selectors 1 rectangle .. 5 Blackman (others: -20061, output not
+// resized); filter types of EquirippleFir 1 multiband, 2 differentiator,
+// 3 Hilbert; IdealFir types 0 low-pass .. 3 band-stop.
+int WindowFirLowPass(double fs, double fc, int taps, CSgVectorT<double>& coefficients, int window);
+int WindowFirHighPass(double fs, double fc, int taps, CSgVectorT<double>& coefficients, int window);
+int WindowFirBandPass(double fs, double fl, double fh, int taps, CSgVectorT<double>& coefficients,
+                      int window);
+int WindowFirBandStop(double fs, double fl, double fh, int taps, CSgVectorT<double>& coefficients,
+                      int window);
+int KaiserFirLowPass(double fs, double fc, int taps, CSgVectorT<double>& coefficients, double beta);
+int KaiserFirHighPass(double fs, double fc, int taps, CSgVectorT<double>& coefficients, double beta);
+int KaiserFirBandPass(double fs, double fl, double fh, int taps, CSgVectorT<double>& coefficients,
+                      double beta);
+int KaiserFirBandStop(double fs, double fl, double fh, int taps, CSgVectorT<double>& coefficients,
+                      double beta);
+int EquirippleFir(const CSgVector& desired, const CSgVector& weights, double fs,
+                  const CSgVector& edges, int taps, CSgVectorT<double>& coefficients,
+                  double* deviation, int type, int bands);
+int EquirippleLowPass(double fs, double pass, double stop, int taps,
+                      CSgVectorT<double>& coefficients, double* deviation);
+int EquirippleHighPass(double fs, double stop, double pass, int taps,
+                       CSgVectorT<double>& coefficients, double* deviation);
+int EquirippleBandPass(double fs, double f1, double f2, double f3, double f4, int taps,
+                       CSgVectorT<double>& coefficients, double* deviation);
+int EquirippleBandStop(double fs, double f1, double f2, double f3, double f4, int taps,
+                       CSgVectorT<double>& coefficients, double* deviation);
+int IdealFir(double fs, double f1, double f2, int taps, CSgVectorT<double>& coefficients, int type);
+
+// Fits over the common length of x and y. The model of NonlinearFit gives
+// its value at x for the coefficients; a negative iteration limit runs until
+// the fit stops.
+using NonlinearModelFunction = double (*)(double x, const double* coefficients, int count);
+int GeneralLeastSquaresFit(const CSgMatrix& h, const CSgVector& y, const CSgVector& sigma,
+                           CSgVectorT<double>& fitted, CSgVectorT<double>& coefficients,
+                           CSgMatrixT<double>& covariance, double* mse, int algorithm);
+int LinearFit(const CSgVector& x, const CSgVector& y, CSgVectorT<double>& fitted, double* slope,
+              double* intercept, double* mse);
+int ExponentialFit(const CSgVector& x, const CSgVector& y, CSgVectorT<double>& fitted,
+                   double* amplitude, double* damping, double* mse);
+int PolynomialFit(const CSgVector& x, const CSgVector& y, CSgVectorT<double>& fitted,
+                  CSgVectorT<double>& coefficients, double* mse, int order);
+int NonlinearFit(const CSgVector& x, const CSgVector& y, NonlinearModelFunction model,
+                 CSgVectorT<double>& fitted, CSgVectorT<double>& coefficients, double* mse,
+                 int maxIterations);
+
+// Interpolation over the common length of the inputs. A slope above 9.9e29
+// makes a natural spline end.
+int PolynomialInterpolate(const CSgVector& x, const CSgVector& y, double x0, double* value,
+                          double* error);
+int RationalInterpolate(const CSgVector& x, const CSgVector& y, double x0, double* value,
+                        double* error);
+int SplineInterpolate(const CSgVector& x, const CSgVector& y, const CSgVector& secondDerivatives,
+                      double x0, double* value);
+int SplineSecondDerivatives(const CSgVector& x, const CSgVector& y, double firstSlope,
+                            double lastSlope, CSgVectorT<double>& secondDerivatives);
 
 // ---------------------------------------------------------------------------
 // End of filters, fits, interpolation and matrices
