@@ -2,28 +2,19 @@
 // convolution of power-of-two length N >= 2n, for lengths with a prime factor
 // too large for the engine.
 #include "analysis/core/CoreErrors.h"
+#include "analysis/fft/FftBuffer.h"
 #include "analysis/fft/MixedRadixEngine.h"
 
 #include <cstdlib>
 #include <memory>
 
 namespace SgCore::fft {
-namespace {
-
-struct FreeDeleter {
-  void operator()(double* p) const { std::free(p); }
-};
-using Buffer = std::unique_ptr<double[], FreeDeleter>;
-Buffer Allocate(Index count) {
-  return Buffer(static_cast<double*>(std::calloc(size_t(count), sizeof(double))));
-}
-
-}  // namespace
-
 int ChirpFft(double* re, double* im, Index n, double scale) {
   const Index bigN = ChirpLength(n);
   Buffer cr = Allocate(n), ci = Allocate(n);
-  Buffer ar = Allocate(bigN), ai = Allocate(bigN), br = Allocate(bigN), bi = Allocate(bigN);
+  // Zeroed: the padding of the data and the middle of the filter stay 0.
+  Buffer ar = AllocateZeroed(bigN), ai = AllocateZeroed(bigN);
+  Buffer br = AllocateZeroed(bigN), bi = AllocateZeroed(bigN);
   if (!cr || !ci || !ar || !ai || !br || !bi) return ErrOutOfMemory;
 
   // Chirp e^(-i pi j^2 / n) = root of order 2n at j^2 mod 2n, the residue

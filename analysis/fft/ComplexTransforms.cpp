@@ -1,6 +1,7 @@
 // The complex and real DFT routines of the core.
 #include "analysis/core/CoreErrors.h"
 #include "analysis/fft/Fft.h"
+#include "analysis/fft/FftBuffer.h"
 #include "analysis/fft/MixedRadixEngine.h"
 #include "analysis/fft/RealFft.h"
 
@@ -12,16 +13,6 @@
 
 namespace SgCore {
 using namespace fft;
-
-namespace {
-struct FreeDeleter {
-  void operator()(double* p) const { std::free(p); }
-};
-using Buffer = std::unique_ptr<double[], FreeDeleter>;
-Buffer Allocate(Index count) {
-  return Buffer(static_cast<double*>(std::malloc(size_t(count) * sizeof(double))));
-}
-}  // namespace
 
 int CopyDoubles(const double* source, int n, double* destination) {
   if (n <= 0) return ErrSamplesGtZero;

@@ -6,6 +6,7 @@
 
 #include "analysis/core/CoreErrors.h"
 #include "analysis/fft/EnginePlan.h"
+#include "analysis/fft/FftBuffer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,29 +15,11 @@
 #include <memory>
 #include <new>
 
-#include <sys/mman.h>
-
 namespace SgCore::fft {
 namespace {
 
 constexpr Index kFourStepAbove = Index(1) << 16;
 constexpr Index kBatch = 16;
-
-struct FreeDeleter {
-  void operator()(double* p) const { std::free(p); }
-};
-using Buffer = std::unique_ptr<double[], FreeDeleter>;
-Buffer Allocate(Index count) {
-  const size_t bytes = size_t(count) * sizeof(double);
-  if (bytes < (size_t(4) << 20))
-    return Buffer(static_cast<double*>(std::malloc(bytes)));
-  // Large scratch on huge pages where the system offers them: the
-  // transposes touch a new 4 KiB page with almost every batch row.
-  void* p = nullptr;
-  if (posix_memalign(&p, size_t(2) << 20, bytes) != 0) return Buffer(nullptr);
-  madvise(p, bytes, MADV_HUGEPAGE);
-  return Buffer(static_cast<double*>(p));
-}
 
 // A divisor of n near sqrt(n) made of the engine's factors; 1 when none.
 Index SplitLength(Index n) {

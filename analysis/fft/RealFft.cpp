@@ -4,6 +4,7 @@
 #include "analysis/fft/RealFft.h"
 
 #include "analysis/core/CoreErrors.h"
+#include "analysis/fft/FftBuffer.h"
 #include "analysis/fft/MixedRadixEngine.h"
 
 #include <cstdlib>
@@ -12,14 +13,6 @@
 
 namespace SgCore::fft {
 namespace {
-
-struct FreeDeleter {
-  void operator()(double* p) const { std::free(p); }
-};
-using Buffer = std::unique_ptr<double[], FreeDeleter>;
-Buffer Allocate(Index count) {
-  return Buffer(static_cast<double*>(std::malloc(size_t(count) * sizeof(double))));
-}
 
 // Z = DFT of (zr, zi), length h, into (outR, outI), with a private block.
 int HalfLengthFft(const double* zr, const double* zi, double* outR, double* outI, Index h) {

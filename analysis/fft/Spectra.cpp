@@ -2,6 +2,7 @@
 // Hartley transform and the Hilbert transform.
 #include "analysis/core/CoreErrors.h"
 #include "analysis/fft/Fft.h"
+#include "analysis/fft/FftBuffer.h"
 #include "analysis/fft/MixedRadixEngine.h"
 #include "analysis/fft/RealFft.h"
 
@@ -14,13 +15,6 @@ namespace SgCore {
 using namespace fft;
 
 namespace {
-struct FreeDeleter {
-  void operator()(double* p) const { std::free(p); }
-};
-using Buffer = std::unique_ptr<double[], FreeDeleter>;
-Buffer Allocate(Index count) {
-  return Buffer(static_cast<double*>(std::malloc(size_t(count) * sizeof(double))));
-}
 
 // Hartley transform into x, divided by `divisor`.
 int Hartley(double* x, int n, double divisor) {
