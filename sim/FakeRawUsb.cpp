@@ -102,7 +102,7 @@ int FakeRawUsbDriver::Read(int pipe, BYTE* buffer, DWORD count) {
   if (outgoing_.empty()) {
     auto reply = instrument->TakeReply();
     if (!reply) return 0;
-    outgoing_ = MakeFrame(*reply, 1);
+    outgoing_ = MakeFrame(reply->Flatten(), 1);
     outPos_ = 0;
     if (faults.badChecksum) outgoing_[8] ^= 0x5A;
     if (faults.wrongLengthField) outgoing_[5] = static_cast<std::uint8_t>(outgoing_[5] + 2);  // +512

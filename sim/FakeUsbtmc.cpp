@@ -26,7 +26,7 @@ class FakePort final : public visa::IUsbtmcPort {
     if (pending_.empty()) {
       auto reply = instrument_->TakeReply();
       if (!reply) return -ETIMEDOUT;
-      pending_ = std::move(*reply);
+      pending_ = reply->Flatten();
       pos_ = 0;
     }
     std::size_t n = std::min(capacity, pending_.size() - pos_);

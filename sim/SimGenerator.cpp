@@ -65,11 +65,13 @@ SimGenerator::SimGenerator(const GeneratorFamily& family, GeneratorIdentity iden
   if (identity_.model.empty()) identity_.model = std::string(family.model);
   if (identity_.prodModel.empty()) identity_.prodModel = identity_.model;
   StoredWave sine{"sine", "1.00E03", "4.00E00", "0.00E00", "0.00E00", SineCodes(kBuiltinPoints, family.codeBits)};
-  if (family.codeBits == 16) {
-    slots_["M0"] = sine;
-  } else {
-    slots_["M0"] = sine;
-    for (int i = 0; i < kUserSlots; ++i) slots_["M" + std::to_string(kFirstUserSlot + i)].name = "EMPTY";
+  slots_["M0"] = std::make_shared<StoredWave>(std::move(sine));
+  if (family.codeBits != 16) {
+    for (int i = 0; i < kUserSlots; ++i) {
+      auto empty = std::make_shared<StoredWave>();
+      empty->name = "EMPTY";
+      slots_["M" + std::to_string(kFirstUserSlot + i)] = std::move(empty);
+    }
   }
 }
 
@@ -78,12 +80,12 @@ std::optional<StoredWave> SimGenerator::Slot(const std::string& key) const {
   const auto& table = family_.codeBits == 16 ? user_ : slots_;
   auto it = table.find(key);
   if (it == table.end()) return std::nullopt;
-  return it->second;
+  return *it->second;
 }
 
 void SimGenerator::Store(const std::string& key, StoredWave wave) {
   std::lock_guard guard(lock_);
-  (family_.codeBits == 16 ? user_ : slots_)[key] = std::move(wave);
+  (family_.codeBits == 16 ? user_ : slots_)[key] = std::make_shared<StoredWave>(std::move(wave));
 }
 
 std::string SimGenerator::LastCommit() const {
@@ -122,7 +124,9 @@ void SimGenerator::Handle(const std::string& text, std::span<const std::uint8_t>
     if (parts.size() == 2) lastCommit_ = Trim(parts[1]);
   } else if (command.rfind("WVPR POS,", 0) == 0) {
     std::vector<std::string> f = SplitCommas(command.substr(5));
-    StoredWave& w = slots_[Trim(f[1])];
+    auto& stored = slots_[Trim(f[1])];
+    if (!stored) stored = std::make_shared<StoredWave>();
+    StoredWave& w = *stored;
     for (std::size_t i = 2; i + 1 < f.size(); i += 2) {
       std::string key = Trim(f[i]);
       if (key == "WVNM") w.name = f[i + 1];
@@ -156,18 +160,19 @@ void SimGenerator::HandleBlock(std::span<const std::uint8_t> raw, std::size_t da
   } else {
     wave.data.assign(raw.begin() + static_cast<std::ptrdiff_t>(dataStart), raw.end());
   }
-  if (family_.codeBits == 16) user_[wave.name] = std::move(wave);
-  else slots_[position] = std::move(wave);
+  auto shared = std::make_shared<StoredWave>(std::move(wave));
+  if (family_.codeBits == 16) user_[shared->name] = std::move(shared);
+  else slots_[position] = std::move(shared);
 }
 
 void SimGenerator::ReplyList(const std::string& which) {
   std::string list = "STL";
   if (which == "user") {
-    for (const auto& [name, wave] : user_) list += "," + name;
+    for (const auto& entry : user_) list += "," + entry.first;
   } else {
     const char* sep = " ";
     for (const auto& [position, wave] : slots_) {
-      list += sep + position + ", " + wave.name;
+      list += sep + position + ", " + wave->name;
       sep = ", ";
     }
   }
@@ -176,8 +181,8 @@ void SimGenerator::ReplyList(const std::string& which) {
 
 void SimGenerator::ReplyParams(const std::string& position) {
   const StoredWave* w = nullptr;
-  if (auto it = slots_.find(position); it != slots_.end()) w = &it->second;
-  else if (!user_.empty() && position == "M0") w = &user_.begin()->second;
+  if (auto it = slots_.find(position); it != slots_.end()) w = it->second.get();
+  else if (!user_.empty() && position == "M0") w = user_.begin()->second.get();
   if (!w) return;  // an unknown position gets no answer
   Reply("WVPR POS," + position + ",WVNM," + w->name + ",FREQ," + w->frequency + ",AMPL," +
         w->amplitude + ",OFST," + w->offset + ",PHASE," + w->phase + "\n");
@@ -185,12 +190,12 @@ void SimGenerator::ReplyParams(const std::string& position) {
 
 void SimGenerator::ReplyData(const std::string& request) {
   std::string position = request;
-  const StoredWave* w = nullptr;
+  std::shared_ptr<StoredWave> w;
   if (request.rfind("USER,", 0) == 0) {
     position = "USER";
-    if (auto it = user_.find(request.substr(5)); it != user_.end()) w = &it->second;
+    if (auto it = user_.find(request.substr(5)); it != user_.end()) w = it->second;
   } else if (auto it = slots_.find(request); it != slots_.end()) {
-    w = &it->second;
+    w = it->second;
   }
   if (!w) return;
   SimFaults f = FaultsLocked();
@@ -198,11 +203,7 @@ void SimGenerator::ReplyData(const std::string& request) {
   std::size_t claimed = f.wrongLengthField ? w->data.size() * 2 : w->data.size();
   std::string head = "WVDT POS," + position + ",WVNM," + w->name + ",TYPE,5,LENGTH," +
                      LengthField(claimed) + ",WAVEDATA,";
-  Bytes reply;
-  reply.reserve(head.size() + sent);
-  reply.assign(head.begin(), head.end());
-  reply.insert(reply.end(), w->data.begin(), w->data.begin() + static_cast<std::ptrdiff_t>(sent));
-  Reply(std::move(reply));
+  Reply(SimReply{Bytes(head.begin(), head.end()), std::shared_ptr<const Bytes>(w, &w->data), sent});
 }
 
 std::string SimGenerator::LengthField(std::size_t bytes) const {

@@ -51,8 +51,11 @@ class SimGenerator final : public SimInstrument {
 
   const GeneratorFamily& family_;
   GeneratorIdentity identity_;
-  std::map<std::string, StoredWave> slots_;  // 14-bit: by position
-  std::map<std::string, StoredWave> user_;   // 16-bit: by name
+  // Shared, so a read-back reply sends the stored bytes without a copy and
+  // an overwrite does not pull them from under a reply being read.
+  using Table = std::map<std::string, std::shared_ptr<StoredWave>>;
+  Table slots_;  // 14-bit: by position
+  Table user_;   // 16-bit: by name
   std::string lastCommit_;
 };
 

@@ -45,16 +45,35 @@ bool SimInstrument::ReceiveLocked(std::span<const std::uint8_t> message) {
   return true;
 }
 
-std::optional<Bytes> SimInstrument::TakeReply() {
+std::pair<std::span<const std::uint8_t>, std::span<const std::uint8_t>> SimReply::Slice(
+    std::size_t pos, std::size_t n) const {
+  std::span<const std::uint8_t> first, second;
+  if (pos < head.size()) {
+    std::size_t take = std::min(n, head.size() - pos);
+    first = std::span<const std::uint8_t>(head).subspan(pos, take);
+    pos += take;
+    n -= take;
+  }
+  if (n > 0 && body) second = std::span<const std::uint8_t>(*body).subspan(pos - head.size(), n);
+  return {first, second};
+}
+
+Bytes SimReply::Flatten() const {
+  Bytes out(head);
+  if (body) out.insert(out.end(), body->begin(), body->begin() + static_cast<std::ptrdiff_t>(bodySize));
+  return out;
+}
+
+std::optional<SimReply> SimInstrument::TakeReply() {
   std::lock_guard guard(lock_);
   if (faults_.delayPastTimeout) return std::nullopt;
   if (status_) {
-    Bytes out = std::move(*status_);
+    SimReply out{std::move(*status_)};
     status_.reset();
     return out;
   }
   if (replies_.empty()) return std::nullopt;
-  Bytes out = std::move(replies_.front());
+  SimReply out = std::move(replies_.front());
   replies_.pop_front();
   return out;
 }
@@ -110,9 +129,11 @@ bool SimInstrument::AnswerPoll(const std::string& text) {
 
 void SimInstrument::Reply(const std::string& text) { Reply(Bytes(text.begin(), text.end())); }
 
-void SimInstrument::Reply(Bytes bytes) {
+void SimInstrument::Reply(Bytes bytes) { Reply(SimReply{std::move(bytes)}); }
+
+void SimInstrument::Reply(SimReply reply) {
   if (faults_.noReply) return;
-  replies_.push_back(std::move(bytes));
+  replies_.push_back(std::move(reply));
 }
 
 void SimInstrument::ReplyStatus(const std::string& text) {

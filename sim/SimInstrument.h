@@ -10,6 +10,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
+#include <utility>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -19,6 +21,20 @@
 namespace sim {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// A reply: its text head, then a body shared with the instrument's storage
+// (a waveform read-back sends megabytes without copying them).
+struct SimReply {
+  Bytes head;
+  std::shared_ptr<const Bytes> body = {};
+  std::size_t bodySize = 0;  // bytes of the body that are sent
+
+  std::size_t size() const { return head.size() + bodySize; }
+  // The one or two pieces that cover bytes [pos, pos + n).
+  std::pair<std::span<const std::uint8_t>, std::span<const std::uint8_t>> Slice(std::size_t pos,
+                                                                                std::size_t n) const;
+  Bytes Flatten() const;
+};
 
 class SimInstrument {
  public:
@@ -31,7 +47,7 @@ class SimInstrument {
   bool Receive(Bytes&& message);
   // The next reply: the status slot first, then the queue. Nothing when none
   // is pending, or when the delay fault holds it back.
-  std::optional<Bytes> TakeReply();
+  std::optional<SimReply> TakeReply();
   bool HasReply() const;
   // Device clear: drops every pending reply.
   void Clear();
@@ -49,6 +65,7 @@ class SimInstrument {
   virtual void Handle(const std::string& text, std::span<const std::uint8_t> raw) = 0;
   void Reply(const std::string& text);
   void Reply(Bytes bytes);
+  void Reply(SimReply reply);
   void ReplyStatus(const std::string& text);
   SimFaults FaultsLocked() const { return faults_; }
   // During Handle: the message's own buffer when the caller gave it up (the
@@ -62,7 +79,7 @@ class SimInstrument {
   void AddLog(std::string line);
   bool AnswerPoll(const std::string& text);
 
-  std::deque<Bytes> replies_;
+  std::deque<SimReply> replies_;
   std::optional<Bytes> status_;
   std::vector<std::string> log_;
   SimFaults faults_;

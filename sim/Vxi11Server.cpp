@@ -20,7 +20,9 @@ namespace sim {
 struct CoreReply {
   rpc::AcceptStat stat = rpc::kSuccess;
   rpc::XdrOut results;
-  // A read's data, sent from the instrument's reply without a copy.
+  // A read's data: a piece of the reply's text head, then a piece of its
+  // shared body, sent without copying the body.
+  Bytes headPart = {};
   std::shared_ptr<const Bytes> hold = {};
   std::span<const std::uint8_t> data = {};
 };
@@ -123,7 +125,7 @@ void Vxi11Server::Serve(int fd) {
   while (rpc::ReadRecord(fd, &record, options_.maxRecvSize + kRecordSlack)) {
     Outgoing reply = Dispatch(record);
     if (reply.head.empty()) continue;  // not a call: nothing to answer
-    if (!rpc::WriteRecord(fd, {reply.head, reply.data, reply.tail})) break;
+    if (!rpc::WriteRecord(fd, {reply.head, reply.headPart, reply.data, reply.tail})) break;
   }
   std::lock_guard guard(lock_);
   std::erase(connections_, fd);
@@ -159,8 +161,9 @@ Vxi11Server::Outgoing Vxi11Server::Dispatch(std::span<const std::uint8_t> messag
   CoreReply reply{rpc::kSuccess, rpc::AcceptedReply(call->xid, rpc::kSuccess)};
   Core(call->procedure, call->args, reply);
   if (reply.stat != rpc::kSuccess) return {rpc::AcceptedReply(call->xid, reply.stat).bytes()};
-  Bytes padding((4 - reply.data.size() % 4) % 4, 0);
-  return {std::move(reply.results.bytes()), std::move(reply.hold), reply.data, std::move(padding)};
+  Bytes padding((4 - (reply.headPart.size() + reply.data.size()) % 4) % 4, 0);
+  return {std::move(reply.results.bytes()), std::move(reply.hold), std::move(reply.headPart), reply.data,
+          std::move(padding)};
 }
 
 void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> args, CoreReply& reply) {
@@ -242,13 +245,15 @@ void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> ar
           out.Opaque({});
           return;
         }
-        l.outbox = std::make_shared<const Bytes>(std::move(*next));
+        l.outbox = std::move(*next);
         l.outPos = 0;
         l.serving = true;
       }
       std::size_t n = std::min<std::size_t>(requested, l.outbox->size() - l.outPos);
-      reply.hold = l.outbox;
-      reply.data = std::span<const std::uint8_t>(l.outbox->data() + l.outPos, n);
+      auto [fromHead, fromBody] = l.outbox->Slice(l.outPos, n);
+      reply.headPart.assign(fromHead.begin(), fromHead.end());
+      reply.hold = l.outbox->body;
+      reply.data = fromBody;
       l.outPos += n;
       bool end = l.outPos == l.outbox->size();
       out.I32(vxi11::kNoError);

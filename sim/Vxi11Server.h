@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -37,7 +38,7 @@ class Vxi11Server {
  private:
   struct Link {
     Bytes inbox;    // message pieces before the END flag
-    std::shared_ptr<const Bytes> outbox;  // the reply being read
+    std::optional<SimReply> outbox;  // the reply being read
     std::size_t outPos = 0;
     bool serving = false;
   };
@@ -47,7 +48,8 @@ class Vxi11Server {
   struct Outgoing {
     Bytes head = {};                         // the reply up to the data
     std::shared_ptr<const Bytes> hold = {};  // keeps the data alive while it is sent
-    std::span<const std::uint8_t> data = {};
+    Bytes headPart = {};                     // reply bytes from the text head
+    std::span<const std::uint8_t> data = {};  // reply bytes from the shared body
     Bytes tail = {};                         // XDR padding after the data
   };
   Outgoing Dispatch(std::span<const std::uint8_t> message);

@@ -9,7 +9,9 @@ namespace {
 std::string Ask(sim::SimInstrument& inst, const std::string& command) {
   inst.Receive({reinterpret_cast<const std::uint8_t*>(command.data()), command.size()});
   auto reply = inst.TakeReply();
-  return reply ? std::string(reply->begin(), reply->end()) : "<none>";
+  if (!reply) return "<none>";
+  sim::Bytes bytes = reply->Flatten();
+  return std::string(bytes.begin(), bytes.end());
 }
 
 void Send(sim::SimInstrument& inst, const std::string& bytes) {
