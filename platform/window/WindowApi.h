@@ -20,6 +20,8 @@ int GetClassName(HWND hWnd, LPSTR buffer, int maxCount);
 std::string GetClassNameString(HWND hWnd);
 ULONG_PTR GetClassLongPtr(HWND hWnd, int index);
 ULONG_PTR SetClassLongPtr(HWND hWnd, int index, LONG_PTR value);
+// The background of a class named directly, when no window of it is at hand.
+BOOL SetClassBackground(LPCSTR className, HBRUSH brush);
 
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,

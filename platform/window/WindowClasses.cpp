@@ -60,3 +60,10 @@ ULONG_PTR SetClassLongPtr(HWND hWnd, int index, LONG_PTR value) {
     else if (index == GCL_STYLE) w->windowClass->style = static_cast<UINT>(value);
     return old;
 }
+
+BOOL SetClassBackground(LPCSTR className, HBRUSH brush) {
+    WindowClassRecord* cls = className ? window_detail::FindClass(className) : nullptr;
+    if (!cls) return FALSE;
+    cls->background = brush;
+    return TRUE;
+}

@@ -1,0 +1,138 @@
+// The window skin on real windows: the records the hook makes by class name,
+// the pixels of a skinned push button in its four states, backgrounds, and
+// what stopping the skin and destroying windows leave behind.
+#include "platform/window/Dialogs.h"
+#include "platform/window/Gdi.h"
+#include "platform/window/RenderPng.h"
+#include "platform/window/Resources.h"
+#include "platform/window/WindowApi.h"
+#include "platform/window/tests/UiTestKit.h"
+#include "shell/SkinPainters.h"
+#include "shell/WindowSkin.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+QColor Rgb(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+INT_PTR QuietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+class WindowSkin : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::string error;
+        ASSERT_TRUE(resources::Load(SHELL_TEST_RESOURCES, &error)) << error;
+    }
+    void SetUp() override {
+        SkinStart();
+        dialog = CreateDialogParam(nullptr, 700, nullptr, QuietDialog, 0);
+        ASSERT_NE(dialog, nullptr);
+        ShowWindow(dialog, SW_SHOW);
+        ui_test::Pump();
+    }
+    void TearDown() override {
+        if (IsWindow(dialog)) DestroyWindow(dialog);
+        SkinStop();
+    }
+    HWND Item(int id) { return GetDlgItem(dialog, id); }
+    QColor FaceOf(HWND button) { return RenderWindow(button).pixelColor(5, 5); }
+    HWND dialog = nullptr;
+};
+
+TEST_F(WindowSkin, TheHookChoosesProcedureAndPainterByClassName) {
+    struct Row {
+        HWND window;
+        WNDPROC proc;
+        bool button, combo, header;
+    };
+    HWND header = GetWindow(Item(706), GW_CHILD);
+    ASSERT_EQ(GetClassNameString(header), "SysHeader32");
+    const Row rows[] = {
+        {Item(701), SkinButtonProc, true, false, false},
+        {Item(702), SkinButtonProc, true, false, false},  // a check box is tracked for hover too
+        {Item(703), SkinComboProc, false, true, false},
+        {Item(704), SkinWindowProc, false, false, false},
+        {Item(705), SkinStatusBarProc, false, false, false},
+        {Item(706), SkinWindowProc, false, false, false},
+        {dialog, SkinWindowProc, false, false, false},
+    };
+    for (const Row& row : rows) {
+        SkinData* data = SkinDataOf(row.window);
+        ASSERT_NE(data, nullptr) << GetClassNameString(row.window);
+        EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtr(row.window, GWLP_WNDPROC)), row.proc);
+        EXPECT_EQ(data->button != nullptr, row.button);
+        EXPECT_EQ(data->combo != nullptr, row.combo);
+        EXPECT_NE(data->previous, nullptr);
+    }
+    SkinData* headerData = SkinDataOf(header);
+    ASSERT_NE(headerData, nullptr);
+    EXPECT_EQ(headerData->previous, nullptr);  // headers are not subclassed
+    EXPECT_NE(headerData->header, nullptr);
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(GetClassLongPtr(header, GCLP_HBRBACKGROUND)), g_SkinBrush);
+    HWND popup = CreateWindowEx(0, "#32768", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(SkinDataOf(popup), nullptr);
+    DestroyWindow(popup);
+}
+
+TEST_F(WindowSkin, PushButtonsAreOwnerDrawnInTheirFourStates) {
+    HWND ok = Item(701), check = Item(702);
+    EXPECT_EQ(GetWindowLongPtr(ok, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_EQ(GetWindowLongPtr(check, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    EXPECT_EQ(FaceOf(ok), Rgb(kSkinColor));
+    SendMessage(ok, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(FaceOf(ok), Rgb(kSkinHoverColor));
+    SendMessage(ok, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(FaceOf(ok), Rgb(kSkinColor));
+    SendMessage(ok, BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(FaceOf(ok), Rgb(kSkinPushedColor));
+    SendMessage(ok, BM_SETSTATE, FALSE, 0);
+    EnableWindow(ok, FALSE);
+    EXPECT_EQ(FaceOf(ok), Rgb(kSkinDisabledFace));
+    QImage image = RenderWindow(ok);
+    EXPECT_EQ(image.pixelColor(0, 5), Rgb(GetSysColor(COLOR_BTNHIGHLIGHT)));
+    EXPECT_EQ(image.pixelColor(image.width() - 1, 5), Rgb(GetSysColor(COLOR_BTNHIGHLIGHT)));  // disabled: light
+    EnableWindow(ok, TRUE);
+    image = RenderWindow(ok);
+    EXPECT_EQ(image.pixelColor(image.width() - 1, 5), Rgb(GetSysColor(COLOR_BTNSHADOW)));
+    SendMessage(check, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(SkinDataOf(check)->button->hover, 1);
+}
+
+TEST_F(WindowSkin, DialogsStaticsAndStatusBarsTakeTheSkinColour) {
+    QImage image = RenderWindow(dialog);
+    EXPECT_EQ(image.pixelColor(2, 2), Rgb(kSkinColor));
+    RECT label;
+    GetWindowRect(Item(704), &label);
+    EXPECT_EQ(RenderWindow(Item(704)).pixelColor(RenderWindow(Item(704)).width() - 2, 1), Rgb(kSkinColor));
+    EXPECT_EQ(RenderWindow(Item(705)).pixelColor(1, 1), Rgb(kSkinColor));
+    EXPECT_EQ(RenderWindow(Item(703)).pixelColor(0, 0), Rgb(kSkinComboFrame));
+}
+
+TEST_F(WindowSkin, StoppingGivesBackEveryProcedureAndProperty) {
+    HWND ok = Item(701);
+    WNDPROC original = SkinDataOf(ok)->previous;
+    HWND header = GetWindow(Item(706), GW_CHILD);
+    HBRUSH skinBrush = g_SkinBrush;
+    SkinStart();  // a second start installs no second hook and keeps the records
+    EXPECT_EQ(SkinStop(), 0);
+    EXPECT_EQ(SkinStop(), -1);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtr(ok, GWLP_WNDPROC)), original);
+    for (HWND h : {ok, header, dialog}) EXPECT_EQ(GetProp(h, kSkinProperty), nullptr);
+    EXPECT_TRUE(g_SkinWindows.empty());
+    EXPECT_NE(reinterpret_cast<HBRUSH>(GetClassLongPtr(header, GCLP_HBRBACKGROUND)), skinBrush);
+    EXPECT_NE(reinterpret_cast<HBRUSH>(GetClassLongPtr(dialog, GCLP_HBRBACKGROUND)), skinBrush);
+    SkinStart();  // for TearDown
+}
+
+TEST_F(WindowSkin, DestroyedWindowsGiveUpTheirRecords) {
+    size_t before = g_SkinWindows.size();
+    ASSERT_GE(before, 8u);
+    DestroyWindow(dialog);
+    EXPECT_TRUE(g_SkinWindows.empty());
+    HWND again = CreateDialogParam(nullptr, 700, nullptr, QuietDialog, 0);
+    EXPECT_EQ(g_SkinWindows.size(), before);
+    DestroyWindow(again);
+    EXPECT_TRUE(g_SkinWindows.empty());
+}
+}  // namespace
