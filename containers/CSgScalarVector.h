@@ -7,7 +7,7 @@
 
 #include "containers/CSgVectorT.h"
 #include "containers/SgElementArithmetic.h"
-#include "containers/SgVectorRuntimeClass.h"
+#include "containers/SgScalarRuntimeClass.h"
 
 namespace SG {
 
@@ -42,7 +42,7 @@ class CSgScalarVector : public CSgVectorT<T>, public CSgScalarType {
   }
   ~CSgScalarVector() override = default;
 
-  SG_DECLARE_SCALAR_VECTOR_CLASS()
+  SG_DECLARE_SCALAR_CLASS(CSgScalarVector)
 
   // Elements start onwards: start is limited to the count, a negative length
   // means up to the end, and the length is limited to what is left.
@@ -131,7 +131,9 @@ class CSgScalarVector : public CSgVectorT<T>, public CSgScalarType {
   }
 };
 
-SG_SCALAR_ELEMENT_TABLE(SG_DECLARE_VECTOR_RECORD)
+#define SG_VECTOR_RECORD(T, stem, primary) SG_DECLARE_SCALAR_RECORD(CSgScalarVector, T, primary)
+SG_SCALAR_ELEMENT_TABLE(SG_VECTOR_RECORD)
+#undef SG_VECTOR_RECORD
 
 // Reads a vector stored as an object (class tag first) of this class.
 template <class T>

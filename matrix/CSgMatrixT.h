@@ -8,6 +8,7 @@
 #include "containers/CSgVariant.h"
 #include "matrix/CSgMatrix.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace SG {
@@ -17,6 +18,13 @@ class CSgMatrixT : public CSgMatrix, public CSgDataType<T> {
  public:
   CSgMatrixT() = default;
   CSgMatrixT(unsigned int rows, unsigned int cols) { SetSize(rows, cols, FALSE); }
+  CSgMatrixT(unsigned int rows, unsigned int cols, T value) {
+    SetSize(rows, cols, TRUE);
+    std::fill_n(m_data.get(), GetCount(), value);
+  }
+  // n x n zeros (not an identity matrix).
+  explicit CSgMatrixT(unsigned int n) { SetSize(n, n, FALSE); }
+  explicit CSgMatrixT(const CSgVariant& source) { AssignVariant(source); }
   CSgMatrixT(const CSgMatrixT& other) : CSgMatrix(other) { AssignFrom(other); }
   CSgMatrixT& operator=(const CSgMatrixT& other) {
     if (this != &other) AssignFrom(other);
@@ -53,6 +61,16 @@ class CSgMatrixT : public CSgMatrix, public CSgDataType<T> {
   void ProvideOutputBuffer(CSgDataProxy& proxy) override;
   void ProvideDoubleOutputBuffer(CSgDataProxy& proxy) override;
   void ProvideRawOutputBuffer(CSgDataProxy& proxy) override;
+
+  // Every element := factor x element (+ offset, added after the product is
+  // stored as T).
+  virtual void Scale(const T& factor);
+  virtual void ScaleAndOffset(const T& factor, const T& offset);
+  // Version 0, element size, rows, cols (4-byte words), then the elements
+  // row by row. A load that fails leaves the matrix as it was.
+  void Serialize(CArchive& archive) override;
+  // Exchanges shape and elements with other; each keeps its own lock.
+  void Swap(CSgMatrixT& other) noexcept;
 
  private:
   void AssignFrom(const CSgMatrixT& other);

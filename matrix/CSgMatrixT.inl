@@ -4,6 +4,8 @@
 
 #include "containers/CSgSafeArrayProxy.h"
 #include "containers/SgAllocate.h"
+#include "containers/SgArchiveIo.h"
+#include "containers/SgElementArithmetic.h"
 #include "containers/SgArrayVariant.h"
 #include "containers/SgElementConvert.h"
 
@@ -158,6 +160,47 @@ void CSgMatrixT<T>::ProvideDoubleOutputBuffer(CSgDataProxy& proxy) {
 template <class T>
 void CSgMatrixT<T>::ProvideRawOutputBuffer(CSgDataProxy& proxy) {
   proxy.SetBuffer(m_data.get(), GetCount(), sizeof(T));
+}
+
+template <class T>
+void CSgMatrixT<T>::Scale(const T& factor) {
+  for (unsigned int k = 0; k < GetCount(); ++k) m_data[k] = Arith::Mul(factor, m_data[k]);
+}
+
+template <class T>
+void CSgMatrixT<T>::ScaleAndOffset(const T& factor, const T& offset) {
+  for (unsigned int k = 0; k < GetCount(); ++k) m_data[k] = Arith::Add(Arith::Mul(factor, m_data[k]), offset);
+}
+
+template <class T>
+void CSgMatrixT<T>::Swap(CSgMatrixT& other) noexcept {
+  const unsigned int rows = GetRows(), cols = GetCols();
+  SetDimensions(other.GetRows(), other.GetCols());
+  other.SetDimensions(rows, cols);
+  m_data.swap(other.m_data);
+}
+
+template <class T>
+void CSgMatrixT<T>::Serialize(CArchive& archive) {
+  CObject::Serialize(archive);
+  if (archive.IsStoring()) {
+    archive << static_cast<DWORD>(0) << static_cast<DWORD>(GetElementSize()) << static_cast<DWORD>(GetRows())
+            << static_cast<DWORD>(GetCols());
+    if (GetCount()) archive.Write(m_data.get(), GetByteSize());
+    return;
+  }
+  DWORD version = 0, size = 0, rows = 0, cols = 0;
+  archive >> version;
+  if (version != 0) AfxThrowArchiveException(CArchiveException::badSchema, ArchiveFileName(archive));
+  archive >> size;
+  if (size != GetElementSize()) AfxThrowArchiveException(CArchiveException::badClass, ArchiveFileName(archive));
+  archive >> rows >> cols;
+  // A shape the 32-bit data model cannot hold is a damaged archive.
+  if (static_cast<std::uint64_t>(rows) * cols * sizeof(T) > 0xFFFFFFFFull)
+    AfxThrowArchiveException(CArchiveException::genericException, ArchiveFileName(archive));
+  const std::vector<T> elements = ReadArchiveElements<T>(archive, static_cast<std::size_t>(rows) * cols);
+  SetSize(rows, cols, TRUE);
+  if (GetCount()) std::memcpy(m_data.get(), elements.data(), sizeof(T) * GetCount());
 }
 
 }  // namespace SG

@@ -1,6 +1,6 @@
 #pragma once
 // Storing objects into memory and loading them back through the
-// framework's archive, for the archive-format tests.
+// framework's archive, for the archive-format tests of vectors and matrices.
 
 #include "platform/afx/Archive.h"
 #include "platform/afx/MemFile.h"
