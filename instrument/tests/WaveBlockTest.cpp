@@ -164,3 +164,17 @@ TEST_F(WaveWrite, FailedWriteIsReportedAndNotCommitted) {
   EXPECT_EQ(gen->Log()[0].substr(0, 12), "C1:WVDT M50,");
   EXPECT_EQ(gen->LastCommit(), "");
 }
+
+TEST_F(WaveWrite, FailedVisaWriteIsReportedAndNotCommitted) {
+  auto gen = AttachUsbtmc(Generator("KRV1000X"));
+  viOpenDefaultRM(&g_VisaDefaultRM);
+  ASSERT_EQ(viOpen(g_VisaDefaultRM, "USB0::0x1234::0x0100::S1::INSTR", 0, 0, &g_VisaInstrument), VI_SUCCESS);
+  sim::SimFaults f;
+  f.refuseWrite = true;
+  gen->SetFaults(f);
+  EXPECT_FALSE(link.WriteWaveRecord("M50", Wave({0.5f}), "w", "USBTMCKRV1000X"));
+  EXPECT_EQ(messages, (std::vector<std::string>{"send cmd failed"}));
+  EXPECT_EQ(gen->Log().size(), 1u);
+  EXPECT_EQ(gen->LastCommit(), "");
+  EXPECT_TRUE(Pauses().empty());  // no 200 ms wait for a commit that is not sent
+}
