@@ -41,10 +41,13 @@ class CSgVectorT : public CSgVector, public CSgDataType<T> {
   void AssignVariant(const CSgVariant& source) override;
   // Replaces the contents with a one-dimensional array variant's elements.
   virtual void AssignSafeArray(const CSgVariant& source);
+  // Strong guarantee when loading: a refused or short archive leaves the
+  // vector as it was.
   void Serialize(CArchive& archive) override;
 
   // A change of count drops every element; unless noInit all are then zero
-  // (also when the count stays, which zeroes without reallocating).
+  // (also when the count stays, which zeroes without reallocating). On a
+  // failed allocation the vector is left empty.
   void SetSize(unsigned int count, BOOL noInit) override;
   void SetSizeLike(const CSgVector& other, BOOL noInit) override {
     SetSize(other.GetSize(), noInit);
@@ -85,10 +88,12 @@ class CSgVectorT : public CSgVector, public CSgDataType<T> {
   // Moves the elements n places (toward higher indices for n > 0), filling
   // with 0; the count never changes.
   void Shift(int n);
+  // Strong guarantee (through Resize).
   CSgVectorT& Append(const T& value);
   CSgVectorT& Append(const CSgVectorT& other);
 
-  // SetSize(n, FALSE), then element i = source[i] converted to T.
+  // SetSize(n, FALSE), then element i = source[i] converted to T; on failure
+  // the vector is left empty.
   template <class S>
   void Assign(const S* source, unsigned int n);
 
