@@ -1,0 +1,93 @@
+#include "controls/ButtonControl.h"
+
+#include "controls/ControlObject.h"
+#include "controls/SharedObjects.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/com/Picture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+namespace hosted {
+
+using namespace SG;
+
+namespace {
+
+class ButtonObject : public ControlObject {
+ public:
+  explicit ButtonObject(ButtonWidget* w)
+      : ControlObject(IID_CSgButton, kButtonSpecs, &bag_, {3, 44, 45, 46, 47, 51, 54}), w_(w),
+        shared_(std::make_shared<SharedObjects>()) {}
+
+ protected:
+  bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
+    if (!w_) return *hr = ReportError(E_FAIL, "The button has been destroyed."), true;
+    if ((slot == 5 || slot == 23) && (*hr = NeedArguments(n, 1)) < 0) return true;
+    switch (slot) {
+      case 4: *hr = Deliver(r, w_->Value()); return true;
+      case 5: w_->SetValue(ArgBool(a[0])); *hr = S_OK; return true;
+      case 22: *hr = DeliverColor(r, w_->Color()); return true;
+      case 23: w_->SetColor(a[0].color); *hr = S_OK; return true;
+      case 48:
+      case 49: {
+        if ((*hr = NeedArguments(n, 1)) < 0) return true;
+        auto image = ImageByKey(*shared_, a[0]);
+        *hr = image ? DeliverObject(r, NewImageObject(shared_, image)) : NoSuchItem();
+        return true;
+      }
+      case 50:
+      case 53: {
+        const int width = slot == 53 && n >= 2 ? ArgInt(a[0]) : w_->width();
+        const int height = slot == 53 && n >= 2 ? ArgInt(a[1]) : w_->height();
+        *hr = DeliverObject(r, static_cast<IPictureDisp*>(new PictureObject(PICTYPE_BITMAP, 0, width * 2540 / 96,
+                                                                             height * 2540 / 96)));
+        return true;
+      }
+      case 52: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;
+    }
+    return false;
+  }
+
+ private:
+  QPointer<ButtonWidget> w_;
+  SlotBag bag_;
+  std::shared_ptr<SharedObjects> shared_;
+};
+
+}  // namespace
+
+ButtonWidget::ButtonWidget(HWND window, QWidget* parent)
+    : QWidget(parent), window_(window), object_(static_cast<IDispatch*>(new ButtonObject(this))) {
+  BindHostedControl(window_, this);
+}
+
+ButtonWidget::~ButtonWidget() {
+  UnbindHostedControl(window_);
+  object_->Release();
+}
+
+void ButtonWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), QColor(color_ & 0xFF, (color_ >> 8) & 0xFF, (color_ >> 16) & 0xFF));
+  p.setPen(value_ ? Qt::white : Qt::darkGray);
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ButtonWidget::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const short button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
+  Events().Fire(kStockMouseDown, {ByValue(button), ByValue(static_cast<SHORT>(0)), ByValue(static_cast<LONG>(p.x())),
+                                  ByValue(static_cast<LONG>(p.y()))});
+}
+
+void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+  SetValue(!value_);
+  Events().Fire(kButtonClick, {});
+}
+
+QWidget* NewButtonWidget(HWND window, QWidget* parent) { return new ButtonWidget(window, parent); }
+
+}  // namespace hosted

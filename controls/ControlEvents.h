@@ -1,0 +1,62 @@
+#pragma once
+// Events of a hosted control: the sinks its host advised, called by DISPID
+// with the arguments in the order the event declares them (by reference
+// where the event passes pointers). A sink's failure never reaches the
+// control.
+
+#include "platform/com/Dispatch.h"
+
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace hosted {
+
+class ControlEvents {
+ public:
+  ControlEvents() = default;
+  ControlEvents(const ControlEvents&) = delete;
+  ControlEvents& operator=(const ControlEvents&) = delete;
+  ~ControlEvents();
+  DWORD Advise(IDispatch* sink);  // takes a reference; 0 for a null sink
+  void Unadvise(DWORD cookie);
+  // args in declaration order; the sinks see them last-first, as DISPPARAMS
+  // carries them.
+  void Fire(DISPID event, std::vector<VARIANT> args);
+
+ private:
+  std::map<DWORD, IDispatch*> sinks_;
+  DWORD next_ = 1;
+};
+
+// By-reference argument VARIANTs.
+VARIANT ByRef(SHORT* value);
+VARIANT ByRef(LONG* value);
+VARIANT ByRef(VARIANT* value);
+VARIANT ByValue(SHORT value);
+VARIANT ByValue(LONG value);
+
+// A sink that hands every event to a function, for hosts written in C++.
+using EventHandler = std::function<void(DISPID event, DISPPARAMS& params)>;
+IDispatch* NewEventSink(EventHandler handler);  // one reference for the caller
+
+// The graph's events.
+enum GraphEvent : DISPID {
+  kCursorChange = 1,      // long* cursor index, VARIANT* x, VARIANT* y, BOOL* tracking
+  kPlotMouseDown = 2,     // short* button, short* shift, VARIANT* x, VARIANT* y, short* plot, long* point
+  kPlotMouseMove = 3,
+  kPlotMouseUp = 4,
+  kPlotAreaMouseDown = 8, // short* button, short* shift, VARIANT* x, VARIANT* y
+  kPlotAreaMouseMove = 9,
+  kPlotAreaMouseUp = 10,
+  kAxisChange = 15,       // no arguments
+  kStockMouseDown = -605, // short button, short shift, long x, long y (pixels)
+};
+
+// The numeric edit's value change: VARIANT* value, VARIANT* previous,
+// BOOL* typed (false when code set the value). The button's click: no
+// arguments. Both also raise kStockMouseDown.
+constexpr DISPID kValueChanged = 1;
+constexpr DISPID kButtonClick = 1;
+
+}  // namespace hosted

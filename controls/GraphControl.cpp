@@ -1,0 +1,322 @@
+#include "controls/GraphControl.h"
+
+#include "controls/ControlObject.h"
+#include "controls/GraphObjects.h"
+#include "controls/GraphPicture.h"
+#include "controls/GraphRenderer.h"
+#include "controls/SharedObjects.h"
+#include "platform/com/ErrorInfo.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+#include <sstream>
+
+namespace hosted {
+
+using namespace SG;
+
+namespace {
+
+class GraphObject : public ControlObject {
+ public:
+  GraphObject(std::shared_ptr<Graph> g, std::function<QSize()> size)
+      : ControlObject(IID_CSgGraph, kGraphSpecs, &g->bag, {58, 59, 64, 65}),
+        g_(std::move(g)),
+        size_(std::move(size)),
+        shared_(std::make_shared<SharedObjects>()) {}
+
+ protected:
+  bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
+    const bool setter = slot == 6 || slot == 10 || slot == 21 || slot == 25 || slot == 27;
+    if (setter && (*hr = NeedArguments(n, 1)) < 0) return true;
+    switch (slot) {
+      case 5: *hr = DeliverColor(r, g_->background); return true;
+      case 6: g_->background = a[0].color; break;
+      case 9: *hr = Deliver(r, g_->interactionMode); return true;
+      case 10: g_->interactionMode = ArgInt(a[0]); break;
+      case 11: *hr = DeliverFont(r); return true;
+      case 13:
+        *hr = DeliverObject(r, g_->plots.empty() ? static_cast<SlotObject*>(nullptr) : NewPlotObject(g_, g_->plots.front()));
+        return true;
+      case 20: *hr = DeliverColor(r, g_->plotAreaColor); return true;
+      case 21: g_->plotAreaColor = a[0].color; break;
+      case 24: *hr = Deliver(r, g_->caption); return true;
+      case 25: g_->caption = ArgText(a[0]); break;
+      case 26: *hr = DeliverColor(r, g_->captionColor); return true;
+      case 27: g_->captionColor = a[0].color; break;
+      case 47: *hr = DeliverObject(r, NewAnnotationObject(shared_, shared_->annotation)); return true;
+      case 48: *hr = DeliverObject(r, NewPlotsObject(g_)); return true;
+      case 49: *hr = DeliverObject(r, NewAxesObject(g_)); return true;
+      case 53: *hr = DeliverObject(r, NewCursorsObject(g_)); return true;
+      case 50: case 56: *hr = ToFirstPlot(slot == 50 ? 52 : 54, a, std::min(n, 2u)); return true;
+      case 51: *hr = ToFirstPlot(51, a, std::min(n, 3u)); return true;
+      case 54: *hr = ToFirstPlot(53, a, std::min(n, 2u)); return true;
+      case 52: case 55: *hr = S_OK; return true;  // matrix data: accepted, not drawn
+      case 57:
+        for (const auto& plot : g_->plots) plot->data.reset();
+        break;
+      case 60: {
+        if ((*hr = NeedArguments(n, 1)) < 0) return true;
+        auto image = ImageByKey(*shared_, a[0]);
+        *hr = image ? DeliverObject(r, NewImageObject(shared_, image)) : NoSuchItem();
+        return true;
+      }
+      case 61: *hr = DeliverPicture(r, size_()); return true;
+      case 66:
+        if ((*hr = NeedArguments(n, 2)) < 0) return true;
+        *hr = DeliverPicture(r, QSize(ArgInt(a[0]), ArgInt(a[1])));
+        return true;
+      case 62: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;
+      case 63: *hr = DeliverObject(r, NewAnnotationsObject(shared_)); return true;
+      default: return false;
+    }
+    g_->Changed();
+    *hr = S_OK;
+    return true;
+  }
+
+ private:
+  HRESULT ToFirstPlot(UINT plotSlot, const SlotValue* a, UINT n) {
+    if (g_->plots.empty()) g_->AddPlot();
+    ComPtr<SlotObject> plot = ComPtr<SlotObject>::Adopt(NewPlotObject(g_, g_->plots.front()));
+    return plot->CallSlot(plotSlot, a, n, nullptr);
+  }
+  HRESULT DeliverPicture(SlotValue* r, QSize size) {
+    return DeliverObject(r, static_cast<IPictureDisp*>(new GraphPicture(SnapshotGraph(*g_), size.width(),
+                                                                         size.height())));
+  }
+  HRESULT DeliverFont(SlotValue* r) {
+    if (!g_->bag.Find(11)) {
+      SlotValue font;
+      font.kind = SlotKind::Object;
+      font.object = static_cast<IFontDisp*>(new FontObject("Sans Serif", 8.25));
+      g_->bag.Store(11, font);
+      font.object->Release();
+    }
+    return DeliverSlotValue(g_->bag.Find(11), r);
+  }
+  std::shared_ptr<Graph> g_;
+  std::function<QSize()> size_;
+  std::shared_ptr<SharedObjects> shared_;
+};
+
+short ButtonOf(Qt::MouseButtons b) {
+  return static_cast<short>((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
+                            (b & Qt::MiddleButton ? 4 : 0));
+}
+
+short ShiftOf(Qt::KeyboardModifiers m) {
+  return static_cast<short>((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+                            (m & Qt::AltModifier ? 4 : 0));
+}
+
+VARIANT Real(double v) {
+  VARIANT x{};
+  x.vt = VT_R8;
+  x.dblVal = v;
+  return x;
+}
+
+}  // namespace
+
+IDispatch* NewGraphObject(std::shared_ptr<Graph> graph, std::function<QSize()> size) {
+  return static_cast<IDispatch*>(new GraphObject(std::move(graph), std::move(size)));
+}
+
+GraphWidget::GraphWidget(HWND window, QWidget* parent)
+    : QWidget(parent), window_(window), graph_(std::make_shared<Graph>()) {
+  InitGraph(*graph_, 1, {}, 0);
+  QPointer<QWidget> self(this);
+  graph_->changed = [self] {
+    if (self) self->update();
+  };
+  object_ = NewGraphObject(graph_, [self] { return self ? self->size() : QSize(); });
+  setMouseTracking(true);
+  BindHostedControl(window_, this);
+}
+
+GraphWidget::~GraphWidget() {
+  graph_->changed = nullptr;
+  UnbindHostedControl(window_);
+  object_->Release();
+}
+
+IDispatch* GraphWidget::Dispatch() { return object_; }
+
+void GraphWidget::Initialize(const std::string& text) {
+  int plots = 1, pairs = 0;
+  std::vector<std::string> cursors;
+  std::stringstream entries(text);
+  std::string entry;
+  while (std::getline(entries, entry, ';')) {
+    const auto eq = entry.find('=');
+    if (eq == std::string::npos) continue;
+    const std::string key = entry.substr(0, eq), value = entry.substr(eq + 1);
+    if (key == "plots") plots = std::max(0, std::atoi(value.c_str()));
+    if (key == "xpairs") pairs = std::max(0, std::atoi(value.c_str()));
+    if (key == "cursors") {
+      std::stringstream names(value);
+      std::string name;
+      while (std::getline(names, name, ',')) cursors.push_back(name);
+    }
+  }
+  InitGraph(*graph_, plots, cursors, pairs);
+  update();
+}
+
+void GraphWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  RenderGraph(*graph_, painter, QRectF(rect()), 1.0);
+}
+
+int GraphWidget::HitCursor(const QPointF& at) const {
+  const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
+  for (size_t i = 0; i < graph_->cursors.size(); ++i) {
+    const Cursor& c = *graph_->cursors[i];
+    if (!c.visible || c.moveMode == 4) continue;
+    const double dx = std::abs(m.PixelX(c.x) - at.x()), dy = std::abs(m.PixelY(c.y) - at.y());
+    const bool vertical = c.style == 1 || c.style == 2;
+    if (dx <= 4 && (vertical || dy <= 4)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool GraphWidget::HitPlot(const QPointF& at, short* plotIndex, LONG* point) const {
+  const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
+  const double x = m.ValueX(at.x());
+  for (size_t i = 0; i < graph_->plots.size(); ++i) {
+    const Plot& p = *graph_->plots[i];
+    if (!p.visible || !p.data || !p.data->x.empty() || p.data->Size() == 0) continue;
+    const double index = std::round((x - p.first) / p.step);
+    if (index < 0 || index >= double(p.data->Size())) continue;
+    if (std::abs(m.PixelY(p.data->At(static_cast<size_t>(index))) - at.y()) <= 4) {
+      *plotIndex = static_cast<short>(i + 1);
+      *point = static_cast<LONG>(index);
+      return true;
+    }
+  }
+  return false;
+}
+
+void GraphWidget::RaiseMouse(DISPID areaEvent, DISPID plotEvent, QMouseEvent* event, bool pressed) {
+  const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
+  const QPointF at = event->position();
+  short button = pressed ? ButtonOf(event->button()) : ButtonOf(event->buttons());
+  short shift = ShiftOf(event->modifiers());
+  VARIANT x = Real(m.ValueX(at.x())), y = Real(m.ValueY(at.y()));
+  short plot = 0;
+  LONG point = 0;
+  if (graph_->interactionMode != kPlotAreaEvents && plotEvent && HitPlot(at, &plot, &point)) {
+    Events().Fire(plotEvent, {ByRef(&button), ByRef(&shift), ByRef(&x), ByRef(&y), ByRef(&plot), ByRef(&point)});
+  } else {
+    Events().Fire(areaEvent, {ByRef(&button), ByRef(&shift), ByRef(&x), ByRef(&y)});
+  }
+  VariantClear(&x);
+  VariantClear(&y);
+}
+
+void GraphWidget::DragCursor(const QPointF& at, bool tracking) {
+  if (cursor_ < 0 || static_cast<size_t>(cursor_) >= graph_->cursors.size()) return;
+  Cursor& c = *graph_->cursors[cursor_];
+  const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
+  c.x = std::clamp(m.ValueX(at.x()), std::min(m.xMin, m.xMax), std::max(m.xMin, m.xMax));
+  // A cursor on a plot follows the plot's value under it.
+  auto plot = c.plot.lock();
+  if (plot && plot->data && plot->data->x.empty() && plot->data->Size() > 0) {
+    const double index = std::clamp(std::round((c.x - plot->first) / plot->step), 0.0,
+                                    double(plot->data->Size() - 1));
+    c.y = plot->data->At(static_cast<size_t>(index));
+  } else {
+    c.y = m.ValueY(at.y());
+  }
+  update();
+  LONG index = cursor_ + 1;
+  LONG trackingFlag = tracking ? 1 : 0;
+  VARIANT x = Real(c.x), y = Real(c.y);
+  Events().Fire(kCursorChange, {ByRef(&index), ByRef(&x), ByRef(&y), ByRef(&trackingFlag)});
+}
+
+void GraphWidget::mousePressEvent(QMouseEvent* event) {
+  const QPointF at = event->position();
+  const QPoint p = at.toPoint();
+  Events().Fire(kStockMouseDown, {ByValue(ButtonOf(event->button())), ByValue(ShiftOf(event->modifiers())),
+                                  ByValue(static_cast<LONG>(p.x())), ByValue(static_cast<LONG>(p.y()))});
+  anchor_ = last_ = at;
+  pressedButton_ = ButtonOf(event->button());
+  const LONG mode = graph_->interactionMode;
+  if (event->button() == Qt::LeftButton && mode != kPlotAreaEvents) {
+    if (mode >= kZoomX && mode <= kZoomXY) {
+      drag_ = Drag::Zoom;
+      return;
+    }
+    if (mode >= kPanX && mode <= kPanXY) {
+      drag_ = Drag::Pan;
+      return;
+    }
+    if ((cursor_ = HitCursor(at)) >= 0) {
+      drag_ = Drag::Cursor;
+      return;
+    }
+  }
+  drag_ = Drag::Press;
+  RaiseMouse(kPlotAreaMouseDown, kPlotMouseDown, event, true);
+}
+
+void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF at = event->position();
+  switch (drag_) {
+    case Drag::Cursor: DragCursor(at, true); break;
+    case Drag::Zoom: last_ = at; update(); break;
+    case Drag::Pan: {
+      const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
+      const double dx = m.ValueX(at.x()) - m.ValueX(last_.x()), dy = m.ValueY(at.y()) - m.ValueY(last_.y());
+      const LONG mode = graph_->interactionMode;
+      if (mode != kPanY) graph_->XAxis().minimum -= dx, graph_->XAxis().maximum -= dx;
+      if (mode != kPanX) graph_->YAxis().minimum -= dy, graph_->YAxis().maximum -= dy;
+      last_ = at;
+      update();
+      break;
+    }
+    default: RaiseMouse(kPlotAreaMouseMove, kPlotMouseMove, event, false); break;
+  }
+}
+
+void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const Drag drag = std::exchange(drag_, Drag::None);
+  const QPointF at = event->position();
+  if (drag == Drag::Zoom) {
+    const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
+    const LONG mode = graph_->interactionMode;
+    const double x0 = m.ValueX(anchor_.x()), x1 = m.ValueX(at.x());
+    const double y0 = m.ValueY(anchor_.y()), y1 = m.ValueY(at.y());
+    bool changed = false;
+    if (mode != kZoomY && std::abs(at.x() - anchor_.x()) >= 3) {
+      graph_->XAxis().minimum = std::min(x0, x1);
+      graph_->XAxis().maximum = std::max(x0, x1);
+      changed = true;
+    }
+    if (mode != kZoomX && std::abs(at.y() - anchor_.y()) >= 3) {
+      graph_->YAxis().minimum = std::min(y0, y1);
+      graph_->YAxis().maximum = std::max(y0, y1);
+      changed = true;
+    }
+    update();
+    if (changed) Events().Fire(kAxisChange, {});
+    return;
+  }
+  if (drag == Drag::Pan) {
+    Events().Fire(kAxisChange, {});
+    return;
+  }
+  if (drag == Drag::Cursor) {
+    cursor_ = -1;
+    return;
+  }
+  RaiseMouse(kPlotAreaMouseUp, kPlotMouseUp, event, true);
+}
+
+QWidget* NewGraphWidget(HWND window, QWidget* parent) { return new GraphWidget(window, parent); }
+
+}  // namespace hosted

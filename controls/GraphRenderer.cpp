@@ -1,0 +1,204 @@
+#include "controls/GraphRenderer.h"
+
+#include "controls/ColumnReduction.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace hosted {
+namespace {
+
+QColor Qc(COLORREF c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// A degenerate range is widened so that mapping never divides by zero.
+void Widen(double& lo, double& hi) {
+  if (!(hi > lo)) {
+    const double mid = std::isfinite(lo) ? lo : 0.0;
+    lo = mid - 0.5;
+    hi = mid + 0.5;
+  }
+}
+
+QString Number(double v) { return QString::number(v, 'g', 6); }
+
+void DrawPlot(const Plot& plot, QPainter& p, const GraphMapping& m, double scale) {
+  if (!plot.visible || !plot.data || plot.data->Size() == 0) return;
+  const SampleData& data = *plot.data;
+  const bool points = plot.style == 5;
+  p.setPen(QPen(Qc(points ? plot.pointColor : plot.lineColor), std::max(1.0, scale)));
+  const int width = static_cast<int>(std::ceil(m.area.width()));
+
+  auto drawSamples = [&](const QPolygonF& poly) {
+    if (points) {
+      const double r = 1.5 * scale;
+      p.setBrush(Qc(plot.pointColor));
+      for (const QPointF& pt : poly) p.drawEllipse(pt, r, r);
+      p.setBrush(Qt::NoBrush);
+    } else {
+      p.drawPolyline(poly);
+    }
+  };
+
+  if (!data.x.empty()) {  // X-Y data: drawn as given
+    QPolygonF poly;
+    const size_t n = std::min(data.x.size(), data.Size());
+    for (size_t i = 0; i < n; ++i) poly << QPointF(m.PixelX(data.x[i]), m.PixelY(data.At(i)));
+    drawSamples(poly);
+    return;
+  }
+  size_t begin = 0, end = 0;
+  VisibleRange(data.Size(), plot.first, plot.step, m.xMin, m.xMax, &begin, &end);
+  // Keep the lines that enter and leave the area.
+  if (begin > 0) --begin;
+  if (end < data.Size()) ++end;
+  if (end - begin <= static_cast<size_t>(2 * width) + 2) {
+    QPolygonF poly;
+    poly.reserve(static_cast<int>(end - begin));
+    for (size_t i = begin; i < end; ++i)
+      poly << QPointF(m.PixelX(plot.first + i * plot.step), m.PixelY(data.At(i)));
+    drawSamples(poly);
+    return;
+  }
+  // More samples than pixels: two segments a column, peaks kept.
+  const std::vector<ColumnExtent> columns = ReduceColumns(data, plot.first, plot.step, m.xMin, m.xMax, width);
+  std::vector<QLineF> lines;
+  lines.reserve(columns.size() * 2);
+  bool havePrevious = false;
+  QPointF previous;
+  for (size_t c = 0; c < columns.size(); ++c) {
+    const ColumnExtent& e = columns[c];
+    if (!e.used) continue;
+    const double x = m.area.left() + c + 0.5;
+    if (havePrevious) lines.emplace_back(previous, QPointF(x, m.PixelY(e.first)));
+    lines.emplace_back(QPointF(x, m.PixelY(e.minimum)), QPointF(x, m.PixelY(e.maximum) - (points ? 0 : 0.01)));
+    previous = QPointF(x, m.PixelY(e.last));
+    havePrevious = true;
+  }
+  p.drawLines(lines.data(), static_cast<int>(lines.size()));
+}
+
+void DrawCursor(const Cursor& c, QPainter& p, const GraphMapping& m, double scale) {
+  if (!c.visible) return;
+  const double x = m.PixelX(c.x), y = m.PixelY(c.y);
+  p.setPen(QPen(Qc(c.color), std::max(1.0, scale)));
+  if (c.style == 1 || c.style == 2) p.drawLine(QPointF(x, m.area.top()), QPointF(x, m.area.bottom()));
+  if (c.style == 1 || c.style == 3) p.drawLine(QPointF(m.area.left(), y), QPointF(m.area.right(), y));
+  if (c.pointStyle != 0 || c.style == 0) {
+    const double r = 3 * scale;
+    p.drawRect(QRectF(x - r, y - r, 2 * r, 2 * r));
+  }
+}
+
+}  // namespace
+
+std::vector<double> NiceTicks(double minimum, double maximum, int count) {
+  std::vector<double> ticks;
+  if (!(maximum > minimum) || !std::isfinite(maximum - minimum) || count < 1) return ticks;
+  const double raw = (maximum - minimum) / count;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  const double fraction = raw / power;
+  const double step = (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
+  for (double v = std::ceil(minimum / step) * step; v <= maximum + step * 1e-9 && ticks.size() < 1000; v += step)
+    ticks.push_back(std::abs(v) < step * 1e-9 ? 0.0 : v);
+  return ticks;
+}
+
+GraphMapping MapGraph(Graph& graph, const QRectF& bounds, double scale) {
+  GraphMapping m;
+  const double left = 56 * scale, right = 12 * scale, top = 10 * scale, bottom = 26 * scale;
+  m.area = QRectF(bounds.left() + left, bounds.top() + top, std::max(1.0, bounds.width() - left - right),
+                  std::max(1.0, bounds.height() - top - bottom));
+  m.xMin = graph.XAxis().minimum;
+  m.xMax = graph.XAxis().maximum;
+  m.yMin = graph.YAxis().minimum;
+  m.yMax = graph.YAxis().maximum;
+  Widen(m.xMin, m.xMax);
+  Widen(m.yMin, m.yMax);
+  return m;
+}
+
+void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) {
+  const GraphMapping m = MapGraph(graph, bounds, scale);
+  p.save();
+  p.fillRect(bounds, Qc(graph.background));
+  p.fillRect(m.area, Qc(graph.plotAreaColor));
+  QFont font("Sans Serif");
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(11 * scale))));
+  p.setFont(font);
+  const QFontMetricsF metrics(font);
+
+  Axis& xAxis = graph.XAxis();
+  Axis& yAxis = graph.YAxis();
+  const std::vector<double> xTicks = NiceTicks(m.xMin, m.xMax, 10);
+  const std::vector<double> yTicks = NiceTicks(m.yMin, m.yMax, 8);
+
+  // Grids: sub-grid dotted between the ticks, grid solid at them.
+  auto grid = [&](const Ticks& t, const std::vector<double>& ticks, bool vertical) {
+    if (t.subGridLines && ticks.size() > 1) {
+      p.setPen(QPen(Qc(t.gridColor), std::max(1.0, scale), Qt::DotLine));
+      const double half = (ticks[1] - ticks[0]) / 2;
+      for (double v : ticks) {
+        const double s = v + half;
+        if (vertical) p.drawLine(QPointF(m.PixelX(s), m.area.top()), QPointF(m.PixelX(s), m.area.bottom()));
+        else p.drawLine(QPointF(m.area.left(), m.PixelY(s)), QPointF(m.area.right(), m.PixelY(s)));
+      }
+    }
+    if (t.gridLines) {
+      p.setPen(QPen(Qc(t.gridColor), std::max(1.0, scale)));
+      for (double v : ticks) {
+        if (vertical) p.drawLine(QPointF(m.PixelX(v), m.area.top()), QPointF(m.PixelX(v), m.area.bottom()));
+        else p.drawLine(QPointF(m.area.left(), m.PixelY(v)), QPointF(m.area.right(), m.PixelY(v)));
+      }
+    }
+  };
+  p.setClipRect(m.area);
+  const bool pairs = !xAxis.valuePairs.empty();
+  if (!pairs) grid(*xAxis.ticks, xTicks, true);
+  grid(*yAxis.ticks, yTicks, false);
+  if (pairs && xAxis.valuePairGrid) {
+    p.setPen(QPen(Qc(xAxis.ticks->gridColor), std::max(1.0, scale)));
+    for (const auto& vp : xAxis.valuePairs)
+      p.drawLine(QPointF(m.PixelX(vp->value), m.area.top()), QPointF(m.PixelX(vp->value), m.area.bottom()));
+  }
+  for (const auto& plot : graph.plots) DrawPlot(*plot, p, m, scale);
+  for (const auto& cursor : graph.cursors) DrawCursor(*cursor, p, m, scale);
+  p.setClipping(false);
+
+  // Axes and their labels: the X axis shows its value pairs when it has any.
+  p.setPen(QPen(Qc(xAxis.color), std::max(1.0, scale)));
+  p.drawRect(m.area);
+  const double tick = 4 * scale;
+  if (xAxis.visible) {
+    p.setPen(QPen(Qc(xAxis.color), std::max(1.0, scale)));
+    auto label = [&](double v, const QString& text) {
+      const double x = m.PixelX(v);
+      if (x < m.area.left() - 0.5 || x > m.area.right() + 0.5) return;
+      p.drawLine(QPointF(x, m.area.bottom()), QPointF(x, m.area.bottom() + tick));
+      const double w = metrics.horizontalAdvance(text);
+      p.drawText(QPointF(x - w / 2, m.area.bottom() + tick + metrics.ascent()), text);
+    };
+    if (pairs)
+      for (const auto& vp : xAxis.valuePairs) label(vp->value, QString::fromStdString(vp->name));
+    else
+      for (double v : xTicks) label(v, Number(v));
+  }
+  if (yAxis.visible) {
+    p.setPen(QPen(Qc(yAxis.color), std::max(1.0, scale)));
+    for (double v : yTicks) {
+      const double y = m.PixelY(v);
+      p.drawLine(QPointF(m.area.left() - tick, y), QPointF(m.area.left(), y));
+      const QString text = Number(v);
+      const double w = metrics.horizontalAdvance(text);
+      p.drawText(QPointF(m.area.left() - tick - 2 * scale - w, y + metrics.ascent() / 2 - 1), text);
+    }
+  }
+  p.restore();
+}
+
+}  // namespace hosted

@@ -1,0 +1,144 @@
+#include "controls/NumEditControl.h"
+
+#include "controls/ControlObject.h"
+#include "controls/SharedObjects.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/com/Picture.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace hosted {
+
+using namespace SG;
+
+namespace {
+
+// A display format must hold exactly one conversion for a double.
+bool ValidFormat(const std::string& f) {
+  int conversions = 0;
+  for (size_t i = 0; i < f.size(); ++i) {
+    if (f[i] != '%') continue;
+    if (i + 1 < f.size() && f[i + 1] == '%') {
+      ++i;
+      continue;
+    }
+    size_t j = i + 1;
+    while (j < f.size() && std::string_view("+- #0123456789.l").find(f[j]) != std::string_view::npos) ++j;
+    if (j >= f.size() || std::string_view("eEfFgG").find(f[j]) == std::string_view::npos) return false;
+    ++conversions;
+    i = j;
+  }
+  return conversions == 1;
+}
+
+class NumEditObject : public ControlObject {
+ public:
+  explicit NumEditObject(NumEditWidget* w)
+      : ControlObject(IID_CSgNumEdit, kNumEditSpecs, &bag_, {54, 55, 57}), w_(w),
+        shared_(std::make_shared<SharedObjects>()) {}
+
+ protected:
+  bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
+    if (!w_) return *hr = ReportError(E_FAIL, "The numeric edit has been destroyed."), true;
+    if ((slot == 8 || slot == 38) && (*hr = NeedArguments(n, 1)) < 0) return true;
+    switch (slot) {
+      case 7: *hr = Deliver(r, w_->Value()); return true;
+      case 8: w_->SetValue(ArgDouble(a[0]), false); *hr = S_OK; return true;
+      case 37: *hr = Deliver(r, w_->Format()); return true;
+      case 38: {
+        const std::string f = ArgText(a[0]);
+        if (!ValidFormat(f)) return *hr = ReportError(E_INVALIDARG, "The display format must show one number."), true;
+        w_->SetFormat(f);
+        *hr = S_OK;
+        return true;
+      }
+      case 39: *hr = Deliver(r, w_->Shown().toStdString()); return true;
+      case 53: {  // the range: minimum, then maximum
+        if ((*hr = NeedArguments(n, 2)) < 0) return true;
+        SlotBag& bag = bag_;
+        bag.Store(13, a[0]);
+        bag.Store(15, a[1]);
+        *hr = S_OK;
+        return true;
+      }
+      case 56:
+      case 59: {
+        const int width = slot == 59 && n >= 2 ? ArgInt(a[0]) : w_->width();
+        const int height = slot == 59 && n >= 2 ? ArgInt(a[1]) : w_->height();
+        *hr = DeliverObject(r, static_cast<IPictureDisp*>(new PictureObject(PICTYPE_BITMAP, 0, width * 2540 / 96,
+                                                                             height * 2540 / 96)));
+        return true;
+      }
+      case 58: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;
+    }
+    return false;
+  }
+
+ private:
+  QPointer<NumEditWidget> w_;
+  SlotBag bag_;
+  std::shared_ptr<SharedObjects> shared_;
+};
+
+}  // namespace
+
+NumEditWidget::NumEditWidget(HWND window, QWidget* parent)
+    : QLineEdit(parent), window_(window), object_(static_cast<IDispatch*>(new NumEditObject(this))) {
+  setText(Shown());
+  connect(this, &QLineEdit::editingFinished, this, [this] { Commit(); });
+  BindHostedControl(window_, this);
+}
+
+NumEditWidget::~NumEditWidget() {
+  UnbindHostedControl(window_);
+  object_->Release();
+}
+
+QString NumEditWidget::Shown() const {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, format_.c_str(), value_);
+  return QString::fromUtf8(buffer);
+}
+
+void NumEditWidget::SetFormat(const std::string& format) {
+  format_ = format;
+  setText(Shown());
+}
+
+void NumEditWidget::SetValue(double value, bool typed) {
+  VARIANT now{}, before{};
+  before.vt = now.vt = VT_R8;
+  before.dblVal = value_;
+  now.dblVal = value_ = value;
+  setText(Shown());
+  LONG typedFlag = typed ? 1 : 0;
+  Events().Fire(kValueChanged, {ByRef(&now), ByRef(&before), ByRef(&typedFlag)});
+}
+
+void NumEditWidget::Commit() {
+  const QByteArray typed = text().trimmed().toUtf8();
+  char* end = nullptr;
+  const double value = std::strtod(typed.constData(), &end);
+  if (typed.isEmpty() || end == typed.constData() || *end != '\0') {
+    setText(Shown());  // not a number: the value stays as it was
+    return;
+  }
+  if (value != value_) SetValue(value, true);
+  else setText(Shown());
+}
+
+void NumEditWidget::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const short button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
+  Events().Fire(kStockMouseDown, {ByValue(button), ByValue(static_cast<SHORT>(0)), ByValue(static_cast<LONG>(p.x())),
+                                  ByValue(static_cast<LONG>(p.y()))});
+  QLineEdit::mousePressEvent(event);
+}
+
+QWidget* NewNumEditWidget(HWND window, QWidget* parent) { return new NumEditWidget(window, parent); }
+
+}  // namespace hosted
