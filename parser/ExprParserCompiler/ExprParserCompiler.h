@@ -65,6 +65,8 @@ class ExprParserCompiler final : public CompilerCore {
   // Private parsers and nested compiles between this compiler and the
   // outermost one.
   int nestingDepth() const { return nestingDepth_ + nestedParses_; }
+  // A duplicate counts as one level deeper; a plain copy of a parser is not.
+  void setNestingDepth(int depth) { nestingDepth_ = depth; }
   ExprParserRegistrar* registrar() const { return registrar_; }
 
  private:

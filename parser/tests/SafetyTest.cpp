@@ -78,6 +78,11 @@ TEST(Safety, NestedMacrosPastTheLimitAreRefused) {
   for (int i = 0; i < 40; ++i) inArgument = u"derivate(t,t," + inArgument + u")";
   EXPECT_TRUE(captureError([&] { parser.evaluateText(inArgument); }).thrown);
   EXPECT_NEAR(parser.evaluateText(u"derivate(derivate(t^3,t,u),u,1)"), 6, 1e-3);
+  // Copies of copies are no deeper than the parser they copy.
+  std::vector<std::unique_ptr<ExprParser>> copies;
+  copies.push_back(std::make_unique<ExprParser>(parser));
+  for (int i = 0; i < 40; ++i) copies.push_back(std::make_unique<ExprParser>(*copies.back()));
+  EXPECT_NEAR(copies.back()->evaluateText(u"derivate(t^2,t,1)"), 2, 1e-9);
 }
 
 TEST(Safety, NumbersReadTheSameUnderEveryLocale) {
