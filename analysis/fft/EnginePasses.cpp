@@ -153,7 +153,7 @@ namespace {
 // The gather fused with the first pass (m = 1, no twiddles): each group of P
 // digit-reversed inputs is transformed on its way into the output.
 template <int P>
-void GatherFirstPass(const double* inRe, const double* inIm, double* outRe, double* outIm,
+__attribute__((flatten)) void GatherFirstPass(const double* inRe, const double* inIm, double* outRe, double* outIm,
                      Index j0, Index j1, const std::vector<int>& f, const Index* weight) {
   int digit[64];
   Index src = 0, rest = j0 / P;

@@ -25,18 +25,31 @@ inline double BestSeconds(int reps, const std::function<void()>& setup,
   return best;
 }
 
-// Peak resident memory in MiB of `body` run in a child process.
-inline double ChildPeakMiB(const std::function<void()>& body) {
+// Peak resident memory in MiB that `body` adds to what `setup` left, both
+// run in a child process so that nothing the parent has freed is reused.
+inline double ChildPeakMiB(const std::function<void()>& setup,
+                           const std::function<void()>& body) {
   std::fflush(stdout);
+  int fds[2];
+  if (pipe(fds) != 0) return -1;
   const pid_t pid = fork();
   if (pid == 0) {
+    close(fds[0]);
+    setup();
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
     body();
+    getrusage(RUSAGE_SELF, &after);
+    const double mib = (after.ru_maxrss - before.ru_maxrss) / 1024.0;
+    if (write(fds[1], &mib, sizeof mib) != sizeof mib) _exit(1);
     _exit(0);
   }
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
-  return usage.ru_maxrss / 1024.0;
+  close(fds[1]);
+  double mib = -1;
+  if (read(fds[0], &mib, sizeof mib) != sizeof mib) mib = -1;
+  close(fds[0]);
+  waitpid(pid, nullptr, 0);
+  return mib;
 }
 
 // Repetitions that keep a size's run short.
