@@ -53,6 +53,12 @@ void JacobiSnCnDn(double u, double kc, double* sn, double* cn, double* dn) {
   // Descending arithmetic-geometric means a_n, b_n with c_n = (a_n - b_n)/2,
   // then the amplitude recursion back down to the first level.
   kc = std::fabs(kc);
+  if (kc == 0.0) {
+    // Modulus 1: the means never meet; the functions are hyperbolic.
+    *sn = std::tanh(u);
+    *cn = *dn = 1.0 / std::cosh(u);
+    return;
+  }
   double a[kMaxLevels + 1], c[kMaxLevels + 1];
   a[0] = 1.0;
   c[0] = std::sqrt(std::fmax(0.0, (1.0 - kc) * (1.0 + kc)));

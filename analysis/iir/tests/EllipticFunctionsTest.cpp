@@ -37,6 +37,9 @@ TEST(EllipticFunctions, JacobiFunctionsMatchReference) {
   EXPECT_EQ(sn, 0.0);
   EXPECT_EQ(cn, 1.0);
   EXPECT_EQ(dn, 1.0);
+  JacobiSnCnDn(0.8, 0.0, &sn, &cn, &dn);  // modulus 1
+  EXPECT_NEAR(sn, std::tanh(0.8), 1e-15);
+  EXPECT_NEAR(dn, 1.0 / std::cosh(0.8), 1e-15);
   // At the quarter period sn = 1, cn = 0 and dn = k'.
   const double kc = Complement(0.8);
   JacobiSnCnDn(EllipticIntegralK(kc), kc, &sn, &cn, &dn);
@@ -59,4 +62,17 @@ TEST(EllipticFunctions, ModulusFromNomeInvertsTheQuarterPeriodRatio) {
     EXPECT_NEAR(EllipticModulusFromNome(ratio), k, 1e-10) << k;
   }
   EXPECT_LE(EllipticModulusFromNome(1e-6), 1.0);
+}
+
+TEST(EllipticFunctions, DesignParametersMeetTheDegreeEquation) {
+  double epsP, k1, k1c, bigK1, bigK1c, k, kc, bigK, bigKc, v0, sn1, cn1, dn1;
+  ASSERT_EQ(EllipticDesignParameters(0.1, 40.0, 5, &epsP, &k1, &k1c, &bigK1, &bigK1c, &k, &kc, &bigK,
+                                     &bigKc, &v0, &sn1, &cn1, &dn1),
+            0);
+  EXPECT_NEAR(epsP, std::sqrt(std::pow(10.0, 0.01) - 1.0), 1e-15);
+  EXPECT_NEAR(k1 * k1 + k1c * k1c, 1.0, 1e-15);
+  // N K'(k)/K(k) = K'(k1)/K(k1) ties the selectivity to the discrimination.
+  EXPECT_NEAR(5.0 * bigKc / bigK, bigK1c / bigK1, 1e-9);
+  EXPECT_NEAR(sn1 * sn1 + cn1 * cn1, 1.0, 1e-15);
+  EXPECT_GT(v0, 0.0);
 }
