@@ -43,7 +43,7 @@ class PooledBlock {
 };
 
 // In place; every allocation happens before the caller's arrays are touched.
-int FourStepFft(double* re, double* im, Index n, Index n1, double scale) {
+int FourStepFft(double* re, double* im, Index n, Index n1, double scale, double* block) {
   const Index n2 = n / n1;
   // Batch rows padded off a power-of-two stride, so a batch's elements do not
   // all fall into the same cache set.
@@ -52,8 +52,6 @@ int FourStepFft(double* re, double* im, Index n, Index n1, double scale) {
   Buffer ar = Allocate(kBatch * ld), ai = Allocate(kBatch * ld);
   Buffer br = Allocate(kBatch * ld), bi = Allocate(kBatch * ld);
   if (!tr || !ti || !ar || !ai || !br || !bi) return ErrOutOfMemory;
-  PooledBlock block;
-  if (!block.get()) return ErrOutOfMemory;
   try {
     const EnginePlan columns(n1), rows(n2);
     const Roots roots(n);
@@ -67,7 +65,7 @@ int FourStepFft(double* re, double* im, Index n, Index n1, double scale) {
           ai[b * ld + j1] = im[j1 * n2 + j2a + b];
         }
       for (Index b = 0; b < nb; ++b)
-        columns.Execute(&ar[b * ld], &ai[b * ld], &br[b * ld], &bi[b * ld], block.get());
+        columns.Execute(&ar[b * ld], &ai[b * ld], &br[b * ld], &bi[b * ld], block);
       for (Index k1 = 0; k1 < n1; ++k1)
         for (Index b = 0; b < nb; ++b) {
           double wr, wi;
@@ -82,7 +80,7 @@ int FourStepFft(double* re, double* im, Index n, Index n1, double scale) {
       const Index nb = std::min(kBatch, n1 - k1a);
       for (Index b = 0; b < nb; ++b)
         rows.Execute(&tr[(k1a + b) * n2], &ti[(k1a + b) * n2], &br[b * ld], &bi[b * ld],
-                     block.get());
+                     block);
       for (Index k2 = 0; k2 < n2; ++k2)
         for (Index b = 0; b < nb; ++b) {
           re[k1a + b + n1 * k2] = br[b * ld + k2] * scale;
@@ -107,16 +105,14 @@ int MixedRadixFft(const double* inRe, const double* inIm, double* outRe, double*
   return 0;
 }
 
-int PooledFft(double* re, double* im, Index n, double scale) {
+int FftOnBlock(double* re, double* im, Index n, double scale, double* block) {
   if (n > kFourStepAbove) {
     const Index n1 = SplitLength(n);
-    if (n1 > 1) return FourStepFft(re, im, n, n1, scale);
+    if (n1 > 1) return FourStepFft(re, im, n, n1, scale, block);
   }
   Buffer outRe = Allocate(n), outIm = Allocate(n);
   if (!outRe || !outIm) return ErrOutOfMemory;
-  PooledBlock block;
-  if (!block.get()) return ErrOutOfMemory;
-  if (int code = MixedRadixFft(re, im, outRe.get(), outIm.get(), n, {}, block.get())) return code;
+  if (int code = MixedRadixFft(re, im, outRe.get(), outIm.get(), n, {}, block)) return code;
   if (scale == 1.0) {
     std::memcpy(re, outRe.get(), size_t(n) * sizeof(double));
     std::memcpy(im, outIm.get(), size_t(n) * sizeof(double));
@@ -127,6 +123,12 @@ int PooledFft(double* re, double* im, Index n, double scale) {
     }
   }
   return 0;
+}
+
+int PooledFft(double* re, double* im, Index n, double scale) {
+  PooledBlock block;
+  if (!block.get()) return ErrOutOfMemory;
+  return FftOnBlock(re, im, n, scale, block.get());
 }
 
 int AnyLengthFft(double* re, double* im, Index n, double scale) {

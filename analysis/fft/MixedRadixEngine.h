@@ -13,6 +13,8 @@ int MixedRadixFft(const double* inRe, const double* inIm, double* outRe, double*
 // In place over a pooled work block, every result multiplied by `scale`;
 // the arrays are changed only on success. 0 or -20001.
 int PooledFft(double* re, double* im, Index n, double scale = 1.0);
+// The same on the caller's work block.
+int FftOnBlock(double* re, double* im, Index n, double scale, double* block);
 // Inverse with 1/n, by the forward transform of the swapped pair.
 inline int PooledInverseFft(double* re, double* im, Index n) {
   return PooledFft(im, re, n, 1.0 / double(n));

@@ -14,24 +14,24 @@
 namespace SgCore::fft {
 namespace {
 
-// Z = DFT of (zr, zi), length h, into (outR, outI), with a private block.
-int HalfLengthFft(const double* zr, const double* zi, double* outR, double* outI, Index h) {
+// In place: Z = DFT of (zr, zi), length h, on a private block.
+int HalfLengthFft(double* zr, double* zi, Index h) {
   Buffer block = Allocate(kWorkBlockBytes / sizeof(double));
   if (!block) return ErrOutOfMemory;
-  return MixedRadixFft(zr, zi, outR, outI, h, FftFactorize(h), block.get());
+  return FftOnBlock(zr, zi, h, 1.0, block.get());
 }
 
 }  // namespace
 
 int RealFftRadix2(const double* in, double* out, Index n) {
   const Index h = n / 2;
-  Buffer zr = Allocate(h), zi = Allocate(h), fr = Allocate(h), fi = Allocate(h);
-  if (!zr || !zi || !fr || !fi) return ErrOutOfMemory;
+  Buffer fr = Allocate(h), fi = Allocate(h);
+  if (!fr || !fi) return ErrOutOfMemory;
   for (Index j = 0; j < h; ++j) {
-    zr[j] = in[2 * j];
-    zi[j] = in[2 * j + 1];
+    fr[j] = in[2 * j];
+    fi[j] = in[2 * j + 1];
   }
-  if (int code = HalfLengthFft(zr.get(), zi.get(), fr.get(), fi.get(), h)) return code;
+  if (int code = HalfLengthFft(fr.get(), fi.get(), h)) return code;
   try {
     const Roots roots(n);
     out[0] = fr[0] + fi[0];
@@ -54,8 +54,8 @@ int RealFftRadix2(const double* in, double* out, Index n) {
 
 int InverseRealFftRadix2(const double* in, double* out, Index n) {
   const Index h = n / 2;
-  Buffer zr = Allocate(h), zi = Allocate(h), fr = Allocate(h), fi = Allocate(h);
-  if (!zr || !zi || !fr || !fi) return ErrOutOfMemory;
+  Buffer zr = Allocate(h), zi = Allocate(h);
+  if (!zr || !zi) return ErrOutOfMemory;
   try {
     const Roots roots(n);
     // Z[k] = E + i O with E = (X[k] + conj X[h-k]) / 2 and
@@ -77,11 +77,11 @@ int InverseRealFftRadix2(const double* in, double* out, Index n) {
   } catch (const std::bad_alloc&) {
     return ErrOutOfMemory;
   }
-  if (int code = HalfLengthFft(zr.get(), zi.get(), fr.get(), fi.get(), h)) return code;
+  if (int code = HalfLengthFft(zr.get(), zi.get(), h)) return code;
   const double scale = 1.0 / double(h);
   for (Index j = 0; j < h; ++j) {
-    out[2 * j] = fi[j] * scale;
-    out[2 * j + 1] = fr[j] * scale;
+    out[2 * j] = zi[j] * scale;
+    out[2 * j + 1] = zr[j] * scale;
   }
   return 0;
 }

@@ -112,9 +112,9 @@ TEST(RealFft, AllBinsAndInverseAtEveryPathLength) {
 }
 
 // Lengths above 65,536 run as four steps over a split n1 x n2; spot bins
-// against direct sums, for power-of-two, radix-3 and radix-10 splits.
+// against direct sums, for power-of-two, radix-3, radix-10 and odd-prime splits.
 TEST(ComplexFft, FourStepLengthsMatchDirectBins) {
-  for (int n : {131072, 177147, 163840}) {
+  for (int n : {131072, 177147, 163840, 127616}) {  // the last: 128 x 997
     auto re = Random(n, 11), im = Random(n, 12);
     const auto re0 = re, im0 = im;
     ASSERT_EQ(ComplexFftCore(re.data(), im.data(), n), 0);
@@ -127,4 +127,22 @@ TEST(ComplexFft, FourStepLengthsMatchDirectBins) {
       EXPECT_LT(double(std::abs(Cx(re[k], im[k]) - sum) / scale), 1e-14) << n << " bin " << k;
     }
   }
+}
+
+// Long real data runs its half-length transform as four steps.
+TEST(RealFft, LongPowerOfTwoAgreesWithTheComplexTransform) {
+  const int n = 1 << 18;
+  const auto x0 = Random(n, 21);
+  auto x = x0, re = x0;
+  std::vector<double> im(n), zero(n, 0.0);
+  ASSERT_EQ(RealFftCore(x.data(), im.data(), n), 0);
+  ASSERT_EQ(ComplexFftCore(re.data(), zero.data(), n), 0);
+  double err = 0, scale = 0;
+  for (int k = 0; k < n; ++k) {
+    err = std::max(err, std::hypot(x[k] - re[k], im[k] - zero[k]));
+    scale = std::max(scale, std::hypot(re[k], zero[k]));
+  }
+  EXPECT_LT(err / scale, 1e-13);
+  ASSERT_EQ(InverseRealFftCore(x.data(), im.data(), n), 0);
+  for (int k = 0; k < n; k += 997) EXPECT_NEAR(x[k], x0[k], 1e-13) << k;
 }
