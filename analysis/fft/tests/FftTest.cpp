@@ -32,7 +32,7 @@ TEST(FftFactorize, PassOrder) {
 TEST(ComplexFft, MatchesDirectDftOverAllPaths) {
   std::vector<int> lengths;
   for (int n = 1; n <= 64; ++n) lengths.push_back(n);
-  for (int n : {100, 112, 121, 240, 343, 997, 998, 999, 1000, 1009, 1998, 2002, 2048, 4096})
+  for (int n : {100, 112, 121, 240, 343, 997, 998, 999, 1000, 1009, 1998, 2002, 2048})
     lengths.push_back(n);
   for (int n : lengths) {
     auto re = Random(n, n), im = Random(n, n + 7);
