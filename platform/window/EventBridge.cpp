@@ -273,7 +273,10 @@ void NotifyParent(HWND control, WORD code) {
     });
 }
 
+bool NotificationsHeld(HWND parent) { return S().held.count(parent) != 0; }
+
 void SetNotificationsHeld(HWND parent, bool held) {
+    if (!parent) return;
     if (held) S().held.insert(parent);
     else S().held.erase(parent);
 }

@@ -42,6 +42,7 @@ void NotifyParent(HWND control, WORD code);
 // A parent may hold back its children's notifications (a dialog until its
 // initialisation returns).
 void SetNotificationsHeld(HWND parent, bool held);
+bool NotificationsHeld(HWND parent);
 
 void StyleChanged(HWND window);
 // Shift and Ctrl as the input being handled saw them.

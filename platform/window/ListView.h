@@ -13,6 +13,25 @@ enum : int { LVCFMT_LEFT = 0, LVCFMT_RIGHT = 1, LVCFMT_CENTER = 2 };
 enum : int { LVIR_BOUNDS = 0, LVIR_LABEL = 2 };
 enum : UINT { LVNI_ALL = 0, LVNI_FOCUSED = 1, LVNI_SELECTED = 2 };
 
+// Notifications of the list view (WM_NOTIFY codes) and their records.
+enum : UINT { LVN_FIRST = 0u - 100u, LVN_BEGINLABELEDIT = LVN_FIRST - 5, LVN_ENDLABELEDIT = LVN_FIRST - 6,
+              NM_CUSTOMDRAW = 0u - 12u };
+enum : UINT { LVIF_TEXT = 0x1, LVIF_PARAM = 0x4, LVIF_STATE = 0x8 };
+struct LVITEM {
+    UINT mask = 0;
+    int iItem = 0;
+    int iSubItem = 0;
+    UINT state = 0, stateMask = 0;
+    LPSTR pszText = nullptr;
+    int cchTextMax = 0;
+    int iImage = 0;
+    LPARAM lParam = 0;
+};
+struct NMLVDISPINFO {
+    NMHDR hdr;
+    LVITEM item;
+};
+
 namespace listview {
 int InsertColumn(HWND list, int column, const QString& text, int format, int width);
 bool DeleteColumn(HWND list, int column);

@@ -74,13 +74,22 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
         DestroyWindow(h);
         return nullptr;
     }
-    if (!SendMessage(h, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) ||
-        SendMessage(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+    if (!SendMessage(h, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
+        DestroyWindow(h);
+        return nullptr;
+    }
+    if (windowName && *windowName && (style & WS_CHILD) && IsWindow(h)) {
+        // The text a window is created with is no change its parent hears of.
+        bool held = EventBridge::NotificationsHeld(parent);
+        EventBridge::SetNotificationsHeld(parent, true);
+        SetWindowText(h, windowName);
+        EventBridge::SetNotificationsHeld(parent, held);
+    }
+    if (!IsWindow(h) || SendMessage(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(h);
         return nullptr;
     }
     if (!IsWindow(h)) return nullptr;
-    if (windowName && (style & WS_CHILD)) SetWindowText(h, windowName);
     if (style & WS_DISABLED) h->widget->setEnabled(false);
     if (style & WS_VISIBLE) ShowWindow(h, SW_SHOW);
     return h;

@@ -88,7 +88,13 @@ void PressKey(HWND control, int qtKey, Qt::KeyboardModifiers mods) {
 }
 
 void Click(HWND window, POINT at, Qt::KeyboardModifiers mods) {
-    if (QWidget* w = WidgetOf(window)) QTest::mouseClick(w, Qt::LeftButton, mods, QPoint(at.x, at.y));
+    QWidget* w = WidgetOf(window);
+    if (!w) return;
+    // The click lands on the innermost widget under the point, as a real one does.
+    QPoint p(at.x, at.y);
+    QWidget* target = w->childAt(p);
+    if (!target) target = w;
+    QTest::mouseClick(target, Qt::LeftButton, mods, target->mapFrom(w, p));
 }
 
 void ClickCenter(HWND window, Qt::KeyboardModifiers mods) {

@@ -1,0 +1,196 @@
+// The editable grid by scripted clicks and keys: which cells open an editor,
+// the allowed characters (typed and pasted), Enter and Esc, and the limits of
+// the per-column and per-row data.
+#include "platform/window/DataExchange.h"
+#include "platform/window/Dialog.h"
+#include "platform/window/Resources.h"
+#include "platform/window/tests/UiTestKit.h"
+#include "shell/ListCtrlCB.h"
+#include "shell/ListCtrlCells.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr int IDC_GRID = 711;
+
+class CGridDialog : public CDialog {
+public:
+    CGridDialog() : CDialog(710) {}
+    CListCtrlCB grid;
+    std::vector<std::pair<int, std::string>> ended;  // (row, text) of WM_GRID_ENDEDIT
+
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_GRID, grid); }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        grid.InsertColumn(0, "Index", LVCFMT_LEFT, 50, 0);
+        grid.InsertColumn(1, "Value", LVCFMT_LEFT, 80, 1);
+        grid.InsertColumn(2, "Name", LVCFMT_LEFT, 80, 2);
+        grid.SetColumnReadOnly(0, true);
+        grid.SetColumnValidChars("0123456789", 1);
+        for (int r = 0; r < 4; ++r) {
+            grid.InsertItem(r, std::to_string(r).c_str());
+            grid.SetItemText(r, 1, std::to_string(r * 10).c_str());
+            grid.SetItemText(r, 2, "n");
+        }
+        return TRUE;
+    }
+    LRESULT OnGridEndEdit(WPARAM, LPARAM l) {
+        auto* info = reinterpret_cast<NMLVDISPINFO*>(l);
+        ended.emplace_back(info->item.iItem, info->item.pszText);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CGridDialog, CDialog)
+    ON_MESSAGE(WM_GRID_ENDEDIT, OnGridEndEdit)
+END_MESSAGE_MAP()
+
+class EditableGrid : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::string error;
+        ASSERT_TRUE(resources::Load(SHELL_TEST_RESOURCES, &error)) << error;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(dlg.Create(710));
+        ui_test::ShowActive(dlg.m_hWnd);
+    }
+    void TearDown() override {
+        dlg.DestroyWindow();
+        ui_test::Pump();
+    }
+    POINT CellCenter(int row, int column) {
+        CRect rc;
+        dlg.grid.GetCellRect(column, row, rc);
+        return rc.CenterPoint();
+    }
+    void ClickCell(int row, int column, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        ui_test::Click(dlg.grid.m_hWnd, CellCenter(row, column), mods);
+        ui_test::Pump();
+    }
+    HWND Editor() {
+        for (HWND c = GetWindow(dlg.grid.m_hWnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            if (GetClassNameString(c) == "Edit") return c;
+        return nullptr;
+    }
+    int Selected() { return dlg.grid.GetNextItem(-1, LVNI_SELECTED); }
+
+    ScriptedBoxes boxes;
+    CGridDialog dlg;
+};
+
+TEST_F(EditableGrid, AClickOnAnEditableCellOpensAnEditWithItsTextSelected) {
+    ClickCell(2, 1);
+    HWND editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(GetWindowTextString(editor), "20");
+    DWORD start = 0, end = 0;
+    SendMessage(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 2u);
+}
+
+TEST_F(EditableGrid, ClicksThatOpenNothing) {
+    ClickCell(1, 0);  // read-only column
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Selected(), 1);
+    CRect bounds;
+    dlg.grid.GetItemRect(3, &bounds, LVIR_BOUNDS);
+    ui_test::Click(dlg.grid.m_hWnd, POINT{bounds.right + 5, bounds.top + 2});  // right of the last column
+    ui_test::Click(dlg.grid.m_hWnd, POINT{bounds.left + 5, bounds.bottom + 30});  // below the last row
+    ui_test::Pump();
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Selected(), 1);  // not even the selection moved
+    ClickCell(3, 2, Qt::ControlModifier);
+    EXPECT_EQ(Editor(), nullptr);
+}
+
+TEST_F(EditableGrid, AllowedCharactersFilterTypingAndPasting) {
+    ClickCell(1, 1);
+    HWND editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    int beeps = ui_test::Beeps();
+    ui_test::PressKey(editor, Qt::Key_End);
+    ui_test::TypeText(editor, "a");
+    EXPECT_EQ(GetWindowTextString(editor), "10");
+    EXPECT_EQ(ui_test::Beeps(), beeps + 1);
+    ui_test::TypeText(editor, "5");
+    ui_test::PressKey(editor, Qt::Key_Backspace);
+    ui_test::TypeText(editor, "7");
+    EXPECT_EQ(GetWindowTextString(editor), "107");
+    QApplication::clipboard()->setText("4x2");
+    ui_test::PressKey(editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(GetWindowTextString(editor), "10742");
+    EXPECT_EQ(ui_test::Beeps(), beeps + 2);
+    ui_test::PressKey(editor, Qt::Key_Return);
+    ui_test::Pump();
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(dlg.grid.GetItemText(1, 1), CString("10742"));
+    EXPECT_EQ(dlg.ended, (std::vector<std::pair<int, std::string>>{{1, "10742"}}));
+}
+
+TEST_F(EditableGrid, EscPutsTheStartTextBackAndStillNotifies) {
+    ClickCell(0, 2);
+    HWND editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    ui_test::TypeText(editor, "changed");  // no allowed set: every character
+    EXPECT_EQ(GetWindowTextString(editor), "changed");
+    ui_test::PressKey(editor, Qt::Key_Escape);
+    ui_test::Pump();
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(dlg.grid.GetItemText(0, 2), CString("n"));
+    EXPECT_EQ(dlg.ended, (std::vector<std::pair<int, std::string>>{{0, "n"}}));
+    EXPECT_TRUE(IsWindow(dlg.m_hWnd));  // Esc in the editor does not cancel the dialog
+}
+
+TEST_F(EditableGrid, CellKindsCrossTheirRowsAndColumns) {
+    dlg.grid.SetCellReadOnly(1, 2, true);
+    dlg.grid.SetCellReadOnly(3, 4, true);
+    struct Row { int row, column; bool readOnly; };
+    for (const Row& r : {Row{1, 2, true}, Row{3, 4, true}, Row{1, 4, true}, Row{3, 2, true}, Row{2, 2, false}, Row{1, 3, false}})
+        EXPECT_EQ(dlg.grid.IsReadOnlyCell(r.row, r.column), r.readOnly) << r.row << "," << r.column;
+    ClickCell(1, 2);
+    EXPECT_EQ(Editor(), nullptr);
+}
+
+TEST_F(EditableGrid, IndexLimitsAreRefusedWithTheirBoxes) {
+    boxes.Expect(IDOK, "column > 100 !");
+    dlg.grid.SetColumnValidChars("9", 100);
+    boxes.Expect(IDOK, "row > 1000 !");
+    dlg.grid.AddRowComboItem("x", 1000);
+    dlg.grid.SetColumnValidChars("0", -1);
+    ClickCell(0, 2);
+    ASSERT_NE(Editor(), nullptr);
+    int beeps = ui_test::Beeps();
+    ui_test::TypeText(Editor(), "1");  // column 2 now allows only "0"
+    EXPECT_EQ(ui_test::Beeps(), beeps + 1);
+}
+
+TEST_F(EditableGrid, DeleteAllColumnsReturnsTheGridToNew) {
+    dlg.grid.DeleteAllColumns();
+    EXPECT_EQ(dlg.grid.GetColumnCount(), 0);
+    EXPECT_FALSE(dlg.grid.IsReadOnlyColumn(0));
+    dlg.grid.InsertColumn(0, "A", LVCFMT_LEFT, 60, 0);
+    dlg.grid.InsertColumn(1, "B", LVCFMT_LEFT, 60, 1);
+    ClickCell(1, 1);
+    HWND editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    ui_test::TypeText(editor, "x");
+    EXPECT_EQ(GetWindowTextString(editor), "x");
+}
+
+TEST_F(EditableGrid, ABoundaryBetweenColumnsBelongsToTheLeftOne) {
+    CRect bounds;
+    dlg.grid.GetItemRect(0, &bounds, LVIR_BOUNDS);
+    int row = -1, column = -1;
+    const int boundary = bounds.left + dlg.grid.GetColumnWidth(0);
+    EXPECT_TRUE(dlg.grid.HitTestEx(POINT{boundary, bounds.top + 1}, &row, &column));
+    EXPECT_EQ(column, 0);
+    EXPECT_TRUE(dlg.grid.HitTestEx(POINT{boundary + 1, bounds.top + 1}, &row, &column));
+    EXPECT_EQ(column, 1);
+    EXPECT_FALSE(dlg.grid.HitTestEx(POINT{bounds.left + 1, bounds.top + 1}, nullptr, &column));
+}
+}  // namespace
