@@ -6,6 +6,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QResizeEvent>
+#include <algorithm>
 
 namespace controls {
 namespace {
@@ -19,6 +21,20 @@ public:
     void hidePopup() override {
         QComboBox::hidePopup();
         EventBridge::NotifyParent(window_, CBN_CLOSEUP);
+    }
+
+protected:
+    // A combo box's given height includes its dropped-down list, as on the
+    // platform: the box keeps one line and the rest sizes the list.
+    void resizeEvent(QResizeEvent* e) override {
+        int line = sizeHint().height();
+        if (height() > line) {
+            int rowHeight = std::max(1, fontMetrics().height() + 2);
+            setMaxVisibleItems(std::max(1, (height() - line) / rowHeight));
+            resize(width(), line);
+            return;
+        }
+        QComboBox::resizeEvent(e);
     }
 
 private:

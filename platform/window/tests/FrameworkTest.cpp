@@ -29,9 +29,9 @@ class CSampleView : public CView {
 public:
     bool markEnabled = true;
     void OnDraw(CDC* dc) override {
+        dc->Rectangle(5, 5, 210, 70);
         CRect rc(10, 10, 200, 60);
         dc->DrawText(GetDocument()->GetTitle(), &rc, DT_LEFT | DT_SINGLELINE);
-        dc->Rectangle(5, 5, 210, 70);
     }
     void OnMark() { g_log.push_back("mark:" + std::string(GetDocument()->GetTitle().GetString())); }
     void OnUpdateMark(CCmdUI* ui) { ui->Enable(markEnabled); }
