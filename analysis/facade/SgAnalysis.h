@@ -20,7 +20,8 @@ int CheckMathError(int code);
 void RaiseMathError(int code);
 
 // Transforms; the (re, im) forms work over the shorter length and truncate
-// the longer vector to it.
+// the longer vector to it, except RealFft, whose im is output only and is
+// sized like re.
 int ComplexFft(CSgVectorT<double>& re, CSgVectorT<double>& im);
 int InverseComplexFft(CSgVectorT<double>& re, CSgVectorT<double>& im);
 int RealFft(CSgVectorT<double>& re, CSgVectorT<double>& im);

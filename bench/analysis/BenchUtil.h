@@ -25,6 +25,17 @@ inline double BestSeconds(int reps, const std::function<void()>& setup,
   return best;
 }
 
+// Best wall times of two bodies run alternately, so that a busy machine
+// slows both alike.
+inline void BestOfPair(int reps, const std::function<void()>& a, const std::function<void()>& b,
+                       double& bestA, double& bestB) {
+  bestA = bestB = 1e30;
+  for (int r = 0; r < reps; ++r) {
+    bestA = std::min(bestA, BestSeconds(1, [] {}, a));
+    bestB = std::min(bestB, BestSeconds(1, [] {}, b));
+  }
+}
+
 // Peak resident memory in MiB that `body` adds to what `setup` left, both
 // run in a child process so that nothing the parent has freed is reused.
 inline double ChildPeakMiB(const std::function<void()>& setup,

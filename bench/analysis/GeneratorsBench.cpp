@@ -45,19 +45,16 @@ int main() {
   for (int n : {16384, 524288, 20971520}) {
     std::vector<double> out(n);
     const int reps = bench::RepsFor(n);
-    double phase = 0;
-    auto none = [] {};
-    const double sine = bench::BestSeconds(
-        reps, none, [&] { SgCore::SineWaveCore(n, 1.5, 0.001, &phase, out.data()); });
-    const double sineC =
-        bench::BestSeconds(reps, none, [&] { PlainSine(n, 1.5, 0.001, &phase, out.data()); });
+    double phase = 0, sine = 0, sineC = 0, gauss = 0, gaussC = 0;
+    bench::BestOfPair(
+        reps, [&] { SgCore::SineWaveCore(n, 1.5, 0.001, &phase, out.data()); },
+        [&] { PlainSine(n, 1.5, 0.001, &phase, out.data()); }, sine, sineC);
     std::printf("%-10s %10d %12.3f %12.3f %8.2f\n", "sine", n, sine * 1e3, sineC * 1e3,
                 sine / sineC);
     std::int32_t state[3] = {1, 8191, 1};
-    const double gauss = bench::BestSeconds(
-        reps, none, [&] { SgCore::GaussianNoiseCore(n, 2.0, 1, out.data()); });
-    const double gaussC =
-        bench::BestSeconds(reps, none, [&] { PlainGaussian(n, 2.0, state, out.data()); });
+    bench::BestOfPair(
+        reps, [&] { SgCore::GaussianNoiseCore(n, 2.0, 1, out.data()); },
+        [&] { PlainGaussian(n, 2.0, state, out.data()); }, gauss, gaussC);
     std::printf("%-10s %10d %12.3f %12.3f %8.2f\n", "gaussian", n, gauss * 1e3, gaussC * 1e3,
                 gauss / gaussC);
   }
