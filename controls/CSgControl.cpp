@@ -16,13 +16,26 @@ std::map<HWND, CSgControl*> g_controlWindowMap;
 
 namespace {
 constexpr const char* kExpectedVersion = "6.0";
+// Windows whose facade went before them: the hook still forwards their
+// messages to the procedure it replaced.
+std::map<HWND, WNDPROC>& OrphanedHooks() {
+  static std::map<HWND, WNDPROC> hooks;
+  return hooks;
 }
+}  // namespace
 
 CSgControl::CSgControl(int threadOption) : m_threadOption(threadOption), m_creatingThread(::GetCurrentThreadId()) {}
 
 CSgControl::~CSgControl() {
   // The holder goes with the facade; releasing never throws.
   delete m_holder;
+  // The window may have been detached from this object already.
+  for (auto it = g_controlWindowMap.begin(); it != g_controlWindowMap.end(); ++it) {
+    if (it->second != this) continue;
+    OrphanedHooks()[it->first] = m_previous;
+    g_controlWindowMap.erase(it);
+    break;
+  }
 }
 
 void CSgControl::CheckInterfaceThread() { AfxThrowUserException(); }
@@ -88,20 +101,27 @@ void CSgControl::PreSubclassWindow() {
 
 LRESULT CSgControl::HookWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto it = g_controlWindowMap.find(hWnd);
-  if (it == g_controlWindowMap.end()) return ::DefWindowProc(hWnd, message, wParam, lParam);
+  if (it == g_controlWindowMap.end()) {
+    auto orphan = OrphanedHooks().find(hWnd);
+    if (orphan == OrphanedHooks().end()) return ::DefWindowProc(hWnd, message, wParam, lParam);
+    const WNDPROC previous = orphan->second;
+    if (message == WM_NCDESTROY) OrphanedHooks().erase(orphan);
+    return ::CallWindowProc(previous, hWnd, message, wParam, lParam);
+  }
   CSgControl* facade = it->second;
   const WNDPROC previous = facade->m_previous;
   // Nothing a facade raises may unwind into the window system: it is
   // reported, and the message still reaches the control.
-  DispatchGuard::RunGuarded([&] {
-    if (message == WM_CREATE) facade->Attach();
-    if (message == WM_DESTROY) {
-      facade->Detach();
+  if (message == WM_CREATE) DispatchGuard::RunGuarded([&] { facade->Attach(); });
+  if (message == WM_DESTROY) {
+    // The window goes whatever the detach reports.
+    DispatchGuard::RunGuarded([&] { facade->Detach(); });
+    DispatchGuard::RunGuarded([&] {
       if (::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous)) == 0)
         throw new CSgSystemException(::GetLastError(), TRUE);
       g_controlWindowMap.erase(hWnd);
-    }
-  });
+    });
+  }
   return previous ? ::CallWindowProc(previous, hWnd, message, wParam, lParam)
                   : ::DefWindowProc(hWnd, message, wParam, lParam);
 }

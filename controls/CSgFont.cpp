@@ -17,8 +17,8 @@ CString CSgFont::GetName() {
 }
 
 void CSgFont::SetName(const CString& name) {
-  const std::u16string wide = WideFromUtf8(static_cast<LPCSTR>(name));
-  SetProperty(DISPID_FONT_NAME, VT_BSTR, wide.c_str());
+  // Code 14 hands the dispatch helper a narrow string.
+  SetProperty(DISPID_FONT_NAME, VT_DECIMAL, static_cast<LPCSTR>(name));
 }
 
 CY CSgFont::SizeToCurrency(double points) {

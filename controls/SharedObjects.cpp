@@ -57,7 +57,7 @@ class BindingsObject : public SlotObject {
 
  private:
   SlotObject* Item(const std::shared_ptr<BindingData>& b) {
-    return new OwnedObject(IID_CSgBinding, kBindingSpecs, &b->bag, b, {23, 24, 25, 26, 27});
+    return new OwnedObject(IID_CSgBinding, kBindingSpecs, &b->bag, b, {23, 24, 25, 26, 27, 28});
   }
   std::shared_ptr<SharedObjects> s_;
 };

@@ -1,0 +1,126 @@
+// Version texts, the font size, the column reduction and the objects every
+// control shares (annotations, bindings, images), each on its own.
+#include "ControlsTestSupport.h"
+
+#include "containers/CSgException.h"
+#include "controls/CSgFont.h"
+#include "controls/CSgGraph.h"
+#include "controls/CVersion.h"
+#include "controls/ColumnReduction.h"
+#include "platform/com/Picture.h"
+
+#include <gtest/gtest.h>
+
+using namespace SG;
+
+namespace {
+
+struct VersionRow {
+  const char* text;
+  LONG major, minor, build, revision;
+  bool passes;  // compares at least "6.0"
+};
+
+class VersionText : public testing::TestWithParam<VersionRow> {};
+
+TEST_P(VersionText, ParsesAndCompares) {
+  const VersionRow& row = GetParam();
+  const CVersion v{CString(row.text)};
+  EXPECT_EQ(v.major, row.major);
+  EXPECT_EQ(v.minor, row.minor);
+  EXPECT_EQ(v.build, row.build);
+  EXPECT_EQ(v.revision, row.revision);
+  EXPECT_EQ(!(v < CVersion(CString("6.0"))), row.passes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, VersionText,
+                         testing::Values(VersionRow{"6.0", 6, 0, 0, 0, true}, VersionRow{"6", 6, 0, 0, 0, true},
+                                         VersionRow{"6.0.0.0", 6, 0, 0, 0, true},
+                                         VersionRow{"10.1", 10, 1, 0, 0, true},
+                                         VersionRow{"5.9.9.9", 5, 9, 9, 9, false},
+                                         VersionRow{"", 0, 0, 0, 0, false}, VersionRow{"6.x", 6, 0, 0, 0, true},
+                                         VersionRow{"6.0.0.0.9", 6, 0, 0, 0, true},
+                                         VersionRow{" 7", 7, 0, 0, 0, true},
+                                         VersionRow{"-1.5", -1, 5, 0, 0, false}));
+
+TEST(Version, OrderIsFieldByField) {
+  EXPECT_FALSE(CVersion(CString("6.1")) < CVersion(CString("6.0.5")));
+  EXPECT_TRUE(CVersion(CString("6.0")) < CVersion(CString("6.0.0.1")));
+  EXPECT_TRUE(CVersion(CString("6.0.0.1")) > CVersion(CString("6.0")));
+  EXPECT_TRUE(CVersion(CString("6")) == CVersion(CString("6.0.0.0")));
+}
+
+TEST(Font, SizeKeepsFractionsAndClampsTheCurrency) {
+  CSgFont font(static_cast<IFontDisp*>(new FontObject("Sans", 8.0)), 0, true);
+  font.SetSize(9.75);
+  EXPECT_EQ(font.GetSize(), 9.75);
+  EXPECT_EQ(CSgFont::SizeToCurrency(12.5).int64, 125000);
+  EXPECT_EQ(CSgFont::SizeToCurrency(-8).int64, 80000);
+  EXPECT_EQ(CSgFont::SizeToCurrency(1e9).int64, 4294967295LL);
+  font.SetBold(true);
+  EXPECT_TRUE(font.GetBold());
+  font.SetName("Courier");
+  EXPECT_EQ(font.GetName(), CString("Courier"));
+  font.SetWeight(700);
+  EXPECT_EQ(font.GetWeight(), 700);
+}
+
+TEST(ColumnReduction, EveryColumnKeepsItsExtremes) {
+  hosted::SampleData data;
+  std::vector<float> v(10000, 0.0f);
+  v[1234] = 5.0f;
+  v[8765] = -7.0f;
+  data.values = v;
+  const auto columns = hosted::ReduceColumns(data, 0.0, 1.0, 0.0, 9999.0, 100);
+  ASSERT_EQ(columns.size(), 100u);
+  double hi = 0, lo = 0;
+  int used = 0;
+  for (const auto& c : columns) {
+    used += c.used;
+    hi = std::max(hi, c.maximum);
+    lo = std::min(lo, c.minimum);
+  }
+  EXPECT_EQ(used, 100);
+  EXPECT_EQ(hi, 5.0);
+  EXPECT_EQ(lo, -7.0);
+  EXPECT_EQ(columns[12].maximum, 5.0);  // sample 1234 of 10000 on 100 columns
+  // Only the visible range is read.
+  const auto part = hosted::ReduceColumns(data, 0.0, 1.0, 2000.0, 3000.0, 10);
+  for (const auto& c : part) EXPECT_EQ(c.maximum, 0.0);
+}
+
+TEST(SharedObjects, UnnamedPropertiesAndCollectionsAnswer) {
+  HostedWindow window(kGraphClass, "", 200, 100);
+  CSgGraph graph(2);
+  graph.SubclassWindow(window.control);
+
+  CSgAnnotation note = graph.GetAnnotations().Add();
+  EXPECT_EQ(graph.GetAnnotations().GetCount(), 1);
+  note.GetCaption().SetProperty3("peak");
+  EXPECT_EQ(graph.GetAnnotations().Item(1).GetCaption().GetProperty3(), CString("peak"));
+  note.GetArrow().SetProperty7(-2);
+  EXPECT_EQ(note.GetArrow().GetProperty7(), -2);
+  CSgScalarVector<double> xs(3, 1.5);
+  note.GetShape().SetProperty5(xs);
+  EXPECT_EQ(note.GetShape().GetProperty5().GetSize(), 3u);
+  note.SetPlot(CSgPlot());  // an empty wrapper passes a null interface
+
+  CSgBinding binding = graph.GetBindings().Add();
+  binding.SetProperty14(true);
+  EXPECT_TRUE(graph.GetBindings().Item(1).GetProperty14());
+  EXPECT_FALSE(binding.Method28("a", "b", 1, "c"));
+
+  CSgImage image = graph.GetImage(CString("logo"));
+  image.SetProperty19(42);
+  EXPECT_EQ(graph.GetImage(1).GetProperty19(), 42);
+  EXPECT_TRUE(ThrowsPointer<CSgObjectNotInUsableStateException>([&] { image.SetPicture(CSgPicture()); }));
+
+  graph.SetProperty35(0.25);  // a plain double
+  EXPECT_EQ(graph.GetProperty35(), 0.25);
+  graph.GetFont().SetSize(9.75);
+  EXPECT_EQ(graph.GetFont().GetSize(), 9.75);
+  graph.GetAxes().Item(1).GetLabels().SetProperty15(3);
+  EXPECT_EQ(graph.GetAxes().Item(1).GetLabels().GetProperty15(), 3);
+}
+
+}  // namespace
