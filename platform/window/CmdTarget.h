@@ -29,9 +29,10 @@ struct AFX_MSGMAP {
 };
 
 // Kinds of WM_COMMAND entries besides control notification codes.
-enum : UINT { CN_COMMAND = 0, CN_UPDATE_COMMAND_UI = 0xFFFFFFFF };
+inline constexpr UINT CN_COMMAND = 0;
+inline constexpr UINT CN_UPDATE_COMMAND_UI = 0xFFFFFFFF;
 // Reflected notifications travel as their message plus this base.
-enum : UINT { WM_REFLECT_BASE = 0xBC00 };
+inline constexpr UINT WM_REFLECT_BASE = 0xBC00;
 
 class CCmdTarget : public CObject {
     DECLARE_DYNAMIC(CCmdTarget)
@@ -59,7 +60,7 @@ protected:                                                \
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                             \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }      \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {                                      \
-        using ThisClass = theClass;                                                        \
+        using ThisClass [[maybe_unused]] = theClass;                                       \
         using TheBaseClass = baseClass;                                                    \
         static const AFX_MSGMAP_ENTRY entries[] = {
 

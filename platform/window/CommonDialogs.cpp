@@ -45,7 +45,7 @@ CFileDialog::CFileDialog(BOOL open, LPCSTR defaultExt, LPCSTR fileName, DWORD fl
       m_filter(filter ? filter : ""), m_parent(parent) {}
 
 INT_PTR CFileDialog::DoModal() {
-    CommonDialogRequest request{m_open ? CommonDialogRequest::Kind::OpenFile : CommonDialogRequest::Kind::SaveFile};
+    CommonDialogRequest request(m_open ? CommonDialogRequest::Kind::OpenFile : CommonDialogRequest::Kind::SaveFile);
     request.path = m_path.GetString();
     request.filter = m_filter.GetString();
     if (!Ask(request)) {
@@ -74,7 +74,7 @@ CString CFileDialog::GetFileTitle() const {
 CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent) : m_cc{initial, flags}, m_parent(parent) {}
 
 INT_PTR CColorDialog::DoModal() {
-    CommonDialogRequest request{CommonDialogRequest::Kind::Color};
+    CommonDialogRequest request(CommonDialogRequest::Kind::Color);
     request.color = m_cc.rgbResult;
     if (!Ask(request)) {
         QColor chosen = QColorDialog::getColor(QColorOf(m_cc.rgbResult), m_parent ? WidgetOf(m_parent->m_hWnd) : nullptr);
@@ -92,7 +92,7 @@ CFontDialog::CFontDialog(const LOGFONT* initial, DWORD flags, CDC*, CWnd* parent
 }
 
 INT_PTR CFontDialog::DoModal() {
-    CommonDialogRequest request{CommonDialogRequest::Kind::Font};
+    CommonDialogRequest request(CommonDialogRequest::Kind::Font);
     request.font = m_lf;
     request.color = m_cf.rgbColors;
     if (!Ask(request)) {
@@ -122,7 +122,7 @@ CPrintDialog::CPrintDialog(BOOL, DWORD, CWnd* parent) : m_parent(parent) {}
 CPrintDialog::~CPrintDialog() = default;
 
 INT_PTR CPrintDialog::DoModal() {
-    CommonDialogRequest request{CommonDialogRequest::Kind::Print};
+    CommonDialogRequest request(CommonDialogRequest::Kind::Print);
     if (!Ask(request)) {
         QString chosen = QFileDialog::getSaveFileName(m_parent ? WidgetOf(m_parent->m_hWnd) : nullptr, "Print to PDF",
                                                       QString(), "PDF (*.pdf)");

@@ -18,7 +18,9 @@ enum : DWORD { CF_SCREENFONTS = 0x1, CF_EFFECTS = 0x100, CF_INITTOLOGFONTSTRUCT 
 
 // What a scripted answer fills in; `accepted` false is Cancel.
 struct CommonDialogRequest {
-    enum class Kind { OpenFile, SaveFile, Color, Font, Print } kind;
+    enum class Kind { OpenFile, SaveFile, Color, Font, Print };
+    explicit CommonDialogRequest(Kind k) : kind(k) {}
+    Kind kind;
     bool accepted = false;
     std::string path;      // files, and the PDF a print goes to
     std::string filter;    // as the caller gave it

@@ -138,7 +138,7 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* doc, CFrameWnd* other) {
         delete object;
         return nullptr;
     }
-    if (!frame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context)) {
+    if (!frame->LoadFrame(m_nIDResource, DWORD{WS_OVERLAPPEDWINDOW} | DWORD{FWS_ADDTOTITLE}, nullptr, &context)) {
         if (!frame->m_hWnd) delete frame;  // a frame whose window was made deletes itself
         return nullptr;
     }

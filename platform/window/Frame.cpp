@@ -143,7 +143,7 @@ void CFrameWnd::RemoveControlBar(CControlBar* bar) { m_bars.erase(std::remove(m_
 void CFrameWnd::DockControlBar(CControlBar* bar, UINT dockBarId, LPCRECT) {
     if (!bar) return;
     DWORD side = dockBarId == AFX_IDW_DOCKBAR_LEFT ? CBRS_ALIGN_LEFT : dockBarId == AFX_IDW_DOCKBAR_RIGHT ? CBRS_ALIGN_RIGHT
-               : dockBarId == AFX_IDW_DOCKBAR_BOTTOM ? CBRS_ALIGN_BOTTOM : dockBarId == AFX_IDW_DOCKBAR_TOP ? CBRS_ALIGN_TOP : 0;
+               : dockBarId == AFX_IDW_DOCKBAR_BOTTOM ? CBRS_ALIGN_BOTTOM : dockBarId == AFX_IDW_DOCKBAR_TOP ? CBRS_ALIGN_TOP : DWORD{0};
     if (!side) {  // the first side both the bar and the frame allow
         DWORD allowed = bar->m_dwDockStyle & (m_dwDockStyle ? m_dwDockStyle : CBRS_ALIGN_ANY);
         for (DWORD candidate : {DWORD{CBRS_ALIGN_TOP}, DWORD{CBRS_ALIGN_LEFT}, DWORD{CBRS_ALIGN_RIGHT}, DWORD{CBRS_ALIGN_BOTTOM}})

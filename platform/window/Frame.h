@@ -20,7 +20,7 @@ enum : DWORD { CBRS_ALIGN_LEFT = 0x1000, CBRS_ALIGN_TOP = 0x2000, CBRS_ALIGN_RIG
                CBRS_ALIGN_BOTTOM = 0x8000, CBRS_ALIGN_ANY = 0xF000, CBRS_LEFT = 0x1000, CBRS_TOP = 0x2000,
                CBRS_RIGHT = 0x4000, CBRS_BOTTOM = 0x8000, CBRS_TOOLTIPS = 0x10, CBRS_FLYBY = 0x20,
                CBRS_GRIPPER = 0x400000, CBRS_SIZE_DYNAMIC = 0x40 };
-enum : UINT { FWS_ADDTOTITLE = 0x8000 };
+inline constexpr DWORD FWS_ADDTOTITLE = 0x8000;
 
 struct CCreateContext {
     CRuntimeClass* m_pNewViewClass = nullptr;
