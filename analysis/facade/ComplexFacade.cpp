@@ -4,23 +4,15 @@
 
 namespace SG {
 
-int ComplexLn(double re, double im, double* outRe, double* outIm) {
-  return CheckMathError(SgCore::ComplexLnCore(re, im, outRe, outIm));
-}
-int ComplexLog10(double re, double im, double* outRe, double* outIm) {
-  return CheckMathError(SgCore::ComplexLog10Core(re, im, outRe, outIm));
-}
+#define SG_DEFINE_COMPLEX(name)                                              \
+  int Complex##name(double re, double im, double* outRe, double* outIm) {      \
+    return CheckMathError(SgCore::Complex##name##Core(re, im, outRe, outIm));  \
+  }
+SG_COMPLEX_UNARY(SG_DEFINE_COMPLEX)
+#undef SG_DEFINE_COMPLEX
+
 int ComplexPower(double re, double im, double power, double* outRe, double* outIm) {
   return CheckMathError(SgCore::ComplexPowerCore(re, im, power, outRe, outIm));
-}
-int ComplexExp(double re, double im, double* outRe, double* outIm) {
-  return CheckMathError(SgCore::ComplexExpCore(re, im, outRe, outIm));
-}
-int ComplexSqrt(double re, double im, double* outRe, double* outIm) {
-  return CheckMathError(SgCore::ComplexSqrtCore(re, im, outRe, outIm));
-}
-int ComplexReciprocal(double re, double im, double* outRe, double* outIm) {
-  return CheckMathError(SgCore::ComplexReciprocalCore(re, im, outRe, outIm));
 }
 
 }  // namespace SG

@@ -8,29 +8,15 @@ namespace SG {
 using facade::Count;
 using facade::Data;
 
-int TriangleWindow(CSgVectorT<double>& d) {
-  return CheckMathError(SgCore::TriangleWindowCore(Data(d), Count(d)));
-}
-int HanningWindow(CSgVectorT<double>& d) {
-  return CheckMathError(SgCore::HanningWindowCore(Data(d), Count(d)));
-}
-int HammingWindow(CSgVectorT<double>& d) {
-  return CheckMathError(SgCore::HammingWindowCore(Data(d), Count(d)));
-}
-int BlackmanWindow(CSgVectorT<double>& d) {
-  return CheckMathError(SgCore::BlackmanWindowCore(Data(d), Count(d)));
-}
+#define SG_DEFINE_WINDOW(name)                                            \
+  int name##Window(CSgVectorT<double>& d) {                               \
+    return CheckMathError(SgCore::name##WindowCore(Data(d), Count(d)));   \
+  }
+SG_PLAIN_WINDOWS(SG_DEFINE_WINDOW)
+#undef SG_DEFINE_WINDOW
+
 int KaiserWindow(CSgVectorT<double>& d, double beta) {
   return CheckMathError(SgCore::KaiserWindowCore(Data(d), Count(d), beta));
-}
-int BlackmanHarrisWindow(CSgVectorT<double>& d) {
-  return CheckMathError(SgCore::BlackmanHarrisWindowCore(Data(d), Count(d)));
-}
-int ExactBlackmanWindow(CSgVectorT<double>& d) {
-  return CheckMathError(SgCore::ExactBlackmanWindowCore(Data(d), Count(d)));
-}
-int CosineTaperWindow(CSgVectorT<double>& d) {
-  return CheckMathError(SgCore::CosineTaperWindowCore(Data(d), Count(d)));
 }
 int GeneralCosineWindow(CSgVectorT<double>& d, const CSgVector& coefficients) {
   int code;
@@ -42,9 +28,6 @@ int GeneralCosineWindow(CSgVectorT<double>& d, const CSgVector& coefficients) {
 }
 int ExponentialWindow(CSgVectorT<double>& d, double finalValue) {
   return CheckMathError(SgCore::ExponentialWindowCore(Data(d), Count(d), finalValue));
-}
-int FlatTopWindow(CSgVectorT<double>& d) {
-  return CheckMathError(SgCore::FlatTopWindowCore(Data(d), Count(d)));
 }
 int ForceWindow(CSgVectorT<double>& d, double duty) {
   return CheckMathError(SgCore::ForceWindowCore(Data(d), Count(d), duty));

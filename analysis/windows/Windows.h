@@ -3,18 +3,18 @@
 // its window and returns 0 or a negative code; nothing is touched on failure.
 // The cosine-sum windows and the Kaiser window are periodic (k/n).
 
+// The windows without a parameter: X(name) for each <name>WindowCore.
+#define SG_PLAIN_WINDOWS(X) \
+  X(Triangle) X(Hanning) X(Hamming) X(Blackman) X(BlackmanHarris) X(ExactBlackman) \
+  X(CosineTaper) X(FlatTop)
+
 namespace SgCore {
 
-int TriangleWindowCore(double* x, int n);
-int HanningWindowCore(double* x, int n);
-int HammingWindowCore(double* x, int n);
-int BlackmanWindowCore(double* x, int n);
+#define SG_DECLARE_WINDOW_CORE(name) int name##WindowCore(double* x, int n);
+SG_PLAIN_WINDOWS(SG_DECLARE_WINDOW_CORE)
+#undef SG_DECLARE_WINDOW_CORE
 int KaiserWindowCore(double* x, int n, double beta);
-int BlackmanHarrisWindowCore(double* x, int n);
-int ExactBlackmanWindowCore(double* x, int n);
-int CosineTaperWindowCore(double* x, int n);
 int GeneralCosineWindowCore(double* x, int n, const double* a, int m);
-int FlatTopWindowCore(double* x, int n);
 int ExponentialWindowCore(double* x, int n, double finalValue);
 int ForceWindowCore(double* x, int n, double duty);
 
