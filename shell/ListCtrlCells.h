@@ -8,14 +8,18 @@
 #include "platform/afx/List.h"
 #include "platform/window/Controls.h"
 
-class CListCtrlEditCell : public CEdit {
-public:
-    BOOL PreTranslateMessage(MSG* msg) override;
+// What both editors keep of the cell being edited.
+struct CellEditState {
     int row = -1;
     int column = -1;
     int cancelled = 0;
-    CString validChars;
     CString startText;
+};
+
+class CListCtrlEditCell : public CEdit, public CellEditState {
+public:
+    BOOL PreTranslateMessage(MSG* msg) override;
+    CString validChars;
 
     int OnCreate(CREATESTRUCT* cs);
     void OnKillFocus(CWnd* newWnd);
@@ -24,13 +28,9 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-class CListCtrlComboCell : public CComboBox {
+class CListCtrlComboCell : public CComboBox, public CellEditState {
 public:
     BOOL PreTranslateMessage(MSG* msg) override;
-    int row = -1;
-    int column = -1;
-    int cancelled = 0;
-    CString startText;
     CStringList items;
 
     int OnCreate(CREATESTRUCT* cs);
