@@ -99,6 +99,13 @@ protected:                                                \
 #define ON_NOTIFY(code, id, fn)                                                         \
     AFX_ENTRY(WM_NOTIFY, code, id, id,                                                  \
               auto* n = static_cast<AFX_NOTIFY*>(x); AFX_TARGET->fn(n->header, n->result); return TRUE;)
+#define ON_NOTIFY_RANGE(code, first, last, fn)                                           \
+    AFX_ENTRY(WM_NOTIFY, code, first, last,                                              \
+              auto* n = static_cast<AFX_NOTIFY*>(x); AFX_TARGET->fn(static_cast<UINT>(w), n->header, n->result); return TRUE;)
+// The handler says whether it took the notification.
+#define ON_NOTIFY_EX_RANGE(code, first, last, fn)                                        \
+    AFX_ENTRY(WM_NOTIFY, code, first, last,                                              \
+              auto* n = static_cast<AFX_NOTIFY*>(x); return AFX_TARGET->fn(static_cast<UINT>(w), n->header, n->result);)
 #define ON_MESSAGE(msg, fn) AFX_ENTRY(msg, 0, 0, 0, return AFX_TARGET->fn(w, l);)
 #define ON_REGISTERED_MESSAGE(msg, fn) ON_MESSAGE(msg, fn)
 

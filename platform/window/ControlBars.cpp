@@ -5,7 +5,9 @@
 #include "platform/window/FrameworkClasses.h"
 #include "platform/window/Resources.h"
 
+#include <QHelpEvent>
 #include <QToolButton>
+#include <QToolTip>
 #include <QIcon>
 #include <QPixmap>
 
@@ -45,6 +47,46 @@ struct CToolBar::Button {
     UINT id;
     QToolButton* widget;
 };
+
+namespace {
+// A toolbar button's tooltip comes from its frame (TTN_NEEDTEXT); hovering
+// shows its prompt in the frame's message pane.
+class ButtonWatcher : public QObject {
+public:
+    ButtonWatcher(CToolBar* bar, UINT id, QObject* parent) : QObject(parent), bar_(bar), id_(id) {}
+    bool eventFilter(QObject* obj, QEvent* e) override {
+        CWnd* owner = bar_->m_pDockSite ? static_cast<CWnd*>(bar_->m_pDockSite) : bar_->GetParent();
+        if (!owner) return false;
+        switch (e->type()) {
+        case QEvent::ToolTip: {
+            if (!(bar_->m_dwStyle & CBRS_TOOLTIPS)) return true;
+            TOOLTIPTEXTA tip;
+            tip.hdr.hwndFrom = bar_->m_hWnd;
+            tip.hdr.idFrom = id_;
+            tip.hdr.code = TTN_NEEDTEXTA;
+            DispatchGuard::RunGuarded([&] { owner->SendMessage(WM_NOTIFY, id_, reinterpret_cast<LPARAM>(&tip)); });
+            QString text = QString::fromUtf8(tip.lpszText ? tip.lpszText : tip.szText);
+            if (!text.isEmpty())
+                QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), text, static_cast<QWidget*>(obj));
+            return true;
+        }
+        case QEvent::Enter:
+        case QEvent::Leave:
+            if (bar_->m_dwStyle & CBRS_FLYBY) {
+                WPARAM id = e->type() == QEvent::Enter ? id_ : AFX_IDS_IDLEMESSAGE;
+                DispatchGuard::RunGuarded([&] { owner->SendMessage(WM_SETMESSAGESTRING, id, 0); });
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    CToolBar* bar_;
+    UINT id_;
+};
+}  // namespace
 
 CToolBar::~CToolBar() = default;
 
@@ -97,6 +139,7 @@ BOOL CToolBar::SetButtons(const UINT* ids, int count) {
             b->widget->show();
             UINT id = ids[i];
             QObject::connect(b->widget, &QToolButton::clicked, [this, id] { PressButton(id); });
+            b->widget->installEventFilter(new ButtonWatcher(this, id, b->widget));
             x += m_sizeDefault.cy - 1;
         }
         m_buttons.push_back(b);
@@ -207,7 +250,10 @@ BOOL CStatusBar::SetPaneText(int index, LPCSTR text, BOOL) {
 }
 
 CString CStatusBar::GetPaneText(int index) const {
-    return index >= 0 && index < static_cast<int>(m_panes.size()) ? m_panes[static_cast<size_t>(index)].text : CString();
+    LRESULT length = SendMessage(SB_GETTEXTLENGTH, static_cast<WPARAM>(index));
+    std::string text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
+    SendMessage(SB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    return CString(text.c_str());
 }
 
 void CStatusBar::SetPaneInfo(int index, UINT id, UINT, int width) {

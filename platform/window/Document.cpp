@@ -1,6 +1,7 @@
 #include "platform/window/Document.h"
 
 #include "platform/window/DataExchange.h"
+#include "platform/window/Menu.h"
 #include "platform/window/Resources.h"
 #include "platform/window/View.h"
 
@@ -188,7 +189,9 @@ BOOL CDocTemplate::GetDocString(CString& out, int index) const {
 
 CMultiDocTemplate::CMultiDocTemplate(UINT resourceId, CRuntimeClass* docClass, CRuntimeClass* frameClass,
                                      CRuntimeClass* viewClass)
-    : CDocTemplate(resourceId, docClass, frameClass, viewClass) {}
+    : CDocTemplate(resourceId, docClass, frameClass, viewClass) {
+    m_hMenuShared = ::LoadMenu(nullptr, resourceId);
+}
 
 CMultiDocTemplate::~CMultiDocTemplate() {
     for (CDocument* doc : std::vector<CDocument*>(m_docs)) doc->m_pDocTemplate = nullptr;

@@ -45,6 +45,7 @@ struct State {
     std::vector<std::function<bool(MSG&)>> preTranslate;
     std::set<HWND> held;
     Qt::KeyboardModifiers modifiers;
+    HWND cursorTarget = nullptr;
 };
 State& S() {
     static State state;
@@ -105,6 +106,14 @@ public:
             QPoint p = me->position().toPoint();
             if (obj != widget) p = static_cast<QWidget*>(obj)->mapTo(widget, p);
             UINT msg = e->type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(e->type(), me->button(), h);
+            if (msg == WM_MOUSEMOVE) {
+                // The pointer is settled before the move is reported, as on the platform.
+                s.cursorTarget = h;
+                DispatchGuard::RunGuarded([&] {
+                    SendMessage(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(1, static_cast<WORD>(WM_MOUSEMOVE)));
+                });
+                if (!IsWindow(h)) return true;
+            }
             Run(d, msg, KeyFlags(me->buttons(), me->modifiers()),
                 MAKELPARAM(static_cast<WORD>(p.x()), static_cast<WORD>(p.y())));
             e->accept();
@@ -280,6 +289,8 @@ void SetNotificationsHeld(HWND parent, bool held) {
     if (held) S().held.insert(parent);
     else S().held.erase(parent);
 }
+
+HWND CursorTarget() { return IsWindow(S().cursorTarget) ? S().cursorTarget : nullptr; }
 
 Qt::KeyboardModifiers CurrentModifiers() { return S().modifiers | QApplication::keyboardModifiers(); }
 

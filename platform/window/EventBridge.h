@@ -45,6 +45,8 @@ void SetNotificationsHeld(HWND parent, bool held);
 bool NotificationsHeld(HWND parent);
 
 void StyleChanged(HWND window);
+// The window whose pointer is being settled (WM_SETCURSOR), or the last one.
+HWND CursorTarget();
 // Shift and Ctrl as the input being handled saw them.
 Qt::KeyboardModifiers CurrentModifiers();
 }  // namespace EventBridge

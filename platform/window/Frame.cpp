@@ -19,6 +19,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CLOSE()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
 
 namespace {
@@ -170,6 +171,20 @@ void CFrameWnd::SetMessageText(LPCSTR text) {
 void CFrameWnd::SetMessageText(UINT id) {
     auto text = resources::String(id);
     SetMessageText(text ? text->c_str() : "");
+}
+
+LRESULT CFrameWnd::OnSetMessageString(WPARAM id, LPARAM text) {
+    if (text) {
+        SetMessageText(reinterpret_cast<LPCSTR>(text));
+    } else if (id == AFX_IDS_IDLEMESSAGE) {
+        auto idle = resources::String(AFX_IDS_IDLEMESSAGE);
+        SetMessageText(idle ? idle->c_str() : "Ready");
+    } else {
+        // A command's prompt is its string up to the first line break.
+        auto prompt = resources::String(static_cast<UINT>(id));
+        SetMessageText(prompt ? prompt->substr(0, prompt->find('\n')).c_str() : "");
+    }
+    return 0;
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {

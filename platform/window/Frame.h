@@ -21,6 +21,30 @@ enum : DWORD { CBRS_ALIGN_LEFT = 0x1000, CBRS_ALIGN_TOP = 0x2000, CBRS_ALIGN_RIG
                CBRS_RIGHT = 0x4000, CBRS_BOTTOM = 0x8000, CBRS_TOOLTIPS = 0x10, CBRS_FLYBY = 0x20,
                CBRS_GRIPPER = 0x400000, CBRS_SIZE_DYNAMIC = 0x40 };
 inline constexpr DWORD FWS_ADDTOTITLE = 0x8000;
+// Asks the frame to show a command's prompt (wParam: the command id) or a
+// text (lParam) in its message pane; the idle id shows the idle text.
+inline constexpr UINT WM_SETMESSAGESTRING = 0x0362;
+inline constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;
+// Tooltip text requests (WM_NOTIFY) and their record.
+inline constexpr UINT TTN_NEEDTEXTA = 0u - 520u;
+inline constexpr UINT TTN_NEEDTEXTW = 0u - 530u;
+inline constexpr UINT TTF_IDISHWND = 0x1;
+struct TOOLTIPTEXTA {
+    NMHDR hdr;
+    LPSTR lpszText = nullptr;
+    char szText[80] = {};
+    HINSTANCE hinst = nullptr;
+    UINT uFlags = 0;
+    LPARAM lParam = 0;
+};
+struct TOOLTIPTEXTW {
+    NMHDR hdr;
+    LPWSTR lpszText = nullptr;
+    WCHAR szText[80] = {};
+    HINSTANCE hinst = nullptr;
+    UINT uFlags = 0;
+    LPARAM lParam = 0;
+};
 
 struct CCreateContext {
     CRuntimeClass* m_pNewViewClass = nullptr;
@@ -69,6 +93,7 @@ public:
     void OnClose();
     void OnDestroy();
     LRESULT OnInitMenuPopup(WPARAM menu, LPARAM);
+    LRESULT OnSetMessageString(WPARAM id, LPARAM text);
 
 protected:
     void PostNcDestroy() override;
@@ -110,6 +135,7 @@ public:
     BOOL DestroyWindow() override;
     void RecalcLayout(BOOL notify = TRUE) override;
     LRESULT OnMDIActivate(WPARAM deactivated, LPARAM activated);
+    void OnDestroy();
     virtual void OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated);
     void OnUpdateFrameTitle(BOOL addToTitle) override;
 

@@ -3,6 +3,7 @@
 #include "platform/window/Document.h"
 #include "platform/window/Frame.h"
 #include "platform/window/FrameworkClasses.h"
+#include "platform/window/Menu.h"
 #include "platform/window/View.h"
 #include "platform/window/WinApp.h"
 
@@ -16,6 +17,7 @@ END_MESSAGE_MAP()
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
     ON_MESSAGE(WM_MDIACTIVATE, OnMDIActivate)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 namespace {
@@ -104,8 +106,23 @@ LRESULT CMDIChildWnd::OnMDIActivate(WPARAM deactivated, LPARAM activated) {
     return 0;
 }
 
+// An active document window shows its template's shared menu in the main frame.
 void CMDIChildWnd::OnMDIActivate(BOOL activate, CWnd*, CWnd*) {
     if (CView* view = GetActiveView()) view->OnActivateView(activate, activate ? view : nullptr, activate ? nullptr : view);
+    CMDIFrameWnd* frame = GetMDIFrame();
+    CDocument* doc = GetActiveDocument();
+    if (activate && frame && doc && doc->GetDocTemplate() && doc->GetDocTemplate()->m_hMenuShared)
+        ::SetMenu(frame->m_hWnd, doc->GetDocTemplate()->m_hMenuShared), frame->RecalcLayout();
+}
+
+void CMDIChildWnd::OnDestroy() {
+    CMDIFrameWnd* frame = GetMDIFrame();
+    auto* area = frame ? dynamic_cast<QMdiArea*>(WidgetOf(frame->m_hWndMDIClient)) : nullptr;
+    if (area && area->subWindowList().size() <= 1 && frame->m_hMenuDefault) {
+        ::SetMenu(frame->m_hWnd, frame->m_hMenuDefault);  // the last document window goes
+        frame->RecalcLayout();
+    }
+    CFrameWnd::OnDestroy();
 }
 
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL) {

@@ -29,6 +29,10 @@ struct HMENU__ {
 };
 
 namespace {
+// The frame's prompt request (WM_SETMESSAGESTRING) and its idle text id.
+constexpr UINT kSetMessageString = 0x0362;
+constexpr WPARAM kIdleMessage = 0xE001;
+
 std::set<HMENU>& LiveMenus() {
     static std::set<HMENU> menus;
     return menus;
@@ -55,7 +59,10 @@ void WatchPopup(HMENU m) {
         DispatchGuard::RunGuarded([&] {
             if (owner) SendMessage(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(m), 0);
             HWND shadow = CreateWindowEx(0, "#32768", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-            QObject::connect(m->popup.get(), &QMenu::aboutToHide, [shadow] { DestroyWindow(shadow); });
+            QObject::connect(m->popup.get(), &QMenu::aboutToHide, m->popup.get(), [m, shadow] {
+                DestroyWindow(shadow);
+                if (HWND owner = OwnerOf(m)) DispatchGuard::RunGuarded([&] { SendMessage(owner, kSetMessageString, kIdleMessage, 0); });
+            }, Qt::SingleShotConnection);
         });
     });
 }
@@ -150,6 +157,10 @@ BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text) {
         action->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
         action->setCheckable(true);
         action->setChecked(flags & MF_CHECKED);
+        QObject::connect(action, &QAction::hovered, [m, id] {
+            if (HWND owner = OwnerOf(m))
+                DispatchGuard::RunGuarded([&] { SendMessage(owner, kSetMessageString, id, 0); });
+        });
         QObject::connect(action, &QAction::triggered, [m, id] {
             if (HWND owner = OwnerOf(m))
                 DispatchGuard::RunGuarded([&] { SendMessage(owner, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0); });

@@ -73,6 +73,14 @@ LRESULT DefWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return text.size();
     }
     case WM_CLOSE: DestroyWindow(h); return 0;
+    case WM_SETCURSOR:
+        // The parent may settle the pointer for its children; else the normal one.
+        if (h->parent && (h->style & WS_CHILD) && SendMessage(h->parent, WM_SETCURSOR, wParam, lParam)) return TRUE;
+        if (w && w->property("pelmoranCursorSet").toBool()) {
+            w->unsetCursor();
+            w->setProperty("pelmoranCursorSet", false);
+        }
+        return FALSE;
     case WM_ERASEBKGND: {
         HBRUSH brush = h->windowClass->background;
         if (!brush || !wParam) return 0;

@@ -1,5 +1,6 @@
 #include "platform/window/WinApp.h"
 
+#include "platform/window/Cursors.h"
 #include "platform/window/Frame.h"
 #include "platform/window/MessageBox.h"
 
@@ -49,6 +50,10 @@ int CWinApp::Run() {
     QApplication::exec();
     return ExitInstance();
 }
+
+HCURSOR CWinApp::LoadCursor(UINT id) const { return ::LoadCursor(reinterpret_cast<HINSTANCE>(1), id); }
+HCURSOR CWinApp::LoadStandardCursor(UINT_PTR id) const { return ::LoadCursor(nullptr, id); }
+HICON CWinApp::LoadIcon(UINT id) const { return ::LoadIcon(nullptr, id); }
 
 CWinApp* AfxGetApp() { return TheApp(); }
 CWnd* AfxGetMainWnd() { return TheApp() ? TheApp()->m_pMainWnd : nullptr; }

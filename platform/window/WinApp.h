@@ -26,6 +26,9 @@ public:
     void AddDocTemplate(CDocTemplate* tmpl);
     void OnFileNew();
     CDocument* OpenDocumentFile(LPCSTR path);
+    HCURSOR LoadCursor(UINT id) const;
+    HCURSOR LoadStandardCursor(UINT_PTR id) const;
+    HICON LoadIcon(UINT id) const;
     void SetRegistryKey(LPCSTR) {}
     void LoadStdProfileSettings(UINT = 4) {}
 

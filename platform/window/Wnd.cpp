@@ -1,6 +1,7 @@
 #include "platform/window/Wnd.h"
 
 #include "platform/afx/Exception.h"
+#include "platform/window/Cursors.h"
 #include "platform/window/DataExchange.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/EventBridge.h"
@@ -247,8 +248,7 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_NOTIFY, header->code, static_cast<UINT>(header->idFrom));
     if (!entry) return FALSE;
     AFX_NOTIFY notify{header, result};
-    entry->call(this, wParam, lParam, &notify);
-    return TRUE;
+    return entry->call(this, header->idFrom, lParam, &notify) ? TRUE : FALSE;
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -334,6 +334,11 @@ int CWnd::GetCheckedRadioButton(int first, int last) const {
     for (int id = first; id <= last; ++id)
         if (::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED) return id;
     return 0;
+}
+
+HICON CWnd::SetIcon(HICON icon, BOOL) {
+    SetWindowIcon(m_hWnd, icon);
+    return icon;
 }
 
 int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type) { return ::MessageBox(m_hWnd, text, caption, type); }

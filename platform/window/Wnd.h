@@ -92,6 +92,7 @@ public:
     CMenu* GetMenu() const;
     BOOL SetMenu(CMenu* menu);
     void DrawMenuBar() {}
+    HICON SetIcon(HICON icon, BOOL big);
     CWnd* GetTopLevelParent() const;
 
     // Dialog data exchange.

@@ -52,10 +52,19 @@ class CSampleMain : public CMDIFrameWnd {
 public:
     CDialogBar bar;
     CStatusBar status;
+    CToolBar tools;
     void OnGo() { g_log.push_back("go"); }
+    BOOL OnToolTipText(UINT, NMHDR* header, LRESULT* result) {
+        auto* tip = reinterpret_cast<TOOLTIPTEXTA*>(header);
+        std::snprintf(tip->szText, sizeof tip->szText, "tip %u", static_cast<unsigned>(header->idFrom));
+        *result = 0;
+        return TRUE;
+    }
     int OnCreate(CREATESTRUCT* cs) {
         if (CMDIFrameWnd::OnCreate(cs) == -1) return -1;
         const UINT panes[] = {ID_SEPARATOR, 0};
+        tools.CreateEx(this, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY);
+        tools.LoadToolBar(603);
         status.Create(this);
         status.SetIndicators(panes, 2);
         bar.Create(this, IDD_BAR, CBRS_LEFT, 0xE900 + 50);
@@ -69,6 +78,7 @@ public:
 BEGIN_MESSAGE_MAP(CSampleMain, CMDIFrameWnd)
     ON_WM_CREATE()
     ON_BN_CLICKED(ID_BAR_GO, OnGo)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
 class FrameworkTest : public testing::Test {
@@ -151,6 +161,29 @@ TEST_F(FrameworkTest, ClosingAChildFrameEndsItsDocument) {
     EXPECT_EQ(app.m_pDocManager->GetOpenDocumentCount(), 1);
     Command(ID_MARK);
     EXPECT_EQ(g_log, std::vector<std::string>{"mark:Wave2"});
+}
+
+TEST_F(FrameworkTest, ToolbarButtonsFollowUpdateHandlersAndRouteTheirCommands) {
+    app.OnIdle(0);
+    EXPECT_TRUE(main->tools.IsButtonEnabled(ID_MARK));
+    EXPECT_FALSE(main->tools.IsButtonEnabled(ID_UNHANDLED));
+    ViewOf(second)->markEnabled = false;
+    app.OnIdle(0);
+    EXPECT_FALSE(main->tools.IsButtonEnabled(ID_MARK));
+    ViewOf(second)->markEnabled = true;
+    app.OnIdle(0);
+    main->tools.PressButton(ID_MARK);
+    EXPECT_EQ(g_log, std::vector<std::string>{"mark:Wave2"});
+    // Hovering shows the command's prompt in the message pane; leaving, the idle text.
+    main->SendMessage(WM_SETMESSAGESTRING, ID_MARK, 0);
+    EXPECT_EQ(main->status.GetPaneText(0), CString("Mark the wave"));
+    main->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
+    EXPECT_EQ(main->status.GetPaneText(0), CString("Ready"));
+    TOOLTIPTEXTA tip;
+    tip.hdr.idFrom = ID_MARK;
+    tip.hdr.code = TTN_NEEDTEXTA;
+    main->SendMessage(WM_NOTIFY, ID_MARK, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_STREQ(tip.szText, "tip 2101");
 }
 
 TEST_F(FrameworkTest, APagePrintsToAPdfFile) {

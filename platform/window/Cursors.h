@@ -1,0 +1,19 @@
+#pragma once
+// Mouse pointers and window icons from resources. The pointer a window shows
+// is settled by WM_SETCURSOR as the mouse moves over it: SetCursor inside the
+// handler sets it, the default processing restores the normal arrow.
+
+#include "platform/window/WinUser.h"
+
+enum : UINT { HTCLIENT = 1 };
+inline constexpr UINT_PTR IDC_ARROW = 32512, IDC_IBEAM = 32513, IDC_WAIT = 32514, IDC_CROSS = 32515,
+                          IDC_SIZEALL = 32646, IDC_HAND = 32649;
+enum : int { ICON_SMALL = 0, ICON_BIG = 1 };
+
+// A resource cursor by id, or a standard one (IDC_ARROW...) with a null instance.
+HCURSOR LoadCursor(HINSTANCE instance, UINT_PTR id);
+HCURSOR SetCursor(HCURSOR cursor);
+HCURSOR GetCursor();
+HICON LoadIcon(HINSTANCE instance, UINT_PTR id);
+// WM_SETICON's work: the window's icon.
+void SetWindowIcon(HWND window, HICON icon);
