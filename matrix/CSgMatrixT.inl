@@ -21,6 +21,9 @@ namespace detail {
 inline void CheckShape(unsigned int rows, unsigned int cols, unsigned int elementSize) {
   if (static_cast<std::uint64_t>(rows) * cols * elementSize > 0xFFFFFFFFull) AfxThrowMemoryException();
 }
+// The same for a converted copy handed to a proxy, whose byte length is 32
+// bits: refused before the copy is made.
+inline void CheckProxyCopy(unsigned int count, unsigned int valueSize) { CheckShape(count, 1, valueSize); }
 }  // namespace detail
 
 template <class T>
@@ -92,39 +95,56 @@ void CSgMatrixT<T>::AssignSafeArray(const CSgVariant& source) {
   if (!(v.vt & VT_ARRAY)) return;
   SAFEARRAY* array = (v.vt & VT_BYREF) ? (v.pparray ? *v.pparray : nullptr) : v.parray;
   if (!array || FAILED(SafeArrayLock(array))) return;
+  struct Unlock {
+    SAFEARRAY* array;
+    ~Unlock() { SafeArrayUnlock(array); }
+  } unlock{array};
   const VARTYPE elementType = static_cast<VARTYPE>(v.vt & 0xFF);
-  if (array->cDims == 2 && array->cbElements == NumberSize(elementType)) {
-    const unsigned int nr = SafeArrayBound(array, 1).cElements;
-    const unsigned int nc = SafeArrayBound(array, 2).cElements;
-    VisitNumbers(elementType, array->pvData, [&](const auto* p) {
-      SetSize(nr, nc, FALSE);
-      for (unsigned int r = 0; r < nr; ++r)
-        for (unsigned int c = 0; c < nc; ++c)
-          m_data[static_cast<std::size_t>(r) * nc + c] = ConvertElement<T>(p[r + static_cast<std::size_t>(c) * nr]);
-    });
-  }
-  SafeArrayUnlock(array);
+  if (array->cDims != 2 || array->cbElements != NumberSize(elementType)) return;
+  const unsigned int nr = SafeArrayBound(array, 1).cElements;
+  const unsigned int nc = SafeArrayBound(array, 2).cElements;
+  // A shape this matrix cannot hold is not taken, like any other unusable array.
+  if (static_cast<std::uint64_t>(nr) * nc * sizeof(T) > 0xFFFFFFFFull) return;
+  VisitNumbers(elementType, array->pvData, [&](const auto* p) {
+    SetSize(nr, nc, FALSE);
+    for (unsigned int r = 0; r < nr; ++r)
+      for (unsigned int c = 0; c < nc; ++c)
+        m_data[static_cast<std::size_t>(r) * nc + c] = ConvertElement<T>(p[r + static_cast<std::size_t>(c) * nr]);
+  });
 }
 
+namespace detail {
+// How many values of valueSize bytes the proxy's buffer holds, at most want:
+// a proxy shorter than the matrix is read only as far as it goes.
+inline unsigned int ProxyValues(const CSgDataProxy& proxy, unsigned int valueSize, unsigned int want) {
+  if (!proxy.data) return 0;
+  return std::min(want, proxy.byteLength / valueSize);
+}
+}  // namespace detail
+
+// Elements past what the proxy holds keep their values.
 template <class T>
 void CSgMatrixT<T>::AssignFromComplexData(CSgDataProxy& proxy) {
   const double* pairs = static_cast<const double*>(proxy.data);
-  for (unsigned int k = 0; k < GetCount(); ++k) m_data[k] = ConvertElement<T>(pairs[2 * k]);
+  const unsigned int n = detail::ProxyValues(proxy, 16, GetCount());
+  for (unsigned int k = 0; k < n; ++k) m_data[k] = ConvertElement<T>(pairs[2 * static_cast<std::size_t>(k)]);
 }
 
 template <class T>
 void CSgMatrixT<T>::AssignFromDoubleData(CSgDataProxy& proxy) {
   const double* values = static_cast<const double*>(proxy.data);
   if (values == static_cast<const void*>(m_data.get())) return;  // written in place
-  for (unsigned int k = 0; k < GetCount(); ++k) m_data[k] = ConvertElement<T>(values[k]);
+  const unsigned int n = detail::ProxyValues(proxy, 8, GetCount());
+  for (unsigned int k = 0; k < n; ++k) m_data[k] = ConvertElement<T>(values[k]);
 }
 
 template <class T>
 void CSgMatrixT<T>::ProvideComplexData(CSgDataProxy& proxy) const {
+  detail::CheckProxyCopy(GetCount(), 16);
   auto pairs = AllocateArray<double>(2 * static_cast<std::size_t>(GetCount()));
   for (unsigned int k = 0; k < GetCount(); ++k) {
-    pairs[2 * k] = static_cast<double>(m_data[k]);
-    pairs[2 * k + 1] = 0.0;
+    pairs[2 * static_cast<std::size_t>(k)] = static_cast<double>(m_data[k]);
+    pairs[2 * static_cast<std::size_t>(k) + 1] = 0.0;
   }
   proxy.SetOwnedArray(pairs.release(), GetCount(), 16);
 }
@@ -134,6 +154,7 @@ void CSgMatrixT<T>::ProvideDoubleData(CSgDataProxy& proxy) const {
   if constexpr (std::is_same_v<T, double>) {
     proxy.SetData(const_cast<double*>(m_data.get()), GetCount(), 8, FALSE);
   } else {
+    detail::CheckProxyCopy(GetCount(), 8);
     auto copy = AllocateArray<double>(GetCount());
     ConvertElements(copy.get(), m_data.get(), GetCount());
     proxy.SetOwnedArray(copy.release(), GetCount(), 8);

@@ -3,11 +3,13 @@
 // over the common shape (the smaller row count and the smaller column
 // count), each operand read with its own column count. Integer elements wrap
 // around in their own width.
-// The product a x b needs a.cols = b.rows; the caller must meet that. When it
-// does not, the rows that b lacks count as zero rather than being read past
-// b's array.
+// The product a x b needs a.cols = b.rows; a product whose inner sizes differ
+// is refused with the matrix access exception, naming the first element the
+// product would need that the shorter operand lacks, before the target
+// changes.
 
 #include "containers/SgElementArithmetic.h"
+#include "matrix/CSgMatrixAccessException.h"
 #include "matrix/CSgMatrixT.h"
 
 #include <algorithm>
@@ -66,7 +68,8 @@ void MatrixNegate(const CSgMatrixT<T>& source, CSgMatrixT<T>& target) {
 template <class T>
 void MatrixMultiply(const CSgMatrixT<T>& a, const CSgMatrixT<T>& b, CSgMatrixT<T>& target) {
   const unsigned int rows = a.GetRows(), cols = b.GetCols(), inner = a.GetCols();
-  const unsigned int readable = std::min(inner, b.GetRows());
+  if (inner > b.GetRows()) throw new CSgMatrixAccessException(b, b.GetRows(), 0, TRUE);
+  if (inner < b.GetRows()) throw new CSgMatrixAccessException(a, 0, inner, TRUE);
   target.SetSize(rows, cols, TRUE);
   const T* x = a.GetData();
   const T* y = b.GetData();
@@ -74,7 +77,7 @@ void MatrixMultiply(const CSgMatrixT<T>& a, const CSgMatrixT<T>& b, CSgMatrixT<T
   for (unsigned int i = 0; i < rows; ++i)
     for (unsigned int j = 0; j < cols; ++j) {
       T sum = T(0);
-      for (unsigned int k = 0; k < readable; ++k)
+      for (unsigned int k = 0; k < inner; ++k)
         sum = Arith::Add(sum, Arith::Mul(x[static_cast<std::size_t>(i) * inner + k],
                                          y[static_cast<std::size_t>(k) * cols + j]));
       d[static_cast<std::size_t>(i) * cols + j] = sum;

@@ -71,9 +71,39 @@ TEST(MatrixArithmetic, Product) {
   DM shaped = a;
   shaped *= b;
   EXPECT_EQ(shaped.GetCols(), 4u);
-  // Inner sizes that differ: the rows b lacks count as zero, never read.
-  const DM uneven = Make(1, 3, {1, 2, 3}) * Make(2, 1, {10, 100});
-  EXPECT_EQ(Items(uneven), (std::vector<double>{210}));
+}
+
+// A product whose inner sizes differ is refused with the access exception,
+// naming the first element the shorter operand lacks, and changes nothing.
+TEST(MatrixArithmetic, ProductOfUnequalInnerSizesIsRefused) {
+  const struct {
+    const char* name;
+    unsigned int aRows, aCols, bRows, bCols;
+    const char* text;
+  } rows[] = {
+      {"b lacks a row", 1, 3, 2, 1, "Invalid matrix access: row index = 2, column index = 0. Matrix size is 2x1."},
+      {"a lacks a column", 2, 1, 3, 2, "Invalid matrix access: row index = 0, column index = 1. Matrix size is 2x1."},
+      {"b empty", 2, 3, 0, 0, "Invalid matrix access: row index = 0, column index = 0. Matrix size is 0x0."},
+      {"a has no columns", 2, 0, 1, 2, "Invalid matrix access: row index = 0, column index = 0. Matrix size is 2x0."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    DM a(row.aRows, row.aCols, 1.0);
+    const DM b(row.bRows, row.bCols, 2.0);
+    for (int inPlace = 0; inPlace < 2; ++inPlace) {
+      try {
+        if (inPlace) a *= b;
+        else (void)(a * b);
+        ADD_FAILURE() << "not refused";
+      } catch (CSgMatrixAccessException* e) {
+        EXPECT_STREQ(e->GetErrorString(), row.text);
+        e->Delete();
+      }
+      EXPECT_EQ(a.GetRows(), row.aRows);
+      EXPECT_EQ(a.GetCols(), row.aCols);
+      EXPECT_EQ(Items(a), std::vector<double>(row.aRows * row.aCols, 1.0));
+    }
+  }
 }
 
 TEST(MatrixArithmetic, IntegerWrapAndCopies) {

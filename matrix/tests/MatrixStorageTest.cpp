@@ -107,4 +107,60 @@ TEST(MatrixStorage, ProxyExchange) {
   EXPECT_EQ(static_cast<double*>(complex.data)[2], -2.0);
 }
 
+// The import slots read no further than the proxy's buffer reaches; the
+// elements it does not cover keep their values.
+TEST(MatrixStorage, ImportReadsNoFurtherThanTheProxy) {
+  const struct {
+    const char* name;
+    bool complex;
+    unsigned int values;  // doubles or pairs the proxy holds
+    std::vector<int> want;
+  } rows[] = {
+      {"doubles, enough", false, 4, {10, 11, 12, 13}},
+      {"doubles, two", false, 2, {10, 11, 3, 4}},
+      {"doubles, none", false, 0, {1, 2, 3, 4}},
+      {"pairs, enough", true, 6, {10, 12, 14, 16}},
+      {"pairs, three", true, 3, {10, 12, 14, 4}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const int start[] = {1, 2, 3, 4};
+    CSgScalarMatrix<int> m(2, 2, start);
+    const unsigned int doubles = row.values * (row.complex ? 2 : 1);
+    auto* buffer = new double[doubles];
+    for (unsigned int k = 0; k < doubles; ++k) buffer[k] = 10.0 + k;
+    CSgDataProxy p;
+    p.SetOwnedArray(buffer, row.values, row.complex ? 16 : 8);
+    if (row.complex) m.AssignFromComplexData(p);
+    else m.AssignFromDoubleData(p);
+    EXPECT_EQ(Items(m), row.want);
+    EXPECT_EQ(m.GetRows(), 2u);
+  }
+  CSgScalarMatrix<int> m(1, 1, 7);
+  CSgDataProxy empty;
+  m.AssignFromDoubleData(empty);
+  m.AssignFromComplexData(empty);
+  EXPECT_EQ(Items(m), (std::vector<int>{7}));
+}
+
+// Output buffers hold every element: the proxy's byte length covers the
+// matrix (for other types than double, as doubles too).
+TEST(MatrixStorage, OutputBuffersCoverTheMatrix) {
+  CSgScalarMatrix<char> c(2, 3);
+  CSgDataProxy p;
+  c.ProvideDoubleOutputBuffer(p);
+  EXPECT_EQ(p.count, 6u);
+  EXPECT_GE(p.byteLength, 6u * 8u);
+  EXPECT_TRUE(p.ownsData);
+  CSgDataProxy raw;
+  c.ProvideRawOutputBuffer(raw);
+  EXPECT_EQ(raw.data, c.GetData());
+  EXPECT_EQ(raw.byteLength, 6u);
+  CSgScalarMatrix<double> d(2, 2);
+  CSgDataProxy lent;
+  d.ProvideDoubleOutputBuffer(lent);
+  EXPECT_EQ(lent.data, d.GetData());
+  EXPECT_EQ(lent.byteLength, 32u);
+}
+
 }  // namespace
