@@ -189,13 +189,12 @@ TEST_F(FrameworkTest, ToolbarButtonsFollowUpdateHandlersAndRouteTheirCommands) {
 TEST_F(FrameworkTest, APagePrintsToAPdfFile) {
     std::string path = testing::TempDir() + "page.pdf";
     QFile::remove(QString::fromStdString(path));
-    auto previous = UiScript::SetCommonDialogHandler([&](CommonDialogRequest& r) {
-        ASSERT_EQ(r.kind, CommonDialogRequest::Kind::Print);
-        r.accepted = true;
-        r.path = path;
-    });
+    ScriptedCommonDialogs common;
+    common.ExpectCancel(CommonDialogRequest::Kind::Print);
     Command(ID_FILE_PRINT_VIEW);
-    UiScript::SetCommonDialogHandler(previous);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));  // cancelled: nothing printed
+    common.ExpectPath(CommonDialogRequest::Kind::Print, path);
+    Command(ID_FILE_PRINT_VIEW);
     QFile pdf(QString::fromStdString(path));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     QByteArray bytes = pdf.readAll();

@@ -56,6 +56,47 @@ ScriptedDialogs::~ScriptedDialogs() {
 
 void ScriptedDialogs::Expect(std::function<void(HWND)> script) { scripts_.push_back(std::move(script)); }
 
+ScriptedCommonDialogs::ScriptedCommonDialogs() {
+    previous_ = UiScript::SetCommonDialogHandler([this](CommonDialogRequest& request) {
+        if (answers_.empty()) {
+            ADD_FAILURE() << "a common dialog the test did not expect (kind " << static_cast<int>(request.kind) << ")";
+            request.accepted = false;
+            return;
+        }
+        auto [kind, answer] = std::move(answers_.front());
+        answers_.pop_front();
+        EXPECT_EQ(static_cast<int>(kind), static_cast<int>(request.kind)) << "another common dialog than expected";
+        answer(request);
+    });
+}
+
+ScriptedCommonDialogs::~ScriptedCommonDialogs() {
+    UiScript::SetCommonDialogHandler(previous_);
+    EXPECT_TRUE(answers_.empty()) << answers_.size() << " expected common dialog(s) never opened";
+}
+
+void ScriptedCommonDialogs::Expect(CommonDialogRequest::Kind kind, std::function<void(CommonDialogRequest&)> answer) {
+    answers_.emplace_back(kind, std::move(answer));
+}
+
+void ScriptedCommonDialogs::ExpectPath(CommonDialogRequest::Kind kind, std::string path) {
+    Expect(kind, [path](CommonDialogRequest& r) {
+        r.accepted = true;
+        r.path = path;
+    });
+}
+
+void ScriptedCommonDialogs::ExpectColor(COLORREF color) {
+    Expect(CommonDialogRequest::Kind::Color, [color](CommonDialogRequest& r) {
+        r.accepted = true;
+        r.color = color;
+    });
+}
+
+void ScriptedCommonDialogs::ExpectCancel(CommonDialogRequest::Kind kind) {
+    Expect(kind, [](CommonDialogRequest& r) { r.accepted = false; });
+}
+
 namespace ui_test {
 namespace {
 QWidget* Target(HWND control) {

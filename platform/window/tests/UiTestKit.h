@@ -2,6 +2,7 @@
 // Test seams for windows: message boxes answered from a queue (a box no test
 // expected is a failure), scripted input into controls by id, event pumping.
 
+#include "platform/window/CommonDialogs.h"
 #include "platform/window/Dialogs.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/WindowApi.h"
@@ -50,6 +51,25 @@ public:
 private:
     std::deque<std::function<void(HWND)>> scripts_;
     UiScript::ModalHandler previous_;
+};
+
+// While alive, the common dialogs (file, colour, font, print) are answered
+// from a queue: each answer fills in the request; an unexpected one fails.
+class ScriptedCommonDialogs {
+public:
+    ScriptedCommonDialogs();
+    ~ScriptedCommonDialogs();
+    ScriptedCommonDialogs(const ScriptedCommonDialogs&) = delete;
+    ScriptedCommonDialogs& operator=(const ScriptedCommonDialogs&) = delete;
+    void Expect(CommonDialogRequest::Kind kind, std::function<void(CommonDialogRequest&)> answer);
+    // The common answers: accept with a path or a colour, or cancel.
+    void ExpectPath(CommonDialogRequest::Kind kind, std::string path);
+    void ExpectColor(COLORREF color);
+    void ExpectCancel(CommonDialogRequest::Kind kind);
+
+private:
+    std::deque<std::pair<CommonDialogRequest::Kind, std::function<void(CommonDialogRequest&)>>> answers_;
+    UiScript::CommonDialogHandler previous_;
 };
 
 namespace ui_test {
