@@ -175,3 +175,6 @@ int SplineSecondDerivatives(const CSgVector& x, const CSgVector& y, double first
 // ---------------------------------------------------------------------------
 
 }  // namespace SG
+
+// The transforms on one complex vector.
+#include "analysis/facade/ComplexVectorFacade.h"
