@@ -117,7 +117,12 @@ void CallFrame::Args::Add(Missing) {
   Add(missing);
 }
 
-void CallFrame::Args::Add(const CSgVector& v) { Add(CSgVariant(v)); }
+void CallFrame::Args::Add(const CSgVector& v) {
+  const CSgVariant& kept = m_variants.emplace_back(v);
+  SlotValue& s = m_values.emplace_back();
+  s.kind = SlotKind::Variant;
+  s.variant = *static_cast<const VARIANT*>(&kept);
+}
 
 void CallFrame::Args::Add(const CSgInterface& v) {
   bool mustRelease = false;

@@ -97,7 +97,7 @@ class CallFrame {
     void Add(const char* v);
     void Add(const CSgVariant& v);
     void Add(Missing);
-    void Add(const CSgVector& v);
+    void Add(const CSgVector& v);  // built in place: large arrays are copied once
     void Add(const CSgInterface& v);  // the raw interface of a wrapper, null when empty
     void Add(const OwnedReference& v);
     const SlotValue* Data() const { return m_values.data(); }

@@ -6,24 +6,45 @@
 namespace hosted {
 namespace {
 
-// Kept branch-free so the compiler turns it into packed min/max.
+// Independent lanes, branch-free, so that the compiler makes packed min/max
+// of them; the lanes are folded at the end.
 template <class T>
-void Extent(const T* p, size_t n, T& lo, T& hi) {
-  T mn = p[0], mx = p[0];
-  for (size_t i = 1; i < n; ++i) {
-    const T v = p[i];
-    mn = v < mn ? v : mn;
-    mx = v > mx ? v : mx;
+void Extent(const T* __restrict p, size_t n, T& lo, T& hi) {
+  constexpr size_t kLanes = 32 / sizeof(T) * 2;
+  T mn[kLanes], mx[kLanes];
+  for (size_t k = 0; k < kLanes; ++k) mn[k] = mx[k] = p[0];
+  size_t i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    for (size_t k = 0; k < kLanes; ++k) {
+      const T v = p[i + k];
+      mn[k] = v < mn[k] ? v : mn[k];
+      mx[k] = v > mx[k] ? v : mx[k];
+    }
   }
-  lo = mn;
-  hi = mx;
+  for (; i < n; ++i) {
+    mn[0] = p[i] < mn[0] ? p[i] : mn[0];
+    mx[0] = p[i] > mx[0] ? p[i] : mx[0];
+  }
+  for (size_t k = 1; k < kLanes; ++k) {
+    mn[0] = mn[k] < mn[0] ? mn[k] : mn[0];
+    mx[0] = mx[k] > mx[0] ? mx[k] : mx[0];
+  }
+  lo = mn[0];
+  hi = mx[0];
 }
 
+// copy: when given, the samples are first copied there chunk by chunk and
+// summarised from the copy while it is still in the cache.
 template <class T>
-void Reduce(const std::vector<T>& values, double first, double step, double xMin, double xMax, int width,
-            std::vector<ColumnExtent>& out) {
+void Reduce(const T* values, size_t count, double first, double step, double xMin, double xMax, int width,
+            std::vector<ColumnExtent>& out, T* copy = nullptr) {
   size_t begin = 0, end = 0;
-  VisibleRange(values.size(), first, step, xMin, xMax, &begin, &end);
+  VisibleRange(count, first, step, xMin, xMax, &begin, &end);
+  if (copy) {
+    if (begin >= end) begin = end = count;
+    std::copy(values, values + begin, copy);
+    std::copy(values + end, values + count, copy + end);
+  }
   if (begin >= end) return;
   const double perColumn = (xMax - xMin) / width;
   size_t a = begin;
@@ -32,8 +53,13 @@ void Reduce(const std::vector<T>& values, double first, double step, double xMin
     const double edge = (xMin + (c + 1) * perColumn - first) / step;
     size_t b = c + 1 == width ? end : static_cast<size_t>(std::clamp(std::ceil(edge), 0.0, double(end)));
     if (b <= a) continue;
+    const T* chunk = values + a;
+    if (copy) {
+      std::copy(chunk, chunk + (b - a), copy + a);
+      chunk = copy + a;
+    }
     T lo, hi;
-    Extent(values.data() + a, b - a, lo, hi);
+    Extent(chunk, b - a, lo, hi);
     ColumnExtent& e = out[c];
     e.first = values[a];
     e.last = values[b - 1];
@@ -61,8 +87,25 @@ std::vector<ColumnExtent> ReduceColumns(const SampleData& data, double first, do
                                         double xMax, int width) {
   std::vector<ColumnExtent> out(width > 0 ? width : 0);
   if (width <= 0) return out;
-  std::visit([&](const auto& v) { Reduce(v, first, step, xMin, xMax, width, out); }, data.values);
+  std::visit([&](const auto& v) { Reduce(v.data(), v.size(), first, step, xMin, xMax, width, out); }, data.values);
   return out;
+}
+
+namespace {
+template <class T>
+void CopyAndReduceT(const T* source, size_t count, std::vector<T>& target, ColumnCache& cache) {
+  target.resize(count);
+  cache.columns.assign(cache.width > 0 ? cache.width : 0, ColumnExtent{});
+  Reduce(source, count, cache.first, cache.step, cache.xMin, cache.xMax, cache.width, cache.columns,
+         target.data());
+}
+}  // namespace
+
+void CopyAndReduce(const float* source, size_t count, std::vector<float>& target, ColumnCache& cache) {
+  CopyAndReduceT(source, count, target, cache);
+}
+void CopyAndReduce(const double* source, size_t count, std::vector<double>& target, ColumnCache& cache) {
+  CopyAndReduceT(source, count, target, cache);
 }
 
 }  // namespace hosted

@@ -15,6 +15,23 @@ struct ColumnExtent {
   bool used = false;
 };
 
+// A summary and what it was made for.
+struct ColumnCache {
+  const SampleData* data = nullptr;
+  uint64_t version = 0;
+  double first = 0, step = 1, xMin = 0, xMax = 0;
+  int width = 0;
+  std::vector<ColumnExtent> columns;
+  bool Matches(const SampleData& d, double f, double s, double lo, double hi, int w) const {
+    return data == &d && version == d.version && first == f && step == s && xMin == lo && xMax == hi && width == w;
+  }
+};
+
+// Copies count samples into target (resized) and summarises them in the
+// same pass, for cache's range and width (its columns are filled).
+void CopyAndReduce(const float* source, size_t count, std::vector<float>& target, ColumnCache& cache);
+void CopyAndReduce(const double* source, size_t count, std::vector<double>& target, ColumnCache& cache);
+
 // Samples at x = first + i * step (step > 0) over the X range [xMin, xMax]
 // spread on width columns.
 std::vector<ColumnExtent> ReduceColumns(const SampleData& data, double first, double step, double xMin,

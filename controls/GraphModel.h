@@ -22,6 +22,7 @@ using COLORREF = DWORD;
 // One plot's samples in the element type they arrived in.
 struct SampleData {
   std::variant<std::vector<float>, std::vector<double>> values;
+  uint64_t version = 0;   // bumped whenever the values are rewritten in place
   std::vector<double> x;  // empty: sample i sits at first + i * step
   size_t Size() const;
   double At(size_t i) const;
@@ -53,6 +54,8 @@ struct Axis {
   SG::SlotBag bag, labelsBag, valuePairsBag;
 };
 
+struct ColumnCache;
+
 struct Plot {
   std::string name;
   LONG style = 1;  // 1 line, 5 points; anything else is drawn as a line
@@ -62,6 +65,8 @@ struct Plot {
   std::shared_ptr<const SampleData> data;
   double first = 0.0;
   double step = 1.0;
+  // The column summary of the last draw (or of the replot that made it).
+  std::shared_ptr<const ColumnCache> columns;
   SG::SlotBag bag;
 };
 
@@ -100,6 +105,7 @@ struct Graph {
   std::vector<std::shared_ptr<Plot>> plots;
   std::vector<std::shared_ptr<Axis>> axes;  // 1 is X, 2 is Y
   std::vector<std::shared_ptr<Cursor>> cursors;
+  int plotAreaWidth = 0;  // on screen, at the last paint: a replot summarises for it
   SG::SlotBag bag;
   // Called after every change that needs a repaint.
   std::function<void()> changed;

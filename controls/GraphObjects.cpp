@@ -1,5 +1,7 @@
 #include "controls/GraphObjects.h"
 
+#include "controls/ColumnReduction.h"
+
 #include "containers/CSgScalarVector.h"
 #include "containers/CSgVariant.h"
 #include "platform/com/ErrorInfo.h"
@@ -277,8 +279,29 @@ class PlotObject : public GraphPart {
   // 51: data, first, step; 53 (chart): data, step, appended to what is there.
   HRESULT PlotY(const SlotValue* a, UINT n, bool append) {
     if (HRESULT hr = NeedArguments(n, 1); FAILED(hr)) return hr;
-    auto data = SamplesFromVariant(a[0].variant);
+    std::shared_ptr<SampleData> data;
+    std::shared_ptr<ColumnCache> summary;
+    if (append) {
+      data = SamplesFromVariant(a[0].variant);
+    } else {
+      const double first = n > 1 && !ArgMissing(a[1]) ? ArgDouble(a[1]) : 0.0;
+      double step = n > 2 && !ArgMissing(a[2]) ? ArgDouble(a[2]) : 1.0;
+      if (!(step > 0.0)) step = 1.0;
+      // Summarised for the screen while copied, when the graph was drawn.
+      summary = std::make_shared<ColumnCache>();
+      summary->first = first;
+      summary->step = step;
+      summary->xMin = g_->XAxis().minimum;
+      summary->xMax = g_->XAxis().maximum;
+      summary->width = g_->plotAreaWidth;
+      // The old samples' memory is reused when only this plot holds it;
+      // bad data leaves them as they were.
+      std::shared_ptr<SampleData> old = std::const_pointer_cast<SampleData>(std::move(p_->data));
+      data = SamplesFromVariant(a[0].variant, &old, summary.get());
+      if (!data) p_->data = std::move(old);
+    }
     if (!data) return ReportError(DISP_E_TYPEMISMATCH, "The plot data must be numbers.");
+    p_->columns = summary && summary->data ? summary : nullptr;
     if (append) {
       if (n > 1 && !ArgMissing(a[1])) p_->step = ArgDouble(a[1]);
       if (p_->data && p_->data->x.empty()) {
@@ -417,26 +440,45 @@ class CursorsObject : public GraphPart {
   }
 };
 
+// The plot's previous data is rewritten in place when nothing else shares
+// it (no picture holds it): a replot then writes into memory already mapped.
+// With a summary requested, the copy and the summary are one pass.
 template <class T>
-std::shared_ptr<SampleData> CopyArray(SAFEARRAY* array, ULONG count) {
-  auto data = std::make_shared<SampleData>();
-  std::vector<T> values(count);
+std::shared_ptr<SampleData> CopyArray(SAFEARRAY* array, ULONG count, std::shared_ptr<SampleData>* reuse,
+                                      ColumnCache* summary) {
   void* raw = nullptr;
   if (FAILED(SafeArrayAccessData(array, &raw))) return nullptr;
-  if (count) std::memcpy(values.data(), raw, count * sizeof(T));
+  const T* first = static_cast<const T*>(raw);
+  std::shared_ptr<SampleData> data;
+  if (reuse && *reuse && reuse->use_count() == 1 && (*reuse)->x.empty() &&
+      std::holds_alternative<std::vector<T>>((*reuse)->values)) {
+    data = std::move(*reuse);
+    ++data->version;
+  } else {
+    data = std::make_shared<SampleData>();
+    data->values = std::vector<T>();
+  }
+  auto& target = std::get<std::vector<T>>(data->values);
+  if (summary && summary->width > 0) {
+    CopyAndReduce(first, count, target, *summary);
+    summary->data = data.get();
+    summary->version = data->version;
+  } else {
+    target.assign(first, first + count);
+  }
   SafeArrayUnaccessData(array);
-  data->values = std::move(values);
   return data;
 }
 
 }  // namespace
 
-std::shared_ptr<SampleData> SamplesFromVariant(const VARIANT& v) {
+std::shared_ptr<SampleData> SamplesFromVariant(const VARIANT& v, std::shared_ptr<SampleData>* reuse,
+                                               ColumnCache* summary) {
   if ((v.vt & VT_ARRAY) && !(v.vt & VT_BYREF) && v.parray && SafeArrayGetDim(v.parray) == 1) {
     const ULONG count = v.parray->rgsabound[0].cElements;
     // The common cases travel without a conversion per element.
-    if ((v.vt & VT_TYPEMASK) == VT_R4) return CopyArray<float>(v.parray, count);
-    if ((v.vt & VT_TYPEMASK) == VT_R8) return CopyArray<double>(v.parray, count);
+    if ((v.vt & VT_TYPEMASK) == VT_R4) return CopyArray<float>(v.parray, count, reuse, summary);
+    if ((v.vt & VT_TYPEMASK) == VT_R8) return CopyArray<double>(v.parray, count, reuse, summary);
   }
   const VARTYPE base = v.vt & VT_TYPEMASK;
   if (base == VT_EMPTY || base == VT_NULL || base == VT_BSTR || base == VT_DISPATCH || base == VT_UNKNOWN ||

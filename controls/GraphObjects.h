@@ -21,6 +21,10 @@ SG::SlotObject* NewCursorsObject(std::shared_ptr<Graph> graph);
 // Plot data from a VARIANT: a one-dimensional array of any numeric type
 // (single precision kept as it is) or a single number. Null for anything
 // else.
-std::shared_ptr<SampleData> SamplesFromVariant(const VARIANT& v);
+// reuse: storage the result may take over (left alone on failure); summary:
+// when its width is set, the samples are summarised while copied.
+struct ColumnCache;
+std::shared_ptr<SampleData> SamplesFromVariant(const VARIANT& v, std::shared_ptr<SampleData>* reuse = nullptr,
+                                               ColumnCache* summary = nullptr);
 
 }  // namespace hosted

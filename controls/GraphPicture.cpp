@@ -25,6 +25,7 @@ std::shared_ptr<Graph> SnapshotGraph(const Graph& graph) {
     plot->data = p->data;
     plot->first = p->first;
     plot->step = p->step;
+    plot->columns = p->columns;
     copy->plots.push_back(plot);
   }
   for (const auto& a : graph.axes) {

@@ -27,11 +27,19 @@ void Widen(double& lo, double& hi) {
 
 QString Number(double v) { return QString::number(v, 'g', 6); }
 
-void DrawPlot(const Plot& plot, QPainter& p, const GraphMapping& m, double scale) {
+// One device pixel on screen is drawn with a cosmetic pen (the painter's
+// fast path); on finer devices the width follows the scale.
+QPen Pen(COLORREF c, double scale, Qt::PenStyle style = Qt::SolidLine) {
+  QPen pen(Qc(c), scale > 1.0 ? scale : 0.0, style);
+  pen.setCosmetic(scale <= 1.0);
+  return pen;
+}
+
+void DrawPlot(Plot& plot, QPainter& p, const GraphMapping& m, double scale) {
   if (!plot.visible || !plot.data || plot.data->Size() == 0) return;
   const SampleData& data = *plot.data;
   const bool points = plot.style == 5;
-  p.setPen(QPen(Qc(points ? plot.pointColor : plot.lineColor), std::max(1.0, scale)));
+  p.setPen(Pen(points ? plot.pointColor : plot.lineColor, scale));
   const int width = static_cast<int>(std::ceil(m.area.width()));
 
   auto drawSamples = [&](const QPolygonF& poly) {
@@ -66,7 +74,19 @@ void DrawPlot(const Plot& plot, QPainter& p, const GraphMapping& m, double scale
     return;
   }
   // More samples than pixels: two segments a column, peaks kept.
-  const std::vector<ColumnExtent> columns = ReduceColumns(data, plot.first, plot.step, m.xMin, m.xMax, width);
+  if (!plot.columns || !plot.columns->Matches(data, plot.first, plot.step, m.xMin, m.xMax, width)) {
+    auto cache = std::make_shared<ColumnCache>();
+    cache->data = &data;
+    cache->version = data.version;
+    cache->first = plot.first;
+    cache->step = plot.step;
+    cache->xMin = m.xMin;
+    cache->xMax = m.xMax;
+    cache->width = width;
+    cache->columns = ReduceColumns(data, plot.first, plot.step, m.xMin, m.xMax, width);
+    plot.columns = std::move(cache);
+  }
+  const std::vector<ColumnExtent>& columns = plot.columns->columns;
   std::vector<QLineF> lines;
   lines.reserve(columns.size() * 2);
   bool havePrevious = false;
@@ -86,7 +106,7 @@ void DrawPlot(const Plot& plot, QPainter& p, const GraphMapping& m, double scale
 void DrawCursor(const Cursor& c, QPainter& p, const GraphMapping& m, double scale) {
   if (!c.visible) return;
   const double x = m.PixelX(c.x), y = m.PixelY(c.y);
-  p.setPen(QPen(Qc(c.color), std::max(1.0, scale)));
+  p.setPen(Pen(c.color, scale));
   if (c.style == 1 || c.style == 2) p.drawLine(QPointF(x, m.area.top()), QPointF(x, m.area.bottom()));
   if (c.style == 1 || c.style == 3) p.drawLine(QPointF(m.area.left(), y), QPointF(m.area.right(), y));
   if (c.pointStyle != 0 || c.style == 0) {
@@ -125,6 +145,7 @@ GraphMapping MapGraph(Graph& graph, const QRectF& bounds, double scale) {
 
 void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) {
   const GraphMapping m = MapGraph(graph, bounds, scale);
+  if (scale == 1.0) graph.plotAreaWidth = static_cast<int>(std::ceil(m.area.width()));
   p.save();
   p.fillRect(bounds, Qc(graph.background));
   p.fillRect(m.area, Qc(graph.plotAreaColor));
@@ -141,7 +162,7 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
   // Grids: sub-grid dotted between the ticks, grid solid at them.
   auto grid = [&](const Ticks& t, const std::vector<double>& ticks, bool vertical) {
     if (t.subGridLines && ticks.size() > 1) {
-      p.setPen(QPen(Qc(t.gridColor), std::max(1.0, scale), Qt::DotLine));
+      p.setPen(Pen(t.gridColor, scale, Qt::DotLine));
       const double half = (ticks[1] - ticks[0]) / 2;
       for (double v : ticks) {
         const double s = v + half;
@@ -150,7 +171,7 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
       }
     }
     if (t.gridLines) {
-      p.setPen(QPen(Qc(t.gridColor), std::max(1.0, scale)));
+      p.setPen(Pen(t.gridColor, scale));
       for (double v : ticks) {
         if (vertical) p.drawLine(QPointF(m.PixelX(v), m.area.top()), QPointF(m.PixelX(v), m.area.bottom()));
         else p.drawLine(QPointF(m.area.left(), m.PixelY(v)), QPointF(m.area.right(), m.PixelY(v)));
@@ -162,7 +183,7 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
   if (!pairs) grid(*xAxis.ticks, xTicks, true);
   grid(*yAxis.ticks, yTicks, false);
   if (pairs && xAxis.valuePairGrid) {
-    p.setPen(QPen(Qc(xAxis.ticks->gridColor), std::max(1.0, scale)));
+    p.setPen(Pen(xAxis.ticks->gridColor, scale));
     for (const auto& vp : xAxis.valuePairs)
       p.drawLine(QPointF(m.PixelX(vp->value), m.area.top()), QPointF(m.PixelX(vp->value), m.area.bottom()));
   }
@@ -171,11 +192,11 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
   p.setClipping(false);
 
   // Axes and their labels: the X axis shows its value pairs when it has any.
-  p.setPen(QPen(Qc(xAxis.color), std::max(1.0, scale)));
+  p.setPen(Pen(xAxis.color, scale));
   p.drawRect(m.area);
   const double tick = 4 * scale;
   if (xAxis.visible) {
-    p.setPen(QPen(Qc(xAxis.color), std::max(1.0, scale)));
+    p.setPen(Pen(xAxis.color, scale));
     auto label = [&](double v, const QString& text) {
       const double x = m.PixelX(v);
       if (x < m.area.left() - 0.5 || x > m.area.right() + 0.5) return;
@@ -189,7 +210,7 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
       for (double v : xTicks) label(v, Number(v));
   }
   if (yAxis.visible) {
-    p.setPen(QPen(Qc(yAxis.color), std::max(1.0, scale)));
+    p.setPen(Pen(yAxis.color, scale));
     for (double v : yTicks) {
       const double y = m.PixelY(v);
       p.drawLine(QPointF(m.area.left() - tick, y), QPointF(m.area.left(), y));
