@@ -70,9 +70,9 @@ protected:
         ui_test::Click(dlg.grid.m_hWnd, CellCenter(row, column), mods);
         ui_test::Pump();
     }
-    HWND Editor() {
+    HWND Editor(const char* className = "Edit") {
         for (HWND c = GetWindow(dlg.grid.m_hWnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-            if (GetClassNameString(c) == "Edit") return c;
+            if (GetClassNameString(c) == className) return c;
         return nullptr;
     }
     int Selected() { return dlg.grid.GetNextItem(-1, LVNI_SELECTED); }
@@ -144,6 +144,31 @@ TEST_F(EditableGrid, EscPutsTheStartTextBackAndStillNotifies) {
     EXPECT_EQ(dlg.grid.GetItemText(0, 2), CString("n"));
     EXPECT_EQ(dlg.ended, (std::vector<std::pair<int, std::string>>{{0, "n"}}));
     EXPECT_TRUE(IsWindow(dlg.m_hWnd));  // Esc in the editor does not cancel the dialog
+}
+
+TEST_F(EditableGrid, AComboColumnOpensADropDownOfItsItems) {
+    dlg.grid.SetColumnCombo(2, true);
+    for (const char* item : {"alpha", "beta", "n-gamma"}) dlg.grid.AddColumnComboItem(item, 2);
+    ClickCell(1, 2);
+    HWND combo = Editor("ComboBox");
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(SendMessage(combo, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(GetWindowTextString(combo), "n-gamma");  // the first entry that begins with the cell text
+    ui_test::PressKey(combo, Qt::Key_Up);
+    EXPECT_EQ(GetWindowTextString(combo), "beta");
+    ui_test::PressKey(combo, Qt::Key_Return);
+    ui_test::Pump();
+    EXPECT_EQ(dlg.grid.GetItemText(1, 2), CString("beta"));
+    EXPECT_EQ(Editor("ComboBox"), nullptr);
+    ClickCell(2, 2);
+    combo = Editor("ComboBox");
+    ASSERT_NE(combo, nullptr);
+    ui_test::PressKey(combo, Qt::Key_Down);
+    ui_test::PressKey(combo, Qt::Key_Escape);
+    ui_test::Pump();
+    EXPECT_EQ(dlg.grid.GetItemText(2, 2), CString("n"));
+    EXPECT_EQ(dlg.ended.size(), 2u);
+    EXPECT_TRUE(IsWindow(dlg.m_hWnd));
 }
 
 TEST_F(EditableGrid, CellKindsCrossTheirRowsAndColumns) {
