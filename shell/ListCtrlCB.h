@@ -80,6 +80,7 @@ public:
     void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
     void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
     void OnEndLabelEdit(NMHDR* header, LRESULT* result);
+    void OnCustomDraw(NMHDR* header, LRESULT* result);
 
 private:
     void OpenColorCell(int row);

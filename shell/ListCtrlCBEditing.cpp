@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CListCtrlCB, CListCtrl)
     ON_WM_VSCROLL()
     ON_NOTIFY_REFLECT(LVN_BEGINLABELEDIT, OnBeginLabelEdit)
     ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, OnEndLabelEdit)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
 END_MESSAGE_MAP()
 
 bool CListCtrlCB::HitTestEx(POINT point, int* row, int* column) const {

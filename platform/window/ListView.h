@@ -32,6 +32,28 @@ struct NMLVDISPINFO {
     LVITEM item;
 };
 
+// Custom drawing: before each cell is drawn the list asks its parent
+// (WM_NOTIFY NM_CUSTOMDRAW at the sub-item stage, DC in the list's client
+// coordinates); CDRF_SKIPDEFAULT leaves the cell to the parent's drawing.
+enum : DWORD { CDDS_PREPAINT = 0x1, CDDS_ITEM = 0x10000, CDDS_SUBITEM = 0x20000,
+               CDDS_ITEMPREPAINT = CDDS_ITEM | CDDS_PREPAINT };
+enum : LRESULT { CDRF_DODEFAULT = 0x0, CDRF_SKIPDEFAULT = 0x4, CDRF_NOTIFYITEMDRAW = 0x20, CDRF_NOTIFYSUBITEMDRAW = 0x20 };
+struct NMCUSTOMDRAW {
+    NMHDR hdr;
+    DWORD dwDrawStage = 0;
+    HDC hdc = nullptr;
+    RECT rc;
+    DWORD_PTR dwItemSpec = 0;
+    UINT uItemState = 0;
+    LPARAM lItemlParam = 0;
+};
+struct NMLVCUSTOMDRAW {
+    NMCUSTOMDRAW nmcd;
+    COLORREF clrText = 0;
+    COLORREF clrTextBk = 0;
+    int iSubItem = 0;
+};
+
 namespace listview {
 int InsertColumn(HWND list, int column, const QString& text, int format, int width);
 bool DeleteColumn(HWND list, int column);

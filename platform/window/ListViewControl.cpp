@@ -5,6 +5,8 @@
 #include "platform/window/StandardControls.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -15,6 +17,41 @@ QWidget*& AdoptedHeader() {
     static QWidget* header = nullptr;
     return header;
 }
+
+// Each cell is first offered to the parent for its own drawing.
+class CustomDrawDelegate : public QStyledItemDelegate {
+public:
+    CustomDrawDelegate(HWND list, QObject* parent) : QStyledItemDelegate(parent), list_(list) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* widget = WidgetOf(list_);
+        HWND parent = GetParent(list_);
+        if (widget && parent) {
+            auto* view = static_cast<QAbstractItemView*>(widget);
+            QPoint offset = view->viewport()->mapTo(widget, QPoint(0, 0));
+            painter->save();
+            painter->translate(-offset);  // the DC speaks the list's client coordinates
+            DeviceContext dc(painter);
+            NMLVCUSTOMDRAW draw;
+            draw.nmcd.hdr = NMHDR{list_, static_cast<UINT_PTR>(GetDlgCtrlID(list_)), NM_CUSTOMDRAW};
+            draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
+            draw.nmcd.hdc = &dc;
+            draw.nmcd.rc = RectOf(option.rect.translated(offset));
+            draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(index.row());
+            draw.nmcd.lItemlParam = static_cast<LPARAM>(index.siblingAtColumn(0).data(Qt::UserRole).toLongLong());
+            draw.iSubItem = index.column();
+            LRESULT result = 0;
+            DispatchGuard::RunGuarded([&] {
+                result = SendMessage(parent, WM_NOTIFY, draw.nmcd.hdr.idFrom, reinterpret_cast<LPARAM>(&draw));
+            });
+            painter->restore();
+            if (result & CDRF_SKIPDEFAULT) return;
+        }
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+
+private:
+    HWND list_;
+};
 
 class ListWidget : public QTreeView {
 public:
@@ -48,6 +85,7 @@ void ReportScroll(HWND h, bool vertical, int action) {
 
 QWidget* MakeList(HWND h, QWidget* parent) {
     auto* list = new ListWidget(parent);
+    list->setItemDelegate(new CustomDrawDelegate(h, list));
     EventBridge::AttachPart(h, list->viewport());
     QObject::connect(list->verticalScrollBar(), &QAbstractSlider::actionTriggered,
                      [h](int action) { ReportScroll(h, true, action); });

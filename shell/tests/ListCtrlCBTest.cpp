@@ -3,6 +3,7 @@
 // the per-column and per-row data.
 #include "platform/window/DataExchange.h"
 #include "platform/window/Dialog.h"
+#include "platform/window/RenderPng.h"
 #include "platform/window/Resources.h"
 #include "platform/window/tests/UiTestKit.h"
 #include "shell/ListCtrlCB.h"
@@ -36,6 +37,11 @@ public:
         }
         return TRUE;
     }
+    std::vector<std::pair<int, int>> cellClicks;
+    LRESULT OnGridCellClick(WPARAM w, LPARAM l) {
+        cellClicks.emplace_back(static_cast<int>(w), static_cast<int>(l));
+        return 0;
+    }
     LRESULT OnGridEndEdit(WPARAM, LPARAM l) {
         auto* info = reinterpret_cast<NMLVDISPINFO*>(l);
         ended.emplace_back(info->item.iItem, info->item.pszText);
@@ -45,6 +51,7 @@ public:
 };
 BEGIN_MESSAGE_MAP(CGridDialog, CDialog)
     ON_MESSAGE(WM_GRID_ENDEDIT, OnGridEndEdit)
+    ON_MESSAGE(WM_GRID_CELLCLICK, OnGridCellClick)
 END_MESSAGE_MAP()
 
 class EditableGrid : public testing::Test {
@@ -169,6 +176,26 @@ TEST_F(EditableGrid, AComboColumnOpensADropDownOfItsItems) {
     EXPECT_EQ(dlg.grid.GetItemText(2, 2), CString("n"));
     EXPECT_EQ(dlg.ended.size(), 2u);
     EXPECT_TRUE(IsWindow(dlg.m_hWnd));
+}
+
+TEST_F(EditableGrid, ColourAndNotifyCellsDrawThemselvesAndOpenTheirEditors) {
+    ScriptedCommonDialogs common;
+    dlg.grid.SetColumnColor(2, true);
+    dlg.grid.SetItemData(1, RGB(0, 200, 0));
+    dlg.grid.SetCellNotify(3, 1, true);
+    QImage image = RenderWindow(dlg.grid.m_hWnd);
+    CRect cell;
+    dlg.grid.GetCellRect(2, 1, cell);
+    EXPECT_EQ(image.pixelColor(cell.CenterPoint().x, cell.CenterPoint().y), QColor(0, 200, 0));
+    common.ExpectColor(RGB(10, 20, 30));
+    ClickCell(1, 2);
+    EXPECT_EQ(dlg.grid.GetItemData(1), RGB(10, 20, 30));
+    common.ExpectCancel(CommonDialogRequest::Kind::Color);
+    ClickCell(1, 2);
+    EXPECT_EQ(dlg.grid.GetItemData(1), RGB(10, 20, 30));
+    ClickCell(3, 1);
+    EXPECT_EQ(dlg.cellClicks, (std::vector<std::pair<int, int>>{{3, 1}}));
+    EXPECT_EQ(Editor(), nullptr);
 }
 
 TEST_F(EditableGrid, CellKindsCrossTheirRowsAndColumns) {
