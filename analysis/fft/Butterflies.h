@@ -15,7 +15,7 @@ struct Kernel;
 template <>
 struct Kernel<2> {
   template <typename T>
-  static inline void Apply(T* r, T* i) {
+  __attribute__((always_inline)) static inline void Apply(T* r, T* i) {
     const T ar = r[0] - r[1], ai = i[0] - i[1];
     r[0] += r[1];
     i[0] += i[1];
@@ -27,7 +27,7 @@ struct Kernel<2> {
 template <>
 struct Kernel<3> {
   template <typename T>
-  static inline void Apply(T* r, T* i) {
+  __attribute__((always_inline)) static inline void Apply(T* r, T* i) {
     const T tr = r[1] + r[2], ti = i[1] + i[2];
     const T ur = r[0] - 0.5 * tr, ui = i[0] - 0.5 * ti;
     // -i sin(120 deg) (x1 - x2)
@@ -44,7 +44,7 @@ struct Kernel<3> {
 template <>
 struct Kernel<4> {
   template <typename T>
-  static inline void Apply(T* r, T* i) {
+  __attribute__((always_inline)) static inline void Apply(T* r, T* i) {
     const T t0r = r[0] + r[2], t0i = i[0] + i[2];
     const T t1r = r[0] - r[2], t1i = i[0] - i[2];
     const T t2r = r[1] + r[3], t2i = i[1] + i[3];
@@ -64,7 +64,7 @@ struct Kernel<4> {
 template <>
 struct Kernel<5> {
   template <typename T>
-  static inline void Apply(T* r, T* i) {
+  __attribute__((always_inline)) static inline void Apply(T* r, T* i) {
     const T s1r = r[1] + r[4], s1i = i[1] + i[4], d1r = r[1] - r[4], d1i = i[1] - i[4];
     const T s2r = r[2] + r[3], s2i = i[2] + i[3], d2r = r[2] - r[3], d2i = i[2] - i[3];
     const T a1r = r[0] + kCos72 * s1r + kCos144 * s2r;
@@ -90,7 +90,7 @@ struct Kernel<5> {
 template <>
 struct Kernel<8> {
   template <typename T>
-  static inline void Apply(T* r, T* i) {
+  __attribute__((always_inline)) static inline void Apply(T* r, T* i) {
     T ar[4], ai[4], br[4], bi[4];
     for (int k = 0; k < 4; ++k) {
       ar[k] = r[k] + r[k + 4];
@@ -124,7 +124,7 @@ struct Kernel<10> {
   // Two five-point halves on the even and odd inputs, then a two-point
   // combination with the tenth roots of unity.
   template <typename T>
-  static inline void Apply(T* r, T* i) {
+  __attribute__((always_inline)) static inline void Apply(T* r, T* i) {
     static constexpr double kC[5] = {1.0, 0.80901699437494742410, 0.30901699437494742410,
                                      -0.30901699437494742410, -0.80901699437494742410};
     static constexpr double kS[5] = {0.0, 0.58778525229247312917, 0.95105651629515357212,

@@ -21,7 +21,7 @@ inline V4 Load(const double* p) {
 inline void Store(double* p, V4 v) { std::memcpy(p, &v, sizeof v); }
 
 template <int P, typename T, typename Ld, typename St>
-inline void Butterfly(double* r, double* i, Index m, Index t, Index c, const double* twr,
+__attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index m, Index t, Index c, const double* twr,
                       const double* twi, Ld load, St store) {
   T xr[P], xi[P];
   xr[0] = load(r + t);
@@ -40,7 +40,7 @@ inline void Butterfly(double* r, double* i, Index m, Index t, Index c, const dou
 }
 
 template <int P>
-inline void RunPass(double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
+__attribute__((always_inline)) inline void RunPass(double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
                     const double* twr, const double* twi) {
   const Index span = m * P;
   auto loadS = [](const double* p) { return *p; };
@@ -68,9 +68,9 @@ bool IsBuiltIn(int p) { return p == 2 || p == 3 || p == 4 || p == 5 || p == 8 ||
 #endif
 #if defined(__x86_64__) && !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__) && \
     !defined(SG_SANITIZED)
-#define SG_PASS_CLONES __attribute__((target_clones("arch=x86-64-v3", "default"), flatten))
+#define SG_PASS_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
-#define SG_PASS_CLONES __attribute__((flatten))
+#define SG_PASS_CLONES
 #endif
 
 SG_PASS_CLONES void RunPassFor(
