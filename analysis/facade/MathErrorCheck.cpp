@@ -7,19 +7,19 @@
 namespace SG {
 
 // The core's codes are the exception table's codes.
-static_assert(SgCore::ErrOutOfMemory == MathErrOutOfMemory);
-static_assert(SgCore::ErrSamplesGtZero == MathErrSamplesGtZero);
-static_assert(SgCore::ErrSamplesGeTwo == MathErrSamplesGeTwo);
-static_assert(SgCore::ErrPowerOfTwo == MathErrPowerOfTwo);
-static_assert(SgCore::ErrCycles == MathErrCycles);
-static_assert(SgCore::ErrDelayWidth == MathErrDelayWidth);
-static_assert(SgCore::ErrDtDx == MathErrDtDx);
-static_assert(SgCore::ErrIndex == MathErrIndex);
-static_assert(SgCore::ErrFinalValue == MathErrFinalValue);
-static_assert(SgCore::ErrDivideByZero == MathErrDivideByZero);
-static_assert(SgCore::ErrNoiseInit == MathErrNoiseInit);
-static_assert(SgCore::ErrRankDeficient == MathErrRankDeficient);
-static_assert(SgCore::ErrInternal == MathErrInternal);
+static_assert(int(SgCore::ErrOutOfMemory) == int(MathErrOutOfMemory));
+static_assert(int(SgCore::ErrSamplesGtZero) == int(MathErrSamplesGtZero));
+static_assert(int(SgCore::ErrSamplesGeTwo) == int(MathErrSamplesGeTwo));
+static_assert(int(SgCore::ErrPowerOfTwo) == int(MathErrPowerOfTwo));
+static_assert(int(SgCore::ErrCycles) == int(MathErrCycles));
+static_assert(int(SgCore::ErrDelayWidth) == int(MathErrDelayWidth));
+static_assert(int(SgCore::ErrDtDx) == int(MathErrDtDx));
+static_assert(int(SgCore::ErrIndex) == int(MathErrIndex));
+static_assert(int(SgCore::ErrFinalValue) == int(MathErrFinalValue));
+static_assert(int(SgCore::ErrDivideByZero) == int(MathErrDivideByZero));
+static_assert(int(SgCore::ErrNoiseInit) == int(MathErrNoiseInit));
+static_assert(int(SgCore::ErrRankDeficient) == int(MathErrRankDeficient));
+static_assert(int(SgCore::ErrInternal) == int(MathErrInternal));
 
 void RaiseMathError(int code) {
   if (code == 0 || !AreMathExceptionsEnabled()) return;
