@@ -24,7 +24,11 @@ std::map<HWND, WNDPROC>& OrphanedHooks() {
 }
 }  // namespace
 
-CSgControl::CSgControl(int threadOption) : m_threadOption(threadOption), m_creatingThread(::GetCurrentThreadId()) {}
+CSgControl::CSgControl(int threadOption) : m_threadOption(threadOption), m_creatingThread(::GetCurrentThreadId()) {
+  // A dialog builds its facades before its window: the templates' control
+  // classes exist by the time it creates its controls.
+  hosted::RegisterHostedControls();
+}
 
 CSgControl::~CSgControl() {
   // The holder goes with the facade; releasing never throws.

@@ -48,6 +48,23 @@ class CSgGraph : public CSgControl {
   void ChartSamples(double y, double step) const;
   void ChartSamples(double y) const;
   void ChartXvsY(const CSgVector& x, const CSgVector& y) const;
+  // The matrix forms; flag is passed on to the control.
+  void PlotXvsY(const CSgVector& x, const CSgMatrix& y, bool flag) const;
+  void PlotXvsY(const CSgVector& x, const CSgMatrix& y) const;
+  void PlotSamples(const CSgMatrix& m, double first, double step, bool flag) const;
+  void PlotSamples(const CSgMatrix& m, bool flag) const;
+  void PlotSamples(const CSgMatrix& m) const;
+  void PlotMatrix(const CSgMatrix& points, bool flag) const;
+  void PlotMatrix(const CSgMatrix& points) const;
+  void PlotPoint(double x, double y) const;
+  void ChartSamples(const CSgMatrix& m, double step, bool flag) const;
+  void ChartSamples(const CSgMatrix& m, bool flag) const;
+  void ChartSamples(const CSgMatrix& m) const;
+  void ChartMatrix(const CSgMatrix& points, bool flag) const;
+  void ChartMatrix(const CSgMatrix& points) const;
+  void ChartPoint(double x, double y) const;
+  void ChartXvsY(const CSgVector& x, const CSgMatrix& y, bool flag) const;
+  void ChartXvsY(const CSgVector& x, const CSgMatrix& y) const;
   void Method58(const char* text) const;
   void Method59(const char* text) const;
   void Method64() const;

@@ -117,6 +117,13 @@ void CallFrame::Args::Add(Missing) {
   Add(missing);
 }
 
+void CallFrame::Args::Add(const CSgMatrix& m) {
+  const CSgVariant& kept = m_variants.emplace_back(m);
+  SlotValue& s = m_values.emplace_back();
+  s.kind = SlotKind::Variant;
+  s.variant = *static_cast<const VARIANT*>(&kept);
+}
+
 void CallFrame::Args::Add(const CSgVector& v) {
   const CSgVariant& kept = m_variants.emplace_back(v);
   SlotValue& s = m_values.emplace_back();

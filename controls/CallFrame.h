@@ -11,12 +11,18 @@
 #include "containers/CSgVariant.h"
 #include "containers/CSgVector.h"
 #include "controls/SlotCall.h"
+#include "matrix/CSgMatrix.h"
 
 #include <deque>
 #include <type_traits>
 #include <vector>
 
 namespace SG {
+
+template <class T>
+class CSgScalarMatrix;
+// One point as the data methods take it: two rows, one column, X then Y.
+CSgScalarMatrix<double> PointMatrix(double x, double y);
 
 // Returns for hr >= 0; otherwise throws the framework's OLE dispatch
 // exception with the thread's error description and hr as its status.
@@ -98,6 +104,7 @@ class CallFrame {
     void Add(const CSgVariant& v);
     void Add(Missing);
     void Add(const CSgVector& v);  // built in place: large arrays are copied once
+    void Add(const CSgMatrix& m);
     void Add(const CSgInterface& v);  // the raw interface of a wrapper, null when empty
     void Add(const OwnedReference& v);
     const SlotValue* Data() const { return m_values.data(); }

@@ -53,7 +53,7 @@ class GraphObject : public ControlObject {
       case 50: case 56: *hr = ToFirstPlot(slot == 50 ? 52 : 54, a, std::min(n, 2u)); return true;
       case 51: *hr = ToFirstPlot(51, a, std::min(n, 3u)); return true;
       case 54: *hr = ToFirstPlot(53, a, std::min(n, 2u)); return true;
-      case 52: case 55: *hr = S_OK; return true;  // matrix data: accepted, not drawn
+      case 52: case 55: *hr = ToFirstPlot(slot == 52 ? 55 : 56, a, std::min(n, 2u)); return true;
       case 57:
         for (const auto& plot : g_->plots) plot->data.reset();
         break;

@@ -4,6 +4,7 @@
 
 #include "containers/CSgScalarVector.h"
 #include "containers/CSgVariant.h"
+#include "matrix/CSgScalarMatrix.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/SafeArray.h"
 
@@ -247,7 +248,7 @@ class AxesObject : public GraphPart {
 class PlotObject : public GraphPart {
  public:
   PlotObject(std::shared_ptr<Graph> g, std::shared_ptr<Plot> p)
-      : GraphPart(IID_CSgPlot, kPlotSpecs, &p->bag, std::move(g), {55, 56}), p_(std::move(p)) {}
+      : GraphPart(IID_CSgPlot, kPlotSpecs, &p->bag, std::move(g)), p_(std::move(p)) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
@@ -271,6 +272,8 @@ class PlotObject : public GraphPart {
       case 53: *hr = PlotY(a, n, true); return true;
       case 52:
       case 54: *hr = PlotXY(a, n, slot == 54); return true;
+      case 55:
+      case 56: *hr = PlotPoints(a, n, slot == 56); return true;
     }
     return false;
   }
@@ -317,6 +320,29 @@ class PlotObject : public GraphPart {
     }
     if (!(p_->step > 0.0)) p_->step = 1.0;
     p_->data = std::move(data);
+    g_->Changed();
+    return S_OK;
+  }
+
+  // A matrix of two rows: X above Y, one point a column.
+  HRESULT PlotPoints(const SlotValue* a, UINT n, bool append) {
+    if (HRESULT hr = NeedArguments(n, 1); FAILED(hr)) return hr;
+    const CSgScalarMatrix<double> m{CSgVariant(a[0].variant)};
+    if (m.GetRows() != 2) return ReportError(E_INVALIDARG, "Points need a matrix of two rows, X above Y.");
+    auto data = std::make_shared<SampleData>();
+    std::vector<double> ys;
+    if (append && p_->data && !p_->data->x.empty()) {
+      data->x = p_->data->x;
+      for (size_t i = 0; i < p_->data->Size(); ++i) ys.push_back(p_->data->At(i));
+    }
+    const double* values = m.GetData();
+    for (unsigned c = 0; c < m.GetCols(); ++c) {
+      data->x.push_back(values[c]);
+      ys.push_back(values[m.GetCols() + c]);
+    }
+    data->values = std::move(ys);
+    p_->data = std::move(data);
+    p_->columns.reset();
     g_->Changed();
     return S_OK;
   }

@@ -2,8 +2,15 @@
 
 #include "controls/CSgControl.h"
 #include "controls/SlotDefinitions.h"
+#include "matrix/CSgScalarMatrix.h"
 
 namespace SG {
+
+// One point as the data methods take it: two rows, one column, X then Y.
+CSgScalarMatrix<double> PointMatrix(double x, double y) {
+  const double values[2] = {x, y};
+  return CSgScalarMatrix<double>(2, 1, values);
+}
 
 // The four collection methods shared by axes, plots, cursors, annotations.
 #define SG_DEFINE_COLLECTION(Cls, ItemT, IndexType)                                             \
@@ -78,6 +85,12 @@ void CSgPlot::ChartSamples(double y, double step) const {
 }
 void CSgPlot::ChartSamples(double y) const { Frame().Call<void>(53, CSgScalarVector<double>(1u, &y), Missing{}); }
 void CSgPlot::ChartXvsY(const CSgVector& x, const CSgVector& y) const { Frame().Call<void>(54, x, y); }
+void CSgPlot::PlotMatrix(const CSgMatrix& m, bool flag) const { Frame().Call<void>(55, m, CSgVariant(flag)); }
+void CSgPlot::PlotMatrix(const CSgMatrix& m) const { Frame().Call<void>(55, m, Missing{}); }
+void CSgPlot::PlotPoint(double x, double y) const { Frame().Call<void>(55, PointMatrix(x, y), CSgVariant(true)); }
+void CSgPlot::ChartMatrix(const CSgMatrix& m, bool flag) const { Frame().Call<void>(56, m, CSgVariant(flag)); }
+void CSgPlot::ChartMatrix(const CSgMatrix& m) const { Frame().Call<void>(56, m, Missing{}); }
+void CSgPlot::ChartPoint(double x, double y) const { Frame().Call<void>(56, PointMatrix(x, y), CSgVariant(true)); }
 
 #define SG_SLOT_CLASS CSgCursors
 SG_DEFINE_SLOTS(SG_CURSORS_SLOTS)

@@ -141,6 +141,13 @@ class CSgPlot : public CSgInterface {
   void ChartSamples(double y, double step) const;
   void ChartSamples(double y) const;
   void ChartXvsY(const CSgVector& x, const CSgVector& y) const;
+  // Points from a matrix of two rows, X above Y; the switch is passed on.
+  void PlotMatrix(const CSgMatrix& points, bool flag) const;
+  void PlotMatrix(const CSgMatrix& points) const;
+  void PlotPoint(double x, double y) const;
+  void ChartMatrix(const CSgMatrix& points, bool flag) const;
+  void ChartMatrix(const CSgMatrix& points) const;
+  void ChartPoint(double x, double y) const;
 };
 
 class CSgCursors : public CSgInterface {

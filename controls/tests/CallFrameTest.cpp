@@ -7,6 +7,7 @@
 #include "containers/CSgException.h"
 #include "containers/CSgScalarVector.h"
 #include "controls/SubObjects.h"
+#include "platform/com/SafeArray.h"
 #include "platform/afx/OleException.h"
 #include "platform/afx/Utf.h"
 
@@ -220,6 +221,25 @@ TEST_F(FrameTest, EmptyWrappersThrowBeforeAnyCall) {
   }
   copy.SetGridLines(true);
   EXPECT_EQ(Last().slot, 28u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FrameTest, SinglePointsTravelAsTwoByOneMatrices) {
+  CSgPlot plot = Over<CSgPlot>();
+  plot.PlotPoint(3.0, 4.0);
+  EXPECT_EQ(Last().slot, 55u);
+  ASSERT_EQ(Last().args.size(), 2u);
+  const VARIANT& m = Last().args[0].variant;
+  ASSERT_EQ(m.vt, VT_ARRAY | VT_R8);
+  ASSERT_EQ(SafeArrayGetDim(m.parray), 2u);
+  const double* values = static_cast<const double*>(m.parray->pvData);
+  EXPECT_EQ(values[0], 3.0);
+  EXPECT_EQ(values[1], 4.0);
+  EXPECT_EQ(Last().args[1].variant.vt, VT_BOOL);
+  EXPECT_EQ(Last().args[1].variant.boolVal, VARIANT_TRUE);
 }
 
 }  // namespace

@@ -122,6 +122,11 @@ TEST_F(GraphTest, PlotsAxesTicksAndValuePairs) {
   graph.GetPlots().Item(2).SetVisible(false);
   EXPECT_FALSE(graph.GetPlots().Item(2).GetVisible());
 
+  graph.GetPlots().Item(3).PlotPoint(3.0, 4.0);  // the points plot
+  ASSERT_TRUE(model->plots[2]->data);
+  EXPECT_EQ(model->plots[2]->data->x, std::vector<double>{3.0});
+  EXPECT_EQ(model->plots[2]->data->At(0), 4.0);
+
   graph.SetBackgroundColor(CSgColor(255, 255, 255));
   EXPECT_EQ(graph.GetBackgroundColor(), CSgColor(255, 255, 255));
   graph.ClearData();
