@@ -5,6 +5,7 @@
 
 #include "platform/window/CommonDialogs.h"
 #include "platform/window/ControlBar.h"
+#include "platform/window/DataExchange.h"
 #include "platform/window/Document.h"
 #include "platform/window/Menu.h"
 #include "platform/window/RenderPng.h"
@@ -41,6 +42,22 @@ IMPLEMENT_DYNCREATE(CSampleView, CView)
 BEGIN_MESSAGE_MAP(CSampleView, CView)
     ON_COMMAND(ID_MARK, OnMark)
     ON_UPDATE_COMMAND_UI(ID_MARK, OnUpdateMark)
+END_MESSAGE_MAP()
+
+class CSampleForm : public CFormView {
+    DECLARE_DYNCREATE(CSampleForm)
+public:
+    CSampleForm() : CFormView(604) {}
+    CString name = "form text";
+    void DoDataExchange(CDataExchange* dx) override { DDX_Text(dx, 2301, name); }
+    void OnApply() { UpdateData(TRUE); g_log.push_back("apply:" + std::string(name.GetString())); }
+    void OnMark() { g_log.push_back("form-mark"); }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CSampleForm, CFormView)
+BEGIN_MESSAGE_MAP(CSampleForm, CFormView)
+    ON_BN_CLICKED(2302, OnApply)
+    ON_COMMAND(ID_MARK, OnMark)
 END_MESSAGE_MAP()
 
 class CSampleChild : public CMDIChildWnd {
@@ -184,6 +201,27 @@ TEST_F(FrameworkTest, ToolbarButtonsFollowUpdateHandlersAndRouteTheirCommands) {
     tip.hdr.code = TTN_NEEDTEXTA;
     main->SendMessage(WM_NOTIFY, ID_MARK, reinterpret_cast<LPARAM>(&tip));
     EXPECT_STREQ(tip.szText, "tip 2101");
+}
+
+TEST_F(FrameworkTest, AFormViewIsADialogTemplateInsideItsFrame) {
+    auto* forms = new CMultiDocTemplate(605, RUNTIME_CLASS(CSampleDoc), RUNTIME_CLASS(CSampleChild), RUNTIME_CLASS(CSampleForm));
+    app.AddDocTemplate(forms);
+    CDocument* doc = forms->OpenDocumentFile(nullptr);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetTitle(), CString("Form1"));
+    auto* form = dynamic_cast<CSampleForm*>(ViewOf(doc) ? static_cast<CView*>(ViewOf(doc)) : nullptr);
+    ASSERT_NE(form, nullptr);
+    HWND edit = ::GetDlgItem(form->m_hWnd, 2301);
+    EXPECT_EQ(GetWindowTextString(edit), "form text");  // exchanged at the initial update
+    ui_test::Pump();
+    Command(ID_MARK);  // the form is the active view
+    SetWindowText(edit, "typed");
+    ui_test::ClickCenter(::GetDlgItem(form->m_hWnd, 2302));
+    EXPECT_EQ(g_log, (std::vector<std::string>{"form-mark", "apply:typed"}));
+    CRect frameClient, formRect;
+    form->GetParentFrame()->GetClientRect(&frameClient);
+    form->GetClientRect(&formRect);
+    EXPECT_EQ(formRect.Width(), frameClient.Width());
 }
 
 TEST_F(FrameworkTest, APagePrintsToAPdfFile) {
