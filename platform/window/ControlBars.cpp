@@ -53,8 +53,11 @@ namespace {
 // shows its prompt in the frame's message pane.
 class ButtonWatcher : public QObject {
 public:
-    ButtonWatcher(CToolBar* bar, UINT id, QObject* parent) : QObject(parent), bar_(bar), id_(id) {}
+    ButtonWatcher(HWND bar, UINT id, QObject* parent) : QObject(parent), barWindow_(bar), id_(id) {}
     bool eventFilter(QObject* obj, QEvent* e) override {
+        // The bar object may be gone while Qt still delivers to its buttons.
+        auto* bar_ = dynamic_cast<CToolBar*>(CWnd::FromHandlePermanent(barWindow_));
+        if (!bar_) return false;
         CWnd* owner = bar_->m_pDockSite ? static_cast<CWnd*>(bar_->m_pDockSite) : bar_->GetParent();
         if (!owner) return false;
         switch (e->type()) {
@@ -83,12 +86,14 @@ public:
     }
 
 private:
-    CToolBar* bar_;
+    HWND barWindow_;
     UINT id_;
 };
 }  // namespace
 
-CToolBar::~CToolBar() = default;
+CToolBar::~CToolBar() {
+    for (Button* b : m_buttons) delete b;  // the button widgets go with the bar's window
+}
 
 BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) { return CreateEx(parent, 0, style, CRect(), id); }
 
@@ -139,7 +144,7 @@ BOOL CToolBar::SetButtons(const UINT* ids, int count) {
             b->widget->show();
             UINT id = ids[i];
             QObject::connect(b->widget, &QToolButton::clicked, [this, id] { PressButton(id); });
-            b->widget->installEventFilter(new ButtonWatcher(this, id, b->widget));
+            b->widget->installEventFilter(new ButtonWatcher(m_hWnd, id, b->widget));
             x += m_sizeDefault.cy - 1;
         }
         m_buttons.push_back(b);

@@ -25,6 +25,11 @@ int CHeaderCtrl::GetItemCount() const {
     return header ? header->count() : -1;
 }
 
+CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
+    m_header.m_hWnd = listview::Header(m_hWnd);
+    return m_header.m_hWnd ? &m_header : nullptr;
+}
+
 int CListCtrl::InsertColumn(int column, LPCSTR heading, int format, int width, int) {
     return listview::InsertColumn(m_hWnd, column, QString::fromUtf8(heading ? heading : ""), format, width < 0 ? 80 : width);
 }

@@ -103,7 +103,7 @@ public:
     BOOL DeleteColumn(int column) { return listview::DeleteColumn(m_hWnd, column); }
     int GetColumnWidth(int column) const { return listview::ColumnWidth(m_hWnd, column); }
     BOOL SetColumnWidth(int column, int width) { return listview::SetColumnWidth(m_hWnd, column, width); }
-    CHeaderCtrl* GetHeaderCtrl() const { return static_cast<CHeaderCtrl*>(CWnd::FromHandle(listview::Header(m_hWnd))); }
+    CHeaderCtrl* GetHeaderCtrl() const;
     int InsertItem(int item, LPCSTR text) { return listview::InsertItem(m_hWnd, item, QString::fromUtf8(text ? text : "")); }
     BOOL DeleteItem(int item) { return listview::DeleteItem(m_hWnd, item); }
     BOOL DeleteAllItems() { return listview::DeleteAllItems(m_hWnd); }
@@ -133,4 +133,5 @@ public:
 
 private:
     COLORREF m_back = 0xFFFFFF, m_text = 0, m_textBack = 0xFFFFFF;
+    mutable CHeaderCtrl m_header;  // a wrapper of the list's header window, not attached to it
 };

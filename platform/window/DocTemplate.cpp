@@ -99,6 +99,7 @@ CMultiDocTemplate::CMultiDocTemplate(UINT resourceId, CRuntimeClass* docClass, C
 
 CMultiDocTemplate::~CMultiDocTemplate() {
     for (CDocument* doc : std::vector<CDocument*>(m_docs)) doc->m_pDocTemplate = nullptr;
+    ::DestroyMenu(m_hMenuShared);
 }
 
 void CMultiDocTemplate::SetDefaultTitle(CDocument* doc) {

@@ -232,6 +232,7 @@ void CFrameWnd::OnDestroy() {
 }
 
 void CFrameWnd::PostNcDestroy() {
+    ::DestroyMenu(std::exchange(m_hMenuDefault, nullptr));
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) {
         app->m_pMainWnd = nullptr;
         PostQuitMessage(0);

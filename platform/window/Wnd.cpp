@@ -196,7 +196,9 @@ LRESULT CWnd::FrameworkProc(HWND hWnd, UINT msg, WPARAM w, LPARAM l) {
         wnd->PostNcDestroy();
         return result;
     }
-    wnd->m_current = saved;
+    // A handler may have ended the window and its object (a frame deletes
+    // itself): touch the object only while the window still has it.
+    if (FromHandlePermanent(hWnd) == wnd) wnd->m_current = saved;
     return result;
 }
 

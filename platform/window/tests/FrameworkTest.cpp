@@ -209,7 +209,8 @@ TEST_F(FrameworkTest, AFormViewIsADialogTemplateInsideItsFrame) {
     CDocument* doc = forms->OpenDocumentFile(nullptr);
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->GetTitle(), CString("Form1"));
-    auto* form = dynamic_cast<CSampleForm*>(ViewOf(doc) ? static_cast<CView*>(ViewOf(doc)) : nullptr);
+    POSITION pos = doc->GetFirstViewPosition();
+    auto* form = dynamic_cast<CSampleForm*>(doc->GetNextView(pos));
     ASSERT_NE(form, nullptr);
     HWND edit = ::GetDlgItem(form->m_hWnd, 2301);
     EXPECT_EQ(GetWindowTextString(edit), "form text");  // exchanged at the initial update
