@@ -17,17 +17,17 @@ template <class T>
 class CSgMatrixT : public CSgMatrix, public CSgDataType<T> {
  public:
   CSgMatrixT() = default;
-  CSgMatrixT(unsigned int rows, unsigned int cols) { SetSize(rows, cols, FALSE); }
+  CSgMatrixT(unsigned int rows, unsigned int cols) { Init(rows, cols); }
   CSgMatrixT(unsigned int rows, unsigned int cols, T value) {
-    SetSize(rows, cols, TRUE);
+    Init(rows, cols);
     std::fill_n(m_data.get(), GetCount(), value);
   }
   // n x n zeros (not an identity matrix).
-  explicit CSgMatrixT(unsigned int n) { SetSize(n, n, FALSE); }
+  explicit CSgMatrixT(unsigned int n) { Init(n); }
   explicit CSgMatrixT(const CSgVariant& source) { AssignVariant(source); }
-  CSgMatrixT(const CSgMatrixT& other) : CSgMatrix(other) { AssignFrom(other); }
+  CSgMatrixT(const CSgMatrixT& other) : CSgMatrix(other) { Assign(other); }
   CSgMatrixT& operator=(const CSgMatrixT& other) {
-    if (this != &other) AssignFrom(other);
+    if (this != &other) Assign(other);
     return *this;
   }
   ~CSgMatrixT() override = default;
@@ -72,8 +72,14 @@ class CSgMatrixT : public CSgMatrix, public CSgDataType<T> {
   // Exchanges shape and elements with other; each keeps its own lock.
   void Swap(CSgMatrixT& other) noexcept;
 
+ protected:
+  // Zero-filled storage of the given shape.
+  void Init(unsigned int rows, unsigned int cols) { SetSize(rows, cols, FALSE); }
+  void Init(unsigned int n) { SetSize(n, n, FALSE); }
+  // A deep copy of other's shape and elements.
+  void Assign(const CSgMatrixT& other);
+
  private:
-  void AssignFrom(const CSgMatrixT& other);
   std::unique_ptr<T[]> m_data;
 };
 

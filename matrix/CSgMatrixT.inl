@@ -57,7 +57,7 @@ void CSgMatrixT<T>::Resize(unsigned int rows, unsigned int cols, BOOL noInit) {
 }
 
 template <class T>
-void CSgMatrixT<T>::AssignFrom(const CSgMatrixT& other) {
+void CSgMatrixT<T>::Assign(const CSgMatrixT& other) {
   SetSize(other.GetRows(), other.GetCols(), TRUE);
   if (GetCount()) std::memcpy(m_data.get(), other.m_data.get(), sizeof(T) * GetCount());
 }
