@@ -189,6 +189,7 @@ private:
             } else if (key == "popup") {
                 Need(line, 2, "popup");
                 item.text = line.tokens[1];
+                item.popup = true;
                 item.children = MenuItems();
             } else {
                 throw std::string("unknown menu line: " + key);

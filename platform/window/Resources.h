@@ -32,8 +32,9 @@ struct MenuItemTemplate {
     UINT id = 0;  // 0 for popups and separators
     std::string text;
     bool separator = false;
+    bool popup = false;
     std::vector<MenuItemTemplate> children;  // a popup's items
-    bool IsPopup() const { return !separator && id == 0 && !text.empty(); }
+    bool IsPopup() const { return popup; }
 };
 
 struct MenuTemplate {

@@ -3,6 +3,7 @@
 // what stopping the skin and destroying windows leave behind.
 #include "platform/window/Dialogs.h"
 #include "platform/window/Gdi.h"
+#include "platform/window/Menu.h"
 #include "platform/window/RenderPng.h"
 #include "platform/window/Resources.h"
 #include "platform/window/WindowApi.h"
@@ -107,6 +108,28 @@ TEST_F(WindowSkin, DialogsStaticsAndStatusBarsTakeTheSkinColour) {
     EXPECT_EQ(RenderWindow(Item(704)).pixelColor(RenderWindow(Item(704)).width() - 2, 1), Rgb(kSkinColor));
     EXPECT_EQ(RenderWindow(Item(705)).pixelColor(1, 1), Rgb(kSkinColor));
     EXPECT_EQ(RenderWindow(Item(703)).pixelColor(0, 0), Rgb(kSkinComboFrame));
+}
+
+TEST_F(WindowSkin, MenuBarsTakeTheSkinBackgroundWhenTheirWindowShows) {
+    HWND frame = CreateWindowEx(0, "#32770", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    HMENU menu = LoadMenu(nullptr, 720);
+    ASSERT_NE(menu, nullptr);
+    SetMenu(frame, menu);
+    COLORREF color = 0;
+    EXPECT_FALSE(MenuBackgroundColor(menu, &color));
+    ShowWindow(frame, SW_SHOW);
+    ASSERT_TRUE(MenuBackgroundColor(menu, &color));
+    EXPECT_EQ(color, kSkinColor);
+    ASSERT_TRUE(MenuBackgroundColor(GetSubMenu(menu, 0), &color));  // and its drop-downs
+    EXPECT_EQ(color, kSkinColor);
+    HMENU other = LoadMenu(nullptr, 720);
+    SetMenuBackground(frame, other, RGB(1, 2, 3));
+    EXPECT_EQ(GetMenu(frame), other);
+    ASSERT_TRUE(MenuBackgroundColor(GetSubMenu(other, 0), &color));
+    EXPECT_EQ(color, RGB(1, 2, 3));
+    DestroyWindow(frame);
+    DestroyMenu(menu);
+    DestroyMenu(other);
 }
 
 TEST_F(WindowSkin, StoppingGivesBackEveryProcedureAndProperty) {
