@@ -131,15 +131,26 @@ TEST_F(SampleDialogTest, NotificationRules) {
 }
 
 TEST_F(SampleDialogTest, AnExceptionInAHandlerIsReportedAndTheDialogStaysOpen) {
-    dlg.throwOnApply = true;
+    struct Row {
+        CSampleDialog::Throw kind;
+        const char* box;  // null: the user was told already, no box
+    };
+    const Row rows[] = {{CSampleDialog::Throw::Standard, "apply failed"},
+                        {CSampleDialog::Throw::Framework, "An unsupported operation was attempted."},
+                        {CSampleDialog::Throw::User, nullptr}};
     dialogs.Expect([&](HWND d) {
-        boxes.Expect(IDOK, "apply failed");
-        ui_test::ClickCenter(Item(d, IDC_APPLY));
-        EXPECT_FALSE(DialogHasEnded(d));
-        EXPECT_TRUE(IsWindow(d));
+        for (const Row& row : rows) {
+            dlg.throwOnApply = row.kind;
+            if (row.box) boxes.Expect(IDOK, row.box);
+            ui_test::ClickCenter(Item(d, IDC_APPLY));
+            EXPECT_FALSE(DialogHasEnded(d));
+            EXPECT_TRUE(IsWindow(d));
+        }
         ui_test::ClickCenter(Item(d, IDCANCEL));
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(CountOf(dlg.events, "apply"), 3);
 }
 
 TEST_F(SampleDialogTest, ControlsAreRealWidgetsAndTheDialogRenders) {

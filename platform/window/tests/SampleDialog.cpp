@@ -1,5 +1,7 @@
 #include "SampleDialog.h"
 
+#include "platform/afx/Exception.h"
+
 #include <stdexcept>
 
 BEGIN_MESSAGE_MAP(CSampleDialog, CDialog)
@@ -33,7 +35,12 @@ void CSampleDialog::DoDataExchange(CDataExchange* dx) {
 
 void CSampleDialog::OnApply() {
     events.push_back("apply");
-    if (throwOnApply) throw std::runtime_error("apply failed");
+    switch (throwOnApply) {
+    case Throw::Standard: throw std::runtime_error("apply failed");
+    case Throw::Framework: AfxThrowNotSupportedException();
+    case Throw::User: AfxThrowUserException();
+    case Throw::None: break;
+    }
 }
 
 void CSampleDialog::OnCountKillFocus() {

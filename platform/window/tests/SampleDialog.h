@@ -20,7 +20,7 @@ public:
     int enabled = 1;
     int radio = 1;
     bool ignoreEsc = false;
-    bool throwOnApply = false;
+    enum class Throw { None, Standard, Framework, User } throwOnApply = Throw::None;
     bool boxOnKillFocus = false;
     std::vector<std::string> events;
 
