@@ -2,6 +2,7 @@
 // around, the VARIANT and archive round trips and the run-time class.
 #include "matrix/CSgScalarMatrix.h"
 #include "containers/tests/ArchiveTestSupport.h"
+#include "matrix/tests/MatrixTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +35,7 @@ std::vector<T> Typed(std::initializer_list<int> values) {
 template <class T>
 class MatrixElementTypes : public ::testing::Test {};
 
-// The library's long types are LONG and ULONG (32 bits).
-using ElementTypes =
-    ::testing::Types<char, unsigned char, short, unsigned short, LONG, ULONG, int, unsigned int, float, double>;
-TYPED_TEST_SUITE(MatrixElementTypes, ElementTypes);
+TYPED_TEST_SUITE(MatrixElementTypes, test::ElementTypes);
 
 TYPED_TEST(MatrixElementTypes, Arithmetic) {
   using T = TypeParam;

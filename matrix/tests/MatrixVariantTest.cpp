@@ -1,5 +1,6 @@
 #include "matrix/CSgComplex.h"
 #include "matrix/CSgScalarMatrix.h"
+#include "matrix/tests/MatrixTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -8,18 +9,11 @@
 namespace {
 
 using namespace SG;
+using test::ScalarVariant;
 
 template <class T>
 std::vector<T> Items(const CSgMatrixT<T>& m) {
   return std::vector<T>(m.GetData(), m.GetData() + m.GetCount());
-}
-
-CSgVariant Scalar(VARTYPE vt, LONGLONG bits) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = vt;
-  v.llVal = bits;
-  return CSgVariant(v);
 }
 
 TEST(MatrixVariant, CopiedColumnByColumn) {
@@ -46,7 +40,7 @@ TEST(MatrixVariant, ScalarsTextAndOtherKinds) {
   CSgScalarMatrix<double> d;
   d.AssignVariant(CSgVariant(true));
   EXPECT_EQ(Items(d), (std::vector<double>{-1}));
-  d.AssignVariant(Scalar(VT_UI4, 0xFFFFFFFFll));
+  d.AssignVariant(ScalarVariant(VT_UI4, 0xFFFFFFFFll));
   EXPECT_EQ(Items(d), (std::vector<double>{4294967295.0}));
   CSgScalarMatrix<char> c;
   c.AssignVariant(CSgVariant(2.9));
@@ -58,7 +52,7 @@ TEST(MatrixVariant, ScalarsTextAndOtherKinds) {
   EXPECT_EQ(Items(uc), (std::vector<unsigned char>{44}));
   CSgScalarMatrix<unsigned short> us(CSgVariant(-1));
   EXPECT_EQ(Items(us), (std::vector<unsigned short>{65535}));
-  for (const CSgVariant& other : {CSgVariant("1"), CSgVariant(), Scalar(VT_NULL, 0)}) {
+  for (const CSgVariant& other : {CSgVariant("1"), CSgVariant(), ScalarVariant(VT_NULL, 0)}) {
     d.AssignVariant(other);
     EXPECT_EQ(d.GetRows(), 0u);
     EXPECT_EQ(d.GetCols(), 0u);
