@@ -1,5 +1,7 @@
 #include "platform/window/ResourceStore.h"
 
+#include "platform/afx/String.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +38,17 @@ auto Find(const Map& map, UINT id) -> const typename Map::mapped_type* {
 }
 }  // namespace
 
+// CString::LoadString reads the string table through this.
+BOOL LoadFromStringTable(UINT id, CString& text) {
+    auto found = String(id);
+    if (!found) return FALSE;
+    text = found->c_str();
+    return TRUE;
+}
+
 bool LoadText(const std::string& text, const std::string& baseFolder, std::string* error) {
+    static const bool loaderSet = (AfxSetStringLoader(LoadFromStringTable), true);
+    (void)loaderSet;
     ResourceStore parsed;  // a malformed file adds nothing
     std::string message;
     if (!ParseResources(text, baseFolder, parsed, message)) {

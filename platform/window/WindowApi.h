@@ -3,6 +3,8 @@
 // window data, properties, hooks, focus, geometry and text. Each window handle
 // stands for a real Qt widget (see WindowRecord.h).
 
+#include "platform/win/LastError.h"
+#include "platform/win/Thread.h"
 #include "platform/window/WinUser.h"
 
 #include <string>
@@ -53,9 +55,6 @@ HANDLE RemoveProp(HWND hWnd, LPCSTR name);
 HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc, HINSTANCE module, DWORD threadId);
 BOOL UnhookWindowsHookEx(HHOOK hook);
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
-DWORD GetCurrentThreadId();
-DWORD GetLastError();
-void SetLastError(DWORD code);
 
 // Relations, geometry, state and text.
 HWND GetParent(HWND hWnd);

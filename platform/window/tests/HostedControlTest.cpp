@@ -3,6 +3,7 @@
 // over a window is the one its WM_SETCURSOR handler sets.
 #include "UiTestKit.h"
 
+#include "platform/afx/String.h"
 #include "platform/window/Cursors.h"
 #include "platform/window/Dialogs.h"
 #include "platform/window/Resources.h"
@@ -65,5 +66,19 @@ TEST(HostedControl, ATemplateCreatesARegisteredClassByNameAndItsPointerFollowsSe
     EXPECT_EQ(WidgetOf(gauge)->cursor().hotSpot(), QPoint(3, 4));
     EXPECT_EQ(WidgetOf(gauge)->cursor().pixmap().toImage().pixelColor(1, 1), QColor(Qt::red));
     DestroyWindow(dialog);
+}
+}  // namespace
+
+namespace {
+TEST(StringTable, TheFrameworkStringsComeFromTheResources) {
+    std::string error;
+    ASSERT_TRUE(resources::Load(SAMPLE_RESOURCES, &error)) << error;
+    CString text;
+    EXPECT_TRUE(text.LoadString(900));
+    EXPECT_EQ(text, CString("Sample string"));
+    EXPECT_FALSE(text.LoadString(899));
+    char buffer[7];
+    EXPECT_EQ(LoadString(nullptr, 900, buffer, sizeof buffer), 6);  // cut to the buffer
+    EXPECT_STREQ(buffer, "Sample");
 }
 }  // namespace
