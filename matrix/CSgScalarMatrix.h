@@ -21,7 +21,7 @@ class CSgScalarMatrix : public CSgMatrixT<T>, public CSgScalarType {
   // rows x cols values given row by row (the graph wrappers' single-point
   // temporaries: 2 rows, 1 column, x then y).
   CSgScalarMatrix(unsigned int rows, unsigned int cols, const T* values) : Base(rows, cols) {
-    if (this->GetCount()) std::memcpy(this->GetData(), values, sizeof(T) * this->GetCount());
+    if (this->GetCount() && values) std::memcpy(this->GetData(), values, sizeof(T) * this->GetCount());
   }
   explicit CSgScalarMatrix(unsigned int n) : Base(n) {}
   explicit CSgScalarMatrix(const CSgVariant& source) : Base(source) {}

@@ -69,4 +69,27 @@ TEST(MatrixVariant, ScalarsTextAndOtherKinds) {
   texts.vt = VT_ARRAY | VT_I4;
 }
 
+// A two-dimensional array whose shape no matrix can hold (its byte size
+// beyond 32 bits) leaves 0 x 0 without an exception, and the array unlocked.
+TEST(MatrixVariant, ShapeBeyond32BitsIsNotTaken) {
+  struct {
+    SAFEARRAY array;
+    SAFEARRAYBOUND second;  // rgsabound holds cDims entries
+  } fake{};
+  BYTE data = 1;
+  fake.array.cDims = 2;
+  fake.array.cbElements = 1;
+  fake.array.pvData = &data;
+  fake.array.rgsabound[0] = {65536, 0};
+  fake.second = {65536, 0};
+  CSgVariant v;  // filled in place: a copy would copy the array
+  v.vt = VT_ARRAY | VT_UI1;
+  v.parray = &fake.array;
+  CSgScalarMatrix<char> m(1, 1);
+  m.AssignSafeArray(v);
+  v.vt = VT_EMPTY;  // borrowed
+  EXPECT_EQ(m.GetCount(), 0u);
+  EXPECT_EQ(fake.array.cLocks, 0u);
+}
+
 }  // namespace
