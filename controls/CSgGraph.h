@@ -3,6 +3,7 @@
 // interaction mode, colours, clearing the data and a picture for printing.
 
 #include "controls/CSgControl.h"
+#include "platform/afx/File.h"
 #include "controls/SubObjects.h"
 
 namespace SG {
@@ -19,6 +20,25 @@ namespace SG {
   static constexpr const char* kClassName = #Cls;                                   \
   BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,   \
               CWnd* parent, UINT id, void* context = nullptr) override;             \
+  /* Like Create; the persistence arguments are not used by our controls,  */    \
+  /* and the leading argument of the two longer forms is ignored.           */    \
+  virtual BOOL CreateControl(LPCSTR windowName, DWORD style, const RECT& rect,      \
+                             CWnd* parent, UINT id, CFile* persist = nullptr,       \
+                             BOOL storage = FALSE, BSTR licenceKey = nullptr) {     \
+    return Create(nullptr, windowName, style, rect, parent, id);                    \
+  }                                                                                 \
+  virtual BOOL CreateControl(REFCLSID, LPCSTR windowName, DWORD style,              \
+                             const RECT& rect, CWnd* parent, UINT id,               \
+                             CFile* persist = nullptr, BOOL storage = FALSE,        \
+                             BSTR licenceKey = nullptr) {                           \
+    return Create(nullptr, windowName, style, rect, parent, id);                    \
+  }                                                                                 \
+  virtual BOOL CreateControl(LPCSTR, LPCSTR windowName, DWORD style,                \
+                             const RECT& rect, CWnd* parent, UINT id,               \
+                             CFile* persist = nullptr, BOOL storage = FALSE,        \
+                             BSTR licenceKey = nullptr) {                           \
+    return Create(nullptr, windowName, style, rect, parent, id);                    \
+  }                                                                                 \
   void CheckInterfaceThread() override { CheckHolderThread(); }                     \
   void Attach() override { AttachTo(IID_##Cls); }                                  \
   IUnknown* GetInterface(bool* release) override { return FetchInterface(release); } \

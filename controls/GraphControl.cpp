@@ -169,6 +169,14 @@ void GraphWidget::Initialize(const std::string& text) {
 void GraphWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   RenderGraph(*graph_, painter, QRectF(rect()), 1.0);
+  if (drag_ == Drag::Zoom) {  // the rectangle the release will zoom to
+    const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
+    QRectF band = QRectF(anchor_, last_).normalized();
+    if (graph_->interactionMode == kZoomX) band.setTop(m.area.top()), band.setBottom(m.area.bottom());
+    if (graph_->interactionMode == kZoomY) band.setLeft(m.area.left()), band.setRight(m.area.right());
+    painter.setPen(QPen(Qt::white, 0, Qt::DashLine));
+    painter.drawRect(band);
+  }
 }
 
 int GraphWidget::HitCursor(const QPointF& at) const {

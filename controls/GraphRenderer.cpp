@@ -202,7 +202,9 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
       if (x < m.area.left() - 0.5 || x > m.area.right() + 0.5) return;
       p.drawLine(QPointF(x, m.area.bottom()), QPointF(x, m.area.bottom() + tick));
       const double w = metrics.horizontalAdvance(text);
-      p.drawText(QPointF(x - w / 2, m.area.bottom() + tick + metrics.ascent()), text);
+      // Labels at the ends stay inside the graph.
+      const double left = std::clamp(x - w / 2, bounds.left(), std::max(bounds.left(), bounds.right() - w));
+      p.drawText(QPointF(left, m.area.bottom() + tick + metrics.ascent()), text);
     };
     if (pairs)
       for (const auto& vp : xAxis.valuePairs) label(vp->value, QString::fromStdString(vp->name));

@@ -260,6 +260,39 @@ TEST_F(GraphTest, PictureRendersToPngWithoutLosingPeaks) {
   disp->Release();
 }
 
+TEST_F(GraphTest, EditorLookRendersGridLabelsAndCursors) {
+  CSgScalarVector<float> wave(16384);
+  for (unsigned i = 0; i < wave.GetSize(); ++i) wave[i] = static_cast<float>(std::sin(i * 6.2831853 / 4096) * 2.0);
+  graph.GetAxes().Item("XAxis").SetMinMax(0.0, 16383.0);
+  graph.GetAxes().Item("YAxis").SetMinMax(-2.5, 2.5);
+  CSgValuePairs pairs = graph.GetAxes().Item("XAxis").GetValuePairs();
+  pairs.Item(1).SetValue(0.0);
+  for (int i = 1; i <= 10; ++i) {
+    CString name;
+    name.Format("%.3fms", i * 0.1);
+    pairs.Item(i + 1).SetName(name);
+    pairs.Item(i + 1).SetValue(i * 16384 / 10 - 1);
+  }
+  for (const char* axis : {"XAxis", "YAxis"}) {
+    graph.GetAxes().Item(axis).GetTicks().SetGridLines(true);
+    graph.GetAxes().Item(axis).GetTicks().SetGridColor(CSgColor(64, 64, 64));
+  }
+  pairs.SetGridLines(true);
+  graph.GetPlots().Item(1).PlotSamples(wave, 0.0, 1.0);
+  graph.GetCursors().Item("Cursor1").SetXPosition(3276.0);
+  graph.GetCursors().Item("Cursor2").SetXPosition(13107.0);
+  graph.GetCursors().Item("Cursor1").SetColor(CSgColor(255, 255, 0));
+  graph.GetCursors().Item("Cursor2").SetColor(CSgColor(0, 255, 255));
+  graph.GetCursors().Item("CursorXY").SetVisible(false);
+  CSgPicture picture = graph.GetControlImage();
+  IDispatch* disp = picture.GetPictureDisp();
+  const QImage image = hosted::ControlPictureImage(disp);
+  disp->Release();
+  ASSERT_TRUE(image.save(QDir::temp().filePath("pelmoran_editor_graph.png"), "PNG"));
+  const QPoint c1 = At(3276.0, 1.0);
+  EXPECT_EQ(image.pixelColor(c1), QColor(255, 255, 0));  // Cursor1's line
+}
+
 TEST(GraphFacade, WithoutAWindowTheAttachFailsWithEPointer) {
   CSgGraph graph(2);
   try {
