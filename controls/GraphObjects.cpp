@@ -235,7 +235,7 @@ class AxisObject : public GraphPart {
 
 class AxesObject : public GraphPart {
  public:
-  explicit AxesObject(std::shared_ptr<Graph> g) : GraphPart(IID_CSgAxes, kAxesSpecs, &g->bag, std::move(g)) {}
+  explicit AxesObject(std::shared_ptr<Graph> g) : GraphPart(IID_CSgAxes, kAxesSpecs, &g->bag, g) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
@@ -372,7 +372,7 @@ class PlotObject : public GraphPart {
 
 class PlotsObject : public GraphPart {
  public:
-  explicit PlotsObject(std::shared_ptr<Graph> g) : GraphPart(IID_CSgPlots, kPlotsSpecs, &g->bag, std::move(g)) {}
+  explicit PlotsObject(std::shared_ptr<Graph> g) : GraphPart(IID_CSgPlots, kPlotsSpecs, &g->bag, g) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
@@ -451,7 +451,7 @@ class CursorObject : public GraphPart {
 class CursorsObject : public GraphPart {
  public:
   explicit CursorsObject(std::shared_ptr<Graph> g)
-      : GraphPart(IID_CSgCursors, kCursorsSpecs, &g->bag, std::move(g)) {}
+      : GraphPart(IID_CSgCursors, kCursorsSpecs, &g->bag, g) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
