@@ -9,8 +9,11 @@
 #include "controls/GraphPicture.h"
 #include "controls/GraphRenderer.h"
 #include "platform/afx/OleException.h"
+#include "platform/window/Gdi.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -257,6 +260,16 @@ TEST_F(GraphTest, PictureRendersToPngWithoutLosingPeaks) {
   for (int dx = -8; dx <= 8; ++dx)
     printedGreen = printedGreen || page.pixelColor(printed.x() + dx, printed.y()) == QColor(0, 255, 0);
   EXPECT_TRUE(printedGreen);
+
+  // And into a PDF page through the window layer's device context.
+  const QString pdfPath = QDir::temp().filePath("pelmoran_graph_picture.pdf");
+  {
+    QPdfWriter pdf(pdfPath);
+    pdf.setResolution(600);
+    DeviceContext dc(&pdf, nullptr);
+    EXPECT_TRUE(hosted::RenderControlPicture(disp, &dc, RECT{0, 0, 3600, 1800}));
+  }
+  EXPECT_GT(QFileInfo(pdfPath).size(), 1000);
   disp->Release();
 }
 
