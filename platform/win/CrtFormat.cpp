@@ -254,7 +254,7 @@ std::string FloatText(double value, const Spec& spec)
 
 // Reads "-+ #0" flags, width, precision and the runtime's length modifiers.
 // Returns the position after the conversion character, or nullptr when the
-// specification is incomplete.
+// conversion is incomplete.
 const char* ParseSpec(const char* p, Spec& spec, va_list& args)
 {
     for (;; ++p) {
