@@ -27,6 +27,7 @@ HGDIOBJ CGdiObject::Detach() { return std::exchange(m_hObject, nullptr); }
 
 BOOL CPen::CreatePen(int style, int width, COLORREF color) { return Attach(::CreatePen(style, width, color)); }
 BOOL CBrush::CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
+BOOL CBrush::CreatePatternBrush(CBitmap* bitmap) { return bitmap && Attach(::CreatePatternBrush(*bitmap)); }
 BOOL CFont::CreateFontIndirect(const LOGFONT* lf) { return Attach(::CreateFontIndirect(lf)); }
 
 BOOL CFont::CreatePointFont(int tenthsOfPoint, LPCSTR face, CDC* dc) {

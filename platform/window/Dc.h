@@ -34,6 +34,7 @@ public:
     CBrush() = default;
     explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
     BOOL CreateSolidBrush(COLORREF color);
+    BOOL CreatePatternBrush(class CBitmap* bitmap);
     operator HBRUSH() const { return m_hObject; }
     static CBrush* FromHandle(HBRUSH brush);
 };
@@ -71,6 +72,16 @@ public:
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int saved) { return ::RestoreDC(m_hDC, saved); }
     int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
+    CPoint SetWindowOrg(int x, int y) {
+        POINT previous;
+        ::SetWindowOrgEx(m_hDC, x, y, &previous);
+        return CPoint(previous);
+    }
+    CPoint SetViewportOrg(int x, int y) {
+        POINT previous;
+        ::SetViewportOrgEx(m_hDC, x, y, &previous);
+        return CPoint(previous);
+    }
 
     CPen* SelectObject(CPen* pen);
     CBrush* SelectObject(CBrush* brush);

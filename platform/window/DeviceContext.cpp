@@ -14,11 +14,14 @@ DeviceContext::DeviceContext(QPaintDevice* device, HWND window, bool)
     painter_ = owned_.get();
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setFont(font->font);
+    baseTransform = painter_->transform();
 }
 
 DeviceContext::DeviceContext(QPainter* borrowed)
     : pen(GetStockObject(BLACK_PEN)), brush(GetStockObject(WHITE_BRUSH)), font(GetStockObject(DEFAULT_GUI_FONT)),
-      painter_(borrowed) {}
+      painter_(borrowed) {
+    baseTransform = painter_->transform();
+}
 
 DeviceContext::~DeviceContext() = default;
 
@@ -28,6 +31,31 @@ void DeviceContext::Retarget(QPaintDevice* device) {
     owned_->begin(device);
     owned_->setRenderHint(QPainter::Antialiasing, false);
     owned_->setFont(font->font);
+}
+
+namespace {
+// Logical point p lands on the device at p - window origin + viewport origin.
+void ApplyOrigins(HDC dc) {
+    QTransform shift = QTransform::fromTranslate(dc->viewportOrigin.x - dc->windowOrigin.x,
+                                                 dc->viewportOrigin.y - dc->windowOrigin.y);
+    dc->Painter().setTransform(shift * dc->baseTransform);
+}
+}  // namespace
+
+BOOL SetWindowOrgEx(HDC dc, int x, int y, POINT* previous) {
+    if (!dc) return FALSE;
+    if (previous) *previous = dc->windowOrigin;
+    dc->windowOrigin = POINT{x, y};
+    ApplyOrigins(dc);
+    return TRUE;
+}
+
+BOOL SetViewportOrgEx(HDC dc, int x, int y, POINT* previous) {
+    if (!dc) return FALSE;
+    if (previous) *previous = dc->viewportOrigin;
+    dc->viewportOrigin = POINT{x, y};
+    ApplyOrigins(dc);
+    return TRUE;
 }
 
 int DeviceContext::Dpi() const {

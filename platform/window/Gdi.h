@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPen>
+#include <QTransform>
 #include <memory>
 #include <string>
 
@@ -71,6 +72,9 @@ public:
     HBRUSH brush;
     HFONT font;
     HBITMAP bitmap = nullptr;  // memory DCs: the selected bitmap
+    POINT windowOrigin;    // the logical point at the viewport origin
+    POINT viewportOrigin;  // the device point the window origin maps to
+    QTransform baseTransform;
     COLORREF textColor = 0;
     COLORREF backColor = 0xFFFFFF;
     int backMode = OPAQUE;
@@ -94,6 +98,7 @@ HBRUSH CreateSolidBrush(COLORREF color);
 HPEN CreatePen(int style, int width, COLORREF color);
 HFONT CreateFontIndirect(const LOGFONT* lf);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+HBRUSH CreatePatternBrush(HBITMAP bitmap);
 HGDIOBJ GetStockObject(int index);
 BOOL DeleteObject(HGDIOBJ object);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
@@ -113,6 +118,8 @@ int GetDeviceCaps(HDC dc, int index);
 int SaveDC(HDC dc);
 BOOL RestoreDC(HDC dc, int saved);
 
+BOOL SetWindowOrgEx(HDC dc, int x, int y, POINT* previous);
+BOOL SetViewportOrgEx(HDC dc, int x, int y, POINT* previous);
 COLORREF SetTextColor(HDC dc, COLORREF color);
 COLORREF SetBkColor(HDC dc, COLORREF color);
 int SetBkMode(HDC dc, int mode);

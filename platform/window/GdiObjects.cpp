@@ -57,6 +57,13 @@ HBITMAP CreateCompatibleBitmap(HDC, int width, int height) {
     return b;
 }
 
+HBRUSH CreatePatternBrush(HBITMAP bitmap) {
+    if (!bitmap || bitmap->kind != GdiObject::Kind::Bitmap) return nullptr;
+    auto* b = new GdiObject(GdiObject::Kind::Brush);
+    b->brush = QBrush(bitmap->image);
+    return b;
+}
+
 HGDIOBJ GetStockObject(int index) {
     static std::array<GdiObject*, 18> stock = [] {
         std::array<GdiObject*, 18> s{};

@@ -3,6 +3,7 @@
 #include "platform/window/EventBridge.h"
 #include "platform/window/FrameworkClasses.h"
 #include "platform/window/HookChain.h"
+#include "platform/window/ScrollBars.h"
 #include "platform/window/StandardControls.h"
 #include "platform/window/WindowRecord.h"
 #include "platform/window/WindowWidget.h"
@@ -91,6 +92,10 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     }
     if (!IsWindow(h)) return nullptr;
     if (style & WS_DISABLED) h->widget->setEnabled(false);
+    if (dynamic_cast<WindowWidget*>(h->widget.data())) {  // controls give these styles their own meaning
+        if (style & WS_VSCROLL) ShowScrollBar(h, SB_VERT, TRUE);
+        if (style & WS_HSCROLL) ShowScrollBar(h, SB_HORZ, TRUE);
+    }
     if (style & WS_VISIBLE) ShowWindow(h, SW_SHOW);
     return h;
 }

@@ -1,6 +1,7 @@
 // Relations, geometry, visibility, focus and text of windows.
 #include "platform/window/EventBridge.h"
 #include "platform/window/FrameworkClasses.h"
+#include "platform/window/ScrollBars.h"
 #include "platform/window/WindowRecord.h"
 
 #include <QApplication>
@@ -120,7 +121,9 @@ BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int w, int h, UINT flags) {
 BOOL GetClientRect(HWND hWnd, RECT* rect) {
     QWidget* w = WidgetOf(hWnd);
     if (!w || !rect) return FALSE;
-    *rect = RECT{0, 0, w->width(), w->height()};
+    int right = 0, bottom = 0;
+    scroll_detail::ClientInset(hWnd, &right, &bottom);
+    *rect = RECT{0, 0, std::max(0, w->width() - right), std::max(0, w->height() - bottom)};
     return TRUE;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/EventBridge.h"
 #include "platform/window/MessageBox.h"
+#include "platform/window/ScrollBars.h"
 #include "platform/window/WindowRecord.h"
 
 #include <map>
@@ -344,6 +345,19 @@ HICON CWnd::SetIcon(HICON icon, BOOL) {
 }
 
 int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type) { return ::MessageBox(m_hWnd, text, caption, type); }
+
+BOOL CWnd::SetScrollInfo(int bar, SCROLLINFO* info, BOOL redraw) { return ::SetScrollInfo(m_hWnd, bar, info, redraw) >= 0; }
+BOOL CWnd::GetScrollInfo(int bar, SCROLLINFO* info, UINT mask) {
+    if (info) info->fMask = mask;
+    return ::GetScrollInfo(m_hWnd, bar, info);
+}
+int CWnd::SetScrollPos(int bar, int pos, BOOL redraw) { return ::SetScrollPos(m_hWnd, bar, pos, redraw); }
+int CWnd::GetScrollPos(int bar) const { return ::GetScrollPos(m_hWnd, bar); }
+void CWnd::SetScrollRange(int bar, int minimum, int maximum, BOOL redraw) {
+    ::SetScrollRange(m_hWnd, bar, minimum, maximum, redraw);
+}
+void CWnd::ShowScrollBar(UINT bar, BOOL show) { ::ShowScrollBar(m_hWnd, static_cast<int>(bar), show); }
+void CWnd::ScrollWindow(int dx, int dy, LPCRECT scroll, LPCRECT clip) { ::ScrollWindow(m_hWnd, dx, dy, scroll, clip); }
 
 CWnd* CWnd::GetTopLevelParent() const {
     HWND h = m_hWnd;

@@ -94,6 +94,14 @@ public:
     void DrawMenuBar() {}
     HICON SetIcon(HICON icon, BOOL big);
     CWnd* GetTopLevelParent() const;
+    // The window's own scroll bars (see ScrollBars.h).
+    BOOL SetScrollInfo(int bar, struct SCROLLINFO* info, BOOL redraw = TRUE);
+    BOOL GetScrollInfo(int bar, struct SCROLLINFO* info, UINT mask = 0x17);
+    int SetScrollPos(int bar, int pos, BOOL redraw = TRUE);
+    int GetScrollPos(int bar) const;
+    void SetScrollRange(int bar, int minimum, int maximum, BOOL redraw = TRUE);
+    void ShowScrollBar(UINT bar, BOOL show = TRUE);
+    void ScrollWindow(int dx, int dy, LPCRECT scroll = nullptr, LPCRECT clip = nullptr);
 
     // Dialog data exchange.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
