@@ -36,6 +36,12 @@ VARIANT ByRef(VARIANT* value);
 VARIANT ByValue(SHORT value);
 VARIANT ByValue(LONG value);
 
+// The event's argument at its declared position (0 is the first); the
+// pointers of by-reference arguments are in piVal, plVal and pvarVal.
+inline VARIANT& EventArgument(DISPPARAMS& params, UINT position) {
+  return params.rgvarg[params.cArgs - 1 - position];
+}
+
 // A sink that hands every event to a function, for hosts written in C++.
 using EventHandler = std::function<void(DISPID event, DISPPARAMS& params)>;
 IDispatch* NewEventSink(EventHandler handler);  // one reference for the caller

@@ -23,7 +23,7 @@ TEST(NumEdit, ShowsAndTakesADouble) {
   std::vector<std::pair<double, double>> changes;  // value, typed
   IDispatch* sink = hosted::NewEventSink([&](DISPID id, DISPPARAMS& p) {
     if (id == hosted::kValueChanged)
-      changes.emplace_back(p.rgvarg[2].pvarVal->dblVal, *p.rgvarg[0].plVal);
+      changes.emplace_back(hosted::EventArgument(p, 0).pvarVal->dblVal, *hosted::EventArgument(p, 2).plVal);
   });
   hosted::AdviseControlEvents(window.control, sink);
 
