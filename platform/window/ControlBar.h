@@ -54,6 +54,10 @@ public:
     std::vector<Button*> m_buttons;
 };
 
+enum : UINT { SBPS_NORMAL = 0x0, SBPS_NOBORDERS = 0x100, SBPS_POPOUT = 0x200, SBPS_DISABLED = 0x4000000,
+              SBPS_STRETCH = 0x8000000 };
+enum : DWORD { TBSTYLE_FLAT = 0x800, TBSTYLE_TRANSPARENT = 0x8000 };
+
 struct AFX_STATUSPANE {
     UINT id;
     CString text;

@@ -220,12 +220,9 @@ BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
 BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
     m_panes.clear();
     for (int i = 0; i < count; ++i) {
-        AFX_STATUSPANE pane{ids ? ids[i] : 0, CString(), i == 0 ? -1 : 80};
-        if (ids && ids[i]) {
-            auto text = resources::String(ids[i]);
-            if (text) pane.text = text->c_str();
-        }
-        m_panes.push_back(pane);
+        // Indicator panes show their text only while their key is locked,
+        // which this desktop does not report: they stay empty.
+        m_panes.push_back(AFX_STATUSPANE{ids ? ids[i] : 0, CString(), i == 0 ? -1 : 80});
     }
     ApplyParts();
     return TRUE;

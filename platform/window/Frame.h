@@ -79,7 +79,7 @@ public:
     void SetMessageText(UINT id);
     // The update handlers of every control bar item (the framework's idle work).
     virtual void OnIdleUpdateCmdUI();
-    void ActivateFrame(int cmdShow = -1);
+    virtual void ActivateFrame(int cmdShow = -1);
     virtual void OnUpdateFrameTitle(BOOL addToTitle);
 
     BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) override;
