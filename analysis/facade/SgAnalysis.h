@@ -6,6 +6,7 @@
 // Order of a call: facade argument tests, output sizing (zero-filled), input
 // proxies, the core, proxy release, the error check.
 
+#include "analysis/complex/SgComplexScalar.h"
 #include "analysis/iir/IirFilterTable.h"
 
 namespace SG {
@@ -84,14 +85,6 @@ int SquareWave(CSgVectorT<double>& out, int n, double* phase, double amplitude, 
                double duty);
 int SquareWave(CSgVectorT<double>& out, double* phase, double amplitude, double frequency,
                double duty);
-
-// Complex scalar functions; the results are written only on success.
-int ComplexLn(double re, double im, double* outRe, double* outIm);
-int ComplexLog10(double re, double im, double* outRe, double* outIm);
-int ComplexPower(double re, double im, double power, double* outRe, double* outIm);
-int ComplexExp(double re, double im, double* outRe, double* outIm);
-int ComplexSqrt(double re, double im, double* outRe, double* outIm);
-int ComplexReciprocal(double re, double im, double* outRe, double* outIm);
 
 // ---------------------------------------------------------------------------
 // Filters, fits, interpolation and matrices
