@@ -29,7 +29,7 @@ std::map<HWND, std::unique_ptr<CWnd>>& Temporaries() {
     return temps;
 }
 
-// Control notifications to this window are dropped while it exchanges data.
+// The window whose control notifications are dropped (CNotifyLockout).
 HWND& LockedOut() {
     static HWND window = nullptr;
     return window;
@@ -365,16 +365,18 @@ CWnd* CWnd::GetTopLevelParent() const {
     return FromHandle(h);
 }
 
+// Texts written toward the controls notify like any program write (only
+// the texts that differ are written), so their handlers run.
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
     CDataExchange dx(this, saveAndValidate);
-    HWND previous = std::exchange(LockedOut(), m_hWnd);
-    BOOL ok = FALSE;
     try {
         DoDataExchange(&dx);
-        ok = TRUE;
+        return TRUE;
     } catch (CUserException* e) {
         e->Delete();  // the exchange has shown its prompt
+        return FALSE;
     }
-    LockedOut() = previous;
-    return ok;
 }
+
+CNotifyLockout::CNotifyLockout(CWnd* window) : m_previous(std::exchange(LockedOut(), window ? window->m_hWnd : nullptr)) {}
+CNotifyLockout::~CNotifyLockout() { LockedOut() = m_previous; }

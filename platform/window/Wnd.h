@@ -162,6 +162,20 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// While alive, control notifications (WM_COMMAND from a control, WM_NOTIFY)
+// to the window are dropped: for a handler that writes its own fields and
+// must not run again because of it.
+class CNotifyLockout {
+public:
+    explicit CNotifyLockout(CWnd* window);
+    ~CNotifyLockout();
+    CNotifyLockout(const CNotifyLockout&) = delete;
+    CNotifyLockout& operator=(const CNotifyLockout&) = delete;
+
+private:
+    HWND m_previous;
+};
+
 // The message the framework is handling now (the innermost one).
 const MSG* AfxGetCurrentMessage();
 

@@ -112,11 +112,20 @@ TEST_F(SampleDialogTest, NotificationRules) {
         EXPECT_EQ(CountOf(dlg.events, "enabled-click"), 0);
         ui_test::ClickCenter(Item(d, IDC_ENABLED));
         EXPECT_EQ(CountOf(dlg.events, "enabled-click"), 1);
-        // Exchange toward the controls writes only changed texts, and its
-        // notifications do not reach the dialog.
+        // Exchange toward the controls writes, and so notifies, only the
+        // texts that differ; a lockout silences a window's notifications.
+        dlg.UpdateData(TRUE);
         dlg.events.clear();
         dlg.UpdateData(FALSE);
         EXPECT_TRUE(dlg.events.empty());
+        dlg.count = 99;
+        dlg.UpdateData(FALSE);
+        EXPECT_EQ(dlg.events, std::vector<std::string>{"count-change"});
+        {
+            CNotifyLockout quiet(&dlg);
+            SetWindowText(Item(d, IDC_COUNT), "5");
+        }
+        EXPECT_EQ(CountOf(dlg.events, "count-change"), 1);
         // Leaving the edit by a focus move inside the dialog is one message,
         // even when its handler opens a box.
         dlg.boxOnKillFocus = true;
