@@ -84,7 +84,7 @@ class ValuePairsObject : public GraphPart {
     static constexpr UINT kMap[] = {0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 6, 7, 8};
     if (slot >= std::size(kMap) || kMap[slot] == 0) return false;
     return CollectionSlot<ValuePair>(
-        kMap[slot], a, n, r, hr, pairs, *g_,
+        kMap[slot], a, n, r, hr, pairs, [&] { g_->Changed(); },
         [&] {
           pairs.push_back(std::make_shared<ValuePair>());
           return pairs.back();
@@ -178,7 +178,7 @@ class AxesObject : public GraphPart {
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
     return CollectionSlot<Axis>(
-        slot, a, n, r, hr, g_->axes, *g_, [&] { return g_->AddAxis(); },
+        slot, a, n, r, hr, g_->axes, [&] { g_->Changed(); }, [&] { return g_->AddAxis(); },
         [&](std::shared_ptr<Axis> axis) { return NewAxisObject(g_, std::move(axis)); });
   }
 };

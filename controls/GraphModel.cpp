@@ -59,6 +59,8 @@ void InitGraph(Graph& graph, int plots, const std::vector<std::string>& cursors,
   for (const std::string& name : cursors) {
     auto cursor = graph.AddCursor();
     cursor->name = name;
+    // A tracking cursor ("...XY") is a cross-hair; the others mark X only.
+    cursor->style = name.find("XY") != std::string::npos ? 1 : 2;
     if (!graph.plots.empty()) cursor->plot = graph.plots.front();
   }
 }

@@ -121,7 +121,9 @@ struct Graph {
 };
 
 // The objects a graph starts with: n plots "Plot-1".., the axes "XAxis" and
-// "YAxis", the cursors named, and on the X axis the value pairs given.
+// "YAxis", the cursors named (on the first plot; a name with "XY" is a
+// cross-hair, the others vertical lines), and on the X axis the value pairs
+// given.
 void InitGraph(Graph& graph, int plots, const std::vector<std::string>& cursors, int xValuePairs);
 
 }  // namespace hosted

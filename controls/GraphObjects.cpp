@@ -141,7 +141,7 @@ class PlotsObject : public GraphPart {
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
     return CollectionSlot<Plot>(
-        slot, a, n, r, hr, g_->plots, *g_, [&] { return g_->AddPlot(); },
+        slot, a, n, r, hr, g_->plots, [&] { g_->Changed(); }, [&] { return g_->AddPlot(); },
         [&](std::shared_ptr<Plot> p) { return NewPlotObject(g_, std::move(p)); });
   }
 };
@@ -220,7 +220,7 @@ class CursorsObject : public GraphPart {
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
     return CollectionSlot<Cursor>(
-        slot, a, n, r, hr, g_->cursors, *g_,
+        slot, a, n, r, hr, g_->cursors, [&] { g_->Changed(); },
         [&] {
           auto c = g_->AddCursor();
           if (!g_->plots.empty()) c->plot = g_->plots.front();

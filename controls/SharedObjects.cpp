@@ -30,29 +30,12 @@ class BindingsObject : public SlotObject {
 
  protected:
   bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result, HRESULT* hr) override {
-    auto& items = s_->bindings;
-    switch (slot) {
-      case 3: *hr = DeliverShort(result, static_cast<SHORT>(items.size())); return true;
-      case 4:
-      case 6: {
-        if ((*hr = NeedArguments(count, 1)) < 0) return true;
-        const LONG index = ArgInt(args[0]);
-        if (index < 1 || static_cast<size_t>(index) > items.size()) return *hr = NoSuchItem(), true;
-        if (slot == 6) {
-          items.erase(items.begin() + (index - 1));
-          *hr = S_OK;
-        } else {
-          *hr = DeliverObject(result, Item(items[index - 1]));
-        }
-        return true;
-      }
-      case 7: items.clear(); *hr = S_OK; return true;
-      case 8:
-        items.push_back(std::make_shared<BindingData>());
-        *hr = DeliverObject(result, Item(items.back()));
-        return true;
-    }
-    return false;
+    if (slot == 4 && count >= 1 && args[0].kind == SlotKind::Variant && args[0].variant.vt == VT_BSTR)
+      return *hr = NoSuchItem(), true;  // bindings are reached by index only
+    return CollectionSlot<BindingData>(
+        slot, args, count, result, hr, s_->bindings, [] {},
+        [this] { return s_->bindings.emplace_back(std::make_shared<BindingData>()); },
+        [this](std::shared_ptr<BindingData> b) { return Item(b); });
   }
 
  private:
@@ -105,33 +88,14 @@ class AnnotationsObject : public SlotObject {
  protected:
   bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result, HRESULT* hr) override {
     auto& items = s_->annotations;
-    std::vector<std::string> names;
-    for (const auto& a : items) names.push_back(a->name);
-    switch (slot) {
-      case 3: *hr = DeliverShort(result, static_cast<SHORT>(items.size())); return true;
-      case 4:
-      case 6: {
-        if ((*hr = NeedArguments(count, 1)) < 0) return true;
-        const int i = FindItem(args[0], names);
-        if (i < 0) return *hr = NoSuchItem(), true;
-        if (slot == 6) {
-          items.erase(items.begin() + i);
-          *hr = S_OK;
-        } else {
-          *hr = DeliverObject(result, NewAnnotationObject(s_, items[i]));
-        }
-        return true;
-      }
-      case 7: items.clear(); *hr = S_OK; return true;
-      case 8: {
-        auto a = std::make_shared<AnnotationData>();
-        a->name = "Annotation-" + std::to_string(items.size() + 1);
-        items.push_back(a);
-        *hr = DeliverObject(result, NewAnnotationObject(s_, a));
-        return true;
-      }
-    }
-    return false;
+    return CollectionSlot<AnnotationData>(
+        slot, args, count, result, hr, items, [] {},
+        [&] {
+          auto a = std::make_shared<AnnotationData>();
+          a->name = "Annotation-" + std::to_string(items.size() + 1);
+          return items.emplace_back(std::move(a));
+        },
+        [this](std::shared_ptr<AnnotationData> a) { return NewAnnotationObject(s_, std::move(a)); });
   }
 
  private:

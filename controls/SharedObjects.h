@@ -20,6 +20,7 @@ struct ImageData {
 };
 
 struct BindingData {
+  std::string name;  // bindings have none; they are reached by index
   SG::SlotBag bag;
 };
 

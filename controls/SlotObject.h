@@ -11,6 +11,7 @@
 #include "controls/SlotValues.h"
 #include "platform/com/Dispatch.h"
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -91,6 +92,44 @@ std::string ArgText(const SlotValue& v);
 int FindItem(const SlotValue& key, const std::vector<std::string>& names);
 HRESULT NoSuchItem();
 HRESULT NeedArguments(UINT count, UINT needed);
+
+// Items of a collection by name or index, removal, clearing and adding: the
+// same slots (3, 4, 6, 7, 8) in every collection of the controls. Items have
+// a name; changed is called after every change.
+template <class Item>
+inline bool CollectionSlot(UINT slot, const SlotValue* args, UINT count, SlotValue* result, HRESULT* hr,
+                    std::vector<std::shared_ptr<Item>>& items, const std::function<void()>& changed,
+                    const std::function<std::shared_ptr<Item>()>& add,
+                    const std::function<SlotObject*(std::shared_ptr<Item>)>& wrap) {
+  switch (slot) {
+    case 3: *hr = DeliverShort(result, static_cast<SHORT>(items.size())); return true;
+    case 4:
+    case 6: {
+      if ((*hr = NeedArguments(count, 1)) < 0) return true;
+      std::vector<std::string> names;
+      for (const auto& item : items) names.push_back(item->name);
+      const int i = FindItem(args[0], names);
+      if (i < 0) return *hr = NoSuchItem(), true;
+      if (slot == 6) {
+        items.erase(items.begin() + i);
+        changed();
+        *hr = S_OK;
+      } else {
+        *hr = DeliverObject(result, wrap(items[i]));
+      }
+      return true;
+    }
+    case 7: items.clear(); changed(); *hr = S_OK; return true;
+    case 8: {
+      auto item = add();
+      changed();
+      *hr = DeliverObject(result, wrap(item));
+      return true;
+    }
+  }
+  return false;
+}
+
 
 }  // namespace SG
 
