@@ -147,6 +147,13 @@ TEST(ComplexVariant, Assignment) {
   byRef.vt = VT_R8 | VT_BYREF;
   byRef.pdblVal = &byRefValue;
   EXPECT_PARTS(FromVariant<double>(CSgVariant(byRef)), 6.5, 0.0);
+  BSTR text = SysAllocString(u"1.5-2i");
+  VARIANT textRef;
+  VariantInit(&textRef);
+  textRef.vt = VT_BSTR | VT_BYREF;
+  textRef.pbstrVal = &text;
+  EXPECT_PARTS(FromVariant<double>(CSgVariant(textRef)), 1.5, -2.0);
+  SysFreeString(text);
   for (const CSgVariant& other : {CSgVariant(), ScalarVariant(VT_NULL, 0), ScalarVariant(VT_DATE, 0), ScalarVariant(VT_CY, 5)}) {
     EXPECT_PARTS(FromVariant<double>(other), 0.0, 0.0);
   }
