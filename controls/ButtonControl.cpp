@@ -4,6 +4,7 @@
 #include "controls/SharedObjects.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/Picture.h"
+#include "platform/window/DispatchGuard.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -6,6 +6,7 @@
 #include "controls/GraphRenderer.h"
 #include "controls/SharedObjects.h"
 #include "platform/com/ErrorInfo.h"
+#include "platform/window/DispatchGuard.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -166,7 +167,7 @@ void GraphWidget::Initialize(const std::string& text) {
   update();
 }
 
-void GraphWidget::paintEvent(QPaintEvent*) {
+void GraphWidget::Paint() {
   QPainter painter(this);
   RenderGraph(*graph_, painter, QRectF(rect()), 1.0);
   if (drag_ == Drag::Zoom) {  // the rectangle the release will zoom to
@@ -246,7 +247,7 @@ void GraphWidget::DragCursor(const QPointF& at, bool tracking) {
   Events().Fire(kCursorChange, {ByRef(&index), ByRef(&x), ByRef(&y), ByRef(&trackingFlag)});
 }
 
-void GraphWidget::mousePressEvent(QMouseEvent* event) {
+void GraphWidget::Press(QMouseEvent* event) {
   const QPointF at = event->position();
   const QPoint p = at.toPoint();
   Events().Fire(kStockMouseDown, {ByValue(ButtonOf(event->button())), ByValue(ShiftOf(event->modifiers())),
@@ -272,7 +273,7 @@ void GraphWidget::mousePressEvent(QMouseEvent* event) {
   RaiseMouse(kPlotAreaMouseDown, kPlotMouseDown, event, true);
 }
 
-void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
+void GraphWidget::Move(QMouseEvent* event) {
   const QPointF at = event->position();
   switch (drag_) {
     case Drag::Cursor: DragCursor(at, true); break;
@@ -291,7 +292,7 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
-void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
+void GraphWidget::Release(QMouseEvent* event) {
   const Drag drag = std::exchange(drag_, Drag::None);
   const QPointF at = event->position();
   if (drag == Drag::Zoom) {
@@ -324,6 +325,12 @@ void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
   }
   RaiseMouse(kPlotAreaMouseUp, kPlotMouseUp, event, true);
 }
+
+// Qt's event loop never sees an exception: what escapes is reported.
+void GraphWidget::paintEvent(QPaintEvent*) { DispatchGuard::RunGuarded([&] { Paint(); }); }
+void GraphWidget::mousePressEvent(QMouseEvent* event) { DispatchGuard::RunGuarded([&] { Press(event); }); }
+void GraphWidget::mouseMoveEvent(QMouseEvent* event) { DispatchGuard::RunGuarded([&] { Move(event); }); }
+void GraphWidget::mouseReleaseEvent(QMouseEvent* event) { DispatchGuard::RunGuarded([&] { Release(event); }); }
 
 QWidget* NewGraphWidget(HWND window, QWidget* parent) { return new GraphWidget(window, parent); }
 

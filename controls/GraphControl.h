@@ -33,6 +33,10 @@ class GraphWidget : public QWidget, public HostedControl {
 
  private:
   enum class Drag { None, Cursor, Zoom, Pan, Press };
+  void Paint();
+  void Press(QMouseEvent* event);
+  void Move(QMouseEvent* event);
+  void Release(QMouseEvent* event);
   void RaiseMouse(DISPID areaEvent, DISPID plotEvent, QMouseEvent* event, bool pressed);
   int HitCursor(const QPointF& at) const;
   bool HitPlot(const QPointF& at, short* plot, LONG* point) const;

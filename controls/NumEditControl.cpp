@@ -4,6 +4,7 @@
 #include "controls/SharedObjects.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/Picture.h"
+#include "platform/window/DispatchGuard.h"
 
 #include <QMouseEvent>
 #include <QPointer>
@@ -89,7 +90,7 @@ class NumEditObject : public ControlObject {
 NumEditWidget::NumEditWidget(HWND window, QWidget* parent)
     : QLineEdit(parent), window_(window), object_(static_cast<IDispatch*>(new NumEditObject(this))) {
   setText(Shown());
-  connect(this, &QLineEdit::editingFinished, this, [this] { Commit(); });
+  connect(this, &QLineEdit::editingFinished, this, [this] { DispatchGuard::RunGuarded([this] { Commit(); }); });
   BindHostedControl(window_, this);
 }
 
