@@ -13,6 +13,9 @@ class CControlBar : public CWnd {
 public:
     // The size the bar takes at its side (height when horizontal, width when vertical).
     virtual CSize CalcFixedLayout(BOOL stretch, BOOL horizontal);
+    // Bars with CBRS_SIZE_DYNAMIC are laid out through this; the default is
+    // the fixed layout. `mode` holds the LM_ flags.
+    virtual CSize CalcDynamicLayout(int length, DWORD mode);
     virtual void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {}
     void EnableDocking(DWORD style) { m_dwDockStyle = style; }
     DWORD GetBarStyle() const { return m_dwStyle; }
@@ -57,6 +60,9 @@ public:
 enum : UINT { SBPS_NORMAL = 0x0, SBPS_NOBORDERS = 0x100, SBPS_POPOUT = 0x200, SBPS_DISABLED = 0x4000000,
               SBPS_STRETCH = 0x8000000 };
 enum : DWORD { TBSTYLE_FLAT = 0x800, TBSTYLE_TRANSPARENT = 0x8000 };
+enum : DWORD { LM_STRETCH = 0x1, LM_HORZ = 0x2, LM_MRUWIDTH = 0x4, LM_HORZDOCK = 0x8, LM_VERTDOCK = 0x10,
+               LM_LENGTHY = 0x20, LM_COMMIT = 0x40 };
+inline constexpr DWORD CBRS_ALL = 0x0040FFFF;
 
 struct AFX_STATUSPANE {
     UINT id;

@@ -18,6 +18,8 @@ IMPLEMENT_DYNAMIC(CDialogBar, CControlBar)
 
 CSize CControlBar::CalcFixedLayout(BOOL, BOOL) { return m_sizeDefault; }
 
+CSize CControlBar::CalcDynamicLayout(int, DWORD mode) { return CalcFixedLayout(mode & LM_STRETCH, mode & LM_HORZ); }
+
 void CControlBar::AttachToFrame(CWnd* parent) {
     m_pDockSite = dynamic_cast<CFrameWnd*>(parent);
     if (m_pDockSite) {

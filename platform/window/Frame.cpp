@@ -93,7 +93,10 @@ void CFrameWnd::RecalcLayout(BOOL) {
     for (CControlBar* bar : bars) {
         if (!bar->m_hWnd || !(bar->GetStyle() & WS_VISIBLE)) continue;  // the frame itself may still be hidden
         DWORD side = bar->m_dwStyle & CBRS_ALIGN_ANY;
-        CSize size = bar->CalcFixedLayout(TRUE, side & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM));
+        const bool horizontal = side & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+        CSize size = (bar->m_dwStyle & CBRS_SIZE_DYNAMIC)
+                         ? bar->CalcDynamicLayout(-1, (horizontal ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK) | LM_STRETCH)
+                         : bar->CalcFixedLayout(TRUE, horizontal);
         if (side & CBRS_ALIGN_TOP) { bar->MoveWindow(rc.left, rc.top, rc.Width(), size.cy); rc.top += size.cy; }
         else if (side & CBRS_ALIGN_BOTTOM) { bar->MoveWindow(rc.left, rc.bottom - size.cy, rc.Width(), size.cy); rc.bottom -= size.cy; }
         else if (side & CBRS_ALIGN_LEFT) { bar->MoveWindow(rc.left, rc.top, size.cx, rc.Height()); rc.left += size.cx; }
@@ -160,6 +163,12 @@ void CFrameWnd::ShowControlBar(CControlBar* bar, BOOL show, BOOL) {
     if (!bar) return;
     bar->ShowWindow(show ? SW_SHOW : SW_HIDE);
     RecalcLayout();
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT id) {
+    for (CControlBar* bar : m_bars)
+        if (bar->m_hWnd && static_cast<UINT>(bar->GetDlgCtrlID()) == id) return bar;
+    return nullptr;
 }
 
 CWnd* CFrameWnd::GetMessageBar() { return GetDlgItem(AFX_IDW_STATUS_BAR); }

@@ -74,6 +74,7 @@ public:
     void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
     void AddControlBar(CControlBar* bar);
     void RemoveControlBar(CControlBar* bar);
+    CControlBar* GetControlBar(UINT id);
     CWnd* GetMessageBar();
     void SetMessageText(LPCSTR text);
     void SetMessageText(UINT id);

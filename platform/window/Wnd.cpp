@@ -1,6 +1,7 @@
 #include "platform/window/Wnd.h"
 
 #include "platform/afx/Exception.h"
+#include "platform/window/CmdUI.h"
 #include "platform/window/Cursors.h"
 #include "platform/window/DataExchange.h"
 #include "platform/window/DispatchGuard.h"
@@ -363,6 +364,27 @@ CWnd* CWnd::GetTopLevelParent() const {
     HWND h = m_hWnd;
     while (h && (::GetWindowLongPtr(h, GWL_STYLE) & WS_CHILD) && ::GetParent(h)) h = ::GetParent(h);
     return FromHandle(h);
+}
+
+void CWnd::UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler) {
+    struct ControlUI : CCmdUI {
+        HWND control = nullptr;
+        void Enable(BOOL on) override {
+            m_bEnableChanged = TRUE;
+            ::EnableWindow(control, on);
+        }
+        void SetCheck(int check) override { ::SendMessage(control, BM_SETCHECK, static_cast<WPARAM>(check), 0); }
+    };
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        int id = ::GetDlgCtrlID(child);
+        if (id <= 0) continue;
+        ControlUI state;
+        state.control = child;
+        state.m_nID = static_cast<UINT>(id);
+        state.m_pOther = FromHandle(child);
+        // Only buttons are disabled for want of a handler, as the framework does.
+        state.DoUpdate(target, disableIfNoHandler && ::GetClassNameString(child) == "Button");
+    }
 }
 
 // Texts written toward the controls notify like any program write (only

@@ -103,6 +103,11 @@ public:
     void ShowScrollBar(UINT bar, BOOL show = TRUE);
     void ScrollWindow(int dx, int dy, LPCRECT scroll = nullptr, LPCRECT clip = nullptr);
 
+    // Enables the child controls by their commands' update handlers in `target`.
+    void UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler);
+    BOOL LockWindowUpdate() { return TRUE; }  // Qt paints once per event anyway
+    void UnlockWindowUpdate() {}
+
     // Dialog data exchange.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* dx) {}

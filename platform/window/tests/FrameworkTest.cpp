@@ -169,6 +169,14 @@ TEST_F(FrameworkTest, TheDialogBarIsDockedLeftAndItsButtonReachesTheFrame) {
     EXPECT_EQ(barRect.Height(), clientRect.Height());
     ui_test::ClickCenter(::GetDlgItem(main->bar.m_hWnd, ID_BAR_GO));
     EXPECT_EQ(g_log, std::vector<std::string>{"go"});
+    // The bar's buttons follow the frame's handlers: one nobody takes is disabled.
+    HWND go = ::GetDlgItem(main->bar.m_hWnd, ID_BAR_GO);
+    main->bar.UpdateDialogControls(main, TRUE);
+    EXPECT_TRUE(IsWindowEnabled(go));
+    SetWindowLongPtr(go, GWLP_ID, 2299);
+    main->bar.UpdateDialogControls(main, TRUE);
+    EXPECT_FALSE(IsWindowEnabled(go));
+    EXPECT_TRUE(IsWindowEnabled(::GetDlgItem(main->bar.m_hWnd, 2202)));  // not a button
 }
 
 TEST_F(FrameworkTest, ClosingAChildFrameEndsItsDocument) {
