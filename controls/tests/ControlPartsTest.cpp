@@ -7,6 +7,11 @@
 #include "controls/CSgGraph.h"
 #include "controls/CVersion.h"
 #include "controls/ColumnReduction.h"
+#include "controls/GraphRenderer.h"
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
 #include "platform/com/Picture.h"
 
 #include <gtest/gtest.h>
@@ -121,6 +126,31 @@ TEST(SharedObjects, UnnamedPropertiesAndCollectionsAnswer) {
   EXPECT_EQ(graph.GetFont().GetSize(), 9.75);
   graph.GetAxes().Item(1).GetLabels().SetProperty15(3);
   EXPECT_EQ(graph.GetAxes().Item(1).GetLabels().GetProperty15(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Renderer, ToleratesNonFiniteSamplesAndRanges) {
+  hosted::Graph graph;
+  hosted::InitGraph(graph, 1, {"Cursor1"}, 0);
+  auto data = std::make_shared<hosted::SampleData>();
+  std::vector<double> v(100000, 1.0);
+  v[10] = NAN;
+  v[20] = INFINITY;
+  v[0] = -INFINITY;
+  data->values = v;
+  graph.plots[0]->data = data;
+  graph.XAxis().maximum = 99999;
+  QImage image(400, 200, QImage::Format_RGB32);
+  {
+    QPainter painter(&image);
+    hosted::RenderGraph(graph, painter, QRectF(image.rect()), 1.0);
+    graph.YAxis().minimum = graph.YAxis().maximum = NAN;  // a range that is no range
+    hosted::RenderGraph(graph, painter, QRectF(image.rect()), 1.0);
+  }
+  SUCCEED();
 }
 
 }  // namespace
