@@ -54,6 +54,21 @@ struct NMLVCUSTOMDRAW {
     int iSubItem = 0;
 };
 
+// Header items: text and format; owner-drawn items ask the header's parent
+// to draw them (WM_DRAWITEM, ODT_HEADER).
+enum : UINT { HDM_GETITEMCOUNT = 0x1200, HDM_GETITEM = 0x1203, HDM_SETITEM = 0x1204 };
+enum : UINT { HDI_TEXT = 0x2, HDI_FORMAT = 0x4 };
+enum : int { HDF_LEFT = 0x0, HDF_RIGHT = 0x1, HDF_CENTER = 0x2, HDF_OWNERDRAW = 0x8000, HDF_STRING = 0x4000 };
+struct HDITEM {
+    UINT mask = 0;
+    int cxy = 0;
+    LPSTR pszText = nullptr;
+    HBITMAP hbm = nullptr;
+    int cchTextMax = 0;
+    int fmt = 0;
+    LPARAM lParam = 0;
+};
+
 namespace listview {
 int InsertColumn(HWND list, int column, const QString& text, int format, int width);
 bool DeleteColumn(HWND list, int column);

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTreeView>
+#include <set>
 
 namespace controls {
 namespace {
@@ -53,9 +54,35 @@ private:
     HWND list_;
 };
 
+// The list's header: sections marked owner-drawn are drawn by the header's parent.
+class OwnerHeader : public QHeaderView {
+public:
+    explicit OwnerHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+    HWND window = nullptr;
+    std::set<int> ownerDrawn;
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+        if (!window || !ownerDrawn.count(section)) return QHeaderView::paintSection(painter, rect, section);
+        DeviceContext dc(painter);
+        DRAWITEMSTRUCT dis;
+        dis.CtlType = ODT_HEADER;
+        dis.CtlID = static_cast<UINT>(GetDlgCtrlID(window));
+        dis.itemID = static_cast<UINT>(section);
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.hwndItem = window;
+        dis.hDC = &dc;
+        dis.rcItem = RectOf(rect);
+        DispatchGuard::RunGuarded([&] {
+            SendMessage(GetParent(window), WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+        });
+    }
+};
+
 class ListWidget : public QTreeView {
 public:
     explicit ListWidget(QWidget* parent) : QTreeView(parent) {
+        setHeader(new OwnerHeader(this));
         setModel(&model);
         setRootIsDecorated(false);
         setItemsExpandable(false);
@@ -113,7 +140,38 @@ QWidget* MakeHeader(HWND, QWidget* parent) {
 }
 
 LRESULT HeaderProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
-    if (msg == WM_SETTEXT) return TRUE;  // the header keeps its item texts only
+    auto* header = As<OwnerHeader>(h);
+    const int index = static_cast<int>(w);
+    switch (msg) {
+    case WM_CREATE:
+        if (header) header->window = h;
+        break;
+    case WM_SETTEXT: return TRUE;  // the header keeps its item texts only
+    case HDM_GETITEMCOUNT: return header ? header->count() : -1;
+    case HDM_SETITEM: {
+        auto* item = reinterpret_cast<const HDITEM*>(l);
+        if (!header || !item || index < 0 || index >= header->count()) return FALSE;
+        if (item->mask & HDI_FORMAT) {
+            if (item->fmt & HDF_OWNERDRAW) header->ownerDrawn.insert(index);
+            else header->ownerDrawn.erase(index);
+        }
+        if ((item->mask & HDI_TEXT) && item->pszText && header->model())
+            header->model()->setHeaderData(index, Qt::Horizontal, QString::fromUtf8(item->pszText));
+        header->viewport()->update();
+        return TRUE;
+    }
+    case HDM_GETITEM: {
+        auto* item = reinterpret_cast<HDITEM*>(l);
+        if (!header || !item || index < 0 || index >= header->count()) return FALSE;
+        if (item->mask & HDI_FORMAT) item->fmt = HDF_STRING | (header->ownerDrawn.count(index) ? HDF_OWNERDRAW : 0);
+        if ((item->mask & HDI_TEXT) && item->pszText && header->model())
+            CopyText(header->model()->headerData(index, Qt::Horizontal).toString(), static_cast<WPARAM>(item->cchTextMax),
+                     reinterpret_cast<LPARAM>(item->pszText));
+        return TRUE;
+    }
+    default:
+        break;
+    }
     return DefWindowProc(h, msg, w, l);
 }
 

@@ -3,6 +3,7 @@
 // what stopping the skin and destroying windows leave behind.
 #include "platform/window/Dialogs.h"
 #include "platform/window/Gdi.h"
+#include "platform/window/ListView.h"
 #include "platform/window/Menu.h"
 #include "platform/window/RenderPng.h"
 #include "platform/window/Resources.h"
@@ -108,6 +109,23 @@ TEST_F(WindowSkin, DialogsStaticsAndStatusBarsTakeTheSkinColour) {
     EXPECT_EQ(RenderWindow(Item(704)).pixelColor(RenderWindow(Item(704)).width() - 2, 1), Rgb(kSkinColor));
     EXPECT_EQ(RenderWindow(Item(705)).pixelColor(1, 1), Rgb(kSkinColor));
     EXPECT_EQ(RenderWindow(Item(703)).pixelColor(0, 0), Rgb(kSkinComboFrame));
+}
+
+TEST_F(WindowSkin, OwnerDrawnHeaderItemsAreDrawnInTheSkinColour) {
+    HWND list = Item(706);
+    listview::InsertColumn(list, 0, "Time", LVCFMT_LEFT, 60);
+    listview::InsertColumn(list, 1, "Value", LVCFMT_LEFT, 60);
+    HWND header = listview::Header(list);
+    HDITEM item;
+    item.mask = HDI_FORMAT;
+    item.fmt = HDF_OWNERDRAW;
+    ASSERT_TRUE(SendMessage(header, HDM_SETITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    QImage image = RenderWindow(header);
+    EXPECT_EQ(image.pixelColor(2, 2), Rgb(kSkinColor));     // item 0: the skin's painter
+    EXPECT_NE(image.pixelColor(62, 2), Rgb(kSkinColor));    // item 1: drawn as the list draws it
+    item.mask = HDI_FORMAT;
+    ASSERT_TRUE(SendMessage(header, HDM_GETITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_TRUE(item.fmt & HDF_OWNERDRAW);
 }
 
 TEST_F(WindowSkin, MenuBarsTakeTheSkinBackgroundWhenTheirWindowShows) {
