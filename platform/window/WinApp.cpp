@@ -1,6 +1,7 @@
 #include "platform/window/WinApp.h"
 
 #include "platform/window/Cursors.h"
+#include "platform/window/DispatchGuard.h"
 #include "platform/window/Frame.h"
 #include "platform/window/MessageBox.h"
 
@@ -46,8 +47,11 @@ BOOL CWinApp::OnIdle(LONG) {
 }
 
 int CWinApp::Run() {
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, [this] { OnIdle(0); });
+    // Idle work runs whenever the loop is about to wait.
+    auto idle = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                                 [this] { DispatchGuard::RunGuarded([this] { OnIdle(0); }); });
     QApplication::exec();
+    QObject::disconnect(idle);
     return ExitInstance();
 }
 

@@ -233,6 +233,13 @@ TEST_F(FrameworkTest, AFormViewIsADialogTemplateInsideItsFrame) {
     EXPECT_EQ(formRect.Width(), frameClient.Width());
 }
 
+TEST_F(FrameworkTest, TheMessageLoopEndsWhenTheMainFrameCloses) {
+    main->PostMessage(WM_CLOSE);
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);  // the frame ended with its window
+    EXPECT_EQ(app.m_pDocManager->GetOpenDocumentCount(), 0);
+}
+
 TEST_F(FrameworkTest, APagePrintsToAPdfFile) {
     std::string path = testing::TempDir() + "page.pdf";
     QFile::remove(QString::fromStdString(path));
