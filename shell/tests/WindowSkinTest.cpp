@@ -1,6 +1,7 @@
 // The window skin on real windows: the records the hook makes by class name,
 // the pixels of a skinned push button in its four states, backgrounds, and
 // what stopping the skin and destroying windows leave behind.
+#include "platform/window/Dialog.h"
 #include "platform/window/Dialogs.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/ListView.h"
@@ -126,6 +127,21 @@ TEST_F(WindowSkin, OwnerDrawnHeaderItemsAreDrawnInTheSkinColour) {
     item.mask = HDI_FORMAT;
     ASSERT_TRUE(SendMessage(header, HDM_GETITEM, 0, reinterpret_cast<LPARAM>(&item)));
     EXPECT_TRUE(item.fmt & HDF_OWNERDRAW);
+}
+
+TEST_F(WindowSkin, FrameworkDialogsAreSkinnedBeneathTheirObjects) {
+    CDialog framework(700);
+    ASSERT_TRUE(framework.Create(700));
+    framework.ShowWindow(SW_SHOW);
+    HWND ok = framework.GetDlgItem(701)->m_hWnd;
+    EXPECT_EQ(GetWindowLongPtr(ok, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_EQ(FaceOf(ok), Rgb(kSkinColor));
+    EXPECT_EQ(RenderWindow(framework.m_hWnd).pixelColor(2, 2), Rgb(kSkinColor));
+    // The framework's procedure runs first and passes on to the skin's.
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtr(framework.m_hWnd, GWLP_WNDPROC)), CWnd::FrameworkProc);
+    ASSERT_NE(SkinDataOf(framework.m_hWnd), nullptr);
+    EXPECT_NE(SkinDataOf(framework.m_hWnd)->previous, nullptr);
+    framework.DestroyWindow();
 }
 
 TEST_F(WindowSkin, MenuBarsTakeTheSkinBackgroundWhenTheirWindowShows) {
