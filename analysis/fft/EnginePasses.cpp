@@ -13,29 +13,36 @@ namespace {
 
 typedef double V4 __attribute__((vector_size(32)));
 
-inline V4 Load(const double* p) {
-  V4 v;
+// Loads and stores are inlined into the caller on purpose: a vector returned
+// from an out-of-line helper would cross from the AVX2 clone into code built
+// for the baseline ABI, which unoptimised builds do not inline away.
+template <typename T>
+__attribute__((always_inline)) inline T load(const double* p) {
+  T v;
   std::memcpy(&v, p, sizeof v);
   return v;
 }
-inline void Store(double* p, V4 v) { std::memcpy(p, &v, sizeof v); }
+template <typename T>
+__attribute__((always_inline)) inline void store(double* p, T v) {
+  std::memcpy(p, &v, sizeof v);
+}
 
-template <int P, typename T, typename Ld, typename St>
+template <int P, typename T>
 __attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index m, Index t, Index c, const double* twr,
-                      const double* twi, Ld load, St store) {
+                      const double* twi) {
   T xr[P], xi[P];
-  xr[0] = load(r + t);
-  xi[0] = load(i + t);
+  xr[0] = load<T>(r + t);
+  xi[0] = load<T>(i + t);
   for (int q = 1; q < P; ++q) {
-    const T a = load(r + t + q * m), b = load(i + t + q * m);
-    const T wr = load(twr + (q - 1) * c + t), wi = load(twi + (q - 1) * c + t);
+    const T a = load<T>(r + t + q * m), b = load<T>(i + t + q * m);
+    const T wr = load<T>(twr + (q - 1) * c + t), wi = load<T>(twi + (q - 1) * c + t);
     xr[q] = a * wr - b * wi;
     xi[q] = a * wi + b * wr;
   }
   Kernel<P>::Apply(xr, xi);
   for (int q = 0; q < P; ++q) {
-    store(r + t + q * m, xr[q]);
-    store(i + t + q * m, xi[q]);
+    store<T>(r + t + q * m, xr[q]);
+    store<T>(i + t + q * m, xi[q]);
   }
 }
 
@@ -43,15 +50,13 @@ template <int P>
 __attribute__((always_inline)) inline void RunPass(double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
                     const double* twr, const double* twi) {
   const Index span = m * P;
-  auto loadS = [](const double* p) { return *p; };
-  auto storeS = [](double* p, double v) { *p = v; };
   for (Index g = g0; g < g1; ++g) {
     double* r = re + g * span + t0;
     double* i = im + g * span + t0;
     Index t = 0;
     for (; t + 4 <= c; t += 4)
-      Butterfly<P, V4>(r, i, m, t, c, twr, twi, Load, Store);
-    for (; t < c; ++t) Butterfly<P, double>(r, i, m, t, c, twr, twi, loadS, storeS);
+      Butterfly<P, V4>(r, i, m, t, c, twr, twi);
+    for (; t < c; ++t) Butterfly<P, double>(r, i, m, t, c, twr, twi);
   }
 }
 
