@@ -7,6 +7,7 @@
 
 #include "instrument/LinkState.h"
 #include "platform/afx/String.h"
+#include "platform/afx/StringArray.h"
 #include "platform/win/WinTypes.h"
 
 #include <string>
@@ -37,9 +38,13 @@ class CInstrumentLink {
   static bool IsNotFrameHead(const BYTE* buffer);
   bool SendUsbCommand(const CString& command);
   void ReadUsbFrame(CString& reply);
+  // What one frame read brought: nothing, an accepted payload, a refused
+  // frame (too long, short, bad checksum), or a payload that is itself a
+  // frame head (the capture reads again after that one).
+  enum class UsbRead { Nothing, Accepted, Refused, FrameHead };
   // Reassembles one frame's payload into the buffer; returns the header's
-  // length (0 when nothing came, or when the frame does not fit).
-  std::size_t ReadUsbData(BYTE* buffer, std::size_t capacity);
+  // length, or 0 for anything but an accepted payload (which is then not kept).
+  std::size_t ReadUsbData(BYTE* buffer, std::size_t capacity, UsbRead* outcome = nullptr);
   std::size_t ReadUsbBulk(BYTE* buffer, std::size_t capacity) { return ReadUsbData(buffer, capacity); }
   void ReadUsbReply(CString& reply);
   static bool JudgeReply(const CString& query, const CString& reply);
@@ -141,7 +146,7 @@ class CInstrumentLink {
   static int HexPairToByte(const CString& text);
 
   // Fields, in order.
-  std::vector<CString> stringList;
+  CStringArray stringList;
   bool screenDumpDone;
   LONG usbGeneratorCount = 0;
   LONG visaDeviceCount = 0;

@@ -39,11 +39,14 @@ int CInstrumentLink::ReadScopeWaveUsb(const CString& channel, BYTE* out, std::si
   PollAfterCommand(true);
   std::vector<BYTE>& buffer = ScopeAcqBuffer();
   std::fill(buffer.begin(), buffer.end(), 0);
+  // A payload that is itself a frame head is read again; anything else ends
+  // the reads (a refused or missing frame leaves nothing to copy).
   std::size_t len = 0;
   bool taken = false;
   for (int i = 0; i < kCaptureReads; ++i) {
-    len = ReadUsbData(buffer.data(), buffer.size());
-    if (IsNotFrameHead(buffer.data())) {
+    UsbRead outcome;
+    len = ReadUsbData(buffer.data(), buffer.size(), &outcome);
+    if (outcome != UsbRead::FrameHead) {
       taken = true;
       break;
     }

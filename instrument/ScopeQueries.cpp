@@ -88,7 +88,8 @@ bool CInstrumentLink::SearchScopes(const CString& address) {
 
 int CInstrumentLink::FindVisaScopes(const CString& address) {
   g_VisaStatus = 0;
-  if (viOpenDefaultRM(&g_VisaDefaultRM) < 0) return 0;
+  g_VisaStatus = viOpenDefaultRM(&g_VisaDefaultRM);
+  if (g_VisaStatus < 0) return 0;
   linkio::Pause(100);
   if (address.IsEmpty()) {
     g_VisaStatus = viFindRsrc(g_VisaDefaultRM, "USB?*INSTR", &g_VisaFindList, &g_VisaFindCount,

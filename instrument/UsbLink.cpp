@@ -41,10 +41,14 @@ bool CInstrumentLink::SendUsbCommand(const CString& command) {
 // checksum holds and it is not itself a frame head; otherwise nothing of it
 // is kept and 0 is returned. Packets of a refused frame are still taken so
 // the next read starts at a new frame.
-std::size_t CInstrumentLink::ReadUsbData(BYTE* buffer, std::size_t capacity) {
+std::size_t CInstrumentLink::ReadUsbData(BYTE* buffer, std::size_t capacity, UsbRead* outcome) {
+  UsbRead ignored;
+  UsbRead& result = outcome ? *outcome : ignored;
+  result = UsbRead::Nothing;
   BYTE packet[kUsbPacket] = {};
   int n = ReadUSBDevice(kRawUsbReadPipe, packet, kUsbPacket);
   if (n <= 0) return 0;
+  result = UsbRead::Refused;
   if (static_cast<std::size_t>(n) < kUsbHead) return 0;
   std::size_t total = HeadLength(packet);
   BYTE kept = packet[8];
@@ -60,10 +64,11 @@ std::size_t CInstrumentLink::ReadUsbData(BYTE* buffer, std::size_t capacity) {
     if (fits) std::memcpy(buffer + got, packet, take);
     got += take;
   }
-  bool accepted = fits && got == total &&
-                  static_cast<BYTE>(FrameChecksum(buffer, total) + head) == kept &&
-                  (total < 4 || IsNotFrameHead(buffer));
-  if (!accepted) {
+  bool sound = fits && got == total &&
+               static_cast<BYTE>(FrameChecksum(buffer, total) + head) == kept;
+  if (sound && total >= 4 && !IsNotFrameHead(buffer)) result = UsbRead::FrameHead;
+  else if (sound) result = UsbRead::Accepted;
+  if (result != UsbRead::Accepted) {
     if (fits) std::memset(buffer, 0, got);
     return 0;
   }

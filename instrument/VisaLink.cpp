@@ -7,9 +7,9 @@
 
 #include <cstring>
 
-CInstrumentLink::CInstrumentLink() { stringList.clear(); }
+CInstrumentLink::CInstrumentLink() { stringList.RemoveAll(); }
 
-CInstrumentLink::~CInstrumentLink() { stringList.clear(); }
+CInstrumentLink::~CInstrumentLink() { stringList.RemoveAll(); }
 
 bool IsVisaTag(const CString& tag) { return tag.Find("USBTMC") >= 0; }
 bool IsRawUsbTag(const CString& tag) { return !IsVisaTag(tag) && tag.Find("USB") >= 0; }

@@ -145,3 +145,34 @@ TEST_F(Discovery, RawUsbScanSortsGeneratorsAndScopes) {
   // Per device: two 100 ms pauses at selection and 100 ms after the query.
   EXPECT_EQ(Pauses(), (std::vector<DWORD>{100, 100, 100, 100, 100, 100}));
 }
+
+// Seventeen devices: every table stops at its sixteenth row, and the raw-USB
+// scope rows placed after the VISA ones never run past it either.
+TEST_F(Discovery, TablesStopAtSixteenRows) {
+  for (int i = 0; i < 17; ++i) AttachUsbtmc(Generator("KRV1000"));
+  link.SearchVisaGenerators("");
+  EXPECT_EQ(link.visaDeviceCount, 16);
+  EXPECT_EQ(g_VisaGenerators[15].tag, "USBTMCKRV1000");
+
+  for (int i = 0; i < 3; ++i) usbDriver->Attach(std::make_shared<sim::SimScope>());
+  g_VisaScopeCount = 14;
+  link.SearchUsbGenerators();
+  EXPECT_EQ(g_ScopeTable[14].usbIndex, "0");
+  EXPECT_EQ(g_ScopeTable[15].usbIndex, "1");  // device 2 would be row 16: not written
+}
+
+// The link object holds nothing: destroying one leaves the sessions the
+// searches opened, and the raw-USB device, as they were.
+TEST_F(Discovery, DestroyingALinkClosesNothing) {
+  AttachUsbtmc(Generator("KRV800"));
+  usbDriver->Attach(Generator("KRV1000"));
+  {
+    CInstrumentLink search;
+    search.SearchVisaGenerators("");
+    search.SearchUsbGenerators();
+    EXPECT_TRUE(search.stringList.IsEmpty());
+  }
+  ViSession s = static_cast<ViSession>(std::atoi(g_VisaGenerators[0].handle));
+  EXPECT_EQ(viClear(s), VI_SUCCESS);
+  EXPECT_EQ(usbDriver->Current(), 0);
+}

@@ -40,6 +40,51 @@ TEST_F(Capture, SmallCountsAndSmallBuffersCannotRunAway) {
   EXPECT_TRUE(std::equal(out.begin(), out.end(), codes.begin()));
 }
 
+// A scope whose waveform reply is preceded by replies that are themselves
+// frame heads ("USB:..."), as a capture may meet before the data is ready.
+class FrameHeadsFirst final : public sim::SimInstrument {
+ public:
+  explicit FrameHeadsFirst(int heads) : heads_(heads) {}
+  std::shared_ptr<sim::SimScope> inner = std::make_shared<sim::SimScope>();
+
+ protected:
+  void Handle(const std::string& text, std::span<const std::uint8_t> raw) override {
+    if (text.find(":WF?") != std::string::npos)
+      for (int i = 0; i < heads_; ++i) Reply(std::string("USB:not yet"));
+    inner->Receive(raw);
+    while (auto reply = inner->TakeReply()) Reply(std::move(*reply));
+  }
+
+ private:
+  int heads_;
+};
+
+TEST(CaptureRereads, AFrameHeadPayloadIsReadAgainAtMostTenTimes) {
+  struct Row { int heads; bool copied; };
+  for (Row row : {Row{3, true}, Row{10, false}}) {
+    ResetLinkState();
+    RecordingClock clock;
+    ScopedClock scoped{clock};
+    auto driver = std::make_shared<sim::FakeRawUsbDriver>();
+    auto scope = std::make_shared<FrameHeadsFirst>(row.heads);
+    driver->Attach(scope);
+    rawusb::SetRawUsbDriver(driver);
+    CInstrumentLink link;
+    link.SelectUsbDevice(0);
+    std::vector<BYTE> out(400, 0xEE);
+    EXPECT_EQ(link.ReadScopeWaveUsb("C1", out.data(), out.size()), 300);
+    auto codes = scope->inner->CaptureCodes(1);
+    if (row.copied) {
+      EXPECT_EQ(out[1], codes[23]) << row.heads;
+    } else {
+      EXPECT_EQ(out[0], 0xEE) << row.heads;
+    }
+    // Ten reads at most: after ten frame heads the data reply is still queued.
+    EXPECT_EQ(scope->HasReply(), !row.copied) << row.heads;
+    rawusb::SetRawUsbDriver(nullptr);
+  }
+}
+
 TEST_F(Capture, BadChecksumIsNotData) {
   sim::SimFaults f;
   f.badChecksum = true;

@@ -121,3 +121,41 @@ TEST_F(ScopeQueries, FirstUsbInstrumentOpensAndCloses) {
   EXPECT_EQ(messages.size(), 2u);  // the instrument session was already closed by the query
   g_VisaDefaultRM = 0;
 }
+
+TEST_F(ScopeQueries, RepliesWithoutTheirMarksGiveZero) {
+  setup.tdiv = "";  // "TDIV " holds no S
+  setup.channel[0].vdiv = "";
+  scope = std::make_shared<sim::SimScope>(setup);
+  usbtmc->Attach(scope, 0x1234, 0x0200, "SC1");
+  viOpenDefaultRM(&g_VisaDefaultRM);
+  ASSERT_TRUE(link.VisaOpen("USB0::0x1234::0x0200::SC1::INSTR"));
+  EXPECT_EQ(link.QueryTdivVisa(), 0.0f);
+  EXPECT_EQ(link.QueryVdivVisa("C1"), 0.0f);
+  link.VisaClose();
+  // A closed session is forgotten: a send on it fails and says so.
+  EXPECT_FALSE(link.VisaSend("TDIV?\n"));
+  EXPECT_EQ(messages, (std::vector<std::string>{"send cmd failed"}));
+}
+
+TEST_F(ScopeQueries, TablesStopAtSixteenRows) {
+  for (int i = 0; i < 17; ++i) usbtmc->Attach(std::make_shared<sim::SimScope>(), 0x1234, 0x0200, "SC" + std::to_string(i));
+  ASSERT_TRUE(link.SearchScopes(""));
+  EXPECT_EQ(g_VisaScopeCount, 16);
+  EXPECT_EQ(g_ScopeTable[15].linkType, "USBTMC");
+}
+
+// A network search tries one resource and keeps the last USB count, so a
+// search that finds nothing after a USB search that counted raw-USB devices
+// shows message 322.
+TEST_F(ScopeQueries, NetworkSearchKeepsTheUsbCount) {
+  usbDriver->Attach(scope);
+  EXPECT_FALSE(link.SearchScopes(""));
+  messages.clear();
+  visa::SetPortmapperPort(1);  // nothing answers there
+  EXPECT_FALSE(link.SearchScopes("127.0.0.1"));
+  visa::SetPortmapperPort(0);
+  EXPECT_EQ(g_UsbDeviceCount, 1);
+  EXPECT_EQ(g_VisaScopeCount, 0);
+  EXPECT_STREQ(g_VisaDescriptor, "TCPIP0::127.0.0.1::INSTR");
+  EXPECT_EQ(messages, (std::vector<std::string>{"text 322"}));
+}
