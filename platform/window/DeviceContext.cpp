@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
+#include <map>
 
 DeviceContext::DeviceContext(QPaintDevice* device, HWND window, bool)
     : pen(GetStockObject(BLACK_PEN)), brush(GetStockObject(WHITE_BRUSH)), font(GetStockObject(DEFAULT_GUI_FONT)),
@@ -31,6 +32,8 @@ void DeviceContext::Retarget(QPaintDevice* device) {
     owned_->begin(device);
     owned_->setRenderHint(QPainter::Antialiasing, false);
     owned_->setFont(font->font);
+    baseTransform = QTransform();  // a new surface keeps the DC's origins
+    owned_->setTransform(QTransform::fromTranslate(viewportOrigin.x - windowOrigin.x, viewportOrigin.y - windowOrigin.y));
 }
 
 namespace {
@@ -89,18 +92,74 @@ BOOL EndPaint(HWND, const PAINTSTRUCT* ps) {
     return TRUE;
 }
 
-// Outside its paint event a widget cannot be drawn on in Qt; such a DC still
-// measures text and answers device capabilities, and its drawing is dropped.
+// Outside its paint event a widget cannot be drawn on in Qt. Drawing then
+// goes to an overlay of the window, shown over its painting until the
+// program invalidates the window, as drawing on the screen lasts until the
+// next repaint there.
+namespace {
+// What was drawn outside painting: plain drawing, and exclusive-or drawing
+// kept apart so that it inverts the window's own pixels when shown.
+struct Overlay {
+    QImage copy;       // transparent where nothing was drawn
+    QImage exclusive;  // black where nothing was drawn
+};
+
+std::map<HWND, Overlay>& Overlays() {
+    static std::map<HWND, Overlay> overlays;
+    return overlays;
+}
+
+void Resize(QImage& image, QSize size, QImage::Format format, const QColor& empty) {
+    if (image.size() == size) return;
+    QImage resized(size, format);
+    resized.fill(empty);
+    if (!image.isNull()) QPainter(&resized).drawImage(0, 0, image);
+    image = resized;
+}
+}  // namespace
+
+namespace gdi_detail {
+void PaintOverlay(HWND hWnd, QWidget* widget) {
+    auto it = Overlays().find(hWnd);
+    if (it == Overlays().end() || !widget) return;
+    QPainter p(widget);
+    p.drawImage(0, 0, it->second.copy);
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.drawImage(0, 0, it->second.exclusive);
+}
+
+void ClearOverlay(HWND hWnd) { Overlays().erase(hWnd); }
+
+// An overlay DC draws exclusive-or modes on the overlay's second layer.
+void SelectOverlayLayer(HDC dc, bool exclusive) {
+    auto it = Overlays().find(dc->Window());
+    if (it == Overlays().end()) return;
+    QPaintDevice* device = dc->Painter().device();
+    if (device != &it->second.copy && device != &it->second.exclusive) return;  // not an overlay DC
+    QImage& target = exclusive ? it->second.exclusive : it->second.copy;
+    if (device != &target) dc->Retarget(&target);
+}
+}  // namespace gdi_detail
+
 HDC GetDC(HWND hWnd) {
     QWidget* w = WidgetOf(hWnd);
     if (w && Painting(hWnd)) return new DeviceContext(w, hWnd);
-    return new DeviceContext(&Scratch(), hWnd);
+    if (!w) return new DeviceContext(&Scratch(), hWnd);
+    Overlay& overlay = Overlays()[hWnd];
+    QSize size = w->size().expandedTo(QSize(1, 1));
+    Resize(overlay.copy, size, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
+    Resize(overlay.exclusive, size, QImage::Format_RGB32, Qt::black);
+    return new DeviceContext(&overlay.copy, hWnd);
 }
 
 HDC GetWindowDC(HWND hWnd) { return GetDC(hWnd); }
 
-int ReleaseDC(HWND, HDC dc) {
+int ReleaseDC(HWND hWnd, HDC dc) {
+    auto it = Overlays().find(hWnd);
+    bool onOverlay = dc && it != Overlays().end() &&
+                     (dc->Painter().device() == &it->second.copy || dc->Painter().device() == &it->second.exclusive);
     delete dc;
+    if (QWidget* w = WidgetOf(hWnd); w && onOverlay) w->update();
     return 1;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/window/EventBridge.h"
 
 #include "platform/window/DispatchGuard.h"
+#include "platform/window/Gdi.h"
 #include "platform/window/KeyCodes.h"
 #include "platform/window/WindowRecord.h"
 
@@ -145,6 +146,7 @@ public:
         }
         case QEvent::Paint:
             Run(d, WM_PAINT, 0, 0);
+            if (obj == widget && IsWindow(h)) gdi_detail::PaintOverlay(h, widget);
             return true;
         case QEvent::FocusIn:
         case QEvent::FocusOut: {

@@ -15,6 +15,7 @@
 
 class QPainter;
 class QPaintDevice;
+class QWidget;
 
 struct LOGFONT {
     LONG lfHeight = 0, lfWidth = 0, lfEscapement = 0, lfOrientation = 0, lfWeight = 400;
@@ -29,6 +30,10 @@ struct PAINTSTRUCT {
     RECT rcPaint;
 };
 
+// Raster operations of pens and pattern fills: copy, or exclusive-or with
+// what is there (drawing twice takes it away again).
+enum : int { R2_NOT = 6, R2_XORPEN = 7, R2_NOTXORPEN = 10, R2_COPYPEN = 13 };
+enum : DWORD { PATCOPY = 0x00F00021, PATINVERT = 0x005A0049, DSTINVERT = 0x00550009 };
 enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_NULL = 5 };
 enum : int { TRANSPARENT = 1, OPAQUE = 2 };
 enum : int { WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, BLACK_BRUSH = 4, NULL_BRUSH = 5,
@@ -78,6 +83,7 @@ public:
     COLORREF textColor = 0;
     COLORREF backColor = 0xFFFFFF;
     int backMode = OPAQUE;
+    int rop2 = R2_COPYPEN;
     POINT current;
     std::vector<std::tuple<HPEN, HBRUSH, HFONT, COLORREF, COLORREF, int>> saved;
 
@@ -138,3 +144,13 @@ int DrawText(HDC dc, LPCSTR text, int length, RECT* rect, UINT format);
 BOOL GetTextExtentPoint32(HDC dc, LPCSTR text, int length, SIZE* size);
 BOOL DrawFocusRect(HDC dc, const RECT* rect);
 BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
+
+int SetROP2(HDC dc, int mode);
+BOOL PatBlt(HDC dc, int x, int y, int w, int h, DWORD rop);
+
+namespace gdi_detail {
+// Drawing done outside painting, shown over the window's own painting.
+void PaintOverlay(HWND window, QWidget* widget);
+void ClearOverlay(HWND window);
+void SelectOverlayLayer(HDC dc, bool exclusive);
+}  // namespace gdi_detail

@@ -171,3 +171,25 @@ BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT) {
     p.fillRect(QRect(r.right(), r.top(), 1, r.height()), raised ? dark : light);
     return TRUE;
 }
+
+int SetROP2(HDC dc, int mode) {
+    if (!dc) return 0;
+    int previous = std::exchange(dc->rop2, mode);
+    bool exclusive = mode == R2_XORPEN || mode == R2_NOT || mode == R2_NOTXORPEN;
+    gdi_detail::SelectOverlayLayer(dc, exclusive);
+    dc->Painter().setCompositionMode(exclusive ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);
+    return previous;
+}
+
+BOOL PatBlt(HDC dc, int x, int y, int w, int h, DWORD rop) {
+    if (!dc) return FALSE;
+    const bool exclusive = rop == PATINVERT || rop == DSTINVERT;
+    gdi_detail::SelectOverlayLayer(dc, exclusive || dc->rop2 != R2_COPYPEN);
+    QPainter& p = dc->Painter();
+    p.save();
+    if (exclusive) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    QBrush brush = rop == DSTINVERT ? QBrush(Qt::white) : dc->brush->brush;
+    p.fillRect(QRect(x, y, w, h), brush);
+    p.restore();
+    return TRUE;
+}

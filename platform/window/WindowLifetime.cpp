@@ -2,6 +2,7 @@
 // and the creation and destruction messages in the platform's order.
 #include "platform/window/EventBridge.h"
 #include "platform/window/FrameworkClasses.h"
+#include "platform/window/Gdi.h"
 #include "platform/window/HookChain.h"
 #include "platform/window/ScrollBars.h"
 #include "platform/window/StandardControls.h"
@@ -124,7 +125,10 @@ BOOL DestroyWindow(HWND hWnd) {
     for (HWND w : subtree) EventBridge::Detach(w);
     // The last message a window receives; records go after the widget.
     for (auto it = subtree.rbegin(); it != subtree.rend(); ++it) SendMessage(*it, WM_NCDESTROY, 0, 0);
-    for (HWND w : subtree) LiveWindows().erase(w);
+    for (HWND w : subtree) {
+        LiveWindows().erase(w);
+        gdi_detail::ClearOverlay(w);
+    }
     if (widget) {
         QWidget* outer = OuterWidget(widget);  // an MDI child goes with its sub-window
         outer->hide();

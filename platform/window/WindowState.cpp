@@ -1,6 +1,7 @@
 // Relations, geometry, visibility, focus and text of windows.
 #include "platform/window/EventBridge.h"
 #include "platform/window/FrameworkClasses.h"
+#include "platform/window/Gdi.h"
 #include "platform/window/ScrollBars.h"
 #include "platform/window/WindowRecord.h"
 
@@ -154,6 +155,7 @@ BOOL ClientToScreen(HWND hWnd, POINT* pt) {
 BOOL InvalidateRect(HWND hWnd, const RECT* rect, BOOL) {
     QWidget* w = WidgetOf(hWnd);
     if (!w) return FALSE;
+    gdi_detail::ClearOverlay(hWnd);  // the repaint replaces what was drawn outside painting
     if (rect) w->update(QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top));
     else w->update();
     return TRUE;

@@ -145,6 +145,28 @@ TEST_F(WindowCore, PaintingGoesThroughBeginPaintAndRendersToAnImage) {
     EXPECT_TRUE(RenderWindowToPng(window, testing::TempDir() + "core.png"));
 }
 
+TEST_F(WindowCore, DrawingOutsidePaintingLastsUntilTheWindowIsInvalidated) {
+    auto drawMark = [&](int rop) {
+        HDC dc = GetDC(window);
+        SetROP2(dc, rop);
+        HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 255, 0));
+        HGDIOBJ old = SelectObject(dc, pen);
+        MoveToEx(dc, 20, 10, nullptr);
+        LineTo(dc, 20, 25);
+        SelectObject(dc, old);
+        DeleteObject(pen);
+        ReleaseDC(window, dc);
+    };
+    drawMark(R2_COPYPEN);
+    EXPECT_EQ(RenderWindow(window).pixelColor(20, 15), QColor(0, 255, 0));
+    InvalidateRect(window, nullptr, TRUE);
+    EXPECT_EQ(RenderWindow(window).pixelColor(20, 15), QColor(0, 0, 255));
+    drawMark(R2_XORPEN);  // a tracker line: drawn, then drawn again to take it away
+    EXPECT_NE(RenderWindow(window).pixelColor(20, 15), QColor(0, 0, 255));
+    drawMark(R2_XORPEN);
+    EXPECT_EQ(RenderWindow(window).pixelColor(20, 15), QColor(0, 0, 255));
+}
+
 TEST_F(WindowCore, AnExceptionFromAHandlerIsReportedAndTheLoopGoesOn) {
     ScriptedBoxes boxes;
     boxes.Expect(IDOK, "handler failed");
