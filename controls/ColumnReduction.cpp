@@ -10,6 +10,9 @@ namespace {
 // of them; the lanes are folded at the end.
 template <class T>
 void Extent(const T* __restrict p, size_t n, T& lo, T& hi) {
+  // The lanes start from the first sample: a leading NaN would stick in them
+  // and hide the column's peaks (later NaNs lose every comparison).
+  while (n > 1 && p[0] != p[0]) ++p, --n;
   constexpr size_t kLanes = 32 / sizeof(T) * 2;
   T mn[kLanes], mx[kLanes];
   for (size_t k = 0; k < kLanes; ++k) mn[k] = mx[k] = p[0];

@@ -231,15 +231,8 @@ void GraphWidget::DragCursor(const QPointF& at, bool tracking) {
   Cursor& c = *graph_->cursors[cursor_];
   const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
   c.x = std::clamp(m.ValueX(at.x()), std::min(m.xMin, m.xMax), std::max(m.xMin, m.xMax));
-  // A cursor on a plot follows the plot's value under it.
-  auto plot = c.plot.lock();
-  if (plot && plot->data && plot->data->x.empty() && plot->data->Size() > 0) {
-    const double index = std::clamp(std::round((c.x - plot->first) / plot->step), 0.0,
-                                    double(plot->data->Size() - 1));
-    c.y = plot->data->At(static_cast<size_t>(index));
-  } else {
-    c.y = m.ValueY(at.y());
-  }
+  c.y = m.ValueY(at.y());
+  FollowPlot(c);
   update();
   LONG index = cursor_ + 1;
   LONG trackingFlag = tracking ? 1 : 0;

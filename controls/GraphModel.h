@@ -120,6 +120,11 @@ struct Graph {
   std::shared_ptr<Cursor> AddCursor();
 };
 
+// A cursor on a plot of samples takes the value of the sample nearest its X:
+// the read-out of a cursor placed by code or by the mouse is the wave's value
+// there. A cursor on no plot keeps the Y it was given.
+void FollowPlot(Cursor& cursor);
+
 // The objects a graph starts with: n plots "Plot-1".., the axes "XAxis" and
 // "YAxis", the cursors named (on the first plot; a name with "XY" is a
 // cross-hair, the others vertical lines), and on the X axis the value pairs

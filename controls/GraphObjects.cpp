@@ -84,6 +84,8 @@ class PlotObject : public GraphPart {
     }
     if (!(p_->step > 0.0)) p_->step = 1.0;
     p_->data = std::move(data);
+    for (const auto& c : g_->cursors)
+      if (c->plot.lock() == p_) FollowPlot(*c);
     g_->Changed();
     return S_OK;
   }
@@ -157,7 +159,12 @@ class CursorObject : public GraphPart {
     if ((setter || slot == 25) && (*hr = NeedArguments(n, slot == 25 ? 2 : 1)) < 0) return true;
     switch (slot) {
       case 3: *hr = Deliver(r, c_->x); return true;
-      case 4: *hr = Put(c_->x, ArgDouble(a[0])); return true;
+      case 4:
+        c_->x = ArgDouble(a[0]);
+        FollowPlot(*c_);
+        g_->Changed();
+        *hr = S_OK;
+        return true;
       case 5: *hr = Deliver(r, c_->y); return true;
       case 6: *hr = Put(c_->y, ArgDouble(a[0])); return true;
       case 7: *hr = Deliver(r, c_->moveMode); return true;
@@ -221,11 +228,8 @@ class CursorsObject : public GraphPart {
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
     return CollectionSlot<Cursor>(
         slot, a, n, r, hr, g_->cursors, [&] { g_->Changed(); },
-        [&] {
-          auto c = g_->AddCursor();
-          if (!g_->plots.empty()) c->plot = g_->plots.front();
-          return c;
-        },
+        // A cursor added by code floats: the user can drag it anywhere.
+        [&] { return g_->AddCursor(); },
         [&](std::shared_ptr<Cursor> c) -> SlotObject* { return new CursorObject(g_, std::move(c)); });
   }
 };

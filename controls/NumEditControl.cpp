@@ -5,10 +5,12 @@
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/Picture.h"
 #include "platform/window/DispatchGuard.h"
+#include "platform/window/WindowApi.h"
 
 #include <QMouseEvent>
 #include <QPointer>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -111,11 +113,15 @@ void NumEditWidget::SetFormat(const std::string& format) {
 }
 
 void NumEditWidget::SetValue(double value, bool typed) {
+  // Only a new value is reported: a handler that sets the value it was just
+  // told (as the coordinate bar's clamping does) must not call itself again.
+  const bool same = value == value_ || (std::isnan(value) && std::isnan(value_));
   VARIANT now{}, before{};
   before.vt = now.vt = VT_R8;
   before.dblVal = value_;
   now.dblVal = value_ = value;
   setText(Shown());
+  if (same) return;
   LONG typedFlag = typed ? 1 : 0;
   Events().Fire(kValueChanged, {ByRef(&now), ByRef(&before), ByRef(&typedFlag)});
 }
@@ -124,12 +130,13 @@ void NumEditWidget::Commit() {
   const QByteArray typed = text().trimmed().toUtf8();
   char* end = nullptr;
   const double value = std::strtod(typed.constData(), &end);
-  if (typed.isEmpty() || end == typed.constData() || *end != '\0') {
-    setText(Shown());  // not a number: the value stays as it was
+  if (typed.isEmpty() || end == typed.constData() || *end != '\0' || !std::isfinite(value)) {
+    // Not a number (or no finite one): refused audibly, the value stays.
+    MessageBeep(MB_ICONEXCLAMATION);
+    setText(Shown());
     return;
   }
-  if (value != value_) SetValue(value, true);
-  else setText(Shown());
+  SetValue(value, true);
 }
 
 void NumEditWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,8 +1,9 @@
 #pragma once
 // The hosted numeric edit: shows one double in its display format (a printf
 // format for one double, "%g" unless set) and takes a typed one. Text that
-// is not a number is refused and the shown value stays. Every change of the
-// value, typed or set by code, raises the value-change event.
+// is not a finite number is refused with a beep and the shown value stays.
+// Every change of the value, typed or set by code, raises the value-change
+// event; setting the value it already holds raises none.
 
 #include "controls/HostedControl.h"
 

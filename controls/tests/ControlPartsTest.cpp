@@ -94,6 +94,76 @@ TEST(ColumnReduction, EveryColumnKeepsItsExtremes) {
   for (const auto& c : part) EXPECT_EQ(c.maximum, 0.0);
 }
 
+// Against a plain count: each visible sample belongs to the column its X
+// falls in; every column's first, last, minimum and maximum must match, at
+// the edges of the range and whatever the samples per column.
+TEST(ColumnReduction, MatchesAPlainCountAtEdgesAndAnyDecimation) {
+  struct Row {
+    size_t count;
+    double first, step, xMin, xMax;
+    int width;
+  } rows[] = {
+      {10000, 0.0, 1.0, 0.0, 10000.0, 100},   // column edges fall on samples
+      {10007, 0.0, 1.0, 0.3, 9999.7, 97},     // and between them
+      {5000, 0.0, 1.0, -250.0, 5250.0, 64},   // range wider than the data
+      {5000, 0.0, 1.0, 1234.5, 1300.25, 31},  // a zoom: a few samples a column
+      {3000, 10.0, 0.5, 100.0, 1400.0, 200},  // first and step other than 0 and 1
+  };
+  for (const Row& r : rows) {
+    std::vector<double> v(r.count);
+    uint32_t seed = 12345;
+    for (double& x : v) x = (seed = seed * 1664525u + 1013904223u) / 4294967296.0 - 0.5;
+    v.front() = 9.0;   // peaks on the first and last samples
+    v.back() = -9.0;
+    hosted::SampleData data;
+    data.values = v;
+    const auto columns = hosted::ReduceColumns(data, r.first, r.step, r.xMin, r.xMax, r.width);
+    std::vector<hosted::ColumnExtent> expected(r.width);
+    const double perColumn = (r.xMax - r.xMin) / r.width;
+    for (size_t i = 0; i < r.count; ++i) {
+      const double x = r.first + i * r.step;
+      if (x < r.xMin || x > r.xMax) continue;
+      auto& e = expected[std::min<size_t>(static_cast<size_t>((x - r.xMin) / perColumn), r.width - 1)];
+      if (!e.used) e.first = e.minimum = e.maximum = v[i];
+      e.minimum = std::min(e.minimum, v[i]);
+      e.maximum = std::max(e.maximum, v[i]);
+      e.last = v[i];
+      e.used = true;
+    }
+    for (int c = 0; c < r.width; ++c) {
+      SCOPED_TRACE(testing::Message() << r.count << " samples, column " << c);
+      ASSERT_EQ(columns[c].used, expected[c].used);
+      if (!expected[c].used) continue;
+      EXPECT_EQ(columns[c].first, expected[c].first);
+      EXPECT_EQ(columns[c].last, expected[c].last);
+      EXPECT_EQ(columns[c].minimum, expected[c].minimum);
+      EXPECT_EQ(columns[c].maximum, expected[c].maximum);
+    }
+    // The replot's one-pass copy summarises alike.
+    hosted::ColumnCache cache;
+    cache.first = r.first, cache.step = r.step, cache.xMin = r.xMin, cache.xMax = r.xMax, cache.width = r.width;
+    std::vector<double> copy;
+    hosted::CopyAndReduce(v.data(), v.size(), copy, cache);
+    EXPECT_EQ(copy, v);
+    for (int c = 0; c < r.width; ++c) {
+      EXPECT_EQ(cache.columns[c].minimum, columns[c].minimum);
+      EXPECT_EQ(cache.columns[c].maximum, columns[c].maximum);
+    }
+  }
+}
+
+TEST(ColumnReduction, ALeadingNaNHidesNoPeak) {
+  hosted::SampleData data;
+  std::vector<float> v(1000, 0.0f);
+  v[0] = NAN;  // the first sample of column 0
+  v[5] = 4.0f;
+  v[7] = -3.0f;
+  data.values = v;
+  const auto columns = hosted::ReduceColumns(data, 0.0, 1.0, 0.0, 1000.0, 10);
+  EXPECT_EQ(columns[0].maximum, 4.0);
+  EXPECT_EQ(columns[0].minimum, -3.0);
+}
+
 TEST(SharedObjects, UnnamedPropertiesAndCollectionsAnswer) {
   HostedWindow window(kGraphClass, "", 200, 100);
   CSgGraph graph(2);

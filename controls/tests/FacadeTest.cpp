@@ -39,11 +39,16 @@ TEST(NumEdit, ShowsAndTakesADouble) {
   ui_test::TypeText(window.control, "12.25");
   ui_test::PressKey(window.control, Qt::Key_Return);
   EXPECT_EQ(edit.GetValue(), 12.25);
-  line->selectAll();
-  ui_test::TypeText(window.control, "abc");  // not a number: refused
-  ui_test::PressKey(window.control, Qt::Key_Return);
-  EXPECT_EQ(edit.GetValue(), 12.25);
-  EXPECT_EQ(edit.GetText(), CString("12.250"));
+  for (const char* refused : {"abc", "nan", "inf", "1e999", "12.5x"}) {
+    line->selectAll();
+    ui_test::TypeText(window.control, refused);
+    ui_test::PressKey(window.control, Qt::Key_Return);
+    EXPECT_EQ(edit.GetValue(), 12.25) << refused;
+    EXPECT_EQ(edit.GetText(), CString("12.250")) << refused;
+  }
+  // Setting the value the edit already holds reports nothing, so a handler
+  // that writes back the value it was told does not run again.
+  edit.SetValue(12.25);
   ASSERT_EQ(changes.size(), 2u);
   EXPECT_EQ(changes[0], std::make_pair(2.5, 0.0));
   EXPECT_EQ(changes[1], std::make_pair(12.25, 1.0));

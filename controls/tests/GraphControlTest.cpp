@@ -193,7 +193,7 @@ TEST_F(GraphTest, DrawingModeRaisesOnlyPlotAreaEvents) {
 TEST_F(GraphTest, DraggingACursorRaisesCursorChange) {
   graph.GetAxes().Item("XAxis").SetMinMax(0.0, 100.0);
   CSgScalarVector<double> ramp(101);
-  for (unsigned i = 0; i <= 100; ++i) ramp[i] = (i - 50) / 10.0;
+  for (int i = 0; i <= 100; ++i) ramp[i] = (i - 50) / 10.0;
   graph.GetPlots().Item(1).PlotSamples(ramp, 0.0, 1.0);
   graph.GetCursors().Item("CursorXY").SetVisible(false);
   graph.GetCursors().Item("Cursor2").SetVisible(false);
@@ -209,6 +209,47 @@ TEST_F(GraphTest, DraggingACursorRaisesCursorChange) {
   EXPECT_NEAR(events[1].values[1], 30.0, 0.2);
   EXPECT_NEAR(graph.GetCursors().Item(1).GetXPosition(), 30.0, 0.2);
   for (const Event& e : events) EXPECT_NE(e.id, 8) << "a cursor drag is no plot-area press";
+}
+
+// The editor places its selection cursors by code and reads their Y back as
+// the wave's value there; point cursors it adds are dragged anywhere.
+TEST_F(GraphTest, SelectionCursorsReadTheWaveAndPointCursorsFloat) {
+  graph.GetAxes().Item("XAxis").SetMinMax(0.0, 100.0);
+  graph.GetAxes().Item("YAxis").SetMinMax(-10.0, 10.0);
+  CSgScalarVector<double> ramp(101);
+  for (int i = 0; i <= 100; ++i) ramp[i] = (i - 50) / 10.0;
+  graph.GetPlots().Item(1).PlotSamples(ramp, 0.0, 1.0);
+  struct Row {
+    double x, y;
+  } rows[] = {{20.0, -3.0}, {20.4, -3.0}, {70.6, 2.1}, {-5.0, -5.0}, {500.0, 5.0}};
+  for (const Row& r : rows) {
+    graph.GetCursors().Item("Cursor1").SetXPosition(r.x);
+    EXPECT_DOUBLE_EQ(graph.GetCursors().Item("Cursor1").GetYPosition(), r.y) << r.x;
+  }
+  // A replot moves the value under a cursor that stays where it is.
+  graph.GetCursors().Item("Cursor2").SetXPosition(80.0);
+  for (unsigned i = 0; i <= 100; ++i) ramp[i] = -ramp[i];
+  graph.GetPlots().Item(1).PlotSamples(ramp, 0.0, 1.0);
+  EXPECT_DOUBLE_EQ(graph.GetCursors().Item("Cursor2").GetYPosition(), -3.0);
+
+  for (const char* name : {"Cursor1", "Cursor2", "CursorXY"}) graph.GetCursors().Item(name).SetVisible(false);
+  CSgCursor point = graph.GetCursors().Add();
+  point.SetName("SplineCursor1");
+  point.SetStyle(0);
+  point.SetPointStyle(14);
+  point.SetXPosition(40.0);
+  point.SetYPosition(6.0);
+  EXPECT_EQ(point.GetYPosition(), 6.0);
+  graph.SetInteractionMode(1);
+  events.clear();
+  QTest::mousePress(Widget(), Qt::LeftButton, {}, At(40.0, 6.0));
+  QTest::mouseMove(Widget(), At(45.0, -4.0));
+  QTest::mouseRelease(Widget(), Qt::LeftButton, {}, At(45.0, -4.0));
+  ASSERT_GE(events.size(), 2u);
+  EXPECT_EQ(events[1].id, 1);
+  EXPECT_EQ(events[1].values[0], 4);  // the fourth cursor
+  EXPECT_NEAR(point.GetXPosition(), 45.0, 0.2);
+  EXPECT_NEAR(point.GetYPosition(), -4.0, 0.1);  // the mouse's Y, not the wave's
 }
 
 TEST_F(GraphTest, ZoomByDragRaisesAxisChange) {
