@@ -153,15 +153,17 @@ IUnknown* CSgInterface::Detach() {
 CSgInterface& CSgInterface::operator=(const CSgInterface& other) {
   if (this == &other) return *this;
   Release();
-  m_git = other.m_git;
-  m_ownerThread = GetCurrentThreadId();
-  if (m_git) {
+  if (other.m_git) {
+    // Table mode is set only once the registration exists: a copy that fails
+    // (no COM on this thread) leaves an empty holder, not one without a table.
     if (m_gitPointer) *m_gitPointer = *other.m_gitPointer;
     else m_gitPointer = std::make_unique<CSgGlobalInterfacePointer>(*other.m_gitPointer);
+    m_git = true;
   } else {
     m_pointer = other.m_pointer;
     if (m_pointer) m_pointer->AddRef();
   }
+  m_ownerThread = GetCurrentThreadId();
   return *this;
 }
 

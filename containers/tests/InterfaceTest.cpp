@@ -138,6 +138,18 @@ TEST_F(InterfaceTest, TableNeedsComOnTheCallingThread) {
   bare.join();
 }
 
+TEST_F(InterfaceTest, FailedTableCopyLeavesAnEmptyHolder) {
+  CSgInterface table(Unknown(), IID_IDispatch, 1, false);
+  std::thread bare([&] {
+    CSgInterface copy;
+    EXPECT_EQ(ThrownStatus([&] { copy = table; }), E_UNEXPECTED);
+    EXPECT_EQ(copy.GetThreadOption(), 0);
+    EXPECT_EQ(copy.GetInterface(false, nullptr), nullptr);
+  });  // and the copy's destructor has nothing to revoke
+  bare.join();
+  EXPECT_EQ(Count(), 2u);
+}
+
 TEST_F(InterfaceTest, AssignmentAndCopies) {
   CSgInterface plain(Unknown(), IID_IDispatch, 0, false);
   CSgInterface copy(plain);
