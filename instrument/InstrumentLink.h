@@ -10,6 +10,7 @@
 #include "platform/afx/StringArray.h"
 #include "platform/win/WinTypes.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -151,6 +152,14 @@ class CInstrumentLink {
   LONG usbGeneratorCount = 0;
   LONG visaDeviceCount = 0;
 };
+
+// One query that travels in a frame of its own type: the frame-type byte and
+// the query text, NUL-padded.
+struct UsbQueryEntry {
+  BYTE type;
+  char text[56];
+};
+extern const std::array<UsbQueryEntry, 5> g_UsbQueryTable;
 
 // Capacities fixed by the protocol.
 constexpr std::size_t kUsbFrameBuffer = 4096;

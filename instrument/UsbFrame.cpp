@@ -7,10 +7,7 @@
 
 namespace {
 
-// The completion and status queries sent as query frames (type 2).
-constexpr const char* kQueryCommands[] = {"IQS?", "OLS?", "IQR?", "OLR?", "*OPC?"};
 constexpr BYTE kTypeCommand = 1;
-constexpr BYTE kTypeQuery = 2;
 
 void FillHead(BYTE* buffer, std::size_t length, BYTE type) {
   std::memcpy(buffer, "USB:", 4);
@@ -22,11 +19,16 @@ void FillHead(BYTE* buffer, std::size_t length, BYTE type) {
 
 }  // namespace
 
+// The completion and status queries, sent as query frames.
+const std::array<UsbQueryEntry, 5> g_UsbQueryTable = {{
+    {2, "IQS?"}, {2, "OLS?"}, {2, "IQR?"}, {2, "OLR?"}, {2, "*OPC?"},
+}};
+
 BYTE CInstrumentLink::UsbQueryType(const CString& command) {
   CString upper = command;
   upper.MakeUpper();
-  for (const char* query : kQueryCommands)
-    if (upper == query) return kTypeQuery;
+  for (const UsbQueryEntry& entry : g_UsbQueryTable)
+    if (upper == entry.text) return entry.type;
   return kTypeCommand;
 }
 
