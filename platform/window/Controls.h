@@ -4,6 +4,7 @@
 
 #include "platform/afx/String.h"
 #include "platform/window/ListView.h"
+#include "platform/window/UpDown.h"
 #include "platform/window/Wnd.h"
 
 class CButton : public CWnd {
@@ -82,11 +83,19 @@ public:
     void SetRange(int minimum, int maximum, BOOL redraw = FALSE) { SetScrollRange(minimum, maximum, redraw); }
 };
 
-class CSpinButtonCtrl : public CScrollBar {
+class CSpinButtonCtrl : public CWnd {
 public:
-    int GetPos() const { return GetScrollPos(); }
-    int SetPos(int pos) { return SetScrollPos(pos); }
-    void SetRange(int lower, int upper) { SetScrollRange(lower, upper); }
+    int GetPos() const { return static_cast<int>(SendMessage(UDM_GETPOS32)); }
+    int SetPos(int pos) { return static_cast<int>(SendMessage(UDM_SETPOS32, 0, pos)); }
+    void SetRange(short lower, short upper) { SendMessage(UDM_SETRANGE, 0, MAKELPARAM(static_cast<WORD>(upper), static_cast<WORD>(lower))); }
+    void SetRange32(int lower, int upper) { SendMessage(UDM_SETRANGE32, static_cast<WPARAM>(lower), upper); }
+    void GetRange32(int& lower, int& upper) const {
+        SendMessage(UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+    }
+    CWnd* SetBuddy(CWnd* buddy) {
+        return CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy ? buddy->m_hWnd : nullptr))));
+    }
+    CWnd* GetBuddy() const { return CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_GETBUDDY))); }
 };
 
 class CHeaderCtrl : public CWnd {

@@ -5,7 +5,6 @@
 
 #include <QScrollBar>
 #include <QSlider>
-#include <QSpinBox>
 
 namespace controls {
 namespace {
@@ -61,34 +60,6 @@ LRESULT SliderProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     }
 }
 
-// The up-down control: two arrows that move a position within a range.
-QWidget* MakeUpDown(HWND h, QWidget* parent) {
-    auto* spin = new QSpinBox(parent);
-    spin->setRange(0, 100);
-    spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    bool vertical = !(GetWindowLongPtr(h, GWL_STYLE) & UDS_HORZ);
-    QObject::connect(spin, &QSpinBox::valueChanged, [h, vertical](int value) {
-        Report(h, vertical, SB_THUMBPOSITION, value);
-    });
-    return spin;
-}
-
-LRESULT UpDownProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
-    auto* spin = As<QSpinBox>(h);
-    if (!spin) return DefWindowProc(h, msg, w, l);
-    switch (msg) {
-    case SBM_SETPOS: {
-        QSignalBlocker quiet(spin);
-        int old = spin->value();
-        spin->setValue(static_cast<int>(w));
-        return old;
-    }
-    case SBM_GETPOS: return spin->value();
-    case SBM_SETRANGE: spin->setRange(static_cast<int>(w), static_cast<int>(l)); return 0;
-    default: return DefWindowProc(h, msg, w, l);
-    }
-}
-
 QWidget* MakeScrollBar(HWND h, QWidget* parent) { return MakeSlider(h, parent, false); }
 QWidget* MakeTrackBar(HWND h, QWidget* parent) { return MakeSlider(h, parent, true); }
 }  // namespace
@@ -96,6 +67,5 @@ QWidget* MakeTrackBar(HWND h, QWidget* parent) { return MakeSlider(h, parent, tr
 void RegisterScrollControls() {
     Register("ScrollBar", SliderProc, MakeScrollBar);
     Register("msctls_trackbar32", SliderProc, MakeTrackBar);
-    Register("msctls_updown32", UpDownProc, MakeUpDown);
 }
 }  // namespace controls

@@ -17,6 +17,7 @@ void RegisterStandardControls() {
         controls::RegisterComboBox();
         controls::RegisterStatic();
         controls::RegisterScrollControls();
+        controls::RegisterUpDown();
         controls::RegisterListView();
         controls::RegisterStatusBar();
         controls::RegisterDialogClass();

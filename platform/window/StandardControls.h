@@ -16,6 +16,7 @@ void RegisterEdit();
 void RegisterComboBox();
 void RegisterStatic();
 void RegisterScrollControls();
+void RegisterUpDown();
 void RegisterListView();
 void RegisterStatusBar();
 void RegisterDialogClass();

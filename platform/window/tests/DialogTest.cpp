@@ -5,8 +5,11 @@
 #include "UiTestKit.h"
 
 #include "platform/window/ListView.h"
+#include "platform/window/UpDown.h"
 #include "platform/window/RenderPng.h"
 
+#include <QTest>
+#include <QToolButton>
 #include <QWidget>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -160,6 +163,32 @@ TEST_F(SampleDialogTest, AnExceptionInAHandlerIsReportedAndTheDialogStaysOpen) {
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(boxes.Shown().size(), 2u);
     EXPECT_EQ(CountOf(dlg.events, "apply"), 3);
+}
+
+TEST_F(SampleDialogTest, AnUpDownAsksItsParentBeforeEachStep) {
+    dialogs.Expect([&](HWND d) {
+        HWND updown = Item(d, 1012);
+        SendMessage(updown, UDM_SETRANGE32, 1, 3);
+        SendMessage(updown, UDM_SETPOS32, 0, 1);
+        SendMessage(updown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Item(d, IDC_COUNT)), 0);
+        SetWindowLongPtr(updown, GWL_STYLE, GetWindowLongPtr(updown, GWL_STYLE) | UDS_SETBUDDYINT);
+        auto arrows = WidgetOf(updown)->findChildren<QToolButton*>();
+        ASSERT_EQ(arrows.size(), 2);
+        QTest::mouseClick(arrows[0], Qt::LeftButton);  // the up arrow
+        EXPECT_EQ(SendMessage(updown, UDM_GETPOS32, 0, 0), 2);
+        EXPECT_EQ(GetWindowTextString(Item(d, IDC_COUNT)), "2");
+        dlg.refuseStep = true;
+        QTest::mouseClick(arrows[0], Qt::LeftButton);
+        EXPECT_EQ(SendMessage(updown, UDM_GETPOS32, 0, 0), 2);  // the parent refused
+        dlg.refuseStep = false;
+        QTest::mouseClick(arrows[0], Qt::LeftButton);
+        QTest::mouseClick(arrows[0], Qt::LeftButton);
+        EXPECT_EQ(SendMessage(updown, UDM_GETPOS32, 0, 0), 3);  // held at the range's end
+        QTest::mouseClick(arrows[1], Qt::LeftButton);
+        EXPECT_EQ(dlg.steps, (std::vector<int>{1, 1, 1, 1, -1}));
+        EndDialog(d, IDOK);
+    });
+    dlg.DoModal();
 }
 
 TEST_F(SampleDialogTest, ControlsAreRealWidgetsAndTheDialogRenders) {

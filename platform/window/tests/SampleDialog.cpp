@@ -1,6 +1,7 @@
 #include "SampleDialog.h"
 
 #include "platform/afx/Exception.h"
+#include "platform/window/UpDown.h"
 
 #include <stdexcept>
 
@@ -10,7 +11,13 @@ BEGIN_MESSAGE_MAP(CSampleDialog, CDialog)
     ON_EN_KILLFOCUS(IDC_COUNT, OnCountKillFocus)
     ON_CBN_SELCHANGE(IDC_SHAPE, OnShapeChange)
     ON_BN_CLICKED(IDC_ENABLED, OnEnabledClick)
+    ON_NOTIFY(UDN_DELTAPOS, 1012, OnDeltaPos)
 END_MESSAGE_MAP()
+
+void CSampleDialog::OnDeltaPos(NMHDR* header, LRESULT* result) {
+    steps.push_back(reinterpret_cast<NMUPDOWN*>(header)->iDelta);
+    *result = refuseStep ? 1 : 0;
+}
 
 BOOL CSampleDialog::OnInitDialog() {
     for (const char* s : {"Sine", "Square", "Triangle"}) SendDlgItemMessage(IDC_SHAPE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));

@@ -23,6 +23,9 @@ public:
     enum class Throw { None, Standard, Framework, User } throwOnApply = Throw::None;
     bool boxOnKillFocus = false;
     std::vector<std::string> events;
+    std::vector<int> steps;  // iDelta of each UDN_DELTAPOS
+    bool refuseStep = false;
+    void OnDeltaPos(NMHDR* header, LRESULT* result);
 
     BOOL OnInitDialog() override;
     void OnCancel() override;
