@@ -217,11 +217,12 @@ void GraphWidget::RaiseMouse(DISPID areaEvent, DISPID plotEvent, QMouseEvent* ev
   VARIANT x = Real(m.ValueX(at.x())), y = Real(m.ValueY(at.y()));
   short plot = 0;
   LONG point = 0;
-  if (graph_->interactionMode != kPlotAreaEvents && plotEvent && HitPlot(at, &plot, &point)) {
+  // The plot-area event always follows: a click on the curve while points
+  // are placed, or a move over it while the read-out follows the mouse, must
+  // reach the host as well.
+  if (graph_->interactionMode != kPlotAreaEvents && HitPlot(at, &plot, &point))
     Events().Fire(plotEvent, {ByRef(&button), ByRef(&shift), ByRef(&x), ByRef(&y), ByRef(&plot), ByRef(&point)});
-  } else {
-    Events().Fire(areaEvent, {ByRef(&button), ByRef(&shift), ByRef(&x), ByRef(&y)});
-  }
+  Events().Fire(areaEvent, {ByRef(&button), ByRef(&shift), ByRef(&x), ByRef(&y)});
   VariantClear(&x);
   VariantClear(&y);
 }

@@ -2,8 +2,11 @@
 // The hosted graph: a widget that draws its model and turns the mouse into
 // cursor drags, zooms, pans and events, and the graph object behind the
 // private interface. Moves made by code (cursor positions, axis ranges) raise
-// no event: the host answers events by moving cursors and axes itself. In
-// interaction mode 0 (drawing) a press raises only the plot-area event.
+// no event: the host answers events by moving cursors and axes itself. Every
+// press, move and release that drags no cursor and zooms or pans nothing
+// raises the plot-area event (moves also with no button held, for the
+// tracking read-out); outside interaction mode 0 (drawing) one on a plot's
+// curve raises the plot event first.
 
 #include "controls/GraphModel.h"
 #include "controls/HostedControl.h"

@@ -190,6 +190,38 @@ TEST_F(GraphTest, DrawingModeRaisesOnlyPlotAreaEvents) {
   EXPECT_NEAR(events[2].values[3], 5.0, 0.1);
 }
 
+// Outside drawing a press on the curve raises the plot event with the plot
+// and the point under the mouse, then the plot-area event; moves raise the
+// plot-area event with no button held too (the editor's tracking read-out).
+TEST_F(GraphTest, CursorModeRaisesPlotThenPlotAreaEvents) {
+  graph.GetAxes().Item("XAxis").SetMinMax(0.0, 100.0);
+  graph.GetAxes().Item("YAxis").SetMinMax(-10.0, 10.0);
+  CSgScalarVector<double> line(101, 0.0);
+  graph.GetPlots().Item(2).PlotSamples(line, 0.0, 1.0);
+  for (const char* name : {"Cursor1", "Cursor2", "CursorXY"}) graph.GetCursors().Item(name).SetVisible(false);
+  graph.SetInteractionMode(1);
+  QTest::mouseMove(Widget(), At(30.0, 6.0));
+  QTest::mousePress(Widget(), Qt::RightButton, Qt::ShiftModifier, At(40.0, 0.0));
+  QTest::mouseRelease(Widget(), Qt::RightButton, Qt::ShiftModifier, At(40.0, 0.0));
+  QTest::mousePress(Widget(), Qt::LeftButton, {}, At(60.0, 5.0));  // off the curve
+  std::vector<DISPID> ids;
+  for (const Event& e : events) ids.push_back(e.id);
+  EXPECT_EQ(ids, (std::vector<DISPID>{9, -605, 2, 8, 4, 10, -605, 8}));
+  ASSERT_EQ(events.size(), 8u);
+  EXPECT_EQ(events[0].values[0], 0);  // no button held
+  EXPECT_NEAR(events[0].values[2], 30.0, 0.2);
+  EXPECT_NEAR(events[0].values[3], 6.0, 0.1);
+  EXPECT_EQ(events[1].values, (std::vector<double>{2, 1, events[1].values[2], events[1].values[3]}));
+  ASSERT_EQ(events[2].values.size(), 6u);
+  EXPECT_EQ(events[2].values[0], 2);  // right button
+  EXPECT_EQ(events[2].values[1], 1);  // shift
+  EXPECT_NEAR(events[2].values[2], 40.0, 0.2);
+  EXPECT_EQ(events[2].values[4], 2);   // plot index
+  EXPECT_EQ(events[2].values[5], 40);  // point index
+  EXPECT_EQ(events[3].values.size(), 4u);
+  EXPECT_EQ(events[7].values[0], 1);
+}
+
 TEST_F(GraphTest, DraggingACursorRaisesCursorChange) {
   graph.GetAxes().Item("XAxis").SetMinMax(0.0, 100.0);
   CSgScalarVector<double> ramp(101);
