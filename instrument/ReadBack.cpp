@@ -216,7 +216,9 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
   long n = fromReply >= 0 ? fromReply : g_TransferPoints;
   std::size_t start = FindWaveDataStart(buffer.data(), length);
   if (start == 0) return Fail("The generator's data reply holds no waveform data; nothing was read.");
-  if (n < 0 || start + 2 * static_cast<std::size_t>(n) > length)
+  // A waveform holds at least two samples everywhere else in the program.
+  if (n < 2) return Fail("The generator's waveform holds fewer than two samples; nothing was read.");
+  if (start + 2 * static_cast<std::size_t>(n) > length)
     return Fail("The generator sent fewer samples than its reply announced; nothing was read.");
 
   const double half = next.amplitude / 2;
@@ -251,6 +253,7 @@ bool CInstrumentLink::ReadWaveDataRaw(const CString& position) {
   std::size_t start = FindWaveDataStart(buffer.data(), length);
   if (start == 0) return Fail("The generator's data reply holds no waveform data; nothing was read.");
   std::size_t n = std::min((length - start) / 2, kTestStepSamples);
+  if (n < 2) return Fail("The generator's waveform holds fewer than two samples; nothing was read.");
   const double half = g_LastReadWave.amplitude / 2;
   g_LastReadWave.samples.SetSize(static_cast<unsigned>(n), TRUE);
   float* out = g_LastReadWave.samples.GetData();

@@ -127,6 +127,14 @@ TEST_F(ReadBack, FailuresKeepTheLastRead) {
     viClear(g_VisaInstrument);
   }
   gen->SetFaults({});
+  // A length field that announces no sample, or one, reads nothing.
+  for (std::size_t bytes : {0u, 2u}) {
+    gen->Store("tiny", {"tiny", "1.00E03", "2.00E00", "0.00E00", "0.00E00", std::vector<std::uint8_t>(bytes, 0)});
+    messages.clear();
+    EXPECT_FALSE(link.ReadWaveFromGenerator("user:tiny", "USBTMCKRV1000X")) << bytes;
+    EXPECT_EQ(messages.size(), 1u) << bytes;
+    EXPECT_EQ(Samples(), before) << bytes;
+  }
   // A reply without nine commas has no data start.
   EXPECT_FALSE(link.ReadWaveFromGenerator("user:nothere", "USBTMCKRV1000X"));
   EXPECT_EQ(Samples(), before);
@@ -156,4 +164,55 @@ TEST_F(ReadBack, PointCountByFamily) {
     EXPECT_EQ(static_cast<long>(g_LastReadWave.samples.GetSize()), r.expected) << r.tag << " " << r.bytes;
     viClose(g_VisaDefaultRM);
   }
+}
+
+// The protocol test dialog's steps over raw USB: parameters written and asked
+// for, their reply parsed, and the data read as 14-bit codes.
+TEST_F(ReadBack, TestDialogStepsOverRawUsb) {
+  auto gen = Generator("KRV1000");
+  std::vector<int> codes(100, 0);
+  codes[0] = 0x2000;
+  gen->Store("M51", {"ramp", "5.00E02", "2.00E00", "1.00E00", "0.00E00", CodeBytes(codes)});
+  usbDriver->Attach(gen);
+  link.SelectUsbDevice(0);
+  g_OutputChannel = 1;
+
+  CWaveData w;
+  w.freq = 2;
+  w.frequnit = 3;
+  w.vpp = 500;
+  w.vppunit = 1;
+  g_WaveArray.RemoveAll();
+  int index = g_WaveArray.Add(w);
+  link.WriteWaveParams("M52", index, "sq");
+  link.WriteWaveParams("M52", -1, "sq");  // no record: nothing sent
+  const std::string params = "C2:WVPR POS,M52,WVNM,sq,FREQ,2000.000000000,AMPL,0.500000000,OFST,0.000000000,PHASE,0.000000000";
+  ASSERT_EQ(gen->Log(), (std::vector<std::string>{params}));
+  EXPECT_EQ(messages, (std::vector<std::string>{"发送参数" + params}));
+  g_WaveArray.RemoveAll();
+
+  messages.clear();
+  clock.Clear();
+  link.QueryWaveParams("M51");
+  EXPECT_EQ(g_LastReadWave.name, "M51");
+  EXPECT_EQ(gen->Log().back(), "C2:WVPR? M51");
+  EXPECT_EQ(Pauses(), std::vector<DWORD>{500});
+  link.ReadWaveParams("M51");
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], "发送获取参数命令C2:WVPR? M51");
+  EXPECT_EQ(messages[1].rfind("收到的参数WVPR POS,M51,WVNM,ramp,", 0), 0u) << messages[1];
+  EXPECT_DOUBLE_EQ(g_LastReadWave.frequency, 500);
+  EXPECT_DOUBLE_EQ(g_LastReadWave.period, 2);
+  EXPECT_DOUBLE_EQ(g_LastReadWave.amplitude, 2);
+  EXPECT_DOUBLE_EQ(g_LastReadWave.offset, 1);
+
+  ASSERT_TRUE(link.ReadWaveDataRaw("M51"));
+  EXPECT_EQ(gen->Log().back(), "WVDT? M51");
+  auto s = Samples();
+  ASSERT_EQ(s.size(), 100u);  // the codes that came, not the last send's count
+  EXPECT_FLOAT_EQ(s[0], 0.0f);  // -half plus the offset
+  EXPECT_FLOAT_EQ(s[1], 1.0f);
+  gen->Store("M53", {"none", "", "", "", "", {}});
+  EXPECT_FALSE(link.ReadWaveDataRaw("M53"));
+  EXPECT_EQ(Samples().size(), 100u);
 }
