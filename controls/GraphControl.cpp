@@ -250,11 +250,11 @@ void GraphWidget::Press(QMouseEvent* event) {
   pressedButton_ = ButtonOf(event->button());
   const LONG mode = graph_->interactionMode;
   if (event->button() == Qt::LeftButton && mode != kPlotAreaEvents) {
-    if (mode >= kZoomX && mode <= kZoomXY) {
+    if (mode >= kZoomXY && mode <= kZoomY) {
       drag_ = Drag::Zoom;
       return;
     }
-    if (mode >= kPanX && mode <= kPanXY) {
+    if (mode >= kPanXY && mode <= kPanY) {
       drag_ = Drag::Pan;
       return;
     }

@@ -88,12 +88,14 @@ enum InteractionMode : LONG {
   kPlotAreaEvents = 0,  // presses raise only the plot-area events (drawing)
   kCursors = 1,         // cursors can be dragged; presses on a plot raise plot events
   kPlotPress = 2,
-  kZoomX = 6,
-  kZoomY = 7,
-  kZoomXY = 8,
-  kPanX = 10,
-  kPanY = 11,
-  kPanXY = 12,
+  // The editor's zoom commands: region 6, horizontal 7, vertical 8; undoing
+  // a zoom passes the pan of the same kind (10, 11, 12) on its way back to 1.
+  kZoomXY = 6,
+  kZoomX = 7,
+  kZoomY = 8,
+  kPanXY = 10,
+  kPanX = 11,
+  kPanY = 12,
 };
 
 struct Graph {
