@@ -144,16 +144,15 @@ void CSgColorVector::AssignVariant(const CSgVariant& source) {
 void CSgColorVector::AssignSafeArray(const CSgVariant& source) {
   SetSize(0);
   const VARIANT& v = source;
-  if (!(v.vt & VT_ARRAY)) return;
-  SAFEARRAY* array = (v.vt & VT_BYREF) ? (v.pparray ? *v.pparray : nullptr) : v.parray;
-  if (!array || FAILED(SafeArrayLock(array))) return;
+  SAFEARRAY* array = ArrayOfVariant(v);
+  const CSgSafeArrayLock lock(array);
+  if (!lock.IsLocked()) return;
   if ((v.vt & 0xFF) == VT_I4 && array->cDims && array->cbElements == sizeof(LONG)) {
     const unsigned int n = array->rgsabound[0].cElements;
     const auto* values = static_cast<const LONG*>(array->pvData);
     SetSize(n);
     for (unsigned int i = 0; i < n; ++i) m_data[i].SetOleColor(static_cast<OLE_COLOR>(values[i]));
   }
-  SafeArrayUnlock(array);
 }
 
 void CSgColorVector::Serialize(CArchive& archive) {

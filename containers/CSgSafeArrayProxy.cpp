@@ -26,8 +26,13 @@ bool CSgSafeArrayProxy::Attach(SAFEARRAY* array) {
 
 bool CSgSafeArrayProxy::Attach(const VARIANT& variant) {
   if (!(variant.vt & VT_ARRAY)) return false;
-  SAFEARRAY* array = (variant.vt & VT_BYREF) ? (variant.pparray ? *variant.pparray : nullptr) : variant.parray;
-  return Attach(array);
+  return Attach(ArrayOfVariant(variant));
+}
+
+SAFEARRAY* ArrayOfVariant(const VARIANT& variant) {
+  if (!(variant.vt & VT_ARRAY)) return nullptr;
+  if (variant.vt & VT_BYREF) return variant.pparray ? *variant.pparray : nullptr;
+  return variant.parray;
 }
 
 }  // namespace SG

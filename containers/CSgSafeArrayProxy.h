@@ -43,4 +43,25 @@ class CSgSafeArrayProxy {
   bool m_accessed = false;
 };
 
+// The array of a VT_ARRAY variant, through its pointer for VT_BYREF; null
+// for every other variant.
+SAFEARRAY* ArrayOfVariant(const VARIANT& variant);
+
+// Holds an array's lock for a scope, so that a failure while its elements
+// are read (out of memory) still unlocks it.
+class CSgSafeArrayLock {
+ public:
+  explicit CSgSafeArrayLock(SAFEARRAY* array)
+      : m_array(array && SUCCEEDED(SafeArrayLock(array)) ? array : nullptr) {}
+  CSgSafeArrayLock(const CSgSafeArrayLock&) = delete;
+  CSgSafeArrayLock& operator=(const CSgSafeArrayLock&) = delete;
+  ~CSgSafeArrayLock() {
+    if (m_array) SafeArrayUnlock(m_array);
+  }
+  bool IsLocked() const { return m_array != nullptr; }
+
+ private:
+  SAFEARRAY* m_array;
+};
+
 }  // namespace SG

@@ -40,16 +40,15 @@ template <class T>
 void CSgVectorT<T>::AssignSafeArray(const CSgVariant& source) {
   SetSize(0, FALSE);
   const VARIANT& v = source;
-  if (!(v.vt & VT_ARRAY)) return;
-  SAFEARRAY* array = (v.vt & VT_BYREF) ? (v.pparray ? *v.pparray : nullptr) : v.parray;
-  if (!array || FAILED(SafeArrayLock(array))) return;
+  SAFEARRAY* array = ArrayOfVariant(v);
+  const CSgSafeArrayLock lock(array);
+  if (!lock.IsLocked()) return;
   const VARTYPE elementType = static_cast<VARTYPE>(v.vt & 0xFF);
   // An array whose elements are not of the announced width is not read.
   if (array->cDims && array->cbElements == NumberSize(elementType)) {
     const unsigned int n = array->rgsabound[0].cElements;
     VisitNumbers(elementType, array->pvData, [&](const auto* p) { Assign(p, n); });
   }
-  SafeArrayUnlock(array);
 }
 
 template <class T>

@@ -82,10 +82,12 @@ TEST(ColorVector, VariantExchange) {
   static_cast<LONG*>(array.parray->pvData)[1] = 0xFF0000;
   v.AssignVariant(array);
   EXPECT_EQ(Colours(v), (std::vector<COLORREF>{0xFF, 0xFF0000}));
+  EXPECT_EQ(array.parray->cLocks, 0u);
   CSgVariant doubles;
   CreateArrayVariant1D(&doubles, VT_R8, 2);
   v.AssignVariant(doubles);
   EXPECT_EQ(v.GetSize(), 0u);
+  EXPECT_EQ(doubles.parray->cLocks, 0u);
 
   const CSgColor list[] = {kRed, kBlue};
   CSgVariant out(CSgColorVector(2, list));

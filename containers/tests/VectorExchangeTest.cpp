@@ -70,6 +70,16 @@ TEST(VectorExchange, AssignArrays) {
   variants.vt = VT_ARRAY | VT_I4;
   shorts.AssignVariant(variants);
   EXPECT_EQ(shorts.GetSize(), 2u);
+  EXPECT_EQ(variants.parray->cLocks, 0u);  // read or refused, the array is unlocked
+
+  // By reference: the array its pointer designates.
+  VARIANT byRef;
+  VariantInit(&byRef);
+  byRef.vt = VT_ARRAY | VT_I4 | VT_BYREF;
+  byRef.pparray = &variants.parray;
+  shorts.AssignVariant(CSgVariant(byRef));
+  EXPECT_EQ(shorts.GetSize(), 2u);
+  EXPECT_EQ(variants.parray->cLocks, 0u);
 }
 
 TEST(VectorExchange, CopyToVariantRoundTrip) {
