@@ -30,7 +30,10 @@ std::unique_ptr<ExprParserCompiler> ExprParserCompiler::duplicate(
 
 // --- program life ------------------------------------------------------------
 
-void ExprParserCompiler::clearProgram() { program_.clear(); }
+void ExprParserCompiler::clearProgram() {
+  runSteps_.clear();
+  program_.clear();
+}
 
 void ExprParserCompiler::discardProgram() {
   clearProgram();
@@ -70,7 +73,7 @@ void ExprParserCompiler::compileText(const std::u16string& text) {
       // Constants already sit in their consumers' argument slots.
       auto last = std::move(program_.back());
       program_.pop_back();
-      std::erase_if(program_, [](const Instruction& i) { return i.constant || i.elided; });
+      std::erase_if(program_, [](const Instruction& i) { return i.constant; });
       program_.push_back(std::move(last));
     } else {
       Instruction nan;
@@ -83,6 +86,7 @@ void ExprParserCompiler::compileText(const std::u16string& text) {
       if (!i.item) continue;
       i.step = i.source ? &readSource : i.item->stepFunction();
       if (!i.step) i.step = &callCompute;
+      if (!i.elided && !i.constant) runSteps_.push_back(&i);
     }
     expressionText_ = text;
   } catch (...) {

@@ -41,6 +41,10 @@ class ExprParserCompiler final : public CompilerCore {
 
   void setAutoDefinition(bool enable) { autoDefinition_ = enable; }
   std::vector<Instruction>& program() { return program_; }
+  // The steps a run makes, in program order: every step but the variable
+  // reads that their consumers take straight from the variable's double.
+  // Empty for a constant program.
+  const std::vector<Instruction*>& runSteps() const { return runSteps_; }
   void appendCurrentChar();
   void flushToken() { s_.token.clear(); }
   std::u16string currentToken() const { return s_.token; }
@@ -118,6 +122,7 @@ class ExprParserCompiler final : public CompilerCore {
 
   ParseState s_;  // the parse in progress; compileNested saves and restores it
   std::vector<Instruction> program_;
+  std::vector<Instruction*> runSteps_;  // into program_, rebuilt with it
   SyntaxChars syntax_;
   std::u16string expressionText_;
   std::vector<VariableKey> usedVariables_;

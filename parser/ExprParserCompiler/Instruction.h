@@ -27,10 +27,11 @@ struct Instruction {
   StepFunction step = nullptr;
   const double* source = nullptr;  // a variable's double, read without a call
   // Where a step with a StepFunction reads its first arguments: its own slots,
-  // or straight from a variable's double, whose own step is then dropped.
+  // or straight from a variable's double, whose own step then stays in the
+  // program but is left out of the run.
   static constexpr int kDirectArguments = 3;
   const double* in[kDirectArguments] = {};
-  bool elided = false;  // a variable step whose consumer reads it directly
+  bool elided = false;  // a variable step whose consumer reads it directly; not run
 };
 
 inline double callCompute(const Instruction& i) {

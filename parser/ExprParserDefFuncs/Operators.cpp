@@ -1,7 +1,9 @@
 // The sixteen built-in operators. Comparisons and logic give exactly 0 or 1,
 // compare exactly, and treat a NaN operand as "not zero".
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "parser/ExprParserCompiler/Instruction.h"
 #include "parser/ExprParserDefFuncs/DefaultDefinitions.h"
@@ -9,12 +11,50 @@
 namespace exprparser {
 namespace {
 
-// Squares and cubes are the common powers in typed equations; multiplying
-// is far faster than the general power function and stays within one unit
-// in the last place of it (a square is exact to rounding).
+// The exact rounding error of a*b: with a fused multiply-add where the
+// target has one, else by Dekker's splitting (exact while nothing under- or
+// overflows, which power() checks before it trusts the result).
+inline double productError(double a, double b, double product) {
+#ifdef FP_FAST_FMA
+  return std::fma(a, b, -product);
+#else
+  constexpr double kSplit = 134217729.0;  // 2^27 + 1
+  const double ca = kSplit * a, cb = kSplit * b;
+  const double aHigh = ca - (ca - a), aLow = a - aHigh;
+  const double bHigh = cb - (cb - b), bLow = b - bHigh;
+  return ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+#endif
+}
+
+// "^" must give pow's result to the last bit. Squares and cubes, the common
+// powers in typed equations, are formed by multiplication with the exact
+// rounding error carried along, and the error's sum with the product is the
+// correctly rounded power. When the exact power lies at least 0.6 units in
+// the last place from the other neighbours, pow (within about half a unit)
+// returns the same value; near a rounding boundary, and outside the range
+// where the error terms are exact, pow decides.
 double power(double x, double y) {
-  if (y == 2.0) return x * x;
-  if (y == 3.0) return x * x * x;
+  double product, error;
+  if (y == 2.0) {
+    product = x * x;
+    error = productError(x, x, product);
+  } else if (y == 3.0) {
+    const double square = x * x;
+    product = square * x;
+    error = productError(square, x, product) + productError(x, x, square) * x;
+  } else {
+    return std::pow(x, y);
+  }
+  const double rounded = product + error;
+  const double residual = error - (rounded - product);  // rounded - product is exact
+  const double magnitude = std::fabs(rounded);
+  // The power of two at or below the result, scaled to its unit in the last place.
+  const double unit =
+      std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) & 0x7FF0000000000000u) *
+      0x1p-52;
+  // The range test also rejects zero, infinities and NaN.
+  if (magnitude >= 0x1p-900 && magnitude <= 0x1p900 && std::fabs(residual) <= 0.4 * unit)
+    return rounded;
   return std::pow(x, y);
 }
 

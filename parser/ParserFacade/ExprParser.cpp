@@ -85,6 +85,9 @@ void ExprParser::captureProgram() {
   first_ = program.data();
   end_ = program.data() + program.size();
   count_ = unsigned(program.size());
+  const auto& run = compiler_->runSteps();
+  runFirst_ = run.data();
+  runEnd_ = run.data() + run.size();
   if (program.empty() || program.back().constant) {
     count_ = 0;
     constantResult_ = program.empty() ? nan_ : program.back().value;

@@ -51,8 +51,8 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   void copyFrom(const ExprParser& other);
   double evaluateProgram() {
     if (count_ == 0) return constantResult_;
-    for (Instruction* i = first_; i != end_; ++i)
-      *i->destination = i->step(*i);
+    for (Instruction* const* i = runFirst_; i != runEnd_; ++i)
+      *(*i)->destination = (*i)->step(**i);
     return (end_ - 1)->value;
   }
   double evaluateText(const std::u16string& text);
@@ -76,7 +76,7 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   std::u16string expressionText() const override;
   void discardProgram() override;
 
-  // The number of steps a run makes; 0 for a constant program.
+  // The number of instructions in the program; 0 for a constant program.
   unsigned instructionCount() const { return count_; }
   const ExprParserCompiler& compiler() const { return *compiler_; }
   const ExprParserRegistrar& registrar() const { return *registrar_; }
@@ -92,6 +92,8 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   std::unique_ptr<ExprParserCompiler> compiler_;  // destroyed first
   Instruction* first_ = nullptr;
   Instruction* end_ = nullptr;
+  Instruction* const* runFirst_ = nullptr;  // the compiler's run steps
+  Instruction* const* runEnd_ = nullptr;
   unsigned count_ = 0;
   double nan_;
   double constantResult_;

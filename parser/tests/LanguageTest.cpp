@@ -1,7 +1,11 @@
 // The language as users type it: expression -> value, one table per theme.
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <random>
 
 #include "parser/tests/ParserTestSupport.h"
 
@@ -72,6 +76,49 @@ INSTANTIATE_TEST_SUITE_P(Names, LanguageValues, ::testing::Values(
   ValueCase{"pi", 3.14159265359}, ValueCase{"[x]", 0.5}, ValueCase{"[pi]*2", 6.28318530718},
   ValueCase{"[sin](0)", 0}, ValueCase{"NaN", kNaN}));
 
+// "^" is the library's pow to the last bit, also for squares and cubes,
+// whether it runs or is folded; x*x*x differs from pow(x,3) at the first
+// three points, and the sweep crosses every magnitude and rounding case.
+TEST(Language, PowerIsExactlyPow) {
+  ExprParser parser;
+  double x = 0;
+  parser.bindVariable(u"x", &x);
+  const double kMin = std::numeric_limits<double>::denorm_min();
+  for (double v : {0.069500000000000006, 0.083200000000000010, 0.1517, 1.1, 37.3, -2.5, 0.0,
+                   -0.0, kMin, 1e-300, 1e300, -1e103, kInf, -kInf, 3.0, 94906267.0}) {
+    for (double y : {2.0, 3.0, -1.0, 0.5}) {
+      x = v;
+      char text[80];
+      std::snprintf(text, sizeof text, "x^%g", y);
+      const double expected = std::pow(v, y);
+      const double got = parser.evaluateText(u16(text));
+      EXPECT_TRUE(got == expected || (std::isnan(got) && std::isnan(expected)))
+          << v << "^" << y << " gave " << got;
+      if (v > 1e-4 && v < 1e15) {  // written without an exponent
+        std::snprintf(text, sizeof text, "%.17g^%g", v, y);
+        EXPECT_EQ(parser.evaluateText(u16(text)), expected) << text;
+      }
+    }
+  }
+  std::mt19937_64 random(12345);
+  for (const char* text : {"x^2", "x^3"}) {
+    parser.compileText(u16(text));
+    const double y = text[2] - '0';
+    int mismatches = 0;
+    for (int i = 0; i < 300000; ++i) {
+      const std::uint64_t bits = random();
+      // Half the points anywhere in the double range, half in [-8, 8).
+      x = i % 2 ? std::bit_cast<double>(bits)
+                : double(std::int64_t(bits >> 11) - (std::int64_t(1) << 52)) * 0x1p-49;
+      const double got = parser.evaluateProgram();
+      const double expected = std::pow(x, y);
+      if (!(got == expected || (std::isnan(got) && std::isnan(expected))) && ++mismatches < 5)
+        ADD_FAILURE() << text << " at x = " << x << ": " << got << " != " << expected;
+    }
+    EXPECT_EQ(mismatches, 0) << text;
+  }
+}
+
 TEST(Language, BracketedNameHoldsOperatorCharacters) {
   ExprParser parser;
   double ab = 7, a = 3, b = 1;
@@ -111,14 +158,19 @@ TEST(Language, ConstantFoldingLeavesOnlyLiveSteps) {
   parser.compileText(u"sin(0)+1");
   EXPECT_EQ(parser.instructionCount(), 0u);
   EXPECT_EQ(parser.evaluateProgram(), 1);
-  // The variable's read goes straight into the + step; 2*3 is already 6 in
-  // its second slot.
+  // The variable step writes into the + step's first slot; 2*3 is already 6
+  // in its second slot.
   parser.compileText(u"x+2*3");
-  ASSERT_EQ(parser.instructionCount(), 1u);
-  const auto& program = const_cast<ExprParserCompiler&>(parser.compiler()).program();
-  EXPECT_EQ(program[0].arguments[1], 6);
-  EXPECT_EQ(program[0].in[0], &x);
-  EXPECT_EQ(program[0].destination, &program[0].value);
+  ASSERT_EQ(parser.instructionCount(), 2u);
+  auto& program = const_cast<ExprParserCompiler&>(parser.compiler()).program();
+  ASSERT_EQ(program.size(), 2u);
+  EXPECT_EQ(program[0].item, parser.variableByName(u"x"));
+  EXPECT_FALSE(program[0].constant);
+  EXPECT_EQ(program[0].destination, &program[1].arguments[0]);
+  EXPECT_EQ(program[1].item->name(), std::u16string(u"+"));
+  EXPECT_EQ(program[1].argCount, 2);
+  EXPECT_EQ(program[1].arguments[1], 6);
+  EXPECT_EQ(program[1].destination, &program[1].value);
   EXPECT_EQ(parser.evaluateProgram(), 7);
 }
 
@@ -134,6 +186,18 @@ TEST(Language, LongProgramsRunAsTheStepsSay) {
       expected += x;
     }
     EXPECT_EQ(parser.evaluateText(text), expected) << terms;
+  }
+  // sin nested n times over x: n + 1 instructions, 30 and 31 among them.
+  for (unsigned n : {1u, 29u, 30u, 31u}) {
+    std::u16string text = u"x";
+    double expected = x;
+    for (unsigned i = 0; i < n; ++i) {
+      text = u"sin(" + text + u")";
+      expected = std::sin(expected);
+    }
+    parser.compileText(text);
+    EXPECT_EQ(parser.instructionCount(), n + 1);
+    EXPECT_EQ(parser.evaluateProgram(), expected) << n;
   }
 }
 
