@@ -236,6 +236,51 @@ TEST_F(InterfaceTest, CreateInstanceByClassIdOrText) {
   EXPECT_NE(error.m_sc, S_OK);
 }
 
+// A factory that answers each creation with the next scripted result (the
+// object itself once the script is used up) and counts the requests.
+class ScriptedFactory final : public ComObject<IClassFactory> {
+ public:
+  explicit ScriptedFactory(std::vector<HRESULT> answers) : answers_(std::move(answers)) {}
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** object) override {
+    *object = nullptr;
+    if (requests++ < answers_.size()) return answers_[requests - 1];
+    return ClassFactory<FakeDispatch>().CreateInstance(outer, riid, object);
+  }
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+  std::size_t requests = 0;
+
+ private:
+  std::vector<HRESULT> answers_;
+};
+
+TEST_F(InterfaceTest, CreateInstanceRetriesOnlyAfterInvalidArgument) {
+  const CLSID clsid = GuidFromText("AAAAAAAA-0000-0000-0000-000000000002");
+  const struct {
+    const char* name;
+    std::vector<HRESULT> answers;
+    bool created;
+    std::size_t requests;
+    HRESULT error;
+  } rows[] = {
+      {"invalid argument, then created", {E_INVALIDARG}, true, 2, S_OK},
+      {"invalid argument twice", {E_INVALIDARG, E_INVALIDARG}, false, 2, E_INVALIDARG},
+      {"other failure: no retry", {E_FAIL}, false, 1, E_FAIL},
+      {"created at once", {}, true, 1, S_OK},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ComPtr<ScriptedFactory> factory = MakeComObject<ScriptedFactory>(row.answers);
+    ClassRegistration registration(clsid, factory.Get());
+    CSgInterface holder;
+    COleException error;
+    error.m_sc = S_OK;
+    EXPECT_EQ(holder.CreateInstance(clsid, IID_IDispatch, &error, 0), row.created);
+    EXPECT_EQ(factory.Get()->requests, row.requests);
+    EXPECT_EQ(error.m_sc, row.error);
+    EXPECT_EQ(holder.GetInterface(false, nullptr) != nullptr, row.created);
+  }
+}
+
 TEST(OleException, MessageIsSystemTextThenExtraText) {
   try {
     ThrowOleException(E_POINTER, "");
