@@ -169,6 +169,13 @@ constexpr std::size_t kWaveBlockBuffer = 41943042;
 constexpr std::size_t kScopeAcqBuffer = 33882112;
 constexpr std::size_t kScreenDumpBuffer = 424696;
 
+// Diagnostic logs nothing calls: the text appended to "datawritelog.txt" or
+// "readdata.txt" at the file-system root; nothing happens when the file cannot
+// be opened. AppendLogText does the same in a given folder.
+void AppendDataWriteLog(const CString& text);
+void AppendReadDataLog(const CString& text);
+void AppendLogText(const std::string& folder, const char* fileName, const CString& text);
+
 // The link tag's two tests.
 bool IsVisaTag(const CString& tag);
 bool IsRawUsbTag(const CString& tag);

@@ -9,6 +9,7 @@
 #include "waveform/WaveCollections.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -196,6 +197,17 @@ void CInstrumentLink::QueryWaveParams(const CString& position) {
 void CInstrumentLink::SetWaveParams(const CString&, int waveIndex, const CString&) {
   if (waveIndex != -1) (void)g_WaveArray[waveIndex];
 }
+
+void AppendLogText(const std::string& folder, const char* fileName, const CString& text) {
+  std::string path = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+  if (std::FILE* file = std::fopen((path + fileName).c_str(), "a+")) {
+    std::fputs(text, file);
+    std::fclose(file);
+  }
+}
+
+void AppendDataWriteLog(const CString& text) { AppendLogText("/", "datawritelog.txt", text); }
+void AppendReadDataLog(const CString& text) { AppendLogText("/", "readdata.txt", text); }
 
 CString CInstrumentLink::BuildArwvIndexCommand(const CString& index, const CString& tag) {
   CString command = ChannelPrefix() + "ARWV INDEX, " + index;

@@ -4,6 +4,10 @@
 #include "sim/Vxi11Server.h"
 #include "waveform/WaveCollections.h"
 
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
 namespace {
 
 CWaveData Wave(std::vector<float> samples, double vpp = 2, int vppunit = 0, double offset = 0,
@@ -177,4 +181,17 @@ TEST_F(WaveWrite, FailedVisaWriteIsReportedAndNotCommitted) {
   EXPECT_EQ(gen->Log().size(), 1u);
   EXPECT_EQ(gen->LastCommit(), "");
   EXPECT_TRUE(Pauses().empty());  // no 200 ms wait for a commit that is not sent
+}
+
+TEST(WaveBlock, LogTextIsAppended) {
+  auto folder = std::filesystem::temp_directory_path() / ("pelmoran-log-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  AppendLogText(folder.string(), "datawritelog.txt", "one ");
+  AppendLogText(folder.string(), "datawritelog.txt", "two");
+  std::ifstream in(folder / "datawritelog.txt");
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, "one two");
+  AppendLogText((folder / "missing").string(), "datawritelog.txt", "x");  // cannot open: nothing
+  EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+  std::filesystem::remove_all(folder);
 }
