@@ -97,17 +97,21 @@ TEST_F(DispatchTest, ResultsAreConvertedToTheAskedType) {
 
 TEST_F(DispatchTest, FailuresBecomeFrameworkExceptions) {
   object->failWith = DISP_E_EXCEPTION;
-  try {
-    dispatch.InvokeHelper(1, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr);
-    ADD_FAILURE();
-  } catch (COleDispatchException* e) {
-    EXPECT_EQ(e->m_wCode, 42);
-    EXPECT_STREQ(e->m_strDescription, "bad value");
-    EXPECT_STREQ(e->m_strSource, "Fake");
-    EXPECT_STREQ(e->m_strHelpFile, "help.hlp");
-    EXPECT_EQ(e->m_dwHelpContext, 7u);
-    EXPECT_EQ(e->m_scError, E_INVALIDARG);
-    e->Delete();
+  for (bool deferred : {false, true}) {
+    SCOPED_TRACE(deferred ? "details through the deferred fill-in" : "details given at once");
+    object->deferFill = deferred;
+    try {
+      dispatch.InvokeHelper(1, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr);
+      ADD_FAILURE();
+    } catch (COleDispatchException* e) {
+      EXPECT_EQ(e->m_wCode, 42);
+      EXPECT_STREQ(e->m_strDescription, "bad value");
+      EXPECT_STREQ(e->m_strSource, "Fake");
+      EXPECT_STREQ(e->m_strHelpFile, "help.hlp");
+      EXPECT_EQ(e->m_dwHelpContext, 7u);
+      EXPECT_EQ(e->m_scError, E_INVALIDARG);
+      e->Delete();
+    }
   }
   object->failWith = E_NOTIMPL;
   try {

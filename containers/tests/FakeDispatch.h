@@ -41,19 +41,27 @@ class FakeDispatch : public ComObject<IDispatch> {
     }
     for (UINT i = 0; i < params->cNamedArgs; ++i) last.named.push_back(params->rgdispidNamedArgs[i]);
     if (failWith == DISP_E_EXCEPTION) {
-      exception->wCode = 42;
-      exception->bstrDescription = SysAllocStringFromUtf8("bad value");
-      exception->bstrSource = SysAllocStringFromUtf8("Fake");
-      exception->bstrHelpFile = SysAllocStringFromUtf8("help.hlp");
-      exception->dwHelpContext = 7;
-      exception->scode = E_INVALIDARG;
+      // Deferred: the caller asks for the details through the fill-in.
+      if (deferFill) exception->pfnDeferredFillIn = &FillException;
+      else FillException(exception);
     }
     if (failWith != S_OK) return failWith;
     if (result) VariantCopy(result, &answer);
     return S_OK;
   }
 
+  static HRESULT STDMETHODCALLTYPE FillException(EXCEPINFO* exception) {
+    exception->wCode = 42;
+    exception->bstrDescription = SysAllocStringFromUtf8("bad value");
+    exception->bstrSource = SysAllocStringFromUtf8("Fake");
+    exception->bstrHelpFile = SysAllocStringFromUtf8("help.hlp");
+    exception->dwHelpContext = 7;
+    exception->scode = E_INVALIDARG;
+    return S_OK;
+  }
+
   Call last;
   VARIANT answer{};
   HRESULT failWith = S_OK;
+  bool deferFill = false;
 };
