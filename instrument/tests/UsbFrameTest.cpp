@@ -101,3 +101,47 @@ TEST_F(UsbTransport, WaitModesPollBeforeReading) {
   link.WaitUsbReply("1", reply);
   EXPECT_TRUE(reply.IsEmpty());
 }
+
+TEST(UsbFrame, SixteenBitChecksumAndDataMidpoint) {
+  const WORD words[] = {1, 2, 0xFFFF};
+  EXPECT_EQ(CInstrumentLink::FrameChecksum16(words, 2), 0xFFFD);
+  EXPECT_EQ(CInstrumentLink::FrameChecksum16(words, 3), 0xFFFE);
+  struct Row { std::vector<int> nonZero; int index; };
+  const Row rows[] = {{{}, 0}, {{10, 20}, 15}, {{5000}, 2500}, {{0}, 0}, {{100, 2999, 3000}, 1549}};
+  for (const Row& r : rows) {
+    std::vector<BYTE> buffer(65536, 0);
+    for (int i : r.nonZero) buffer[static_cast<std::size_t>(i)] = 7;
+    int index = -1;
+    EXPECT_TRUE(CInstrumentLink::FindDataMidpoint(buffer.data(), index));
+    EXPECT_EQ(index, r.index) << r.nonZero.size();
+  }
+}
+
+// The driver wrappers the main frame and the import use: a refused load says
+// so with text 300; unloading the import's device releases the current one.
+TEST_F(UsbTransport, LoadAndUnloadThroughTheDriver) {
+  int number = 0;
+  EXPECT_TRUE(link.LoadUsbDevice(number));
+  EXPECT_TRUE(messages.empty());
+  g_UsbDeviceHandle = 0;
+  link.UnloadScopeDevice();
+  EXPECT_EQ(usbDriver->Current(), -1);
+  sim::SimFaults f;
+  f.refuseOpen = true;
+  gen->SetFaults(f);
+  EXPECT_FALSE(link.LoadUsbDevice(number));
+  EXPECT_EQ(messages, (std::vector<std::string>{"text 300"}));
+  number = 5;  // no such device
+  EXPECT_FALSE(link.LoadUsbDevice(number));
+}
+
+TEST_F(UsbTransport, CommandThenWaitModeAndDbst) {
+  CString reply;
+  link.QueryUsbWithWait("WVPR? M0", "1", reply);
+  EXPECT_EQ(reply.Left(11), "WVPR POS,M0");
+  EXPECT_EQ(gen->Log(), (std::vector<std::string>{"WVPR? M0", "*OPC?", "*OPC?"}));
+  clock.Clear();
+  link.SendDbstCommand();
+  EXPECT_EQ(gen->Log().back(), "DBST");
+  EXPECT_EQ(Pauses(), std::vector<DWORD>{2000});
+}
