@@ -11,37 +11,24 @@
 namespace exprparser {
 namespace {
 
-// The exact rounding error of a*b: with a fused multiply-add where the
-// target has one, else by Dekker's splitting (exact while nothing under- or
-// overflows, which power() checks before it trusts the result).
-inline double productError(double a, double b, double product) {
-#ifdef FP_FAST_FMA
-  return std::fma(a, b, -product);
-#else
-  constexpr double kSplit = 134217729.0;  // 2^27 + 1
-  const double ca = kSplit * a, cb = kSplit * b;
-  const double aHigh = ca - (ca - a), aLow = a - aHigh;
-  const double bHigh = cb - (cb - b), bLow = b - bHigh;
-  return ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
-#endif
-}
-
 // "^" must give pow's result to the last bit. Squares and cubes, the common
 // powers in typed equations, are formed by multiplication with the exact
-// rounding error carried along, and the error's sum with the product is the
+// rounding error carried along (fma), and the error's sum with the product is the
 // correctly rounded power. When the exact power lies at least 0.6 units in
 // the last place from the other neighbours, pow (within about half a unit)
 // returns the same value; near a rounding boundary, and outside the range
 // where the error terms are exact, pow decides.
-double power(double x, double y) {
+// Built twice, the fused multiply-add in one instruction where the processor
+// has it and through the library elsewhere; both are exact.
+__attribute__((target_clones("fma", "default"))) double power(double x, double y) {
   double product, error;
   if (y == 2.0) {
     product = x * x;
-    error = productError(x, x, product);
+    error = std::fma(x, x, -product);
   } else if (y == 3.0) {
     const double square = x * x;
     product = square * x;
-    error = productError(square, x, product) + productError(x, x, square) * x;
+    error = std::fma(square, x, -product) + std::fma(x, x, -square) * x;
   } else {
     return std::pow(x, y);
   }
