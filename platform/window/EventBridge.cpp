@@ -170,7 +170,8 @@ public:
             Run(d, WM_SHOWWINDOW, e->type() == QEvent::Show, 0);
             return true;
         case QEvent::Close:
-            Run(d, WM_CLOSE, 0, 0);
+            // The close box is the system close command; its default sends WM_CLOSE.
+            Run(d, WM_SYSCOMMAND, SC_CLOSE, 0);
             e->ignore();  // the procedure decides; the default destroys the window
             return true;
         case QEvent::Leave:

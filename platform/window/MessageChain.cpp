@@ -73,6 +73,15 @@ LRESULT DefWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return text.size();
     }
     case WM_CLOSE: DestroyWindow(h); return 0;
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_CLOSE: SendMessage(h, WM_CLOSE, 0, 0); break;
+        case SC_MAXIMIZE: ShowWindow(h, SW_SHOWMAXIMIZED); break;
+        case SC_MINIMIZE: ShowWindow(h, SW_MINIMIZE); break;
+        case SC_RESTORE: ShowWindow(h, SW_RESTORE); break;
+        default: break;
+        }
+        return 0;
     case WM_SETCURSOR:
         // The parent may settle the pointer for its children; else the normal one.
         if (h->parent && (h->style & WS_CHILD) && SendMessage(h->parent, WM_SETCURSOR, wParam, lParam)) return TRUE;

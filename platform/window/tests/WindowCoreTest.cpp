@@ -106,6 +106,17 @@ TEST_F(WindowCore, CreationHookSeesEachNewWindowBeforeItsCreateMessage) {
     EXPECT_EQ(GetProp(later, "seen"), nullptr);
 }
 
+TEST_F(WindowCore, TheCloseBoxIsTheSystemCloseCommandWhoseDefaultCloses) {
+    ui_test::ShowActive(window);
+    g_seen.clear();
+    WidgetOf(window)->close();
+    ASSERT_GE(g_seen.size(), 2u);
+    EXPECT_EQ(g_seen[0], WM_SYSCOMMAND);
+    EXPECT_EQ(g_seen[1], WM_CLOSE);
+    EXPECT_FALSE(IsWindow(window));  // the default closing destroys the window
+    window = nullptr;
+}
+
 TEST_F(WindowCore, PostedMessagesArriveFromTheLoop) {
     g_seen.clear();
     EXPECT_TRUE(PostMessage(window, WM_USER + 1, 0, 0));
