@@ -1,9 +1,9 @@
 #include "controls/ButtonControl.h"
 
 #include "controls/ControlObject.h"
+#include "controls/GraphPicture.h"
 #include "controls/SharedObjects.h"
 #include "platform/com/ErrorInfo.h"
-#include "platform/com/Picture.h"
 #include "platform/window/DispatchGuard.h"
 
 #include <QMouseEvent>
@@ -42,8 +42,7 @@ class ButtonObject : public ControlObject {
       case 53: {
         const int width = slot == 53 && n >= 2 ? ArgInt(a[0]) : w_->width();
         const int height = slot == 53 && n >= 2 ? ArgInt(a[1]) : w_->height();
-        *hr = DeliverObject(r, static_cast<IPictureDisp*>(new PictureObject(PICTYPE_BITMAP, 0, width * 2540 / 96,
-                                                                             height * 2540 / 96)));
+        *hr = DeliverObject(r, NewWidgetPicture(*w_, width, height));
         return true;
       }
       case 52: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;

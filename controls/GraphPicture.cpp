@@ -4,6 +4,8 @@
 #include "platform/window/Gdi.h"
 
 #include <QPaintDevice>
+#include <QPixmap>
+#include <QWidget>
 #include <QPainter>
 
 namespace hosted {
@@ -67,20 +69,48 @@ namespace {
 LONG Himetric(int pixels) { return static_cast<LONG>(pixels * 2540L / 96); }
 }  // namespace
 
-GraphPicture::GraphPicture(std::shared_ptr<Graph> snapshot, int width, int height)
-    : PictureObject(PICTYPE_ENHMETAFILE, 1, Himetric(width), Himetric(height)),
-      snapshot_(std::move(snapshot)),
+ControlPicture::ControlPicture(SHORT type, int width, int height)
+    : PictureObject(type, 1, Himetric(width), Himetric(height)),
       width_(width),
       height_(height) {}
 
+GraphPicture::GraphPicture(std::shared_ptr<Graph> snapshot, int width, int height)
+    : ControlPicture(PICTYPE_ENHMETAFILE, width, height), snapshot_(std::move(snapshot)) {}
+
 void GraphPicture::Render(QPainter& painter, const QRectF& target) const {
   // Lines and text keep the proportions they have on screen.
-  const double scale = width_ > 0 ? target.width() / width_ : 1.0;
+  const double scale = PixelWidth() > 0 ? target.width() / PixelWidth() : 1.0;
   RenderGraph(*snapshot_, painter, target, scale > 0 ? scale : 1.0);
 }
 
+namespace {
+class WidgetPicture : public ControlPicture {
+ public:
+  WidgetPicture(QImage image, int width, int height)
+      : ControlPicture(PICTYPE_BITMAP, width, height), image_(std::move(image)) {}
+  void Render(QPainter& painter, const QRectF& target) const override {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image_);
+    painter.restore();
+  }
+
+ private:
+  QImage image_;
+};
+}  // namespace
+
+IPictureDisp* NewWidgetPicture(QWidget& widget, int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  QImage image = widget.grab().toImage();
+  if (!image.isNull() && width > 0 && height > 0 && image.size() != QSize(width, height))
+    image = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return new WidgetPicture(std::move(image), width, height);
+}
+
 BOOL RenderControlPicture(IUnknown* picture, QPainter& painter, const QRectF& target) {
-  auto* ours = picture ? dynamic_cast<GraphPicture*>(static_cast<IUnknown*>(picture)) : nullptr;
+  auto* ours = picture ? dynamic_cast<ControlPicture*>(static_cast<IUnknown*>(picture)) : nullptr;
   if (!ours) return FALSE;
   ours->Render(painter, target);
   return TRUE;
@@ -92,7 +122,7 @@ BOOL RenderControlPicture(IUnknown* picture, HDC dc, const RECT& target) {
 }
 
 QImage ControlPictureImage(IUnknown* picture) {
-  auto* ours = picture ? dynamic_cast<GraphPicture*>(picture) : nullptr;
+  auto* ours = picture ? dynamic_cast<ControlPicture*>(picture) : nullptr;
   if (!ours) return {};
   QImage image(std::max(1, ours->PixelWidth()), std::max(1, ours->PixelHeight()), QImage::Format_RGB32);
   QPainter painter(&image);

@@ -1,9 +1,9 @@
 #include "controls/NumEditControl.h"
 
 #include "controls/ControlObject.h"
+#include "controls/GraphPicture.h"
 #include "controls/SharedObjects.h"
 #include "platform/com/ErrorInfo.h"
-#include "platform/com/Picture.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/WindowApi.h"
 
@@ -72,8 +72,7 @@ class NumEditObject : public ControlObject {
       case 59: {
         const int width = slot == 59 && n >= 2 ? ArgInt(a[0]) : w_->width();
         const int height = slot == 59 && n >= 2 ? ArgInt(a[1]) : w_->height();
-        *hr = DeliverObject(r, static_cast<IPictureDisp*>(new PictureObject(PICTYPE_BITMAP, 0, width * 2540 / 96,
-                                                                             height * 2540 / 96)));
+        *hr = DeliverObject(r, NewWidgetPicture(*w_, width, height));
         return true;
       }
       case 58: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;

@@ -5,6 +5,7 @@
 #include "../../platform/window/tests/UiTestKit.h"
 #include "containers/CSgException.h"
 #include "controls/CSgNumEdit.h"
+#include "controls/GraphPicture.h"
 #include "controls/NumEditControl.h"
 
 #include <QImage>
@@ -53,6 +54,17 @@ TEST(NumEdit, ShowsAndTakesADouble) {
   EXPECT_EQ(changes[0], std::make_pair(2.5, 0.0));
   EXPECT_EQ(changes[1], std::make_pair(12.25, 1.0));
 
+  // Its picture shows the number it holds: not a blank page.
+  CSgPicture picture = edit.GetControlImage();
+  IDispatch* disp = picture.GetPictureDisp();
+  const QImage drawn = hosted::ControlPictureImage(disp);
+  disp->Release();
+  ASSERT_EQ(drawn.size(), QSize(120, 24));
+  int dark = 0;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x) dark += qGray(drawn.pixel(x, y)) < 100;
+  EXPECT_GT(dark, 10);
+
   // A format that does not show one number is refused.
   EXPECT_TRUE(ThrowsPointer<COleDispatchException>([&] { edit.SetFormat("%s"); }));
   sink->Release();
@@ -68,6 +80,13 @@ TEST(Button, ShowsItsColour) {
   EXPECT_EQ(shot.pixelColor(20, 10), QColor(255, 0, 0));
   button.SetCaption("swatch");  // an unnamed property keeps its value
   EXPECT_EQ(button.GetCaption(), CString("swatch"));
+  // Its picture shows the colour too, at the size asked for.
+  CSgPicture picture = button.GetControlImage(80, 40);
+  IDispatch* disp = picture.GetPictureDisp();
+  const QImage drawn = hosted::ControlPictureImage(disp);
+  disp->Release();
+  ASSERT_EQ(drawn.size(), QSize(80, 40));
+  EXPECT_EQ(drawn.pixelColor(40, 20), QColor(255, 0, 0));
 }
 
 class ThrowingDetach : public CSgGraph {
