@@ -206,6 +206,12 @@ void CSgFile::RemoveDirectoryTree(const CString& path, bool force) {
   for (const auto& entry : fs::directory_iterator(Native(copy), ec)) entries.push_back(entry);
   for (const auto& entry : entries) {
     const CString name(entry.path().string().c_str());
+    // A link goes as a link: following it would empty (or unprotect) a
+    // folder outside the tree.
+    if (std::error_code linkError; entry.is_symlink(linkError)) {
+      CFile::Remove(name);
+      continue;
+    }
     CFileStatus entryStatus;
     if (!CFile::GetStatus(name, entryStatus)) continue;
     if (entryStatus.m_attribute & CFile::readOnly) {

@@ -129,8 +129,13 @@ TEST_F(FileTest, DirectoriesAreMadeAndRemoved) {
   CSgFile::RemoveDirectoryTree(Path("a"), false);
   EXPECT_FALSE(fs::exists(dir / "a/file.txt"));
   EXPECT_TRUE(fs::is_directory(dir / "a/b"));
+  // A link inside the tree goes; what it points to, outside, stays.
+  fs::create_directory(dir / "outside");
+  Put("outside/keep.txt", "y");
+  fs::create_directory_symlink(dir / "outside", dir / "a/b/link");
   CSgFile::RemoveDirectoryTree(Path("a"), true);
   EXPECT_FALSE(fs::exists(dir / "a"));
+  EXPECT_TRUE(fs::exists(dir / "outside/keep.txt"));
 }
 
 }  // namespace
