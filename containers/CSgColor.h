@@ -3,10 +3,7 @@
 // green, then blue; the top byte 0 for plain RGB) with channel access and
 // translation from an OLE colour.
 
-#include "platform/win/WinTypes.h"
-
-using COLORREF = DWORD;
-using OLE_COLOR = DWORD;
+#include "platform/com/OleColor.h"
 
 namespace SG {
 
@@ -31,8 +28,8 @@ class CSgColor {
   void SetGreen(BYTE v) { m_value = (m_value & ~0x0000FF00u) | static_cast<COLORREF>(v) << 8; }
   void SetBlue(BYTE v) { m_value = (m_value & ~0x00FF0000u) | static_cast<COLORREF>(v) << 16; }
 
-  // System-colour and palette-index forms become plain RGB
-  // (OleTranslateColor without a palette).
+  // System-colour and palette-relative forms become plain RGB
+  // (OleTranslateColor without a palette); on failure the value stays.
   HRESULT SetOleColor(OLE_COLOR color);
 
   friend bool operator==(const CSgColor& a, const CSgColor& b) { return a.m_value == b.m_value; }
@@ -45,17 +42,5 @@ class CSgColor {
  private:
   COLORREF m_value = 0;
 };
-
-// OLE colour translation without a palette (the platform's
-// OleTranslateColor): plain and palette-relative RGB forms give their RGB
-// value, a system colour (0x80 in the top byte) the current value of that
-// colour, which the window system provides through the installed resolver.
-// Palette indices, unknown forms and system colours without a resolver give
-// E_INVALIDARG.
-HRESULT TranslateOleColor(OLE_COLOR color, COLORREF* result);
-using SystemColorResolver = COLORREF (*)(int index);
-// Installs the window system's colour lookup (GetSysColor); returns the
-// previous one.
-SystemColorResolver SetSystemColorResolver(SystemColorResolver resolver);
 
 }  // namespace SG

@@ -34,15 +34,15 @@ TEST(Color, OleColorForms) {
   EXPECT_EQ(c.GetColorRef(), 0x00336699u);
 
   // System colours need the window system's lookup.
-  const auto previous = SG::SetSystemColorResolver(nullptr);
+  const auto previous = SetSystemColorLookup(nullptr);
   EXPECT_EQ(c.SetOleColor(0x80000005u), E_INVALIDARG);
   EXPECT_EQ(c.GetColorRef(), 0x00336699u);  // unchanged on failure
-  SG::SetSystemColorResolver(&FakeSystemColor);
+  SetSystemColorLookup(&FakeSystemColor);
   EXPECT_EQ(c.SetOleColor(0x80000005u), S_OK);
   EXPECT_EQ(c.GetColorRef(), 0x00050505u);
   EXPECT_EQ(c.SetOleColor(0x80000040u), E_INVALIDARG);  // no such system colour
   EXPECT_EQ(c.SetOleColor(0x01000003u), E_INVALIDARG);  // palette index without palette
-  SG::SetSystemColorResolver(previous);
+  SetSystemColorLookup(previous);
 }
 
 }  // namespace
