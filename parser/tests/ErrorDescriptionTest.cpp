@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Descriptions, ::testing::Values(
   DescriptionCase{13, 0, "sin", "s", 0, "Function name 'sin' conflicts with the operator 's'."},
   DescriptionCase{18, 0, "15", "", 0, "Invalid variable name: 15. Cannot be composed only of numbers"},
   DescriptionCase{29, 0, "", "", 12, "Cannot find the specified constant: id = 12"},
+  DescriptionCase{30, 3, "p", "q", 5, "The plug-in's version is incompatible with this library"},
   DescriptionCase{31, 0, "", "", 0, "The plug-in cannot be found.  Make sure the plug-in is properly registered."},
   DescriptionCase{32, 4, "f(a,,b)", "", 0, "The macro's prototype syntax is incorrect: 'f(a,,b)' at position 5. The proper syntax is: macro(arg1, arg2, arg3...)."},
   DescriptionCase{33, 0, "*", "", 0, "Invalid operator syntax: *, at position 1"},
