@@ -26,7 +26,8 @@ class CSgInterface {
   // Releases; never throws.
   virtual ~CSgInterface();
 
-  // takeOwnership: the caller's reference passes to the holder; otherwise
+  // takeOwnership: the caller's reference passes to the holder once the
+  // attach succeeds (when it throws, the caller still owns it); otherwise
   // the holder takes one of its own. p must already be the iid interface.
   void Attach(IUnknown* p, const IID& iid, int threadOption, bool takeOwnership);
   // Runs the object, asks it for iid and attaches the result. COM failures

@@ -150,6 +150,24 @@ TEST_F(InterfaceTest, FailedTableCopyLeavesAnEmptyHolder) {
   EXPECT_EQ(Count(), 2u);
 }
 
+TEST_F(InterfaceTest, FailedAdoptingAttachLeavesTheReferenceWithTheCaller) {
+  // A plain holder refuses to let go of what it holds on another thread, so
+  // attaching anew there fails. The wrappers release a delivered reference
+  // themselves when the holder throws, so the holder must not end it too.
+  CSgInterface owned(Unknown(), IID_IDispatch, 0, false);
+  const ULONG before = Count();
+  OnOtherThread([&] {
+    Unknown()->AddRef();  // the reference offered for adoption
+    EXPECT_EQ(ThrownStatus([&] { owned.Attach(Unknown(), IID_IDispatch, 0, true); }), RPC_E_WRONG_THREAD);
+    EXPECT_EQ(Count(), before + 1);
+    Unknown()->Release();
+    COleException error;
+    EXPECT_FALSE(owned.AttachUnknown(Unknown(), IID_IDispatch, &error, 0));
+    EXPECT_EQ(error.m_sc, RPC_E_WRONG_THREAD);
+    EXPECT_EQ(Count(), before);  // the queried reference is ended exactly once
+  });
+}
+
 TEST_F(InterfaceTest, AssignmentAndCopies) {
   CSgInterface plain(Unknown(), IID_IDispatch, 0, false);
   CSgInterface copy(plain);
