@@ -84,7 +84,8 @@ int ExponentialWindowCore(double* x, int n, double finalValue) {
   if (n < 2) return ErrSamplesGeTwo;
   if (!(finalValue > 0.0)) return ErrFinalValue;
   const double s = std::log(finalValue) / (n - 1);
-  for (int k = 0; k < n; ++k) x[k] *= std::exp(k * s);
+  // Sample 0 keeps its value: 0 * s is NaN for an infinite final value.
+  for (int k = 1; k < n; ++k) x[k] *= std::exp(k * s);
   return 0;
 }
 

@@ -14,8 +14,13 @@ std::vector<double> Ones(int n) { return std::vector<double>(n, 1.0); }
 
 void ExpectNear(const std::vector<double>& got, const std::vector<double>& want, double tol) {
   ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < got.size(); ++i)
+  for (size_t i = 0; i < got.size(); ++i) {
+    if (std::isinf(want[i])) {
+      EXPECT_EQ(got[i], want[i]) << "index " << i;
+      continue;
+    }
     EXPECT_NEAR(got[i], want[i], tol * std::max(1.0, std::fabs(want[i]))) << "index " << i;
+  }
 }
 
 struct Row {
@@ -38,6 +43,9 @@ TEST(Windows, SmallCasesOfOnes) {
       {"taper 9", CosineTaperWindowCore, 9, std::vector<double>(9, 1.0)},
       {"exponential 0.01", [](double* x, int n) { return ExponentialWindowCore(x, n, 0.01); }, 3,
        {1, 0.1, 0.01}},
+      {"exponential to infinity",
+       [](double* x, int n) { return ExponentialWindowCore(x, n, INFINITY); }, 3,
+       {1, INFINITY, INFINITY}},
       {"force 50", [](double* x, int n) { return ForceWindowCore(x, n, 50); }, 5, {1, 1, 0, 0, 0}},
       {"force 150", [](double* x, int n) { return ForceWindowCore(x, n, 150); }, 3, {1, 1, 1}},
       {"force -10", [](double* x, int n) { return ForceWindowCore(x, n, -10); }, 3, {0, 0, 0}},
