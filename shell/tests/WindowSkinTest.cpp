@@ -14,6 +14,8 @@
 #include "shell/WindowSkin.h"
 
 #include <QImage>
+#include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,6 +102,101 @@ TEST_F(WindowSkin, PushButtonsAreOwnerDrawnInTheirFourStates) {
     EXPECT_EQ(image.pixelColor(image.width() - 1, 5), Rgb(GetSysColor(COLOR_BTNSHADOW)));
     SendMessage(check, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     EXPECT_EQ(SkinDataOf(check)->button->hover, 1);
+}
+
+// The drawing rules of a skinned push button, state by state: face, text
+// colour, light top and left line, two-pixel shadow right and bottom (light
+// when disabled), and the focus rectangle inset by 2.
+TEST_F(WindowSkin, APushButtonsPixelsFollowTheDrawingRules) {
+    HWND ok = Item(701);
+    struct State {
+        const char* name;
+        std::function<void()> enter, leave;
+        COLORREF face, text;
+        bool disabled;
+    };
+    const State states[] = {
+        {"normal", [] {}, [] {}, kSkinColor, kSkinButtonText, false},
+        {"hover", [&] { SendMessage(ok, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3)); },
+         [&] { SendMessage(ok, WM_MOUSELEAVE, 0, 0); }, kSkinHoverColor, kSkinButtonText, false},
+        {"pressed", [&] { SendMessage(ok, BM_SETSTATE, TRUE, 0); }, [&] { SendMessage(ok, BM_SETSTATE, FALSE, 0); },
+         kSkinPushedColor, kSkinPushedText, false},
+        {"disabled", [&] { EnableWindow(ok, FALSE); }, [&] { EnableWindow(ok, TRUE); }, kSkinDisabledFace,
+         kSkinDisabledText, true},
+    };
+    const QColor light = Rgb(GetSysColor(COLOR_BTNHIGHLIGHT));
+    for (const State& state : states) {
+        SCOPED_TRACE(state.name);
+        state.enter();
+        QImage image = RenderWindow(ok);
+        if (const char* out = std::getenv("PELMORAN_REVIEW_PNG_DIR"))
+            image.save(QString("%1/skin-button-%2.png").arg(out, state.name));
+        state.leave();
+        const int w = image.width(), h = image.height(), midX = w / 3, midY = h / 2;
+        const QColor dark = state.disabled ? light : Rgb(GetSysColor(COLOR_BTNSHADOW));
+        EXPECT_EQ(image.pixelColor(midX, 0), light);
+        EXPECT_EQ(image.pixelColor(0, midY), light);
+        EXPECT_EQ(image.pixelColor(1, midY), Rgb(state.face));
+        for (int edge : {1, 2}) {
+            EXPECT_EQ(image.pixelColor(w - edge, midY), dark) << edge;
+            EXPECT_EQ(image.pixelColor(midX, h - edge), dark) << edge;
+        }
+        EXPECT_EQ(image.pixelColor(w - 3, midY), Rgb(state.face));
+        // The caption is drawn in the state's text colour: the cores of its
+        // antialiased strokes come within a few steps of it.
+        int inked = 0;
+        const QColor ink = Rgb(state.text);
+        for (int y = 3; y < h - 3; ++y)
+            for (int x = 3; x < w - 3; ++x) {
+                QColor c = image.pixelColor(x, y);
+                inked += std::abs(c.red() - ink.red()) <= 16 && std::abs(c.green() - ink.green()) <= 16 &&
+                         std::abs(c.blue() - ink.blue()) <= 16;
+            }
+        EXPECT_GT(inked, 3);
+    }
+    // With the focus, a dotted rectangle inset by 2 crosses the face.
+    SetFocus(ok);
+    ui_test::Pump();
+    QImage focused = RenderWindow(ok);
+    int marked = 0;
+    for (int x = 3; x < focused.width() - 3; ++x) marked += focused.pixelColor(x, 2) != Rgb(kSkinColor);
+    EXPECT_GT(marked, 0);
+    EXPECT_EQ(focused.pixelColor(focused.width() / 3, 3), Rgb(kSkinColor));
+}
+
+// The combo box's frame and drop button: outer frame, inner frame of the
+// window colour, a strip as wide as a scroll bar in the skin (or hover)
+// colour, and the chevron's three strokes about the strip's centre.
+TEST_F(WindowSkin, AComboBoxDrawsItsFrameAndDropButton) {
+    HWND combo = Item(703);
+    RECT client;
+    GetClientRect(combo, &client);
+    const int w = client.right, h = client.bottom;
+    const int stripLeft = w - 2 - GetSystemMetrics(SM_CXVSCROLL), stripRight = w - 2;
+    const int cx = (stripLeft + stripRight) / 2, cy = (2 + h - 2) / 2;
+    for (int hover : {0, 1}) {
+        SCOPED_TRACE(hover);
+        if (hover) SendMessage(combo, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+        QImage image = RenderWindow(combo);
+        if (const char* out = std::getenv("PELMORAN_REVIEW_PNG_DIR"))
+            image.save(QString("%1/skin-combo-%2.png").arg(out, hover ? "hover" : "normal"));
+        EXPECT_EQ(image.pixelColor(w / 2, 0), Rgb(kSkinComboFrame));
+        EXPECT_EQ(image.pixelColor(0, h / 2), Rgb(kSkinComboFrame));
+        EXPECT_EQ(image.pixelColor(w - 1, h / 2), Rgb(kSkinComboFrame));
+        EXPECT_EQ(image.pixelColor(w / 2, 1), Rgb(GetSysColor(COLOR_WINDOW)));
+        EXPECT_EQ(image.pixelColor(w - 2, h / 2), Rgb(GetSysColor(COLOR_WINDOW)));
+        const QColor strip = Rgb(hover ? kSkinHoverColor : kSkinColor);
+        EXPECT_EQ(image.pixelColor(stripLeft, 2), strip);
+        EXPECT_EQ(image.pixelColor(stripRight - 1, h - 3), strip);
+        EXPECT_NE(image.pixelColor(stripLeft - 1, 2), strip);
+        for (QPoint p : {QPoint(cx, cy + 2), QPoint(cx, cy + 1), QPoint(cx, cy), QPoint(cx - 4, cy - 2), QPoint(cx + 3, cy - 3)})
+            EXPECT_EQ(image.pixelColor(p), Rgb(kSkinComboArrow)) << p.x() << "," << p.y();
+        // A line leaves out its last point, as on the platform.
+        for (QPoint p : {QPoint(cx + 5, cy - 3), QPoint(cx + 4, cy - 4), QPoint(cx, cy + 3)})
+            EXPECT_EQ(image.pixelColor(p), strip) << p.x() << "," << p.y();
+    }
+    SendMessage(combo, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(SkinDataOf(combo)->combo->hover, 0);
 }
 
 TEST_F(WindowSkin, DialogsStaticsAndStatusBarsTakeTheSkinColour) {
