@@ -1,6 +1,7 @@
 // "Edit": one-line edits (QLineEdit) and multi-line edits (QPlainTextEdit).
 // Typing and program-set texts both notify EN_CHANGE, the latter even when
-// the text stays the same. Clipboard keys arrive as WM_CUT/WM_COPY/WM_PASTE,
+// the text stays the same. Clipboard keys (Ctrl+X/C/V, Shift+Delete,
+// Ctrl+Insert, Shift+Insert) arrive as WM_CUT/WM_COPY/WM_PASTE,
 // so a subclass can filter pasted text as it filters typed characters.
 #include "platform/window/EventBridge.h"
 #include "platform/window/StandardControls.h"
@@ -81,6 +82,14 @@ LRESULT EditProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
             MessageBeep(0xFFFFFFFF);
             return 0;
         }
+        return DefWindowProc(h, msg, w, l);
+    }
+    case WM_KEYDOWN: {
+        // The other clipboard keys go the same way, so no paste escapes a filter.
+        const bool shift = GetKeyState(VK_SHIFT) < 0, control = GetKeyState(VK_CONTROL) < 0;
+        if (w == VK_INSERT && shift && !control) return SendMessage(h, WM_PASTE, 0, 0);
+        if (w == VK_INSERT && control && !shift) return SendMessage(h, WM_COPY, 0, 0);
+        if (w == VK_DELETE && shift && !control) return SendMessage(h, WM_CUT, 0, 0);
         return DefWindowProc(h, msg, w, l);
     }
     case WM_PASTE:

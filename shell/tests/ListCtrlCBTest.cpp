@@ -132,11 +132,15 @@ TEST_F(EditableGrid, AllowedCharactersFilterTypingAndPasting) {
     ui_test::PressKey(editor, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(GetWindowTextString(editor), "10742");
     EXPECT_EQ(ui_test::Beeps(), beeps + 2);
+    QApplication::clipboard()->setText("y8");
+    ui_test::PressKey(editor, Qt::Key_Insert, Qt::ShiftModifier);  // the other paste key
+    EXPECT_EQ(GetWindowTextString(editor), "107428");
+    EXPECT_EQ(ui_test::Beeps(), beeps + 3);
     ui_test::PressKey(editor, Qt::Key_Return);
     ui_test::Pump();
     EXPECT_EQ(Editor(), nullptr);
-    EXPECT_EQ(dlg.grid.GetItemText(1, 1), CString("10742"));
-    EXPECT_EQ(dlg.ended, (std::vector<std::pair<int, std::string>>{{1, "10742"}}));
+    EXPECT_EQ(dlg.grid.GetItemText(1, 1), CString("107428"));
+    EXPECT_EQ(dlg.ended, (std::vector<std::pair<int, std::string>>{{1, "107428"}}));
 }
 
 TEST_F(EditableGrid, EscPutsTheStartTextBackAndStillNotifies) {
