@@ -76,16 +76,15 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
 }
 
 void ButtonWidget::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  const short button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
-  Events().Fire(kStockMouseDown, {ByValue(button), ByValue(static_cast<SHORT>(0)), ByValue(static_cast<LONG>(p.x())),
-                                  ByValue(static_cast<LONG>(p.y()))});
+  DispatchGuard::RunGuarded([&] { FireMouseDown(Events(), *event); });
 }
 
 void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
-  SetValue(!value_);
-  Events().Fire(kButtonClick, {});
+  DispatchGuard::RunGuarded([&] {
+    SetValue(!value_);
+    Events().Fire(kButtonClick, {});
+  });
 }
 
 QWidget* NewButtonWidget(HWND window, QWidget* parent) { return new ButtonWidget(window, parent); }

@@ -1,6 +1,10 @@
 #include "controls/ControlEvents.h"
 
 #include "platform/window/DispatchGuard.h"
+#include "platform/window/KeyCodes.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -72,6 +76,27 @@ VARIANT ByValue(LONG value) {
   v.vt = VT_I4;
   v.lVal = value;
   return v;
+}
+
+short ButtonOf(Qt::MouseButtons b) {
+  return static_cast<short>((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
+                            (b & Qt::MiddleButton ? 4 : 0));
+}
+
+short ShiftOf(Qt::KeyboardModifiers m) {
+  return static_cast<short>((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+                            (m & Qt::AltModifier ? 4 : 0));
+}
+
+void FireMouseDown(ControlEvents& events, const QMouseEvent& press) {
+  const QPoint p = press.position().toPoint();
+  events.Fire(kStockMouseDown, {ByValue(ButtonOf(press.button())), ByValue(ShiftOf(press.modifiers())),
+                                ByValue(static_cast<LONG>(p.x())), ByValue(static_cast<LONG>(p.y()))});
+}
+
+void FireKeyDown(ControlEvents& events, const QKeyEvent& key) {
+  SHORT code = static_cast<SHORT>(KeyCodes::VirtualKeyOf(key));
+  events.Fire(kStockKeyDown, {ByRef(&code), ByValue(ShiftOf(key.modifiers()))});
 }
 
 namespace {

@@ -6,9 +6,14 @@
 
 #include "platform/com/Dispatch.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <functional>
 #include <map>
 #include <vector>
+
+class QKeyEvent;
+class QMouseEvent;
 
 namespace hosted {
 
@@ -58,6 +63,18 @@ enum GraphEvent : DISPID {
   kAxisChange = 15,       // no arguments
   kStockMouseDown = -605, // short button, short shift, long x, long y (pixels)
 };
+
+// The stock key-down every control that takes keys raises: short* virtual
+// key code, short shift.
+constexpr DISPID kStockKeyDown = -602;
+
+// The mouse buttons and shift keys as the stock events count them: 1 left,
+// 2 right, 4 middle; 1 shift, 2 control, 4 alt.
+short ButtonOf(Qt::MouseButtons buttons);
+short ShiftOf(Qt::KeyboardModifiers modifiers);
+// The stock mouse-down for a press, at its position in pixels.
+void FireMouseDown(ControlEvents& events, const QMouseEvent& press);
+void FireKeyDown(ControlEvents& events, const QKeyEvent& key);
 
 // The numeric edit's value change: VARIANT* value, VARIANT* previous,
 // BOOL* typed (false when code set the value). The button's click: no

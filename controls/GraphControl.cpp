@@ -103,16 +103,6 @@ class GraphObject : public ControlObject {
   std::shared_ptr<SharedObjects> shared_;
 };
 
-short ButtonOf(Qt::MouseButtons b) {
-  return static_cast<short>((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
-                            (b & Qt::MiddleButton ? 4 : 0));
-}
-
-short ShiftOf(Qt::KeyboardModifiers m) {
-  return static_cast<short>((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-                            (m & Qt::AltModifier ? 4 : 0));
-}
-
 VARIANT Real(double v) {
   VARIANT x{};
   x.vt = VT_R8;
@@ -149,12 +139,7 @@ IDispatch* GraphWidget::Dispatch() { return object_; }
 void GraphWidget::Initialize(const std::string& text) {
   int plots = 1, pairs = 0;
   std::vector<std::string> cursors;
-  std::stringstream entries(text);
-  std::string entry;
-  while (std::getline(entries, entry, ';')) {
-    const auto eq = entry.find('=');
-    if (eq == std::string::npos) continue;
-    const std::string key = entry.substr(0, eq), value = entry.substr(eq + 1);
+  for (const auto& [key, value] : TemplateEntries(text)) {
     if (key == "plots") plots = std::max(0, std::atoi(value.c_str()));
     if (key == "xpairs") pairs = std::max(0, std::atoi(value.c_str()));
     if (key == "cursors") {
@@ -184,7 +169,7 @@ int GraphWidget::HitCursor(const QPointF& at) const {
   const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
   for (size_t i = 0; i < graph_->cursors.size(); ++i) {
     const Cursor& c = *graph_->cursors[i];
-    if (!c.visible || c.moveMode == 4) continue;
+    if (!c.visible || c.moveMode == 1 || c.moveMode == 4) continue;
     const double dx = std::abs(m.PixelX(c.x) - at.x()), dy = std::abs(m.PixelY(c.y) - at.y());
     const bool vertical = c.style == 1 || c.style == 2;
     if (dx <= 4 && (vertical || dy <= 4)) return static_cast<int>(i);
@@ -243,9 +228,7 @@ void GraphWidget::DragCursor(const QPointF& at, bool tracking) {
 
 void GraphWidget::Press(QMouseEvent* event) {
   const QPointF at = event->position();
-  const QPoint p = at.toPoint();
-  Events().Fire(kStockMouseDown, {ByValue(ButtonOf(event->button())), ByValue(ShiftOf(event->modifiers())),
-                                  ByValue(static_cast<LONG>(p.x())), ByValue(static_cast<LONG>(p.y()))});
+  FireMouseDown(Events(), *event);
   anchor_ = last_ = at;
   pressedButton_ = ButtonOf(event->button());
   const LONG mode = graph_->interactionMode;

@@ -74,7 +74,11 @@ struct Cursor {
   std::string name;
   double x = 0.0;
   double y = 0.0;
-  LONG moveMode = 0;   // 4 pinned: the user cannot drag it
+  // 0 the user drags it; 1 it follows the program only (the editor's
+  // tracking cross-hair, which sits under the mouse and must not catch the
+  // presses meant for the cursors near it); 4 pinned while the editor
+  // changes its view.
+  LONG moveMode = 0;
   COLORREF color = 0x0000FFFF;
   LONG style = 1;      // 0 point only, 1 cross-hair, 2 vertical line, 3 horizontal line
   LONG pointStyle = 0; // 0 none, otherwise a marker

@@ -5,6 +5,8 @@
 #include "controls/NumEditControl.h"
 #include "platform/window/DispatchGuard.h"
 
+#include <algorithm>
+
 namespace hosted {
 namespace {
 
@@ -31,6 +33,19 @@ void Register(const char* name, WidgetFactory factory) {
 }
 
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> TemplateEntries(const std::string& text) {
+  std::vector<std::pair<std::string, std::string>> entries;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t end = std::min(text.find(';', start), text.size());
+    const std::string entry = text.substr(start, end - start);
+    if (const size_t eq = entry.find('='); eq != std::string::npos)
+      entries.emplace_back(entry.substr(0, eq), entry.substr(eq + 1));
+    start = end + 1;
+  }
+  return entries;
+}
 
 void RegisterHostedControls() {
   Register("{B309AEAA-EF99-49FC-9F80-CDD52F1D5AE7}", NewGraphWidget);

@@ -9,6 +9,8 @@
 #include "platform/window/WindowApi.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace hosted {
 
@@ -18,12 +20,17 @@ class HostedControl {
   // The control object's dispatch interface, no reference added.
   virtual IDispatch* Dispatch() = 0;
   ControlEvents& Events() { return events_; }
-  // Sets the initial objects from the template's text for the control.
+  // Sets the initial state from the template's text for the control:
+  // "key=value" entries separated by ';' (TemplateEntries).
   virtual void Initialize(const std::string& text) {}
 
  private:
   ControlEvents events_;
 };
+
+// The "key=value" entries of a template's text, in order; entries without
+// '=' are skipped.
+std::vector<std::pair<std::string, std::string>> TemplateEntries(const std::string& text);
 
 // Registers the three controls' window classes (by class id and by name:
 // "GraphControl", "NumEditControl", "BooleanButtonControl"). Idempotent.

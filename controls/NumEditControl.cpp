@@ -100,6 +100,11 @@ NumEditWidget::~NumEditWidget() {
   object_->Release();
 }
 
+void NumEditWidget::Initialize(const std::string& text) {
+  for (const auto& [key, value] : TemplateEntries(text))
+    if (key == "format" && ValidFormat(value)) SetFormat(value);
+}
+
 QString NumEditWidget::Shown() const {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, format_.c_str(), value_);
@@ -139,11 +144,13 @@ void NumEditWidget::Commit() {
 }
 
 void NumEditWidget::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  const short button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
-  Events().Fire(kStockMouseDown, {ByValue(button), ByValue(static_cast<SHORT>(0)), ByValue(static_cast<LONG>(p.x())),
-                                  ByValue(static_cast<LONG>(p.y()))});
+  DispatchGuard::RunGuarded([&] { FireMouseDown(Events(), *event); });
   QLineEdit::mousePressEvent(event);
+}
+
+void NumEditWidget::keyPressEvent(QKeyEvent* event) {
+  DispatchGuard::RunGuarded([&] { FireKeyDown(Events(), *event); });
+  QLineEdit::keyPressEvent(event);
 }
 
 QWidget* NewNumEditWidget(HWND window, QWidget* parent) { return new NumEditWidget(window, parent); }

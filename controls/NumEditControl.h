@@ -16,6 +16,9 @@ class NumEditWidget : public QLineEdit, public HostedControl {
   NumEditWidget(HWND window, QWidget* parent);
   ~NumEditWidget() override;
   IDispatch* Dispatch() override { return object_; }
+  // Text "format=%.3f": the display format (one that does not show one
+  // number is ignored).
+  void Initialize(const std::string& text) override;
 
   double Value() const { return value_; }
   void SetValue(double value, bool typed);
@@ -25,6 +28,7 @@ class NumEditWidget : public QLineEdit, public HostedControl {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Commit();

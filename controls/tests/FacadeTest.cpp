@@ -22,9 +22,14 @@ TEST(NumEdit, ShowsAndTakesADouble) {
   CSgNumEdit edit(2);
   edit.SubclassWindow(window.control);
   std::vector<std::pair<double, double>> changes;  // value, typed
+  std::vector<std::pair<int, int>> presses, keys;  // button or key code, shift
   IDispatch* sink = hosted::NewEventSink([&](DISPID id, DISPPARAMS& p) {
     if (id == hosted::kValueChanged)
       changes.emplace_back(hosted::EventArgument(p, 0).pvarVal->dblVal, *hosted::EventArgument(p, 2).plVal);
+    if (id == hosted::kStockMouseDown)
+      presses.emplace_back(hosted::EventArgument(p, 0).iVal, hosted::EventArgument(p, 1).iVal);
+    if (id == hosted::kStockKeyDown)
+      keys.emplace_back(*hosted::EventArgument(p, 0).piVal, hosted::EventArgument(p, 1).iVal);
   });
   hosted::AdviseControlEvents(window.control, sink);
 
@@ -53,6 +58,15 @@ TEST(NumEdit, ShowsAndTakesADouble) {
   ASSERT_EQ(changes.size(), 2u);
   EXPECT_EQ(changes[0], std::make_pair(2.5, 0.0));
   EXPECT_EQ(changes[1], std::make_pair(12.25, 1.0));
+
+  // The coordinate bar's sink takes the stock mouse-down and key-down.
+  QTest::mouseClick(line, Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 5));
+  ASSERT_EQ(presses.size(), 1u);
+  EXPECT_EQ(presses[0], std::make_pair(1, 1));
+  keys.clear();
+  QTest::keyClick(line, Qt::Key_Return);
+  ASSERT_EQ(keys.size(), 1u);
+  EXPECT_EQ(keys[0], std::make_pair(0x0D, 0));  // VK_RETURN
 
   // Its picture shows the number it holds: not a blank page.
   CSgPicture picture = edit.GetControlImage();

@@ -227,9 +227,12 @@ TEST_F(GraphTest, DraggingACursorRaisesCursorChange) {
   CSgScalarVector<double> ramp(101);
   for (int i = 0; i <= 100; ++i) ramp[i] = (i - 50) / 10.0;
   graph.GetPlots().Item(1).PlotSamples(ramp, 0.0, 1.0);
-  graph.GetCursors().Item("CursorXY").SetVisible(false);
-  graph.GetCursors().Item("Cursor2").SetVisible(false);
-  graph.GetCursors().Item("Cursor1").SetXPosition(20.0);
+  graph.GetCursors().Item("Cursor1").SetVisible(false);
+  graph.GetCursors().Item("Cursor2").SetXPosition(20.0);
+  // The tracking cross-hair (index 2) under the mouse follows the program
+  // only: the press still grabs the selection cursor (index 3) beside it.
+  graph.GetCursors().Item("CursorXY").SetMoveMode(1);
+  graph.GetCursors().Item("CursorXY").SetPosition(19.0, 0.0);
   graph.SetInteractionMode(1);
   QTest::mousePress(Widget(), Qt::LeftButton, {}, At(20.0, 0.0));
   QTest::mouseMove(Widget(), At(30.0, 2.0));
@@ -237,9 +240,13 @@ TEST_F(GraphTest, DraggingACursorRaisesCursorChange) {
   ASSERT_GE(events.size(), 2u);
   EXPECT_EQ(events[0].id, -605);
   EXPECT_EQ(events[1].id, 1);
-  EXPECT_EQ(events[1].values[0], 1);  // cursor index
+  ASSERT_EQ(events[1].values.size(), 4u);
+  EXPECT_EQ(events[1].values[0], 3);  // cursor index
   EXPECT_NEAR(events[1].values[1], 30.0, 0.2);
-  EXPECT_NEAR(graph.GetCursors().Item(1).GetXPosition(), 30.0, 0.2);
+  EXPECT_DOUBLE_EQ(events[1].values[2], -2.0);  // on plot 1: the wave's value there
+  EXPECT_EQ(events[1].values[3], 1);            // still being dragged
+  EXPECT_NEAR(graph.GetCursors().Item(3).GetXPosition(), 30.0, 0.2);
+  EXPECT_EQ(graph.GetCursors().Item(2).GetXPosition(), 19.0);
   for (const Event& e : events) EXPECT_NE(e.id, 8) << "a cursor drag is no plot-area press";
 }
 

@@ -20,10 +20,12 @@ class HostedForm : public CDialog {
   void DoDataExchange(CDataExchange* dx) override {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, 1023, m_graph);
+    DDX_Control(dx, 1024, m_toolGraph);
     DDX_Control(dx, 1200, m_edit);
     DDX_Control(dx, 1300, m_button);
   }
   CSgGraph m_graph{2};
+  CSgGraph m_toolGraph{2};
   CSgNumEdit m_edit{2};
   CSgButton m_button{2};
 };
@@ -41,8 +43,14 @@ TEST(HostedForm, TemplateControlsAttachThroughDataExchange) {
   EXPECT_EQ(form.m_graph.GetPlots().GetCount(), 3);
   EXPECT_EQ(form.m_graph.GetCursors().Item(3).GetName(), CString("Cursor2"));
   EXPECT_EQ(form.m_graph.GetAxes().Item("XAxis").GetValuePairs().GetCount(), 11);
+  // A graph whose template says nothing: one plot and the two axes.
+  EXPECT_EQ(form.m_toolGraph.GetPlots().GetCount(), 1);
+  EXPECT_EQ(form.m_toolGraph.GetPlots().Item(1).GetName(), CString("Plot-1"));
+  EXPECT_EQ(form.m_toolGraph.GetAxes().Item(2).GetName(), CString("YAxis"));
+  EXPECT_EQ(form.m_toolGraph.GetCursors().GetCount(), 0);
   form.m_edit.SetValue(1.25);
   EXPECT_EQ(form.m_edit.GetValue(), 1.25);
+  EXPECT_EQ(form.m_edit.GetText(), CString("1.250"));  // the template's format
   form.m_button.SetColor(CSgColor(1, 2, 3));
   EXPECT_EQ(form.m_button.GetColor(), CSgColor(1, 2, 3));
   form.DestroyWindow();
