@@ -155,13 +155,15 @@ BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text) {
         UINT id = static_cast<UINT>(idOrPopup);
         action->setData(id);
         action->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
-        action->setCheckable(true);
+        action->setCheckable(flags & MF_CHECKED);  // unchecked items show no indicator
         action->setChecked(flags & MF_CHECKED);
         QObject::connect(action, &QAction::hovered, [m, id] {
             if (HWND owner = OwnerOf(m))
                 DispatchGuard::RunGuarded([&] { SendMessage(owner, kSetMessageString, id, 0); });
         });
-        QObject::connect(action, &QAction::triggered, [m, id] {
+        QObject::connect(action, &QAction::triggered, [m, id, action] {
+            // The check mark is the program's: choosing the item does not toggle it.
+            if (action->isCheckable()) action->setChecked(!action->isChecked());
             if (HWND owner = OwnerOf(m))
                 DispatchGuard::RunGuarded([&] { SendMessage(owner, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0); });
         });
@@ -222,6 +224,7 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags) {
     QAction* a = Find(menu, item, flags);
     if (!a) return static_cast<DWORD>(-1);
     DWORD previous = a->isChecked() ? MF_CHECKED : MF_UNCHECKED;
+    a->setCheckable(flags & MF_CHECKED);
     a->setChecked(flags & MF_CHECKED);
     return previous;
 }

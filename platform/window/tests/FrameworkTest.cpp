@@ -14,6 +14,8 @@
 
 #include <QFile>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,6 +159,39 @@ TEST_F(FrameworkTest, MenuItemsFollowTheirUpdateHandlers) {
     ViewOf(second)->markEnabled = false;
     main->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit->m_hMenu), 0);
     EXPECT_NE(edit->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+// The menu as the user works it: opening the popup asks the update handlers,
+// choosing an item routes its command to the active view; choosing never
+// leaves a check mark that no handler set.
+TEST_F(FrameworkTest, AMenuItemChosenReachesTheActiveViewThroughItsUpdateHandler) {
+    auto* bar = WidgetOf(main->m_hWnd)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QMenu* edit = nullptr;
+    for (QAction* a : bar->actions())
+        if (a->menu()) edit = a->menu();
+    ASSERT_NE(edit, nullptr);
+    QAction* mark = nullptr;
+    for (QAction* a : edit->actions())
+        if (a->text().contains("Mark")) mark = a;
+    ASSERT_NE(mark, nullptr);
+    ViewOf(second)->markEnabled = false;
+    emit edit->aboutToShow();
+    EXPECT_FALSE(mark->isEnabled());
+    mark->trigger();
+    emit edit->aboutToHide();
+    EXPECT_TRUE(g_log.empty());
+    ViewOf(second)->markEnabled = true;
+    emit edit->aboutToShow();
+    ASSERT_TRUE(mark->isEnabled());
+    mark->trigger();
+    emit edit->aboutToHide();
+    EXPECT_EQ(g_log, std::vector<std::string>{"mark:Wave2"});
+    EXPECT_EQ(main->GetMenu()->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    main->GetMenu()->CheckMenuItem(ID_MARK, MF_BYCOMMAND | MF_CHECKED);
+    mark->trigger();
+    EXPECT_EQ(main->GetMenu()->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(g_log.size(), 2u);
 }
 
 TEST_F(FrameworkTest, TheDialogBarIsDockedLeftAndItsButtonReachesTheFrame) {
