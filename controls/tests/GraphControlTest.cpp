@@ -232,7 +232,7 @@ TEST_F(GraphTest, DraggingACursorRaisesCursorChange) {
   // The tracking cross-hair (index 2) under the mouse follows the program
   // only: the press still grabs the selection cursor (index 3) beside it.
   graph.GetCursors().Item("CursorXY").SetMoveMode(1);
-  graph.GetCursors().Item("CursorXY").SetPosition(19.0, 0.0);
+  graph.GetCursors().Item("CursorXY").SetPosition(20.0, 0.0);
   graph.SetInteractionMode(1);
   QTest::mousePress(Widget(), Qt::LeftButton, {}, At(20.0, 0.0));
   QTest::mouseMove(Widget(), At(30.0, 2.0));
@@ -246,7 +246,7 @@ TEST_F(GraphTest, DraggingACursorRaisesCursorChange) {
   EXPECT_DOUBLE_EQ(events[1].values[2], -2.0);  // on plot 1: the wave's value there
   EXPECT_EQ(events[1].values[3], 1);            // still being dragged
   EXPECT_NEAR(graph.GetCursors().Item(3).GetXPosition(), 30.0, 0.2);
-  EXPECT_EQ(graph.GetCursors().Item(2).GetXPosition(), 19.0);
+  EXPECT_EQ(graph.GetCursors().Item(2).GetXPosition(), 20.0);
   for (const Event& e : events) EXPECT_NE(e.id, 8) << "a cursor drag is no plot-area press";
 }
 
