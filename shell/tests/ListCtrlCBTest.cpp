@@ -1,6 +1,7 @@
 // The editable grid by scripted clicks and keys: which cells open an editor,
 // the allowed characters (typed and pasted), Enter and Esc, and the limits of
 // the per-column and per-row data.
+#include "platform/window/CommonDialogs.h"
 #include "platform/window/DataExchange.h"
 #include "platform/window/Dialog.h"
 #include "platform/window/RenderPng.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -200,6 +202,62 @@ TEST_F(EditableGrid, ColourAndNotifyCellsDrawThemselvesAndOpenTheirEditors) {
     ClickCell(3, 1);
     EXPECT_EQ(dlg.cellClicks, (std::vector<std::pair<int, int>>{{3, 1}}));
     EXPECT_EQ(Editor(), nullptr);
+}
+
+TEST_F(EditableGrid, AFontColumnOpensTheFontPickerFromTheRowFontAndKeepsTheChoice) {
+    ScriptedCommonDialogs common;
+    dlg.grid.SetColumnFont(2, true);
+    LOGFONT asked;
+    COLORREF askedColor = 1;
+    common.Expect(CommonDialogRequest::Kind::Font, [&](CommonDialogRequest& request) {
+        asked = request.font;
+        askedColor = request.color;
+        request.accepted = true;
+        std::strcpy(request.font.lfFaceName, "Courier");
+        request.font.lfHeight = -16;  // 12 points at 96 pixels an inch
+        request.font.lfWeight = 700;
+        request.font.lfItalic = 1;
+        request.font.lfCharSet = 0;
+        request.color = RGB(1, 2, 3);
+    });
+    ClickCell(1, 2);
+    // The picker starts from the row font as constructed: 9 points, GB2312, normal weight, black.
+    EXPECT_EQ(asked.lfHeight, -MulDiv(9, 96, 72));
+    EXPECT_EQ(asked.lfCharSet, 134);
+    EXPECT_EQ(asked.lfWeight, 400);
+    EXPECT_EQ(askedColor, 0u);
+    EXPECT_EQ(dlg.grid.GetItemText(1, 2), CString("Courier, 12"));
+    CListCtrlFont font;
+    dlg.grid.GetRowFont(font, 1);
+    EXPECT_EQ(font.faceName, CString("Courier"));
+    EXPECT_EQ(font.size, 120);
+    EXPECT_EQ(font.weight, 700);
+    EXPECT_EQ(font.italic, 1);
+    EXPECT_EQ(font.charSet, 0);
+    EXPECT_EQ(font.textColor, RGB(1, 2, 3));
+    EXPECT_EQ(font.chosen, 1);
+    common.ExpectCancel(CommonDialogRequest::Kind::Font);
+    ClickCell(1, 2);
+    EXPECT_EQ(dlg.grid.GetItemText(1, 2), CString("Courier, 12"));  // a cancelled pick changes nothing
+    EXPECT_EQ(Editor(), nullptr);
+}
+
+// A click on another cell first ends the open edit; the editor's window is
+// still closing then, so the click only retargets it and opens nothing.
+TEST_F(EditableGrid, AClickElsewhereEndsTheOpenEdit) {
+    ClickCell(1, 2);
+    HWND editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    ui_test::TypeText(editor, "moved");
+    ClickCell(3, 2);
+    EXPECT_EQ(dlg.ended, (std::vector<std::pair<int, std::string>>{{1, "moved"}}));
+    EXPECT_EQ(dlg.grid.GetItemText(1, 2), CString("moved"));
+    EXPECT_EQ(dlg.grid.GetItemText(3, 2), CString("n"));
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Selected(), 3);
+    ClickCell(3, 2);  // the next click opens it
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(GetWindowTextString(Editor()), "n");
 }
 
 TEST_F(EditableGrid, CellKindsCrossTheirRowsAndColumns) {
