@@ -279,6 +279,24 @@ TEST_F(WindowSkin, StoppingGivesBackEveryProcedureAndProperty) {
     SkinStart();  // for TearDown
 }
 
+TEST_F(WindowSkin, AHookThatCannotBeRemovedLeavesTheSkinAsItIs) {
+    HWND ok = Item(701);
+    const HHOOK hook = g_SkinHook;
+    const HBRUSH brush = g_SkinBrush;
+    const size_t records = g_SkinWindows.size();
+    int unknownHook = 0;
+    g_SkinHook = reinterpret_cast<HHOOK>(&unknownHook);
+    const int result = SkinStop();
+    EXPECT_NE(result, 0);
+    EXPECT_NE(result, -1);
+    EXPECT_EQ(result, static_cast<int>(GetLastError()));
+    EXPECT_EQ(g_SkinBrush, brush);
+    EXPECT_EQ(g_SkinWindows.size(), records);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtr(ok, GWLP_WNDPROC)), SkinButtonProc);
+    EXPECT_NE(GetProp(ok, kSkinProperty), nullptr);
+    g_SkinHook = hook;  // the real hook, for TearDown
+}
+
 TEST_F(WindowSkin, DestroyedWindowsGiveUpTheirRecords) {
     size_t before = g_SkinWindows.size();
     ASSERT_GE(before, 8u);
