@@ -41,13 +41,13 @@ void Skin(HWND h) {
     data->hwnd = h;
     if (Contains(className, "Button")) {
         Subclass(data, SkinButtonProc);
-        data->button = new CDrawButton;
+        data->button = std::make_unique<CDrawButton>();
     } else if (Contains(className, "ComboBox")) {
         Subclass(data, SkinComboProc);
-        data->combo = new CDrawCombo;
+        data->combo = std::make_unique<CDrawCombo>();
     } else if (Contains(className, "SysHeader32")) {
         SkinClassBackground(h);
-        data->header = new CDrawHeader;
+        data->header = std::make_unique<CDrawHeader>();
     } else if (EqualsNoCase(className, "#32768")) {
         delete data;  // popup menus keep their look and get no record
         return;
@@ -70,11 +70,8 @@ void SkinClassBackground(HWND h) {
     SetClassLongPtr(h, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(g_SkinBrush));
 }
 
-SkinData::~SkinData() {
-    delete button;
-    delete header;
-    delete combo;
-}
+SkinData::SkinData() = default;
+SkinData::~SkinData() = default;
 
 SkinData* SkinDataOf(HWND hWnd) { return static_cast<SkinData*>(GetProp(hWnd, kSkinProperty)); }
 

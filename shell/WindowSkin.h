@@ -6,6 +6,7 @@
 
 #include "platform/window/WinUser.h"
 
+#include <memory>
 #include <vector>
 
 class CDrawButton;
@@ -31,9 +32,10 @@ inline constexpr const char* kSkinProperty = "_HWND_Skin_Prop_";
 struct SkinData {
     HWND hwnd = nullptr;
     WNDPROC previous = nullptr;  // null for windows that were not subclassed
-    CDrawButton* button = nullptr;
-    CDrawHeader* header = nullptr;
-    CDrawCombo* combo = nullptr;
+    std::unique_ptr<CDrawButton> button;
+    std::unique_ptr<CDrawHeader> header;
+    std::unique_ptr<CDrawCombo> combo;
+    SkinData();
     ~SkinData();
 };
 
