@@ -44,6 +44,11 @@ public:
         cellClicks.emplace_back(static_cast<int>(w), static_cast<int>(l));
         return 0;
     }
+    int begun = 0;  // WM_GRID_BEGINEDIT received
+    LRESULT OnGridBeginEdit(WPARAM, LPARAM) {
+        ++begun;
+        return 0;
+    }
     LRESULT OnGridEndEdit(WPARAM, LPARAM l) {
         auto* info = reinterpret_cast<NMLVDISPINFO*>(l);
         ended.emplace_back(info->item.iItem, info->item.pszText);
@@ -52,6 +57,7 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CGridDialog, CDialog)
+    ON_MESSAGE(WM_GRID_BEGINEDIT, OnGridBeginEdit)
     ON_MESSAGE(WM_GRID_ENDEDIT, OnGridEndEdit)
     ON_MESSAGE(WM_GRID_CELLCLICK, OnGridCellClick)
 END_MESSAGE_MAP()
@@ -258,6 +264,29 @@ TEST_F(EditableGrid, AClickElsewhereEndsTheOpenEdit) {
     ClickCell(3, 2);  // the next click opens it
     ASSERT_NE(Editor(), nullptr);
     EXPECT_EQ(GetWindowTextString(Editor()), "n");
+}
+
+// The list's own label edit starts only where no editor of the grid's own applies.
+TEST_F(EditableGrid, TheListsOwnLabelEditIsRefusedWhereAKindApplies) {
+    dlg.grid.SetColumnCombo(2, true);
+    struct Row {
+        int column;
+        LRESULT refused;
+    };
+    for (const Row& row : {Row{0, TRUE}, Row{1, FALSE}, Row{2, TRUE}}) {
+        NMLVDISPINFO info;
+        info.hdr.hwndFrom = dlg.grid.m_hWnd;
+        info.hdr.idFrom = IDC_GRID;
+        info.hdr.code = LVN_BEGINLABELEDIT;
+        info.item.mask = LVIF_TEXT;
+        info.item.iItem = 2;
+        info.item.iSubItem = row.column;
+        char text[] = "began";
+        info.item.pszText = text;
+        EXPECT_EQ(dlg.grid.SendMessage(WM_NOTIFY, IDC_GRID, reinterpret_cast<LPARAM>(&info)), row.refused) << row.column;
+        EXPECT_EQ(dlg.grid.GetItemText(2, row.column), CString("began"));
+    }
+    EXPECT_EQ(dlg.begun, 3);
 }
 
 TEST_F(EditableGrid, CellKindsCrossTheirRowsAndColumns) {
