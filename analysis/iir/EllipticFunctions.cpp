@@ -118,8 +118,18 @@ int EllipticDesignParameters(double r, double a, int n, double* epsP, double* k1
   *k1c = std::sqrt((1.0 - *k1) * (1.0 + *k1));
   *bigK1 = EllipticIntegralK(*k1c);
   *bigK1c = EllipticIntegralK(*k1);
-  *k = EllipticModulusFromNome(*bigK1c / (*bigK1 * n));
-  *kc = std::sqrt((1.0 - *k) * (1.0 + *k));
+  // A sharp design puts k within rounding of 1, where sqrt(1 - k^2) loses
+  // k' entirely (k' = 0 makes K infinite and the poles unstable). Below x = 1
+  // k' is the modulus of the complementary nome exp(-pi / x), whose series
+  // converges fast, and k follows from it.
+  const double x = *bigK1c / (*bigK1 * n);
+  if (x < 1.0) {
+    *kc = EllipticModulusFromNome(1.0 / x);
+    *k = std::sqrt((1.0 - *kc) * (1.0 + *kc));
+  } else {
+    *k = EllipticModulusFromNome(x);
+    *kc = std::sqrt((1.0 - *k) * (1.0 + *k));
+  }
   *bigK = EllipticIntegralK(*kc);
   *bigKc = EllipticIntegralK(*k);
   *v0 = EllipticIntegralFArctan(1.0 / ep, *k1) * (*bigK / n) / *bigK1;

@@ -91,9 +91,9 @@ Design::Design(const Request& request) : r_(request), order_(request.order) {
       break;
     }
     case Family::Elliptic: {
-      double epsP, k1, k1c, bigK1, bigK1c, kc, bigKc, v0;
+      double epsP, k1, k1c, bigK1, bigK1c, bigKc, v0;
       EllipticDesignParameters(r_.ripple, r_.attenuation, order_, &epsP, &k1, &k1c, &bigK1,
-                               &bigK1c, &ellk_, &kc, &ellK_, &bigKc, &v0, &sn1_, &cn1_, &dn1_);
+                               &bigK1c, &ellk_, &ellkc_, &ellK_, &bigKc, &v0, &sn1_, &cn1_, &dn1_);
       if (order_ % 2 == 0) evenGain_ = 1.0 / std::sqrt(1.0 + epsP * epsP);
       break;
     }
@@ -135,7 +135,7 @@ void Design::PrototypePair(int64_t k, Root* pole, Root* zero) const {
     }
     case Family::Elliptic: {
       double sn, cn, dn;
-      JacobiSnCnDn(i * ellK_ / n, std::sqrt((1.0 - ellk_) * (1.0 + ellk_)), &sn, &cn, &dn);
+      JacobiSnCnDn(i * ellK_ / n, ellkc_, &sn, &cn, &dn);
       const double d = 1.0 - dn * dn * sn1_ * sn1_;
       *pole = {-cn * dn * sn1_ * cn1_ / d, sn * dn1_ / d, false};
       *zero = {0.0, 1.0 / (ellk_ * sn), false};

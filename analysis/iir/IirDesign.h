@@ -60,7 +60,7 @@ class Design {
   double w_ = 0, bw_ = 0, w0sq_ = 0;  // pre-warped edge, bandwidth, centre^2
   double sh_ = 0, ch_ = 0;            // Chebyshev hyperbolic factors
   double evenGain_ = 1;               // even-order pass-band level
-  double ellK_ = 0, ellk_ = 0, sn1_ = 0, cn1_ = 0, dn1_ = 0;
+  double ellK_ = 0, ellk_ = 0, ellkc_ = 0, sn1_ = 0, cn1_ = 0, dn1_ = 0;
 };
 
 }  // namespace SgCore::iir
