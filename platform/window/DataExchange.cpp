@@ -5,6 +5,7 @@
 #include "platform/window/Resources.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -88,7 +89,8 @@ void ExchangeReal(CDataExchange* dx, int id, Real& value, int digits) {
         return;
     }
     double parsed = 0;
-    if (!ParseDouble(::GetWindowTextString(control), parsed)) {
+    // Infinity and NaN are no number a field can mean, nor a value past the type's range.
+    if (!ParseDouble(::GetWindowTextString(control), parsed) || !std::isfinite(static_cast<Real>(parsed))) {
         AfxMessageBox("Please enter a number.", MB_ICONEXCLAMATION);
         dx->Fail();
     }
@@ -116,16 +118,20 @@ void DDX_Check(CDataExchange* dx, int id, int& value) {
 void DDX_Radio(CDataExchange* dx, int id, int& value) {
     HWND control = dx->PrepareCtrl(id);
     if (dx->m_bSaveAndValidate) value = -1;
-    // The group runs from this button to the next control that starts a group.
+    // The group runs from this button to the next control that starts a
+    // group; only its radio buttons count.
     int index = 0;
-    for (HWND h = control; h; h = ::GetWindow(h, GW_HWNDNEXT), ++index) {
-        if (h != control && (::GetWindowLongPtr(h, GWL_STYLE) & WS_GROUP)) break;
-        if (::GetClassNameString(h) != "Button") continue;
+    for (HWND h = control; h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        const auto style = static_cast<DWORD>(::GetWindowLongPtr(h, GWL_STYLE));
+        if (h != control && (style & WS_GROUP)) break;
+        const DWORD type = style & BS_TYPEMASK;
+        if (::GetClassNameString(h) != "Button" || (type != BS_RADIOBUTTON && type != BS_AUTORADIOBUTTON)) continue;
         if (dx->m_bSaveAndValidate) {
             if (::SendMessage(h, BM_GETCHECK, 0, 0) == BST_CHECKED) value = index;
         } else {
             ::SendMessage(h, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
         }
+        ++index;
     }
 }
 

@@ -37,7 +37,7 @@ TEST_F(SampleDialogTest, ModalRunTakesTypedValuesOnOk) {
         EXPECT_EQ(GetWindowTextString(Item(d, IDC_COUNT)), "7");
         EXPECT_EQ(GetWindowTextString(Item(d, IDC_GAIN)), "2.5");
         EXPECT_EQ(SendMessage(Item(d, IDC_SHAPE), CB_GETCURSEL, 0, 0), 1);
-        EXPECT_EQ(IsDlgButtonChecked(d, IDC_SINE + 1), BST_CHECKED);
+        EXPECT_EQ(IsDlgButtonChecked(d, IDC_SINE + 1), BST_CHECKED);  // the label between them does not count
         SetWindowText(Item(d, IDC_COUNT), "");
         ui_test::TypeText(Item(d, IDC_COUNT), "42");
         SetWindowText(Item(d, IDC_NAME), "");
@@ -70,6 +70,36 @@ TEST_F(SampleDialogTest, AFieldThatDoesNotParseShowsThePromptAndKeepsTheRest) {
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_DOUBLE_EQ(dlg.gain, -1000.0);
     EXPECT_EQ(dlg.name, CString("changed"));
+}
+
+// What a typed number field accepts: surrounding blanks yes, anything else
+// beside the number no, nor values outside the member's type.
+TEST_F(SampleDialogTest, NumberFieldsTakeOnlyNumbersTheirMemberCanHold) {
+    struct Row {
+        int id;
+        const char* text;
+        const char* box;  // null: accepted
+    };
+    const Row rows[] = {
+        {IDC_COUNT, " +3 ", nullptr},         {IDC_COUNT, "3.0", "Please enter an integer."},
+        {IDC_COUNT, "", "Please enter an integer."}, {IDC_COUNT, "99999999999", "Please enter an integer."},
+        {IDC_GAIN, "\t-2.5e2 ", nullptr},     {IDC_GAIN, "2.5x", "Please enter a number."},
+        {IDC_GAIN, "1e999", "Please enter a number."}, {IDC_GAIN, "inf", "Please enter a number."},
+        {IDC_GAIN, "nan", "Please enter a number."},   {IDC_GAIN, " ", "Please enter a number."},
+    };
+    ASSERT_TRUE(dlg.Create(IDD_SAMPLE));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        dlg.count = 7;
+        dlg.gain = 2.5;
+        dlg.UpdateData(FALSE);
+        SetWindowText(Item(dlg.m_hWnd, row.id), row.text);
+        if (row.box) boxes.Expect(IDOK, row.box);
+        EXPECT_EQ(dlg.UpdateData(TRUE), row.box == nullptr);
+        if (!row.box) EXPECT_TRUE(row.id == IDC_COUNT ? dlg.count == 3 : dlg.gain == -250.0);
+        else EXPECT_TRUE(row.id == IDC_COUNT ? dlg.count == 7 : dlg.gain == 2.5);
+    }
+    dlg.DestroyWindow();
 }
 
 TEST_F(SampleDialogTest, EnterRunsTheDefaultButtonAndEscCancels) {
