@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The window layer on a real X display: the sample dialog and the
-# multiple-document frame run under Xvfb on Qt's xcb platform, and their
-# screenshots are written to build/review/ for a person to look at.
+# The window layer on a real X display: the sample dialog, the
+# multiple-document frame and the skin's button and combo box run under Xvfb
+# on Qt's xcb platform, and their screenshots are written to build/review/
+# for a person to look at.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build="${PELMORAN_BUILD_DIR:-$top/build}"
@@ -12,11 +13,22 @@ if [ ! -x "$tests" ]; then
 fi
 review="$build/review"
 mkdir -p "$review"
-rm -f "$review/sample-dialog.png" "$review/mdi-frame.png"
+shots="sample-dialog.png mdi-frame.png"
+skin="$build/shell/tests/shell_tests"
+if [ -x "$skin" ]; then
+  for state in normal hover pressed disabled; do shots="$shots skin-button-$state.png"; done
+  shots="$shots skin-combo-normal.png skin-combo-hover.png"
+fi
+for png in $shots; do rm -f "$review/$png"; done
 QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
   xvfb-run -a -s "-screen 0 1280x1024x24" \
   "$tests" --gtest_filter='SampleDialogTest.ControlsAreRealWidgetsAndTheDialogRenders:FrameworkTest.CommandsReachTheViewOfTheActiveChild:SampleDialogTest.ModalRunTakesTypedValuesOnOk'
-for png in sample-dialog.png mdi-frame.png; do
+if [ -x "$skin" ]; then
+  QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$skin" --gtest_filter='WindowSkin.APushButtonsPixelsFollowTheDrawingRules:WindowSkin.AComboBoxDrawsItsFrameAndDropButton'
+fi
+for png in $shots; do
   [ -s "$review/$png" ] || { echo "50-window-xvfb: $png was not written"; exit 1; }
 done
 echo "50-window-xvfb: screenshots in $review"
