@@ -207,6 +207,19 @@ TEST_F(WindowSkin, DialogsStaticsAndStatusBarsTakeTheSkinColour) {
     EXPECT_EQ(RenderWindow(Item(704)).pixelColor(RenderWindow(Item(704)).width() - 2, 1), Rgb(kSkinColor));
     EXPECT_EQ(RenderWindow(Item(705)).pixelColor(1, 1), Rgb(kSkinColor));
     EXPECT_EQ(RenderWindow(Item(703)).pixelColor(0, 0), Rgb(kSkinComboFrame));
+    // A size grip is filled with the skin colour; a plain scroll bar is not.
+    struct Row {
+        DWORD style;
+        bool skinned;
+    };
+    for (const Row& row : {Row{SBS_SIZEGRIP, true}, Row{SBS_VERT, false}}) {
+        HWND bar = CreateWindowEx(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | row.style, 0, 0, 16, 40, dialog, nullptr,
+                                  nullptr, nullptr);
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtr(bar, GWLP_WNDPROC)), SkinScrollBarProc);
+        EXPECT_EQ(RenderWindow(bar).pixelColor(8, 20) == Rgb(kSkinColor), row.skinned) << row.style;
+        DestroyWindow(bar);
+    }
 }
 
 TEST_F(WindowSkin, OwnerDrawnHeaderItemsAreDrawnInTheSkinColour) {
