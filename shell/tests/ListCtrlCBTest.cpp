@@ -10,7 +10,9 @@
 #include "shell/ListCtrlCB.h"
 #include "shell/ListCtrlCells.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QScrollBar>
 #include <QClipboard>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -287,6 +289,21 @@ TEST_F(EditableGrid, TheListsOwnLabelEditIsRefusedWhereAKindApplies) {
         EXPECT_EQ(dlg.grid.GetItemText(2, row.column), CString("began"));
     }
     EXPECT_EQ(dlg.begun, 3);
+}
+
+TEST_F(EditableGrid, ScrollingTheGridEndsTheOpenEdit) {
+    for (int r = 4; r < 60; ++r) dlg.grid.InsertItem(r, std::to_string(r).c_str());
+    ClickCell(1, 2);
+    HWND editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    ui_test::TypeText(editor, "scrolled");
+    auto* area = dynamic_cast<QAbstractScrollArea*>(WidgetOf(dlg.grid.m_hWnd));
+    ASSERT_NE(area, nullptr);
+    area->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    ui_test::Pump();
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(dlg.ended, (std::vector<std::pair<int, std::string>>{{1, "scrolled"}}));
+    EXPECT_EQ(GetFocus(), dlg.grid.m_hWnd);
 }
 
 TEST_F(EditableGrid, CellKindsCrossTheirRowsAndColumns) {
