@@ -11,22 +11,7 @@ namespace {
 void DeleteBytes(void* p) { delete[] static_cast<unsigned char*>(p); }
 }  // namespace
 
-void CSgDataProxy::SetSize(unsigned int n, unsigned int size) {
-  // The byte length is a 32-bit field: a buffer it cannot describe would be
-  // made too small for its count.
-  if (static_cast<unsigned long long>(n) * size > 0xFFFFFFFFull) AfxThrowMemoryException();
-  count = n;
-  count2 = n;
-  elementSize = size;
-  byteLength = n * size;
-}
-
-void CSgDataProxy::ReleaseData() {
-  if (ownsData && data && m_deleter) m_deleter(data);
-  data = nullptr;
-  ownsData = false;
-  m_deleter = nullptr;
-}
+void CSgDataProxy::ThrowTooLarge() { AfxThrowMemoryException(); }
 
 void CSgDataProxy::Own(void* array, void (*deleter)(void*)) {
   ReleaseData();
@@ -35,17 +20,9 @@ void CSgDataProxy::Own(void* array, void (*deleter)(void*)) {
   m_deleter = deleter;
 }
 
-void CSgDataProxy::Borrow(void* array) {
-  ReleaseData();
-  data = array;
-}
-
-void CSgDataProxy::SetData(void* source, unsigned int n, unsigned int size, BOOL transfer) {
-  SetSize(n, size);
+void CSgDataProxy::TakeData(void* source, BOOL transfer) {
   if (transfer) {
     Own(source, DeleteBytes);
-  } else if (!copyRequired) {
-    Borrow(source);
   } else {
     auto copy = std::make_unique<unsigned char[]>(byteLength);
     if (byteLength) std::memcpy(copy.get(), source, byteLength);

@@ -60,7 +60,8 @@ class CSgVectorT : public CSgVector, public CSgDataType<T> {
   void AssignFromDoubleData(CSgDataProxy& proxy) override;
   void ResizeToData(CSgDataProxy& proxy) override;
   void ProvideComplexData(CSgDataProxy& proxy) const override;
-  void ProvideDoubleData(CSgDataProxy& proxy) const override;
+  // final: callers that know a vector holds doubles bind this call statically.
+  void ProvideDoubleData(CSgDataProxy& proxy) const final;
   void ProvideRawData(CSgDataProxy& proxy) const override;
   void ProvideOutputBuffer(CSgDataProxy& proxy) override;
   void ProvideDoubleOutputBuffer(CSgDataProxy& proxy) override;

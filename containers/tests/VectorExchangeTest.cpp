@@ -238,4 +238,48 @@ TEST(DataProxy, BufferShapesAndOwnership) {
   EXPECT_EQ(proxy.data, nullptr);
 }
 
+TEST(DataProxy, ByteLengthLimit) {
+  struct Row {
+    unsigned int count, elementSize;
+    bool fits;
+  };
+  for (const Row& r : {Row{0x1FFFFFFFu, 8, true}, Row{0x20000000u, 8, false},
+                       Row{0xFFFFFFFFu, 1, true}, Row{0x80000000u, 2, false},
+                       Row{0xFFFFFFFFu, 0, true}, Row{0x0FFFFFFFu, 16, true},
+                       Row{0x10000000u, 16, false}}) {
+    SG::CSgDataProxy proxy;
+    bool threw = false;
+    try {
+      proxy.SetSize(r.count, r.elementSize);
+    } catch (CMemoryException* e) {
+      e->Delete();
+      threw = true;
+    }
+    EXPECT_EQ(threw, !r.fits) << r.count << " x " << r.elementSize;
+    if (r.fits) EXPECT_EQ(proxy.byteLength, r.count * r.elementSize);
+  }
+}
+
+TEST(DataProxy, TakeOverMovesDataAndOwnership) {
+  SG::CSgDataProxy owner, taker;
+  owner.SetBuffer(nullptr, 2, 8);
+  void* const owned = owner.data;
+  double lent[1] = {3};
+  taker.SetBuffer(lent, 1, 8);
+  taker.TakeOver(owner);
+  EXPECT_EQ(taker.data, owned);
+  EXPECT_TRUE(taker.ownsData);
+  EXPECT_EQ(taker.count2, 2u);
+  EXPECT_EQ(taker.byteLength, 16u);
+  EXPECT_EQ(owner.data, nullptr);
+  EXPECT_FALSE(owner.ownsData);
+  SG::CSgDataProxy other;
+  other.TakeOver(taker);  // frees nothing twice: only other owns the buffer now
+  EXPECT_EQ(other.data, owned);
+  other.SetBuffer(lent, 1, 8);  // the owned buffer is freed here, once
+  taker.TakeOver(other);
+  EXPECT_EQ(taker.data, lent);
+  EXPECT_FALSE(taker.ownsData);
+}
+
 }  // namespace
