@@ -6,6 +6,7 @@
 // success.
 #include "analysis/core/CoreErrors.h"
 #include "analysis/facade/CSgInputDataProxy.h"
+#include "analysis/facade/MathErrorCheck.h"
 #include "analysis/fft/Fft.h"
 #include "containers/CSgVector.h"
 
@@ -13,8 +14,6 @@
 #include <memory>
 
 namespace SG {
-
-int CheckMathError(int code);
 
 template <class V>
 concept ComplexElementVector = requires(const V& v, V& w, unsigned int i) {

@@ -1,6 +1,5 @@
-// Facade of the interpolation routines, over the common length of inputs.
-#include <algorithm>
-
+// Facade of the interpolation routines, over the common length of inputs
+// (the spline value, called once per sample, is inline in SplineFacade.h).
 #include "analysis/facade/CSgInputDataProxy.h"
 #include "analysis/facade/FacadeVectors.h"
 #include "analysis/facade/SgAnalysis.h"
@@ -33,18 +32,6 @@ int PolynomialInterpolate(const CSgVector& x, const CSgVector& y, double x0, dou
 int RationalInterpolate(const CSgVector& x, const CSgVector& y, double x0, double* value,
                         double* error) {
   return AtPoint(x, y, x0, value, error, SgCore::RationalInterpolateCore);
-}
-
-int SplineInterpolate(const CSgVector& x, const CSgVector& y, const CSgVector& secondDerivatives,
-                      double x0, double* value) {
-  const unsigned int n = std::min(MinVectorSize(x, y), secondDerivatives.GetSize());
-  int code;
-  {
-    Proxy px(x), py(y), p2(secondDerivatives);
-    code = SgCore::SplineInterpolateCore(px.Data(), py.Data(), p2.Data(), static_cast<int>(n), x0,
-                                         value);
-  }
-  return CheckMathError(code);
 }
 
 int SplineSecondDerivatives(const CSgVector& x, const CSgVector& y, double firstSlope,

@@ -1,6 +1,6 @@
-// The error check every facade function ends with.
+// The raising half of the error check every facade function ends with.
 #include "analysis/core/CoreErrors.h"
-#include "analysis/facade/SgAnalysis.h"
+#include "analysis/facade/MathErrorCheck.h"
 #include "containers/CSgExceptionT.h"
 #include "platform/afx/Exception.h"
 
@@ -25,11 +25,6 @@ void RaiseMathError(int code) {
   if (code == 0 || !AreMathExceptionsEnabled()) return;
   if (code == MathErrOutOfMemory) AfxThrowMemoryException();
   throw new CSgMathException(static_cast<MathError>(code), TRUE);
-}
-
-int CheckMathError(int code) {
-  RaiseMathError(code);
-  return code;
 }
 
 }  // namespace SG

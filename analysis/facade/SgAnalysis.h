@@ -7,18 +7,13 @@
 // proxies, the core, proxy release, the error check.
 
 #include "analysis/complex/SgComplexScalar.h"
+#include "analysis/facade/MathErrorCheck.h"
 #include "analysis/iir/IirFilterTable.h"
 
 namespace SG {
 
 class CSgVector;
 template <typename T> class CSgVectorT;
-
-// Error check: raises the code (see RaiseMathError) and returns it.
-int CheckMathError(int code);
-// Code 0 or exceptions disabled: nothing. -20001: the out-of-memory
-// exception. Any other code: throws a new CSgMathException by pointer.
-void RaiseMathError(int code);
 
 // Transforms; the (re, im) forms work over the shorter length and truncate
 // the longer vector to it, except RealFft, whose im is output only and is
@@ -158,8 +153,9 @@ int PolynomialInterpolate(const CSgVector& x, const CSgVector& y, double x0, dou
                           double* error);
 int RationalInterpolate(const CSgVector& x, const CSgVector& y, double x0, double* value,
                         double* error);
-int SplineInterpolate(const CSgVector& x, const CSgVector& y, const CSgVector& secondDerivatives,
-                      double x0, double* value);
+// Inline (SplineFacade.h): the editor calls it once per sample.
+inline int SplineInterpolate(const CSgVector& x, const CSgVector& y,
+                             const CSgVector& secondDerivatives, double x0, double* value);
 int SplineSecondDerivatives(const CSgVector& x, const CSgVector& y, double firstSlope,
                             double lastSlope, CSgVectorT<double>& secondDerivatives);
 
@@ -171,3 +167,5 @@ int SplineSecondDerivatives(const CSgVector& x, const CSgVector& y, double first
 
 // The transforms on one complex vector.
 #include "analysis/facade/ComplexVectorFacade.h"
+// The spline value, inline.
+#include "analysis/facade/SplineFacade.h"

@@ -34,52 +34,6 @@ double Correction(const double* c, const double* d, int64_t n, int64_t m, int64_
   return d[*s];
 }
 
-// The bracketing interval [lo, lo + 1] of the bisection from lo = 0,
-// hi = n - 1: for ascending x (by the end points) the last lo with
-// x[lo] <= x0, for descending x the last with x[lo] >= x0, kept within
-// 0 .. n - 2. Inside the range the search starts at the index the end
-// points suggest and gallops from there, which finds the same interval in
-// a few steps for spread-out points; outside it (or for a NaN) it bisects.
-template <typename Before>
-int64_t Bracket(const double* x, int64_t n, double x0, Before before) {
-  int64_t lo = 0, hi = n - 1;
-  if (n > 2 && !before(x0, x[0]) && before(x0, x[n - 1])) {
-    const double guess = (x0 - x[0]) / (x[n - 1] - x[0]) * static_cast<double>(n - 1);
-    int64_t g = guess >= 0.0 && guess < static_cast<double>(n - 1) ? static_cast<int64_t>(guess) : 0;
-    const bool below = before(x0, x[g]);
-    if (!below && before(x0, x[g + 1])) return g;  // the usual case
-    int64_t step = 1;
-    if (!below) {
-      lo = g;
-      while (lo + step < n - 1 && !before(x0, x[lo + step])) {
-        lo += step;
-        step *= 2;
-      }
-      hi = lo + step < n - 1 ? lo + step : n - 1;
-    } else {
-      hi = g;
-      while (hi - step > 0 && before(x0, x[hi - step])) {
-        hi -= step;
-        step *= 2;
-      }
-      lo = hi - step > 0 ? hi - step : 0;
-    }
-  }
-  while (hi - lo > 1) {
-    const int64_t mid = (hi + lo) / 2;
-    if (before(x0, x[mid])) hi = mid;
-    else lo = mid;
-  }
-  return lo;
-}
-
-int64_t SplineInterval(const double* x, int64_t n, double x0) {
-  if (n < 2) return 0;
-  if (x[n - 1] > x[0]) return Bracket(x, n, x0, [](double a, double b) { return a < b; });
-  // Descending: x0 <= x[mid] keeps the lower end, so a NaN moves the upper.
-  return Bracket(x, n, x0, [](double a, double b) { return !(a <= b); });
-}
-
 }  // namespace
 
 int PolynomialInterpolateCore(const double* x, const double* y, int count, double x0,
@@ -182,18 +136,6 @@ int SplineSecondDerivativesCore(const double* x, const double* y, int count, dou
   }
   y2[n - 1] = (un - qn * u[n - 2]) / (qn * y2[n - 2] + 1.0);
   for (int64_t k = n - 2; k >= 0; --k) y2[k] = y2[k] * y2[k + 1] + u[k];
-  return ErrNone;
-}
-
-int SplineInterpolateCore(const double* x, const double* y, const double* y2, int count, double x0,
-                          double* value) {
-  if (count < 1) return ErrSamplesGtZero;
-  const int64_t n = count;
-  const int64_t lo = SplineInterval(x, n, x0), hi = lo + 1 < n ? lo + 1 : lo;
-  const double h = x[hi] - x[lo];
-  if (h == 0.0) return ErrDistinctX;
-  const double a = (x[hi] - x0) / h, b = (x0 - x[lo]) / h;
-  *value = a * y[lo] + b * y[hi] + ((a * a * a - a) * y2[lo] + (b * b * b - b) * y2[hi]) * (h * h) / 6.0;
   return ErrNone;
 }
 

@@ -22,8 +22,11 @@ int SplineSecondDerivativesCore(const double* x, const double* y, int n, double 
                                 double* y2);
 
 // The spline's value at x0 (extrapolated by the end cubic outside the x
-// range), by bisection for the bracketing interval.
-int SplineInterpolateCore(const double* x, const double* y, const double* y2, int n, double x0,
-                          double* value);
+// range), by bisection for the bracketing interval. Inline
+// (SplineValue.inl): it is evaluated once per sample.
+inline int SplineInterpolateCore(const double* x, const double* y, const double* y2, int n,
+                                 double x0, double* value);
 
 }  // namespace SgCore
+
+#include "analysis/interpolation/SplineValue.inl"
