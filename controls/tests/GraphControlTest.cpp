@@ -90,6 +90,11 @@ TEST_F(GraphTest, PlotsAxesTicksAndValuePairs) {
   ASSERT_TRUE(model->plots[0]->data);
   EXPECT_EQ(model->plots[0]->data->Size(), 1000u);
   EXPECT_TRUE(std::holds_alternative<std::vector<float>>(model->plots[0]->data->values));
+  // An emptied wave (everything cut) plots as nothing, without a failure.
+  graph.GetPlots().Item(2).PlotSamples(CSgScalarVector<float>(0), 0.0, 1.0);
+  ASSERT_TRUE(model->plots[1]->data);
+  EXPECT_EQ(model->plots[1]->data->Size(), 0u);
+  Widget()->grab();
 
   graph.GetAxes().Item("XAxis").SetMaximum(999.0);
   graph.GetAxes().Item("YAxis").SetMinimum(-5.0);
