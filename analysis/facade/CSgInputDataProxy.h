@@ -20,7 +20,7 @@ class CSgInputDataProxy : public CSgDataProxy {
       // The type test compares the type records' addresses, which the linker
       // makes one per type; were they ever two, the virtual call below would
       // do the same work.
-      if (&typeid(source) == &typeid(CSgScalarVector<double>)) {
+      if (&typeid(source) == &typeid(CSgScalarVector<double>)) [[likely]] {
         static_cast<const CSgScalarVector<double>&>(source).ProvideDoubleData(*this);
         return;
       }
