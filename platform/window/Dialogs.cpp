@@ -17,6 +17,7 @@ const char* DialogProcProperty();
 
 namespace {
 struct DialogState {
+    const QWidget* widget = nullptr;  // tells the dialog from a later window given the same handle
     int baseX = 6, baseY = 13;  // dialog base units of the dialog's font
     HFONT font = nullptr;
     bool ended = false;
@@ -29,9 +30,13 @@ std::map<HWND, DialogState>& States() {
     return states;
 }
 
+// A destroyed dialog's state lasts until its widget goes, which Qt defers;
+// a window created meanwhile may get the same handle and is not that dialog.
 DialogState* StateOf(HWND dialog) {
     auto it = States().find(dialog);
-    return it == States().end() ? nullptr : &it->second;
+    if (it == States().end()) return nullptr;
+    const QWidget* live = WidgetOf(dialog);
+    return live && live != it->second.widget ? nullptr : &it->second;
 }
 
 UiScript::ModalHandler& Modal() {
@@ -52,13 +57,13 @@ RECT ToPixels(const DialogState& s, int x, int y, int cx, int cy) {
     return RECT{MulDiv(x, s.baseX, 4), MulDiv(y, s.baseY, 8), MulDiv(x + cx, s.baseX, 4), MulDiv(y + cy, s.baseY, 8)};
 }
 
-// Releases the dialog's bookkeeping when its window goes.
-void Forget(HWND dialog) {
-    if (DialogState* s = StateOf(dialog)) {
-        if (s->loop) s->loop->exit();
-        DeleteObject(s->font);
-        States().erase(dialog);
-    }
+// Releases the dialog's bookkeeping when its widget goes.
+void Forget(HWND dialog, const QWidget* widget) {
+    auto it = States().find(dialog);
+    if (it == States().end() || it->second.widget != widget) return;
+    if (it->second.loop) it->second.loop->exit();
+    DeleteObject(it->second.font);
+    States().erase(it);
 }
 
 bool IsPushButton(HWND h) {
@@ -110,9 +115,11 @@ HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND parent, DLGPROC p
         DeleteObject(state.font);
         return nullptr;
     }
+    if (auto stale = States().find(dialog); stale != States().end()) Forget(dialog, stale->second.widget);
+    state.widget = WidgetOf(dialog);
     States()[dialog] = state;
     if (proc) SetProp(dialog, dialog_detail::DialogProcProperty(), reinterpret_cast<HANDLE>(proc));
-    QObject::connect(WidgetOf(dialog), &QObject::destroyed, [dialog] { Forget(dialog); });
+    QObject::connect(WidgetOf(dialog), &QObject::destroyed, [dialog, widget = state.widget] { Forget(dialog, widget); });
     WidgetOf(dialog)->setFont(state.font->font);
     if (attach) attach(dialog);
     if (!IsWindow(dialog)) return nullptr;

@@ -4,10 +4,12 @@
 #include "SampleDialog.h"
 #include "UiTestKit.h"
 
+#include "platform/window/Dialogs.h"
 #include "platform/window/ListView.h"
 #include "platform/window/UpDown.h"
 #include "platform/window/RenderPng.h"
 
+#include <QCoreApplication>
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
@@ -219,6 +221,38 @@ TEST_F(SampleDialogTest, AnUpDownAsksItsParentBeforeEachStep) {
         EndDialog(d, IDOK);
     });
     dlg.DoModal();
+}
+
+// A window created right after a dialog was destroyed may get the dialog's
+// handle while Qt has not yet deleted the dialog's widget: that window is no
+// dialog, and a dialog given the handle keeps its own state.
+TEST_F(SampleDialogTest, AHandleReusedAfterADialogClosedIsNotThatDialog) {
+    auto quiet = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
+    HWND first = CreateDialogParam(nullptr, IDD_SAMPLE, nullptr, quiet, 0);
+    ASSERT_NE(first, nullptr);
+    DestroyWindow(first);
+    std::vector<HWND> made;
+    bool reused = false;
+    for (int i = 0; i < 200 && !reused; ++i) {
+        made.push_back(CreateWindowEx(0, "Static", "", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr));
+        reused = made.back() == first;
+    }
+    if (reused) {
+        RECT r{0, 0, 4, 8};
+        EXPECT_EQ(OwningDialog(first), nullptr);
+        EXPECT_FALSE(MapDialogRect(first, &r));
+        DestroyWindow(first);
+        made.pop_back();
+    }
+    HWND second = CreateDialogParam(nullptr, IDD_SAMPLE, nullptr, quiet, 0);
+    ASSERT_NE(second, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the first widget goes now
+    RECT r{0, 0, 4, 8};
+    EXPECT_TRUE(MapDialogRect(second, &r));
+    for (HWND c = GetWindow(second, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) EXPECT_EQ(OwningDialog(c), second);
+    DestroyWindow(second);
+    for (HWND h : made) DestroyWindow(h);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(SampleDialogTest, ControlsAreRealWidgetsAndTheDialogRenders) {
