@@ -1,12 +1,18 @@
 #pragma once
 // Control bars around a frame's client: the toolbar, the status bar and
-// dialog bars, each docked at one side of its frame.
+// dialog bars. A bar sits at a side of its frame, or, once the frame and the
+// bar enable docking, in one of the frame's dock bars or floating in a mini
+// frame (DockBar.h), moved between them by its dock context.
 
 #include "platform/window/CmdUI.h"
 #include "platform/window/Dialog.h"
 #include "platform/window/Frame.h"
 
+#include <memory>
 #include <vector>
+
+class CDockBar;
+class CDockContext;
 
 class CControlBar : public CWnd {
     DECLARE_DYNAMIC(CControlBar)
@@ -17,21 +23,36 @@ public:
     // the fixed layout. `mode` holds the LM_ flags.
     virtual CSize CalcDynamicLayout(int length, DWORD mode);
     virtual void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {}
-    void EnableDocking(DWORD style) { m_dwDockStyle = style; }
+    CControlBar();
+    ~CControlBar() override;
+    // The sides (CBRS_ALIGN_*) the bar may dock at; any side gives it a dock context.
+    void EnableDocking(DWORD style);
     DWORD GetBarStyle() const { return m_dwStyle; }
     void SetBarStyle(DWORD style) { m_dwStyle = style; }
     BOOL IsHorizontal() const { return (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0; }
+    BOOL IsFloating() const;
+    BOOL IsVisible() const { return (GetStyle() & WS_VISIBLE) != 0; }
     CFrameWnd* GetDockingFrame() const { return m_pDockSite; }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
+    // A press on a docked bar drags it; a double click floats or docks it.
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
+    // The default non-client paint: the non-client area in the button face.
+    void EraseNonClient();
+    LRESULT OnNcPaintDefault(WPARAM, LPARAM);
+
     DWORD m_dwStyle = CBRS_TOP;
     DWORD m_dwDockStyle = 0;
     CFrameWnd* m_pDockSite = nullptr;
+    CDockBar* m_pDockBar = nullptr;  // the dock bar holding the bar, floating ones included
+    std::unique_ptr<CDockContext> m_pDockContext;
     CSize m_sizeDefault;
 
 protected:
     void AttachToFrame(CWnd* parent);
+    DECLARE_MESSAGE_MAP()
 };
 
 class CToolBar : public CControlBar {
@@ -63,6 +84,8 @@ enum : DWORD { TBSTYLE_FLAT = 0x800, TBSTYLE_TRANSPARENT = 0x8000 };
 enum : DWORD { LM_STRETCH = 0x1, LM_HORZ = 0x2, LM_MRUWIDTH = 0x4, LM_HORZDOCK = 0x8, LM_VERTDOCK = 0x10,
                LM_LENGTHY = 0x20, LM_COMMIT = 0x40 };
 inline constexpr DWORD CBRS_ALL = 0x0040FFFF;
+enum : DWORD { CBRS_BORDER_LEFT = 0x100, CBRS_BORDER_TOP = 0x200, CBRS_BORDER_RIGHT = 0x400,
+               CBRS_BORDER_BOTTOM = 0x800, CBRS_BORDER_ANY = 0xF00, CBRS_FLOATING = 0x1 };
 
 struct AFX_STATUSPANE {
     UINT id;

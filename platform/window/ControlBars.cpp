@@ -1,5 +1,9 @@
 #include "platform/window/ControlBar.h"
 
+#include "platform/window/Dc.h"
+#include "platform/window/DockBar.h"
+#include "platform/window/NonClient.h"
+
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/Dialogs.h"
 #include "platform/window/FrameworkClasses.h"
@@ -12,6 +16,12 @@
 #include <QPixmap>
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+
+BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_MESSAGE(WM_NCPAINT, OnNcPaintDefault)
+END_MESSAGE_MAP()
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 IMPLEMENT_DYNAMIC(CDialogBar, CControlBar)
@@ -19,6 +29,55 @@ IMPLEMENT_DYNAMIC(CDialogBar, CControlBar)
 CSize CControlBar::CalcFixedLayout(BOOL, BOOL) { return m_sizeDefault; }
 
 CSize CControlBar::CalcDynamicLayout(int, DWORD mode) { return CalcFixedLayout(mode & LM_STRETCH, mode & LM_HORZ); }
+
+CControlBar::CControlBar() = default;
+CControlBar::~CControlBar() = default;
+
+void CControlBar::EnableDocking(DWORD style) {
+    m_dwDockStyle = style;
+    if (style & CBRS_ALIGN_ANY) {
+        if (!m_pDockContext) m_pDockContext = std::make_unique<CDockContext>(this);
+    } else {
+        m_pDockContext.reset();
+    }
+}
+
+BOOL CControlBar::IsFloating() const { return m_pDockBar && m_pDockBar->m_bFloating; }
+
+void CControlBar::OnLButtonDown(UINT flags, CPoint point) {
+    if (m_pDockContext && m_pDockBar && !m_pDockContext->Dragging()) {
+        ClientToScreen(&point);
+        m_pDockContext->StartDrag(point);
+        return;
+    }
+    CWnd::OnLButtonDown(flags, point);
+}
+
+void CControlBar::OnLButtonDblClk(UINT flags, CPoint point) {
+    if (m_pDockContext && m_pDockBar) {
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    CWnd::OnLButtonDblClk(flags, point);
+}
+
+void CControlBar::EraseNonClient() {
+    CWindowDC dc(this);
+    CRect window;
+    GetWindowRect(&window);
+    window.OffsetRect(-window.left, -window.top);
+    QMargins in = nc_detail::Insets(m_hWnd);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    dc.FillSolidRect(0, 0, window.Width(), in.top(), face);
+    dc.FillSolidRect(0, window.Height() - in.bottom(), window.Width(), in.bottom(), face);
+    dc.FillSolidRect(0, 0, in.left(), window.Height(), face);
+    dc.FillSolidRect(window.Width() - in.right(), 0, in.right(), window.Height(), face);
+}
+
+LRESULT CControlBar::OnNcPaintDefault(WPARAM, LPARAM) {
+    EraseNonClient();
+    return 0;
+}
 
 void CControlBar::AttachToFrame(CWnd* parent) {
     m_pDockSite = dynamic_cast<CFrameWnd*>(parent);
@@ -186,8 +245,14 @@ void CToolBar::PressButton(UINT id) {
         DispatchGuard::RunGuarded([&] { owner->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0); });
 }
 
-CSize CToolBar::CalcFixedLayout(BOOL, BOOL horizontal) {
-    return horizontal ? CSize(32767, m_sizeDefault.cy) : CSize(m_sizeDefault.cy, 32767);
+// Stretched it spans its side; otherwise (floating) it is as long as its buttons.
+CSize CToolBar::CalcFixedLayout(BOOL stretch, BOOL horizontal) {
+    int length = 32767;
+    if (!stretch) {
+        length = 4;
+        for (Button* b : m_buttons) length += b->widget ? m_sizeDefault.cy - 1 : 8;
+    }
+    return horizontal ? CSize(length, m_sizeDefault.cy) : CSize(m_sizeDefault.cy, length);
 }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {
@@ -296,6 +361,7 @@ BOOL CDialogBar::Create(CWnd* parent, UINT templateId, UINT style, UINT id) {
     return TRUE;
 }
 
-CSize CDialogBar::CalcFixedLayout(BOOL, BOOL horizontal) {
+CSize CDialogBar::CalcFixedLayout(BOOL stretch, BOOL horizontal) {
+    if (!stretch) return m_sizeDefault;  // floating: the template's size
     return horizontal ? CSize(32767, m_sizeDefault.cy) : CSize(m_sizeDefault.cx, 32767);
 }

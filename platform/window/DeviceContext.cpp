@@ -2,6 +2,7 @@
 // selected objects and text state the drawing calls use.
 #include "platform/window/EventBridge.h"
 #include "platform/window/Gdi.h"
+#include "platform/window/NonClient.h"
 #include "platform/window/WindowApi.h"
 
 #include <QPaintEvent>
@@ -73,13 +74,24 @@ QImage& Scratch() {
 }
 
 bool Painting(HWND hWnd) { return EventBridge::CurrentPaint(hWnd) != nullptr; }
+
+// A client DC starts at the client's top-left, inside the non-client area.
+HDC ClientDC(HDC dc, HWND hWnd) {
+    QMargins in = nc_detail::Insets(hWnd);
+    if (in.isNull()) return dc;
+    QPainter& p = dc->Painter();
+    if (auto* w = WidgetOf(hWnd)) p.setClipRect(w->rect().marginsRemoved(in));
+    p.translate(in.left(), in.top());
+    dc->baseTransform = p.transform();
+    return dc;
+}
 }  // namespace
 
 HDC BeginPaint(HWND hWnd, PAINTSTRUCT* ps) {
     QWidget* w = WidgetOf(hWnd);
     if (!w || !ps) return nullptr;
     const QPaintEvent* paint = EventBridge::CurrentPaint(hWnd);
-    auto* dc = paint ? new DeviceContext(w, hWnd) : new DeviceContext(&Scratch(), hWnd);
+    auto* dc = paint ? ClientDC(new DeviceContext(w, hWnd), hWnd) : new DeviceContext(&Scratch(), hWnd);
     ps->hdc = dc;
     ps->rcPaint = RectOf(paint ? paint->rect() : w->rect());
     ps->fErase = SendMessage(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) ? FALSE : TRUE;
@@ -141,7 +153,8 @@ void SelectOverlayLayer(HDC dc, bool exclusive) {
 }
 }  // namespace gdi_detail
 
-HDC GetDC(HWND hWnd) {
+namespace {
+HDC WindowDC(HWND hWnd) {
     QWidget* w = WidgetOf(hWnd);
     if (w && Painting(hWnd)) return new DeviceContext(w, hWnd);
     if (!w) return new DeviceContext(&Scratch(), hWnd);
@@ -151,8 +164,11 @@ HDC GetDC(HWND hWnd) {
     Resize(overlay.exclusive, size, QImage::Format_RGB32, Qt::black);
     return new DeviceContext(&overlay.copy, hWnd);
 }
+}  // namespace
 
-HDC GetWindowDC(HWND hWnd) { return GetDC(hWnd); }
+HDC GetDC(HWND hWnd) { return ClientDC(WindowDC(hWnd), hWnd); }
+
+HDC GetWindowDC(HWND hWnd) { return WindowDC(hWnd); }
 
 int ReleaseDC(HWND hWnd, HDC dc) {
     auto it = Overlays().find(hWnd);

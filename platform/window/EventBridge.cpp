@@ -3,6 +3,7 @@
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/KeyCodes.h"
+#include "platform/window/NonClient.h"
 #include "platform/window/WindowRecord.h"
 
 #include <QApplication>
@@ -107,6 +108,19 @@ public:
             QPoint p = me->position().toPoint();
             if (obj != widget) p = static_cast<QWidget*>(obj)->mapTo(widget, p);
             UINT msg = e->type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(e->type(), me->button(), h);
+            bool routed = false;
+            DispatchGuard::RunGuarded([&] {
+                const UINT plain = e->type() == QEvent::MouseMove ? WM_MOUSEMOVE
+                                   : ButtonMessage(e->type() == QEvent::MouseButtonDblClick ? QEvent::MouseButtonPress
+                                                                                           : e->type(), me->button(), h);
+                routed = nc_detail::RouteMouse(h, plain, e->type() == QEvent::MouseButtonDblClick, p,
+                                               me->globalPosition().toPoint());
+            });
+            if (routed) {
+                e->accept();
+                return true;
+            }
+            p -= QPoint(nc_detail::Insets(h).left(), nc_detail::Insets(h).top());  // client coordinates
             if (msg == WM_MOUSEMOVE) {
                 // The pointer is settled before the move is reported, as on the platform.
                 s.cursorTarget = h;
@@ -145,6 +159,7 @@ public:
             return true;
         }
         case QEvent::Paint:
+            if (obj == widget) nc_detail::Paint(h);
             Run(d, WM_PAINT, 0, 0);
             if (obj == widget && IsWindow(h)) gdi_detail::PaintOverlay(h, widget);
             return true;
@@ -155,11 +170,16 @@ public:
             Run(d, e->type() == QEvent::FocusIn ? WM_SETFOCUS : WM_KILLFOCUS, reinterpret_cast<WPARAM>(other), 0);
             return true;
         }
-        case QEvent::Resize:
+        case QEvent::Resize: {
             if (obj != widget) return false;
+            DispatchGuard::RunGuarded([&] { nc_detail::Recalc(h); });
+            if (!IsWindow(h)) return true;
+            RECT client;
+            GetClientRect(h, &client);
             Run(d, WM_SIZE, widget->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED,
-                MAKELPARAM(static_cast<WORD>(widget->width()), static_cast<WORD>(widget->height())));
+                MAKELPARAM(static_cast<WORD>(client.right), static_cast<WORD>(client.bottom)));
             return true;
+        }
         case QEvent::Move:
             if (obj != widget) return false;
             Run(d, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(widget->x()), static_cast<WORD>(widget->y())));

@@ -2,6 +2,7 @@
 
 #include "platform/window/CmdUI.h"
 #include "platform/window/ControlBar.h"
+#include "platform/window/DockBar.h"
 #include "platform/window/FrameworkClasses.h"
 #include "platform/window/Menu.h"
 #include "platform/window/Resources.h"
@@ -92,6 +93,7 @@ void CFrameWnd::RecalcLayout(BOOL) {
     });
     for (CControlBar* bar : bars) {
         if (!bar->m_hWnd || !(bar->GetStyle() & WS_VISIBLE)) continue;  // the frame itself may still be hidden
+        if (::GetParent(bar->m_hWnd) != m_hWnd) continue;  // docked in a dock bar or floating
         DWORD side = bar->m_dwStyle & CBRS_ALIGN_ANY;
         const bool horizontal = side & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
         CSize size = (bar->m_dwStyle & CBRS_SIZE_DYNAMIC)
@@ -101,6 +103,7 @@ void CFrameWnd::RecalcLayout(BOOL) {
         else if (side & CBRS_ALIGN_BOTTOM) { bar->MoveWindow(rc.left, rc.bottom - size.cy, rc.Width(), size.cy); rc.bottom -= size.cy; }
         else if (side & CBRS_ALIGN_LEFT) { bar->MoveWindow(rc.left, rc.top, size.cx, rc.Height()); rc.left += size.cx; }
         else if (side & CBRS_ALIGN_RIGHT) { bar->MoveWindow(rc.right - size.cx, rc.top, size.cx, rc.Height()); rc.right -= size.cx; }
+        if (auto* dock = dynamic_cast<CDockBar*>(bar)) dock->LayoutBars();
     }
     if (HWND pane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST)) ::MoveWindow(pane, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
 }
@@ -146,6 +149,11 @@ void CFrameWnd::RemoveControlBar(CControlBar* bar) { m_bars.erase(std::remove(m_
 
 void CFrameWnd::DockControlBar(CControlBar* bar, UINT dockBarId, LPCRECT) {
     if (!bar) return;
+    if (!m_dockBars.empty()) {
+        DockInDockBar(bar, dockBarId);
+        return;
+    }
+    // Without dock bars a bar sits directly at a side of the frame.
     DWORD side = dockBarId == AFX_IDW_DOCKBAR_LEFT ? CBRS_ALIGN_LEFT : dockBarId == AFX_IDW_DOCKBAR_RIGHT ? CBRS_ALIGN_RIGHT
                : dockBarId == AFX_IDW_DOCKBAR_BOTTOM ? CBRS_ALIGN_BOTTOM : dockBarId == AFX_IDW_DOCKBAR_TOP ? CBRS_ALIGN_TOP : DWORD{0};
     if (!side) {  // the first side both the bar and the frame allow
@@ -162,6 +170,11 @@ void CFrameWnd::DockControlBar(CControlBar* bar, UINT dockBarId, LPCRECT) {
 void CFrameWnd::ShowControlBar(CControlBar* bar, BOOL show, BOOL) {
     if (!bar) return;
     bar->ShowWindow(show ? SW_SHOW : SW_HIDE);
+    if (bar->IsFloating()) {  // the mini frame shows only with its bar
+        CWnd* mini = bar->m_pDockBar->GetParent();
+        mini->ShowWindow(show ? SW_SHOW : SW_HIDE);
+        if (show) static_cast<CFrameWnd*>(mini)->RecalcLayout();
+    }
     RecalcLayout();
 }
 

@@ -5,9 +5,11 @@
 
 #include "platform/window/Wnd.h"
 
+#include <memory>
 #include <vector>
 
 class CControlBar;
+class CDockBar;
 class CDocument;
 class CDocTemplate;
 class CView;
@@ -15,7 +17,7 @@ class QMdiArea;
 
 enum : UINT { AFX_IDW_PANE_FIRST = 0xE900, AFX_IDW_TOOLBAR = 0xE800, AFX_IDW_STATUS_BAR = 0xE801,
               AFX_IDW_DOCKBAR_TOP = 0xE81B, AFX_IDW_DOCKBAR_LEFT = 0xE81C, AFX_IDW_DOCKBAR_RIGHT = 0xE81D,
-              AFX_IDW_DOCKBAR_BOTTOM = 0xE81E };
+              AFX_IDW_DOCKBAR_BOTTOM = 0xE81E, AFX_IDW_DOCKBAR_FLOAT = 0xE81F };
 enum : DWORD { CBRS_ALIGN_LEFT = 0x1000, CBRS_ALIGN_TOP = 0x2000, CBRS_ALIGN_RIGHT = 0x4000,
                CBRS_ALIGN_BOTTOM = 0x8000, CBRS_ALIGN_ANY = 0xF000, CBRS_LEFT = 0x1000, CBRS_TOP = 0x2000,
                CBRS_RIGHT = 0x4000, CBRS_BOTTOM = 0x8000, CBRS_TOOLTIPS = 0x10, CBRS_FLYBY = 0x20,
@@ -56,7 +58,8 @@ struct CCreateContext {
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
 public:
-    CFrameWnd() = default;
+    CFrameWnd();
+    ~CFrameWnd() override;
     virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* parent = nullptr, CCreateContext* context = nullptr);
     BOOL Create(LPCSTR className, LPCSTR title, DWORD style, const RECT& rect, CWnd* parent = nullptr,
@@ -69,8 +72,13 @@ public:
     void SetActiveView(CView* view, BOOL notify = TRUE);
     virtual CDocument* GetActiveDocument();
     virtual void InitialUpdateFrame(CDocument* doc, BOOL makeVisible);
-    void EnableDocking(DWORD dockStyle) { m_dwDockStyle = dockStyle; }
+    // Makes a dock bar for each side in `dockStyle` (CBRS_ALIGN_*); bars then dock in them.
+    void EnableDocking(DWORD dockStyle);
     void DockControlBar(CControlBar* bar, UINT dockBarId = 0, LPCRECT rect = nullptr);
+    // Moves the bar into a mini frame of its own with its top-left at `point` (screen).
+    void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = 0);
+    // The dock bar for a bar allowed `barDockStyle`, at `preferred` when allowed.
+    CDockBar* DockBarFor(DWORD barDockStyle, DWORD preferred) const;
     void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
     void AddControlBar(CControlBar* bar);
     void RemoveControlBar(CControlBar* bar);
@@ -98,10 +106,12 @@ public:
 
 protected:
     void PostNcDestroy() override;
+    void DockInDockBar(CControlBar* bar, UINT dockBarId);
     CRect ClientArea();  // the client rect minus the menu bar
     CView* m_pViewActive = nullptr;
     DWORD m_dwDockStyle = 0;
     std::vector<CControlBar*> m_bars;
+    std::vector<std::unique_ptr<CDockBar>> m_dockBars;
     CCreateContext* m_pCreatingContext = nullptr;
     DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/EventBridge.h"
 #include "platform/window/Gdi.h"
+#include "platform/window/NonClient.h"
 #include "platform/window/WindowRecord.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,7 @@ LRESULT DefWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     QWidget* w = h->widget.data();
     switch (msg) {
     case WM_NCCREATE: return TRUE;
+    case WM_NCHITTEST: return nc_detail::DefaultHitTest(h, lParam);
     case WM_SETTEXT:
         if (w) w->setWindowTitle(QString::fromUtf8(reinterpret_cast<LPCSTR>(lParam)));
         return TRUE;

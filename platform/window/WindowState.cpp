@@ -2,6 +2,7 @@
 #include "platform/window/EventBridge.h"
 #include "platform/window/FrameworkClasses.h"
 #include "platform/window/Gdi.h"
+#include "platform/window/NonClient.h"
 #include "platform/window/ScrollBars.h"
 #include "platform/window/WindowRecord.h"
 
@@ -102,18 +103,29 @@ BOOL IsWindowEnabled(HWND hWnd) {
     return w && w->isEnabled() ? TRUE : FALSE;
 }
 
+namespace {
+// A child's position is in its parent's client coordinates.
+QPoint ParentClientOrigin(HWND hWnd) {
+    HWND parent = (GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD) ? GetParent(hWnd) : nullptr;
+    QMargins in = parent ? nc_detail::Insets(parent) : QMargins();
+    return QPoint(in.left(), in.top());
+}
+}  // namespace
+
 BOOL MoveWindow(HWND hWnd, int x, int y, int w, int h, BOOL) {
     QWidget* widget = OuterWidget(WidgetOf(hWnd));
     if (!widget) return FALSE;
-    widget->setGeometry(x, y, std::max(w, 0), std::max(h, 0));
+    QPoint origin = ParentClientOrigin(hWnd);
+    widget->setGeometry(x + origin.x(), y + origin.y(), std::max(w, 0), std::max(h, 0));
     return TRUE;
 }
 
 BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int w, int h, UINT flags) {
     QWidget* widget = OuterWidget(WidgetOf(hWnd));
     if (!widget) return FALSE;
-    if (!(flags & SWP_NOMOVE)) widget->move(x, y);
+    if (!(flags & SWP_NOMOVE)) widget->move(QPoint(x, y) + ParentClientOrigin(hWnd));
     if (!(flags & SWP_NOSIZE)) widget->resize(std::max(w, 0), std::max(h, 0));
+    if (flags & SWP_FRAMECHANGED) nc_detail::Recalc(hWnd);
     if (flags & SWP_SHOWWINDOW) ShowWindow(hWnd, SW_SHOW);
     if (flags & SWP_HIDEWINDOW) ShowWindow(hWnd, SW_HIDE);
     return TRUE;
@@ -124,7 +136,9 @@ BOOL GetClientRect(HWND hWnd, RECT* rect) {
     if (!w || !rect) return FALSE;
     int right = 0, bottom = 0;
     scroll_detail::ClientInset(hWnd, &right, &bottom);
-    *rect = RECT{0, 0, std::max(0, w->width() - right), std::max(0, w->height() - bottom)};
+    QMargins in = nc_detail::Insets(hWnd);
+    *rect = RECT{0, 0, std::max(0, w->width() - right - in.left() - in.right()),
+                 std::max(0, w->height() - bottom - in.top() - in.bottom())};
     return TRUE;
 }
 
@@ -140,14 +154,16 @@ BOOL ScreenToClient(HWND hWnd, POINT* pt) {
     QWidget* w = WidgetOf(hWnd);
     if (!w || !pt) return FALSE;
     QPoint p = w->mapFromGlobal(QPoint(pt->x, pt->y));
-    *pt = POINT{p.x(), p.y()};
+    QMargins in = nc_detail::Insets(hWnd);
+    *pt = POINT{p.x() - in.left(), p.y() - in.top()};
     return TRUE;
 }
 
 BOOL ClientToScreen(HWND hWnd, POINT* pt) {
     QWidget* w = WidgetOf(hWnd);
     if (!w || !pt) return FALSE;
-    QPoint p = w->mapToGlobal(QPoint(pt->x, pt->y));
+    QMargins in = nc_detail::Insets(hWnd);
+    QPoint p = w->mapToGlobal(QPoint(pt->x + in.left(), pt->y + in.top()));
     *pt = POINT{p.x(), p.y()};
     return TRUE;
 }

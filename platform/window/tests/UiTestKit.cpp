@@ -142,6 +142,40 @@ void ClickCenter(HWND window, Qt::KeyboardModifiers mods) {
     if (QWidget* w = WidgetOf(window)) QTest::mouseClick(w, Qt::LeftButton, mods, w->rect().center());
 }
 
+namespace {
+QWidget* TargetAt(HWND window, QPoint* p) {
+    QWidget* w = WidgetOf(window);
+    if (!w) return nullptr;
+    QWidget* target = w->childAt(*p);
+    if (!target) target = w;
+    *p = target->mapFrom(w, *p);
+    return target;
+}
+}  // namespace
+
+void DoubleClick(HWND window, POINT at) {
+    QPoint p(at.x, at.y);
+    QWidget* target = TargetAt(window, &p);
+    if (!target) return;
+    QTest::mousePress(target, Qt::LeftButton, {}, p);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, p);
+    QTest::mousePress(target, Qt::LeftButton, {}, p);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, p);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, p);
+}
+
+void Drag(HWND window, POINT at, POINT screenTo) {
+    QPoint p(at.x, at.y);
+    QWidget* target = TargetAt(window, &p);
+    if (!target) return;
+    QTest::mousePress(target, Qt::LeftButton, {}, p);
+    const QPoint from = target->mapToGlobal(p);
+    const QPoint to(screenTo.x, screenTo.y);
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(target, target->mapFromGlobal(from + (to - from) * step / 4));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFromGlobal(to));
+}
+
 void MoveFocus(HWND to) {
     QWidget* w = Target(to);
     if (!w) return;

@@ -1,0 +1,149 @@
+#include "platform/window/DockBar.h"
+
+#include "platform/window/DispatchGuard.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace {
+// Within this distance of a dock bar's inner edge a dragged bar docks there.
+constexpr int kDockZone = 20;
+
+// Follows the mouse for a drag: every move and the release go to the dock
+// context, Esc cancels; nothing else sees them meanwhile.
+class DragTracker : public QObject {
+public:
+    explicit DragTracker(CDockContext* context) : context_(context) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease: {
+            auto* me = static_cast<QMouseEvent*>(e);
+            QPoint g = me->globalPosition().toPoint();
+            CPoint at(g.x(), g.y());
+            DispatchGuard::RunGuarded([&] {
+                if (e->type() == QEvent::MouseMove) context_->Move(at);
+                else context_->EndDrag(at, true);
+            });
+            return true;
+        }
+        case QEvent::MouseButtonPress:
+            return true;
+        case QEvent::MouseButtonDblClick:
+            // The second press of a double click began a drag: the double click goes on to the bar.
+            DispatchGuard::RunGuarded([&] { context_->EndDrag(context_->m_ptLast, false); });
+            return false;
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+                DispatchGuard::RunGuarded([&] { context_->EndDrag(context_->m_ptLast, false); });
+                return true;
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    CDockContext* context_;
+};
+}  // namespace
+
+CDockContext::CDockContext(CControlBar* bar) : m_pBar(bar), m_pDockSite(bar->m_pDockSite) {}
+
+CDockContext::~CDockContext() {
+    if (m_tracker) {
+        qApp->removeEventFilter(m_tracker);
+        delete m_tracker;
+    }
+}
+
+void CDockContext::StartDrag(CPoint point) {
+    if (m_tracker || !m_pBar->m_hWnd) return;
+    m_pDockSite = m_pBar->m_pDockSite;
+    CWnd* moving = m_pBar->IsFloating() ? m_pBar->m_pDockBar->GetParent() : m_pBar;
+    CRect rc;
+    moving->GetWindowRect(&rc);
+    m_ptOffset = CPoint(point.x - rc.left, point.y - rc.top);
+    if (!m_pBar->IsFloating()) {
+        // The grip point stays inside the (usually smaller) floating frame.
+        CSize floating = (m_pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) ? m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH)
+                                                                 : m_pBar->CalcFixedLayout(FALSE, TRUE);
+        m_ptOffset.x = std::clamp<LONG>(m_ptOffset.x, 0, std::max<LONG>(floating.cx - 4, 0));
+        m_ptOffset.y = std::clamp<LONG>(m_ptOffset.y, 0, std::max<LONG>(floating.cy - 4, 0));
+    }
+    m_ptLast = m_ptStart = point;
+    m_rectFrameDragHorz = rc;
+    m_rectDragDock.SetRectEmpty();
+    m_uDropDockId = 0;
+    m_nHitTest = HTCAPTION;
+    ::SetCapture(m_pBar->m_hWnd);
+    m_tracker = new DragTracker(this);
+    qApp->installEventFilter(m_tracker);
+}
+
+UINT CDockContext::DockTarget(CPoint point, CRect* rect) const {
+    if (!m_pDockSite) return 0;
+    for (UINT id : {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT}) {
+        auto* dock = dynamic_cast<CDockBar*>(m_pDockSite->GetControlBar(id));
+        if (!dock || !(m_pBar->m_dwDockStyle & dock->m_dwStyle & CBRS_ALIGN_ANY)) continue;
+        CRect zone;
+        dock->GetWindowRect(&zone);
+        const DWORD side = dock->m_dwStyle & CBRS_ALIGN_ANY;
+        if (side == CBRS_ALIGN_TOP) zone.bottom += kDockZone;
+        if (side == CBRS_ALIGN_BOTTOM) zone.top -= kDockZone;
+        if (side == CBRS_ALIGN_LEFT) zone.right += kDockZone;
+        if (side == CBRS_ALIGN_RIGHT) zone.left -= kDockZone;
+        if (zone.PtInRect(point)) {
+            *rect = zone;
+            return id;
+        }
+    }
+    return 0;
+}
+
+void CDockContext::Move(CPoint point) {
+    m_ptLast = point;
+    m_rectFrameDragHorz.OffsetRect(point.x - m_ptOffset.x - m_rectFrameDragHorz.left, point.y - m_ptOffset.y - m_rectFrameDragHorz.top);
+    m_uDropDockId = DockTarget(point, &m_rectDragDock);
+    if (!m_uDropDockId) m_rectDragDock.SetRectEmpty();
+}
+
+void CDockContext::EndDrag(CPoint point, bool accept) {
+    if (!m_tracker) return;
+    qApp->removeEventFilter(m_tracker);
+    m_tracker->deleteLater();
+    m_tracker = nullptr;
+    if (::GetCapture() == m_pBar->m_hWnd) ::ReleaseCapture();
+    m_nHitTest = HTCLIENT;
+    if (accept) Move(point);
+    // A press and release without moving leaves the bar where it is.
+    if (!accept || !m_pDockSite || point == m_ptStart) return;
+    if (m_uDropDockId) {
+        m_pDockSite->DockControlBar(m_pBar, m_uDropDockId);
+    } else {
+        m_ptMRUFloatPos = m_rectFrameDragHorz.TopLeft();
+        m_pDockSite->FloatControlBar(m_pBar, m_ptMRUFloatPos);
+    }
+}
+
+void CDockContext::ToggleDocking() {
+    m_pDockSite = m_pBar->m_pDockSite;
+    if (!m_pDockSite) return;
+    if (m_pBar->IsFloating()) {
+        auto* dock = dynamic_cast<CDockBar*>(m_pDockSite->GetControlBar(m_uMRUDockID));
+        const bool allowed = dock && (dock->m_dwStyle & m_pBar->m_dwDockStyle & CBRS_ALIGN_ANY);
+        m_pDockSite->DockControlBar(m_pBar, allowed ? m_uMRUDockID : 0);
+        return;
+    }
+    CPoint at = m_ptMRUFloatPos;
+    if (at.x < 0 && at.y < 0) {  // never floated: where it sits now
+        CRect rc;
+        m_pBar->GetWindowRect(&rc);
+        at = rc.TopLeft();
+    }
+    m_pDockSite->FloatControlBar(m_pBar, at);
+}

@@ -1,0 +1,136 @@
+#include "platform/window/DockBar.h"
+
+#include "platform/window/Dc.h"
+#include "platform/window/FrameworkClasses.h"
+#include "platform/window/NonClient.h"
+
+#include <QWidget>
+
+IMPLEMENT_DYNAMIC(CMiniDockFrameWnd, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CFrameWnd)
+    ON_MESSAGE(WM_NCCALCSIZE, OnNcCalcSize)
+    ON_MESSAGE(WM_NCHITTEST, OnNcHitTest)
+    ON_MESSAGE(WM_NCPAINT, OnNcPaint)
+    ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
+    ON_MESSAGE(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
+    ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
+namespace {
+constexpr int kCaption = 16;  // the small caption's height
+}
+
+BOOL CMiniDockFrameWnd::Create(CFrameWnd* dockSite, CPoint screenTopLeft) {
+    RegisterFrameworkClasses();
+    const RECT rect{screenTopLeft.x, screenTopLeft.y, screenTopLeft.x + 100, screenTopLeft.y + 60};
+    if (!CreateEx(0, "AfxFrame", "", WS_POPUP | WS_CAPTION | WS_SYSMENU | MFS_4THICKFRAME | MFS_MOVEFRAME, rect,
+                  dockSite, 0, nullptr))
+        return FALSE;
+    // The caption is the frame's own non-client area, not the desktop's.
+    if (QWidget* w = WidgetOf(m_hWnd)) w->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    return m_wndDockBar.Create(this, CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_FLOAT);
+}
+
+CControlBar* CMiniDockFrameWnd::Bar() const {
+    return m_wndDockBar.m_arrBars.empty() ? nullptr : m_wndDockBar.m_arrBars.front();
+}
+
+void CMiniDockFrameWnd::RecalcLayout(BOOL) {
+    if (!m_hWnd || !m_wndDockBar.m_hWnd) return;
+    CControlBar* bar = Bar();
+    if (bar) {
+        SetWindowText(bar->GetWindowTextString());
+        CSize size = m_wndDockBar.CalcFixedLayout(FALSE, TRUE);
+        size.cx = std::max<LONG>(size.cx, 40);
+        size.cy = std::max<LONG>(size.cy, 10);
+        SetWindowPos(nullptr, 0, 0, size.cx + 2 * kBorder, size.cy + kCaption + 2 * kBorder,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    CRect client;
+    GetClientRect(&client);
+    m_wndDockBar.MoveWindow(0, 0, client.Width(), client.Height());
+    m_wndDockBar.LayoutBars();
+}
+
+CRect CMiniDockFrameWnd::CaptionRect() const {
+    CRect rc;
+    GetWindowRect(&rc);
+    return CRect(kBorder, kBorder, rc.Width() - kBorder, kBorder + kCaption);
+}
+
+CRect CMiniDockFrameWnd::CloseRect() const {
+    CRect caption = CaptionRect();
+    return CRect(caption.right - kCaption + 2, caption.top + 2, caption.right - 2, caption.bottom - 2);
+}
+
+LRESULT CMiniDockFrameWnd::OnNcCalcSize(WPARAM, LPARAM l) {
+    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(l);
+    RECT& r = params->rgrc[0];
+    r.left += kBorder;
+    r.right -= kBorder;
+    r.top += kBorder + kCaption;
+    r.bottom -= kBorder;
+    return 0;
+}
+
+LRESULT CMiniDockFrameWnd::OnNcHitTest(WPARAM, LPARAM l) {
+    CRect rc;
+    GetWindowRect(&rc);
+    CPoint p(l);
+    p = CPoint(p.x - rc.left, p.y - rc.top);
+    if (CloseRect().PtInRect(p)) return HTCLOSE;
+    if (CaptionRect().PtInRect(p)) return HTCAPTION;
+    CRect client(kBorder, kBorder + kCaption, rc.Width() - kBorder, rc.Height() - kBorder);
+    return client.PtInRect(p) ? LRESULT{HTCLIENT} : LRESULT{HTBORDER};
+}
+
+LRESULT CMiniDockFrameWnd::OnNcPaint(WPARAM, LPARAM) {
+    CWindowDC dc(this);
+    CRect rc;
+    GetWindowRect(&rc);
+    rc.OffsetRect(-rc.left, -rc.top);
+    dc.FillSolidRect(rc, GetSysColor(COLOR_BTNFACE));
+    dc.Draw3dRect(rc, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+    CRect caption = CaptionRect();
+    dc.FillSolidRect(caption, GetSysColor(COLOR_BTNSHADOW));
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(GetSysColor(COLOR_BTNHIGHLIGHT));
+    CRect text = caption;
+    text.left += 3;
+    text.right = CloseRect().left;
+    dc.DrawText(GetWindowTextString(), &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    CRect close = CloseRect();
+    dc.FillSolidRect(close, GetSysColor(COLOR_BTNFACE));
+    dc.MoveTo(close.left + 3, close.top + 3);
+    dc.LineTo(close.right - 3, close.bottom - 3);
+    dc.MoveTo(close.right - 4, close.top + 3);
+    dc.LineTo(close.left + 2, close.bottom - 3);
+    return 0;
+}
+
+LRESULT CMiniDockFrameWnd::OnNcLButtonDown(WPARAM hit, LPARAM l) {
+    CControlBar* bar = Bar();
+
+    if (!bar) return 0;
+    if (hit == HTCLOSE) {
+        if (bar->m_pDockSite) bar->m_pDockSite->ShowControlBar(bar, FALSE, FALSE);
+    } else if (hit == HTCAPTION && bar->m_pDockContext) {
+        bar->m_pDockContext->StartDrag(CPoint(l));
+    }
+    return 0;
+}
+
+LRESULT CMiniDockFrameWnd::OnNcLButtonDblClk(WPARAM hit, LPARAM) {
+    CControlBar* bar = Bar();
+    if (hit == HTCAPTION && bar && bar->m_pDockContext) bar->m_pDockContext->ToggleDocking();
+    return 0;
+}
+
+// The close box hides the bar; the mini frame goes when the bar docks again.
+void CMiniDockFrameWnd::OnClose() {
+    if (CControlBar* bar = Bar(); bar && bar->m_pDockSite) bar->m_pDockSite->ShowControlBar(bar, FALSE, FALSE);
+}
+
+void CMiniDockFrameWnd::PostNcDestroy() { delete this; }
