@@ -77,7 +77,12 @@ UINT ButtonMessage(QEvent::Type type, Qt::MouseButton button, HWND h) {
 
 bool FocusCounts(const QFocusEvent& e) {
     // A box or popup taking the activation is no focus move inside the window.
-    return e.reason() != Qt::ActiveWindowFocusReason && e.reason() != Qt::PopupFocusReason;
+    if (e.reason() == Qt::ActiveWindowFocusReason || e.reason() == Qt::PopupFocusReason) return false;
+    // Nor is the focus going into an open popup, such as a combo box's
+    // dropped-down list: on the platform the control keeps the focus.
+    QWidget* popup = QApplication::activePopupWidget();
+    QWidget* now = QApplication::focusWidget();
+    return !(e.type() == QEvent::FocusOut && popup && now && (now == popup || popup->isAncestorOf(now)));
 }
 
 // Sends one message for a Qt event; the event waits for the default procedure.

@@ -190,6 +190,17 @@ TEST_F(EditableGrid, AComboColumnOpensADropDownOfItsItems) {
     EXPECT_EQ(dlg.grid.GetItemText(2, 2), CString("n"));
     EXPECT_EQ(dlg.ended.size(), 2u);
     EXPECT_TRUE(IsWindow(dlg.m_hWnd));
+    // Closing the dropped-down list ends the edit with the entry chosen.
+    ClickCell(3, 2);
+    combo = Editor("ComboBox");
+    ASSERT_NE(combo, nullptr);
+    SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessage(combo, CB_SETCURSEL, 0, 0);
+    SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    ui_test::Pump();
+    EXPECT_EQ(Editor("ComboBox"), nullptr);
+    EXPECT_EQ(dlg.grid.GetItemText(3, 2), CString("alpha"));
+    EXPECT_EQ(dlg.ended.size(), 3u);
 }
 
 TEST_F(EditableGrid, ColourAndNotifyCellsDrawThemselvesAndOpenTheirEditors) {
