@@ -31,6 +31,8 @@ Qt::CursorShape StandardShape(UINT_PTR id) {
     case IDC_WAIT: return Qt::WaitCursor;
     case IDC_CROSS: return Qt::CrossCursor;
     case IDC_SIZEALL: return Qt::SizeAllCursor;
+    case IDC_SIZEWE: return Qt::SizeHorCursor;
+    case IDC_SIZENS: return Qt::SizeVerCursor;
     case IDC_HAND: return Qt::PointingHandCursor;
     default: return Qt::ArrowCursor;
     }

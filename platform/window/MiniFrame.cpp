@@ -18,8 +18,8 @@ BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CFrameWnd)
 END_MESSAGE_MAP()
 
 namespace {
-constexpr int kCaption = 16;  // the small caption's height
-}
+int CaptionHeight() { return GetSystemMetrics(SM_CYSMCAPTION); }
+}  // namespace
 
 BOOL CMiniDockFrameWnd::Create(CFrameWnd* dockSite, CPoint screenTopLeft) {
     RegisterFrameworkClasses();
@@ -45,7 +45,7 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL) {
         CSize size = m_wndDockBar.CalcFixedLayout(FALSE, TRUE);
         size.cx = std::max<LONG>(size.cx, 40);
         size.cy = std::max<LONG>(size.cy, 10);
-        SetWindowPos(nullptr, 0, 0, size.cx + 2 * kBorder, size.cy + kCaption + 2 * kBorder,
+        SetWindowPos(nullptr, 0, 0, size.cx + 2 * kBorder, size.cy + CaptionHeight() + 2 * kBorder,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     CRect client;
@@ -57,12 +57,12 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL) {
 CRect CMiniDockFrameWnd::CaptionRect() const {
     CRect rc;
     GetWindowRect(&rc);
-    return CRect(kBorder, kBorder, rc.Width() - kBorder, kBorder + kCaption);
+    return CRect(kBorder, kBorder, rc.Width() - kBorder, kBorder + CaptionHeight());
 }
 
 CRect CMiniDockFrameWnd::CloseRect() const {
     CRect caption = CaptionRect();
-    return CRect(caption.right - kCaption + 2, caption.top + 2, caption.right - 2, caption.bottom - 2);
+    return CRect(caption.right - CaptionHeight() + 2, caption.top + 2, caption.right - 2, caption.bottom - 2);
 }
 
 LRESULT CMiniDockFrameWnd::OnNcCalcSize(WPARAM, LPARAM l) {
@@ -70,7 +70,7 @@ LRESULT CMiniDockFrameWnd::OnNcCalcSize(WPARAM, LPARAM l) {
     RECT& r = params->rgrc[0];
     r.left += kBorder;
     r.right -= kBorder;
-    r.top += kBorder + kCaption;
+    r.top += kBorder + CaptionHeight();
     r.bottom -= kBorder;
     return 0;
 }
@@ -82,7 +82,7 @@ LRESULT CMiniDockFrameWnd::OnNcHitTest(WPARAM, LPARAM l) {
     p = CPoint(p.x - rc.left, p.y - rc.top);
     if (CloseRect().PtInRect(p)) return HTCLOSE;
     if (CaptionRect().PtInRect(p)) return HTCAPTION;
-    CRect client(kBorder, kBorder + kCaption, rc.Width() - kBorder, rc.Height() - kBorder);
+    CRect client(kBorder, kBorder + CaptionHeight(), rc.Width() - kBorder, rc.Height() - kBorder);
     return client.PtInRect(p) ? LRESULT{HTCLIENT} : LRESULT{HTBORDER};
 }
 
@@ -102,11 +102,7 @@ LRESULT CMiniDockFrameWnd::OnNcPaint(WPARAM, LPARAM) {
     text.right = CloseRect().left;
     dc.DrawText(GetWindowTextString(), &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     CRect close = CloseRect();
-    dc.FillSolidRect(close, GetSysColor(COLOR_BTNFACE));
-    dc.MoveTo(close.left + 3, close.top + 3);
-    dc.LineTo(close.right - 3, close.bottom - 3);
-    dc.MoveTo(close.right - 4, close.top + 3);
-    dc.LineTo(close.left + 2, close.bottom - 3);
+    ::DrawFrameControl(dc.GetSafeHdc(), &close, DFC_CAPTION, DFCS_CAPTIONCLOSE);
     return 0;
 }
 

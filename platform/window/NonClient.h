@@ -32,6 +32,30 @@ struct NCCALCSIZE_PARAMS {
     WINDOWPOS* lppos;
 };
 
+// Regions are not kept: a region argument is accepted and not used.
+using HRGN = struct HRGN__*;
+
+// Drawing in a non-client area.
+enum : UINT { DFC_CAPTION = 1, DFCS_CAPTIONCLOSE = 0x0, DFCS_CAPTIONMIN = 0x1, DFCS_CAPTIONMAX = 0x2,
+              DFCS_CAPTIONRESTORE = 0x3, DFCS_PUSHED = 0x200 };
+enum : DWORD { DCX_WINDOW = 0x1, DCX_CACHE = 0x2, DCX_CLIPCHILDREN = 0x8, DCX_CLIPSIBLINGS = 0x10,
+               DCX_LOCKWINDOWUPDATE = 0x400 };
+// A caption button (close, minimise, maximise, restore) as the desktop draws it.
+BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state);
+// A DC of the whole window (DCX_WINDOW) or of its client; the region is not used.
+HDC GetDCEx(HWND window, HRGN clip, DWORD flags);
+// Repaints the window (and its children), at once with RDW_UPDATENOW.
+BOOL RedrawWindow(HWND window, const RECT* rect, HRGN region, UINT flags);
+// The 50% grey checkerboard brush drag outlines are inverted with.
+HBRUSH GetHalftoneBrush();
+
+// The window's system menu (restore, move, size, minimise, maximise, close),
+// made on first use and kept until the window goes; null for windows without
+// WS_SYSMENU. `revert` drops a changed copy and answers null, as the platform
+// does. The desktop shows its own window menu: this one is for the program
+// to read and colour.
+HMENU GetSystemMenu(HWND window, BOOL revert);
+
 namespace nc_detail {
 // The non-client widths around the client (zero for most windows).
 QMargins Insets(HWND window);

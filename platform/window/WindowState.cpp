@@ -110,22 +110,35 @@ QPoint ParentClientOrigin(HWND hWnd) {
     QMargins in = parent ? nc_detail::Insets(parent) : QMargins();
     return QPoint(in.left(), in.top());
 }
+// WM_WINDOWPOSCHANGED after a move or size, flagged with what did not change.
+void PositionChanged(HWND hWnd, QWidget* widget, const QRect& before, UINT flags) {
+    if (!IsWindow(hWnd)) return;
+    const QPoint origin = ParentClientOrigin(hWnd);
+    if (widget->size() == before.size()) flags |= SWP_NOSIZE;
+    if (widget->pos() == before.topLeft()) flags |= SWP_NOMOVE;
+    WINDOWPOS pos{hWnd, nullptr, widget->x() - origin.x(), widget->y() - origin.y(), widget->width(), widget->height(), flags};
+    SendMessage(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+}
 }  // namespace
 
 BOOL MoveWindow(HWND hWnd, int x, int y, int w, int h, BOOL) {
     QWidget* widget = OuterWidget(WidgetOf(hWnd));
     if (!widget) return FALSE;
     QPoint origin = ParentClientOrigin(hWnd);
+    const QRect before = widget->geometry();
     widget->setGeometry(x + origin.x(), y + origin.y(), std::max(w, 0), std::max(h, 0));
+    PositionChanged(hWnd, widget, before, 0);
     return TRUE;
 }
 
 BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int w, int h, UINT flags) {
     QWidget* widget = OuterWidget(WidgetOf(hWnd));
     if (!widget) return FALSE;
+    const QRect before = widget->geometry();
     if (!(flags & SWP_NOMOVE)) widget->move(QPoint(x, y) + ParentClientOrigin(hWnd));
     if (!(flags & SWP_NOSIZE)) widget->resize(std::max(w, 0), std::max(h, 0));
     if (flags & SWP_FRAMECHANGED) nc_detail::Recalc(hWnd);
+    PositionChanged(hWnd, widget, before, flags & (SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED));
     if (flags & SWP_SHOWWINDOW) ShowWindow(hWnd, SW_SHOW);
     if (flags & SWP_HIDEWINDOW) ShowWindow(hWnd, SW_HIDE);
     return TRUE;
@@ -242,6 +255,8 @@ HWND SetCapture(HWND hWnd) {
     HWND previous = Live(Captured());
     Captured() = Live(hWnd);
     if (QWidget* w = WidgetOf(hWnd)) w->grabMouse();
+    // The window losing the capture to another one is told who took it.
+    if (previous && previous != Captured()) SendMessage(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(Captured()));
     return previous;
 }
 
@@ -269,6 +284,9 @@ int GetSystemMetrics(int index) {
     case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CXHTHUMB: case SM_CYVTHUMB:
         return style ? style->pixelMetric(QStyle::PM_ScrollBarExtent) : 17;
     case SM_CYCAPTION: return 23;
+    case SM_CYSMCAPTION: return 16;  // the small caption of tool windows
+    case SM_CXMIN: return 112;
+    case SM_CYMIN: return 27;
     case SM_CXSCREEN: return 1920;
     case SM_CYSCREEN: return 1080;
     default: return 0;

@@ -6,6 +6,7 @@
 
 #include "platform/window/DockBar.h"
 #include "platform/window/FrameworkClasses.h"
+#include "platform/window/Menu.h"
 #include "platform/window/NonClient.h"
 #include "platform/window/RenderPng.h"
 #include "platform/window/Resources.h"
@@ -25,6 +26,8 @@ public:
     std::vector<std::pair<UINT, LRESULT>> log;  // message, hit code
     CPoint lastClientDown{-1, -1};
     int ncPaints = 0;
+    std::vector<UINT> parentIds;  // the parent's id at each WM_WINDOWPOSCHANGED
+    std::vector<HWND> captureTakers;
 
     BOOL Create(CWnd* parent) {
         RegisterFrameworkClasses();
@@ -72,6 +75,15 @@ public:
         return 0;
     }
     void OnLButtonDown(UINT, CPoint point) { lastClientDown = point; }
+    LRESULT OnWindowPosChanged(WPARAM, LPARAM) {
+        Default();
+        parentIds.push_back(static_cast<UINT>(::GetDlgCtrlID(::GetParent(m_hWnd))));
+        return 0;
+    }
+    LRESULT OnCaptureChanged(WPARAM, LPARAM l) {
+        captureTakers.push_back(reinterpret_cast<HWND>(l));
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CEdgeBar, CControlBar)
@@ -81,6 +93,8 @@ BEGIN_MESSAGE_MAP(CEdgeBar, CControlBar)
     ON_MESSAGE(WM_NCLBUTTONDBLCLK, OnNcButton)
     ON_MESSAGE(WM_NCPAINT, OnNcPaint)
     ON_WM_LBUTTONDOWN()
+    ON_MESSAGE(WM_WINDOWPOSCHANGED, OnWindowPosChanged)
+    ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
 END_MESSAGE_MAP()
 
 class CDockFrame : public CFrameWnd {
@@ -340,6 +354,66 @@ TEST_F(DockingTest, ANonClientAreaTakesTheMouseWithHitCodesAndPaintsFirst) {
     const int before = edge.ncPaints;
     WidgetOf(edge.m_hWnd)->repaint();
     EXPECT_GT(edge.ncPaints, before);
+}
+
+TEST_F(DockingTest, ABarSeesItsNewDockBarAfterAMoveAndLearnsWhoTookTheCapture) {
+    ASSERT_TRUE(frame->edge.Create(frame));
+    frame->edge.EnableDocking(CBRS_ALIGN_ANY);
+    frame->DockControlBar(&frame->edge, AFX_IDW_DOCKBAR_LEFT);
+    frame->DockControlBar(&frame->edge, AFX_IDW_DOCKBAR_BOTTOM);
+    std::vector<UINT>& ids = frame->edge.parentIds;
+    ASSERT_FALSE(ids.empty());
+    EXPECT_NE(std::find(ids.begin(), ids.end(), UINT{AFX_IDW_DOCKBAR_LEFT}), ids.end());
+    EXPECT_EQ(ids.back(), UINT{AFX_IDW_DOCKBAR_BOTTOM});
+    // A frame change alone is reported too, flagged as no move and no size.
+    ids.clear();
+    frame->edge.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    EXPECT_EQ(ids.size(), 1u);
+
+    ::SetCapture(frame->edge.m_hWnd);
+    ::SetCapture(pane);
+    EXPECT_EQ(frame->edge.captureTakers, std::vector<HWND>{pane});
+    ::ReleaseCapture();
+}
+
+TEST_F(DockingTest, CaptionButtonsAndTheHalftoneOutlineDraw) {
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        DeviceContext dc(&image, nullptr);
+        RECT close{0, 0, 16, 14}, max{20, 0, 36, 14};
+        EXPECT_TRUE(DrawFrameControl(&dc, &close, DFC_CAPTION, DFCS_CAPTIONCLOSE));
+        EXPECT_TRUE(DrawFrameControl(&dc, &max, DFC_CAPTION, DFCS_CAPTIONMAX));
+        EXPECT_FALSE(DrawFrameControl(&dc, &close, 4, 0));  // only caption buttons are drawn
+    }
+    const QColor text = QColorOf(GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(image.pixelColor(4, 3), text);   // the close cross starts at the glyph's corner
+    EXPECT_EQ(image.pixelColor(28, 4), text);  // the maximise box's thick top
+    // Inverting twice with the half-tone brush restores the picture.
+    QImage before = image;
+    {
+        DeviceContext dc(&image, nullptr);
+        SelectObject(&dc, GetHalftoneBrush());
+        PatBlt(&dc, 0, 0, 40, 20, PATINVERT);
+        EXPECT_NE(image, before);
+        PatBlt(&dc, 0, 0, 40, 20, PATINVERT);
+    }
+    EXPECT_EQ(image, before);
+}
+
+TEST_F(DockingTest, AWindowWithASystemMenuStyleHasOneToColour) {
+    HMENU menu = GetSystemMenu(frame->m_hWnd, FALSE);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(GetSystemMenu(frame->m_hWnd, FALSE), menu);  // the same one each time
+    ASSERT_EQ(GetMenuItemCount(menu), 7);
+    EXPECT_EQ(GetMenuItemID(menu, 0), UINT{SC_RESTORE});
+    EXPECT_EQ(GetMenuItemID(menu, 6), UINT{SC_CLOSE});
+    SetMenuBackgroundColor(menu, RGB(212, 223, 243), true);
+    COLORREF colour = 0;
+    EXPECT_TRUE(MenuBackgroundColor(menu, &colour));
+    EXPECT_EQ(colour, RGB(212, 223, 243));
+    EXPECT_EQ(GetSystemMenu(pane, FALSE), nullptr);  // a child has none
+    EXPECT_EQ(GetSystemMenu(frame->m_hWnd, TRUE), nullptr);
 }
 
 TEST_F(DockingTest, ReviewPictureOfDockedAndFloatingBars) {
