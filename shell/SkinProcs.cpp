@@ -39,7 +39,7 @@ void OwnerDrawPushButtons(HWND parent) {
 
 LRESULT SkinWindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     SkinData* data = SkinDataOf(h);
-    if (!data) return DefWindowProc(h, msg, w, l);
+    if (!data) return SkinPassOn(h, msg, w, l);
     switch (msg) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
@@ -70,7 +70,7 @@ LRESULT SkinWindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
 
 LRESULT SkinButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     SkinData* data = SkinDataOf(h);
-    if (!data) return DefWindowProc(h, msg, w, l);
+    if (!data) return SkinPassOn(h, msg, w, l);
     if (msg == WM_LBUTTONDBLCLK) msg = WM_LBUTTONDOWN;  // a second click presses the button again
     switch (msg) {
     case WM_MOUSEMOVE:
@@ -94,7 +94,7 @@ LRESULT SkinButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
 
 LRESULT SkinComboProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     SkinData* data = SkinDataOf(h);
-    if (!data) return DefWindowProc(h, msg, w, l);
+    if (!data) return SkinPassOn(h, msg, w, l);
     switch (msg) {
     case WM_PAINT: {
         LRESULT result = Previous(data, h, msg, w, l);
@@ -124,14 +124,14 @@ LRESULT SkinComboProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
 
 LRESULT SkinStatusBarProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     SkinData* data = SkinDataOf(h);
-    if (!data) return DefWindowProc(h, msg, w, l);
+    if (!data) return SkinPassOn(h, msg, w, l);
     if (msg == WM_SHOWWINDOW) SendMessage(h, SB_SETBKCOLOR, 0, static_cast<LPARAM>(kSkinColor));
     return Previous(data, h, msg, w, l);
 }
 
 LRESULT SkinScrollBarProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     SkinData* data = SkinDataOf(h);
-    if (!data) return DefWindowProc(h, msg, w, l);
+    if (!data) return SkinPassOn(h, msg, w, l);
     if (msg == WM_PAINT && (GetWindowLongPtr(h, GWL_STYLE) & SBS_SIZEGRIP)) {
         if (const QPaintEvent* paint = EventBridge::CurrentPaint(h)) {
             HDC dc = GetDC(h);

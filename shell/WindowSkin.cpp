@@ -22,6 +22,20 @@ std::map<std::string, HBRUSH>& ReplacedBackgrounds() {
     return replaced;
 }
 
+// Windows whose skin procedure stayed inside their chain after the skin
+// stopped, with the procedure it passes on to.
+std::map<HWND, WNDPROC>& Unlinked() {
+    static std::map<HWND, WNDPROC> unlinked;
+    return unlinked;
+}
+
+bool SkinOwnsProcedure(HWND h) {
+    auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtr(h, GWLP_WNDPROC));
+    for (WNDPROC skin : {SkinWindowProc, SkinButtonProc, SkinComboProc, SkinStatusBarProc, SkinScrollBarProc})
+        if (proc == skin) return true;
+    return false;
+}
+
 bool Contains(const char* name, const char* part) { return std::strstr(name, part) != nullptr; }
 
 bool EqualsNoCase(const char* a, const char* b) {
@@ -73,6 +87,14 @@ void SkinClassBackground(HWND h) {
 SkinData::SkinData() = default;
 SkinData::~SkinData() = default;
 
+LRESULT SkinPassOn(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    auto it = Unlinked().find(h);
+    if (it == Unlinked().end()) return DefWindowProc(h, msg, w, l);
+    WNDPROC previous = it->second;
+    if (msg == WM_NCDESTROY) Unlinked().erase(it);
+    return CallWindowProc(previous, h, msg, w, l);
+}
+
 SkinData* SkinDataOf(HWND hWnd) { return static_cast<SkinData*>(GetProp(hWnd, kSkinProperty)); }
 
 void SkinForget(HWND hWnd) {
@@ -96,8 +118,14 @@ int SkinStop() {
     if (!UnhookWindowsHookEx(g_SkinHook)) return static_cast<int>(GetLastError());
     g_SkinHook = nullptr;
     for (SkinData* data : g_SkinWindows) {
-        if (data->previous && IsWindow(data->hwnd))
-            SetWindowLongPtr(data->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(data->previous));
+        if (data->previous && IsWindow(data->hwnd)) {
+            // A procedure installed after the skin's stays first; the skin's
+            // then only passes on.
+            if (SkinOwnsProcedure(data->hwnd))
+                SetWindowLongPtr(data->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(data->previous));
+            else
+                Unlinked()[data->hwnd] = data->previous;
+        }
         RemoveProp(data->hwnd, kSkinProperty);
         delete data;
     }

@@ -63,5 +63,9 @@ SkinData* SkinDataOf(HWND hWnd);
 // Frees a window's record when the window goes (its list entry, property
 // and painter), so records do not pile up until the skin stops.
 void SkinForget(HWND hWnd);
+// What a skin procedure does for a window without a record: a window whose
+// skin procedure another procedure had subclassed when the skin stopped
+// keeps it in its chain, passing every message on to the procedure before it.
+LRESULT SkinPassOn(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Gives the window's class the skin brush as background, remembering the old one.
 void SkinClassBackground(HWND hWnd);

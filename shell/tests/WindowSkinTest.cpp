@@ -254,6 +254,28 @@ TEST_F(WindowSkin, FrameworkDialogsAreSkinnedBeneathTheirObjects) {
     framework.DestroyWindow();
 }
 
+// Stopping the skin while framework windows live (the main frame's close
+// routine does) leaves their objects' procedures first and their classes'
+// procedures last in the chain.
+TEST_F(WindowSkin, StoppingLeavesFrameworkWindowsWorking) {
+    CDialog framework(700);
+    ASSERT_TRUE(framework.Create(700));
+    framework.ShowWindow(SW_SHOW);
+    ui_test::Pump();
+    HWND ok = framework.GetDlgItem(701)->m_hWnd;
+    const WNDPROC original = SkinDataOf(ok)->previous;
+    EXPECT_EQ(SkinStop(), 0);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtr(framework.m_hWnd, GWLP_WNDPROC)), CWnd::FrameworkProc);
+    EXPECT_EQ(GetProp(framework.m_hWnd, kSkinProperty), nullptr);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtr(ok, GWLP_WNDPROC)), original);
+    // The close box goes through the object's procedure to the dialog class's,
+    // which turns it into Cancel, and back to the object, whose Cancel ends it.
+    framework.SendMessage(WM_CLOSE);
+    EXPECT_TRUE(DialogHasEnded(framework.m_hWnd));
+    framework.DestroyWindow();
+    SkinStart();  // for TearDown
+}
+
 TEST_F(WindowSkin, MenuBarsTakeTheSkinBackgroundWhenTheirWindowShows) {
     HWND frame = CreateWindowEx(0, "#32770", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     HMENU menu = LoadMenu(nullptr, 720);
