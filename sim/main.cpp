@@ -4,6 +4,7 @@
 #include "sim/SimScope.h"
 #include "sim/Vxi11Server.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +32,17 @@ int Usage() {
   return 2;
 }
 
+// A whole decimal number within [0, max]; anything else is refused.
+bool ParseNumber(const char* text, unsigned long max, unsigned long& out) {
+  if (!text || !*text) return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long v = std::strtoul(text, &end, 10);
+  if (errno != 0 || *end != '\0' || text[0] == '-' || v > max) return false;
+  out = v;
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,8 +57,13 @@ int main(int argc, char** argv) {
     else if (arg == "--quiet") quiet = true;
     else if (arg == "--model" && (v = value())) model = v;
     else if (arg == "--address" && (v = value())) options.address = v;
-    else if (arg == "--port" && (v = value())) options.portmapperPort = static_cast<std::uint16_t>(std::atoi(v));
-    else if (arg == "--max-recv" && (v = value())) options.maxRecvSize = static_cast<std::uint32_t>(std::strtoul(v, nullptr, 10));
+    else if (arg == "--port" || arg == "--max-recv") {
+      unsigned long n = 0;
+      const unsigned long max = arg == "--port" ? 65535ul : 0xFFFFFFFFul;
+      if (!ParseNumber(value(), max, n)) return Usage();
+      if (arg == "--port") options.portmapperPort = static_cast<std::uint16_t>(n);
+      else options.maxRecvSize = static_cast<std::uint32_t>(n);
+    }
     else return Usage();
   }
   if (options.maxRecvSize == 0) return Usage();
