@@ -1,7 +1,8 @@
 #pragma once
 // The transforms on one complex vector (elements with m_real and m_imag
 // parts), through a split pair of double arrays. Templates, so that they
-// serve whichever vector type holds complex elements. A refused or failed
+// serve whichever vector type holds complex elements; the library's own
+// CSgComplexVector has plain overloads, compiled once. A refused or failed
 // call leaves the vector as it was: the pair is written back only on
 // success.
 #include "analysis/core/CoreErrors.h"
@@ -93,5 +94,12 @@ int CrossPowerSpectrum(const CSgVector& x, const CSgVector& y, V& out) {
   if (code == 0) pair.WriteTo(out);
   return CheckMathError(code);
 }
+
+class CSgComplexVector;
+int ComplexFft(CSgComplexVector& v);
+int InverseComplexFft(CSgComplexVector& v);
+int RealFft(CSgComplexVector& v);
+int InverseRealFft(CSgComplexVector& v);
+int CrossPowerSpectrum(const CSgVector& x, const CSgVector& y, CSgComplexVector& out);
 
 }  // namespace SG
