@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <memory>
 
 namespace {
@@ -70,6 +71,26 @@ HCURSOR SetCursor(HCURSOR cursor) {
 }
 
 HCURSOR GetCursor() { return Current(); }
+
+namespace {
+std::optional<POINT>& LastPosition() {
+    static std::optional<POINT> last;
+    return last;
+}
+}  // namespace
+
+void cursor_detail::NotePosition(int x, int y) { LastPosition() = POINT{x, y}; }
+
+BOOL GetCursorPos(POINT* point) {
+    if (!point) return FALSE;
+    if (LastPosition()) {
+        *point = *LastPosition();
+    } else {
+        QPoint p = QCursor::pos();
+        *point = POINT{p.x(), p.y()};
+    }
+    return TRUE;
+}
 
 HICON LoadIcon(HINSTANCE, UINT_PTR id) {
     auto& slot = Icons()[id];

@@ -14,6 +14,11 @@ enum : int { ICON_SMALL = 0, ICON_BIG = 1 };
 HCURSOR LoadCursor(HINSTANCE instance, UINT_PTR id);
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
+// Where the mouse was last seen, screen coordinates.
+BOOL GetCursorPos(POINT* point);
+namespace cursor_detail {
+void NotePosition(int x, int y);  // every mouse event the layer handles
+}
 HICON LoadIcon(HINSTANCE instance, UINT_PTR id);
 // WM_SETICON's work: the window's icon.
 void SetWindowIcon(HWND window, HICON icon);

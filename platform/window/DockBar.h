@@ -42,6 +42,8 @@ public:
     CControlBar* Bar() const;
     CRect CaptionRect() const;  // window coordinates
     CRect CloseRect() const;    // window coordinates
+    // The non-client widths outside the bar: borders and the caption.
+    static CSize Extra();
 
     CDockBar m_wndDockBar{TRUE};
     static constexpr int kBorder = 3;
@@ -66,9 +68,13 @@ public:
     // Begins a drag at `point` (screen); the release docks the bar where it
     // lands over a dock zone of the frame, or floats it there.
     void StartDrag(CPoint point);
+    // Begins sizing a floating bar's mini frame at the edge or corner `hitTest`
+    // (HTLEFT...HTBOTTOMRIGHT); the bar's dynamic layout answers each new size.
+    void StartResize(int hitTest, CPoint point);
     // Floats a docked bar at its place, or docks a floating one where it last docked.
     void ToggleDocking();
-    bool Dragging() const { return m_tracker != nullptr; }
+    bool Dragging() const { return m_tracker != nullptr && !m_bResizing; }
+    bool Resizing() const { return m_tracker != nullptr && m_bResizing; }
     void EndDrag(CPoint point, bool accept);
     void Move(CPoint point);
 
@@ -85,7 +91,10 @@ public:
 private:
     // Which dock bar lies under `point` (screen), and the rectangle the bar would take there.
     UINT DockTarget(CPoint point, CRect* rect) const;
+    void Stretch(CPoint point);
+    void Track();
     QObject* m_tracker = nullptr;
+    bool m_bResizing = false;
     CPoint m_ptStart;
     CPoint m_ptOffset;  // from the bar's (or mini frame's) top-left to the grip point
 };

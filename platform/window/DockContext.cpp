@@ -24,6 +24,7 @@ public:
             auto* me = static_cast<QMouseEvent*>(e);
             QPoint g = me->globalPosition().toPoint();
             CPoint at(g.x(), g.y());
+            cursor_detail::NotePosition(at.x, at.y);
             DispatchGuard::RunGuarded([&] {
                 if (e->type() == QEvent::MouseMove) context_->Move(at);
                 else context_->EndDrag(at, true);
@@ -80,9 +81,60 @@ void CDockContext::StartDrag(CPoint point) {
     m_rectDragDock.SetRectEmpty();
     m_uDropDockId = 0;
     m_nHitTest = HTCAPTION;
+    m_bResizing = false;
+    Track();
+}
+
+void CDockContext::Track() {
     ::SetCapture(m_pBar->m_hWnd);
     m_tracker = new DragTracker(this);
     qApp->installEventFilter(m_tracker);
+}
+
+void CDockContext::StartResize(int hitTest, CPoint point) {
+    if (m_tracker || !m_pBar->IsFloating()) return;
+    m_pDockSite = m_pBar->m_pDockSite;
+    m_pBar->m_pDockBar->GetParent()->GetWindowRect(&m_rectFrameDragHorz);
+    m_ptLast = m_ptStart = point;
+    // The gripped edge keeps its distance from the pointer.
+    m_ptOffset = CPoint(hitTest == HTLEFT ? point.x - m_rectFrameDragHorz.left : m_rectFrameDragHorz.right - point.x,
+                        hitTest == HTTOP ? point.y - m_rectFrameDragHorz.top : m_rectFrameDragHorz.bottom - point.y);
+    m_nHitTest = hitTest;
+    m_bResizing = true;
+    Track();
+}
+
+// The floating frame follows the mouse at the gripped edge or corner; the
+// bar's dynamic layout says what size it takes (and, at a top or left
+// corner, where the frame's top-left goes).
+void CDockContext::Stretch(CPoint point) {
+    CWnd* mini = m_pBar->m_pDockBar->GetParent();
+    const CSize extra = CMiniDockFrameWnd::Extra();
+    const CRect w = m_rectFrameDragHorz;
+    CSize size;
+    CPoint topLeft = w.TopLeft();
+    const CPoint edge(m_nHitTest == HTLEFT ? point.x - m_ptOffset.x : point.x + m_ptOffset.x,
+                      m_nHitTest == HTTOP ? point.y - m_ptOffset.y : point.y + m_ptOffset.y);
+    switch (m_nHitTest) {
+    case HTLEFT:
+        size = m_pBar->CalcDynamicLayout(w.right - edge.x - extra.cx, LM_HORZ);
+        topLeft.x = w.right - size.cx - extra.cx;
+        break;
+    case HTRIGHT: size = m_pBar->CalcDynamicLayout(edge.x - w.left - extra.cx, LM_HORZ); break;
+    case HTTOP:
+        size = m_pBar->CalcDynamicLayout(w.bottom - edge.y - extra.cy, LM_HORZ | LM_LENGTHY);
+        topLeft.y = w.bottom - size.cy - extra.cy;
+        break;
+    case HTBOTTOM: size = m_pBar->CalcDynamicLayout(edge.y - w.top - extra.cy, LM_HORZ | LM_LENGTHY); break;
+    default:  // a corner: the bar reads the cursor and may move the drag rectangle's top-left
+        size = m_pBar->CalcDynamicLayout(0, LM_HORZ);
+        topLeft = m_rectFrameDragHorz.TopLeft();
+        break;
+    }
+    m_rectFrameDragHorz = CRect(topLeft.x, topLeft.y, topLeft.x + size.cx + extra.cx, topLeft.y + size.cy + extra.cy);
+    mini->SetWindowPos(nullptr, topLeft.x, topLeft.y, m_rectFrameDragHorz.Width(), m_rectFrameDragHorz.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pBar->m_pDockBar->LayoutBars();
 }
 
 UINT CDockContext::DockTarget(CPoint point, CRect* rect) const {
@@ -107,6 +159,10 @@ UINT CDockContext::DockTarget(CPoint point, CRect* rect) const {
 
 void CDockContext::Move(CPoint point) {
     m_ptLast = point;
+    if (m_bResizing) {
+        Stretch(point);
+        return;
+    }
     m_rectFrameDragHorz.OffsetRect(point.x - m_ptOffset.x - m_rectFrameDragHorz.left, point.y - m_ptOffset.y - m_rectFrameDragHorz.top);
     m_uDropDockId = DockTarget(point, &m_rectDragDock);
     if (!m_uDropDockId) m_rectDragDock.SetRectEmpty();
@@ -118,6 +174,16 @@ void CDockContext::EndDrag(CPoint point, bool accept) {
     m_tracker->deleteLater();
     m_tracker = nullptr;
     if (::GetCapture() == m_pBar->m_hWnd) ::ReleaseCapture();
+    if (m_bResizing) {
+        m_bResizing = false;
+        if (accept && point != m_ptStart) {
+            Stretch(point);
+            m_pBar->CalcDynamicLayout(m_rectFrameDragHorz.Width() - CMiniDockFrameWnd::Extra().cx, LM_HORZ | LM_COMMIT);
+        }
+        m_nHitTest = HTCLIENT;
+        if (auto* mini = dynamic_cast<CFrameWnd*>(m_pBar->m_pDockBar->GetParent())) mini->RecalcLayout();
+        return;
+    }
     m_nHitTest = HTCLIENT;
     if (accept) Move(point);
     // A press and release without moving leaves the bar where it is.

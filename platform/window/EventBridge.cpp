@@ -113,6 +113,7 @@ public:
             QPoint p = me->position().toPoint();
             if (obj != widget) p = static_cast<QWidget*>(obj)->mapTo(widget, p);
             UINT msg = e->type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(e->type(), me->button(), h);
+            cursor_detail::NotePosition(me->globalPosition().toPoint().x(), me->globalPosition().toPoint().y());
             bool routed = false;
             DispatchGuard::RunGuarded([&] {
                 const UINT plain = e->type() == QEvent::MouseMove ? WM_MOUSEMOVE

@@ -84,7 +84,13 @@ CRect CFrameWnd::ClientArea() {
 }
 
 void CFrameWnd::RecalcLayout(BOOL) {
-    if (!m_hWnd) return;
+    // Bars may ask for the layout again while being laid out.
+    if (!m_hWnd || m_bInRecalcLayout) return;
+    m_bInRecalcLayout = TRUE;
+    struct Done {
+        BOOL& flag;
+        ~Done() { flag = FALSE; }
+    } done{m_bInRecalcLayout};
     CRect rc = ClientArea();
     // Bottom bars nearest the edge first, so the status bar is lowest.
     std::vector<CControlBar*> bars = m_bars;

@@ -112,6 +112,7 @@ protected:
     DWORD m_dwDockStyle = 0;
     std::vector<CControlBar*> m_bars;
     std::vector<std::unique_ptr<CDockBar>> m_dockBars;
+    BOOL m_bInRecalcLayout = FALSE;
     CCreateContext* m_pCreatingContext = nullptr;
     DECLARE_MESSAGE_MAP()
 };

@@ -38,7 +38,12 @@ CControlBar* CMiniDockFrameWnd::Bar() const {
 }
 
 void CMiniDockFrameWnd::RecalcLayout(BOOL) {
-    if (!m_hWnd || !m_wndDockBar.m_hWnd) return;
+    if (!m_hWnd || !m_wndDockBar.m_hWnd || m_bInRecalcLayout) return;
+    m_bInRecalcLayout = TRUE;
+    struct Done {
+        BOOL& flag;
+        ~Done() { flag = FALSE; }
+    } done{m_bInRecalcLayout};
     CControlBar* bar = Bar();
     if (bar) {
         SetWindowText(bar->GetWindowTextString());
@@ -53,6 +58,8 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL) {
     m_wndDockBar.MoveWindow(0, 0, client.Width(), client.Height());
     m_wndDockBar.LayoutBars();
 }
+
+CSize CMiniDockFrameWnd::Extra() { return CSize(2 * kBorder, 2 * kBorder + CaptionHeight()); }
 
 CRect CMiniDockFrameWnd::CaptionRect() const {
     CRect rc;
@@ -83,7 +90,23 @@ LRESULT CMiniDockFrameWnd::OnNcHitTest(WPARAM, LPARAM l) {
     if (CloseRect().PtInRect(p)) return HTCLOSE;
     if (CaptionRect().PtInRect(p)) return HTCAPTION;
     CRect client(kBorder, kBorder + CaptionHeight(), rc.Width() - kBorder, rc.Height() - kBorder);
-    return client.PtInRect(p) ? LRESULT{HTCLIENT} : LRESULT{HTBORDER};
+    if (client.PtInRect(p)) return HTCLIENT;
+    // Only bars with a dynamic layout can be sized: at the corners, and along
+    // the edges too once MFS_4THICKFRAME is taken away.
+    CControlBar* bar = Bar();
+    if (!bar || !(bar->m_dwStyle & CBRS_SIZE_DYNAMIC)) return HTBORDER;
+    constexpr int kCorner = 12;
+    const bool left = p.x < kCorner, right = p.x >= rc.Width() - kCorner;
+    const bool top = p.y < kCorner, bottom = p.y >= rc.Height() - kCorner;
+    if (top && left) return HTTOPLEFT;
+    if (top && right) return HTTOPRIGHT;
+    if (bottom && left) return HTBOTTOMLEFT;
+    if (bottom && right) return HTBOTTOMRIGHT;
+    if (GetStyle() & MFS_4THICKFRAME) return HTBORDER;
+    if (p.x < kBorder) return HTLEFT;
+    if (p.x >= rc.Width() - kBorder) return HTRIGHT;
+    if (p.y < kBorder) return HTTOP;
+    return HTBOTTOM;
 }
 
 LRESULT CMiniDockFrameWnd::OnNcPaint(WPARAM, LPARAM) {
@@ -114,6 +137,8 @@ LRESULT CMiniDockFrameWnd::OnNcLButtonDown(WPARAM hit, LPARAM l) {
         if (bar->m_pDockSite) bar->m_pDockSite->ShowControlBar(bar, FALSE, FALSE);
     } else if (hit == HTCAPTION && bar->m_pDockContext) {
         bar->m_pDockContext->StartDrag(CPoint(l));
+    } else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT && bar->m_pDockContext) {
+        bar->m_pDockContext->StartResize(static_cast<int>(hit), CPoint(l));
     }
     return 0;
 }

@@ -97,12 +97,51 @@ BEGIN_MESSAGE_MAP(CEdgeBar, CControlBar)
     ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
 END_MESSAGE_MAP()
 
+// A bar with a size of its own when floating, set by sizing its mini frame.
+class CSizingBar : public CControlBar {
+public:
+    CSize floating{120, 80};
+    BOOL Create(CWnd* parent) {
+        RegisterFrameworkClasses();
+        m_dwStyle = CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC;
+        m_sizeDefault = CSize(40, 40);
+        if (!CWnd::CreateEx(0, "AfxControlBar", "Sizing", WS_CHILD | WS_VISIBLE, RECT{0, 0, 40, 40}, parent, 0xE900 + 70))
+            return FALSE;
+        AttachToFrame(parent);
+        return TRUE;
+    }
+    CSize CalcDynamicLayout(int length, DWORD mode) override {
+        if (IsFloating()) {  // sizeable along its edges too
+            HWND mini = ::GetParent(m_pDockBar->m_hWnd);
+            ::SetWindowLongPtr(mini, GWL_STYLE, ::GetWindowLongPtr(mini, GWL_STYLE) & ~LONG_PTR{MFS_4THICKFRAME});
+        }
+        if (mode & (LM_HORZDOCK | LM_VERTDOCK)) return CControlBar::CalcDynamicLayout(length, mode);
+        if (mode & LM_MRUWIDTH) return floating;
+        if (mode & LM_COMMIT) {
+            floating.cx = length;
+            return floating;
+        }
+        if (m_pDockContext && m_pDockContext->m_nHitTest == HTBOTTOMRIGHT) {
+            POINT c;
+            GetCursorPos(&c);
+            const CRect& w = m_pDockContext->m_rectFrameDragHorz;
+            const CSize extra = CMiniDockFrameWnd::Extra();
+            floating = CSize(std::max<LONG>(c.x - w.left - extra.cx, 32), std::max<LONG>(c.y - w.top - extra.cy, 32));
+            return floating;
+        }
+        if (mode & LM_LENGTHY) floating.cy = std::max(32, length);
+        else floating.cx = std::max(32, length);
+        return floating;
+    }
+};
+
 class CDockFrame : public CFrameWnd {
 public:
     CToolBar toolbar;
     CStatusBar status;
     CDialogBar dialogBar;
     CEdgeBar edge;
+    CSizingBar sizing;
 };
 
 class DockingTest : public ::testing::Test {
@@ -399,6 +438,37 @@ TEST_F(DockingTest, CaptionButtonsAndTheHalftoneOutlineDraw) {
         PatBlt(&dc, 0, 0, 40, 20, PATINVERT);
     }
     EXPECT_EQ(image, before);
+}
+
+TEST_F(DockingTest, AFloatingBarWithADynamicLayoutSizesWithItsMiniFrame) {
+    ASSERT_TRUE(frame->sizing.Create(frame));
+    frame->sizing.EnableDocking(CBRS_ALIGN_ANY);
+    frame->DockControlBar(&frame->sizing, AFX_IDW_DOCKBAR_TOP);
+    frame->FloatControlBar(&frame->sizing, CPoint(200, 200));
+    ui_test::Pump();
+    CMiniDockFrameWnd* mini = MiniFrameOf(&frame->sizing);
+    ASSERT_NE(mini, nullptr);
+    const CSize extra = CMiniDockFrameWnd::Extra();
+    CRect rc = ScreenRect(mini);
+    EXPECT_EQ(rc.Size(), CSize(120 + extra.cx, 80 + extra.cy));
+    // The right edge, dragged 30 pixels out, makes it 30 wider; the bar keeps the width.
+    ui_test::Drag(mini->m_hWnd, POINT{rc.Width() - 1, rc.Height() / 2}, POINT{rc.right - 1 + 30, rc.top + rc.Height() / 2});
+    rc = ScreenRect(mini);
+    EXPECT_EQ(rc.Size(), CSize(150 + extra.cx, 80 + extra.cy));
+    EXPECT_EQ(frame->sizing.floating, CSize(150, 80));
+    EXPECT_EQ(ScreenRect(&frame->sizing).Size(), CSize(150, 80));
+    // The left edge moves the frame's left side and keeps its right one.
+    ui_test::Drag(mini->m_hWnd, POINT{0, rc.Height() / 2}, POINT{rc.left - 20, rc.top + rc.Height() / 2});
+    CRect after = ScreenRect(mini);
+    EXPECT_EQ(after.right, rc.right);
+    EXPECT_EQ(after.Width(), rc.Width() + 20);
+    // The bottom-right corner: the bar reads the cursor and the drag rectangle.
+    rc = after;
+    ui_test::Drag(mini->m_hWnd, POINT{rc.Width() - 2, rc.Height() - 2}, POINT{rc.right + 8, rc.bottom + 18});
+    after = ScreenRect(mini);
+    EXPECT_EQ(after.TopLeft(), rc.TopLeft());
+    EXPECT_EQ(after.Size(), CSize(rc.Width() + 8, rc.Height() + 18));  // the corner goes to the pointer
+    EXPECT_EQ(frame->sizing.m_pDockContext->m_nHitTest, HTCLIENT);  // back once the sizing ends
 }
 
 TEST_F(DockingTest, AWindowWithASystemMenuStyleHasOneToColour) {
