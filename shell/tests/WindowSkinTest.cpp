@@ -14,6 +14,7 @@
 #include "shell/WindowSkin.h"
 
 #include <QImage>
+#include <QTest>
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
@@ -102,6 +103,15 @@ TEST_F(WindowSkin, PushButtonsAreOwnerDrawnInTheirFourStates) {
     EXPECT_EQ(image.pixelColor(image.width() - 1, 5), Rgb(GetSysColor(COLOR_BTNSHADOW)));
     SendMessage(check, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     EXPECT_EQ(SkinDataOf(check)->button->hover, 1);
+    // The real pointer: entering lights the button, leaving it (the platform's
+    // leave notification) puts the normal face back.
+    QTest::mouseMove(WidgetOf(ok), QPoint(5, 5));
+    ui_test::Pump();
+    EXPECT_EQ(FaceOf(ok), Rgb(kSkinHoverColor));
+    QTest::mouseMove(WidgetOf(dialog), QPoint(2, 2));
+    ui_test::Pump();
+    EXPECT_EQ(SkinDataOf(ok)->button->hover, 0);
+    EXPECT_EQ(FaceOf(ok), Rgb(kSkinColor));
 }
 
 // The drawing rules of a skinned push button, state by state: face, text
