@@ -114,6 +114,7 @@ public:
             if (obj != widget) p = static_cast<QWidget*>(obj)->mapTo(widget, p);
             UINT msg = e->type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(e->type(), me->button(), h);
             cursor_detail::NotePosition(me->globalPosition().toPoint().x(), me->globalPosition().toPoint().y());
+            if (msg == WM_MOUSEMOVE) s.cursorTarget = h;  // a non-client WM_SETCURSOR settles it too
             bool routed = false;
             DispatchGuard::RunGuarded([&] {
                 const UINT plain = e->type() == QEvent::MouseMove ? WM_MOUSEMOVE

@@ -4,10 +4,15 @@
 #include "platform/window/Gdi.h"
 #include "platform/window/StandardControls.h"
 #include "platform/window/WindowWidget.h"
+#include "platform/window/Wnd.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+
+#include <cstdio>
+#include <map>
+#include <string>
 
 namespace {
 LRESULT PlainProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return DefWindowProc(h, msg, w, l); }
@@ -53,6 +58,23 @@ void Register(const char* name, WidgetFactory factory, HBRUSH background) {
     RegisterClassWithFactory(&wc, factory);
 }
 }  // namespace
+
+LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
+    static std::map<std::string, std::string> names;  // keeps the names alive
+    char key[128];
+    std::snprintf(key, sizeof key, "Afx:%x:%p:%p:%p", classStyle, static_cast<void*>(cursor),
+                  static_cast<void*>(background), static_cast<void*>(icon));
+    auto [it, added] = names.emplace(key, key);
+    if (added) {
+        WNDCLASS wc;
+        wc.lpfnWndProc = PlainProc;
+        wc.lpszClassName = it->second.c_str();
+        wc.hbrBackground = background;
+        wc.style = classStyle;
+        RegisterClassWithFactory(&wc, nullptr);
+    }
+    return it->second.c_str();
+}
 
 void RegisterFrameworkClasses() {
     static const bool done = [] {

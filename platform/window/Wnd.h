@@ -184,6 +184,13 @@ private:
 // The message the framework is handling now (the innermost one).
 const MSG* AfxGetCurrentMessage();
 
+// Registers (once per combination) a window class with the platform's default
+// procedure, the class style, cursor and background given, and answers its
+// name for CWnd::Create / CreateEx. Without CS_DBLCLKS its windows get no
+// client double clicks.
+LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                           HICON icon = nullptr);
+
 // Entries for window messages; each calls the member of the same name.
 #define ON_WM_CREATE() AFX_ENTRY(WM_CREATE, 0, 0, 0, return AFX_TARGET->OnCreate(reinterpret_cast<CREATESTRUCT*>(l));)
 #define ON_WM_DESTROY() AFX_ENTRY(WM_DESTROY, 0, 0, 0, AFX_TARGET->OnDestroy(); return 0;)

@@ -12,6 +12,7 @@
 #include "platform/window/Resources.h"
 
 #include <QPainter>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -80,6 +81,10 @@ public:
         parentIds.push_back(static_cast<UINT>(::GetDlgCtrlID(::GetParent(m_hWnd))));
         return 0;
     }
+    LRESULT OnSetCursorMsg(WPARAM, LPARAM l) {
+        log.emplace_back(WM_SETCURSOR, LOWORD(l));
+        return Default();
+    }
     LRESULT OnCaptureChanged(WPARAM, LPARAM l) {
         captureTakers.push_back(reinterpret_cast<HWND>(l));
         return 0;
@@ -95,6 +100,7 @@ BEGIN_MESSAGE_MAP(CEdgeBar, CControlBar)
     ON_WM_LBUTTONDOWN()
     ON_MESSAGE(WM_WINDOWPOSCHANGED, OnWindowPosChanged)
     ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
+    ON_MESSAGE(WM_SETCURSOR, OnSetCursorMsg)
 END_MESSAGE_MAP()
 
 // A bar with a size of its own when floating, set by sizing its mini frame.
@@ -371,6 +377,11 @@ TEST_F(DockingTest, ANonClientAreaTakesTheMouseWithHitCodesAndPaintsFirst) {
     EXPECT_EQ(edge.log[0], (std::pair<UINT, LRESULT>{WM_NCHITTEST, HTBORDER}));
     EXPECT_EQ(edge.log[1], (std::pair<UINT, LRESULT>{WM_NCLBUTTONDOWN, HTBORDER}));
     EXPECT_EQ(edge.lastClientDown, CPoint(-1, -1));
+    // Moving over the gripper settles the pointer with the hit code.
+    edge.log.clear();
+    QTest::mouseMove(WidgetOf(edge.m_hWnd), QPoint(6, 40));
+    EXPECT_NE(std::find(edge.log.begin(), edge.log.end(), std::pair<UINT, LRESULT>{WM_SETCURSOR, HTCAPTION}),
+              edge.log.end());
     // A press in the client arrives in client coordinates.
     ui_test::Click(edge.m_hWnd, POINT{CEdgeBar::kGrip + 7, CEdgeBar::kBorder + 9});
     EXPECT_EQ(edge.lastClientDown, CPoint(7, 9));
@@ -469,6 +480,25 @@ TEST_F(DockingTest, AFloatingBarWithADynamicLayoutSizesWithItsMiniFrame) {
     EXPECT_EQ(after.TopLeft(), rc.TopLeft());
     EXPECT_EQ(after.Size(), CSize(rc.Width() + 8, rc.Height() + 18));  // the corner goes to the pointer
     EXPECT_EQ(frame->sizing.m_pDockContext->m_nHitTest, HTCLIENT);  // back once the sizing ends
+}
+
+// A class without CS_DBLCLKS: client double clicks arrive as presses.
+TEST_F(DockingTest, ARegisteredClassKeepsItsStyleForDoubleClicks) {
+    LPCSTR name = AfxRegisterWndClass(CS_NOCLOSE, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
+    EXPECT_STREQ(AfxRegisterWndClass(CS_NOCLOSE, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE)), name);
+    struct Plain : CWnd {
+        std::vector<UINT> seen;
+        LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l) override {
+            if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) seen.push_back(msg);
+            return CWnd::WindowProc(msg, w, l);
+        }
+    } plain;
+    ASSERT_TRUE(plain.CreateEx(0, name, "plain", WS_CHILD | WS_VISIBLE, RECT{0, 0, 50, 50}, frame, 0));
+    EXPECT_EQ(GetClassLongPtr(plain.m_hWnd, GCL_STYLE), ULONG_PTR{CS_NOCLOSE});
+    ui_test::DoubleClick(plain.m_hWnd, POINT{10, 10});
+    ASSERT_FALSE(plain.seen.empty());
+    EXPECT_EQ(std::count(plain.seen.begin(), plain.seen.end(), UINT{WM_LBUTTONDBLCLK}), 0);
+    plain.DestroyWindow();
 }
 
 TEST_F(DockingTest, AWindowWithASystemMenuStyleHasOneToColour) {
