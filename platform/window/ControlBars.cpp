@@ -31,7 +31,11 @@ CSize CControlBar::CalcFixedLayout(BOOL, BOOL) { return m_sizeDefault; }
 CSize CControlBar::CalcDynamicLayout(int, DWORD mode) { return CalcFixedLayout(mode & LM_STRETCH, mode & LM_HORZ); }
 
 CControlBar::CControlBar() = default;
-CControlBar::~CControlBar() = default;
+// A bar that goes first leaves its dock bar and frame without a dangling entry.
+CControlBar::~CControlBar() {
+    if (m_pDockBar) m_pDockBar->RemoveControlBar(this);
+    if (m_pDockSite) m_pDockSite->RemoveControlBar(this);
+}
 
 void CControlBar::EnableDocking(DWORD style) {
     m_dwDockStyle = style;
@@ -277,7 +281,9 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {
 
 BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
     m_dwStyle = (style & CBRS_ALIGN_ANY) ? (style & CBRS_ALIGN_ANY) : CBRS_BOTTOM;
-    if (!CWnd::CreateEx(0, "msctls_statusbar32", "", (style & 0xFFFF0000) | WS_CHILD, RECT{0, 0, 0, 22}, parent, id))
+    // A size grip only when the frame has a sizing border now.
+    const DWORD grip = parent && (parent->GetStyle() & WS_THICKFRAME) ? SBARS_SIZEGRIP : 0;
+    if (!CWnd::CreateEx(0, "msctls_statusbar32", "", (style & 0xFFFF0000) | WS_CHILD | grip, RECT{0, 0, 0, 22}, parent, id))
         return FALSE;
     m_sizeDefault = CSize(32767, 22);
     AttachToFrame(parent);

@@ -44,8 +44,9 @@ BOOL CDockBar::Create(CWnd* parent, DWORD style, UINT id) {
     return TRUE;
 }
 
-int CDockBar::VisibleCount() const {
-    return static_cast<int>(std::count_if(m_arrBars.begin(), m_arrBars.end(), [](CControlBar* b) { return b->IsVisible(); }));
+CDockBar::~CDockBar() {
+    for (CControlBar* bar : m_arrBars)
+        if (bar->m_pDockBar == this) bar->m_pDockBar = nullptr;
 }
 
 CSize CDockBar::CalcFixedLayout(BOOL, BOOL horizontal) {
@@ -106,7 +107,11 @@ void CDockBar::RemoveControlBar(CControlBar* bar) {
 // The frame's side of docking.
 
 CFrameWnd::CFrameWnd() = default;
-CFrameWnd::~CFrameWnd() = default;
+// Bars that outlive the frame forget it.
+CFrameWnd::~CFrameWnd() {
+    for (CControlBar* bar : m_bars) bar->m_pDockSite = nullptr;
+    m_bars.clear();
+}
 
 void CFrameWnd::EnableDocking(DWORD dockStyle) {
     m_dwDockStyle = dockStyle;

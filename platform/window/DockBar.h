@@ -17,6 +17,7 @@ class CDockBar : public CControlBar {
     DECLARE_DYNAMIC(CDockBar)
 public:
     explicit CDockBar(BOOL floating = FALSE) : m_bFloating(floating) {}
+    ~CDockBar() override;
     BOOL Create(CWnd* parent, DWORD style, UINT id);
     // Its thickness: the docked bars' rows (top, bottom) or columns (left, right).
     CSize CalcFixedLayout(BOOL stretch, BOOL horizontal) override;
@@ -24,7 +25,6 @@ public:
     void LayoutBars();
     void DockControlBar(CControlBar* bar);
     void RemoveControlBar(CControlBar* bar);
-    int VisibleCount() const;
 
     BOOL m_bFloating;
     std::vector<CControlBar*> m_arrBars;  // in docking order

@@ -114,6 +114,8 @@ void CFrameWnd::RecalcLayout(BOOL) {
     if (HWND pane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST)) ::MoveWindow(pane, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
 }
 
+void CFrameWnd::RepositionBars(UINT, UINT, UINT, UINT, LPRECT, LPCRECT, BOOL) { RecalcLayout(); }
+
 void CFrameWnd::OnSize(UINT, int, int) {
     Default();
     RecalcLayout();

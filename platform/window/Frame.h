@@ -17,7 +17,8 @@ class QMdiArea;
 
 enum : UINT { AFX_IDW_PANE_FIRST = 0xE900, AFX_IDW_TOOLBAR = 0xE800, AFX_IDW_STATUS_BAR = 0xE801,
               AFX_IDW_DOCKBAR_TOP = 0xE81B, AFX_IDW_DOCKBAR_LEFT = 0xE81C, AFX_IDW_DOCKBAR_RIGHT = 0xE81D,
-              AFX_IDW_DOCKBAR_BOTTOM = 0xE81E, AFX_IDW_DOCKBAR_FLOAT = 0xE81F };
+              AFX_IDW_DOCKBAR_BOTTOM = 0xE81E, AFX_IDW_DOCKBAR_FLOAT = 0xE81F, AFX_IDW_CONTROLBAR_FIRST = 0xE800,
+              AFX_IDW_CONTROLBAR_LAST = 0xE8FF };
 enum : DWORD { CBRS_ALIGN_LEFT = 0x1000, CBRS_ALIGN_TOP = 0x2000, CBRS_ALIGN_RIGHT = 0x4000,
                CBRS_ALIGN_BOTTOM = 0x8000, CBRS_ALIGN_ANY = 0xF000, CBRS_LEFT = 0x1000, CBRS_TOP = 0x2000,
                CBRS_RIGHT = 0x4000, CBRS_BOTTOM = 0x8000, CBRS_TOOLTIPS = 0x10, CBRS_FLYBY = 0x20,
@@ -79,6 +80,11 @@ public:
     void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = 0);
     // The dock bar for a bar allowed `barDockStyle`, at `preferred` when allowed.
     CDockBar* DockBarFor(DWORD barDockStyle, DWORD preferred) const;
+    // Lays the control bars (ids first..last: toolbar, status bar, dock bars)
+    // out around the client and gives the rest to `leftOver` (the pane), as
+    // RecalcLayout does; the range and flags are accepted for the callers' sake.
+    void RepositionBars(UINT first, UINT last, UINT leftOver, UINT flags = 0, LPRECT rect = nullptr,
+                        LPCRECT client = nullptr, BOOL stretch = TRUE);
     void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
     void AddControlBar(CControlBar* bar);
     void RemoveControlBar(CControlBar* bar);

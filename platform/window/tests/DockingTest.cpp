@@ -501,6 +501,21 @@ TEST_F(DockingTest, ARegisteredClassKeepsItsStyleForDoubleClicks) {
     plain.DestroyWindow();
 }
 
+// The status bar takes a size grip from a sizing frame; a frame that drops its
+// sizing border while creating it gets none.
+TEST_F(DockingTest, AStatusBarHasASizeGripOnlyUnderASizingBorder) {
+    EXPECT_TRUE(frame->status.GetStyle() & SBARS_SIZEGRIP);
+    CStatusBar plain;
+    frame->ModifyStyle(WS_THICKFRAME, 0);
+    ASSERT_TRUE(plain.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR + 1));
+    frame->ModifyStyle(0, WS_THICKFRAME);
+    EXPECT_FALSE(plain.GetStyle() & SBARS_SIZEGRIP);
+    // Repositioning the bars lays both status bars out along the bottom.
+    frame->RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST);
+    EXPECT_EQ(ScreenRect(&plain).bottom, ScreenRect(&frame->status).top);
+    plain.DestroyWindow();
+}
+
 TEST_F(DockingTest, AWindowWithASystemMenuStyleHasOneToColour) {
     HMENU menu = GetSystemMenu(frame->m_hWnd, FALSE);
     ASSERT_NE(menu, nullptr);
