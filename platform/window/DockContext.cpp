@@ -62,8 +62,15 @@ CDockContext::~CDockContext() {
     }
 }
 
+namespace {
+// A bar moves only where its frame has a dock bar it may use: it could not dock again otherwise.
+bool CanMove(CControlBar* bar) {
+    return bar->m_pDockSite && bar->m_pDockSite->DockBarFor(bar->m_dwDockStyle, CBRS_ALIGN_ANY);
+}
+}  // namespace
+
 void CDockContext::StartDrag(CPoint point) {
-    if (m_tracker || !m_pBar->m_hWnd) return;
+    if (m_tracker || !m_pBar->m_hWnd || !CanMove(m_pBar)) return;
     m_pDockSite = m_pBar->m_pDockSite;
     CWnd* moving = m_pBar->IsFloating() ? m_pBar->m_pDockBar->GetParent() : m_pBar;
     CRect rc;
@@ -197,8 +204,8 @@ void CDockContext::EndDrag(CPoint point, bool accept) {
 }
 
 void CDockContext::ToggleDocking() {
+    if (!CanMove(m_pBar)) return;
     m_pDockSite = m_pBar->m_pDockSite;
-    if (!m_pDockSite) return;
     if (m_pBar->IsFloating()) {
         auto* dock = dynamic_cast<CDockBar*>(m_pDockSite->GetControlBar(m_uMRUDockID));
         const bool allowed = dock && (dock->m_dwStyle & m_pBar->m_dwDockStyle & CBRS_ALIGN_ANY);

@@ -58,6 +58,19 @@ TEST_F(DockingTest, BarsInOneDockBarStackAndADockStyleLimitsWhereABarGoes) {
     ui_test::Pump();
     CDockBar* bottom = DockOf(AFX_IDW_DOCKBAR_BOTTOM);
     ASSERT_EQ(bottom->m_arrBars.size(), 2u);
+    // On a frame without dock bars a bar neither floats nor drags: it could not dock again.
+    auto* bare = new CFrameWnd;  // deletes itself with its window
+    ASSERT_TRUE(bare->Create(nullptr, "Bare", WS_OVERLAPPEDWINDOW, RECT{0, 0, 300, 200}));
+    {
+        CSizingBar stuck;
+        ASSERT_TRUE(stuck.Create(bare));
+        stuck.EnableDocking(CBRS_ALIGN_ANY);
+        stuck.m_pDockContext->ToggleDocking();
+        stuck.m_pDockContext->StartDrag(CPoint(10, 10));
+        EXPECT_FALSE(stuck.IsFloating());
+        EXPECT_FALSE(stuck.m_pDockContext->Dragging());
+    }
+    bare->DestroyWindow();
     const CRect dialog = ScreenRect(&frame->dialogBar), tool = ScreenRect(&frame->toolbar);
     EXPECT_EQ(dialog.bottom, tool.top);
     EXPECT_EQ(tool.bottom, ScreenRect(&frame->status).top);
