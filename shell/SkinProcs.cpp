@@ -4,6 +4,7 @@
 #include "platform/window/EventBridge.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/Menu.h"
+#include "platform/window/NonClient.h"
 #include "platform/window/WindowApi.h"
 #include "shell/SkinPainters.h"
 #include "shell/WindowSkin.h"
@@ -49,6 +50,7 @@ LRESULT SkinWindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
         return reinterpret_cast<LRESULT>(g_SkinBrush);
     case WM_CREATE:
         SkinClassBackground(h);
+        if (HMENU system = GetSystemMenu(h, FALSE)) SetMenuBackgroundColor(system, kSkinColor, true);
         break;
     case WM_SHOWWINDOW:
         if (HMENU menu = GetMenu(h)) SetMenuBackgroundColor(menu, kSkinColor, true);

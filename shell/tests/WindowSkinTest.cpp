@@ -6,6 +6,7 @@
 #include "platform/window/Gdi.h"
 #include "platform/window/ListView.h"
 #include "platform/window/Menu.h"
+#include "platform/window/NonClient.h"
 #include "platform/window/RenderPng.h"
 #include "platform/window/Resources.h"
 #include "platform/window/WindowApi.h"
@@ -286,7 +287,7 @@ TEST_F(WindowSkin, StoppingLeavesFrameworkWindowsWorking) {
     SkinStart();  // for TearDown
 }
 
-TEST_F(WindowSkin, MenuBarsTakeTheSkinBackgroundWhenTheirWindowShows) {
+TEST_F(WindowSkin, MenuBarsAndSystemMenusTakeTheSkinBackground) {
     HWND frame = CreateWindowEx(0, "#32770", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     HMENU menu = LoadMenu(nullptr, 720);
     ASSERT_NE(menu, nullptr);
@@ -297,6 +298,11 @@ TEST_F(WindowSkin, MenuBarsTakeTheSkinBackgroundWhenTheirWindowShows) {
     ASSERT_TRUE(MenuBackgroundColor(menu, &color));
     EXPECT_EQ(color, kSkinColor);
     ASSERT_TRUE(MenuBackgroundColor(GetSubMenu(menu, 0), &color));  // and its drop-downs
+    EXPECT_EQ(color, kSkinColor);
+    // The system menu took the skin background when the window was made.
+    HMENU system = GetSystemMenu(frame, FALSE);
+    ASSERT_NE(system, nullptr);
+    ASSERT_TRUE(MenuBackgroundColor(system, &color));
     EXPECT_EQ(color, kSkinColor);
     HMENU other = LoadMenu(nullptr, 720);
     SetMenuBackground(frame, other, RGB(1, 2, 3));
