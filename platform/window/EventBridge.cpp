@@ -70,8 +70,9 @@ UINT ButtonMessage(QEvent::Type type, Qt::MouseButton button, HWND h) {
     switch (type) {
     case QEvent::MouseButtonPress: return base;
     case QEvent::MouseButtonRelease: return base + 1;
-    default:  // a second press: a double-click only for classes that ask for them
-        return (h->windowClass->style & CS_DBLCLKS) && button != Qt::MiddleButton ? base + 2 : base;
+    default:  // Qt's double click is the second press (widgets get no press before it):
+              // a double click only for classes that ask for them
+        return (h->windowClass->style & CS_DBLCLKS) ? base + 2 : base;
     }
 }
 

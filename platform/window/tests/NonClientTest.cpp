@@ -138,6 +138,36 @@ TEST_F(NonClientTest, ARegisteredClassKeepsItsStyleForDoubleClicks) {
 }
 
 
+// A double click of each button: the second press is the double click for a
+// class with CS_DBLCLKS and a plain press for one without, never both.
+TEST_F(NonClientTest, ADoubleClickSendsThePlatformsSequenceForEachButton) {
+    struct Logger : CWnd {
+        std::vector<UINT> seen;
+        LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l) override {
+            if (msg >= WM_LBUTTONDOWN && msg <= WM_MBUTTONDBLCLK) seen.push_back(msg);
+            return CWnd::WindowProc(msg, w, l);
+        }
+    };
+    const struct {
+        Qt::MouseButton button;
+        UINT down;
+    } buttons[] = {{Qt::LeftButton, WM_LBUTTONDOWN}, {Qt::RightButton, WM_RBUTTONDOWN}, {Qt::MiddleButton, WM_MBUTTONDOWN}};
+    for (UINT style : {UINT{CS_DBLCLKS}, UINT{0}}) {
+        Logger window;
+        LPCSTR name = AfxRegisterWndClass(style, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_WINDOW));
+        ASSERT_TRUE(window.CreateEx(0, name, "clicks", WS_CHILD | WS_VISIBLE, RECT{0, 0, 50, 50}, frame, 0));
+        for (const auto& b : buttons) {
+            SCOPED_TRACE(testing::Message() << "style " << style << " button " << b.button);
+            window.seen.clear();
+            ui_test::DoubleClick(window.m_hWnd, POINT{10, 10}, b.button);
+            const UINT second = style ? b.down + 2 : b.down;
+            EXPECT_EQ(window.seen, (std::vector<UINT>{b.down, b.down + 1, second, b.down + 1}));
+        }
+        window.DestroyWindow();
+    }
+}
+
+
 TEST_F(NonClientTest, AWindowWithASystemMenuStyleHasOneToColour) {
     HMENU menu = GetSystemMenu(frame->m_hWnd, FALSE);
     ASSERT_NE(menu, nullptr);

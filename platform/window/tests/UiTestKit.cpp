@@ -153,15 +153,15 @@ QWidget* TargetAt(HWND window, QPoint* p) {
 }
 }  // namespace
 
-void DoubleClick(HWND window, POINT at) {
+void DoubleClick(HWND window, POINT at, Qt::MouseButton button) {
     QPoint p(at.x, at.y);
     QWidget* target = TargetAt(window, &p);
     if (!target) return;
-    QTest::mousePress(target, Qt::LeftButton, {}, p);
-    QTest::mouseRelease(target, Qt::LeftButton, {}, p);
-    QTest::mousePress(target, Qt::LeftButton, {}, p);
-    QTest::mouseDClick(target, Qt::LeftButton, {}, p);
-    QTest::mouseRelease(target, Qt::LeftButton, {}, p);
+    // Qt's double click takes the place of the second press.
+    QTest::mousePress(target, button, {}, p);
+    QTest::mouseRelease(target, button, {}, p);
+    QTest::mouseDClick(target, button, {}, p);
+    QTest::mouseRelease(target, button, {}, p);
 }
 
 void Drag(HWND window, POINT at, POINT screenTo) {

@@ -80,8 +80,8 @@ void TypeText(HWND control, const QString& text);
 void PressKey(HWND control, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
 void Click(HWND window, POINT at, Qt::KeyboardModifiers mods = Qt::NoModifier);
 void ClickCenter(HWND window, Qt::KeyboardModifiers mods = Qt::NoModifier);
-// Press, release, press, double click, release at a point of the window, as a real double click arrives.
-void DoubleClick(HWND window, POINT at);
+// Press, release, double click, release at a point of the window, as Qt delivers a real double click.
+void DoubleClick(HWND window, POINT at, Qt::MouseButton button = Qt::LeftButton);
 // Presses at a point of the window, moves to a screen point in steps and releases there.
 void Drag(HWND window, POINT at, POINT screenTo);
 // Moves the focus as the user's Tab or mouse would (a focus move that counts).
