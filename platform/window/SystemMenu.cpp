@@ -5,21 +5,7 @@
 #include <QObject>
 #include <QWidget>
 
-#include <map>
-
 namespace {
-std::map<HWND, HMENU>& Menus() {
-    static std::map<HWND, HMENU> menus;
-    return menus;
-}
-
-void Forget(HWND window) {
-    auto it = Menus().find(window);
-    if (it == Menus().end()) return;
-    DestroyMenu(it->second);
-    Menus().erase(it);
-}
-
 HMENU MakeSystemMenu() {
     static constexpr struct {
         UINT id;
@@ -31,19 +17,33 @@ HMENU MakeSystemMenu() {
         AppendMenu(menu, item.text ? MF_STRING : MF_SEPARATOR, item.id, item.text);
     return menu;
 }
+
+// The system menu belongs to its window's widget, not to the handle: a handle
+// given to a new window while the old widget awaits deletion gets a menu of
+// its own, and the old widget takes only its own menu with it.
+class SystemMenuHolder : public QObject {
+public:
+    static constexpr const char* kName = "pelmoran-system-menu";
+    explicit SystemMenuHolder(QWidget* owner) : QObject(owner), menu(MakeSystemMenu()) { setObjectName(kName); }
+    ~SystemMenuHolder() override { DestroyMenu(menu); }
+    SystemMenuHolder(const SystemMenuHolder&) = delete;
+    SystemMenuHolder& operator=(const SystemMenuHolder&) = delete;
+    const HMENU menu;
+};
+
+SystemMenuHolder* HolderOf(QWidget* w) {
+    return static_cast<SystemMenuHolder*>(w->findChild<QObject*>(SystemMenuHolder::kName, Qt::FindDirectChildrenOnly));
+}
 }  // namespace
 
 HMENU GetSystemMenu(HWND window, BOOL revert) {
     QWidget* w = WidgetOf(window);
     if (!w || !(GetWindowLongPtr(window, GWL_STYLE) & WS_SYSMENU)) return nullptr;
+    SystemMenuHolder* holder = HolderOf(w);
     if (revert) {
-        Forget(window);
+        delete holder;  // the next call makes a fresh copy
         return nullptr;
     }
-    HMENU& menu = Menus()[window];
-    if (!menu) {
-        menu = MakeSystemMenu();
-        QObject::connect(w, &QObject::destroyed, [window] { Forget(window); });
-    }
-    return menu;
+    if (!holder) holder = new SystemMenuHolder(w);  // owned by the widget
+    return holder->menu;
 }

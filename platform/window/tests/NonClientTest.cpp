@@ -7,6 +7,7 @@
 #include "platform/window/Menu.h"
 #include "platform/window/NonClient.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QTest>
 
@@ -181,6 +182,33 @@ TEST_F(NonClientTest, AWindowWithASystemMenuStyleHasOneToColour) {
     EXPECT_EQ(colour, RGB(212, 223, 243));
     EXPECT_EQ(GetSystemMenu(pane, FALSE), nullptr);  // a child has none
     EXPECT_EQ(GetSystemMenu(frame->m_hWnd, TRUE), nullptr);
+}
+
+// A window given the handle of a destroyed one before Qt deletes the old
+// widget gets a system menu of its own, which the old widget's late deletion
+// leaves alone.
+TEST_F(NonClientTest, AReusedHandleGetsASystemMenuOfItsOwn) {
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    HWND first = CreateWindowEx(0, "Static", "", style, 0, 0, 50, 30, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(AppendMenu(GetSystemMenu(first, FALSE), MF_STRING, 0x100, "Extra"));
+    DestroyWindow(first);  // its widget goes later
+    std::vector<HWND> made;
+    HWND reused = nullptr;
+    for (int i = 0; i < 200 && !reused; ++i) {
+        made.push_back(CreateWindowEx(0, "Static", "", style, 0, 0, 50, 30, nullptr, nullptr, nullptr, nullptr));
+        if (made.back() == first) reused = made.back();
+    }
+    HWND second = reused ? reused : made.back();
+    HMENU menu = GetSystemMenu(second, FALSE);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(GetMenuItemCount(menu), 7);  // not the first window's edited menu
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the first widget goes now
+    EXPECT_EQ(GetSystemMenu(second, FALSE), menu);
+    EXPECT_EQ(GetMenuItemCount(menu), 7);
+    EXPECT_EQ(GetMenuItemID(menu, 6), UINT{SC_CLOSE});
+    for (HWND h : made) DestroyWindow(h);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace
