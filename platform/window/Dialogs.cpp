@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <cstring>
 #include <map>
+#include <memory>
 
 namespace dialog_detail {
 const char* DialogProcProperty();
@@ -19,7 +20,7 @@ namespace {
 struct DialogState {
     const QWidget* widget = nullptr;  // tells the dialog from a later window given the same handle
     int baseX = 6, baseY = 13;  // dialog base units of the dialog's font
-    HFONT font = nullptr;
+    HFONT font = nullptr;  // owned by a DialogFont on the dialog's widget
     bool ended = false;
     INT_PTR result = 0;
     QEventLoop* loop = nullptr;
@@ -38,6 +39,23 @@ DialogState* StateOf(HWND dialog) {
     const QWidget* live = WidgetOf(dialog);
     return live && live != it->second.widget ? nullptr : &it->second;
 }
+
+// The dialog's font goes with its widget, so WM_GETFONT's answer stays good
+// for as long as the dialog lives and nothing else has to free it.
+class DialogFont : public QObject {
+public:
+    DialogFont(QWidget* owner, HFONT font) : QObject(owner), font_(font) {}
+    ~DialogFont() override { DeleteObject(font_); }
+    DialogFont(const DialogFont&) = delete;
+    DialogFont& operator=(const DialogFont&) = delete;
+
+private:
+    HFONT font_;
+};
+
+struct FontDeleter {
+    void operator()(HFONT f) const { DeleteObject(f); }
+};
 
 UiScript::ModalHandler& Modal() {
     static UiScript::ModalHandler handler;
@@ -62,7 +80,6 @@ void Forget(HWND dialog, const QWidget* widget) {
     auto it = States().find(dialog);
     if (it == States().end() || it->second.widget != widget) return;
     if (it->second.loop) it->second.loop->exit();
-    DeleteObject(it->second.font);
     States().erase(it);
 }
 
@@ -101,20 +118,19 @@ HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND parent, DLGPROC p
     (void)registered;
     RegisterStandardControls();
     DialogState state;
-    LOGFONT lf;
+    LOGFONT lf{};
     lf.lfHeight = -MulDiv(tmpl.fontPoints, 96, 72);
     std::strncpy(lf.lfFaceName, tmpl.fontFace.c_str(), sizeof(lf.lfFaceName) - 1);
-    state.font = CreateFontIndirect(&lf);
+    std::unique_ptr<GdiObject, FontDeleter> font(CreateFontIndirect(&lf));
+    state.font = font.get();
     MeasureFont(state, state.font->font);
 
     RECT frame = ToPixels(state, tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
     DWORD style = tmpl.style & ~WS_VISIBLE;
     HWND dialog = CreateWindowEx(0, "#32770", tmpl.caption.c_str(), style, frame.left, frame.top,
                                  frame.right - frame.left, frame.bottom - frame.top, parent, nullptr, nullptr, nullptr);
-    if (!dialog) {
-        DeleteObject(state.font);
-        return nullptr;
-    }
+    if (!dialog) return nullptr;
+    new DialogFont(WidgetOf(dialog), font.release());  // owned by the widget
     if (auto stale = States().find(dialog); stale != States().end()) Forget(dialog, stale->second.widget);
     state.widget = WidgetOf(dialog);
     States()[dialog] = state;

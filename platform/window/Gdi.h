@@ -52,7 +52,15 @@ enum : UINT { BDR_RAISEDOUTER = 0x1, BDR_SUNKENOUTER = 0x2, BDR_RAISEDINNER = 0x
 
 struct GdiObject {
     enum class Kind { Pen, Brush, Font, Bitmap };
-    explicit GdiObject(Kind k) : kind(k) {}
+    explicit GdiObject(Kind k) : kind(k) { ++Live(); }
+    ~GdiObject() { --Live(); }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    // How many exist now, so tests can tell a leak.
+    static int& Live() {
+        static int live = 0;
+        return live;
+    }
     Kind kind;
     QPen pen;
     QBrush brush;

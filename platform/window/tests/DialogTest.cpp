@@ -255,6 +255,25 @@ TEST_F(SampleDialogTest, AHandleReusedAfterADialogClosedIsNotThatDialog) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The font a dialog makes from its template is its controls' WM_GETFONT for
+// as long as it lives and goes with it.
+TEST_F(SampleDialogTest, ADialogsFontLastsAsLongAsTheDialog) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const int before = GdiObject::Live();
+    auto quiet = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
+    HWND dialog = CreateDialogParam(nullptr, IDD_SAMPLE, nullptr, quiet, 0);
+    ASSERT_NE(dialog, nullptr);
+    auto font = reinterpret_cast<HFONT>(SendMessage(dialog, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessage(dialog, IDOK, WM_GETFONT, 0, 0)), font);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    LOGFONT lf{};
+    EXPECT_EQ(GetObject(font, sizeof lf, &lf), int{sizeof lf});  // still good while the dialog lives
+    DestroyWindow(dialog);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(GdiObject::Live(), before);
+}
+
 TEST_F(SampleDialogTest, ControlsAreRealWidgetsAndTheDialogRenders) {
     dialogs.Expect([&](HWND d) {
         for (int id : std::initializer_list<int>{IDC_COUNT, IDC_SHAPE, IDC_ENABLED, IDC_LIST, 1010, 1011, 1012, 1013, 1014, IDOK})
