@@ -1,5 +1,8 @@
 #include "platform/window/StandardControls.h"
 
+#include "platform/com/OleColor.h"
+#include "platform/window/Gdi.h"
+
 namespace controls {
 ATOM Register(const char* name, WNDPROC proc, WidgetFactory factory, UINT style) {
     WNDCLASS wc;
@@ -12,6 +15,9 @@ ATOM Register(const char* name, WNDPROC proc, WidgetFactory factory, UINT style)
 
 void RegisterStandardControls() {
     static const bool done = [] {
+        // Every window is made after this, so a control's OLE system colour
+        // translates to the colour this layer draws.
+        SetSystemColorLookup([](int index) -> COLORREF { return GetSysColor(index); });
         controls::RegisterButton();
         controls::RegisterEdit();
         controls::RegisterComboBox();

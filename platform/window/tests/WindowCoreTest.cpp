@@ -3,6 +3,8 @@
 // device contexts, and exceptions reported instead of unwinding through Qt.
 #include "UiTestKit.h"
 
+#include "platform/com/OleColor.h"
+#include "platform/win/HResult.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/RenderPng.h"
 #include "platform/window/WindowApi.h"
@@ -176,6 +178,18 @@ TEST_F(WindowCore, DrawingOutsidePaintingLastsUntilTheWindowIsInvalidated) {
     EXPECT_NE(RenderWindow(window).pixelColor(20, 15), QColor(0, 0, 255));
     drawMark(R2_XORPEN);
     EXPECT_EQ(RenderWindow(window).pixelColor(20, 15), QColor(0, 0, 255));
+}
+
+// A control reporting an OLE system colour means the colour this layer draws.
+TEST_F(WindowCore, OleSystemColoursAreTheColoursWindowsDraw) {
+    HWND control = CreateWindowEx(0, "Static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(control, nullptr);
+    for (int index : {COLOR_BTNFACE, COLOR_WINDOW, COLOR_WINDOWTEXT}) {
+        COLORREF rgb = 0;
+        ASSERT_EQ(OleTranslateColor(0x80000000u | static_cast<OLE_COLOR>(index), nullptr, &rgb), S_OK) << index;
+        EXPECT_EQ(rgb, GetSysColor(index)) << index;
+    }
+    DestroyWindow(control);
 }
 
 TEST_F(WindowCore, AnExceptionFromAHandlerIsReportedAndTheLoopGoesOn) {
