@@ -79,7 +79,15 @@ BOOL CMDIChildWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreate
     CWnd* client = CWnd::FromHandle(frame->m_hWndMDIClient);
     CRect area;
     client->GetClientRect(&area);
-    RECT rect{0, 0, std::max(200, area.Width() * 2 / 3), std::max(150, area.Height() * 2 / 3)};
+    const int cx = std::max(200, area.Width() * 2 / 3), cy = std::max(150, area.Height() * 2 / 3);
+    // New children cascade: each one steps down and right by a caption and a
+    // frame from the last, starting again at the corner once one would not fit.
+    const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    QMdiArea* mdi = AreaOf(frame->m_hWndMDIClient);
+    int n = mdi ? static_cast<int>(mdi->subWindowList().size()) : 0;
+    const int fit = std::min(area.Width() - cx, area.Height() - cy) / step;
+    n = fit > 0 ? n % (fit + 1) : 0;
+    RECT rect{n * step, n * step, n * step + cx, n * step + cy};
     if (!CreateEx(0, "AfxMDIChild", "", (style & ~(WS_POPUP | FWS_ADDTOTITLE)) | WS_CHILD, rect, client, 0, context))
         return FALSE;
     RecalcLayout();

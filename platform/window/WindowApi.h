@@ -95,7 +95,8 @@ SHORT GetKeyState(int virtualKey);
 UINT GetDoubleClickTime();
 int GetSystemMetrics(int index);
 enum : int { SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYCAPTION = 4,
-             SM_CXHTHUMB = 10, SM_CYVTHUMB = 9, SM_CXMIN = 28, SM_CYMIN = 29, SM_CYSMCAPTION = 51 };
+             SM_CXHTHUMB = 10, SM_CYVTHUMB = 9, SM_CXMIN = 28, SM_CYMIN = 29, SM_CXFRAME = 32, SM_CYFRAME = 33,
+             SM_CYSMCAPTION = 51 };
 
 // The Qt widget behind a handle, and the handle of a widget (null when none).
 QWidget* WidgetOf(HWND hWnd);

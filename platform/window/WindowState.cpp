@@ -285,6 +285,7 @@ int GetSystemMetrics(int index) {
         return style ? style->pixelMetric(QStyle::PM_ScrollBarExtent) : 17;
     case SM_CYCAPTION: return 23;
     case SM_CYSMCAPTION: return 16;  // the small caption of tool windows
+    case SM_CXFRAME: case SM_CYFRAME: return 4;  // a sizing border
     case SM_CXMIN: return 112;
     case SM_CYMIN: return 27;
     case SM_CXSCREEN: return 1920;

@@ -13,6 +13,7 @@
 #include "platform/window/WinApp.h"
 
 #include <QFile>
+#include <QToolButton>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -148,6 +149,24 @@ TEST_F(FrameworkTest, CommandsReachTheViewOfTheActiveChild) {
     Command(ID_MARK);
     EXPECT_EQ(g_log, (std::vector<std::string>{"mark:Wave2", "mark:Wave1"}));
     if (const char* out = std::getenv("PELMORAN_REVIEW_PNG_DIR")) RenderWindowToPng(main->m_hWnd, std::string(out) + "/mdi-frame.png");
+}
+
+// New document windows cascade, each a caption and a frame down and right
+// of the last, and the toolbar shows its buttons' pictures.
+TEST_F(FrameworkTest, NewChildrenCascadeAndTheToolbarShowsItsPictures) {
+    CRect one, two;
+    ViewOf(first)->GetParentFrame()->GetWindowRect(&one);
+    ViewOf(second)->GetParentFrame()->GetWindowRect(&two);
+    const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    EXPECT_EQ(two.left - one.left, step);
+    EXPECT_EQ(two.top - one.top, step);
+    EXPECT_EQ(two.Size(), one.Size());
+    const auto buttons = WidgetOf(main->tools.m_hWnd)->findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 2);
+    for (QToolButton* b : buttons) {
+        ASSERT_FALSE(b->icon().isNull());
+        EXPECT_EQ(b->icon().pixmap(QSize(16, 15)).size(), QSize(16, 15));
+    }
 }
 
 TEST_F(FrameworkTest, MenuItemsFollowTheirUpdateHandlers) {
