@@ -222,7 +222,8 @@ Filter& TheFilter() {
 
 void Attach(HWND window, QWidget* widget) {
     AttachPart(window, widget);
-    QObject::connect(widget, &QObject::destroyed, [window] { window_detail::ForgetWidget(window); });
+    // Received by the filter, so detaching drops this connection and no one else's.
+    QObject::connect(widget, &QObject::destroyed, &TheFilter(), [window] { window_detail::ForgetWidget(window); });
 }
 
 void AttachPart(HWND window, QWidget* part) {
@@ -236,7 +237,7 @@ void Detach(HWND window) {
     for (auto it = windows.begin(); it != windows.end();) {
         if (it.value() == window) {
             const_cast<QObject*>(it.key())->removeEventFilter(&TheFilter());
-            if (it.key() == window->widget.data()) QObject::disconnect(window->widget.data(), &QObject::destroyed, nullptr, nullptr);
+            if (it.key() == window->widget.data()) QObject::disconnect(window->widget.data(), &QObject::destroyed, &TheFilter(), nullptr);
             it = windows.erase(it);
         } else {
             ++it;

@@ -12,6 +12,8 @@
 namespace {
 // One pair of bars per window, laid along its right and bottom edges.
 struct Bars {
+    const QWidget* owner = nullptr;  // tells the window from a later one given the same handle
+    QObject* layout = nullptr;  // the owner's child that places the bars
     QScrollBar* vertical = nullptr;
     QScrollBar* horizontal = nullptr;
     SCROLLINFO info[2];  // SB_HORZ, SB_VERT
@@ -19,7 +21,7 @@ struct Bars {
 
 class BarLayout : public QObject {
 public:
-    explicit BarLayout(Bars* bars) : bars_(bars) {}
+    BarLayout(Bars* bars, QWidget* owner) : QObject(owner), bars_(bars) {}
     bool eventFilter(QObject* obj, QEvent* e) override {
         if (e->type() == QEvent::Resize) Place(static_cast<QWidget*>(obj), *bars_);
         return false;
@@ -58,12 +60,21 @@ QScrollBar* BarOf(HWND h, int which, bool create) {
     if (!w || (which != SB_VERT && which != SB_HORZ)) return nullptr;
     auto& all = AllBars();
     auto found = all.find(h);
+    if (found != all.end() && found->second.owner != w) {
+        delete found->second.layout;  // a destroyed window's, whose widget has not gone yet
+        all.erase(found);
+        found = all.end();
+    }
     if (found == all.end()) {
         if (!create) return nullptr;
         found = all.emplace(h, Bars{}).first;
         Bars* bars = &found->second;
-        w->installEventFilter(new BarLayout(bars));
-        QObject::connect(w, &QObject::destroyed, [h] { AllBars().erase(h); });
+        bars->owner = w;
+        bars->layout = new BarLayout(bars, w);  // goes with the widget
+        w->installEventFilter(bars->layout);
+        QObject::connect(w, &QObject::destroyed, [h, w] {
+            if (auto it = AllBars().find(h); it != AllBars().end() && it->second.owner == w) AllBars().erase(it);
+        });
     }
     Bars& b = found->second;
     QScrollBar*& bar = which == SB_VERT ? b.vertical : b.horizontal;

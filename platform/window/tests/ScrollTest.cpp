@@ -66,5 +66,6 @@ TEST(WindowScrollBars, RangePageAndPositionFollowThePlatform) {
     EXPECT_EQ(image.pixelColor(1, 1), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(6, 6), QColor(255, 255, 255));
     DestroyWindow(h);
+    DeleteObject(wc.hbrBackground);  // no window of the class is left
 }
 }  // namespace

@@ -9,10 +9,12 @@
 #include "platform/window/RenderPng.h"
 #include "platform/window/WindowApi.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -58,9 +60,11 @@ protected:
         WNDCLASS wc;
         wc.lpfnWndProc = RecordingProc;
         wc.lpszClassName = "CoreTestWindow";
-        wc.hbrBackground = CreateSolidBrush(RGB(0, 0, 255));
+        wc.hbrBackground = background = CreateSolidBrush(RGB(0, 0, 255));
         RegisterClass(&wc);
     }
+    static void TearDownTestSuite() { DeleteObject(std::exchange(background, nullptr)); }  // no window of the class is left
+    static inline HBRUSH background = nullptr;
     void SetUp() override {
         g_seen.clear();
         g_trace.clear();
@@ -178,6 +182,19 @@ TEST_F(WindowCore, DrawingOutsidePaintingLastsUntilTheWindowIsInvalidated) {
     EXPECT_NE(RenderWindow(window).pixelColor(20, 15), QColor(0, 0, 255));
     drawMark(R2_XORPEN);
     EXPECT_EQ(RenderWindow(window).pixelColor(20, 15), QColor(0, 0, 255));
+}
+
+// Destroying a window drops only the layer's own watch on its widget: the
+// clean-ups others tied to the widget (dialog state, scroll bars, the MDI
+// client's bookkeeping) still run when Qt deletes it.
+TEST_F(WindowCore, OthersCleanUpsRunWhenADestroyedWindowsWidgetGoes) {
+    HWND other = CreateWindowEx(0, "Static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(other, nullptr);
+    bool cleaned = false;
+    QObject::connect(WidgetOf(other), &QObject::destroyed, [&cleaned] { cleaned = true; });
+    DestroyWindow(other);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(cleaned);
 }
 
 // A control reporting an OLE system colour means the colour this layer draws.
