@@ -131,7 +131,7 @@ class CSgScalarVector : public CSgVectorT<T>, public CSgScalarType {
   }
 };
 
-#define SG_VECTOR_RECORD(T, stem, primary) SG_DECLARE_SCALAR_RECORD(CSgScalarVector, T, primary)
+#define SG_VECTOR_RECORD(T, stem) SG_DECLARE_SCALAR_RECORD(CSgScalarVector, T)
 SG_SCALAR_ELEMENT_TABLE(SG_VECTOR_RECORD)
 #undef SG_VECTOR_RECORD
 

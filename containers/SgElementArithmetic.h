@@ -7,40 +7,42 @@
 //   minimum / -1    gives minimum (the wrapped quotient, as for negation).
 // float and double follow IEEE rules (x / 0 is an infinity or NaN).
 
+#include "containers/SgInteger32.h"
+
 #include <limits>
 #include <type_traits>
 
 namespace SG::Arith {
 
 template <class T>
-using Wide = std::conditional_t<(sizeof(T) < sizeof(unsigned)), unsigned, std::make_unsigned_t<T>>;
+using Wide = std::conditional_t<(sizeof(T) < sizeof(unsigned)), unsigned, std::make_unsigned_t<ElementRep<T>>>;
 
 template <class T>
 constexpr T Add(T a, T b) {
-  if constexpr (std::is_integral_v<T>) return static_cast<T>(Wide<T>(a) + Wide<T>(b));
+  if constexpr (IsIntegralElement<T>) return static_cast<T>(Wide<T>(a) + Wide<T>(b));
   else return a + b;
 }
 
 template <class T>
 constexpr T Sub(T a, T b) {
-  if constexpr (std::is_integral_v<T>) return static_cast<T>(Wide<T>(a) - Wide<T>(b));
+  if constexpr (IsIntegralElement<T>) return static_cast<T>(Wide<T>(a) - Wide<T>(b));
   else return a - b;
 }
 
 template <class T>
 constexpr T Mul(T a, T b) {
-  if constexpr (std::is_integral_v<T>) return static_cast<T>(Wide<T>(a) * Wide<T>(b));
+  if constexpr (IsIntegralElement<T>) return static_cast<T>(Wide<T>(a) * Wide<T>(b));
   else return a * b;
 }
 
 template <class T>
 constexpr T Div(T a, T b) {
-  if constexpr (std::is_integral_v<T>) {
+  if constexpr (IsIntegralElement<T>) {
     if (b == 0) return T(0);
-    if constexpr (std::is_signed_v<T>) {
+    if constexpr (IsSignedElement<T>) {
       if (a == std::numeric_limits<T>::min() && b == T(-1)) return a;
     }
-    return static_cast<T>(a / b);
+    return static_cast<T>(ElementRep<T>(a) / ElementRep<T>(b));
   } else {
     return a / b;
   }
@@ -48,7 +50,7 @@ constexpr T Div(T a, T b) {
 
 template <class T>
 constexpr T Neg(T a) {
-  if constexpr (std::is_integral_v<T>) return static_cast<T>(Wide<T>(0) - Wide<T>(a));
+  if constexpr (IsIntegralElement<T>) return static_cast<T>(Wide<T>(0) - Wide<T>(a));
   else return -a;
 }
 
@@ -56,7 +58,7 @@ constexpr T Neg(T a) {
 // -0.0, NaN and the most negative integer stay as they are.
 template <class T>
 constexpr T Abs(T a) {
-  if constexpr (std::is_unsigned_v<T>) return a;
+  if constexpr (IsUnsignedElement<T>) return a;
   else return a < T(0) ? Neg(a) : a;
 }
 

@@ -5,6 +5,8 @@
 // value that is NaN or outside the 64-bit range has no such integer; it gives 0
 // rather than the undefined behaviour of a plain cast.
 
+#include "containers/SgInteger32.h"
+
 #include <cmath>
 #include <cstdint>
 #include <type_traits>
@@ -13,7 +15,7 @@ namespace SG {
 
 template <class To, class From>
 constexpr To ConvertElement(From value) {
-  if constexpr (std::is_integral_v<To> && std::is_floating_point_v<From>) {
+  if constexpr (IsIntegralElement<To> && std::is_floating_point_v<From>) {
     const double d = static_cast<double>(value);
     // 2^63 is exact in double; the range test also rejects NaN.
     if (!(d > -9223372036854775808.0 && d < 9223372036854775808.0)) return To(0);

@@ -3,6 +3,7 @@
 // calls behind insertion and extraction, with the platform's C runtime rules
 // (32-bit "%ld", "%I64d", three-digit exponents).
 
+#include "containers/SgInteger32.h"
 #include "platform/win/WinTypes.h"
 
 #include <string>
@@ -26,7 +27,8 @@ namespace SG {
   X(11, double, "%lg")
 
 // The table row of each C++ type. LONG is int here and takes int's row; the
-// two rows print and scan every 32-bit value alike.
+// containers' Long32 and ULong32 take the long rows. The rows print and scan
+// every 32-bit value alike.
 template <class T>
 inline constexpr int ScalarFormatIndex =
     std::is_same_v<T, char>             ? 0
@@ -35,6 +37,8 @@ inline constexpr int ScalarFormatIndex =
     : std::is_same_v<T, unsigned int>   ? 3
     : std::is_same_v<T, short>          ? 4
     : std::is_same_v<T, unsigned short> ? 5
+    : std::is_same_v<T, Long32>         ? 6
+    : std::is_same_v<T, ULong32>        ? 7
     : std::is_same_v<T, LONGLONG>       ? 8
     : std::is_same_v<T, ULONGLONG>      ? 9
     : std::is_same_v<T, float>          ? 10

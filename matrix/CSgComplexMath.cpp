@@ -72,16 +72,14 @@ T CSgComplexT<T>::Magnitude() const {
   }
 }
 
-#define SG_COMPLEX_MATH(T, stem, primary) SG_COMPLEX_MATH_##primary(T)
-#define SG_COMPLEX_MATH_1(T)                                   \
-  template CSgComplexT<T> CSgComplexT<T>::Log() const;         \
-  template CSgComplexT<T> CSgComplexT<T>::Log10() const;       \
-  template CSgComplexT<T> CSgComplexT<T>::Power(T) const;      \
-  template CSgComplexT<T> CSgComplexT<T>::Exp() const;         \
-  template CSgComplexT<T> CSgComplexT<T>::Sqrt() const;        \
-  template CSgComplexT<T> CSgComplexT<T>::Reciprocal() const;  \
+#define SG_COMPLEX_MATH(T, stem)                              \
+  template CSgComplexT<T> CSgComplexT<T>::Log() const;        \
+  template CSgComplexT<T> CSgComplexT<T>::Log10() const;      \
+  template CSgComplexT<T> CSgComplexT<T>::Power(T) const;     \
+  template CSgComplexT<T> CSgComplexT<T>::Exp() const;        \
+  template CSgComplexT<T> CSgComplexT<T>::Sqrt() const;       \
+  template CSgComplexT<T> CSgComplexT<T>::Reciprocal() const; \
   template T CSgComplexT<T>::Magnitude() const;
-#define SG_COMPLEX_MATH_0(T)
 SG_SCALAR_ELEMENT_TABLE(SG_COMPLEX_MATH)
 
 }  // namespace SG

@@ -17,10 +17,11 @@ namespace SG {
 namespace {
 
 // The type each part is scanned as: the 8-bit types through their 32-bit
-// relatives, whose low bits they keep.
+// relatives, whose low bits they keep; the long rows as their integers.
 template <class T>
-using ScanType = std::conditional_t<std::is_same_v<T, char>, int,
-                                    std::conditional_t<std::is_same_v<T, unsigned char>, unsigned int, T>>;
+using ScanType =
+    std::conditional_t<std::is_same_v<T, char>, int,
+                       std::conditional_t<std::is_same_v<T, unsigned char>, unsigned int, ElementRep<T>>>;
 
 }  // namespace
 
@@ -68,7 +69,7 @@ template <class T>
 void CSgComplexT<T>::ToString(CString& text) const {
   // Not "imag < 0": a NaN takes the form without the plus, -0.0 the one with.
   bool plus = true;
-  if constexpr (std::is_signed_v<T>) plus = m_imag >= T(0);
+  if constexpr (IsSignedElement<T>) plus = m_imag >= T(0);
   text = CrtFormat(plus ? "%g+%gi" : "%g%gi", static_cast<double>(m_real), static_cast<double>(m_imag)).c_str();
 }
 
@@ -96,12 +97,10 @@ CArchive& operator>>(CArchive& archive, CSgComplexT<T>& value) {
   return archive;
 }
 
-#define SG_COMPLEX_INSTANCE(T, stem, primary) SG_COMPLEX_INSTANCE_##primary(T)
-#define SG_COMPLEX_INSTANCE_1(T)                                     \
-  template class CSgComplexT<T>;                                     \
-  template CArchive& operator<<(CArchive&, const CSgComplexT<T>&);   \
+#define SG_COMPLEX_INSTANCE(T, stem)                               \
+  template class CSgComplexT<T>;                                   \
+  template CArchive& operator<<(CArchive&, const CSgComplexT<T>&); \
   template CArchive& operator>>(CArchive&, CSgComplexT<T>&);
-#define SG_COMPLEX_INSTANCE_0(T)
 SG_SCALAR_ELEMENT_TABLE(SG_COMPLEX_INSTANCE)
 
 }  // namespace SG

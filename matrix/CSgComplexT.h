@@ -62,15 +62,11 @@ CArchive& operator<<(CArchive& archive, const CSgComplexT<T>& value);
 template <class T>
 CArchive& operator>>(CArchive& archive, CSgComplexT<T>& value);
 
-#define SG_EXTERN_COMPLEX(T, stem, primary) SG_EXTERN_COMPLEX_##primary(T)
-#define SG_EXTERN_COMPLEX_1(T)                                              \
-  extern template class CSgComplexT<T>;                                     \
-  extern template CArchive& operator<<(CArchive&, const CSgComplexT<T>&);   \
+#define SG_EXTERN_COMPLEX(T, stem)                                        \
+  extern template class CSgComplexT<T>;                                   \
+  extern template CArchive& operator<<(CArchive&, const CSgComplexT<T>&); \
   extern template CArchive& operator>>(CArchive&, CSgComplexT<T>&);
-#define SG_EXTERN_COMPLEX_0(T)
 SG_SCALAR_ELEMENT_TABLE(SG_EXTERN_COMPLEX)
 #undef SG_EXTERN_COMPLEX
-#undef SG_EXTERN_COMPLEX_1
-#undef SG_EXTERN_COMPLEX_0
 
 }  // namespace SG

@@ -108,7 +108,7 @@ class CSgScalarMatrix : public CSgMatrixT<T>, public CSgScalarType {
   }
 };
 
-#define SG_MATRIX_RECORD(T, stem, primary) SG_DECLARE_SCALAR_RECORD(CSgScalarMatrix, T, primary)
+#define SG_MATRIX_RECORD(T, stem) SG_DECLARE_SCALAR_RECORD(CSgScalarMatrix, T)
 SG_SCALAR_ELEMENT_TABLE(SG_MATRIX_RECORD)
 #undef SG_MATRIX_RECORD
 

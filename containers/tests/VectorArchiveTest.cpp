@@ -75,6 +75,8 @@ TEST(VectorArchive, RunTimeClassesByElementType) {
       {CSgScalarVector<unsigned char>::GetThisClass(), "CSgUInt8ScalarVector"},
       {CSgScalarVector<short>::GetThisClass(), "CSgInt16ScalarVector"},
       {CSgScalarVector<unsigned short>::GetThisClass(), "CSgUInt16ScalarVector"},
+      {CSgScalarVector<Long32>::GetThisClass(), "CSgInt32ScalarVector"},
+      {CSgScalarVector<ULong32>::GetThisClass(), "CSgUInt32ScalarVector"},
       {CSgScalarVector<int>::GetThisClass(), "CSgIntScalarVector"},
       {CSgScalarVector<unsigned int>::GetThisClass(), "CSgUIntScalarVector"},
       {CSgScalarVector<float>::GetThisClass(), "CSgReal32ScalarVector"},
@@ -86,15 +88,6 @@ TEST(VectorArchive, RunTimeClassesByElementType) {
     EXPECT_EQ(row.record->m_wSchema, 0u);
     EXPECT_EQ(CRuntimeClass::FromName(row.name), row.record);
     EXPECT_EQ(row.record->GetBaseClass(), RUNTIME_CLASS(CObject));
-  }
-  // The 32-bit long names load as the int classes.
-  for (const char* alias : {"CSgInt32ScalarVector", "CSgUInt32ScalarVector"}) {
-    CRuntimeClass* record = CRuntimeClass::FromName(alias);
-    ASSERT_NE(record, nullptr) << alias;
-    CObject* object = record->CreateObject();
-    ASSERT_NE(object, nullptr);
-    EXPECT_TRUE(object->IsKindOf(record->GetBaseClass()));
-    delete object;
   }
   CSgScalarVector<double> d;
   EXPECT_EQ(d.GetRuntimeClass(), CSgScalarVector<double>::GetThisClass());

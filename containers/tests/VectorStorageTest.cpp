@@ -17,7 +17,7 @@ TEST(VectorStorage, ConstructorsAndElementSizes) {
   EXPECT_EQ(Items(DV(2, values)), (std::vector<double>{4, 5}));
   EXPECT_EQ(CSgScalarVector<char>(3).GetByteSize(), 3u);
   EXPECT_EQ(CSgScalarVector<unsigned short>(3).GetByteSize(), 6u);
-  EXPECT_EQ(CSgScalarVector<LONG>(3).GetByteSize(), 12u);
+  EXPECT_EQ(CSgScalarVector<Long32>(3).GetByteSize(), 12u);
   EXPECT_EQ(FV(3).GetByteSize(), 12u);
   EXPECT_EQ(DV(3).GetByteSize(), 24u);
   EXPECT_EQ(DV().GetByteSize(), 0u);
@@ -178,8 +178,8 @@ TEST(VectorStorage, AllTenElementTypesInstantiate) {
   CSgScalarVector<unsigned char> uc(2);
   CSgScalarVector<short> s(2);
   CSgScalarVector<unsigned short> us(2);
-  CSgScalarVector<LONG> l(2);
-  CSgScalarVector<ULONG> ul(2);
+  CSgScalarVector<Long32> l(2);
+  CSgScalarVector<ULong32> ul(2);
   CSgScalarVector<int> i(2);
   CSgScalarVector<unsigned int> ui(2);
   EXPECT_EQ(c.Subset(1, 1)[0], 'a');
@@ -189,7 +189,9 @@ TEST(VectorStorage, AllTenElementTypesInstantiate) {
   EXPECT_EQ(CSgDataType<unsigned char>::GetVarType(), VT_UI1);
   EXPECT_EQ(CSgDataType<short>::GetVarType(), VT_I2);
   EXPECT_EQ(CSgDataType<unsigned short>::GetVarType(), VT_UI2);
-  EXPECT_EQ(CSgDataType<LONG>::GetVarType(), VT_I4);
+  EXPECT_EQ(CSgDataType<Long32>::GetVarType(), VT_I4);
+  EXPECT_EQ(CSgDataType<ULong32>::GetVarType(), VT_UI4);
+  EXPECT_EQ(CSgDataType<int>::GetVarType(), VT_I4);
   EXPECT_EQ(CSgDataType<unsigned int>::GetVarType(), VT_UI4);
   EXPECT_EQ(CSgDataType<float>::GetVarType(), VT_R4);
   EXPECT_EQ(CSgDataType<double>::GetVarType(), VT_R8);

@@ -1,8 +1,10 @@
 #include "matrix/CSgScalarMatrix.h"
 #include "containers/tests/ArchiveTestSupport.h"
+#include "platform/afx/MemFile.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -76,6 +78,44 @@ TEST(MatrixArchive, RunTimeClasses) {
   EXPECT_STREQ(f.GetRuntimeClass()->m_lpszClassName, "CSgReal32ScalarMatrix");
   CSgMatrixT<float> plain;
   EXPECT_EQ(plain.GetRuntimeClass(), RUNTIME_CLASS(CObject));
+}
+
+// The long rows are classes of their own, apart from the int rows of the
+// same width, and archives name them so.
+TEST(MatrixArchive, LongRowsAreDistinctClasses) {
+  const auto check = [](auto longValue, auto intValue, const char* longName, const char* intName) {
+    using L = decltype(longValue);
+    using I = decltype(intValue);
+    SCOPED_TRACE(longName);
+    CSgScalarMatrix<L> longs(1, 2, longValue);
+    CSgScalarMatrix<I> ints(1, 2, intValue);
+    EXPECT_STREQ(longs.GetRuntimeClass()->m_lpszClassName, longName);
+    EXPECT_STREQ(ints.GetRuntimeClass()->m_lpszClassName, intName);
+    EXPECT_FALSE(longs.IsKindOf(CSgScalarMatrix<I>::GetThisClass()));
+    EXPECT_FALSE(ints.IsKindOf(CSgScalarMatrix<L>::GetThisClass()));
+    EXPECT_EQ(CRuntimeClass::FromName(longName), CSgScalarMatrix<L>::GetThisClass());
+
+    CMemFile file;
+    {
+      CArchive archive(&file, CArchive::store);
+      archive.WriteObject(&longs);
+      archive.Close();
+    }
+    const Bytes bytes = file.GetContents();
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find(longName), std::string::npos);
+    EXPECT_EQ(text.find(intName), std::string::npos);
+    CMemFile in(bytes.data(), static_cast<UINT>(bytes.size()));
+    CArchive archive(&in, CArchive::load);
+    CObject* loaded = archive.ReadObject(nullptr);
+    ASSERT_NE(loaded, nullptr);
+    ASSERT_EQ(loaded->GetRuntimeClass(), CSgScalarMatrix<L>::GetThisClass());
+    EXPECT_EQ(static_cast<CSgScalarMatrix<L>*>(loaded)->GetData()[1], longValue);
+    delete loaded;
+    EXPECT_EQ(Stored(longs), Stored(ints));  // the same 32-bit elements
+  };
+  check(Long32(-2147483647 - 1), int(-2147483647 - 1), "CSgInt32ScalarMatrix", "CSgIntScalarMatrix");
+  check(ULong32(0xFFFFFFFFu), 0xFFFFFFFFu, "CSgUInt32ScalarMatrix", "CSgUIntScalarMatrix");
 }
 
 }  // namespace

@@ -55,12 +55,12 @@ TYPED_TEST(MatrixElementTypes, Arithmetic) {
   EXPECT_EQ(Items(c), Typed<T>({17, 19, 39, 45}));
   c.ScaleAndOffset(T(2), T(1));
   EXPECT_EQ(Items(c), Typed<T>({35, 39, 79, 91}));
-  if constexpr (std::is_integral_v<T>) {
+  if constexpr (IsIntegralElement<T>) {
     // Integers wrap around in their own width.
     auto top = CSgScalarMatrix<T>(1, 1, std::numeric_limits<T>::max());
     ++top;
     EXPECT_EQ(top.GetData()[0], std::numeric_limits<T>::min());
-    EXPECT_EQ((-top).GetData()[0], std::is_signed_v<T> ? std::numeric_limits<T>::min() : T(0));
+    EXPECT_EQ((-top).GetData()[0], IsSignedElement<T> ? std::numeric_limits<T>::min() : T(0));
     EXPECT_EQ(Items(a - b), (std::vector<T>(4, static_cast<T>(-4))));
   } else {
     EXPECT_EQ(Items(a - b), Typed<T>({-4, -4, -4, -4}));
@@ -68,7 +68,7 @@ TYPED_TEST(MatrixElementTypes, Arithmetic) {
   }
   auto negative = Make<T>(1, 2, {-3, 3});
   negative.Abs();
-  if constexpr (std::is_unsigned_v<T>) EXPECT_EQ(Items(negative), Typed<T>({-3, 3}));
+  if constexpr (IsUnsignedElement<T>) EXPECT_EQ(Items(negative), Typed<T>({-3, 3}));
   else EXPECT_EQ(Items(negative), Typed<T>({3, 3}));
 }
 

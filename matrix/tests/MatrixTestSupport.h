@@ -8,9 +8,9 @@
 
 namespace SG::test {
 
-// The library's long types are LONG and ULONG (32 bits).
+// The long rows hold Long32 and ULong32, distinct from int and unsigned int.
 using ElementTypes =
-    ::testing::Types<char, unsigned char, short, unsigned short, LONG, ULONG, int, unsigned int, float, double>;
+    ::testing::Types<char, unsigned char, short, unsigned short, Long32, ULong32, int, unsigned int, float, double>;
 
 inline CSgVariant ScalarVariant(VARTYPE vt, LONGLONG bits) {
   VARIANT v;
