@@ -32,9 +32,12 @@ CSgColorVector::CSgColorVector(unsigned int count, CSgColor value) {
   Fill(value);
 }
 
-CSgColorVector::CSgColorVector(unsigned int count, const CSgColor* colours) { CopyFrom(colours, count); }
+CSgColorVector::CSgColorVector(unsigned int count, const CSgColor* colours) {
+  CopyFrom(colours, count);
+}
 
-CSgColorVector::CSgColorVector(const CSgColorVector& other) : CSgVector(other), CSgDataType<CSgColor>() {
+CSgColorVector::CSgColorVector(const CSgColorVector& other)
+    : CSgVector(other), CSgDataType<CSgColor>() {
   CopyFrom(other.GetData(), other.GetSize());
 }
 
@@ -128,7 +131,8 @@ void CSgColorVector::CopyToVariant(CSgVariant& target) const {
   CSgSafeArrayProxy proxy(*out);
   if (!proxy.IsValid()) return;
   auto* values = static_cast<LONG*>(proxy.GetData());
-  for (unsigned int i = 0; i < GetSize(); ++i) values[i] = static_cast<LONG>(m_data[i].GetColorRef());
+  for (unsigned int i = 0; i < GetSize(); ++i)
+    values[i] = static_cast<LONG>(m_data[i].GetColorRef());
 }
 
 void CSgColorVector::AssignVariant(const CSgVariant& source) {

@@ -43,7 +43,9 @@ class CSgColorVector : public CSgVector, public CSgDataType<CSgColor> {
 
   // Same count: nothing (the colours stay). Otherwise count black colours.
   void SetSize(unsigned int count, BOOL noInit = FALSE) override;
-  void SetSizeLike(const CSgVector& other, BOOL noInit) override { SetSize(other.GetSize(), noInit); }
+  void SetSizeLike(const CSgVector& other, BOOL noInit) override {
+    SetSize(other.GetSize(), noInit);
+  }
   // Keeps the first min(old, new) colours; the growth is black.
   void Resize(unsigned int count, BOOL noInit = FALSE) override;
 

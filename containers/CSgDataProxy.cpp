@@ -32,8 +32,10 @@ void CSgDataProxy::TakeData(void* source, BOOL transfer) {
 
 void CSgDataProxy::SetBuffer(void* buffer, unsigned int n, unsigned int size) {
   SetSize(n, size);
-  if (buffer) Borrow(buffer);
-  else Own(new unsigned char[byteLength](), DeleteBytes);
+  if (buffer)
+    Borrow(buffer);
+  else
+    Own(new unsigned char[byteLength](), DeleteBytes);
 }
 
 }  // namespace SG

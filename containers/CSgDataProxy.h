@@ -37,8 +37,10 @@ class CSgDataProxy {
   // copyRequired is set.
   void SetData(void* source, unsigned int n, unsigned int size, BOOL transfer) {
     SetSize(n, size);
-    if (!transfer && !copyRequired) Borrow(source);
-    else TakeData(source, transfer);
+    if (!transfer && !copyRequired)
+      Borrow(source);
+    else
+      TakeData(source, transfer);
   }
   // A given buffer is borrowed; without one a fresh owned buffer is made.
   void SetBuffer(void* buffer, unsigned int count, unsigned int elementSize);

@@ -44,8 +44,9 @@ bool TakeArgument(BYTE c, VARIANT& v, va_list& args) {
       BOOL* flag = va_arg(args, BOOL*);
       *flag = *flag ? 0x0000FFFF : 0;
       v.byref = flag;
-    } else if ((vt >= (VT_I2 | VT_BYREF) && vt <= (VT_ERROR | VT_BYREF)) || vt == (VT_VARIANT | VT_BYREF) ||
-               vt == (VT_UNKNOWN | VT_BYREF) || (vt >= (VT_I1 | VT_BYREF) && vt <= (VT_UI4 | VT_BYREF))) {
+    } else if ((vt >= (VT_I2 | VT_BYREF) && vt <= (VT_ERROR | VT_BYREF)) ||
+               vt == (VT_VARIANT | VT_BYREF) || vt == (VT_UNKNOWN | VT_BYREF) ||
+               (vt >= (VT_I1 | VT_BYREF) && vt <= (VT_UI4 | VT_BYREF))) {
       v.byref = va_arg(args, void*);
     }
     return false;
@@ -54,12 +55,15 @@ bool TakeArgument(BYTE c, VARIANT& v, va_list& args) {
   switch (c) {
     case VT_I2: v.iVal = static_cast<SHORT>(va_arg(args, int)); break;
     case VT_UI2: v.uiVal = static_cast<USHORT>(va_arg(args, int)); break;
-    case VT_I4: case VT_ERROR: case VT_UI4: v.lVal = va_arg(args, LONG); break;
+    case VT_I4:
+    case VT_ERROR:
+    case VT_UI4: v.lVal = va_arg(args, LONG); break;
     // Interface pointers are pointer-sized on this platform.
     case VT_DISPATCH: v.pdispVal = va_arg(args, IDispatch*); break;
     case VT_UNKNOWN: v.punkVal = va_arg(args, IUnknown*); break;
     case VT_R4: v.fltVal = static_cast<FLOAT>(va_arg(args, double)); break;
-    case VT_R8: case VT_DATE: v.dblVal = va_arg(args, double); break;
+    case VT_R8:
+    case VT_DATE: v.dblVal = va_arg(args, double); break;
     case VT_CY: v.cyVal = *va_arg(args, const CY*); break;
     case VT_BSTR: v.bstrVal = CopyString(va_arg(args, const OLECHAR*)); return true;
     case kAnsiString: {
@@ -70,7 +74,8 @@ bool TakeArgument(BYTE c, VARIANT& v, va_list& args) {
     }
     case VT_BOOL: v.boolVal = va_arg(args, int) ? VARIANT_TRUE : VARIANT_FALSE; break;
     case VT_VARIANT: v = *va_arg(args, const VARIANT*); break;  // copied as it is
-    case VT_I1: case VT_UI1: v.bVal = static_cast<BYTE>(va_arg(args, int)); break;
+    case VT_I1:
+    case VT_UI1: v.bVal = static_cast<BYTE>(va_arg(args, int)); break;
     default: break;  // takes no argument; the value stays zero
   }
   return false;
@@ -79,9 +84,11 @@ bool TakeArgument(BYTE c, VARIANT& v, va_list& args) {
 // Stores a converted result through result by its type.
 void StoreResult(VARTYPE type, VARIANT& r, void* result) {
   switch (type) {
-    case VT_I2: case VT_UI2: *static_cast<SHORT*>(result) = r.iVal; break;
+    case VT_I2:
+    case VT_UI2: *static_cast<SHORT*>(result) = r.iVal; break;
     case VT_R4: *static_cast<FLOAT*>(result) = r.fltVal; break;
-    case VT_R8: case VT_DATE: *static_cast<DOUBLE*>(result) = r.dblVal; break;
+    case VT_R8:
+    case VT_DATE: *static_cast<DOUBLE*>(result) = r.dblVal; break;
     case VT_CY: *static_cast<CY*>(result) = r.cyVal; break;
     case VT_BSTR:
       *static_cast<CString*>(result) = CString(Utf8FromWide(BstrView(r.bstrVal)).c_str());
@@ -89,7 +96,8 @@ void StoreResult(VARTYPE type, VARIANT& r, void* result) {
       break;
     case VT_BOOL: *static_cast<BOOL*>(result) = r.boolVal != 0 ? 1 : 0; break;
     case VT_VARIANT: *static_cast<VARIANT*>(result) = r; break;  // the caller owns it
-    case VT_I1: case VT_UI1: *static_cast<BYTE*>(result) = r.bVal; break;
+    case VT_I1:
+    case VT_UI1: *static_cast<BYTE*>(result) = r.bVal; break;
     // Interface results keep the reference the call returned.
     case VT_DISPATCH: *static_cast<IDispatch**>(result) = r.pdispVal; break;
     case VT_UNKNOWN: *static_cast<IUnknown**>(result) = r.punkVal; break;
@@ -136,7 +144,8 @@ void CSgDispatch::InvokeHelperV(DISPID dispid, WORD flags, VARTYPE resultType, v
     params.rgdispidNamedArgs = &namedPut;
   }
   Arguments arguments;
-  const std::size_t count = paramTypes ? std::char_traits<char>::length(reinterpret_cast<const char*>(paramTypes)) : 0;
+  const std::size_t count =
+      paramTypes ? std::char_traits<char>::length(reinterpret_cast<const char*>(paramTypes)) : 0;
   arguments.values.assign(count, VARIANT{});
   arguments.ownsString.assign(count, false);
   va_list args;
@@ -144,7 +153,8 @@ void CSgDispatch::InvokeHelperV(DISPID dispid, WORD flags, VARTYPE resultType, v
   try {
     // The first argument goes to the highest index.
     for (std::size_t i = 0; i < count; ++i)
-      arguments.ownsString[count - 1 - i] = TakeArgument(paramTypes[i], arguments.values[count - 1 - i], args);
+      arguments.ownsString[count - 1 - i] =
+          TakeArgument(paramTypes[i], arguments.values[count - 1 - i], args);
   } catch (...) {
     va_end(args);
     throw;
@@ -173,8 +183,10 @@ void CSgDispatch::InvokeHelperV(DISPID dispid, WORD flags, VARTYPE resultType, v
       AfxThrowOleException(changed);
     }
   }
-  if (result && resultType != kAnsiString && resultType != 15) StoreResult(resultType, r, result);
-  else VariantClear(&r);  // nowhere to store it: do not leak what it holds
+  if (result && resultType != kAnsiString && resultType != 15)
+    StoreResult(resultType, r, result);
+  else
+    VariantClear(&r);  // nowhere to store it: do not leak what it holds
 }
 
 void CSgDispatch::InvokeHelper(DISPID dispid, WORD flags, VARTYPE resultType, void* result,

@@ -29,9 +29,10 @@ class CSgDispatch : public CSgInterface {
     return CreateInstance(clsidOrProgId, IID_IDispatch, error, threadOption);
   }
 
-  void InvokeHelperV(DISPID dispid, WORD flags, VARTYPE resultType, void* result, const BYTE* paramTypes,
-                     va_list args);
-  void InvokeHelper(DISPID dispid, WORD flags, VARTYPE resultType, void* result, const BYTE* paramTypes, ...);
+  void InvokeHelperV(DISPID dispid, WORD flags, VARTYPE resultType, void* result,
+                     const BYTE* paramTypes, va_list args);
+  void InvokeHelper(DISPID dispid, WORD flags, VARTYPE resultType, void* result,
+                    const BYTE* paramTypes, ...);
   void GetProperty(DISPID dispid, VARTYPE type, void* value);
   void SetProperty(DISPID dispid, VARTYPE type, ...);
   void SetPropertyV(DISPID dispid, VARTYPE type, va_list args);

@@ -27,10 +27,12 @@ BOOL CSgException::GetErrorMessage(LPTSTR buffer, UINT bufferSize, UINT* helpCon
   return (base || !m_message.IsEmpty()) ? TRUE : FALSE;
 }
 
-CSgIndexException::CSgIndexException(int index, int count, BOOL autoDelete) : CSgException(autoDelete) {
+CSgIndexException::CSgIndexException(int index, int count, BOOL autoDelete)
+    : CSgException(autoDelete) {
   CSgTextStream s;
   s << CString("Specified index: ") << index
-    << CString(" is out of range. The valid range is 0 to ") << static_cast<int>(static_cast<unsigned>(count) - 1u);
+    << CString(" is out of range. The valid range is 0 to ")
+    << static_cast<int>(static_cast<unsigned>(count) - 1u);
   SetErrorString(s.GetText());
 }
 
@@ -42,7 +44,8 @@ CSgIndexException::CSgIndexException(int index, int low, int high, BOOL autoDele
   SetErrorString(s.GetText());
 }
 
-CSgIndexException::CSgIndexException(const CString& message, BOOL autoDelete) : CSgException(autoDelete) {
+CSgIndexException::CSgIndexException(const CString& message, BOOL autoDelete)
+    : CSgException(autoDelete) {
   SetErrorString(message);
 }
 
@@ -50,7 +53,8 @@ CSgInterfaceNotSupportedException::CSgInterfaceNotSupportedException(const CStri
                                                                      const CString& interfaceName,
                                                                      BOOL autoDelete)
     : CSgException(autoDelete) {
-  SetErrorString(objectName + CString(" does not support the requested interface: ") + interfaceName);
+  SetErrorString(objectName + CString(" does not support the requested interface: ") +
+                 interfaceName);
 }
 
 CSgObjectNotInUsableStateException::CSgObjectNotInUsableStateException(const CString& className,
@@ -61,17 +65,19 @@ CSgObjectNotInUsableStateException::CSgObjectNotInUsableStateException(const CSt
 
 CSgControlVersionException::CSgControlVersionException(const CString& expected, BOOL autoDelete)
     : CSgException(autoDelete) {
-  SetErrorString(CString("The ActiveX control is an invalid version.\nExpected version: ") + expected);
+  SetErrorString(CString("The ActiveX control is an invalid version.\nExpected version: ") +
+                 expected);
 }
 
-CSgControlVersionException::CSgControlVersionException(const CString& expected, const CString& found,
-                                                       BOOL autoDelete)
+CSgControlVersionException::CSgControlVersionException(const CString& expected,
+                                                       const CString& found, BOOL autoDelete)
     : CSgException(autoDelete) {
-  SetErrorString(CString("The ActiveX control is an invalid version.\nExpected version: ") + expected +
-                 CString("\nFound version: ") + found);
+  SetErrorString(CString("The ActiveX control is an invalid version.\nExpected version: ") +
+                 expected + CString("\nFound version: ") + found);
 }
 
-CSgNotActiveXControlException::CSgNotActiveXControlException(BOOL autoDelete) : CSgException(autoDelete) {
+CSgNotActiveXControlException::CSgNotActiveXControlException(BOOL autoDelete)
+    : CSgException(autoDelete) {
   SetErrorString("The object is not an ActiveX control.");
 }
 

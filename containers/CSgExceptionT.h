@@ -56,7 +56,8 @@ class CSgSystemException : public CSgExceptionT<ULONG> {
 class CSgMathException : public CSgExceptionT<MathError> {
  public:
   CSgMathException(MathError code, BOOL autoDelete);
-  CSgMathException(int code, BOOL autoDelete) : CSgMathException(static_cast<MathError>(code), autoDelete) {}
+  CSgMathException(int code, BOOL autoDelete)
+      : CSgMathException(static_cast<MathError>(code), autoDelete) {}
 };
 
 // The process-wide switch that lets analysis errors throw; on at start.

@@ -8,7 +8,8 @@
 
 namespace SG {
 
-CSgGlobalInterfacePointer::CSgGlobalInterfacePointer() : m_lock(std::make_unique<CSgCriticalSection>()) {}
+CSgGlobalInterfacePointer::CSgGlobalInterfacePointer()
+    : m_lock(std::make_unique<CSgCriticalSection>()) {}
 
 CSgGlobalInterfacePointer::CSgGlobalInterfacePointer(IUnknown* p, const IID& iid, bool keepDirect)
     : CSgGlobalInterfacePointer() {
@@ -83,13 +84,16 @@ IUnknown* CSgGlobalInterfacePointer::Get(bool addRef, bool* mustRelease) {
     return m_direct;
   }
   IUnknown* result = nullptr;
-  const HRESULT hr = m_table->GetInterfaceFromGlobal(m_cookie, m_iid, reinterpret_cast<void**>(&result));
+  const HRESULT hr =
+      m_table->GetInterfaceFromGlobal(m_cookie, m_iid, reinterpret_cast<void**>(&result));
   if (hr == E_UNEXPECTED) ThrowOleException(E_UNEXPECTED, "COM is not initialized in this thread.");
   if (FAILED(hr)) ThrowOleException(hr, "");
   // The table always hands out an owned reference. A caller that passes no
   // flag cannot release it, so it is given back here rather than leaked.
-  if (mustRelease) *mustRelease = true;
-  else if (result) result->Release();
+  if (mustRelease)
+    *mustRelease = true;
+  else if (result)
+    result->Release();
   return result;
 }
 
@@ -102,7 +106,8 @@ bool CSgGlobalInterfacePointer::IsRegisteringThread() const {
   return m_registeringThread == GetCurrentThreadId();
 }
 
-CSgGlobalInterfacePointer& CSgGlobalInterfacePointer::operator=(const CSgGlobalInterfacePointer& other) {
+CSgGlobalInterfacePointer& CSgGlobalInterfacePointer::operator=(
+    const CSgGlobalInterfacePointer& other) {
   if (this == &other) return *this;
   bool mustRelease = false;
   IUnknown* p = const_cast<CSgGlobalInterfacePointer&>(other).Get(false, &mustRelease);

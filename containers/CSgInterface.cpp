@@ -34,8 +34,10 @@ void CSgInterface::Attach(IUnknown* p, const IID& iid, int threadOption, bool ta
   if (!p) ThrowOleException(E_POINTER, "");
   Release();
   if (threadOption != 0) {
-    if (m_gitPointer) m_gitPointer->Register(p, iid, threadOption == 2);
-    else m_gitPointer = std::make_unique<CSgGlobalInterfacePointer>(p, iid, threadOption == 2);
+    if (m_gitPointer)
+      m_gitPointer->Register(p, iid, threadOption == 2);
+    else
+      m_gitPointer = std::make_unique<CSgGlobalInterfacePointer>(p, iid, threadOption == 2);
     if (takeOwnership) p->Release();  // the table holds its own reference
     m_git = true;
   } else {
@@ -46,7 +48,8 @@ void CSgInterface::Attach(IUnknown* p, const IID& iid, int threadOption, bool ta
   m_ownerThread = GetCurrentThreadId();
 }
 
-bool CSgInterface::AttachUnknown(IUnknown* object, const IID& iid, COleException* error, int threadOption) {
+bool CSgInterface::AttachUnknown(IUnknown* object, const IID& iid, COleException* error,
+                                 int threadOption) {
   HRESULT hr = S_OK;
   CSgScopedRelease p;
   if (!object) {
@@ -72,7 +75,8 @@ bool CSgInterface::AttachUnknown(IUnknown* object, const IID& iid, COleException
   return false;
 }
 
-bool CSgInterface::CreateInstance(const CLSID& clsid, const IID& iid, COleException* error, int threadOption) {
+bool CSgInterface::CreateInstance(const CLSID& clsid, const IID& iid, COleException* error,
+                                  int threadOption) {
   CSgScopedRelease object;
   HRESULT hr = CoCreateInstance(clsid, nullptr, 23, IID_IUnknown, object.AsOut());
   if (hr == E_INVALIDARG) hr = CoCreateInstance(clsid, nullptr, 7, IID_IUnknown, object.AsOut());
@@ -156,8 +160,10 @@ CSgInterface& CSgInterface::operator=(const CSgInterface& other) {
   if (other.m_git) {
     // Table mode is set only once the registration exists: a copy that fails
     // (no COM on this thread) leaves an empty holder, not one without a table.
-    if (m_gitPointer) *m_gitPointer = *other.m_gitPointer;
-    else m_gitPointer = std::make_unique<CSgGlobalInterfacePointer>(*other.m_gitPointer);
+    if (m_gitPointer)
+      *m_gitPointer = *other.m_gitPointer;
+    else
+      m_gitPointer = std::make_unique<CSgGlobalInterfacePointer>(*other.m_gitPointer);
     m_git = true;
   } else {
     m_pointer = other.m_pointer;

@@ -35,7 +35,8 @@ class CSgInterface {
   bool AttachUnknown(IUnknown* object, const IID& iid, COleException* error, int threadOption);
   bool CreateInstance(const CLSID& clsid, const IID& iid, COleException* error, int threadOption);
   // clsidOrProgId: "{...}" text or a ProgID.
-  bool CreateInstance(const char* clsidOrProgId, const IID& iid, COleException* error, int threadOption);
+  bool CreateInstance(const char* clsidOrProgId, const IID& iid, COleException* error,
+                      int threadOption);
 
   // The pointer for the calling thread (null when empty); with *mustRelease
   // true the caller owns one reference.

@@ -9,7 +9,8 @@ namespace {
 constexpr DISPID kHandle = 0, kHPal = 2, kType = 3, kWidth = 4, kHeight = 5;
 }  // namespace
 
-CSgPicture::CSgPicture(IUnknown* p, bool takeOwnership) : CSgDispatch(p, IID_IPictureDisp, 0, takeOwnership) {}
+CSgPicture::CSgPicture(IUnknown* p, bool takeOwnership)
+    : CSgDispatch(p, IID_IPictureDisp, 0, takeOwnership) {}
 
 IDispatch* CSgPicture::GetPictureDisp() {
   bool mustRelease = false;

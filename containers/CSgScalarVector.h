@@ -21,20 +21,17 @@ class CSgScalarVector : public CSgVectorT<T>, public CSgScalarType {
   CSgScalarVector(unsigned int count, T value) : Base(count, value) {}
   explicit CSgScalarVector(const CSgVariant& source) : Base(source) {}
   // count elements copied from values (the graph wrappers' one-value temporaries).
-  CSgScalarVector(unsigned int count, const T* values)
-    requires std::is_same_v<T, double>
-  {
+  CSgScalarVector(unsigned int count, const T* values) requires std::is_same_v<T, double> {
     this->Assign(values, count);
   }
   CSgScalarVector(const CSgScalarVector&) = default;
   // Widening float -> double and narrowing double -> float.
   template <class S>
-    requires((std::is_same_v<T, double> && std::is_same_v<S, float>) ||
-             (std::is_same_v<T, float> && std::is_same_v<S, double>))
-  CSgScalarVector(const CSgVectorT<S>& source) {
+  requires((std::is_same_v<T, double> && std::is_same_v<S, float>) ||
+           (std::is_same_v<T, float> && std::is_same_v<S, double>))
+      CSgScalarVector(const CSgVectorT<S>& source) {
     this->SetSize(source.GetSize(), FALSE);
-    for (unsigned int i = 0; i < source.GetSize(); ++i)
-      (*this)[i] = ConvertElement<T>(source[i]);
+    for (unsigned int i = 0; i < source.GetSize(); ++i) (*this)[i] = ConvertElement<T>(source[i]);
   }
   CSgScalarVector& operator=(const CSgScalarVector& other) {
     Base::operator=(other);
@@ -51,7 +48,8 @@ class CSgScalarVector : public CSgVectorT<T>, public CSgScalarType {
     const unsigned int begin = start < s ? start : s;
     const unsigned int available = s - begin;
     const unsigned int count =
-        length < 0 ? available : (static_cast<unsigned int>(length) < available ? length : available);
+        length < 0 ? available
+                   : (static_cast<unsigned int>(length) < available ? length : available);
     CSgScalarVector subset;
     subset.Assign(this->GetData() + begin, count);
     return subset;
@@ -63,10 +61,18 @@ class CSgScalarVector : public CSgVectorT<T>, public CSgScalarType {
     for (unsigned int i = 0; i < this->GetSize(); ++i) d[i] = Arith::Abs(d[i]);
   }
 
-  CSgScalarVector& operator+=(const CSgScalarVector& b) { return Kernel(*this, b, *this, Arith::Add<T>); }
-  CSgScalarVector& operator-=(const CSgScalarVector& b) { return Kernel(*this, b, *this, Arith::Sub<T>); }
-  CSgScalarVector& operator*=(const CSgScalarVector& b) { return Kernel(*this, b, *this, Arith::Mul<T>); }
-  CSgScalarVector& operator/=(const CSgScalarVector& b) { return Kernel(*this, b, *this, Arith::Div<T>); }
+  CSgScalarVector& operator+=(const CSgScalarVector& b) {
+    return Kernel(*this, b, *this, Arith::Add<T>);
+  }
+  CSgScalarVector& operator-=(const CSgScalarVector& b) {
+    return Kernel(*this, b, *this, Arith::Sub<T>);
+  }
+  CSgScalarVector& operator*=(const CSgScalarVector& b) {
+    return Kernel(*this, b, *this, Arith::Mul<T>);
+  }
+  CSgScalarVector& operator/=(const CSgScalarVector& b) {
+    return Kernel(*this, b, *this, Arith::Div<T>);
+  }
 
   friend CSgScalarVector operator+(const CSgScalarVector& a, const CSgScalarVector& b) {
     CSgScalarVector r;
@@ -116,8 +122,10 @@ class CSgScalarVector : public CSgVectorT<T>, public CSgScalarType {
   static CSgScalarVector& Kernel(const CSgScalarVector& a, const CSgScalarVector& b,
                                  CSgScalarVector& result, Op op) {
     const unsigned int n = MinVectorSize(a, b);
-    if (&result == &a) result.Resize(n, TRUE);
-    else result.SetSize(n, TRUE);
+    if (&result == &a)
+      result.Resize(n, TRUE);
+    else
+      result.SetSize(n, TRUE);
     T* d = result.GetData();
     const T* x = a.GetData();
     const T* y = b.GetData();

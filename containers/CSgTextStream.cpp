@@ -49,14 +49,14 @@ CSgTextStream& CSgTextStream::operator<<(const CString& text) {
   return *this;
 }
 
-#define SG_TEXT_STREAM_SCALAR(T)                         \
-  CSgTextStream& CSgTextStream::operator<<(T value) {    \
-    m_text += FormatScalar(value).c_str();               \
-    return *this;                                        \
-  }                                                      \
-  CSgTextStream& CSgTextStream::operator>>(T& value) {   \
-    ExtractFormatted(*this, &value);                     \
-    return *this;                                        \
+#define SG_TEXT_STREAM_SCALAR(T)                       \
+  CSgTextStream& CSgTextStream::operator<<(T value) {  \
+    m_text += FormatScalar(value).c_str();             \
+    return *this;                                      \
+  }                                                    \
+  CSgTextStream& CSgTextStream::operator>>(T& value) { \
+    ExtractFormatted(*this, &value);                   \
+    return *this;                                      \
   }
 SG_TEXT_STREAM_SCALAR(char)
 SG_TEXT_STREAM_SCALAR(unsigned char)

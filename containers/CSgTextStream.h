@@ -37,7 +37,7 @@ class CSgTextStream {
   CSgTextStream& operator<<(const char* text) { return *this << CString(text); }
   CSgTextStream& operator<<(char value);
   CSgTextStream& operator<<(unsigned char value);
-  CSgTextStream& operator<<(int value);  // also LONG
+  CSgTextStream& operator<<(int value);           // also LONG
   CSgTextStream& operator<<(unsigned int value);  // also ULONG
   CSgTextStream& operator<<(short value);
   CSgTextStream& operator<<(unsigned short value);

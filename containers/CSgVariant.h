@@ -25,8 +25,10 @@ class CSgVariant : public COleVariant {
   CSgVariant(const char* text, VARTYPE vt) : COleVariant(text, vt) {}
   CSgVariant(const CString& text) : COleVariant(text) {}
   CSgVariant(BYTE value) : COleVariant(value) {}
-  CSgVariant(bool value) : COleVariant(static_cast<SHORT>(value ? VARIANT_TRUE : VARIANT_FALSE), VT_BOOL) {}
-  CSgVariant(int value) : COleVariant(static_cast<LONG>(value), VT_I4) {}  // also the library's long
+  CSgVariant(bool value)
+      : COleVariant(static_cast<SHORT>(value ? VARIANT_TRUE : VARIANT_FALSE), VT_BOOL) {}
+  CSgVariant(int value)
+      : COleVariant(static_cast<LONG>(value), VT_I4) {}  // also the library's long
   CSgVariant(short value) : COleVariant(static_cast<SHORT>(value), VT_I2) {}
   CSgVariant(const COleCurrency& value) : COleVariant(value) {}
   CSgVariant(float value) : COleVariant(value) {}
@@ -37,16 +39,12 @@ class CSgVariant : public COleVariant {
   // A data object (vector, matrix, complex value): VT_EMPTY, then the
   // object's CopyToVariant; cleared again if that throws.
   template <class Data>
-    requires std::is_base_of_v<CSgDataObject, Data>
-  CSgVariant(const Data& data) {
-    CopyFrom(data);
-  }
+  requires std::is_base_of_v<CSgDataObject, Data> CSgVariant(const Data& data) { CopyFrom(data); }
   virtual ~CSgVariant();
 
   CSgVariant& operator=(const CSgVariant& other);
   template <class Data>
-    requires std::is_base_of_v<CSgDataObject, Data>
-  CSgVariant& operator=(const Data& data) {
+  requires std::is_base_of_v<CSgDataObject, Data> CSgVariant& operator=(const Data& data) {
     CopyFrom(data);
     return *this;
   }

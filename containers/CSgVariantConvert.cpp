@@ -37,8 +37,10 @@ T ToNumber(const VARIANT& v, const char* scanFormat) {
     } else {
       if (CrtSscanf(BstrText(text).c_str(), scanFormat, &scanned) != 1) scanned = Scan{};
     }
-    if constexpr (std::is_same_v<T, bool>) return scanned != 0;
-    else return ConvertElement<T>(scanned);
+    if constexpr (std::is_same_v<T, bool>)
+      return scanned != 0;
+    else
+      return ConvertElement<T>(scanned);
   }
   if constexpr (std::is_same_v<T, bool>) {
     double d = 0;
@@ -57,7 +59,9 @@ T ToNumber(const VARIANT& v, const char* scanFormat) {
 CSgVariant::operator char() const { return ToNumber<char>(*this, "%c"); }
 CSgVariant::operator unsigned char() const { return ToNumber<unsigned char>(*this, "%c"); }
 CSgVariant::operator short() const { return ToNumber<short>(*this, "%hi"); }
-CSgVariant::operator unsigned short() const { return ToNumber<unsigned short, short>(*this, "%hi"); }
+CSgVariant::operator unsigned short() const {
+  return ToNumber<unsigned short, short>(*this, "%hi");
+}
 CSgVariant::operator LONG() const { return ToNumber<LONG>(*this, "%li"); }
 CSgVariant::operator float() const { return ToNumber<float>(*this, "%f"); }
 CSgVariant::operator double() const { return ToNumber<double>(*this, "%lf"); }
@@ -112,8 +116,10 @@ CSgVariant::operator COleDateTime() const {
 
 CSgVariant::operator COleCurrency() const {
   CY value{0};
-  if (vt == VT_CY) value = cyVal;
-  else if (vt == (VT_CY | VT_BYREF) && pcyVal) value = *pcyVal;
+  if (vt == VT_CY)
+    value = cyVal;
+  else if (vt == (VT_CY | VT_BYREF) && pcyVal)
+    value = *pcyVal;
   return COleCurrency(value);
 }
 

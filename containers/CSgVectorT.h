@@ -23,7 +23,9 @@ class CSgVectorT : public CSgVector, public CSgDataType<T> {
     Fill(value);
   }
   explicit CSgVectorT(const CSgVariant& source) { AssignVariant(source); }
-  CSgVectorT(const CSgVectorT& other) : CSgVector(other) { Assign(other.GetData(), other.GetSize()); }
+  CSgVectorT(const CSgVectorT& other) : CSgVector(other) {
+    Assign(other.GetData(), other.GetSize());
+  }
   CSgVectorT& operator=(const CSgVectorT& other) {
     if (this != &other) Assign(other.GetData(), other.GetSize());
     return *this;

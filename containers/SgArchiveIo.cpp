@@ -9,9 +9,11 @@ CString ArchiveFileName(const CArchive& archive) {
 DWORD ReadArchiveHeader(CArchive& archive, unsigned int elementSize) {
   DWORD version = 0, size = 0, count = 0;
   archive >> version;
-  if (version != 0) AfxThrowArchiveException(CArchiveException::badSchema, ArchiveFileName(archive));
+  if (version != 0)
+    AfxThrowArchiveException(CArchiveException::badSchema, ArchiveFileName(archive));
   archive >> size;
-  if (size != elementSize) AfxThrowArchiveException(CArchiveException::badClass, ArchiveFileName(archive));
+  if (size != elementSize)
+    AfxThrowArchiveException(CArchiveException::badClass, ArchiveFileName(archive));
   archive >> count;
   return count;
 }

@@ -132,8 +132,8 @@ bool CreateComplexMatrixVariant(VARIANT* out, VARTYPE vt, unsigned int first, un
   return CreateComplexArrays(out, vt, 2, bounds, realPart, imagPart);
 }
 
-bool ReadComplexVectorVariant(const VARIANT* in, CSgSafeArrayProxy& realPart, CSgSafeArrayProxy& imagPart,
-                              VARTYPE* vt, unsigned int* count) {
+bool ReadComplexVectorVariant(const VARIANT* in, CSgSafeArrayProxy& realPart,
+                              CSgSafeArrayProxy& imagPart, VARTYPE* vt, unsigned int* count) {
   CSgSafeArrayProxy proxy;
   if (!IsComplexVariant(in, proxy)) return false;
   const VARIANT* parts = static_cast<const VARIANT*>(proxy.GetData());
@@ -147,8 +147,9 @@ bool ReadComplexVectorVariant(const VARIANT* in, CSgSafeArrayProxy& realPart, CS
   return true;
 }
 
-bool ReadComplexMatrixVariant(const VARIANT* in, CSgSafeArrayProxy& realPart, CSgSafeArrayProxy& imagPart,
-                              VARTYPE* vt, unsigned int* first, unsigned int* second) {
+bool ReadComplexMatrixVariant(const VARIANT* in, CSgSafeArrayProxy& realPart,
+                              CSgSafeArrayProxy& imagPart, VARTYPE* vt, unsigned int* first,
+                              unsigned int* second) {
   CSgSafeArrayProxy proxy;
   if (!IsComplexVariant(in, proxy)) return false;
   const VARIANT* parts = static_cast<const VARIANT*>(proxy.GetData());

@@ -45,9 +45,10 @@ bool CreateComplexMatrixVariant(VARIANT* out, VARTYPE vt, unsigned int first, un
 // Both parts arrays (VT_ARRAY set, VT_BYREF clear) of one type with 1 (2)
 // dimensions: attaches the proxies and reports the type and the smaller
 // element count (for matrices, the smaller extent in each dimension).
-bool ReadComplexVectorVariant(const VARIANT* in, CSgSafeArrayProxy& realPart, CSgSafeArrayProxy& imagPart,
-                              VARTYPE* vt, unsigned int* count);
-bool ReadComplexMatrixVariant(const VARIANT* in, CSgSafeArrayProxy& realPart, CSgSafeArrayProxy& imagPart,
-                              VARTYPE* vt, unsigned int* first, unsigned int* second);
+bool ReadComplexVectorVariant(const VARIANT* in, CSgSafeArrayProxy& realPart,
+                              CSgSafeArrayProxy& imagPart, VARTYPE* vt, unsigned int* count);
+bool ReadComplexMatrixVariant(const VARIANT* in, CSgSafeArrayProxy& realPart,
+                              CSgSafeArrayProxy& imagPart, VARTYPE* vt, unsigned int* first,
+                              unsigned int* second);
 
 }  // namespace SG

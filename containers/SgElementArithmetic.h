@@ -15,24 +15,31 @@
 namespace SG::Arith {
 
 template <class T>
-using Wide = std::conditional_t<(sizeof(T) < sizeof(unsigned)), unsigned, std::make_unsigned_t<ElementRep<T>>>;
+using Wide = std::conditional_t<(sizeof(T) < sizeof(unsigned)), unsigned,
+                                std::make_unsigned_t<ElementRep<T>>>;
 
 template <class T>
 constexpr T Add(T a, T b) {
-  if constexpr (IsIntegralElement<T>) return static_cast<T>(Wide<T>(a) + Wide<T>(b));
-  else return a + b;
+  if constexpr (IsIntegralElement<T>)
+    return static_cast<T>(Wide<T>(a) + Wide<T>(b));
+  else
+    return a + b;
 }
 
 template <class T>
 constexpr T Sub(T a, T b) {
-  if constexpr (IsIntegralElement<T>) return static_cast<T>(Wide<T>(a) - Wide<T>(b));
-  else return a - b;
+  if constexpr (IsIntegralElement<T>)
+    return static_cast<T>(Wide<T>(a) - Wide<T>(b));
+  else
+    return a - b;
 }
 
 template <class T>
 constexpr T Mul(T a, T b) {
-  if constexpr (IsIntegralElement<T>) return static_cast<T>(Wide<T>(a) * Wide<T>(b));
-  else return a * b;
+  if constexpr (IsIntegralElement<T>)
+    return static_cast<T>(Wide<T>(a) * Wide<T>(b));
+  else
+    return a * b;
 }
 
 template <class T>
@@ -50,16 +57,20 @@ constexpr T Div(T a, T b) {
 
 template <class T>
 constexpr T Neg(T a) {
-  if constexpr (IsIntegralElement<T>) return static_cast<T>(Wide<T>(0) - Wide<T>(a));
-  else return -a;
+  if constexpr (IsIntegralElement<T>)
+    return static_cast<T>(Wide<T>(0) - Wide<T>(a));
+  else
+    return -a;
 }
 
 // Absolute value in place semantics: "below zero" becomes its negation, so
 // -0.0, NaN and the most negative integer stay as they are.
 template <class T>
 constexpr T Abs(T a) {
-  if constexpr (IsUnsignedElement<T>) return a;
-  else return a < T(0) ? Neg(a) : a;
+  if constexpr (IsUnsignedElement<T>)
+    return a;
+  else
+    return a < T(0) ? Neg(a) : a;
 }
 
 }  // namespace SG::Arith

@@ -36,11 +36,16 @@ inline constexpr bool IsSgScalar =
 template <class T>
 constexpr VARTYPE ScalarVarType() {
   static_assert(IsSgScalar<T>);
-  if constexpr (std::is_same_v<T, float>) return 4;        // VT_R4
-  else if constexpr (std::is_same_v<T, double>) return 5;  // VT_R8
-  else if constexpr (sizeof(T) == 1) return IsSignedElement<T> ? 16 : 17;  // VT_I1, VT_UI1
-  else if constexpr (sizeof(T) == 2) return IsSignedElement<T> ? 2 : 18;   // VT_I2, VT_UI2
-  else return IsSignedElement<T> ? 3 : 19;                                 // VT_I4, VT_UI4
+  if constexpr (std::is_same_v<T, float>)
+    return 4;  // VT_R4
+  else if constexpr (std::is_same_v<T, double>)
+    return 5;  // VT_R8
+  else if constexpr (sizeof(T) == 1)
+    return IsSignedElement<T> ? 16 : 17;  // VT_I1, VT_UI1
+  else if constexpr (sizeof(T) == 2)
+    return IsSignedElement<T> ? 2 : 18;  // VT_I2, VT_UI2
+  else
+    return IsSignedElement<T> ? 3 : 19;  // VT_I4, VT_UI4
 }
 
 }  // namespace SG

@@ -23,7 +23,7 @@ class Integer32 {
 
   Integer32() = default;
   template <class U>
-    requires std::is_arithmetic_v<U>
+  requires std::is_arithmetic_v<U>
   constexpr Integer32(U value) : m_value(static_cast<Rep>(value)) {}
 
   constexpr operator Rep() const { return m_value; }
@@ -80,5 +80,7 @@ class std::numeric_limits<SG::Integer32<Rep>> : public std::numeric_limits<Rep> 
  public:
   static constexpr SG::Integer32<Rep> min() noexcept { return std::numeric_limits<Rep>::min(); }
   static constexpr SG::Integer32<Rep> max() noexcept { return std::numeric_limits<Rep>::max(); }
-  static constexpr SG::Integer32<Rep> lowest() noexcept { return std::numeric_limits<Rep>::lowest(); }
+  static constexpr SG::Integer32<Rep> lowest() noexcept {
+    return std::numeric_limits<Rep>::lowest();
+  }
 };

@@ -18,15 +18,19 @@ template <class T>
 std::string FormatScalar(T value) {
   const char* format = SgScalarFormatTable[ScalarFormatIndex<T>];
   // Variadic promotion: small integers travel as int, float as double.
-  if constexpr (std::is_floating_point_v<T>) return CrtFormat(format, static_cast<double>(value));
-  else if constexpr (sizeof(T) < sizeof(int)) return CrtFormat(format, static_cast<int>(value));
-  else return CrtFormat(format, static_cast<ElementRep<T>>(value));
+  if constexpr (std::is_floating_point_v<T>)
+    return CrtFormat(format, static_cast<double>(value));
+  else if constexpr (sizeof(T) < sizeof(int))
+    return CrtFormat(format, static_cast<int>(value));
+  else
+    return CrtFormat(format, static_cast<ElementRep<T>>(value));
 }
 
 template <class T>
 bool ScanScalar(const char* text, T* value, int* consumed) {
   const int index = ScalarFormatIndex<T>;
-  const std::string format = std::string(SgScalarFormatTable[index]) + SgScalarScanSuffixTable[index];
+  const std::string format =
+      std::string(SgScalarFormatTable[index]) + SgScalarScanSuffixTable[index];
   *consumed = 0;
   ElementRep<T> scanned{};
   if (CrtSscanf(text, format.c_str(), &scanned, consumed) != 1) return false;
@@ -34,8 +38,8 @@ bool ScanScalar(const char* text, T* value, int* consumed) {
   return true;
 }
 
-#define SG_FORMAT_INSTANCES(index, T, format)                 \
-  template std::string FormatScalar<T>(T);                    \
+#define SG_FORMAT_INSTANCES(index, T, format) \
+  template std::string FormatScalar<T>(T);    \
   template bool ScanScalar<T>(const char*, T*, int*);
 // LONG and ULONG are int and unsigned int: their rows serve Long32 and ULong32.
 SG_FORMAT_INSTANCES(0, char, "")

@@ -30,19 +30,18 @@ namespace SG {
 // containers' Long32 and ULong32 take the long rows. The rows print and scan
 // every 32-bit value alike.
 template <class T>
-inline constexpr int ScalarFormatIndex =
-    std::is_same_v<T, char>             ? 0
-    : std::is_same_v<T, unsigned char>  ? 1
-    : std::is_same_v<T, int>            ? 2
-    : std::is_same_v<T, unsigned int>   ? 3
-    : std::is_same_v<T, short>          ? 4
-    : std::is_same_v<T, unsigned short> ? 5
-    : std::is_same_v<T, Long32>         ? 6
-    : std::is_same_v<T, ULong32>        ? 7
-    : std::is_same_v<T, LONGLONG>       ? 8
-    : std::is_same_v<T, ULONGLONG>      ? 9
-    : std::is_same_v<T, float>          ? 10
-                                        : 11;
+inline constexpr int ScalarFormatIndex = std::is_same_v<T, char>             ? 0
+                                         : std::is_same_v<T, unsigned char>  ? 1
+                                         : std::is_same_v<T, int>            ? 2
+                                         : std::is_same_v<T, unsigned int>   ? 3
+                                         : std::is_same_v<T, short>          ? 4
+                                         : std::is_same_v<T, unsigned short> ? 5
+                                         : std::is_same_v<T, Long32>         ? 6
+                                         : std::is_same_v<T, ULong32>        ? 7
+                                         : std::is_same_v<T, LONGLONG>       ? 8
+                                         : std::is_same_v<T, ULONGLONG>      ? 9
+                                         : std::is_same_v<T, float>          ? 10
+                                                                             : 11;
 
 // The value printed with its type's format; char types as the character.
 template <class T>

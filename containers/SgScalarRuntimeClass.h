@@ -20,12 +20,18 @@
 
 // After the class template, for each table row: declares the row's record
 // (an explicit specialisation must precede every use).
-#define SG_DECLARE_SCALAR_RECORD(Class, T) template <> CRuntimeClass* Class<T>::GetThisClass();
+#define SG_DECLARE_SCALAR_RECORD(Class, T) \
+  template <>                              \
+  CRuntimeClass* Class<T>::GetThisClass();
 
 // One record of the family Class with the name suffix.
-#define SG_SCALAR_RECORD(Class, suffix, T, stem)                                        \
-  {"CSg" #stem suffix, static_cast<int>(sizeof(Class<T>)), 0, &Class<T>::CreateObject, \
-   &CObject::GetThisClass, nullptr},
+#define SG_SCALAR_RECORD(Class, suffix, T, stem) \
+  {"CSg" #stem suffix,                           \
+   static_cast<int>(sizeof(Class<T>)),           \
+   0,                                            \
+   &Class<T>::CreateObject,                      \
+   &CObject::GetThisClass,                       \
+   nullptr},
 
 // GetThisClass of a row: its place in the family's record array.
 #define SG_SCALAR_THIS_CLASS(Class, records, T, stem) \
@@ -39,7 +45,7 @@ namespace SG {
 // The position of a stem's row in SG_SCALAR_ELEMENT_TABLE.
 constexpr int ScalarRowIndex(std::string_view stem) {
   int index = 0;
-#define SG_SCALAR_ROW_INDEX(T, s) \
+#define SG_SCALAR_ROW_INDEX(T, s)                 \
   if (std::string_view(#s) == stem) return index; \
   ++index;
   SG_SCALAR_ELEMENT_TABLE(SG_SCALAR_ROW_INDEX)

@@ -44,7 +44,8 @@ void TraceSwallowed(const char* file, int line, const char* function) {
   (void)record;
 }
 
-void SwallowCurrentException(const char* file, int frameworkLine, int otherLine, const char* function) noexcept {
+void SwallowCurrentException(const char* file, int frameworkLine, int otherLine,
+                             const char* function) noexcept {
   try {
     try {
       throw;

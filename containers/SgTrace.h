@@ -51,6 +51,7 @@ void TraceSwallowed(const char* file, int line, const char* function);
 // For a catch-all in a destructor: ends the exception being handled (a
 // framework exception's text is read first, then it is deleted) and traces
 // it at frameworkLine, any other exception at otherLine. Never throws.
-void SwallowCurrentException(const char* file, int frameworkLine, int otherLine, const char* function) noexcept;
+void SwallowCurrentException(const char* file, int frameworkLine, int otherLine,
+                             const char* function) noexcept;
 
 }  // namespace SG

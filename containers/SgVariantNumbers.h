@@ -13,20 +13,30 @@ namespace SG {
 // VT_UI1, VT_UI2, VT_UI4.
 constexpr bool IsNumericVarType(VARTYPE vt) {
   switch (vt) {
-    case VT_I2: case VT_I4: case VT_R4: case VT_R8: case VT_BOOL:
-    case VT_I1: case VT_UI1: case VT_UI2: case VT_UI4:
-      return true;
-    default:
-      return false;
+    case VT_I2:
+    case VT_I4:
+    case VT_R4:
+    case VT_R8:
+    case VT_BOOL:
+    case VT_I1:
+    case VT_UI1:
+    case VT_UI2:
+    case VT_UI4: return true;
+    default: return false;
   }
 }
 
 // Bytes of one element of a numeric type (0 for the others).
 constexpr unsigned int NumberSize(VARTYPE vt) {
   switch (vt) {
-    case VT_I1: case VT_UI1: return 1;
-    case VT_I2: case VT_UI2: case VT_BOOL: return 2;
-    case VT_I4: case VT_UI4: case VT_R4: return 4;
+    case VT_I1:
+    case VT_UI1: return 1;
+    case VT_I2:
+    case VT_UI2:
+    case VT_BOOL: return 2;
+    case VT_I4:
+    case VT_UI4:
+    case VT_R4: return 4;
     case VT_R8: return 8;
     default: return 0;
   }

@@ -10,7 +10,8 @@ CRuntimeClass g_vectorRecords[] = {SG_SCALAR_ELEMENT_TABLE(SG_VECTOR_RECORD)};
 const ScalarRecordRegistration g_vectorRegistration(g_vectorRecords);
 }  // namespace
 
-#define SG_VECTOR_THIS_CLASS(T, stem) SG_SCALAR_THIS_CLASS(CSgScalarVector, g_vectorRecords, T, stem)
+#define SG_VECTOR_THIS_CLASS(T, stem) \
+  SG_SCALAR_THIS_CLASS(CSgScalarVector, g_vectorRecords, T, stem)
 SG_SCALAR_ELEMENT_TABLE(SG_VECTOR_THIS_CLASS)
 #undef SG_VECTOR_THIS_CLASS
 

@@ -56,7 +56,8 @@ class ValuePairObject : public GraphPart {
 class ValuePairsObject : public GraphPart {
  public:
   ValuePairsObject(std::shared_ptr<Graph> g, std::shared_ptr<Axis> axis)
-      : GraphPart(IID_CSgValuePairs, kValuePairsSpecs, &axis->valuePairsBag, std::move(g)), axis_(std::move(axis)) {}
+      : GraphPart(IID_CSgValuePairs, kValuePairsSpecs, &axis->valuePairsBag, std::move(g)),
+        axis_(std::move(axis)) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
@@ -89,7 +90,9 @@ class ValuePairsObject : public GraphPart {
           pairs.push_back(std::make_shared<ValuePair>());
           return pairs.back();
         },
-        [&](std::shared_ptr<ValuePair> p) -> SlotObject* { return new ValuePairObject(g_, std::move(p)); });
+        [&](std::shared_ptr<ValuePair> p) -> SlotObject* {
+          return new ValuePairObject(g_, std::move(p));
+        });
   }
 
  private:
@@ -138,7 +141,8 @@ class AxisObject : public GraphPart {
   class LabelsObject : public GraphPart {
    public:
     LabelsObject(std::shared_ptr<Graph> g, std::shared_ptr<Axis> axis)
-        : GraphPart(IID_CSgLabels, kLabelsSpecs, &axis->labelsBag, std::move(g)), keep_(std::move(axis)) {}
+        : GraphPart(IID_CSgLabels, kLabelsSpecs, &axis->labelsBag, std::move(g)),
+          keep_(std::move(axis)) {}
 
    private:
     std::shared_ptr<Axis> keep_;

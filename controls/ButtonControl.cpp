@@ -19,7 +19,8 @@ namespace {
 class ButtonObject : public ControlObject {
  public:
   explicit ButtonObject(ButtonWidget* w)
-      : ControlObject(IID_CSgButton, kButtonSpecs, &bag_, {3, 44, 45, 46, 47, 51, 54}), w_(w),
+      : ControlObject(IID_CSgButton, kButtonSpecs, &bag_, {3, 44, 45, 46, 47, 51, 54}),
+        w_(w),
         shared_(std::make_shared<SharedObjects>()) {}
 
  protected:
@@ -28,9 +29,15 @@ class ButtonObject : public ControlObject {
     if ((slot == 5 || slot == 23) && (*hr = NeedArguments(n, 1)) < 0) return true;
     switch (slot) {
       case 4: *hr = Deliver(r, w_->Value()); return true;
-      case 5: w_->SetValue(ArgBool(a[0])); *hr = S_OK; return true;
+      case 5:
+        w_->SetValue(ArgBool(a[0]));
+        *hr = S_OK;
+        return true;
       case 22: *hr = DeliverColor(r, w_->Color()); return true;
-      case 23: w_->SetColor(a[0].color); *hr = S_OK; return true;
+      case 23:
+        w_->SetColor(a[0].color);
+        *hr = S_OK;
+        return true;
       case 48:
       case 49: {
         if ((*hr = NeedArguments(n, 1)) < 0) return true;

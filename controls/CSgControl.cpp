@@ -24,7 +24,8 @@ std::map<HWND, WNDPROC>& OrphanedHooks() {
 }
 }  // namespace
 
-CSgControl::CSgControl(int threadOption) : m_threadOption(threadOption), m_creatingThread(::GetCurrentThreadId()) {
+CSgControl::CSgControl(int threadOption)
+    : m_threadOption(threadOption), m_creatingThread(::GetCurrentThreadId()) {
   // A dialog builds its facades before its window: the templates' control
   // classes exist by the time it creates its controls.
   hosted::RegisterHostedControls();
@@ -86,17 +87,20 @@ void CSgControl::CheckHolderThread() {
 
 IDispatch* CSgControl::GetDispatch() {
   if (::GetCurrentThreadId() != m_creatingThread)
-    ThrowOleException(RPC_E_WRONG_THREAD, "Operation can only be performed on the thread the control was created on.");
+    ThrowOleException(RPC_E_WRONG_THREAD,
+                      "Operation can only be performed on the thread the control was created on.");
   CSgScopedRelease control(hosted::GetControlUnknown(m_hWnd), true);
   if (!control.Get()) throw new CSgObjectNotInUsableStateException("CSgInterface", TRUE);
   IDispatch* dispatch = nullptr;
-  const HRESULT hr = control.Get()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+  const HRESULT hr =
+      control.Get()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
   if (FAILED(hr)) ThrowOleException(hr, "");
   return dispatch;
 }
 
 void CSgControl::PreSubclassWindow() {
-  const LONG_PTR previous = ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookWindowProc));
+  const LONG_PTR previous =
+      ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookWindowProc));
   if (previous == 0) throw new CSgSystemException(::GetLastError(), TRUE);
   m_previous = reinterpret_cast<WNDPROC>(previous);
   g_controlWindowMap[m_hWnd] = this;
@@ -130,8 +134,8 @@ LRESULT CSgControl::HookWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
                   : ::DefWindowProc(hWnd, message, wParam, lParam);
 }
 
-BOOL CSgControl::CreateHosted(const char* clsid, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
-                              UINT id) {
+BOOL CSgControl::CreateHosted(const char* clsid, LPCSTR windowName, DWORD style, const RECT& rect,
+                              CWnd* parent, UINT id) {
   hosted::RegisterHostedControls();
   CWnd window;
   if (!window.Create(clsid, windowName, style | WS_CHILD, rect, parent, id)) return FALSE;

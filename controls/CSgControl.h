@@ -39,7 +39,8 @@ class CSgControl : public CWnd {
   void DetachHolder();
   void CheckHolderThread();
   // Creates the control window from clsid, then subclasses it (facade Create).
-  BOOL CreateHosted(const char* clsid, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+  BOOL CreateHosted(const char* clsid, LPCSTR windowName, DWORD style, const RECT& rect,
+                    CWnd* parent, UINT id);
 
   CSgInterface* m_holder = nullptr;
   bool m_attached = false;

@@ -18,20 +18,30 @@ constexpr UINT kTypeText = 0x4000;
 // The C library's reading formats of this system for each type.
 template <class T>
 constexpr const char* ScanFormat() {
-  if constexpr (std::is_same_v<T, char> || std::is_same_v<T, unsigned char>) return "%c";
-  else if constexpr (std::is_same_v<T, short>) return "%hd";
-  else if constexpr (std::is_same_v<T, unsigned short>) return "%hu";
-  else if constexpr (std::is_same_v<T, int>) return "%d";
-  else if constexpr (std::is_same_v<T, unsigned int>) return "%u";
-  else if constexpr (std::is_same_v<T, LONGLONG>) return "%" SCNd64;
-  else if constexpr (std::is_same_v<T, ULONGLONG>) return "%" SCNu64;
-  else if constexpr (std::is_same_v<T, float>) return "%f";
-  else return "%lf";
+  if constexpr (std::is_same_v<T, char> || std::is_same_v<T, unsigned char>)
+    return "%c";
+  else if constexpr (std::is_same_v<T, short>)
+    return "%hd";
+  else if constexpr (std::is_same_v<T, unsigned short>)
+    return "%hu";
+  else if constexpr (std::is_same_v<T, int>)
+    return "%d";
+  else if constexpr (std::is_same_v<T, unsigned int>)
+    return "%u";
+  else if constexpr (std::is_same_v<T, LONGLONG>)
+    return "%" SCNd64;
+  else if constexpr (std::is_same_v<T, ULONGLONG>)
+    return "%" SCNu64;
+  else if constexpr (std::is_same_v<T, float>)
+    return "%f";
+  else
+    return "%lf";
 }
 
 }  // namespace
 
-CSgFile::CSgFile(LPCSTR path, UINT openFlags) : CStdioFile(path, openFlags), m_text(openFlags & kTypeText) {}
+CSgFile::CSgFile(LPCSTR path, UINT openFlags)
+    : CStdioFile(path, openFlags), m_text(openFlags & kTypeText) {}
 
 CSgFile::CSgFile(std::FILE* stream) : CStdioFile(stream) {
   // Our C streams carry no translation mode of their own: a stream handed
@@ -66,14 +76,14 @@ void CSgFile::ReadValue(T& value) {
   if (std::fscanf(m_pStream, ScanFormat<T>(), &read) == 1) value = read;
 }
 
-#define SG_DEFINE_FILE_STREAM_OPERATORS(T)  \
-  CSgFile& CSgFile::operator<<(T value) {   \
-    WriteValue(value);                      \
-    return *this;                           \
-  }                                         \
-  CSgFile& CSgFile::operator>>(T& value) {  \
-    ReadValue(value);                       \
-    return *this;                           \
+#define SG_DEFINE_FILE_STREAM_OPERATORS(T) \
+  CSgFile& CSgFile::operator<<(T value) {  \
+    WriteValue(value);                     \
+    return *this;                          \
+  }                                        \
+  CSgFile& CSgFile::operator>>(T& value) { \
+    ReadValue(value);                      \
+    return *this;                          \
   }
 SG_DEFINE_FILE_STREAM_OPERATORS(char)
 SG_DEFINE_FILE_STREAM_OPERATORS(unsigned char)
@@ -132,7 +142,8 @@ CSgFile& NewLineAndFlush(CSgFile& file) {
 
 CFileStatus CSgFile::GetOpenStatus() const {
   CFileStatus status;
-  if (!GetStatus(status)) AfxThrowFileException(CFileException::fileNotFound, GetLastError(), GetFilePath());
+  if (!GetStatus(status))
+    AfxThrowFileException(CFileException::fileNotFound, GetLastError(), GetFilePath());
   return status;
 }
 

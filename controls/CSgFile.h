@@ -60,7 +60,8 @@ class CSgFile : public CStdioFile {
   static void SetModificationTime(const CString& path, const CTime& time);
   static BOOL CopyFileTo(const CString& source, const CString& target, bool overwrite);
   static void RenameFile(const CString& oldPath, const CString& newPath);
-  static void SplitPath(const CString& path, CString& drive, CString& directory, CString& name, CString& extension);
+  static void SplitPath(const CString& path, CString& drive, CString& directory, CString& name,
+                        CString& extension);
   static CString MakePath(const CString& drive, const CString& directory, const CString& name,
                           const CString& extension);
   static CString GetWorkingDirectory();

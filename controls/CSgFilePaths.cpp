@@ -53,12 +53,17 @@ bool CSgFile::Exists(const CString& path) {
 
 CFileStatus CSgFile::GetPathStatus(const CString& path) {
   CFileStatus status;
-  if (!QueryStatus(path, status)) AfxThrowFileException(CFileException::fileNotFound, GetLastError(), path);
+  if (!QueryStatus(path, status))
+    AfxThrowFileException(CFileException::fileNotFound, GetLastError(), path);
   return status;
 }
 
-DWORD CSgFile::GetSize(const CString& path) { return static_cast<DWORD>(GetPathStatus(path).m_size); }
-bool CSgFile::IsReadOnly(const CString& path) { return GetPathStatus(path).m_attribute & CFile::readOnly; }
+DWORD CSgFile::GetSize(const CString& path) {
+  return static_cast<DWORD>(GetPathStatus(path).m_size);
+}
+bool CSgFile::IsReadOnly(const CString& path) {
+  return GetPathStatus(path).m_attribute & CFile::readOnly;
+}
 CTime CSgFile::GetModificationTime(const CString& path) { return GetPathStatus(path).m_mtime; }
 
 void CSgFile::SetModificationTime(const CString& path, const CTime& time) {
@@ -71,7 +76,8 @@ BOOL CSgFile::CopyFileTo(const CString& source, const CString& target, bool over
   std::error_code ec;
   const auto options = overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none;
   if (!fs::copy_file(Native(source), Native(target), options, ec) || ec)
-    AfxThrowFileException(CFileException::genericException, ec ? OsError(ec) : LastOsError(EEXIST), source);
+    AfxThrowFileException(CFileException::genericException, ec ? OsError(ec) : LastOsError(EEXIST),
+                          source);
   return TRUE;
 }
 
@@ -173,7 +179,8 @@ void CSgFile::CreateDirectoryPath(const CString& path) {
     bool hasSeparator = false;
     for (char c : parent) hasSeparator = hasSeparator || IsSeparator(c);
     CFileStatus status;
-    if (hasSeparator && !CFile::GetStatus(parent.c_str(), status)) CreateDirectoryPath(CString(parent.c_str()));
+    if (hasSeparator && !CFile::GetStatus(parent.c_str(), status))
+      CreateDirectoryPath(CString(parent.c_str()));
   }
   std::error_code ec;
   if (fs::create_directory(Native(CString(copy.c_str())), ec)) return;

@@ -68,6 +68,8 @@ SHORT CSgFont::GetWeight() {
   return value;
 }
 
-void CSgFont::SetWeight(SHORT value) { SetProperty(DISPID_FONT_WEIGHT, VT_I2, static_cast<int>(value)); }
+void CSgFont::SetWeight(SHORT value) {
+  SetProperty(DISPID_FONT_WEIGHT, VT_I2, static_cast<int>(value));
+}
 
 }  // namespace SG

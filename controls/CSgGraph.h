@@ -10,43 +10,41 @@ namespace SG {
 
 // The shared shape of the three facades: interface id, class name and the
 // frame of one operation.
-#define SG_FACADE_CLASS(Cls)                                                        \
-  DECLARE_DYNCREATE(Cls)                                                            \
- public:                                                                            \
-  explicit Cls(int threadOption = 2) : CSgControl(threadOption) {}                  \
-  ~Cls() override;                                                                  \
-  static const CLSID& GetClsid();                                                   \
-  static const IID& GetIid() { return IID_##Cls; }                                  \
-  static constexpr const char* kClassName = #Cls;                                   \
-  BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,   \
-              CWnd* parent, UINT id, void* context = nullptr) override;             \
-  /* Like Create; the persistence arguments are not used by our controls,  */    \
-  /* and the leading argument of the two longer forms is ignored.           */    \
-  virtual BOOL CreateControl(LPCSTR windowName, DWORD style, const RECT& rect,      \
-                             CWnd* parent, UINT id, CFile* persist = nullptr,       \
-                             BOOL storage = FALSE, BSTR licenceKey = nullptr) {     \
-    return Create(nullptr, windowName, style, rect, parent, id);                    \
-  }                                                                                 \
-  virtual BOOL CreateControl(REFCLSID, LPCSTR windowName, DWORD style,              \
-                             const RECT& rect, CWnd* parent, UINT id,               \
-                             CFile* persist = nullptr, BOOL storage = FALSE,        \
-                             BSTR licenceKey = nullptr) {                           \
-    return Create(nullptr, windowName, style, rect, parent, id);                    \
-  }                                                                                 \
-  virtual BOOL CreateControl(LPCSTR, LPCSTR windowName, DWORD style,                \
-                             const RECT& rect, CWnd* parent, UINT id,               \
-                             CFile* persist = nullptr, BOOL storage = FALSE,        \
-                             BSTR licenceKey = nullptr) {                           \
-    return Create(nullptr, windowName, style, rect, parent, id);                    \
-  }                                                                                 \
-  void CheckInterfaceThread() override { CheckHolderThread(); }                     \
-  void Attach() override { AttachTo(IID_##Cls); }                                  \
-  IUnknown* GetInterface(bool* release) override { return FetchInterface(release); } \
-  void Detach() override { DetachHolder(); }                                        \
-                                                                                    \
- private:                                                                           \
-  CallFrame Frame() const;                                                          \
-                                                                                    \
+#define SG_FACADE_CLASS(Cls)                                                                    \
+  DECLARE_DYNCREATE(Cls)                                                                        \
+ public:                                                                                        \
+  explicit Cls(int threadOption = 2) : CSgControl(threadOption) {}                              \
+  ~Cls() override;                                                                              \
+  static const CLSID& GetClsid();                                                               \
+  static const IID& GetIid() { return IID_##Cls; }                                              \
+  static constexpr const char* kClassName = #Cls;                                               \
+  BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, \
+              UINT id, void* context = nullptr) override;                                       \
+  /* Like Create; the persistence arguments are not used by our controls,  */                   \
+  /* and the leading argument of the two longer forms is ignored.           */                  \
+  virtual BOOL CreateControl(LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,    \
+                             UINT id, CFile* persist = nullptr, BOOL storage = FALSE,           \
+                             BSTR licenceKey = nullptr) {                                       \
+    return Create(nullptr, windowName, style, rect, parent, id);                                \
+  }                                                                                             \
+  virtual BOOL CreateControl(REFCLSID, LPCSTR windowName, DWORD style, const RECT& rect,        \
+                             CWnd* parent, UINT id, CFile* persist = nullptr,                   \
+                             BOOL storage = FALSE, BSTR licenceKey = nullptr) {                 \
+    return Create(nullptr, windowName, style, rect, parent, id);                                \
+  }                                                                                             \
+  virtual BOOL CreateControl(LPCSTR, LPCSTR windowName, DWORD style, const RECT& rect,          \
+                             CWnd* parent, UINT id, CFile* persist = nullptr,                   \
+                             BOOL storage = FALSE, BSTR licenceKey = nullptr) {                 \
+    return Create(nullptr, windowName, style, rect, parent, id);                                \
+  }                                                                                             \
+  void CheckInterfaceThread() override { CheckHolderThread(); }                                 \
+  void Attach() override { AttachTo(IID_##Cls); }                                               \
+  IUnknown* GetInterface(bool* release) override { return FetchInterface(release); }            \
+  void Detach() override { DetachHolder(); }                                                    \
+                                                                                                \
+ private:                                                                                       \
+  CallFrame Frame() const;                                                                      \
+                                                                                                \
  public:
 
 class CSgGraph : public CSgControl {

@@ -38,10 +38,18 @@ void CSgButton::Method44(LONG value) const { Frame().Call<void>(44, value); }
 void CSgButton::Method45() const { Frame().Call<void>(45); }
 void CSgButton::Method46(const CString& text) const { Frame().Call<void>(46, text); }
 void CSgButton::Method47(const CString& text) const { Frame().Call<void>(47, text); }
-CSgImage CSgButton::GetImage(const CString& name) const { return Frame().Call<CSgImage>(48, CSgVariant(name)); }
-CSgImage CSgButton::GetImage(int index) const { return Frame().Call<CSgImage>(48, CSgVariant(index)); }
-CSgImage CSgButton::GetImage2(const CString& name) const { return Frame().Call<CSgImage>(49, CSgVariant(name)); }
-CSgImage CSgButton::GetImage2(int index) const { return Frame().Call<CSgImage>(49, CSgVariant(index)); }
+CSgImage CSgButton::GetImage(const CString& name) const {
+  return Frame().Call<CSgImage>(48, CSgVariant(name));
+}
+CSgImage CSgButton::GetImage(int index) const {
+  return Frame().Call<CSgImage>(48, CSgVariant(index));
+}
+CSgImage CSgButton::GetImage2(const CString& name) const {
+  return Frame().Call<CSgImage>(49, CSgVariant(name));
+}
+CSgImage CSgButton::GetImage2(int index) const {
+  return Frame().Call<CSgImage>(49, CSgVariant(index));
+}
 CSgPicture CSgButton::GetControlImage() const {
   CallFrame frame = Frame();
   const_cast<CSgButton*>(this)->CheckInterfaceThread();

@@ -30,14 +30,38 @@ void CheckHResult(HRESULT hr);
 
 // Value kinds of the slot tables: what a getter returns and a setter takes.
 namespace kind {
-struct Switch { using Get = bool; using Set = bool; };
-struct VDouble { using Get = double; using Set = double; };  // double through a VT_R8 VARIANT
-struct Double { using Get = double; using Set = double; };
-struct Int32 { using Get = LONG; using Set = LONG; };
-struct Int16 { using Get = SHORT; using Set = SHORT; };
-struct Color { using Get = CSgColor; using Set = CSgColor; };
-struct Text { using Get = CString; using Set = CString; };
-struct Vector { using Get = CSgScalarVector<double>; using Set = CSgVector; };  // arrays in VARIANTs
+struct Switch {
+  using Get = bool;
+  using Set = bool;
+};
+struct VDouble {
+  using Get = double;
+  using Set = double;
+};  // double through a VT_R8 VARIANT
+struct Double {
+  using Get = double;
+  using Set = double;
+};
+struct Int32 {
+  using Get = LONG;
+  using Set = LONG;
+};
+struct Int16 {
+  using Get = SHORT;
+  using Set = SHORT;
+};
+struct Color {
+  using Get = CSgColor;
+  using Set = CSgColor;
+};
+struct Text {
+  using Get = CString;
+  using Set = CString;
+};
+struct Vector {
+  using Get = CSgScalarVector<double>;
+  using Set = CSgVector;
+};  // arrays in VARIANTs
 }  // namespace kind
 
 // The omitted optional argument: VT_ERROR holding DISP_E_PARAMNOTFOUND.
@@ -132,23 +156,28 @@ struct Result;
 template <class K>
 struct Result<CallFrame::Tag<K>> : Result<typename K::Get> {};
 
-template <> struct Result<bool> {
+template <>
+struct Result<bool> {
   static constexpr SlotKind kind = SlotKind::Bool;
   static bool From(SlotValue& v, int) { return v.flag != 0; }
 };
-template <> struct Result<double> {
+template <>
+struct Result<double> {
   static constexpr SlotKind kind = SlotKind::Double;
   static double From(SlotValue& v, int) { return v.number; }
 };
-template <> struct Result<LONG> {
+template <>
+struct Result<LONG> {
   static constexpr SlotKind kind = SlotKind::Int32;
   static LONG From(SlotValue& v, int) { return v.int32; }
 };
-template <> struct Result<SHORT> {
+template <>
+struct Result<SHORT> {
   static constexpr SlotKind kind = SlotKind::Int16;
   static SHORT From(SlotValue& v, int) { return v.int16; }
 };
-template <> struct Result<CSgColor> {
+template <>
+struct Result<CSgColor> {
   static constexpr SlotKind kind = SlotKind::Color;
   static CSgColor From(SlotValue& v, int) {
     CSgColor c;
@@ -157,25 +186,30 @@ template <> struct Result<CSgColor> {
   }
 };
 // Each of these owns what the slot delivered and frees it, also on a throw.
-template <> struct Result<CString> {
+template <>
+struct Result<CString> {
   static constexpr SlotKind kind = SlotKind::Text;
   static CString From(SlotValue& v, int);
 };
-template <> struct Result<CallFrame::Tag<kind::VDouble>> {
+template <>
+struct Result<CallFrame::Tag<kind::VDouble>> {
   static constexpr SlotKind kind = SlotKind::Variant;
   static double From(SlotValue& v, int);
 };
-template <> struct Result<CSgScalarVector<double>> {
+template <>
+struct Result<CSgScalarVector<double>> {
   static constexpr SlotKind kind = SlotKind::Variant;
   static CSgScalarVector<double> From(SlotValue& v, int);
 };
-template <> struct Result<CSgPicture> {
+template <>
+struct Result<CSgPicture> {
   static constexpr SlotKind kind = SlotKind::Object;
   static CSgPicture From(SlotValue& v, int);
 };
-template <> struct Result<CallFrame::Tag<kind::Vector>> : Result<CSgScalarVector<double>> {};
+template <>
+struct Result<CallFrame::Tag<kind::Vector>> : Result<CSgScalarVector<double>> {};
 template <class W>
-  requires std::is_base_of_v<CSgInterface, W>
+requires std::is_base_of_v<CSgInterface, W>
 struct Result<W> {
   static constexpr SlotKind kind = SlotKind::Object;
   static W From(SlotValue& v, int threadOption) {

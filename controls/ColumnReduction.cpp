@@ -39,8 +39,8 @@ void Extent(const T* __restrict p, size_t n, T& lo, T& hi) {
 // copy: when given, the samples are first copied there chunk by chunk and
 // summarised from the copy while it is still in the cache.
 template <class T>
-void Reduce(const T* values, size_t count, double first, double step, double xMin, double xMax, int width,
-            std::vector<ColumnExtent>& out, T* copy = nullptr) {
+void Reduce(const T* values, size_t count, double first, double step, double xMin, double xMax,
+            int width, std::vector<ColumnExtent>& out, T* copy = nullptr) {
   size_t begin = 0, end = 0;
   VisibleRange(count, first, step, xMin, xMax, &begin, &end);
   if (copy) {
@@ -54,7 +54,8 @@ void Reduce(const T* values, size_t count, double first, double step, double xMi
   for (int c = 0; c < width && a < end; ++c) {
     // The first sample of the next column.
     const double edge = (xMin + (c + 1) * perColumn - first) / step;
-    size_t b = c + 1 == width ? end : static_cast<size_t>(std::clamp(std::ceil(edge), 0.0, double(end)));
+    size_t b =
+        c + 1 == width ? end : static_cast<size_t>(std::clamp(std::ceil(edge), 0.0, double(end)));
     if (b <= a) continue;
     const T* chunk = values + a;
     if (copy) {
@@ -86,11 +87,13 @@ void VisibleRange(size_t count, double first, double step, double xMin, double x
   *end = static_cast<size_t>(std::min(hi, double(count - 1))) + 1;
 }
 
-std::vector<ColumnExtent> ReduceColumns(const SampleData& data, double first, double step, double xMin,
-                                        double xMax, int width) {
+std::vector<ColumnExtent> ReduceColumns(const SampleData& data, double first, double step,
+                                        double xMin, double xMax, int width) {
   std::vector<ColumnExtent> out(width > 0 ? width : 0);
   if (width <= 0) return out;
-  std::visit([&](const auto& v) { Reduce(v.data(), v.size(), first, step, xMin, xMax, width, out); }, data.values);
+  std::visit(
+      [&](const auto& v) { Reduce(v.data(), v.size(), first, step, xMin, xMax, width, out); },
+      data.values);
   return out;
 }
 
@@ -104,10 +107,12 @@ void CopyAndReduceT(const T* source, size_t count, std::vector<T>& target, Colum
 }
 }  // namespace
 
-void CopyAndReduce(const float* source, size_t count, std::vector<float>& target, ColumnCache& cache) {
+void CopyAndReduce(const float* source, size_t count, std::vector<float>& target,
+                   ColumnCache& cache) {
   CopyAndReduceT(source, count, target, cache);
 }
-void CopyAndReduce(const double* source, size_t count, std::vector<double>& target, ColumnCache& cache) {
+void CopyAndReduce(const double* source, size_t count, std::vector<double>& target,
+                   ColumnCache& cache) {
   CopyAndReduceT(source, count, target, cache);
 }
 

@@ -23,19 +23,22 @@ struct ColumnCache {
   int width = 0;
   std::vector<ColumnExtent> columns;
   bool Matches(const SampleData& d, double f, double s, double lo, double hi, int w) const {
-    return data == &d && version == d.version && first == f && step == s && xMin == lo && xMax == hi && width == w;
+    return data == &d && version == d.version && first == f && step == s && xMin == lo &&
+           xMax == hi && width == w;
   }
 };
 
 // Copies count samples into target (resized) and summarises them in the
 // same pass, for cache's range and width (its columns are filled).
-void CopyAndReduce(const float* source, size_t count, std::vector<float>& target, ColumnCache& cache);
-void CopyAndReduce(const double* source, size_t count, std::vector<double>& target, ColumnCache& cache);
+void CopyAndReduce(const float* source, size_t count, std::vector<float>& target,
+                   ColumnCache& cache);
+void CopyAndReduce(const double* source, size_t count, std::vector<double>& target,
+                   ColumnCache& cache);
 
 // Samples at x = first + i * step (step > 0) over the X range [xMin, xMax]
 // spread on width columns.
-std::vector<ColumnExtent> ReduceColumns(const SampleData& data, double first, double step, double xMin,
-                                        double xMax, int width);
+std::vector<ColumnExtent> ReduceColumns(const SampleData& data, double first, double step,
+                                        double xMin, double xMax, int width);
 
 // The index range [begin, end) of the samples inside [xMin, xMax].
 void VisibleRange(size_t count, double first, double step, double xMin, double xMax, size_t* begin,

@@ -90,8 +90,9 @@ short ShiftOf(Qt::KeyboardModifiers m) {
 
 void FireMouseDown(ControlEvents& events, const QMouseEvent& press) {
   const QPoint p = press.position().toPoint();
-  events.Fire(kStockMouseDown, {ByValue(ButtonOf(press.button())), ByValue(ShiftOf(press.modifiers())),
-                                ByValue(static_cast<LONG>(p.x())), ByValue(static_cast<LONG>(p.y()))});
+  events.Fire(kStockMouseDown,
+              {ByValue(ButtonOf(press.button())), ByValue(ShiftOf(press.modifiers())),
+               ByValue(static_cast<LONG>(p.x())), ByValue(static_cast<LONG>(p.y()))});
 }
 
 void FireKeyDown(ControlEvents& events, const QKeyEvent& key) {
@@ -111,8 +112,8 @@ class FunctionSink : public ComObject<IDispatch> {
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return DISP_E_UNKNOWNNAME;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
+                                   EXCEPINFO*, UINT*) override {
     DISPPARAMS none{nullptr, nullptr, 0, 0};
     // A handler's failure is reported here; it never unwinds into the control.
     DispatchGuard::RunGuarded([&] { handler_(member, params ? *params : none); });

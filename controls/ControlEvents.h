@@ -53,15 +53,16 @@ IDispatch* NewEventSink(EventHandler handler);  // one reference for the caller
 
 // The graph's events.
 enum GraphEvent : DISPID {
-  kCursorChange = 1,      // long* cursor index, VARIANT* x, VARIANT* y, BOOL* tracking
-  kPlotMouseDown = 2,     // short* button, short* shift, VARIANT* x, VARIANT* y, short* plot, long* point
+  kCursorChange = 1,  // long* cursor index, VARIANT* x, VARIANT* y, BOOL* tracking
+  kPlotMouseDown =
+      2,  // short* button, short* shift, VARIANT* x, VARIANT* y, short* plot, long* point
   kPlotMouseMove = 3,
   kPlotMouseUp = 4,
-  kPlotAreaMouseDown = 8, // short* button, short* shift, VARIANT* x, VARIANT* y
+  kPlotAreaMouseDown = 8,  // short* button, short* shift, VARIANT* x, VARIANT* y
   kPlotAreaMouseMove = 9,
   kPlotAreaMouseUp = 10,
-  kAxisChange = 15,       // no arguments
-  kStockMouseDown = -605, // short button, short shift, long x, long y (pixels)
+  kAxisChange = 15,        // no arguments
+  kStockMouseDown = -605,  // short button, short shift, long x, long y (pixels)
 };
 
 // The stock key-down every control that takes keys raises: short* virtual

@@ -27,8 +27,8 @@ HRESULT ControlObject::QueryInterface(REFIID riid, void** object) {
   return SlotObject::QueryInterface(riid, object);
 }
 
-HRESULT ControlObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                              EXCEPINFO*, UINT*) {
+HRESULT ControlObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                              VARIANT* result, EXCEPINFO*, UINT*) {
   if (member != SG::DISPID_CONTROL_OBJECT) return DISP_E_MEMBERNOTFOUND;
   if (!(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
   if (params && params->cArgs != 0) return DISP_E_BADPARAMCOUNT;

@@ -13,8 +13,8 @@ class ControlObject : public SG::SlotObject {
   using SG::SlotObject::SlotObject;
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
   // Member 2000 (method, no arguments) delivers this object as VT_UNKNOWN.
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO*, UINT*) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO*, UINT*) override;
 };
 
 }  // namespace hosted

@@ -39,7 +39,8 @@ class GraphObject : public ControlObject {
       case 10: g_->interactionMode = ArgInt(a[0]); break;
       case 11: *hr = DeliverFont(r); return true;
       case 13:
-        *hr = DeliverObject(r, g_->plots.empty() ? static_cast<SlotObject*>(nullptr) : NewPlotObject(g_, g_->plots.front()));
+        *hr = DeliverObject(r, g_->plots.empty() ? static_cast<SlotObject*>(nullptr)
+                                                 : NewPlotObject(g_, g_->plots.front()));
         return true;
       case 20: *hr = DeliverColor(r, g_->plotAreaColor); return true;
       case 21: g_->plotAreaColor = a[0].color; break;
@@ -47,14 +48,18 @@ class GraphObject : public ControlObject {
       case 25: g_->caption = ArgText(a[0]); break;
       case 26: *hr = DeliverColor(r, g_->captionColor); return true;
       case 27: g_->captionColor = a[0].color; break;
-      case 47: *hr = DeliverObject(r, NewAnnotationObject(shared_, shared_->annotation)); return true;
+      case 47:
+        *hr = DeliverObject(r, NewAnnotationObject(shared_, shared_->annotation));
+        return true;
       case 48: *hr = DeliverObject(r, NewPlotsObject(g_)); return true;
       case 49: *hr = DeliverObject(r, NewAxesObject(g_)); return true;
       case 53: *hr = DeliverObject(r, NewCursorsObject(g_)); return true;
-      case 50: case 56: *hr = ToFirstPlot(slot == 50 ? 52 : 54, a, std::min(n, 2u)); return true;
+      case 50:
+      case 56: *hr = ToFirstPlot(slot == 50 ? 52 : 54, a, std::min(n, 2u)); return true;
       case 51: *hr = ToFirstPlot(51, a, std::min(n, 3u)); return true;
       case 54: *hr = ToFirstPlot(53, a, std::min(n, 2u)); return true;
-      case 52: case 55: *hr = ToFirstPlot(slot == 52 ? 55 : 56, a, std::min(n, 2u)); return true;
+      case 52:
+      case 55: *hr = ToFirstPlot(slot == 52 ? 55 : 56, a, std::min(n, 2u)); return true;
       case 57:
         for (const auto& plot : g_->plots) plot->data.reset();
         break;
@@ -85,8 +90,8 @@ class GraphObject : public ControlObject {
     return plot->CallSlot(plotSlot, a, n, nullptr);
   }
   HRESULT DeliverPicture(SlotValue* r, QSize size) {
-    return DeliverObject(r, static_cast<IPictureDisp*>(new GraphPicture(SnapshotGraph(*g_), size.width(),
-                                                                         size.height())));
+    return DeliverObject(r, static_cast<IPictureDisp*>(
+                                new GraphPicture(SnapshotGraph(*g_), size.width(), size.height())));
   }
   HRESULT DeliverFont(SlotValue* r) {
     if (!g_->bag.Find(11)) {
@@ -158,8 +163,10 @@ void GraphWidget::Paint() {
   if (drag_ == Drag::Zoom) {  // the rectangle the release will zoom to
     const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
     QRectF band = QRectF(anchor_, last_).normalized();
-    if (graph_->interactionMode == kZoomX) band.setTop(m.area.top()), band.setBottom(m.area.bottom());
-    if (graph_->interactionMode == kZoomY) band.setLeft(m.area.left()), band.setRight(m.area.right());
+    if (graph_->interactionMode == kZoomX)
+      band.setTop(m.area.top()), band.setBottom(m.area.bottom());
+    if (graph_->interactionMode == kZoomY)
+      band.setLeft(m.area.left()), band.setRight(m.area.right());
     painter.setPen(QPen(Qt::white, 0, Qt::DashLine));
     painter.drawRect(band);
   }
@@ -206,7 +213,8 @@ void GraphWidget::RaiseMouse(DISPID areaEvent, DISPID plotEvent, QMouseEvent* ev
   // are placed, or a move over it while the read-out follows the mouse, must
   // reach the host as well.
   if (graph_->interactionMode != kPlotAreaEvents && HitPlot(at, &plot, &point))
-    Events().Fire(plotEvent, {ByRef(&button), ByRef(&shift), ByRef(&x), ByRef(&y), ByRef(&plot), ByRef(&point)});
+    Events().Fire(plotEvent, {ByRef(&button), ByRef(&shift), ByRef(&x), ByRef(&y), ByRef(&plot),
+                              ByRef(&point)});
   Events().Fire(areaEvent, {ByRef(&button), ByRef(&shift), ByRef(&x), ByRef(&y)});
   VariantClear(&x);
   VariantClear(&y);
@@ -254,10 +262,14 @@ void GraphWidget::Move(QMouseEvent* event) {
   const QPointF at = event->position();
   switch (drag_) {
     case Drag::Cursor: DragCursor(at, true); break;
-    case Drag::Zoom: last_ = at; update(); break;
+    case Drag::Zoom:
+      last_ = at;
+      update();
+      break;
     case Drag::Pan: {
       const GraphMapping m = MapGraph(*graph_, QRectF(rect()), 1.0);
-      const double dx = m.ValueX(at.x()) - m.ValueX(last_.x()), dy = m.ValueY(at.y()) - m.ValueY(last_.y());
+      const double dx = m.ValueX(at.x()) - m.ValueX(last_.x()),
+                   dy = m.ValueY(at.y()) - m.ValueY(last_.y());
       const LONG mode = graph_->interactionMode;
       if (mode != kPanY) graph_->XAxis().minimum -= dx, graph_->XAxis().maximum -= dx;
       if (mode != kPanX) graph_->YAxis().minimum -= dy, graph_->YAxis().maximum -= dy;
@@ -304,10 +316,18 @@ void GraphWidget::Release(QMouseEvent* event) {
 }
 
 // Qt's event loop never sees an exception: what escapes is reported.
-void GraphWidget::paintEvent(QPaintEvent*) { DispatchGuard::RunGuarded([&] { Paint(); }); }
-void GraphWidget::mousePressEvent(QMouseEvent* event) { DispatchGuard::RunGuarded([&] { Press(event); }); }
-void GraphWidget::mouseMoveEvent(QMouseEvent* event) { DispatchGuard::RunGuarded([&] { Move(event); }); }
-void GraphWidget::mouseReleaseEvent(QMouseEvent* event) { DispatchGuard::RunGuarded([&] { Release(event); }); }
+void GraphWidget::paintEvent(QPaintEvent*) {
+  DispatchGuard::RunGuarded([&] { Paint(); });
+}
+void GraphWidget::mousePressEvent(QMouseEvent* event) {
+  DispatchGuard::RunGuarded([&] { Press(event); });
+}
+void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
+  DispatchGuard::RunGuarded([&] { Move(event); });
+}
+void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
+  DispatchGuard::RunGuarded([&] { Release(event); });
+}
 
 QWidget* NewGraphWidget(HWND window, QWidget* parent) { return new GraphWidget(window, parent); }
 

@@ -46,10 +46,13 @@ std::shared_ptr<Cursor> Graph::AddCursor() {
 
 void FollowPlot(Cursor& cursor) {
   auto plot = cursor.plot.lock();
-  if (!plot || !plot->data || !plot->data->x.empty() || plot->data->Size() == 0 || !(plot->step > 0.0)) return;
+  if (!plot || !plot->data || !plot->data->x.empty() || plot->data->Size() == 0 ||
+      !(plot->step > 0.0))
+    return;
   const double index = std::round((cursor.x - plot->first) / plot->step);
   if (!std::isfinite(index)) return;
-  cursor.y = plot->data->At(static_cast<size_t>(std::clamp(index, 0.0, double(plot->data->Size() - 1))));
+  cursor.y =
+      plot->data->At(static_cast<size_t>(std::clamp(index, 0.0, double(plot->data->Size() - 1))));
 }
 
 void InitGraph(Graph& graph, int plots, const std::vector<std::string>& cursors, int xValuePairs) {

@@ -80,8 +80,8 @@ struct Cursor {
   // changes its view.
   LONG moveMode = 0;
   COLORREF color = 0x0000FFFF;
-  LONG style = 1;      // 0 point only, 1 cross-hair, 2 vertical line, 3 horizontal line
-  LONG pointStyle = 0; // 0 none, otherwise a marker
+  LONG style = 1;       // 0 point only, 1 cross-hair, 2 vertical line, 3 horizontal line
+  LONG pointStyle = 0;  // 0 none, otherwise a marker
   bool visible = true;
   std::weak_ptr<Plot> plot;
   SG::SlotBag bag;

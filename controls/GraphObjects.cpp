@@ -16,7 +16,8 @@ class PlotObject : public GraphPart {
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
-    if ((slot == 4 || slot == 8 || slot == 12 || slot == 29 || slot == 31) && (*hr = NeedArguments(n, 1)) < 0)
+    if ((slot == 4 || slot == 8 || slot == 12 || slot == 29 || slot == 31) &&
+        (*hr = NeedArguments(n, 1)) < 0)
       return true;
     switch (slot) {
       case 3: *hr = Deliver(r, p_->style); return true;
@@ -25,13 +26,22 @@ class PlotObject : public GraphPart {
       case 8: *hr = Put(p_->name, ArgText(a[0])); return true;
       case 11: *hr = Deliver(r, p_->visible); return true;
       case 12: *hr = Put(p_->visible, ArgBool(a[0])); return true;
-      case 13: *hr = DeliverObject(r, NewAxisObject(g_, g_->axes.empty() ? g_->AddAxis() : g_->axes[0])); return true;
-      case 26: g_->YAxis(); *hr = DeliverObject(r, NewAxisObject(g_, g_->axes[1])); return true;
+      case 13:
+        *hr = DeliverObject(r, NewAxisObject(g_, g_->axes.empty() ? g_->AddAxis() : g_->axes[0]));
+        return true;
+      case 26:
+        g_->YAxis();
+        *hr = DeliverObject(r, NewAxisObject(g_, g_->axes[1]));
+        return true;
       case 28: *hr = DeliverColor(r, p_->lineColor); return true;
       case 29: *hr = Put(p_->lineColor, a[0].color); return true;
       case 30: *hr = DeliverColor(r, p_->pointColor); return true;
       case 31: *hr = Put(p_->pointColor, a[0].color); return true;
-      case 50: p_->data.reset(); g_->Changed(); *hr = S_OK; return true;
+      case 50:
+        p_->data.reset();
+        g_->Changed();
+        *hr = S_OK;
+        return true;
       case 51: *hr = PlotY(a, n, false); return true;
       case 53: *hr = PlotY(a, n, true); return true;
       case 52:
@@ -94,7 +104,8 @@ class PlotObject : public GraphPart {
   HRESULT PlotPoints(const SlotValue* a, UINT n, bool append) {
     if (HRESULT hr = NeedArguments(n, 1); FAILED(hr)) return hr;
     const CSgScalarMatrix<double> m{CSgVariant(a[0].variant)};
-    if (m.GetRows() != 2) return ReportError(E_INVALIDARG, "Points need a matrix of two rows, X above Y.");
+    if (m.GetRows() != 2)
+      return ReportError(E_INVALIDARG, "Points need a matrix of two rows, X above Y.");
     auto data = std::make_shared<SampleData>();
     std::vector<double> ys;
     if (append && p_->data && !p_->data->x.empty()) {
@@ -138,7 +149,8 @@ class PlotObject : public GraphPart {
 
 class PlotsObject : public GraphPart {
  public:
-  explicit PlotsObject(std::shared_ptr<Graph> g) : GraphPart(IID_CSgPlots, kPlotsSpecs, &g->bag, g) {}
+  explicit PlotsObject(std::shared_ptr<Graph> g)
+      : GraphPart(IID_CSgPlots, kPlotsSpecs, &g->bag, g) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
@@ -206,7 +218,8 @@ class CursorObject : public GraphPart {
         if (SUCCEEDED(v.object->QueryInterface(IID_CSgPlot, reinterpret_cast<void**>(&call)))) {
           SlotValue name;
           name.kind = SlotKind::Text;
-          if (SUCCEEDED(call->CallSlot(7, nullptr, 0, &name)) && ArgText(name) == plot->name) c_->plot = plot;
+          if (SUCCEEDED(call->CallSlot(7, nullptr, 0, &name)) && ArgText(name) == plot->name)
+            c_->plot = plot;
           FreeSlotValue(name);
           call->Release();
         }
@@ -230,16 +243,22 @@ class CursorsObject : public GraphPart {
         slot, a, n, r, hr, g_->cursors, [&] { g_->Changed(); },
         // A cursor added by code floats: the user can drag it anywhere.
         [&] { return g_->AddCursor(); },
-        [&](std::shared_ptr<Cursor> c) -> SlotObject* { return new CursorObject(g_, std::move(c)); });
+        [&](std::shared_ptr<Cursor> c) -> SlotObject* {
+          return new CursorObject(g_, std::move(c));
+        });
   }
 };
 
 }  // namespace
 
-SlotObject* NewPlotsObject(std::shared_ptr<Graph> graph) { return new PlotsObject(std::move(graph)); }
+SlotObject* NewPlotsObject(std::shared_ptr<Graph> graph) {
+  return new PlotsObject(std::move(graph));
+}
 SlotObject* NewPlotObject(std::shared_ptr<Graph> graph, std::shared_ptr<Plot> plot) {
   return new PlotObject(std::move(graph), std::move(plot));
 }
-SlotObject* NewCursorsObject(std::shared_ptr<Graph> graph) { return new CursorsObject(std::move(graph)); }
+SlotObject* NewCursorsObject(std::shared_ptr<Graph> graph) {
+  return new CursorsObject(std::move(graph));
+}
 
 }  // namespace hosted

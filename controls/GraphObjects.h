@@ -24,7 +24,8 @@ SG::SlotObject* NewCursorsObject(std::shared_ptr<Graph> graph);
 // reuse: storage the result may take over (left alone on failure); summary:
 // when its width is set, the samples are summarised while copied.
 struct ColumnCache;
-std::shared_ptr<SampleData> SamplesFromVariant(const VARIANT& v, std::shared_ptr<SampleData>* reuse = nullptr,
+std::shared_ptr<SampleData> SamplesFromVariant(const VARIANT& v,
+                                               std::shared_ptr<SampleData>* reuse = nullptr,
                                                ColumnCache* summary = nullptr);
 
 }  // namespace hosted

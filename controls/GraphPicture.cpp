@@ -70,9 +70,7 @@ LONG Himetric(int pixels) { return static_cast<LONG>(pixels * 2540L / 96); }
 }  // namespace
 
 ControlPicture::ControlPicture(SHORT type, int width, int height)
-    : PictureObject(type, 1, Himetric(width), Himetric(height)),
-      width_(width),
-      height_(height) {}
+    : PictureObject(type, 1, Himetric(width), Himetric(height)), width_(width), height_(height) {}
 
 GraphPicture::GraphPicture(std::shared_ptr<Graph> snapshot, int width, int height)
     : ControlPicture(PICTYPE_ENHMETAFILE, width, height), snapshot_(std::move(snapshot)) {}
@@ -124,7 +122,8 @@ BOOL RenderControlPicture(IUnknown* picture, HDC dc, const RECT& target) {
 QImage ControlPictureImage(IUnknown* picture) {
   auto* ours = picture ? dynamic_cast<ControlPicture*>(picture) : nullptr;
   if (!ours) return {};
-  QImage image(std::max(1, ours->PixelWidth()), std::max(1, ours->PixelHeight()), QImage::Format_RGB32);
+  QImage image(std::max(1, ours->PixelWidth()), std::max(1, ours->PixelHeight()),
+               QImage::Format_RGB32);
   QPainter painter(&image);
   ours->Render(painter, QRectF(image.rect()));
   return image;

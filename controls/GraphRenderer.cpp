@@ -96,7 +96,8 @@ void DrawPlot(Plot& plot, QPainter& p, const GraphMapping& m, double scale) {
     if (!e.used) continue;
     const double x = m.area.left() + c + 0.5;
     if (havePrevious) lines.emplace_back(previous, QPointF(x, m.PixelY(e.first)));
-    lines.emplace_back(QPointF(x, m.PixelY(e.minimum)), QPointF(x, m.PixelY(e.maximum) - (points ? 0 : 0.01)));
+    lines.emplace_back(QPointF(x, m.PixelY(e.minimum)),
+                       QPointF(x, m.PixelY(e.maximum) - (points ? 0 : 0.01)));
     previous = QPointF(x, m.PixelY(e.last));
     havePrevious = true;
   }
@@ -107,8 +108,10 @@ void DrawCursor(const Cursor& c, QPainter& p, const GraphMapping& m, double scal
   if (!c.visible) return;
   const double x = m.PixelX(c.x), y = m.PixelY(c.y);
   p.setPen(Pen(c.color, scale));
-  if (c.style == 1 || c.style == 2) p.drawLine(QPointF(x, m.area.top()), QPointF(x, m.area.bottom()));
-  if (c.style == 1 || c.style == 3) p.drawLine(QPointF(m.area.left(), y), QPointF(m.area.right(), y));
+  if (c.style == 1 || c.style == 2)
+    p.drawLine(QPointF(x, m.area.top()), QPointF(x, m.area.bottom()));
+  if (c.style == 1 || c.style == 3)
+    p.drawLine(QPointF(m.area.left(), y), QPointF(m.area.right(), y));
   if (c.pointStyle != 0 || c.style == 0) {
     const double r = 3 * scale;
     p.drawRect(QRectF(x - r, y - r, 2 * r, 2 * r));
@@ -124,7 +127,8 @@ std::vector<double> NiceTicks(double minimum, double maximum, int count) {
   const double power = std::pow(10.0, std::floor(std::log10(raw)));
   const double fraction = raw / power;
   const double step = (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
-  for (double v = std::ceil(minimum / step) * step; v <= maximum + step * 1e-9 && ticks.size() < 1000; v += step)
+  for (double v = std::ceil(minimum / step) * step;
+       v <= maximum + step * 1e-9 && ticks.size() < 1000; v += step)
     ticks.push_back(std::abs(v) < step * 1e-9 ? 0.0 : v);
   return ticks;
 }
@@ -132,8 +136,9 @@ std::vector<double> NiceTicks(double minimum, double maximum, int count) {
 GraphMapping MapGraph(Graph& graph, const QRectF& bounds, double scale) {
   GraphMapping m;
   const double left = 56 * scale, right = 12 * scale, top = 10 * scale, bottom = 26 * scale;
-  m.area = QRectF(bounds.left() + left, bounds.top() + top, std::max(1.0, bounds.width() - left - right),
-                  std::max(1.0, bounds.height() - top - bottom));
+  m.area =
+      QRectF(bounds.left() + left, bounds.top() + top, std::max(1.0, bounds.width() - left - right),
+             std::max(1.0, bounds.height() - top - bottom));
   m.xMin = graph.XAxis().minimum;
   m.xMax = graph.XAxis().maximum;
   m.yMin = graph.YAxis().minimum;
@@ -166,15 +171,19 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
       const double half = (ticks[1] - ticks[0]) / 2;
       for (double v : ticks) {
         const double s = v + half;
-        if (vertical) p.drawLine(QPointF(m.PixelX(s), m.area.top()), QPointF(m.PixelX(s), m.area.bottom()));
-        else p.drawLine(QPointF(m.area.left(), m.PixelY(s)), QPointF(m.area.right(), m.PixelY(s)));
+        if (vertical)
+          p.drawLine(QPointF(m.PixelX(s), m.area.top()), QPointF(m.PixelX(s), m.area.bottom()));
+        else
+          p.drawLine(QPointF(m.area.left(), m.PixelY(s)), QPointF(m.area.right(), m.PixelY(s)));
       }
     }
     if (t.gridLines) {
       p.setPen(Pen(t.gridColor, scale));
       for (double v : ticks) {
-        if (vertical) p.drawLine(QPointF(m.PixelX(v), m.area.top()), QPointF(m.PixelX(v), m.area.bottom()));
-        else p.drawLine(QPointF(m.area.left(), m.PixelY(v)), QPointF(m.area.right(), m.PixelY(v)));
+        if (vertical)
+          p.drawLine(QPointF(m.PixelX(v), m.area.top()), QPointF(m.PixelX(v), m.area.bottom()));
+        else
+          p.drawLine(QPointF(m.area.left(), m.PixelY(v)), QPointF(m.area.right(), m.PixelY(v)));
       }
     }
   };
@@ -185,7 +194,8 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
   if (pairs && xAxis.valuePairGrid) {
     p.setPen(Pen(xAxis.ticks->gridColor, scale));
     for (const auto& vp : xAxis.valuePairs)
-      p.drawLine(QPointF(m.PixelX(vp->value), m.area.top()), QPointF(m.PixelX(vp->value), m.area.bottom()));
+      p.drawLine(QPointF(m.PixelX(vp->value), m.area.top()),
+                 QPointF(m.PixelX(vp->value), m.area.bottom()));
   }
   for (const auto& plot : graph.plots) DrawPlot(*plot, p, m, scale);
   for (const auto& cursor : graph.cursors) DrawCursor(*cursor, p, m, scale);
@@ -203,7 +213,8 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
       p.drawLine(QPointF(x, m.area.bottom()), QPointF(x, m.area.bottom() + tick));
       const double w = metrics.horizontalAdvance(text);
       // Labels at the ends stay inside the graph.
-      const double left = std::clamp(x - w / 2, bounds.left(), std::max(bounds.left(), bounds.right() - w));
+      const double left =
+          std::clamp(x - w / 2, bounds.left(), std::max(bounds.left(), bounds.right() - w));
       p.drawText(QPointF(left, m.area.bottom() + tick + metrics.ascent()), text);
     };
     if (pairs)

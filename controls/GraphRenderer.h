@@ -16,9 +16,15 @@ struct GraphMapping {
   double xMin = 0, xMax = 1, yMin = 0, yMax = 1;
 
   double PixelX(double x) const { return area.left() + (x - xMin) / (xMax - xMin) * area.width(); }
-  double PixelY(double y) const { return area.bottom() - (y - yMin) / (yMax - yMin) * area.height(); }
-  double ValueX(double px) const { return xMin + (px - area.left()) / area.width() * (xMax - xMin); }
-  double ValueY(double py) const { return yMin + (area.bottom() - py) / area.height() * (yMax - yMin); }
+  double PixelY(double y) const {
+    return area.bottom() - (y - yMin) / (yMax - yMin) * area.height();
+  }
+  double ValueX(double px) const {
+    return xMin + (px - area.left()) / area.width() * (xMax - xMin);
+  }
+  double ValueY(double py) const {
+    return yMin + (area.bottom() - py) / area.height() * (yMax - yMin);
+  }
 };
 
 // scale: device pixels per screen pixel (1 on screen, dpi / 96 elsewhere).

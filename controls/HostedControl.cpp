@@ -57,7 +57,8 @@ void RegisterHostedControls() {
 }
 
 HostedControl* HostedControlOf(HWND window) {
-  return window && IsWindow(window) ? static_cast<HostedControl*>(GetProp(window, kProperty)) : nullptr;
+  return window && IsWindow(window) ? static_cast<HostedControl*>(GetProp(window, kProperty))
+                                    : nullptr;
 }
 
 void BindHostedControl(HWND window, HostedControl* control) { SetProp(window, kProperty, control); }
@@ -71,7 +72,8 @@ IUnknown* InvokeControlObject(HWND window) {
   if (!control) return nullptr;
   VARIANT result{};
   DISPPARAMS none{nullptr, nullptr, 0, 0};
-  if (FAILED(control->Dispatch()->Invoke(2000, IID_IUnknown, 0, DISPATCH_METHOD, &none, &result, nullptr, nullptr)))
+  if (FAILED(control->Dispatch()->Invoke(2000, IID_IUnknown, 0, DISPATCH_METHOD, &none, &result,
+                                         nullptr, nullptr)))
     return nullptr;
   if (result.vt != VT_UNKNOWN) {
     VariantClear(&result);

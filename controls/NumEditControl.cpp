@@ -30,8 +30,11 @@ bool ValidFormat(const std::string& f) {
       continue;
     }
     size_t j = i + 1;
-    while (j < f.size() && std::string_view("+- #0123456789.l").find(f[j]) != std::string_view::npos) ++j;
-    if (j >= f.size() || std::string_view("eEfFgG").find(f[j]) == std::string_view::npos) return false;
+    while (j < f.size() &&
+           std::string_view("+- #0123456789.l").find(f[j]) != std::string_view::npos)
+      ++j;
+    if (j >= f.size() || std::string_view("eEfFgG").find(f[j]) == std::string_view::npos)
+      return false;
     ++conversions;
     i = j;
   }
@@ -41,7 +44,8 @@ bool ValidFormat(const std::string& f) {
 class NumEditObject : public ControlObject {
  public:
   explicit NumEditObject(NumEditWidget* w)
-      : ControlObject(IID_CSgNumEdit, kNumEditSpecs, &bag_, {54, 55, 57}), w_(w),
+      : ControlObject(IID_CSgNumEdit, kNumEditSpecs, &bag_, {54, 55, 57}),
+        w_(w),
         shared_(std::make_shared<SharedObjects>()) {}
 
  protected:
@@ -50,11 +54,15 @@ class NumEditObject : public ControlObject {
     if ((slot == 8 || slot == 38) && (*hr = NeedArguments(n, 1)) < 0) return true;
     switch (slot) {
       case 7: *hr = Deliver(r, w_->Value()); return true;
-      case 8: w_->SetValue(ArgDouble(a[0]), false); *hr = S_OK; return true;
+      case 8:
+        w_->SetValue(ArgDouble(a[0]), false);
+        *hr = S_OK;
+        return true;
       case 37: *hr = Deliver(r, w_->Format()); return true;
       case 38: {
         const std::string f = ArgText(a[0]);
-        if (!ValidFormat(f)) return *hr = ReportError(E_INVALIDARG, "The display format must show one number."), true;
+        if (!ValidFormat(f))
+          return *hr = ReportError(E_INVALIDARG, "The display format must show one number."), true;
         w_->SetFormat(f);
         *hr = S_OK;
         return true;
@@ -89,9 +97,12 @@ class NumEditObject : public ControlObject {
 }  // namespace
 
 NumEditWidget::NumEditWidget(HWND window, QWidget* parent)
-    : QLineEdit(parent), window_(window), object_(static_cast<IDispatch*>(new NumEditObject(this))) {
+    : QLineEdit(parent),
+      window_(window),
+      object_(static_cast<IDispatch*>(new NumEditObject(this))) {
   setText(Shown());
-  connect(this, &QLineEdit::editingFinished, this, [this] { DispatchGuard::RunGuarded([this] { Commit(); }); });
+  connect(this, &QLineEdit::editingFinished, this,
+          [this] { DispatchGuard::RunGuarded([this] { Commit(); }); });
   BindHostedControl(window_, this);
 }
 
@@ -153,6 +164,8 @@ void NumEditWidget::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
-QWidget* NewNumEditWidget(HWND window, QWidget* parent) { return new NumEditWidget(window, parent); }
+QWidget* NewNumEditWidget(HWND window, QWidget* parent) {
+  return new NumEditWidget(window, parent);
+}
 
 }  // namespace hosted

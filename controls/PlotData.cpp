@@ -16,8 +16,8 @@ namespace {
 // it (no picture holds it): a replot then writes into memory already mapped.
 // With a summary requested, the copy and the summary are one pass.
 template <class T>
-std::shared_ptr<SampleData> CopyArray(SAFEARRAY* array, ULONG count, std::shared_ptr<SampleData>* reuse,
-                                      ColumnCache* summary) {
+std::shared_ptr<SampleData> CopyArray(SAFEARRAY* array, ULONG count,
+                                      std::shared_ptr<SampleData>* reuse, ColumnCache* summary) {
   void* raw = nullptr;
   if (FAILED(SafeArrayAccessData(array, &raw))) return nullptr;
   const T* first = static_cast<const T*>(raw);
@@ -53,12 +53,13 @@ std::shared_ptr<SampleData> SamplesFromVariant(const VARIANT& v, std::shared_ptr
     if ((v.vt & VT_TYPEMASK) == VT_R8) return CopyArray<double>(v.parray, count, reuse, summary);
   }
   const VARTYPE base = v.vt & VT_TYPEMASK;
-  if (base == VT_EMPTY || base == VT_NULL || base == VT_BSTR || base == VT_DISPATCH || base == VT_UNKNOWN ||
-      base == VT_ERROR)
+  if (base == VT_EMPTY || base == VT_NULL || base == VT_BSTR || base == VT_DISPATCH ||
+      base == VT_UNKNOWN || base == VT_ERROR)
     return nullptr;
   CSgScalarVector<double> converted{CSgVariant(v)};
   auto data = std::make_shared<SampleData>();
-  data->values = std::vector<double>(converted.GetData(), converted.GetData() + converted.GetSize());
+  data->values =
+      std::vector<double>(converted.GetData(), converted.GetData() + converted.GetSize());
   return data;
 }
 

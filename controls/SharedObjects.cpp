@@ -15,8 +15,8 @@ namespace {
 // Keeps what it edits alive for as long as a wrapper holds it.
 class OwnedObject : public SlotObject {
  public:
-  OwnedObject(const IID& iid, std::span<const SlotSpec> specs, SlotBag* bag, std::shared_ptr<void> owner,
-              std::vector<UINT> methods = {})
+  OwnedObject(const IID& iid, std::span<const SlotSpec> specs, SlotBag* bag,
+              std::shared_ptr<void> owner, std::vector<UINT> methods = {})
       : SlotObject(iid, specs, bag, std::move(methods)), owner_(std::move(owner)) {}
 
  private:
@@ -29,8 +29,10 @@ class BindingsObject : public SlotObject {
       : SlotObject(IID_CSgBindings, kBindingsSpecs, &s->bindingsBag), s_(std::move(s)) {}
 
  protected:
-  bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result, HRESULT* hr) override {
-    if (slot == 4 && count >= 1 && args[0].kind == SlotKind::Variant && args[0].variant.vt == VT_BSTR)
+  bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result,
+              HRESULT* hr) override {
+    if (slot == 4 && count >= 1 && args[0].kind == SlotKind::Variant &&
+        args[0].variant.vt == VT_BSTR)
       return *hr = NoSuchItem(), true;  // bindings are reached by index only
     return CollectionSlot<BindingData>(
         slot, args, count, result, hr, s_->bindings, [] {},
@@ -48,14 +50,21 @@ class BindingsObject : public SlotObject {
 class AnnotationObject : public SlotObject {
  public:
   AnnotationObject(std::shared_ptr<SharedObjects> s, std::shared_ptr<AnnotationData> a)
-      : SlotObject(IID_CSgAnnotation, kAnnotationSpecs, &a->bag, {20}), s_(std::move(s)), a_(std::move(a)) {}
+      : SlotObject(IID_CSgAnnotation, kAnnotationSpecs, &a->bag, {20}),
+        s_(std::move(s)),
+        a_(std::move(a)) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue*, UINT, SlotValue* result, HRESULT* hr) override {
     switch (slot) {
-      case 15: *hr = DeliverObject(result, new OwnedObject(IID_CSgCaption, kCaptionSpecs, &a_->caption, a_, {17})); return true;
+      case 15:
+        *hr = DeliverObject(result,
+                            new OwnedObject(IID_CSgCaption, kCaptionSpecs, &a_->caption, a_, {17}));
+        return true;
       case 16: *hr = DeliverObject(result, new ShapeObject(a_)); return true;
-      case 17: *hr = DeliverObject(result, new OwnedObject(IID_CSgArrow, kArrowSpecs, &a_->arrow, a_)); return true;
+      case 17:
+        *hr = DeliverObject(result, new OwnedObject(IID_CSgArrow, kArrowSpecs, &a_->arrow, a_));
+        return true;
     }
     return false;
   }
@@ -86,7 +95,8 @@ class AnnotationsObject : public SlotObject {
       : SlotObject(IID_CSgAnnotations, kAnnotationsSpecs, &s->annotationsBag), s_(std::move(s)) {}
 
  protected:
-  bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result, HRESULT* hr) override {
+  bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result,
+              HRESULT* hr) override {
     auto& items = s_->annotations;
     return CollectionSlot<AnnotationData>(
         slot, args, count, result, hr, items, [] {},
@@ -95,7 +105,9 @@ class AnnotationsObject : public SlotObject {
           a->name = "Annotation-" + std::to_string(items.size() + 1);
           return items.emplace_back(std::move(a));
         },
-        [this](std::shared_ptr<AnnotationData> a) { return NewAnnotationObject(s_, std::move(a)); });
+        [this](std::shared_ptr<AnnotationData> a) {
+          return NewAnnotationObject(s_, std::move(a));
+        });
   }
 
  private:
@@ -108,7 +120,8 @@ class ImageObject : public OwnedObject {
       : OwnedObject(IID_CSgImage, kImageSpecs, &d->bag, std::move(owner), {41}), d_(std::move(d)) {}
 
  protected:
-  bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result, HRESULT* hr) override {
+  bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result,
+              HRESULT* hr) override {
     if (slot == 5) {
       if (d_->picture) d_->picture->AddRef();
       *hr = DeliverObject(result, d_->picture);
@@ -131,11 +144,14 @@ class ImageObject : public OwnedObject {
 
 }  // namespace
 
-SlotObject* NewBindingsObject(std::shared_ptr<SharedObjects> shared) { return new BindingsObject(std::move(shared)); }
+SlotObject* NewBindingsObject(std::shared_ptr<SharedObjects> shared) {
+  return new BindingsObject(std::move(shared));
+}
 SlotObject* NewAnnotationsObject(std::shared_ptr<SharedObjects> shared) {
   return new AnnotationsObject(std::move(shared));
 }
-SlotObject* NewAnnotationObject(std::shared_ptr<SharedObjects> shared, std::shared_ptr<AnnotationData> data) {
+SlotObject* NewAnnotationObject(std::shared_ptr<SharedObjects> shared,
+                                std::shared_ptr<AnnotationData> data) {
   return new AnnotationObject(std::move(shared), std::move(data));
 }
 SlotObject* NewImageObject(std::shared_ptr<void> owner, std::shared_ptr<ImageData> data) {

@@ -41,7 +41,8 @@ struct SharedObjects {
 // Each returns a new object with one reference for the caller.
 SG::SlotObject* NewBindingsObject(std::shared_ptr<SharedObjects> shared);
 SG::SlotObject* NewAnnotationsObject(std::shared_ptr<SharedObjects> shared);
-SG::SlotObject* NewAnnotationObject(std::shared_ptr<SharedObjects> shared, std::shared_ptr<AnnotationData> data);
+SG::SlotObject* NewAnnotationObject(std::shared_ptr<SharedObjects> shared,
+                                    std::shared_ptr<AnnotationData> data);
 SG::SlotObject* NewImageObject(std::shared_ptr<void> owner, std::shared_ptr<ImageData> data);
 // The image of a key (name or 1-based index among the images made so far;
 // a new name makes a new image).

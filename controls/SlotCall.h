@@ -18,9 +18,9 @@ enum class SlotKind : unsigned char {
   Bool,     // VARIANT_BOOL: -1 true, 0 false
   Int32,
   Int16,
-  Color,    // OLE_COLOR
-  Text,     // BSTR; a delivered one is freed by the caller
-  Object,   // IUnknown*; a delivered one carries a reference for the caller
+  Color,   // OLE_COLOR
+  Text,    // BSTR; a delivered one is freed by the caller
+  Object,  // IUnknown*; a delivered one carries a reference for the caller
 };
 
 // One value crossing the interface. Arguments are passed by value: the callee

@@ -8,7 +8,8 @@
 
 namespace SG {
 
-SlotObject::SlotObject(const IID& iid, std::span<const SlotSpec> specs, SlotBag* bag, std::vector<UINT> methods)
+SlotObject::SlotObject(const IID& iid, std::span<const SlotSpec> specs, SlotBag* bag,
+                       std::vector<UINT> methods)
     : iid_(iid), specs_(specs), bag_(bag), methods_(std::move(methods)) {}
 
 void* SlotObject::QueryExtra(REFIID riid) {
@@ -108,12 +109,14 @@ HRESULT DeliverObject(SlotValue* out, IUnknown* created) {
 }
 
 HRESULT DeliverObject(SlotValue* out, SlotObject* created) {
-  return DeliverObject(out, created ? static_cast<IUnknown*>(static_cast<ISgSlotCall*>(created)) : nullptr);
+  return DeliverObject(
+      out, created ? static_cast<IUnknown*>(static_cast<ISgSlotCall*>(created)) : nullptr);
 }
 
 std::string ArgText(const SlotValue& v) {
   if (v.kind == SlotKind::Text) return v.text ? AfxUtf16ToUtf8(BstrView(v.text)) : std::string();
-  if (v.kind == SlotKind::Variant) return static_cast<LPCSTR>(static_cast<CString>(CSgVariant(v.variant)));
+  if (v.kind == SlotKind::Variant)
+    return static_cast<LPCSTR>(static_cast<CString>(CSgVariant(v.variant)));
   return {};
 }
 

@@ -35,10 +35,12 @@ constexpr SlotKind kSlotKind_Color = SlotKind::Color;
 constexpr SlotKind kSlotKind_Text = SlotKind::Text;
 constexpr SlotKind kSlotKind_Vector = SlotKind::Variant;
 
-#define SG_SPEC_P(get, set, K, Name) {get, kSlotKind_##K, true, get}, {set, kSlotKind_##K, false, get},
+#define SG_SPEC_P(get, set, K, Name) \
+  {get, kSlotKind_##K, true, get}, {set, kSlotKind_##K, false, get},
 #define SG_SPEC_G(slot, K, Name) {slot, kSlotKind_##K, true, slot},
 #define SG_SPEC_O(slot, W, Name) {slot, SlotKind::Object, true, slot},
-#define SG_SPEC_OP(get, set, W, Name) {get, SlotKind::Object, true, get}, {set, SlotKind::Object, false, get},
+#define SG_SPEC_OP(get, set, W, Name) \
+  {get, SlotKind::Object, true, get}, {set, SlotKind::Object, false, get},
 // One static array of specs per table.
 #define SG_SPEC_ARRAY(name, TABLE) \
   inline constexpr SlotSpec name[] = {TABLE(SG_SPEC_P, SG_SPEC_G, SG_SPEC_O, SG_SPEC_OP)};
@@ -48,21 +50,24 @@ class SlotObject : public ComObject<ISgSlotCall, IDispatch> {
   // specs must outlive the object (a static table); bag is where unnamed
   // properties live (owned by the control's model); methods: slots accepted
   // without effect.
-  SlotObject(const IID& iid, std::span<const SlotSpec> specs, SlotBag* bag, std::vector<UINT> methods = {});
+  SlotObject(const IID& iid, std::span<const SlotSpec> specs, SlotBag* bag,
+             std::vector<UINT> methods = {});
 
-  HRESULT STDMETHODCALLTYPE CallSlot(UINT slot, const SlotValue* args, UINT count, SlotValue* result) final;
+  HRESULT STDMETHODCALLTYPE CallSlot(UINT slot, const SlotValue* args, UINT count,
+                                     SlotValue* result) final;
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return DISP_E_UNKNOWNNAME;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO*, UINT*) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO*, UINT*) override;
 
  protected:
   // Returns true when it handled the slot (with *hr set).
-  virtual bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result, HRESULT* hr) {
+  virtual bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result,
+                      HRESULT* hr) {
     return false;
   }
   void* QueryExtra(REFIID riid) override;
@@ -97,10 +102,11 @@ HRESULT NeedArguments(UINT count, UINT needed);
 // same slots (3, 4, 6, 7, 8) in every collection of the controls. Items have
 // a name; changed is called after every change.
 template <class Item>
-inline bool CollectionSlot(UINT slot, const SlotValue* args, UINT count, SlotValue* result, HRESULT* hr,
-                    std::vector<std::shared_ptr<Item>>& items, const std::function<void()>& changed,
-                    const std::function<std::shared_ptr<Item>()>& add,
-                    const std::function<SlotObject*(std::shared_ptr<Item>)>& wrap) {
+inline bool CollectionSlot(UINT slot, const SlotValue* args, UINT count, SlotValue* result,
+                           HRESULT* hr, std::vector<std::shared_ptr<Item>>& items,
+                           const std::function<void()>& changed,
+                           const std::function<std::shared_ptr<Item>()>& add,
+                           const std::function<SlotObject*(std::shared_ptr<Item>)>& wrap) {
   switch (slot) {
     case 3: *hr = DeliverShort(result, static_cast<SHORT>(items.size())); return true;
     case 4:
@@ -119,7 +125,11 @@ inline bool CollectionSlot(UINT slot, const SlotValue* args, UINT count, SlotVal
       }
       return true;
     }
-    case 7: items.clear(); changed(); *hr = S_OK; return true;
+    case 7:
+      items.clear();
+      changed();
+      *hr = S_OK;
+      return true;
     case 8: {
       auto item = add();
       changed();
@@ -129,7 +139,6 @@ inline bool CollectionSlot(UINT slot, const SlotValue* args, UINT count, SlotVal
   }
   return false;
 }
-
 
 }  // namespace SG
 

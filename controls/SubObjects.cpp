@@ -13,11 +13,15 @@ CSgScalarMatrix<double> PointMatrix(double x, double y) {
 }
 
 // The four collection methods shared by axes, plots, cursors, annotations.
-#define SG_DEFINE_COLLECTION(Cls, ItemT, IndexType)                                             \
-  ItemT Cls::Item(const CString& name) const { return Frame().Call<class ItemT>(4, CSgVariant(name)); } \
-  ItemT Cls::Item(int index) const { return Frame().Call<class ItemT>(4, CSgVariant(index)); }   \
+#define SG_DEFINE_COLLECTION(Cls, ItemT, IndexType)                                            \
+  ItemT Cls::Item(const CString& name) const {                                                 \
+    return Frame().Call<class ItemT>(4, CSgVariant(name));                                     \
+  }                                                                                            \
+  ItemT Cls::Item(int index) const { return Frame().Call<class ItemT>(4, CSgVariant(index)); } \
   void Cls::Remove(const CString& name) const { Frame().Call<void>(6, CSgVariant(name)); }     \
-  void Cls::Remove(IndexType index) const { Frame().Call<void>(6, CSgVariant(static_cast<int>(index))); } \
+  void Cls::Remove(IndexType index) const {                                                    \
+    Frame().Call<void>(6, CSgVariant(static_cast<int>(index)));                                \
+  }                                                                                            \
   void Cls::RemoveAll() const { Frame().Call<void>(7); }                                       \
   ItemT Cls::Add() const { return Frame().Call<class ItemT>(8); }
 
@@ -49,10 +53,16 @@ SG_DEFINE_SLOTS(SG_VALUEPAIR_SLOTS)
 #define SG_SLOT_CLASS CSgValuePairs
 SG_DEFINE_SLOTS(SG_VALUEPAIRS_SLOTS)
 #undef SG_SLOT_CLASS
-CSgValuePair CSgValuePairs::Item(const CString& name) const { return Frame().Call<CSgValuePair>(12, CSgVariant(name)); }
-CSgValuePair CSgValuePairs::Item(int index) const { return Frame().Call<CSgValuePair>(12, CSgVariant(index)); }
+CSgValuePair CSgValuePairs::Item(const CString& name) const {
+  return Frame().Call<CSgValuePair>(12, CSgVariant(name));
+}
+CSgValuePair CSgValuePairs::Item(int index) const {
+  return Frame().Call<CSgValuePair>(12, CSgVariant(index));
+}
 void CSgValuePairs::Remove(const CString& name) const { Frame().Call<void>(14, CSgVariant(name)); }
-void CSgValuePairs::Remove(long index) const { Frame().Call<void>(14, CSgVariant(static_cast<int>(index))); }
+void CSgValuePairs::Remove(long index) const {
+  Frame().Call<void>(14, CSgVariant(static_cast<int>(index)));
+}
 void CSgValuePairs::RemoveAll() const { Frame().Call<void>(15); }
 CSgValuePair CSgValuePairs::Add() const { return Frame().Call<CSgValuePair>(16); }
 void CSgValuePairs::AddEvenly(LONG first, LONG count) const {
@@ -74,23 +84,41 @@ void CSgPlot::PlotSamples(const CSgVector& samples, double first, double step) c
 void CSgPlot::PlotSamples(const CSgVector& samples, double first) const {
   Frame().Call<void>(51, samples, AsVariant{first}, Missing{});
 }
-void CSgPlot::PlotSamples(const CSgVector& samples) const { Frame().Call<void>(51, samples, Missing{}, Missing{}); }
-void CSgPlot::PlotXvsY(const CSgVector& x, const CSgVector& y) const { Frame().Call<void>(52, x, y); }
+void CSgPlot::PlotSamples(const CSgVector& samples) const {
+  Frame().Call<void>(51, samples, Missing{}, Missing{});
+}
+void CSgPlot::PlotXvsY(const CSgVector& x, const CSgVector& y) const {
+  Frame().Call<void>(52, x, y);
+}
 void CSgPlot::ChartSamples(const CSgVector& samples, double step) const {
   Frame().Call<void>(53, samples, AsVariant{step});
 }
-void CSgPlot::ChartSamples(const CSgVector& samples) const { Frame().Call<void>(53, samples, Missing{}); }
+void CSgPlot::ChartSamples(const CSgVector& samples) const {
+  Frame().Call<void>(53, samples, Missing{});
+}
 void CSgPlot::ChartSamples(double y, double step) const {
   Frame().Call<void>(53, CSgScalarVector<double>(1u, &y), AsVariant{step});
 }
-void CSgPlot::ChartSamples(double y) const { Frame().Call<void>(53, CSgScalarVector<double>(1u, &y), Missing{}); }
-void CSgPlot::ChartXvsY(const CSgVector& x, const CSgVector& y) const { Frame().Call<void>(54, x, y); }
-void CSgPlot::PlotMatrix(const CSgMatrix& m, bool flag) const { Frame().Call<void>(55, m, CSgVariant(flag)); }
+void CSgPlot::ChartSamples(double y) const {
+  Frame().Call<void>(53, CSgScalarVector<double>(1u, &y), Missing{});
+}
+void CSgPlot::ChartXvsY(const CSgVector& x, const CSgVector& y) const {
+  Frame().Call<void>(54, x, y);
+}
+void CSgPlot::PlotMatrix(const CSgMatrix& m, bool flag) const {
+  Frame().Call<void>(55, m, CSgVariant(flag));
+}
 void CSgPlot::PlotMatrix(const CSgMatrix& m) const { Frame().Call<void>(55, m, Missing{}); }
-void CSgPlot::PlotPoint(double x, double y) const { Frame().Call<void>(55, PointMatrix(x, y), CSgVariant(true)); }
-void CSgPlot::ChartMatrix(const CSgMatrix& m, bool flag) const { Frame().Call<void>(56, m, CSgVariant(flag)); }
+void CSgPlot::PlotPoint(double x, double y) const {
+  Frame().Call<void>(55, PointMatrix(x, y), CSgVariant(true));
+}
+void CSgPlot::ChartMatrix(const CSgMatrix& m, bool flag) const {
+  Frame().Call<void>(56, m, CSgVariant(flag));
+}
 void CSgPlot::ChartMatrix(const CSgMatrix& m) const { Frame().Call<void>(56, m, Missing{}); }
-void CSgPlot::ChartPoint(double x, double y) const { Frame().Call<void>(56, PointMatrix(x, y), CSgVariant(true)); }
+void CSgPlot::ChartPoint(double x, double y) const {
+  Frame().Call<void>(56, PointMatrix(x, y), CSgVariant(true));
+}
 
 #define SG_SLOT_CLASS CSgCursors
 SG_DEFINE_SLOTS(SG_CURSORS_SLOTS)
@@ -100,12 +128,16 @@ SG_DEFINE_COLLECTION(CSgCursors, CSgCursor, int)
 #define SG_SLOT_CLASS CSgCursor
 SG_DEFINE_SLOTS(SG_CURSOR_SLOTS)
 #undef SG_SLOT_CLASS
-void CSgCursor::SetPosition(double x, double y) const { Frame().Call<void>(25, AsVariant{x}, AsVariant{y}); }
+void CSgCursor::SetPosition(double x, double y) const {
+  Frame().Call<void>(25, AsVariant{x}, AsVariant{y});
+}
 
 #define SG_SLOT_CLASS CSgBindings
 SG_DEFINE_SLOTS(SG_BINDINGS_SLOTS)
 #undef SG_SLOT_CLASS
-CSgBinding CSgBindings::Item(int index) const { return Frame().Call<CSgBinding>(4, CSgVariant(index)); }
+CSgBinding CSgBindings::Item(int index) const {
+  return Frame().Call<CSgBinding>(4, CSgVariant(index));
+}
 void CSgBindings::Remove(int index) const { Frame().Call<void>(6, CSgVariant(index)); }
 void CSgBindings::RemoveAll() const { Frame().Call<void>(7); }
 CSgBinding CSgBindings::Add() const { return Frame().Call<CSgBinding>(8); }
@@ -123,10 +155,13 @@ void CSgBinding::SetTarget(const CSgInterface& object) const {
 }
 void CSgBinding::Method24() const { Frame().Call<void>(24); }
 void CSgBinding::Method25() const { Frame().Call<void>(25); }
-void CSgBinding::Method26(const char* text, LONG value) const { Frame().Call<void>(26, text, value); }
+void CSgBinding::Method26(const char* text, LONG value) const {
+  Frame().Call<void>(26, text, value);
+}
 void CSgBinding::Method27() const { Frame().Call<void>(27); }
 bool CSgBinding::Method28(const CString& a, const CString& b, LONG value, const CString& c) const {
-  return Frame().Call<bool>(28, CSgVariant(a), CSgVariant(b), CSgVariant(static_cast<int>(value)), CSgVariant(c));
+  return Frame().Call<bool>(28, CSgVariant(a), CSgVariant(b), CSgVariant(static_cast<int>(value)),
+                            CSgVariant(c));
 }
 
 #define SG_SLOT_CLASS CSgAnnotations
@@ -142,7 +177,9 @@ void CSgAnnotation::Method20(LONG value) const { Frame().Call<void>(20, value); 
 #define SG_SLOT_CLASS CSgCaption
 SG_DEFINE_SLOTS(SG_CAPTION_SLOTS)
 #undef SG_SLOT_CLASS
-void CSgCaption::SetPair(double first, double second) const { Frame().Call<void>(17, first, second); }
+void CSgCaption::SetPair(double first, double second) const {
+  Frame().Call<void>(17, first, second);
+}
 
 #define SG_SLOT_CLASS CSgShape
 SG_DEFINE_SLOTS(SG_SHAPE_SLOTS)

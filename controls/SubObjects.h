@@ -47,26 +47,25 @@ class CSgImage;
 
 // What every sub-object wrapper has: its interface id, the holder's
 // constructors and copies, and the frame of one operation.
-#define SG_SUBOBJECT_CLASS(Cls)                                                                  \
- public:                                                                                         \
-  static const IID& GetIid() { return IID_##Cls; }                                               \
-  static constexpr const char* kClassName = #Cls;                                                \
-  Cls() : m_self(this) {}                                                                        \
-  Cls(IUnknown* pointer, int threadOption, bool adopt)                                           \
-      : CSgInterface(pointer, IID_##Cls, threadOption, adopt), m_self(this) {}                   \
-  Cls(const Cls& other) : CSgInterface(other), m_self(this) {}                                   \
-  Cls& operator=(const Cls& other) {                                                             \
-    CSgInterface::operator=(other);                                                              \
-    return *this;                                                                                \
-  }                                                                                              \
-  ~Cls() override = default;                                                                     \
-                                                                                                 \
- private:                                                                                        \
-  CSgInterface* m_self;                                                                          \
-  CallFrame Frame() const { return CallFrame(*m_self, kClassName); }                             \
-                                                                                                 \
+#define SG_SUBOBJECT_CLASS(Cls)                                                \
+ public:                                                                       \
+  static const IID& GetIid() { return IID_##Cls; }                             \
+  static constexpr const char* kClassName = #Cls;                              \
+  Cls() : m_self(this) {}                                                      \
+  Cls(IUnknown* pointer, int threadOption, bool adopt)                         \
+      : CSgInterface(pointer, IID_##Cls, threadOption, adopt), m_self(this) {} \
+  Cls(const Cls& other) : CSgInterface(other), m_self(this) {}                 \
+  Cls& operator=(const Cls& other) {                                           \
+    CSgInterface::operator=(other);                                            \
+    return *this;                                                              \
+  }                                                                            \
+  ~Cls() override = default;                                                   \
+                                                                               \
+ private:                                                                      \
+  CSgInterface* m_self;                                                        \
+  CallFrame Frame() const { return CallFrame(*m_self, kClassName); }           \
+                                                                               \
  public:
-
 
 class CSgAxes : public CSgInterface {
   SG_SUBOBJECT_CLASS(CSgAxes)

@@ -144,7 +144,8 @@ int CInstrumentLink::ScanUsbDevices() {
     } else {
       int index = g_VisaScopeCount + j;
       if (index >= 0 && index < kDeviceTableRows)
-        g_ScopeTable[static_cast<std::size_t>(index)] = {IdnModelField(t), Decimal(j), "USBRAW", channel};
+        g_ScopeTable[static_cast<std::size_t>(index)] = {IdnModelField(t), Decimal(j), "USBRAW",
+                                                         channel};
     }
   }
   return last;

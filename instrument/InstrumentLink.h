@@ -46,7 +46,9 @@ class CInstrumentLink {
   // Reassembles one frame's payload into the buffer; returns the header's
   // length, or 0 for anything but an accepted payload (which is then not kept).
   std::size_t ReadUsbData(BYTE* buffer, std::size_t capacity, UsbRead* outcome = nullptr);
-  std::size_t ReadUsbBulk(BYTE* buffer, std::size_t capacity) { return ReadUsbData(buffer, capacity); }
+  std::size_t ReadUsbBulk(BYTE* buffer, std::size_t capacity) {
+    return ReadUsbData(buffer, capacity);
+  }
   void ReadUsbReply(CString& reply);
   static bool JudgeReply(const CString& query, const CString& reply);
   static bool JudgeIqs(const CString& reply);

@@ -25,8 +25,10 @@ void ShowMessage(const CString& text) {
     std::lock_guard guard(g_lock);
     sink = g_sink;
   }
-  if (sink) sink(text);
-  else AfxReportError(text, 0);
+  if (sink)
+    sink(text);
+  else
+    AfxReportError(text, 0);
 }
 
 TextSource SetTextSource(TextSource source) {

@@ -137,11 +137,21 @@ void CInstrumentLink::ParsePositionList(const CString& text) { FillPairs(text, g
 
 void CInstrumentLink::ParseWaveParams(const CString& reply) { ApplyParams(g_LastReadWave, reply); }
 
-void CInstrumentLink::ParseFreqField(const CString& value) { ApplyField(g_LastReadWave, "FREQ", value); }
-void CInstrumentLink::ParsePredField(const CString& value) { ApplyField(g_LastReadWave, "PRED", value); }
-void CInstrumentLink::ParseAmplField(const CString& value) { ApplyField(g_LastReadWave, "AMPL", value); }
-void CInstrumentLink::ParseOfstField(const CString& value) { ApplyField(g_LastReadWave, "OFST", value); }
-void CInstrumentLink::ParsePhaseField(const CString& value) { ApplyField(g_LastReadWave, "PHASE", value); }
+void CInstrumentLink::ParseFreqField(const CString& value) {
+  ApplyField(g_LastReadWave, "FREQ", value);
+}
+void CInstrumentLink::ParsePredField(const CString& value) {
+  ApplyField(g_LastReadWave, "PRED", value);
+}
+void CInstrumentLink::ParseAmplField(const CString& value) {
+  ApplyField(g_LastReadWave, "AMPL", value);
+}
+void CInstrumentLink::ParseOfstField(const CString& value) {
+  ApplyField(g_LastReadWave, "OFST", value);
+}
+void CInstrumentLink::ParsePhaseField(const CString& value) {
+  ApplyField(g_LastReadWave, "PHASE", value);
+}
 
 CString CInstrumentLink::FindStoredPosition(const CString& name) {
   for (const auto& row : g_StoredWaves)
@@ -177,14 +187,16 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
   } else {
     CString request = user ? CString("WVPR? M0") : "WVPR? " + p;
     ViUInt32 written = 0;
-    g_VisaStatus = viWrite(g_VisaInstrument, reinterpret_cast<ViConstBuf>(static_cast<const char*>(request)),
-                           static_cast<ViUInt32>(request.GetLength()), &written);
+    g_VisaStatus =
+        viWrite(g_VisaInstrument, reinterpret_cast<ViConstBuf>(static_cast<const char*>(request)),
+                static_cast<ViUInt32>(request.GetLength()), &written);
     linkio::Pause(500);
     char buffer[kParamReply] = {};
     ViUInt32 size = kParamReply;
     if (viScanf(g_VisaInstrument, "%#t", &size, buffer) >= 0) reply = buffer;
   }
-  if (reply.IsEmpty()) return Fail("The generator did not answer the parameter request; nothing was read.");
+  if (reply.IsEmpty())
+    return Fail("The generator did not answer the parameter request; nothing was read.");
   ApplyParams(next, reply);
 
   if (usb) {
@@ -194,8 +206,9 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
     if (int colon = name.Find(':'); colon >= 0) name = name.Mid(colon + 1);
     CString request = user ? "WVDT? USER," + name : "WVDT? " + p;
     ViUInt32 written = 0;
-    g_VisaStatus = viWrite(g_VisaInstrument, reinterpret_cast<ViConstBuf>(static_cast<const char*>(request)),
-                           static_cast<ViUInt32>(request.GetLength()), &written);
+    g_VisaStatus =
+        viWrite(g_VisaInstrument, reinterpret_cast<ViConstBuf>(static_cast<const char*>(request)),
+                static_cast<ViUInt32>(request.GetLength()), &written);
   }
   linkio::Pause(500);
 
@@ -205,7 +218,8 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
     length = ReadUsbBulk(buffer.data(), buffer.size());
   } else {
     ViUInt32 got = 0;
-    g_VisaStatus = viRead(g_VisaInstrument, buffer.data(), static_cast<ViUInt32>(buffer.size()), &got);
+    g_VisaStatus =
+        viRead(g_VisaInstrument, buffer.data(), static_cast<ViUInt32>(buffer.size()), &got);
     length = got;
   }
   std::size_t headerEnd = 0;
@@ -215,9 +229,11 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
   long fromReply = PointsFromReply(tag, usb ? CString() : header);
   long n = fromReply >= 0 ? fromReply : g_TransferPoints;
   std::size_t start = FindWaveDataStart(buffer.data(), length);
-  if (start == 0) return Fail("The generator's data reply holds no waveform data; nothing was read.");
+  if (start == 0)
+    return Fail("The generator's data reply holds no waveform data; nothing was read.");
   // A waveform holds at least two samples everywhere else in the program.
-  if (n < 2) return Fail("The generator's waveform holds fewer than two samples; nothing was read.");
+  if (n < 2)
+    return Fail("The generator's waveform holds fewer than two samples; nothing was read.");
   if (start + 2 * static_cast<std::size_t>(n) > length)
     return Fail("The generator sent fewer samples than its reply announced; nothing was read.");
 
@@ -225,7 +241,8 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
   const bool sixteen = IsSixteenBitFamily(tag);
   next.samples.SetSize(static_cast<unsigned>(n), TRUE);
   float* out = next.samples.GetData();
-  for (long i = 0; i < n; ++i) out[i] = CodeToVolts(buffer.data() + start + 2 * i, half, next.offset, sixteen);
+  for (long i = 0; i < n; ++i)
+    out[i] = CodeToVolts(buffer.data() + start + 2 * i, half, next.offset, sixteen);
 
   g_LastReadWave = std::move(next);
   if (fromReply >= 0) {
@@ -251,9 +268,11 @@ bool CInstrumentLink::ReadWaveDataRaw(const CString& position) {
   std::vector<BYTE> buffer(kWaveBlockBuffer, 0);
   std::size_t length = ReadUsbBulk(buffer.data(), buffer.size());
   std::size_t start = FindWaveDataStart(buffer.data(), length);
-  if (start == 0) return Fail("The generator's data reply holds no waveform data; nothing was read.");
+  if (start == 0)
+    return Fail("The generator's data reply holds no waveform data; nothing was read.");
   std::size_t n = std::min((length - start) / 2, kTestStepSamples);
-  if (n < 2) return Fail("The generator's waveform holds fewer than two samples; nothing was read.");
+  if (n < 2)
+    return Fail("The generator's waveform holds fewer than two samples; nothing was read.");
   const double half = g_LastReadWave.amplitude / 2;
   g_LastReadWave.samples.SetSize(static_cast<unsigned>(n), TRUE);
   float* out = g_LastReadWave.samples.GetData();

@@ -116,7 +116,9 @@ bool CInstrumentLink::IsSingleGroup(const CString&, BYTE* a, const BYTE* b) {
 }
 
 int CInstrumentLink::HexPairToByte(const CString& text) {
-  auto nibble = [](char c) { return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 0; };
+  auto nibble = [](char c) {
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 0;
+  };
   if (text.GetLength() < 2) return 0;
   return nibble(text[0]) * 16 + nibble(text[1]);
 }

@@ -57,9 +57,12 @@ CString CInstrumentLink::NormaliseValue(const CString& text) {
   double v = LeadingNumber(text);
   if (text.FindOneOf("eE") >= 0) return Formatted("%.14lf", v);
   if (text.FindOneOf("mMkK") < 0) return v == 0 ? text : Formatted("%lf", v);
-  if (text.Find('m') >= 0) v /= 1000;
-  else if (text.Find('M') >= 0) v *= 1000000;
-  else v *= 1000;
+  if (text.Find('m') >= 0)
+    v /= 1000;
+  else if (text.Find('M') >= 0)
+    v *= 1000000;
+  else
+    v *= 1000;
   return Formatted("%lf", v);
 }
 
@@ -110,7 +113,9 @@ int CInstrumentLink::FindVisaScopes(const CString& address) {
   for (LONG i = 0; i < g_VisaScopeCount; ++i) {
     try {
       CString channels = QueryChannelCount(g_VisaDescriptor);
-      if (rows < kDeviceTableRows) g_ScopeTable[static_cast<std::size_t>(rows++)] = {g_VisaDescriptor, "-1", "USBTMC", channels};
+      if (rows < kDeviceTableRows)
+        g_ScopeTable[static_cast<std::size_t>(rows++)] = {g_VisaDescriptor, "-1", "USBTMC",
+                                                          channels};
     } catch (CException* e) {
       e->Delete();  // the resource did not open or answer: left out without a message
     }
@@ -126,7 +131,8 @@ CString CInstrumentLink::QueryChannelCount(const char* descriptor) {
     char reply[256] = {};
     VisaReceive(reply);
     const char* blank = std::strchr(reply, ' ');
-    CString channel = blank ? CString(blank + 1, blank[1] ? 1 : 0) : CString(reply, reply[0] ? 1 : 0);
+    CString channel =
+        blank ? CString(blank + 1, blank[1] ? 1 : 0) : CString(reply, reply[0] ? 1 : 0);
     VisaClose();
     return channel;
   } catch (CException* e) {
@@ -157,10 +163,18 @@ float UsbScaleQuery(CInstrumentLink& self, const CString& command) {
 
 }  // namespace
 
-float CInstrumentLink::QueryVdivVisa(const CString& channel) { return VisaScaleQuery(*this, channel + ":VDIV?"); }
-float CInstrumentLink::QueryOfstVisa(const CString& channel) { return VisaScaleQuery(*this, channel + ":OFST?"); }
-float CInstrumentLink::QueryVdivUsb(const CString& channel) { return UsbScaleQuery(*this, channel + ":VDIV?"); }
-float CInstrumentLink::QueryOfstUsb(const CString& channel) { return UsbScaleQuery(*this, channel + ":OFST?"); }
+float CInstrumentLink::QueryVdivVisa(const CString& channel) {
+  return VisaScaleQuery(*this, channel + ":VDIV?");
+}
+float CInstrumentLink::QueryOfstVisa(const CString& channel) {
+  return VisaScaleQuery(*this, channel + ":OFST?");
+}
+float CInstrumentLink::QueryVdivUsb(const CString& channel) {
+  return UsbScaleQuery(*this, channel + ":VDIV?");
+}
+float CInstrumentLink::QueryOfstUsb(const CString& channel) {
+  return UsbScaleQuery(*this, channel + ":OFST?");
+}
 
 float CInstrumentLink::QueryTdivVisa() {
   VisaSend("TDIV?\n");
@@ -185,12 +199,14 @@ float CInstrumentLink::QuerySampleRateVisa() {
   int sa = r.Find("Sa");
   CString number = sa < 0 ? r.Mid(blank + 1) : r.Mid(blank + 1, sa - blank - 1);
   double v = LeadingNumber(number);
-  if (number.Find('M') >= 0) v *= 1e6;
-  else if (number.Find('K') >= 0) v *= 1e3;
-  else if (number.Find('G') >= 0) v *= 1e9;
+  if (number.Find('M') >= 0)
+    v *= 1e6;
+  else if (number.Find('K') >= 0)
+    v *= 1e3;
+  else if (number.Find('G') >= 0)
+    v *= 1e9;
   return static_cast<float>(v);
 }
-
 
 int CInstrumentLink::SetupUsbWaveformRead(const CString& channel) {
   SendUsbCommand("WFSU type,0,frmt,1");

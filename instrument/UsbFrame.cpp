@@ -21,7 +21,11 @@ void FillHead(BYTE* buffer, std::size_t length, BYTE type) {
 
 // The completion and status queries, sent as query frames.
 const std::array<UsbQueryEntry, 5> g_UsbQueryTable = {{
-    {2, "IQS?"}, {2, "OLS?"}, {2, "IQR?"}, {2, "OLR?"}, {2, "*OPC?"},
+    {2, "IQS?"},
+    {2, "OLS?"},
+    {2, "IQR?"},
+    {2, "OLR?"},
+    {2, "*OPC?"},
 }};
 
 BYTE CInstrumentLink::UsbQueryType(const CString& command) {
@@ -46,7 +50,8 @@ WORD CInstrumentLink::FrameChecksum16(const WORD* words, std::size_t count) {
 
 void CInstrumentLink::BuildUsbCommandFrame(BYTE* buffer, const CString& command, int length) {
   FillHead(buffer, static_cast<std::size_t>(length), UsbQueryType(command));
-  std::memcpy(buffer + kUsbHead, static_cast<const char*>(command), static_cast<std::size_t>(length));
+  std::memcpy(buffer + kUsbHead, static_cast<const char*>(command),
+              static_cast<std::size_t>(length));
   buffer[8] = FrameChecksum(buffer, kUsbHead + static_cast<std::size_t>(length));
 }
 
@@ -57,7 +62,9 @@ BYTE CInstrumentLink::BuildUsbDataFrame(BYTE* buffer, const BYTE* payload, std::
   return buffer[8];
 }
 
-bool CInstrumentLink::IsNotFrameHead(const BYTE* buffer) { return std::memcmp(buffer, "USB:", 4) != 0; }
+bool CInstrumentLink::IsNotFrameHead(const BYTE* buffer) {
+  return std::memcmp(buffer, "USB:", 4) != 0;
+}
 
 void CInstrumentLink::IsScreenDumpCommand(const CString& text) {
   CString upper = text;

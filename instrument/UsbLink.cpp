@@ -64,10 +64,12 @@ std::size_t CInstrumentLink::ReadUsbData(BYTE* buffer, std::size_t capacity, Usb
     if (fits) std::memcpy(buffer + got, packet, take);
     got += take;
   }
-  bool sound = fits && got == total &&
-               static_cast<BYTE>(FrameChecksum(buffer, total) + head) == kept;
-  if (sound && total >= 4 && !IsNotFrameHead(buffer)) result = UsbRead::FrameHead;
-  else if (sound) result = UsbRead::Accepted;
+  bool sound =
+      fits && got == total && static_cast<BYTE>(FrameChecksum(buffer, total) + head) == kept;
+  if (sound && total >= 4 && !IsNotFrameHead(buffer))
+    result = UsbRead::FrameHead;
+  else if (sound)
+    result = UsbRead::Accepted;
   if (result != UsbRead::Accepted) {
     if (fits) std::memset(buffer, 0, got);
     return 0;
@@ -167,8 +169,10 @@ void CInstrumentLink::WaitOpcThenRead(CString& reply) {
 
 void CInstrumentLink::WaitOlrThenRead(CString& reply) {
   reply = CString();
-  if (QueryUsb("OLR?")) ReadUsbReply(reply);
-  else PollThenRead("OLR?", reply);
+  if (QueryUsb("OLR?"))
+    ReadUsbReply(reply);
+  else
+    PollThenRead("OLR?", reply);
 }
 
 void CInstrumentLink::WaitOpcOlrThenRead(CString& reply) {
@@ -183,13 +187,18 @@ void CInstrumentLink::WaitOpcOlrThenRead(CString& reply) {
 }
 
 void CInstrumentLink::WaitUsbReply(const CString& mode, CString& reply) {
-  if (mode == "1") WaitOpcThenRead(reply);
-  else if (mode == "2") WaitOlrThenRead(reply);
-  else if (mode == "3") WaitOpcOlrThenRead(reply);
-  else ReadUsbReply(reply);
+  if (mode == "1")
+    WaitOpcThenRead(reply);
+  else if (mode == "2")
+    WaitOlrThenRead(reply);
+  else if (mode == "3")
+    WaitOpcOlrThenRead(reply);
+  else
+    ReadUsbReply(reply);
 }
 
-void CInstrumentLink::QueryUsbWithWait(const CString& command, const CString& mode, CString& reply) {
+void CInstrumentLink::QueryUsbWithWait(const CString& command, const CString& mode,
+                                       CString& reply) {
   SendUsbCommand(command);
   WaitOpcComplete();
   WaitUsbReply(mode, reply);

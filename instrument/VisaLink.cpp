@@ -55,10 +55,8 @@ ViStatus CInstrumentLink::VisaReceive(char buffer[256]) {
     case VI_ERROR_TMO:
     case VI_ERROR_INV_FMT:
     case VI_ERROR_NSUP_FMT:
-    case VI_ERROR_ALLOC:
-      linkio::ThrowAbort();
-    default:
-      return g_VisaStatus;
+    case VI_ERROR_ALLOC: linkio::ThrowAbort();
+    default: return g_VisaStatus;
   }
 }
 
@@ -107,5 +105,6 @@ bool CInstrumentLink::OpenFirstUsbInstrument() {
 
 void CInstrumentLink::CloseFirstUsbInstrument() {
   if (viClose(g_VisaInstrument) < 0) linkio::ShowMessage("The USB instrument could not be closed.");
-  if (viClose(g_VisaDefaultRM) < 0) linkio::ShowMessage("The VISA resource manager could not be closed.");
+  if (viClose(g_VisaDefaultRM) < 0)
+    linkio::ShowMessage("The VISA resource manager could not be closed.");
 }

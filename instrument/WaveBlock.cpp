@@ -72,15 +72,16 @@ CString CInstrumentLink::FormatOffset(double value, int unit) {
 
 void CInstrumentLink::BuildWaveParams(CString& out, const CWaveData& wave) {
   out = ",FREQ," + FormatFrequency(wave.freq, wave.frequnit) + ",AMPL," +
-        FormatAmplitude(wave.vpp, wave.vppunit) + ",OFST," + FormatOffset(wave.offset, wave.offsetunit) +
-        ",PHASE," + Fixed9(wave.phase);
+        FormatAmplitude(wave.vpp, wave.vppunit) + ",OFST," +
+        FormatOffset(wave.offset, wave.offsetunit) + ",PHASE," + Fixed9(wave.phase);
 }
 
 CString CInstrumentLink::CheckWaveName(const CString& name) {
   for (int i = 0; i < name.GetLength(); ++i) {
     auto c = static_cast<unsigned char>(name[i]);
     if (c == ',' || c < 0x20 || c == 0x7F)
-      return "The waveform name \"" + name + "\" holds a comma or a control character; rename it before sending.";
+      return "The waveform name \"" + name +
+             "\" holds a comma or a control character; rename it before sending.";
   }
   return CString();
 }
@@ -152,7 +153,8 @@ BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& 
   std::size_t frameBytes = kUsbHead + static_cast<std::size_t>(header.GetLength()) +
                            2 * static_cast<std::size_t>(std::max(wave.samplecount, 0));
   if (frameBytes > kWaveBlockBuffer) {
-    linkio::ShowMessage("The waveform is too long to send: its block needs more than 41,943,042 bytes.");
+    linkio::ShowMessage(
+        "The waveform is too long to send: its block needs more than 41,943,042 bytes.");
     return FALSE;
   }
   std::vector<BYTE> frame;
@@ -166,8 +168,9 @@ BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& 
       linkio::ShowMessage("send cmd failed");
       return FALSE;
     }
-    CString commit = ChannelPrefix() +
-                     (IsSixteenBitFamily(tag) ? "ARWV NAME, " + name : "ARWV INDEX, " + position.Mid(1)) + "\n";
+    CString commit =
+        ChannelPrefix() +
+        (IsSixteenBitFamily(tag) ? "ARWV NAME, " + name : "ARWV INDEX, " + position.Mid(1)) + "\n";
     linkio::Pause(200);
     viPrintf(g_VisaInstrument, "%s", static_cast<const char*>(commit));
     return TRUE;

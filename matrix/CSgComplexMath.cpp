@@ -43,15 +43,25 @@ std::uint64_t AbsoluteValue(T part) {
 }  // namespace
 
 template <class T>
-CSgComplexT<T> CSgComplexT<T>::Log() const { return Apply(*this, ComplexLn); }
+CSgComplexT<T> CSgComplexT<T>::Log() const {
+  return Apply(*this, ComplexLn);
+}
 template <class T>
-CSgComplexT<T> CSgComplexT<T>::Log10() const { return Apply(*this, ComplexLog10); }
+CSgComplexT<T> CSgComplexT<T>::Log10() const {
+  return Apply(*this, ComplexLog10);
+}
 template <class T>
-CSgComplexT<T> CSgComplexT<T>::Exp() const { return Apply(*this, ComplexExp); }
+CSgComplexT<T> CSgComplexT<T>::Exp() const {
+  return Apply(*this, ComplexExp);
+}
 template <class T>
-CSgComplexT<T> CSgComplexT<T>::Sqrt() const { return Apply(*this, ComplexSqrt); }
+CSgComplexT<T> CSgComplexT<T>::Sqrt() const {
+  return Apply(*this, ComplexSqrt);
+}
 template <class T>
-CSgComplexT<T> CSgComplexT<T>::Reciprocal() const { return Apply(*this, ComplexReciprocal); }
+CSgComplexT<T> CSgComplexT<T>::Reciprocal() const {
+  return Apply(*this, ComplexReciprocal);
+}
 
 template <class T>
 CSgComplexT<T> CSgComplexT<T>::Power(T exponent) const {

@@ -19,17 +19,19 @@ namespace {
 // The type each part is scanned as: the 8-bit types through their 32-bit
 // relatives, whose low bits they keep; the long rows as their integers.
 template <class T>
-using ScanType =
-    std::conditional_t<std::is_same_v<T, char>, int,
-                       std::conditional_t<std::is_same_v<T, unsigned char>, unsigned int, ElementRep<T>>>;
+using ScanType = std::conditional_t<
+    std::is_same_v<T, char>, int,
+    std::conditional_t<std::is_same_v<T, unsigned char>, unsigned int, ElementRep<T>>>;
 
 }  // namespace
 
 template <class T>
 void CSgComplexT<T>::Serialize(CArchive& archive) {
   CObject::Serialize(archive);
-  if (archive.IsStoring()) archive << *this;
-  else archive >> *this;
+  if (archive.IsStoring())
+    archive << *this;
+  else
+    archive >> *this;
 }
 
 template <class T>
@@ -70,7 +72,9 @@ void CSgComplexT<T>::ToString(CString& text) const {
   // Not "imag < 0": a NaN takes the form without the plus, -0.0 the one with.
   bool plus = true;
   if constexpr (IsSignedElement<T>) plus = m_imag >= T(0);
-  text = CrtFormat(plus ? "%g+%gi" : "%g%gi", static_cast<double>(m_real), static_cast<double>(m_imag)).c_str();
+  text =
+      CrtFormat(plus ? "%g+%gi" : "%g%gi", static_cast<double>(m_real), static_cast<double>(m_imag))
+          .c_str();
 }
 
 template <class T>
@@ -90,7 +94,8 @@ template <class T>
 CArchive& operator>>(CArchive& archive, CSgComplexT<T>& value) {
   LONG version = 0;
   archive >> version;
-  if (version != 0) AfxThrowArchiveException(CArchiveException::badSchema, ArchiveFileName(archive));
+  if (version != 0)
+    AfxThrowArchiveException(CArchiveException::badSchema, ArchiveFileName(archive));
   T real{}, imag{};
   archive >> real >> imag;  // both read before either is stored
   value.Set(real, imag);

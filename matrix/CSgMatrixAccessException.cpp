@@ -13,12 +13,13 @@ CSgMatrixAccessException::CSgMatrixAccessException(const CSgMatrix& matrix, unsi
                                                    unsigned int column, BOOL autoDelete)
     : CSgMatrixAccessException(row, column, matrix.GetRows(), matrix.GetCols(), autoDelete) {}
 
-CSgMatrixAccessException::CSgMatrixAccessException(unsigned int row, unsigned int column, unsigned int rows,
-                                                   unsigned int cols, BOOL autoDelete)
+CSgMatrixAccessException::CSgMatrixAccessException(unsigned int row, unsigned int column,
+                                                   unsigned int rows, unsigned int cols,
+                                                   BOOL autoDelete)
     : CSgException(autoDelete) {
   CSgTextStream s;
-  s << CString("Invalid matrix access: row index = ") << row << CString(", column index = ") << column
-    << CString(". Matrix size is ") << rows << CString("x") << cols << CString(".");
+  s << CString("Invalid matrix access: row index = ") << row << CString(", column index = ")
+    << column << CString(". Matrix size is ") << rows << CString("x") << cols << CString(".");
   SetErrorString(s.GetText());
 }
 

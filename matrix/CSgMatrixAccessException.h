@@ -13,9 +13,10 @@ class CSgMatrixAccessException : public CSgException {
  public:
   // "row and column index values cannot be negative"
   explicit CSgMatrixAccessException(BOOL autoDelete);
-  CSgMatrixAccessException(const CSgMatrix& matrix, unsigned int row, unsigned int column, BOOL autoDelete);
-  CSgMatrixAccessException(unsigned int row, unsigned int column, unsigned int rows, unsigned int cols,
+  CSgMatrixAccessException(const CSgMatrix& matrix, unsigned int row, unsigned int column,
                            BOOL autoDelete);
+  CSgMatrixAccessException(unsigned int row, unsigned int column, unsigned int rows,
+                           unsigned int cols, BOOL autoDelete);
 };
 
 }  // namespace SG

@@ -21,7 +21,8 @@ class CSgScalarMatrix : public CSgMatrixT<T>, public CSgScalarType {
   // rows x cols values given row by row (the graph wrappers' single-point
   // temporaries: 2 rows, 1 column, x then y).
   CSgScalarMatrix(unsigned int rows, unsigned int cols, const T* values) : Base(rows, cols) {
-    if (this->GetCount() && values) std::memcpy(this->GetData(), values, sizeof(T) * this->GetCount());
+    if (this->GetCount() && values)
+      std::memcpy(this->GetData(), values, sizeof(T) * this->GetCount());
   }
   explicit CSgScalarMatrix(unsigned int n) : Base(n) {}
   explicit CSgScalarMatrix(const CSgVariant& source) : Base(source) {}
@@ -41,7 +42,8 @@ class CSgScalarMatrix : public CSgMatrixT<T>, public CSgScalarType {
 
   // In place: each element below zero becomes its negation.
   void Abs() {
-    for (unsigned int k = 0; k < this->GetCount(); ++k) this->GetData()[k] = Arith::Abs(this->GetData()[k]);
+    for (unsigned int k = 0; k < this->GetCount(); ++k)
+      this->GetData()[k] = Arith::Abs(this->GetData()[k]);
   }
   void Increment() { AddEach(T(1)); }
   void Decrement() { AddEach(T(-1)); }

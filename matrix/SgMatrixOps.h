@@ -16,7 +16,8 @@
 
 namespace SG {
 
-inline void MinMatrixSize(const CSgMatrix& a, const CSgMatrix& b, unsigned int& rows, unsigned int& cols) {
+inline void MinMatrixSize(const CSgMatrix& a, const CSgMatrix& b, unsigned int& rows,
+                          unsigned int& cols) {
   rows = std::min(a.GetRows(), b.GetRows());
   cols = std::min(a.GetCols(), b.GetCols());
 }
@@ -41,8 +42,8 @@ void MatrixCombine(const CSgMatrixT<T>& a, const CSgMatrixT<T>& b, CSgMatrixT<T>
   T* d = target.GetData();
   for (unsigned int i = 0; i < r; ++i)
     for (unsigned int j = 0; j < c; ++j)
-      d[static_cast<std::size_t>(i) * c + j] =
-          op(x[static_cast<std::size_t>(i) * a.GetCols() + j], y[static_cast<std::size_t>(i) * b.GetCols() + j]);
+      d[static_cast<std::size_t>(i) * c + j] = op(x[static_cast<std::size_t>(i) * a.GetCols() + j],
+                                                  y[static_cast<std::size_t>(i) * b.GetCols() + j]);
 }
 }  // namespace detail
 

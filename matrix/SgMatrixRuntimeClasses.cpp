@@ -10,7 +10,8 @@ CRuntimeClass g_matrixRecords[] = {SG_SCALAR_ELEMENT_TABLE(SG_MATRIX_RECORD)};
 const ScalarRecordRegistration g_matrixRegistration(g_matrixRecords);
 }  // namespace
 
-#define SG_MATRIX_THIS_CLASS(T, stem) SG_SCALAR_THIS_CLASS(CSgScalarMatrix, g_matrixRecords, T, stem)
+#define SG_MATRIX_THIS_CLASS(T, stem) \
+  SG_SCALAR_THIS_CLASS(CSgScalarMatrix, g_matrixRecords, T, stem)
 SG_SCALAR_ELEMENT_TABLE(SG_MATRIX_THIS_CLASS)
 #undef SG_MATRIX_THIS_CLASS
 

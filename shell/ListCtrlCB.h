@@ -16,83 +16,92 @@ class CListCtrlComboCell;
 class CListCtrlEditCell;
 
 // Messages the grid sends its parent.
-enum : UINT { WM_GRID_BEGINEDIT = WM_APP + 1019, WM_GRID_CELLCLICK = WM_APP + 1020, WM_GRID_ENDEDIT = WM_APP + 1021 };
+enum : UINT {
+  WM_GRID_BEGINEDIT = WM_APP + 1019,
+  WM_GRID_CELLCLICK = WM_APP + 1020,
+  WM_GRID_ENDEDIT = WM_APP + 1021
+};
 
 // An ordered list of ints searched by value.
 class CIntSet {
-public:
-    bool Contains(int value) const;
-    void Add(int value);  // unless present
-    void Remove(int value);
-    void RemoveAll() { m_values.clear(); }
-    bool IsEmpty() const { return m_values.empty(); }
+ public:
+  bool Contains(int value) const;
+  void Add(int value);  // unless present
+  void Remove(int value);
+  void RemoveAll() { m_values.clear(); }
+  bool IsEmpty() const { return m_values.empty(); }
 
-private:
-    std::vector<int> m_values;
+ private:
+  std::vector<int> m_values;
 };
 
 class CListCtrlCB : public CListCtrl {
-public:
-    static constexpr int kColumns = 100;
-    static constexpr int kRows = 1000;
+ public:
+  static constexpr int kColumns = 100;
+  static constexpr int kRows = 1000;
 
-    CListCtrlCB();
-    ~CListCtrlCB() override;
+  CListCtrlCB();
+  ~CListCtrlCB() override;
 
-    void SetColumnReadOnly(int column, bool flag);
-    void SetColumnValidChars(const CString& valid, int column);
-    void DeleteAllColumns();
-    void SetColumnCombo(int column, bool flag);
-    void AddColumnComboItem(const CString& text, int column);
-    void SetCellCombo(int row, int column, bool flag);
-    void AddRowComboItem(const CString& text, int row);
-    void SetCellReadOnly(int row, int column, bool flag);
-    void SetColumnColor(int column, bool flag);
-    void SetColumnFont(int column, bool flag);
-    void SetCellNotify(int row, int column, bool flag);
-    void SetRowFont(const CListCtrlFont& font, int row);
-    void GetRowFont(CListCtrlFont& font, int row);
-    void EnableComboHScroll(bool enable);
-    void EnableComboVScroll(bool enable);
+  void SetColumnReadOnly(int column, bool flag);
+  void SetColumnValidChars(const CString& valid, int column);
+  void DeleteAllColumns();
+  void SetColumnCombo(int column, bool flag);
+  void AddColumnComboItem(const CString& text, int column);
+  void SetCellCombo(int row, int column, bool flag);
+  void AddRowComboItem(const CString& text, int row);
+  void SetCellReadOnly(int row, int column, bool flag);
+  void SetColumnColor(int column, bool flag);
+  void SetColumnFont(int column, bool flag);
+  void SetCellNotify(int row, int column, bool flag);
+  void SetRowFont(const CListCtrlFont& font, int row);
+  void GetRowFont(CListCtrlFont& font, int row);
+  void EnableComboHScroll(bool enable);
+  void EnableComboVScroll(bool enable);
 
-    bool IsComboColumn(int column) const { return m_comboColumns.Contains(column); }
-    bool IsComboCell(int row, int column) const { return m_comboRows.Contains(row) && m_comboCellColumns.Contains(column); }
-    bool IsReadOnlyColumn(int column) const { return m_readOnlyColumns.Contains(column); }
-    bool IsReadOnlyCell(int row, int column) const {
-        return m_readOnlyRows.Contains(row) && m_readOnlyCellColumns.Contains(column);
-    }
-    bool IsColorColumn(int column) const { return m_colorColumns.Contains(column); }
-    bool IsFontColumn(int column) const { return m_fontColumns.Contains(column); }
-    bool IsNotifyCell(int row, int column) const { return m_notifyRows.Contains(row) && m_notifyColumns.Contains(column); }
+  bool IsComboColumn(int column) const { return m_comboColumns.Contains(column); }
+  bool IsComboCell(int row, int column) const {
+    return m_comboRows.Contains(row) && m_comboCellColumns.Contains(column);
+  }
+  bool IsReadOnlyColumn(int column) const { return m_readOnlyColumns.Contains(column); }
+  bool IsReadOnlyCell(int row, int column) const {
+    return m_readOnlyRows.Contains(row) && m_readOnlyCellColumns.Contains(column);
+  }
+  bool IsColorColumn(int column) const { return m_colorColumns.Contains(column); }
+  bool IsFontColumn(int column) const { return m_fontColumns.Contains(column); }
+  bool IsNotifyCell(int row, int column) const {
+    return m_notifyRows.Contains(row) && m_notifyColumns.Contains(column);
+  }
 
-    int GetColumnCount() const;
-    bool HitTestEx(POINT point, int* row, int* column) const;
-    void GetCellRect(int column, int row, CRect& rect) const;
-    CListCtrlComboCell* ShowComboCell(int row, int column, CStringList* items, CString text, int selection);
-    CListCtrlEditCell* ShowEditCell(int row, int column, const CString& text);
+  int GetColumnCount() const;
+  bool HitTestEx(POINT point, int* row, int* column) const;
+  void GetCellRect(int column, int row, CRect& rect) const;
+  CListCtrlComboCell* ShowComboCell(int row, int column, CStringList* items, CString text,
+                                    int selection);
+  CListCtrlEditCell* ShowEditCell(int row, int column, const CString& text);
 
-    DWORD m_editStyle;
-    DWORD m_comboStyle;
+  DWORD m_editStyle;
+  DWORD m_comboStyle;
 
-    // Message handlers.
-    void OnLButtonDown(UINT flags, CPoint point);
-    void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
-    void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
-    void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
-    void OnEndLabelEdit(NMHDR* header, LRESULT* result);
-    void OnCustomDraw(NMHDR* header, LRESULT* result);
+  // Message handlers.
+  void OnLButtonDown(UINT flags, CPoint point);
+  void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
+  void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
+  void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
+  void OnEndLabelEdit(NMHDR* header, LRESULT* result);
+  void OnCustomDraw(NMHDR* header, LRESULT* result);
 
-private:
-    void OpenColorCell(int row);
-    void OpenFontCell(int row, int column);
-    static bool Refused(int index, int limit, const char* format);
+ private:
+  void OpenColorCell(int row);
+  void OpenFontCell(int row, int column);
+  static bool Refused(int index, int limit, const char* format);
 
-    CIntSet m_comboColumns, m_comboRows, m_comboCellColumns, m_readOnlyColumns, m_readOnlyRows, m_readOnlyCellColumns,
-        m_colorColumns, m_fontColumns, m_notifyRows, m_notifyColumns;
-    std::array<CString, kColumns> m_validChars;
-    std::array<CStringList, kColumns> m_columnItems;
-    std::array<CStringList, kRows> m_rowItems;
-    std::array<CListCtrlFont, kRows> m_rowFonts;
+  CIntSet m_comboColumns, m_comboRows, m_comboCellColumns, m_readOnlyColumns, m_readOnlyRows,
+      m_readOnlyCellColumns, m_colorColumns, m_fontColumns, m_notifyRows, m_notifyColumns;
+  std::array<CString, kColumns> m_validChars;
+  std::array<CStringList, kColumns> m_columnItems;
+  std::array<CStringList, kRows> m_rowItems;
+  std::array<CListCtrlFont, kRows> m_rowFonts;
 
-    DECLARE_MESSAGE_MAP()
+  DECLARE_MESSAGE_MAP()
 };

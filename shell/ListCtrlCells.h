@@ -10,34 +10,34 @@
 
 // What both editors keep of the cell being edited.
 struct CellEditState {
-    int row = -1;
-    int column = -1;
-    int cancelled = 0;
-    CString startText;
+  int row = -1;
+  int column = -1;
+  int cancelled = 0;
+  CString startText;
 };
 
 class CListCtrlEditCell : public CEdit, public CellEditState {
-public:
-    BOOL PreTranslateMessage(MSG* msg) override;
-    CString validChars;
+ public:
+  BOOL PreTranslateMessage(MSG* msg) override;
+  CString validChars;
 
-    int OnCreate(CREATESTRUCT* cs);
-    void OnKillFocus(CWnd* newWnd);
-    void OnChar(UINT ch, UINT repeat, UINT flags);
-    LRESULT OnPaste(WPARAM, LPARAM);
-    DECLARE_MESSAGE_MAP()
+  int OnCreate(CREATESTRUCT* cs);
+  void OnKillFocus(CWnd* newWnd);
+  void OnChar(UINT ch, UINT repeat, UINT flags);
+  LRESULT OnPaste(WPARAM, LPARAM);
+  DECLARE_MESSAGE_MAP()
 };
 
 class CListCtrlComboCell : public CComboBox, public CellEditState {
-public:
-    BOOL PreTranslateMessage(MSG* msg) override;
-    CStringList items;
+ public:
+  BOOL PreTranslateMessage(MSG* msg) override;
+  CStringList items;
 
-    int OnCreate(CREATESTRUCT* cs);
-    void OnKillFocus(CWnd* newWnd);
-    void OnChar(UINT ch, UINT repeat, UINT flags);
-    void OnCloseup();
-    DECLARE_MESSAGE_MAP()
+  int OnCreate(CREATESTRUCT* cs);
+  void OnKillFocus(CWnd* newWnd);
+  void OnChar(UINT ch, UINT repeat, UINT flags);
+  void OnCloseup();
+  DECLARE_MESSAGE_MAP()
 };
 
 // Sends the end of an edit to the grid and closes the editor's window.

@@ -5,20 +5,20 @@
 #include "platform/window/WinUser.h"
 
 class CListCtrlFont {
-public:
-    CListCtrlFont() { Reset(); }
-    virtual ~CListCtrlFont() = default;
-    CListCtrlFont(const CListCtrlFont& other) { *this = other; }
-    CListCtrlFont& operator=(const CListCtrlFont& other);
-    void Reset();
+ public:
+  CListCtrlFont() { Reset(); }
+  virtual ~CListCtrlFont() = default;
+  CListCtrlFont(const CListCtrlFont& other) { *this = other; }
+  CListCtrlFont& operator=(const CListCtrlFont& other);
+  void Reset();
 
-    int charSet;
-    CString faceName;
-    int size;  // tenths of a point
-    int weight;
-    int italic;
-    int underline;
-    int strikeOut;
-    COLORREF textColor;
-    int chosen;  // 1 once the user picked a font
+  int charSet;
+  CString faceName;
+  int size;  // tenths of a point
+  int weight;
+  int italic;
+  int underline;
+  int strikeOut;
+  COLORREF textColor;
+  int chosen;  // 1 once the user picked a font
 };

@@ -6,24 +6,24 @@
 #include "shell/WindowSkin.h"
 
 class CDrawButton {
-public:
-    virtual ~CDrawButton() = default;
-    void Draw(const DRAWITEMSTRUCT& dis) const;
+ public:
+  virtual ~CDrawButton() = default;
+  void Draw(const DRAWITEMSTRUCT& dis) const;
 
-    int hover = 0;
-    COLORREF hoverColor = kSkinHoverColor;
-    COLORREF normalColor = kSkinColor;
-    COLORREF pushedColor = kSkinPushedColor;
+  int hover = 0;
+  COLORREF hoverColor = kSkinHoverColor;
+  COLORREF normalColor = kSkinColor;
+  COLORREF pushedColor = kSkinPushedColor;
 };
 
 class CDrawHeader {
-public:
-    virtual ~CDrawHeader() = default;
-    void Draw(const DRAWITEMSTRUCT& dis) const;
+ public:
+  virtual ~CDrawHeader() = default;
+  void Draw(const DRAWITEMSTRUCT& dis) const;
 };
 
 class CDrawCombo {
-public:
-    void Draw(HWND combo, HDC dc) const;
-    int hover = 0;
+ public:
+  void Draw(HWND combo, HDC dc) const;
+  int hover = 0;
 };

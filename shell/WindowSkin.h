@@ -30,13 +30,13 @@ inline constexpr const char* kSkinProperty = "_HWND_Skin_Prop_";
 
 // One record per skinned window, attached as its "_HWND_Skin_Prop_" property.
 struct SkinData {
-    HWND hwnd = nullptr;
-    WNDPROC previous = nullptr;  // null for windows that were not subclassed
-    std::unique_ptr<CDrawButton> button;
-    std::unique_ptr<CDrawHeader> header;
-    std::unique_ptr<CDrawCombo> combo;
-    SkinData();
-    ~SkinData();
+  HWND hwnd = nullptr;
+  WNDPROC previous = nullptr;  // null for windows that were not subclassed
+  std::unique_ptr<CDrawButton> button;
+  std::unique_ptr<CDrawHeader> header;
+  std::unique_ptr<CDrawCombo> combo;
+  SkinData();
+  ~SkinData();
 };
 
 extern HBRUSH g_SkinBrush;

@@ -25,7 +25,8 @@ Bytes MakeFrame(std::span<const std::uint8_t> payload, std::uint8_t type) {
 }
 
 std::optional<Bytes> OpenFrame(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kFrameHeadBytes || std::memcmp(bytes.data(), "USB:", 4) != 0) return std::nullopt;
+  if (bytes.size() < kFrameHeadBytes || std::memcmp(bytes.data(), "USB:", 4) != 0)
+    return std::nullopt;
   std::uint32_t length = 0;
   for (int i = 0; i < 4; ++i) length |= std::uint32_t{bytes[4 + i]} << (8 * i);
   if (length > bytes.size() - kFrameHeadBytes) return std::nullopt;
@@ -105,7 +106,8 @@ int FakeRawUsbDriver::Read(int pipe, BYTE* buffer, DWORD count) {
     outgoing_ = MakeFrame(reply->Flatten(), 1);
     outPos_ = 0;
     if (faults.badChecksum) outgoing_[8] ^= 0x5A;
-    if (faults.wrongLengthField) outgoing_[5] = static_cast<std::uint8_t>(outgoing_[5] + 2);  // +512
+    if (faults.wrongLengthField)
+      outgoing_[5] = static_cast<std::uint8_t>(outgoing_[5] + 2);  // +512
   }
   std::size_t n = std::min<std::size_t>(count, outgoing_.size() - outPos_);
   std::memcpy(buffer, outgoing_.data() + outPos_, n);

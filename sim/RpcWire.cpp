@@ -125,7 +125,8 @@ bool WriteRecord(int fd, std::initializer_list<std::span<const std::uint8_t>> pa
   std::size_t body = 0;
   for (auto part : parts) body += part.size();
   std::uint32_t word = 0x80000000u | static_cast<std::uint32_t>(body);
-  std::uint8_t mark[4] = {static_cast<std::uint8_t>(word >> 24), static_cast<std::uint8_t>(word >> 16),
+  std::uint8_t mark[4] = {static_cast<std::uint8_t>(word >> 24),
+                          static_cast<std::uint8_t>(word >> 16),
                           static_cast<std::uint8_t>(word >> 8), static_cast<std::uint8_t>(word)};
   std::vector<iovec> pending{{mark, 4}};
   for (auto part : parts)
@@ -139,7 +140,8 @@ bool WriteRecord(int fd, std::initializer_list<std::span<const std::uint8_t>> pa
     if (w < 0 && errno == EINTR) continue;
     if (w <= 0) return false;
     auto sent = static_cast<std::size_t>(w);
-    while (first < pending.size() && sent >= pending[first].iov_len) sent -= pending[first++].iov_len;
+    while (first < pending.size() && sent >= pending[first].iov_len)
+      sent -= pending[first++].iov_len;
     if (first < pending.size()) {
       pending[first].iov_base = static_cast<std::uint8_t*>(pending[first].iov_base) + sent;
       pending[first].iov_len -= sent;

@@ -47,7 +47,13 @@ struct Call {
 // Parses a call message; nothing when it is not a well-formed version-2 call.
 std::optional<Call> ParseCall(std::span<const std::uint8_t> message, bool* wrongRpcVersion);
 
-enum AcceptStat : std::uint32_t { kSuccess = 0, kProgUnavail = 1, kProgMismatch = 2, kProcUnavail = 3, kGarbageArgs = 4 };
+enum AcceptStat : std::uint32_t {
+  kSuccess = 0,
+  kProgUnavail = 1,
+  kProgMismatch = 2,
+  kProcUnavail = 3,
+  kGarbageArgs = 4
+};
 // Starts an accepted reply; the caller appends the results after a success.
 XdrOut AcceptedReply(std::uint32_t xid, AcceptStat stat);
 XdrOut RpcMismatchReply(std::uint32_t xid);

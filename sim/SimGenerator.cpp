@@ -64,7 +64,8 @@ SimGenerator::SimGenerator(const GeneratorFamily& family, GeneratorIdentity iden
     : family_(family), identity_(std::move(identity)) {
   if (identity_.model.empty()) identity_.model = std::string(family.model);
   if (identity_.prodModel.empty()) identity_.prodModel = identity_.model;
-  StoredWave sine{"sine", "1.00E03", "4.00E00", "0.00E00", "0.00E00", SineCodes(kBuiltinPoints, family.codeBits)};
+  StoredWave sine{"sine",    "1.00E03", "4.00E00",
+                  "0.00E00", "0.00E00", SineCodes(kBuiltinPoints, family.codeBits)};
   slots_["M0"] = std::make_shared<StoredWave>(std::move(sine));
   if (family.codeBits != 16) {
     for (int i = 0; i < kUserSlots; ++i) {
@@ -140,7 +141,8 @@ void SimGenerator::Handle(const std::string& text, std::span<const std::uint8_t>
 }
 
 void SimGenerator::HandleBlock(std::span<const std::uint8_t> raw, std::size_t dataStart) {
-  std::string header = WithoutChannel(std::string(raw.begin(), raw.begin() + static_cast<std::ptrdiff_t>(dataStart)));
+  std::string header = WithoutChannel(
+      std::string(raw.begin(), raw.begin() + static_cast<std::ptrdiff_t>(dataStart)));
   std::vector<std::string> f = SplitCommas(header.substr(5));  // after "WVDT "
   std::string position;
   std::size_t i = 0;
@@ -148,11 +150,16 @@ void SimGenerator::HandleBlock(std::span<const std::uint8_t> raw, std::size_t da
   StoredWave wave;
   for (; i + 1 < f.size(); i += 2) {
     const std::string& key = f[i];
-    if (key == "WVNM") wave.name = f[i + 1];
-    else if (key == "FREQ") wave.frequency = ExpForm(std::atof(f[i + 1].c_str()));
-    else if (key == "AMPL") wave.amplitude = ExpForm(std::atof(f[i + 1].c_str()));
-    else if (key == "OFST") wave.offset = ExpForm(std::atof(f[i + 1].c_str()));
-    else if (key == "PHASE") wave.phase = ExpForm(std::atof(f[i + 1].c_str()));
+    if (key == "WVNM")
+      wave.name = f[i + 1];
+    else if (key == "FREQ")
+      wave.frequency = ExpForm(std::atof(f[i + 1].c_str()));
+    else if (key == "AMPL")
+      wave.amplitude = ExpForm(std::atof(f[i + 1].c_str()));
+    else if (key == "OFST")
+      wave.offset = ExpForm(std::atof(f[i + 1].c_str()));
+    else if (key == "PHASE")
+      wave.phase = ExpForm(std::atof(f[i + 1].c_str()));
   }
   if (Bytes* owned = OwnedMessage(); owned && owned->data() == raw.data()) {
     owned->erase(owned->begin(), owned->begin() + static_cast<std::ptrdiff_t>(dataStart));
@@ -161,8 +168,10 @@ void SimGenerator::HandleBlock(std::span<const std::uint8_t> raw, std::size_t da
     wave.data.assign(raw.begin() + static_cast<std::ptrdiff_t>(dataStart), raw.end());
   }
   auto shared = std::make_shared<StoredWave>(std::move(wave));
-  if (family_.codeBits == 16) user_[shared->name] = std::move(shared);
-  else slots_[position] = std::move(shared);
+  if (family_.codeBits == 16)
+    user_[shared->name] = std::move(shared);
+  else
+    slots_[position] = std::move(shared);
 }
 
 void SimGenerator::ReplyList(const std::string& which) {
@@ -181,8 +190,10 @@ void SimGenerator::ReplyList(const std::string& which) {
 
 void SimGenerator::ReplyParams(const std::string& position) {
   const StoredWave* w = nullptr;
-  if (auto it = slots_.find(position); it != slots_.end()) w = it->second.get();
-  else if (!user_.empty() && position == "M0") w = user_.begin()->second.get();
+  if (auto it = slots_.find(position); it != slots_.end())
+    w = it->second.get();
+  else if (!user_.empty() && position == "M0")
+    w = user_.begin()->second.get();
   if (!w) return;  // an unknown position gets no answer
   Reply("WVPR POS," + position + ",WVNM," + w->name + ",FREQ," + w->frequency + ",AMPL," +
         w->amplitude + ",OFST," + w->offset + ",PHASE," + w->phase + "\n");

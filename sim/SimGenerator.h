@@ -19,12 +19,12 @@ struct StoredWave {
 
 struct GeneratorIdentity {
   std::string producer = "KALVO";
-  std::string model;           // a family model by default
+  std::string model;  // a family model by default
   std::string serial = "KRG00000001";
   std::string version = "1.01.01.20";
-  std::string prodModel;       // "PROD MODEL?" reply; the model when empty
-  std::string private1;        // "*IDN-KVRN-PRI?" reply
-  std::string private2;        // "IDN-KVRN-PRI?" reply
+  std::string prodModel;  // "PROD MODEL?" reply; the model when empty
+  std::string private1;   // "*IDN-KVRN-PRI?" reply
+  std::string private2;   // "IDN-KVRN-PRI?" reply
 };
 
 class SimGenerator final : public SimInstrument {

@@ -14,8 +14,9 @@ std::string DescribeMessage(std::span<const std::uint8_t> message) {
   while (text < message.size() && message[text] >= 0x20 && message[text] < 0x7F) ++text;
   std::string line(message.begin(), message.begin() + static_cast<std::ptrdiff_t>(text));
   std::size_t rest = message.size() - text;
-  bool lineEndOnly = rest <= 2 && std::all_of(message.begin() + static_cast<std::ptrdiff_t>(text),
-                                              message.end(), [](std::uint8_t c) { return c == '\n' || c == '\r'; });
+  bool lineEndOnly =
+      rest <= 2 && std::all_of(message.begin() + static_cast<std::ptrdiff_t>(text), message.end(),
+                               [](std::uint8_t c) { return c == '\n' || c == '\r'; });
   if (rest && !lineEndOnly) line += " <" + std::to_string(rest) + " bytes>";
   return line;
 }
@@ -39,7 +40,8 @@ bool SimInstrument::ReceiveLocked(std::span<const std::uint8_t> message) {
   if (faults_.refuseWrite) return false;
   // Commands are short; a block write carries megabytes of samples, which
   // Handle takes from the raw bytes, so only the head is made text.
-  std::string text(message.begin(), message.begin() + static_cast<std::ptrdiff_t>(std::min(message.size(), kTextHead)));
+  std::string text(message.begin(), message.begin() + static_cast<std::ptrdiff_t>(
+                                                          std::min(message.size(), kTextHead)));
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
   if (!AnswerPoll(text)) Handle(text, message);
   return true;
@@ -60,7 +62,8 @@ std::pair<std::span<const std::uint8_t>, std::span<const std::uint8_t>> SimReply
 
 Bytes SimReply::Flatten() const {
   Bytes out(head);
-  if (body) out.insert(out.end(), body->begin(), body->begin() + static_cast<std::ptrdiff_t>(bodySize));
+  if (body)
+    out.insert(out.end(), body->begin(), body->begin() + static_cast<std::ptrdiff_t>(bodySize));
   return out;
 }
 
@@ -120,10 +123,14 @@ void SimInstrument::SetLogSink(void (*sink)(const std::string&)) {
 bool SimInstrument::AnswerPoll(const std::string& text) {
   std::string upper = text;
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  if (upper == "*OPC?") ReplyStatus("*OPC 1");
-  else if (upper == "OLR?") ReplyStatus("OLR 1");
-  else if (upper == "IQS?") ReplyStatus("IQS 2");
-  else return false;
+  if (upper == "*OPC?")
+    ReplyStatus("*OPC 1");
+  else if (upper == "OLR?")
+    ReplyStatus("OLR 1");
+  else if (upper == "IQS?")
+    ReplyStatus("IQS 2");
+  else
+    return false;
   return true;
 }
 

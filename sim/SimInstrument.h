@@ -31,8 +31,8 @@ struct SimReply {
 
   std::size_t size() const { return head.size() + bodySize; }
   // The one or two pieces that cover bytes [pos, pos + n).
-  std::pair<std::span<const std::uint8_t>, std::span<const std::uint8_t>> Slice(std::size_t pos,
-                                                                                std::size_t n) const;
+  std::pair<std::span<const std::uint8_t>, std::span<const std::uint8_t>> Slice(
+      std::size_t pos, std::size_t n) const;
   Bytes Flatten() const;
 };
 

@@ -26,10 +26,12 @@ Bytes SimScope::CaptureCodes(int channel) const {
 }
 
 Bytes SimScope::CaptureCodesLocked(int channel) const {
-  std::size_t n = points_ ? points_ : static_cast<std::size_t>(std::atol(setup_.sampleCount.c_str()));
+  std::size_t n =
+      points_ ? points_ : static_cast<std::size_t>(std::atol(setup_.sampleCount.c_str()));
   Bytes codes(n);
   for (std::size_t i = 0; i < n; ++i)
-    codes[i] = static_cast<std::uint8_t>(std::lround(100.0 * std::sin(2 * M_PI * channel * i / n)) & 0xFF);
+    codes[i] =
+        static_cast<std::uint8_t>(std::lround(100.0 * std::sin(2 * M_PI * channel * i / n)) & 0xFF);
   return codes;
 }
 
@@ -58,7 +60,8 @@ void SimScope::Handle(const std::string& text, std::span<const std::uint8_t>) {
     // header bytes, nine length digits, the codes and a line end.
     bool all = text.find("ALL") != std::string::npos;
     char head[64];
-    std::snprintf(head, sizeof head, all ? "C%d:WF ALL,#9%09zu" : "C%d:WF DAT2,#9%09zu", ch, codes.size());
+    std::snprintf(head, sizeof head, all ? "C%d:WF ALL,#9%09zu" : "C%d:WF DAT2,#9%09zu", ch,
+                  codes.size());
     Bytes reply(head, head + std::strlen(head));
     if (!all) reply.resize(kCaptureHeaderBytes, ' ');
     if (FaultsLocked().truncatedBlock) codes.resize(codes.size() / 2);

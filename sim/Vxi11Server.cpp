@@ -34,7 +34,8 @@ constexpr std::size_t kRecordSlack = 4096;
 // The largest message the instruments take: a 41,943,042-byte block.
 constexpr std::size_t kLargestMessage = 41943042 + 4096;
 
-int Listen(const std::string& address, std::uint16_t port, std::uint16_t* bound, std::string* error) {
+int Listen(const std::string& address, std::uint16_t port, std::uint16_t* bound,
+           std::string* error) {
   int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) {
     *error = std::strerror(errno);
@@ -162,11 +163,12 @@ Vxi11Server::Outgoing Vxi11Server::Dispatch(std::span<const std::uint8_t> messag
   Core(call->procedure, call->args, reply);
   if (reply.stat != rpc::kSuccess) return {rpc::AcceptedReply(call->xid, reply.stat).bytes()};
   Bytes padding((4 - (reply.headPart.size() + reply.data.size()) % 4) % 4, 0);
-  return {std::move(reply.results.bytes()), std::move(reply.hold), std::move(reply.headPart), reply.data,
-          std::move(padding)};
+  return {std::move(reply.results.bytes()), std::move(reply.hold), std::move(reply.headPart),
+          reply.data, std::move(padding)};
 }
 
-void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> args, CoreReply& reply) {
+void Vxi11Server::Core(std::uint32_t procedure, std::span<const std::uint8_t> args,
+                       CoreReply& reply) {
   rpc::XdrIn in(args);
   rpc::XdrOut& out = reply.results;
   std::lock_guard guard(lock_);

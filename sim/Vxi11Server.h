@@ -37,7 +37,7 @@ class Vxi11Server {
 
  private:
   struct Link {
-    Bytes inbox;    // message pieces before the END flag
+    Bytes inbox;                     // message pieces before the END flag
     std::optional<SimReply> outbox;  // the reply being read
     std::size_t outPos = 0;
     bool serving = false;
@@ -46,11 +46,11 @@ class Vxi11Server {
   void AcceptLoop();
   void Serve(int fd);
   struct Outgoing {
-    Bytes head = {};                         // the reply up to the data
-    std::shared_ptr<const Bytes> hold = {};  // keeps the data alive while it is sent
-    Bytes headPart = {};                     // reply bytes from the text head
+    Bytes head = {};                          // the reply up to the data
+    std::shared_ptr<const Bytes> hold = {};   // keeps the data alive while it is sent
+    Bytes headPart = {};                      // reply bytes from the text head
     std::span<const std::uint8_t> data = {};  // reply bytes from the shared body
-    Bytes tail = {};                         // XDR padding after the data
+    Bytes tail = {};                          // XDR padding after the data
   };
   Outgoing Dispatch(std::span<const std::uint8_t> message);
   void Core(std::uint32_t procedure, std::span<const std::uint8_t> args, struct CoreReply& reply);

@@ -53,18 +53,24 @@ int main(int argc, char** argv) {
     std::string arg = argv[i];
     auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
     const char* v = nullptr;
-    if (arg == "--scope") scope = true;
-    else if (arg == "--quiet") quiet = true;
-    else if (arg == "--model" && (v = value())) model = v;
-    else if (arg == "--address" && (v = value())) options.address = v;
+    if (arg == "--scope")
+      scope = true;
+    else if (arg == "--quiet")
+      quiet = true;
+    else if (arg == "--model" && (v = value()))
+      model = v;
+    else if (arg == "--address" && (v = value()))
+      options.address = v;
     else if (arg == "--port" || arg == "--max-recv") {
       unsigned long n = 0;
       const unsigned long max = arg == "--port" ? 65535ul : 0xFFFFFFFFul;
       if (!ParseNumber(value(), max, n)) return Usage();
-      if (arg == "--port") options.portmapperPort = static_cast<std::uint16_t>(n);
-      else options.maxRecvSize = static_cast<std::uint32_t>(n);
-    }
-    else return Usage();
+      if (arg == "--port")
+        options.portmapperPort = static_cast<std::uint16_t>(n);
+      else
+        options.maxRecvSize = static_cast<std::uint32_t>(n);
+    } else
+      return Usage();
   }
   if (options.maxRecvSize == 0) return Usage();
 

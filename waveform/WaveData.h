@@ -10,12 +10,12 @@ class CWaveData {
   CString wavename;
   int pointcount = 0;
   double span = 0.0;
-  int spanunit = 0;    // 0 V, 1 mV
+  int spanunit = 0;  // 0 V, 1 mV
   int bits = 0;
   double period = 0.0;
   int periodunit = 0;  // 0 ks, 1 s, 2 ms, 3 us, 4 ns
   double freq = 0.0;
-  int frequnit = 0;    // 0 uHz, 1 mHz, 2 Hz, 3 kHz, 4 MHz
+  int frequnit = 0;  // 0 uHz, 1 mHz, 2 Hz, 3 kHz, 4 MHz
   int timemode = 0;
   bool saved = false;
   CString filepath;
@@ -23,7 +23,7 @@ class CWaveData {
   int samplecount = 0;
   int displaylen = 0;
   double vpp = 0.0;
-  int vppunit = 0;     // 1 mVpp, any other value Vpp
+  int vppunit = 0;  // 1 mVpp, any other value Vpp
   double offset = 0.0;
   int offsetunit = 0;  // 0 V, 1 mV
   int cycles = 0;

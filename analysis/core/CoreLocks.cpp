@@ -82,9 +82,13 @@ int DeleteCoreLock(CoreLock& lock) {
   return 0;
 }
 
-int InitNoiseLock() { return InitLockOnce(g_NoiseLock, g_NoiseLockCreated, g_NoiseExitOnce, DeleteNoiseLockAtExit); }
+int InitNoiseLock() {
+  return InitLockOnce(g_NoiseLock, g_NoiseLockCreated, g_NoiseExitOnce, DeleteNoiseLockAtExit);
+}
 CoreLock& NoiseLock() { return g_NoiseLock; }
-int InitSpareLock() { return InitLockOnce(g_SpareLock, g_SpareLockCreated, g_SpareExitOnce, DeleteSpareLockAtExit); }
+int InitSpareLock() {
+  return InitLockOnce(g_SpareLock, g_SpareLockCreated, g_SpareExitOnce, DeleteSpareLockAtExit);
+}
 
 void CloseCoreMutex() { delete g_CoreMutex.exchange(nullptr); }
 

@@ -4,9 +4,9 @@
 
 namespace SG {
 
-#define SG_DEFINE_COMPLEX(name)                                              \
-  int Complex##name(double re, double im, double* outRe, double* outIm) {      \
-    return CheckMathError(SgCore::Complex##name##Core(re, im, outRe, outIm));  \
+#define SG_DEFINE_COMPLEX(name)                                               \
+  int Complex##name(double re, double im, double* outRe, double* outIm) {     \
+    return CheckMathError(SgCore::Complex##name##Core(re, im, outRe, outIm)); \
   }
 SG_COMPLEX_UNARY(SG_DEFINE_COMPLEX)
 #undef SG_DEFINE_COMPLEX

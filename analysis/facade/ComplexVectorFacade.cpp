@@ -6,15 +6,11 @@
 
 namespace SG {
 
-int ComplexFft(CSgComplexVector& v) {
-  return facade::OnComplexVector(v, SgCore::ComplexFftCore);
-}
+int ComplexFft(CSgComplexVector& v) { return facade::OnComplexVector(v, SgCore::ComplexFftCore); }
 int InverseComplexFft(CSgComplexVector& v) {
   return facade::OnComplexVector(v, SgCore::InverseComplexFftCore);
 }
-int RealFft(CSgComplexVector& v) {
-  return facade::OnComplexVector(v, SgCore::RealFftCore);
-}
+int RealFft(CSgComplexVector& v) { return facade::OnComplexVector(v, SgCore::RealFftCore); }
 int InverseRealFft(CSgComplexVector& v) {
   return facade::OnComplexVector(v, SgCore::InverseRealFftCore);
 }

@@ -88,8 +88,8 @@ int CrossPowerSpectrum(const CSgVector& x, const CSgVector& y, V& out) {
   {
     CSgInputDataProxy<double, CSgVector> px(x);
     CSgInputDataProxy<double, CSgVector> py(y);
-    code = SgCore::CrossPowerSpectrumCore(px.Data(), py.Data(), static_cast<int>(n),
-                                          pair.re.get(), pair.im.get());
+    code = SgCore::CrossPowerSpectrumCore(px.Data(), py.Data(), static_cast<int>(n), pair.re.get(),
+                                          pair.im.get());
   }
   if (code == 0) pair.WriteTo(out);
   return CheckMathError(code);

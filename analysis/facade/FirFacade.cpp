@@ -26,33 +26,43 @@ bool ValidWindow(int window) { return window >= 1 && window <= 5; }
 
 int WindowFirLowPass(double fs, double fc, int taps, CSgVectorT<double>& c, int window) {
   if (!ValidWindow(window)) return CheckMathError(MathErrSelection);
-  return Sized(taps, c, [&](double* o) { return SgCore::WindowedFirLowPassCore(fs, fc, taps, o, window); });
+  return Sized(taps, c,
+               [&](double* o) { return SgCore::WindowedFirLowPassCore(fs, fc, taps, o, window); });
 }
 int WindowFirHighPass(double fs, double fc, int taps, CSgVectorT<double>& c, int window) {
   if (!ValidWindow(window)) return CheckMathError(MathErrSelection);
-  return Sized(taps, c, [&](double* o) { return SgCore::WindowedFirHighPassCore(fs, fc, taps, o, window); });
-}
-int WindowFirBandPass(double fs, double fl, double fh, int taps, CSgVectorT<double>& c, int window) {
-  if (!ValidWindow(window)) return CheckMathError(MathErrSelection);
   return Sized(taps, c,
-               [&](double* o) { return SgCore::WindowedFirBandPassCore(fs, fl, fh, taps, o, window); });
+               [&](double* o) { return SgCore::WindowedFirHighPassCore(fs, fc, taps, o, window); });
 }
-int WindowFirBandStop(double fs, double fl, double fh, int taps, CSgVectorT<double>& c, int window) {
+int WindowFirBandPass(double fs, double fl, double fh, int taps, CSgVectorT<double>& c,
+                      int window) {
   if (!ValidWindow(window)) return CheckMathError(MathErrSelection);
-  return Sized(taps, c,
-               [&](double* o) { return SgCore::WindowedFirBandStopCore(fs, fl, fh, taps, o, window); });
+  return Sized(taps, c, [&](double* o) {
+    return SgCore::WindowedFirBandPassCore(fs, fl, fh, taps, o, window);
+  });
+}
+int WindowFirBandStop(double fs, double fl, double fh, int taps, CSgVectorT<double>& c,
+                      int window) {
+  if (!ValidWindow(window)) return CheckMathError(MathErrSelection);
+  return Sized(taps, c, [&](double* o) {
+    return SgCore::WindowedFirBandStopCore(fs, fl, fh, taps, o, window);
+  });
 }
 int KaiserFirLowPass(double fs, double fc, int taps, CSgVectorT<double>& c, double beta) {
-  return Sized(taps, c, [&](double* o) { return SgCore::KaiserFirLowPassCore(fs, fc, taps, o, beta); });
+  return Sized(taps, c,
+               [&](double* o) { return SgCore::KaiserFirLowPassCore(fs, fc, taps, o, beta); });
 }
 int KaiserFirHighPass(double fs, double fc, int taps, CSgVectorT<double>& c, double beta) {
-  return Sized(taps, c, [&](double* o) { return SgCore::KaiserFirHighPassCore(fs, fc, taps, o, beta); });
+  return Sized(taps, c,
+               [&](double* o) { return SgCore::KaiserFirHighPassCore(fs, fc, taps, o, beta); });
 }
-int KaiserFirBandPass(double fs, double fl, double fh, int taps, CSgVectorT<double>& c, double beta) {
+int KaiserFirBandPass(double fs, double fl, double fh, int taps, CSgVectorT<double>& c,
+                      double beta) {
   return Sized(taps, c,
                [&](double* o) { return SgCore::KaiserFirBandPassCore(fs, fl, fh, taps, o, beta); });
 }
-int KaiserFirBandStop(double fs, double fl, double fh, int taps, CSgVectorT<double>& c, double beta) {
+int KaiserFirBandStop(double fs, double fl, double fh, int taps, CSgVectorT<double>& c,
+                      double beta) {
   return Sized(taps, c,
                [&](double* o) { return SgCore::KaiserFirBandStopCore(fs, fl, fh, taps, o, beta); });
 }
@@ -73,13 +83,15 @@ int EquirippleFir(const CSgVector& desired, const CSgVector& weights, double fs,
 }
 int EquirippleLowPass(double fs, double pass, double stop, int taps, CSgVectorT<double>& c,
                       double* deviation) {
-  return Sized(taps, c,
-               [&](double* o) { return SgCore::EquirippleLowPassCore(fs, pass, stop, taps, o, deviation); });
+  return Sized(taps, c, [&](double* o) {
+    return SgCore::EquirippleLowPassCore(fs, pass, stop, taps, o, deviation);
+  });
 }
 int EquirippleHighPass(double fs, double stop, double pass, int taps, CSgVectorT<double>& c,
                        double* deviation) {
-  return Sized(taps, c,
-               [&](double* o) { return SgCore::EquirippleHighPassCore(fs, stop, pass, taps, o, deviation); });
+  return Sized(taps, c, [&](double* o) {
+    return SgCore::EquirippleHighPassCore(fs, stop, pass, taps, o, deviation);
+  });
 }
 int EquirippleBandPass(double fs, double f1, double f2, double f3, double f4, int taps,
                        CSgVectorT<double>& c, double* deviation) {
@@ -94,7 +106,8 @@ int EquirippleBandStop(double fs, double f1, double f2, double f3, double f4, in
   });
 }
 int IdealFir(double fs, double f1, double f2, int taps, CSgVectorT<double>& c, int type) {
-  return Sized(taps, c, [&](double* o) { return SgCore::FirIdealResponse(type, fs, f1, f2, taps, o); });
+  return Sized(taps, c,
+               [&](double* o) { return SgCore::FirIdealResponse(type, fs, f1, f2, taps, o); });
 }
 
 }  // namespace SG

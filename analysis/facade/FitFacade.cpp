@@ -32,10 +32,10 @@ int GeneralLeastSquaresFit(const CSgMatrix& h, const CSgVector& y, const CSgVect
     CSgInputDataProxy<double, CSgMatrix> ph(h);
     Proxy py(y);
     Proxy ps(sigma);
-    code = SgCore::GeneralLeastSquaresCore(ph.Data(), static_cast<int>(rows), static_cast<int>(cols),
-                                           py.Data(), weighted ? ps.Data() : nullptr, algorithm,
-                                           Data(fitted), Data(coefficients), covariance.GetData(),
-                                           mse);
+    code = SgCore::GeneralLeastSquaresCore(ph.Data(), static_cast<int>(rows),
+                                           static_cast<int>(cols), py.Data(),
+                                           weighted ? ps.Data() : nullptr, algorithm, Data(fitted),
+                                           Data(coefficients), covariance.GetData(), mse);
   }
   return CheckMathError(code);
 }
@@ -75,8 +75,8 @@ int PolynomialFit(const CSgVector& x, const CSgVector& y, CSgVectorT<double>& fi
   int code;
   {
     Proxy px(x), py(y);
-    code = SgCore::PolynomialFitCore(px.Data(), py.Data(), static_cast<int>(n), order,
-                                     Data(fitted), Data(coefficients), mse);
+    code = SgCore::PolynomialFitCore(px.Data(), py.Data(), static_cast<int>(n), order, Data(fitted),
+                                     Data(coefficients), mse);
   }
   return CheckMathError(code);
 }

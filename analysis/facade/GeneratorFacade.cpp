@@ -24,12 +24,12 @@ int Filled(CSgVectorT<double>& out, Core&& core) {
 }
 }  // namespace
 
-#define SG_GENERATOR_FORMS(Name, Params, Call)                                         \
-  int Name(CSgVectorT<double>& out, int n SG_UNPAREN Params) {                          \
-    return Sized(out, n, [&](int count, double* data) { return Call; });              \
-  }                                                                                     \
-  int Name(CSgVectorT<double>& out SG_UNPAREN Params) {                                 \
-    return Filled(out, [&](int count, double* data) { return Call; });                \
+#define SG_GENERATOR_FORMS(Name, Params, Call)                           \
+  int Name(CSgVectorT<double>& out, int n SG_UNPAREN Params) {           \
+    return Sized(out, n, [&](int count, double* data) { return Call; }); \
+  }                                                                      \
+  int Name(CSgVectorT<double>& out SG_UNPAREN Params) {                  \
+    return Filled(out, [&](int count, double* data) { return Call; });   \
   }
 #define SG_UNPAREN(...) __VA_ARGS__
 
@@ -84,8 +84,8 @@ int ArbitraryWave(CSgVectorT<double>& out, int n, const CSgVector& table, double
                   double amplitude, double frequency, int interpolate) {
   return Arbitrary(out, n, true, table, phase, amplitude, frequency, interpolate);
 }
-int ArbitraryWave(CSgVectorT<double>& out, const CSgVector& table, double* phase,
-                  double amplitude, double frequency, int interpolate) {
+int ArbitraryWave(CSgVectorT<double>& out, const CSgVector& table, double* phase, double amplitude,
+                  double frequency, int interpolate) {
   return Arbitrary(out, 0, false, table, phase, amplitude, frequency, interpolate);
 }
 

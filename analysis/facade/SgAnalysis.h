@@ -13,7 +13,8 @@
 namespace SG {
 
 class CSgVector;
-template <typename T> class CSgVectorT;
+template <typename T>
+class CSgVectorT;
 
 // Transforms; the (re, im) forms work over the shorter length and truncate
 // the longer vector to it, except RealFft, whose im is output only and is
@@ -68,8 +69,8 @@ int GaussianNoise(CSgVectorT<double>& out, int n, double deviation, int seed);
 int GaussianNoise(CSgVectorT<double>& out, double deviation, int seed);
 int ArbitraryWave(CSgVectorT<double>& out, int n, const CSgVector& table, double* phase,
                   double amplitude, double frequency, int interpolate);
-int ArbitraryWave(CSgVectorT<double>& out, const CSgVector& table, double* phase,
-                  double amplitude, double frequency, int interpolate);
+int ArbitraryWave(CSgVectorT<double>& out, const CSgVector& table, double* phase, double amplitude,
+                  double frequency, int interpolate);
 int ChirpPattern(CSgVectorT<double>& out, int n, double amplitude, double start, double end);
 int ChirpPattern(CSgVectorT<double>& out, double amplitude, double start, double end);
 int SawtoothWave(CSgVectorT<double>& out, int n, double* phase, double amplitude, double frequency);
@@ -91,15 +92,16 @@ int SquareWave(CSgVectorT<double>& out, double* phase, double amplitude, double 
 // in dB). Each has two forms: in place on one vector, and from a const input
 // into an output that is first sized like the input (zero-filled, so passing
 // one vector as both filters zeros).
-#define SG_FACADE_IIR(name, family, kind, shape)                                          \
-  int name(CSgVectorT<double>& data, double fs, SG_IIR_PARAMS_##shape, int order);       \
+#define SG_FACADE_IIR(name, family, kind, shape)                                                 \
+  int name(CSgVectorT<double>& data, double fs, SG_IIR_PARAMS_##shape, int order);               \
   int name(const CSgVector& input, CSgVectorT<double>& output, double fs, SG_IIR_PARAMS_##shape, \
            int order);
 SG_IIR_FILTERS(SG_FACADE_IIR)
 #undef SG_FACADE_IIR
 
 class CSgMatrix;
-template <typename T> class CSgMatrixT;
+template <typename T>
+class CSgMatrixT;
 
 // FIR design: the coefficient vector is sized to the tap count and filled.
 // Window selectors 1 rectangle .. 5 Blackman (others: -20061, output not
@@ -112,7 +114,8 @@ int WindowFirBandPass(double fs, double fl, double fh, int taps, CSgVectorT<doub
 int WindowFirBandStop(double fs, double fl, double fh, int taps, CSgVectorT<double>& coefficients,
                       int window);
 int KaiserFirLowPass(double fs, double fc, int taps, CSgVectorT<double>& coefficients, double beta);
-int KaiserFirHighPass(double fs, double fc, int taps, CSgVectorT<double>& coefficients, double beta);
+int KaiserFirHighPass(double fs, double fc, int taps, CSgVectorT<double>& coefficients,
+                      double beta);
 int KaiserFirBandPass(double fs, double fl, double fh, int taps, CSgVectorT<double>& coefficients,
                       double beta);
 int KaiserFirBandStop(double fs, double fl, double fh, int taps, CSgVectorT<double>& coefficients,

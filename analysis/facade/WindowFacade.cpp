@@ -8,9 +8,9 @@ namespace SG {
 using facade::Count;
 using facade::Data;
 
-#define SG_DEFINE_WINDOW(name)                                            \
-  int name##Window(CSgVectorT<double>& d) {                               \
-    return CheckMathError(SgCore::name##WindowCore(Data(d), Count(d)));   \
+#define SG_DEFINE_WINDOW(name)                                          \
+  int name##Window(CSgVectorT<double>& d) {                             \
+    return CheckMathError(SgCore::name##WindowCore(Data(d), Count(d))); \
   }
 SG_PLAIN_WINDOWS(SG_DEFINE_WINDOW)
 #undef SG_DEFINE_WINDOW

@@ -28,8 +28,9 @@ __attribute__((always_inline)) inline void store(double* p, T v) {
 }
 
 template <int P, typename T>
-__attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index m, Index t, Index c, const double* twr,
-                      const double* twi) {
+__attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index m, Index t,
+                                                     Index c, const double* twr,
+                                                     const double* twi) {
   T xr[P], xi[P];
   xr[0] = load<T>(r + t);
   xi[0] = load<T>(i + t);
@@ -47,15 +48,15 @@ __attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index
 }
 
 template <int P>
-__attribute__((always_inline)) inline void RunPass(double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
-                    const double* twr, const double* twi) {
+__attribute__((always_inline)) inline void RunPass(double* re, double* im, Index g0, Index g1,
+                                                   Index m, Index t0, Index c, const double* twr,
+                                                   const double* twi) {
   const Index span = m * P;
   for (Index g = g0; g < g1; ++g) {
     double* r = re + g * span + t0;
     double* i = im + g * span + t0;
     Index t = 0;
-    for (; t + 4 <= c; t += 4)
-      Butterfly<P, V4>(r, i, m, t, c, twr, twi);
+    for (; t + 4 <= c; t += 4) Butterfly<P, V4>(r, i, m, t, c, twr, twi);
     for (; t < c; ++t) Butterfly<P, double>(r, i, m, t, c, twr, twi);
   }
 }
@@ -78,9 +79,8 @@ bool IsBuiltIn(int p) { return p == 2 || p == 3 || p == 4 || p == 5 || p == 8 ||
 #define SG_PASS_CLONES
 #endif
 
-SG_PASS_CLONES void RunPassFor(
-    int p, double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
-    const double* twr, const double* twi) {
+SG_PASS_CLONES void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0,
+                               Index c, const double* twr, const double* twi) {
   switch (p) {
     case 2: return RunPass<2>(re, im, g0, g1, m, t0, c, twr, twi);
     case 3: return RunPass<3>(re, im, g0, g1, m, t0, c, twr, twi);
@@ -91,8 +91,8 @@ SG_PASS_CLONES void RunPassFor(
   }
 }
 
-void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m,
-                    const Roots& roots, Index stride, double* block) {
+void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m, const Roots& roots,
+                    Index stride, double* block) {
   // Block layout: twiddle powers, gathered inputs and roots (999 each, real
   // and imaginary), then the (p - 1) / 2 sums and differences.
   double* twr = block;
@@ -158,8 +158,9 @@ namespace {
 // The gather fused with the first pass (m = 1, no twiddles): each group of P
 // digit-reversed inputs is transformed on its way into the output.
 template <int P>
-__attribute__((flatten)) void GatherFirstPass(const double* inRe, const double* inIm, double* outRe, double* outIm,
-                     Index j0, Index j1, const std::vector<int>& f, const Index* weight) {
+__attribute__((flatten)) void GatherFirstPass(const double* inRe, const double* inIm, double* outRe,
+                                              double* outIm, Index j0, Index j1,
+                                              const std::vector<int>& f, const Index* weight) {
   int digit[64];
   Index src = 0, rest = j0 / P;
   for (size_t s = 1; s < f.size(); ++s) {

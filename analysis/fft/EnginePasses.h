@@ -14,8 +14,8 @@ void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Inde
                 const double* twr, const double* twi);
 
 // One pass of an odd radix p above 5, with its scratch in `block`.
-void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m,
-                    const Roots& roots, Index stride, double* block);
+void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m, const Roots& roots,
+                    Index stride, double* block);
 
 // out[j] = in[rev(j)] for j in [j0, j1), digits weighted by `weight`.
 void GatherDigitReversed(const double* inRe, const double* inIm, double* outRe, double* outIm,

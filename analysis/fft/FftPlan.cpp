@@ -67,14 +67,38 @@ Roots::Roots(Index n) : n_(n) {
     }
     double cr, sr;  // cos and sin of 2 pi k / n
     switch (octant) {
-      case 0: cr = cs; sr = sn; break;
-      case 1: cr = sn; sr = cs; break;
-      case 2: cr = -sn; sr = cs; break;
-      case 3: cr = -cs; sr = sn; break;
-      case 4: cr = -cs; sr = -sn; break;
-      case 5: cr = -sn; sr = -cs; break;
-      case 6: cr = sn; sr = -cs; break;
-      default: cr = cs; sr = -sn; break;
+      case 0:
+        cr = cs;
+        sr = sn;
+        break;
+      case 1:
+        cr = sn;
+        sr = cs;
+        break;
+      case 2:
+        cr = -sn;
+        sr = cs;
+        break;
+      case 3:
+        cr = -cs;
+        sr = sn;
+        break;
+      case 4:
+        cr = -cs;
+        sr = -sn;
+        break;
+      case 5:
+        cr = -sn;
+        sr = -cs;
+        break;
+      case 6:
+        cr = sn;
+        sr = -cs;
+        break;
+      default:
+        cr = cs;
+        sr = -sn;
+        break;
     }
     c = cr;
     s = -sr;

@@ -79,8 +79,7 @@ int FourStepFft(double* re, double* im, Index n, Index n1, double scale, double*
     for (Index k1a = 0; k1a < n1; k1a += kBatch) {
       const Index nb = std::min(kBatch, n1 - k1a);
       for (Index b = 0; b < nb; ++b)
-        rows.Execute(&tr[(k1a + b) * n2], &ti[(k1a + b) * n2], &br[b * ld], &bi[b * ld],
-                     block);
+        rows.Execute(&tr[(k1a + b) * n2], &ti[(k1a + b) * n2], &br[b * ld], &bi[b * ld], block);
       for (Index k2 = 0; k2 < n2; ++k2)
         for (Index b = 0; b < nb; ++b) {
           re[k1a + b + n1 * k2] = br[b * ld + k2] * scale;

@@ -30,7 +30,11 @@ int KaiserFirBandPassCore(double fs, double fl, double fh, int n, double* out, d
 int KaiserFirBandStopCore(double fs, double fl, double fh, int n, double* out, double beta);
 
 // Equiripple filter types.
-enum EquirippleType : int { EquirippleMultiband = 1, EquirippleDifferentiator = 2, EquirippleHilbert = 3 };
+enum EquirippleType : int {
+  EquirippleMultiband = 1,
+  EquirippleDifferentiator = 2,
+  EquirippleHilbert = 3
+};
 
 // Remez exchange over nbands bands (edges: 2 * nbands ascending values;
 // desired and weights: one per band). deviation receives the final weighted
@@ -40,12 +44,14 @@ int RemezDesign(int nbands, const double* desired, const double* weights, double
                 const double* edges, int type, int n, double* out, double* deviation, int limit);
 int EquirippleDesignCore(int nbands, const double* desired, const double* weights, double fs,
                          const double* edges, int type, int n, double* out, double* deviation);
-int EquirippleLowPassCore(double fs, double pass, double stop, int n, double* out, double* deviation);
-int EquirippleHighPassCore(double fs, double stop, double pass, int n, double* out, double* deviation);
-int EquirippleBandPassCore(double fs, double f1, double f2, double f3, double f4, int n, double* out,
+int EquirippleLowPassCore(double fs, double pass, double stop, int n, double* out,
+                          double* deviation);
+int EquirippleHighPassCore(double fs, double stop, double pass, int n, double* out,
                            double* deviation);
-int EquirippleBandStopCore(double fs, double f1, double f2, double f3, double f4, int n, double* out,
-                           double* deviation);
+int EquirippleBandPassCore(double fs, double f1, double f2, double f3, double f4, int n,
+                           double* out, double* deviation);
+int EquirippleBandStopCore(double fs, double f1, double f2, double f3, double f4, int n,
+                           double* out, double* deviation);
 
 // Sequence routines shared with the transforms; -20003 for a count < 1.
 int ArrayFill(double* x, int n, double value);

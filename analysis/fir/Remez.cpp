@@ -50,8 +50,7 @@ int CheckDesign(int nbands, const double* desired, const double* weights, double
     case EquirippleHilbert:
       if (first == 0.0 || (odd ? toNyquist < 0.001 : toNyquist > 0.001)) return ErrFilterDesign;
       break;
-    default:
-      break;
+    default: break;
   }
   return ErrNone;
 }

@@ -163,7 +163,7 @@ L340:
   for (int64_t m = 1; m <= nfcns; ++m) iext[nzz - m] = iext[nz - m];
   iext[1] = k1;
   goto L100;
-L350: {
+L350 : {
   const int64_t kn = iext[nzz];
   for (int64_t m = 1; m <= nfcns; ++m) iext[m] = iext[m + 1];
   iext[nz] = kn;

@@ -14,9 +14,9 @@ namespace SgCore::remez {
 
 struct Remez {
   int64_t nfcns = 0, ngrid = 0;
-  WorkArray grid, des, wt, xgrid;         // 1..ngrid
-  WorkArray x, y, ad, alpha, a, p, q;     // 1..nfcns + 2 (x to nfcns + 2)
-  std::unique_ptr<int64_t[]> iext;        // 1..nfcns + 2
+  WorkArray grid, des, wt, xgrid;      // 1..ngrid
+  WorkArray x, y, ad, alpha, a, p, q;  // 1..nfcns + 2 (x to nfcns + 2)
+  std::unique_ptr<int64_t[]> iext;     // 1..nfcns + 2
   double dev = 0.0;
 
   bool Allocate(int64_t points) {

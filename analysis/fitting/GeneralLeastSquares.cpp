@@ -74,15 +74,9 @@ int SolveOrthogonal(const double* h, int64_t n, int64_t a, const double* y, cons
         if (w[k] < 1e-30 * largest) w[k] = 0.0;
       return SvdSolve(m.get(), w.get(), v.get(), rows, cols, rhs.get(), coefficients);
     }
-    case LsGivens:
-      GivensTriangularize(m.get(), rows, cols, rhs.get());
-      break;
-    case LsFastGivens:
-      FastGivensTriangularize(m.get(), rows, cols, rhs.get());
-      break;
-    default:
-      HouseholderTriangularize(m.get(), rows, cols, rhs.get());
-      break;
+    case LsGivens: GivensTriangularize(m.get(), rows, cols, rhs.get()); break;
+    case LsFastGivens: FastGivensTriangularize(m.get(), rows, cols, rhs.get()); break;
+    default: HouseholderTriangularize(m.get(), rows, cols, rhs.get()); break;
   }
   BackSubstitute(m.get(), a, rhs.get(), coefficients, algorithm == LsFastGivens);
   return ErrNone;
@@ -102,7 +96,8 @@ int SolveNormal(const double* h, int64_t n, int64_t a, const double* y, const do
     int parity = 0;
     if (LuDecompose(normal.get(), cols, perm.get(), &parity) != ErrNone) return ErrSingular;
     LuForwardSubstitute(normal.get(), rhs.get(), cols, rhs.get(), perm.get());
-    if (LuBackSubstitute(normal.get(), rhs.get(), cols, coefficients) != ErrNone) return ErrSingular;
+    if (LuBackSubstitute(normal.get(), rhs.get(), cols, coefficients) != ErrNone)
+      return ErrSingular;
     return ErrNone;
   }
   if (CholeskyFactor(normal.get(), cols) != ErrNone) return ErrSingular;
@@ -112,9 +107,9 @@ int SolveNormal(const double* h, int64_t n, int64_t a, const double* y, const do
 
 }  // namespace
 
-int GeneralLeastSquaresCore(const double* h, int count, int a, const double* y,
-                            const double* sigma, int algorithm, double* fit, double* coefficients,
-                            double* covariance, double* mse) {
+int GeneralLeastSquaresCore(const double* h, int count, int a, const double* y, const double* sigma,
+                            int algorithm, double* fit, double* coefficients, double* covariance,
+                            double* mse) {
   if (count <= 0) return ErrSamplesGtZero;
   if (count < a) return ErrSizeOrder;
   if (a < 1 || a > kMaxCoefficients) return ErrOrder;

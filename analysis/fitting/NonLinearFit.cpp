@@ -87,7 +87,8 @@ int NonLinearFitCore(const Problem& q, int limit, double* c, double* fit, double
     for (int64_t k = 0; k < p; ++k) damped[k * p + k] *= 1.0 + lambda;
     if (limit >= 0) {
       CholeskyFactorUnchecked(damped.get(), static_cast<int>(p));
-    } else if (const int c2 = CholeskyFactorPacked(damped.get(), static_cast<int>(p), damped.get())) {
+    } else if (const int c2 =
+                   CholeskyFactorPacked(damped.get(), static_cast<int>(p), damped.get())) {
       code = c2;
       break;
     }

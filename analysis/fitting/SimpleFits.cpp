@@ -35,8 +35,8 @@ int LinearFitCore(const double* x, const double* y, int count, double* fit, doub
   return ErrNone;
 }
 
-int ExponentialFitCore(const double* x, const double* y, int count, double* fit,
-                       double* amplitude, double* b, double* mse) {
+int ExponentialFitCore(const double* x, const double* y, int count, double* fit, double* amplitude,
+                       double* b, double* mse) {
   if (count < 2) return ErrSamplesGeTwo;
   if (!IsStrictlySigned(y, count)) return ErrSecondArraySign;
   // Negative data is fitted through its magnitudes and the amplitude negated;

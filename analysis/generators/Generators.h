@@ -19,16 +19,15 @@ int TriangleWaveCore(int n, double amplitude, double frequency, double* phase, d
 int SawtoothWaveCore(int n, double amplitude, double frequency, double* phase, double* out);
 int SquareWaveCore(int n, double amplitude, double frequency, double* phase, double duty,
                    double* out);
-int ArbitraryWaveCore(int n, double amplitude, double frequency, double* phase,
-                      const double* table, int tableLength, int interpolate, double* out);
+int ArbitraryWaveCore(int n, double amplitude, double frequency, double* phase, const double* table,
+                      int tableLength, int interpolate, double* out);
 
 // One sample of a wave at a phase in degrees (table units for the arbitrary
 // wave).
 double TriangleWaveValue(double phase);
 double SawtoothWaveValue(double phase);
 double SquareWaveValue(double phase, double duty);
-double ArbitraryWaveValue(double tablePhase, const double* table, int tableLength,
-                          int interpolate);
+double ArbitraryWaveValue(double tablePhase, const double* table, int tableLength, int interpolate);
 
 // Noise from the process-wide Wichmann-Hill state; a seed of 0 or more
 // reseeds first (0 itself changes nothing), a negative seed continues.

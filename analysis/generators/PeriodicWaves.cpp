@@ -84,8 +84,8 @@ int SquareWaveCore(int n, double amplitude, double frequency, double* phase, dou
   return 0;
 }
 
-int ArbitraryWaveCore(int n, double amplitude, double frequency, double* phase,
-                      const double* table, int tableLength, int interpolate, double* out) {
+int ArbitraryWaveCore(int n, double amplitude, double frequency, double* phase, const double* table,
+                      int tableLength, int interpolate, double* out) {
   if (n < 1) return ErrSamplesGtZero;
   const double length = tableLength;
   double p = length * 0.002777777777777778 * *phase;

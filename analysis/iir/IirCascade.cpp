@@ -121,8 +121,10 @@ void PairPass(const double* in, double* out, int64_t count, const Section* sec, 
 
 template <int P>
 void RunPairs(const double* in, double* out, int64_t count, const Section* s, int n) {
-  if (n % 2) PairPass<P, 0>(in, out, count, s, n);
-  else PairPass<P, 1>(in, out, count, s, n);
+  if (n % 2)
+    PairPass<P, 0>(in, out, count, s, n);
+  else
+    PairPass<P, 1>(in, out, count, s, n);
 }
 #endif
 

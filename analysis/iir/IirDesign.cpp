@@ -31,7 +31,9 @@ void QuadraticRoots(Complex c, double p, Complex* r1, Complex* r2) {
 }
 
 // Bilinear map s -> z = (1 + s) / (1 - s); infinity goes to -1.
-Complex Bilinear(Complex s, bool infinite) { return infinite ? Complex(-1.0) : (1.0 + s) / (1.0 - s); }
+Complex Bilinear(Complex s, bool infinite) {
+  return infinite ? Complex(-1.0) : (1.0 + s) / (1.0 - s);
+}
 
 struct Quadratic {
   double c1, c2;  // 1 + c1 z^-1 + c2 z^-2
@@ -72,8 +74,7 @@ Design::Design(const Request& request) : r_(request), order_(request.order) {
   }
   const double n = order_;
   switch (r_.family) {
-    case Family::Butterworth:
-      break;
+    case Family::Butterworth: break;
     case Family::Chebyshev: {
       const double hm1 = PowerRatioMinusOne(r_.ripple);
       const double eps = std::sqrt(hm1);
@@ -92,8 +93,8 @@ Design::Design(const Request& request) : r_(request), order_(request.order) {
     }
     case Family::Elliptic: {
       double epsP, k1, k1c, bigK1, bigK1c, bigKc, v0;
-      EllipticDesignParameters(r_.ripple, r_.attenuation, order_, &epsP, &k1, &k1c, &bigK1,
-                               &bigK1c, &ellk_, &ellkc_, &ellK_, &bigKc, &v0, &sn1_, &cn1_, &dn1_);
+      EllipticDesignParameters(r_.ripple, r_.attenuation, order_, &epsP, &k1, &k1c, &bigK1, &bigK1c,
+                               &ellk_, &ellkc_, &ellK_, &bigKc, &v0, &sn1_, &cn1_, &dn1_);
       if (order_ % 2 == 0) evenGain_ = 1.0 / std::sqrt(1.0 + epsP * epsP);
       break;
     }
@@ -102,15 +103,12 @@ Design::Design(const Request& request) : r_(request), order_(request.order) {
 
 Design::Root Design::PrototypeRealPole() const {
   switch (r_.family) {
-    case Family::Butterworth:
-      return {-1.0, 0.0, false};
+    case Family::Butterworth: return {-1.0, 0.0, false};
     case Family::Chebyshev:
       // A first-order band filter keeps its edges at the -3 dB points.
       return {(IsBand(r_.kind) && order_ == 1) ? -1.0 : -sh_, 0.0, false};
-    case Family::InverseChebyshev:
-      return {-1.0 / sh_, 0.0, false};
-    case Family::Elliptic:
-      return {-sn1_ * cn1_ / (1.0 - sn1_ * sn1_), 0.0, false};
+    case Family::InverseChebyshev: return {-1.0 / sh_, 0.0, false};
+    case Family::Elliptic: return {-sn1_ * cn1_ / (1.0 - sn1_ * sn1_), 0.0, false};
   }
   return {-1.0, 0.0, false};
 }
@@ -121,12 +119,8 @@ void Design::PrototypePair(int64_t k, Root* pole, Root* zero) const {
   const double i = static_cast<double>((order_ % 2 == 0 ? 1 : 2) + 2 * k);
   *zero = {0.0, 0.0, true};
   switch (r_.family) {
-    case Family::Butterworth:
-      *pole = {std::cos(theta), std::sin(theta), false};
-      break;
-    case Family::Chebyshev:
-      *pole = {sh_ * std::cos(theta), ch_ * std::sin(theta), false};
-      break;
+    case Family::Butterworth: *pole = {std::cos(theta), std::sin(theta), false}; break;
+    case Family::Chebyshev: *pole = {sh_ * std::cos(theta), ch_ * std::sin(theta), false}; break;
     case Family::InverseChebyshev: {
       const Complex p = 1.0 / Complex(sh_ * std::cos(theta), ch_ * std::sin(theta));
       *pole = {p.real(), p.imag(), false};
@@ -249,8 +243,10 @@ int Design::Realise(const Root* poles, const Root* zeros, bool pair, double gain
     total *= h;
   }
   const double totalGain = gain / total.real();
-  if (sections == 2) partGain[1] = totalGain / partGain[0];
-  else partGain[0] = totalGain;
+  if (sections == 2)
+    partGain[1] = totalGain / partGain[0];
+  else
+    partGain[0] = totalGain;
   for (int s = 0; s < sections; ++s) {
     const double g = partGain[s];
     out[s] = {g, g * num[s].c1, g * num[s].c2, den[s].c1, den[s].c2, firstOrder};

@@ -52,8 +52,7 @@ class Design {
   };
   void PrototypePair(int64_t k, Root* pole, Root* zero) const;
   Root PrototypeRealPole() const;
-  int Realise(const Root* poles, const Root* zeros, bool pair, double gain,
-              Section out[2]) const;
+  int Realise(const Root* poles, const Root* zeros, bool pair, double gain, Section out[2]) const;
 
   Request r_;
   int order_;

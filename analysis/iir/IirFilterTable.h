@@ -5,22 +5,22 @@
 
 // One row a filter: its name (the core routine is the name plus Core, the
 // facade function the name itself), family, kind and parameter shape.
-#define SG_IIR_FILTERS(X)                                                       \
-  X(ButterworthLowPass, Butterworth, LowPass, EDGE1)                        \
-  X(ButterworthHighPass, Butterworth, HighPass, EDGE1)                      \
-  X(ButterworthBandPass, Butterworth, BandPass, EDGE2)                      \
-  X(ButterworthBandStop, Butterworth, BandStop, EDGE2)                      \
-  X(ChebyshevLowPass, Chebyshev, LowPass, EDGE1_R)                          \
-  X(ChebyshevHighPass, Chebyshev, HighPass, EDGE1_R)                        \
-  X(ChebyshevBandPass, Chebyshev, BandPass, EDGE2_R)                        \
-  X(ChebyshevBandStop, Chebyshev, BandStop, EDGE2_R)                        \
-  X(InverseChebyshevLowPass, InverseChebyshev, LowPass, EDGE1_A)            \
-  X(InverseChebyshevHighPass, InverseChebyshev, HighPass, EDGE1_A)          \
-  X(InverseChebyshevBandPass, InverseChebyshev, BandPass, EDGE2_A)          \
-  X(InverseChebyshevBandStop, InverseChebyshev, BandStop, EDGE2_A)          \
-  X(EllipticLowPass, Elliptic, LowPass, EDGE1_RA)                           \
-  X(EllipticHighPass, Elliptic, HighPass, EDGE1_RA)                         \
-  X(EllipticBandPass, Elliptic, BandPass, EDGE2_RA)                         \
+#define SG_IIR_FILTERS(X)                                          \
+  X(ButterworthLowPass, Butterworth, LowPass, EDGE1)               \
+  X(ButterworthHighPass, Butterworth, HighPass, EDGE1)             \
+  X(ButterworthBandPass, Butterworth, BandPass, EDGE2)             \
+  X(ButterworthBandStop, Butterworth, BandStop, EDGE2)             \
+  X(ChebyshevLowPass, Chebyshev, LowPass, EDGE1_R)                 \
+  X(ChebyshevHighPass, Chebyshev, HighPass, EDGE1_R)               \
+  X(ChebyshevBandPass, Chebyshev, BandPass, EDGE2_R)               \
+  X(ChebyshevBandStop, Chebyshev, BandStop, EDGE2_R)               \
+  X(InverseChebyshevLowPass, InverseChebyshev, LowPass, EDGE1_A)   \
+  X(InverseChebyshevHighPass, InverseChebyshev, HighPass, EDGE1_A) \
+  X(InverseChebyshevBandPass, InverseChebyshev, BandPass, EDGE2_A) \
+  X(InverseChebyshevBandStop, InverseChebyshev, BandStop, EDGE2_A) \
+  X(EllipticLowPass, Elliptic, LowPass, EDGE1_RA)                  \
+  X(EllipticHighPass, Elliptic, HighPass, EDGE1_RA)                \
+  X(EllipticBandPass, Elliptic, BandPass, EDGE2_RA)                \
   X(EllipticBandStop, Elliptic, BandStop, EDGE2_RA)
 
 // Parameters between count and order, by shape.

@@ -29,9 +29,10 @@ int Filter(const iir::Request& request, const double* x, int count, double* y) {
 #define SG_IIR_FIELDS_EDGE2_RA fl, fh, ripple, attenuation
 
 #define SG_IIR_DEFINE(name, family, kind, shape)                                               \
-  int name##Core(const double* x, int count, double fs, SG_IIR_PARAMS_##shape, int order, double* y) { \
-    return Filter({iir::Family::family, iir::Kind::kind, fs, SG_IIR_FIELDS_##shape, order}, x,   \
-                  count, y);                                                                     \
+  int name##Core(const double* x, int count, double fs, SG_IIR_PARAMS_##shape, int order,      \
+                 double* y) {                                                                  \
+    return Filter({iir::Family::family, iir::Kind::kind, fs, SG_IIR_FIELDS_##shape, order}, x, \
+                  count, y);                                                                   \
   }
 SG_IIR_FILTERS(SG_IIR_DEFINE)
 #undef SG_IIR_DEFINE

@@ -8,8 +8,9 @@
 
 namespace SgCore {
 
-#define SG_IIR_DECLARE(name, family, kind, shape) \
-  int name##Core(const double* x, int count, double fs, SG_IIR_PARAMS_##shape, int order, double* y);
+#define SG_IIR_DECLARE(name, family, kind, shape)                                         \
+  int name##Core(const double* x, int count, double fs, SG_IIR_PARAMS_##shape, int order, \
+                 double* y);
 SG_IIR_FILTERS(SG_IIR_DECLARE)
 #undef SG_IIR_DECLARE
 

@@ -12,7 +12,9 @@ namespace {
 
 constexpr double kNaturalEnd = 9.9e29;
 
-std::unique_ptr<double[]> Work(int64_t n) { return std::unique_ptr<double[]>(new (std::nothrow) double[n]); }
+std::unique_ptr<double[]> Work(int64_t n) {
+  return std::unique_ptr<double[]>(new (std::nothrow) double[n]);
+}
 
 int64_t Nearest(const double* x, int64_t n, double x0) {
   int64_t best = 0;
@@ -36,8 +38,8 @@ double Correction(const double* c, const double* d, int64_t n, int64_t m, int64_
 
 }  // namespace
 
-int PolynomialInterpolateCore(const double* x, const double* y, int count, double x0,
-                              double* value, double* error) {
+int PolynomialInterpolateCore(const double* x, const double* y, int count, double x0, double* value,
+                              double* error) {
   if (count < 1) return ErrSamplesGtZero;
   const int64_t n = count;
   auto c = Work(n), d = Work(n);
@@ -102,8 +104,8 @@ int RationalInterpolateCore(const double* x, const double* y, int count, double 
   return ErrNone;
 }
 
-int SplineSecondDerivativesCore(const double* x, const double* y, int count, double yp1,
-                                double ypn, double* y2) {
+int SplineSecondDerivativesCore(const double* x, const double* y, int count, double yp1, double ypn,
+                                double* y2) {
   if (count < 1) return ErrSamplesGtZero;
   const int64_t n = count;
   // Two points at least, no two neighbours equal, no interior point whose

@@ -50,7 +50,9 @@ void CholeskySolve(const double* l, const double* b, double* x, int cols) {
   }
 }
 
-void CholeskySolveTwin(const double* l, const double* b, double* x, int cols) { CholeskySolve(l, b, x, cols); }
+void CholeskySolveTwin(const double* l, const double* b, double* x, int cols) {
+  CholeskySolve(l, b, x, cols);
+}
 
 void CholeskySolvePackedTwin(const double* l, const double* b, double* x, int cols) {
   CholeskySolve(l, b, x, cols);

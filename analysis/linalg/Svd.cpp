@@ -212,8 +212,8 @@ int SvdDecompose(double* data, int rows, int cols, double* w, double* vdata) {
   return ErrNone;
 }
 
-int SvdSolve(const double* u, const double* w, const double* v, int rows, int cols,
-             const double* b, double* x) {
+int SvdSolve(const double* u, const double* w, const double* v, int rows, int cols, const double* b,
+             double* x) {
   const int64_t m = rows, n = cols;
   WorkArray tmp = AllocateWork(n);
   if (!tmp) return ErrOutOfMemory;

@@ -20,8 +20,7 @@ int HanningWindowCore(double* x, int n) {
 
 int HammingWindowCore(double* x, int n) {
   if (n <= 0) return ErrSamplesGtZero;
-  ApplySymmetricRotating(x, n, kTwoPi / n, 0.08,
-                         [](double c, double) { return 0.54 - 0.46 * c; });
+  ApplySymmetricRotating(x, n, kTwoPi / n, 0.08, [](double c, double) { return 0.54 - 0.46 * c; });
   return 0;
 }
 

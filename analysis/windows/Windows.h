@@ -5,8 +5,8 @@
 
 // The windows without a parameter: X(name) for each <name>WindowCore.
 #define SG_PLAIN_WINDOWS(X) \
-  X(Triangle) X(Hanning) X(Hamming) X(Blackman) X(BlackmanHarris) X(ExactBlackman) \
-  X(CosineTaper) X(FlatTop)
+  X(Triangle)               \
+  X(Hanning) X(Hamming) X(Blackman) X(BlackmanHarris) X(ExactBlackman) X(CosineTaper) X(FlatTop)
 
 namespace SgCore {
 

@@ -31,15 +31,16 @@ inline void BestOfPair(int reps, const std::function<void()>& a, const std::func
                        double& bestA, double& bestB) {
   bestA = bestB = 1e30;
   for (int r = 0; r < reps; ++r) {
-    bestA = std::min(bestA, BestSeconds(1, [] {}, a));
-    bestB = std::min(bestB, BestSeconds(1, [] {}, b));
+    bestA = std::min(bestA, BestSeconds(
+                                1, [] {}, a));
+    bestB = std::min(bestB, BestSeconds(
+                                1, [] {}, b));
   }
 }
 
 // Peak resident memory in MiB that `body` adds to what `setup` left, both
 // run in a child process so that nothing the parent has freed is reused.
-inline double ChildPeakMiB(const std::function<void()>& setup,
-                           const std::function<void()>& body) {
+inline double ChildPeakMiB(const std::function<void()>& setup, const std::function<void()>& body) {
   std::fflush(stdout);
   int fds[2];
   if (pipe(fds) != 0) return -1;

@@ -41,7 +41,8 @@ int main() {
       im.resize(n);
       Fill(re, im);
     };
-    oursMem[i] = bench::ChildPeakMiB(setup, [&] { SgCore::ComplexFftCore(re.data(), im.data(), n); });
+    oursMem[i] =
+        bench::ChildPeakMiB(setup, [&] { SgCore::ComplexFftCore(re.data(), im.data(), n); });
     fftwMem[i] = bench::ChildPeakMiB(setup, [&] {
       fftw_plan p = SplitPlan(n, re.data(), im.data());
       fftw_execute(p);
@@ -54,10 +55,11 @@ int main() {
     const int n = lengths[i];
     std::vector<double> re(n), im(n);
     const int reps = bench::RepsFor(n);
-    const double ours = bench::BestSeconds(reps, [&] { Fill(re, im); },
-                                           [&] { SgCore::ComplexFftCore(re.data(), im.data(), n); });
+    const double ours = bench::BestSeconds(
+        reps, [&] { Fill(re, im); }, [&] { SgCore::ComplexFftCore(re.data(), im.data(), n); });
     fftw_plan plan = SplitPlan(n, re.data(), im.data());
-    const double theirs = bench::BestSeconds(reps, [&] { Fill(re, im); }, [&] { fftw_execute(plan); });
+    const double theirs = bench::BestSeconds(
+        reps, [&] { Fill(re, im); }, [&] { fftw_execute(plan); });
     fftw_destroy_plan(plan);
     std::printf("%-12d %12.3f %12.3f %8.2f %14.1f %14.1f\n", n, ours * 1e3, theirs * 1e3,
                 ours / theirs, oursMem[i], fftwMem[i]);

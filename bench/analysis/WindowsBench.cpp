@@ -42,7 +42,8 @@ int main() {
       if (in >> name >> seconds) anchor[name] = seconds;
     }
     for (const Case& c : kCases) {
-      const double ours = bench::BestSeconds(reps, [&] { x = source; }, [&] { c.apply(x.data(), n); });
+      const double ours = bench::BestSeconds(
+          reps, [&] { x = source; }, [&] { c.apply(x.data(), n); });
       const double theirs = anchor.count(c.name) ? anchor[c.name] : NAN;
       std::printf("%-14s %10d %12.3f %12.3f %8.2f\n", c.name, n, ours * 1e3, theirs * 1e3,
                   ours / theirs);

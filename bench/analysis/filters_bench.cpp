@@ -27,7 +27,9 @@ const Case kCases[] = {
     {"butterworth_lowpass_5",
      [](const Vec& x, Vec& y) { return SG::ButterworthLowPass(x, y, 1000.0, 100.0, 5); }},
     {"elliptic_bandpass_5",
-     [](const Vec& x, Vec& y) { return SG::EllipticBandPass(x, y, 1000.0, 100.0, 200.0, 0.1, 40.0, 5); }},
+     [](const Vec& x, Vec& y) {
+       return SG::EllipticBandPass(x, y, 1000.0, 100.0, 200.0, 0.1, 40.0, 5);
+     }},
     {"chebyshev_highpass_10",
      [](const Vec& x, Vec& y) { return SG::ChebyshevHighPass(x, y, 1000.0, 300.0, 0.1, 10); }},
 };
@@ -43,9 +45,9 @@ int main() {
     for (long long i = 0; i < size; ++i) x[static_cast<int>(i)] = normal(rng);
     const int repeats = fsbench::RepeatsFor(size);
     std::map<std::string, double> anchor;
-    for (const std::string& line : fsbench::RunLines("/usr/bin/python3 " PELMORAN_BENCH_DIR
-                                                   "/filters_anchor.py " + std::to_string(size) +
-                                                   " " + std::to_string(repeats))) {
+    for (const std::string& line :
+         fsbench::RunLines("/usr/bin/python3 " PELMORAN_BENCH_DIR "/filters_anchor.py " +
+                           std::to_string(size) + " " + std::to_string(repeats))) {
       std::istringstream in(line);
       std::string name;
       double seconds = 0;

@@ -35,17 +35,20 @@ int main() {
                                       static_cast<double>(i), &out[i]);
       }
     });
-    const Vec x(static_cast<unsigned int>(n), knots.data()), y(static_cast<unsigned int>(n), values.data());
+    const Vec x(static_cast<unsigned int>(n), knots.data()),
+        y(static_cast<unsigned int>(n), values.data());
     Vec second;
     const double facade = fsbench::BestSeconds(repeats, [&] {
       SG::SplineSecondDerivatives(x, y, 0.0, 0.0, second);
-      for (long long i = 0; i < size; ++i) SG::SplineInterpolate(x, y, second, static_cast<double>(i), &out[i]);
+      for (long long i = 0; i < size; ++i)
+        SG::SplineInterpolate(x, y, second, static_cast<double>(i), &out[i]);
     });
-    const auto lines = fsbench::RunLines("/usr/bin/python3 " PELMORAN_BENCH_DIR "/spline_anchor.py " +
-                                         std::to_string(size) + " " + std::to_string(kStep) + " " +
-                                         std::to_string(repeats));
+    const auto lines = fsbench::RunLines(
+        "/usr/bin/python3 " PELMORAN_BENCH_DIR "/spline_anchor.py " + std::to_string(size) + " " +
+        std::to_string(kStep) + " " + std::to_string(repeats));
     const double scipy = lines.empty() ? NAN : std::stod(lines.front());
-    std::printf("%-22s %10lld %12.6f %12.6f %8.3f\n", "core_every_sample", size, core, scipy, core / scipy);
+    std::printf("%-22s %10lld %12.6f %12.6f %8.3f\n", "core_every_sample", size, core, scipy,
+                core / scipy);
     std::printf("%-22s %10lld %12.6f %12.6f %8.3f\n", "facade_every_sample", size, facade, scipy,
                 facade / scipy);
   }

@@ -43,11 +43,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   RegisterStandardControls();
   hosted::RegisterHostedControls();
-  HWND host = CreateWindowEx(0, "#32770", "bench", WS_POPUP, 0, 0, kWidth + 20, kHeight + 20, nullptr, nullptr,
-                             nullptr, nullptr);
-  HWND control = CreateWindowEx(0, "{B309AEAA-EF99-49FC-9F80-CDD52F1D5AE7}",
-                                "plots=3;cursors=Cursor1,CursorXY,Cursor2;xpairs=11", WS_CHILD | WS_VISIBLE, 0, 0,
-                                kWidth, kHeight, host, reinterpret_cast<HMENU>(1023), nullptr, nullptr);
+  HWND host = CreateWindowEx(0, "#32770", "bench", WS_POPUP, 0, 0, kWidth + 20, kHeight + 20,
+                             nullptr, nullptr, nullptr, nullptr);
+  HWND control =
+      CreateWindowEx(0, "{B309AEAA-EF99-49FC-9F80-CDD52F1D5AE7}",
+                     "plots=3;cursors=Cursor1,CursorXY,Cursor2;xpairs=11", WS_CHILD | WS_VISIBLE, 0,
+                     0, kWidth, kHeight, host, reinterpret_cast<HMENU>(1023), nullptr, nullptr);
   SG::CSgGraph graph(2);
   graph.SubclassWindow(control);
 
@@ -85,18 +86,20 @@ int main(int argc, char** argv) {
   std::sort(replots.begin(), replots.end());
   std::sort(passes.begin(), passes.end());
   const double replot = replots[kRuns / 2], pass = passes[kRuns / 2];
-  const double handOver = MedianMs([&] { graph.GetPlots().Item(1).PlotSamples(samples, 0.0, 1.0); });
+  const double handOver =
+      MedianMs([&] { graph.GetPlots().Item(1).PlotSamples(samples, 0.0, 1.0); });
   const double wrapperCopy = MedianMs([&] { SG::CSgVariant copy(samples); });
   const double drawOnly = MedianMs([&] {
     QPainter painter(&image);
     hosted::RenderGraph(widget->Model(), painter, QRectF(image.rect()), 1.0);
   });
 
-
-  std::printf("replot of %u float samples into a %d-pixel-wide graph: %.2f ms (draw alone %.2f ms)\n", kSamples,
-              kWidth, replot, drawOnly);
-  std::printf("  of which: hand-over to the plot %.2f ms (the wrapper's array copy alone %.2f ms)\n", handOver,
-              wrapperCopy);
+  std::printf(
+      "replot of %u float samples into a %d-pixel-wide graph: %.2f ms (draw alone %.2f ms)\n",
+      kSamples, kWidth, replot, drawOnly);
+  std::printf(
+      "  of which: hand-over to the plot %.2f ms (the wrapper's array copy alone %.2f ms)\n",
+      handOver, wrapperCopy);
   std::printf("one plain min/max pass over the same samples:        %.2f ms\n", pass);
   std::printf("ratio replot / pass: %.2f (goal: at most 3)\n", replot / pass);
   DestroyWindow(host);

@@ -91,8 +91,9 @@ int main() {
   }
   visa::SetPortmapperPort(server.PortmapperPort());
 
-  std::string header = "C1:WVDT WVNM,bench,TYPE,5,LENGTH," + std::to_string(kPoints * 2 / 1024) +
-                       "KB,FREQ,1000.000000000,AMPL,2.000000000,OFST,0.000000000,PHASE,0.000000000,WAVEDATA,";
+  std::string header =
+      "C1:WVDT WVNM,bench,TYPE,5,LENGTH," + std::to_string(kPoints * 2 / 1024) +
+      "KB,FREQ,1000.000000000,AMPL,2.000000000,OFST,0.000000000,PHASE,0.000000000,WAVEDATA,";
   std::vector<unsigned char> block(header.begin(), header.end());
   block.resize(header.size() + kPoints * 2);
   for (std::size_t i = 0; i < kPoints * 2; ++i)
@@ -105,14 +106,16 @@ int main() {
     return 1;
   }
   viSetAttribute(vi, VI_ATTR_TMO_VALUE, 120000);
-  std::string head = "WVDT POS,USER,WVNM,bench,TYPE,5,LENGTH," + std::to_string(kPoints * 2) + "B,WAVEDATA,";
+  std::string head =
+      "WVDT POS,USER,WVNM,bench,TYPE,5,LENGTH," + std::to_string(kPoints * 2) + "B,WAVEDATA,";
   std::vector<unsigned char> reply(head.size() + kPoints * 2 + 16);
   ViUInt32 done = 0, got = 0;
 
   // Best of three rounds for both, so one slow round does not decide.
   double bestWrite = 1e9, bestRead = 1e9, bestPlain = 1e9;
   bool same = true;
-  std::vector<unsigned char> samples(block.begin() + static_cast<std::ptrdiff_t>(header.size()), block.end());
+  std::vector<unsigned char> samples(block.begin() + static_cast<std::ptrdiff_t>(header.size()),
+                                     block.end());
   for (int round = 0; round < kRounds; ++round) {
     auto t0 = Clock::now();
     ViStatus w = viWrite(vi, block.data(), static_cast<ViUInt32>(block.size()), &done);
@@ -135,7 +138,8 @@ int main() {
   double vxiRate = mb / (bestWrite + bestRead), plainRate = mb / bestPlain;
   std::printf("waveform: %zu points, %.1f MB each way; read-back %s\n", kPoints, kPoints * 2 / 1e6,
               same ? "identical" : "DIFFERS");
-  std::printf("VXI-11 write %.3f s, read %.3f s: %.0f MB/s (best of %d)\n", bestWrite, bestRead, vxiRate, kRounds);
+  std::printf("VXI-11 write %.3f s, read %.3f s: %.0f MB/s (best of %d)\n", bestWrite, bestRead,
+              vxiRate, kRounds);
   std::printf("plain TCP copy %.3f s: %.0f MB/s (best of %d)\n", bestPlain, plainRate, kRounds);
   std::printf("ratio VXI-11 / plain: %.2f (goal >= 0.50)\n", vxiRate / plainRate);
   return same ? 0 : 1;

@@ -76,8 +76,8 @@ Timing timeLoop(std::size_t n, double& x, Evaluate evaluate) {
 }  // namespace
 
 int main() {
-  std::printf("%-38s %10s %12s %12s %7s %12s %s\n", "expression", "N", "ours ns/pt",
-              "muparser", "ratio", "compile us", "allocs");
+  std::printf("%-38s %10s %12s %12s %7s %12s %s\n", "expression", "N", "ours ns/pt", "muparser",
+              "ratio", "compile us", "allocs");
   for (std::size_t n : {std::size_t(16384), std::size_t(20971520)}) {
     for (const char* text : kExpressions) {
       exprparser::ExprParser ours;

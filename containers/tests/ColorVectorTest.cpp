@@ -112,7 +112,8 @@ TEST(ColorVector, ArchiveForm) {
   CSgColorVector kept(1, kGreen);
   EXPECT_EQ(LoadCause(kept, Words({1, 8, 0})), CArchiveException::badSchema);
   EXPECT_EQ(LoadCause(kept, Words({0, 4, 0})), CArchiveException::badClass);
-  EXPECT_EQ(LoadCause(kept, Words({0, 8, 1, 1, 0xFF})), CArchiveException::badSchema);  // a colour's own version
+  EXPECT_EQ(LoadCause(kept, Words({0, 8, 1, 1, 0xFF})),
+            CArchiveException::badSchema);  // a colour's own version
   EXPECT_EQ(LoadCause(kept, Words({0, 8, 2, 0, 0xFF})), CArchiveException::endOfFile);
   EXPECT_EQ(Colours(kept), (std::vector<COLORREF>{0xFF00}));
 

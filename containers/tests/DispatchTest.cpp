@@ -33,7 +33,8 @@ class DispatchTest : public ::testing::Test {
 
 TEST_F(DispatchTest, ArgumentsGoLastFirstWithTheirTypes) {
   const BYTE codes[] = {VT_I2, VT_R4, VT_BOOL, 14, VT_BSTR, VT_UI1, VT_NULL, 0};
-  dispatch.InvokeHelper(9, DISPATCH_METHOD, VT_EMPTY, nullptr, codes, 300, 1.5, 5, "hi", u"wide", 200);
+  dispatch.InvokeHelper(9, DISPATCH_METHOD, VT_EMPTY, nullptr, codes, 300, 1.5, 5, "hi", u"wide",
+                        200);
   const auto& call = object->last;
   EXPECT_EQ(call.member, 9);
   EXPECT_FALSE(call.wantsResult);  // VT_EMPTY: no result VARIANT
@@ -43,7 +44,7 @@ TEST_F(DispatchTest, ArgumentsGoLastFirstWithTheirTypes) {
   EXPECT_EQ(Arg(5).vt, VT_R4);
   EXPECT_EQ(Arg(5).fltVal, 1.5f);
   EXPECT_EQ(Arg(4).boolVal, VARIANT_TRUE);  // 5 arrives as true
-  EXPECT_EQ(Arg(3).vt, VT_BSTR);  // an ANSI string becomes a BSTR
+  EXPECT_EQ(Arg(3).vt, VT_BSTR);            // an ANSI string becomes a BSTR
   EXPECT_EQ(std::u16string(BstrView(Arg(3).bstrVal)), u"hi");
   EXPECT_EQ(std::u16string(BstrView(Arg(2).bstrVal)), u"wide");
   EXPECT_EQ(Arg(1).bVal, 200);

@@ -31,14 +31,18 @@ struct MessageRow {
 TEST(Exceptions, MessagesOfTheFamily) {
   const MessageRow rows[] = {
       {"base", [] { return std::unique_ptr<CSgException>(new CSgException(FALSE)); }, ""},
-      {"index count", [] { return std::unique_ptr<CSgException>(new CSgIndexException(5, 3, FALSE)); },
+      {"index count",
+       [] { return std::unique_ptr<CSgException>(new CSgIndexException(5, 3, FALSE)); },
        "Specified index: 5 is out of range. The valid range is 0 to 2"},
-      {"index count 0", [] { return std::unique_ptr<CSgException>(new CSgIndexException(0, 0, FALSE)); },
+      {"index count 0",
+       [] { return std::unique_ptr<CSgException>(new CSgIndexException(0, 0, FALSE)); },
        "Specified index: 0 is out of range. The valid range is 0 to -1"},
-      {"index range", [] { return std::unique_ptr<CSgException>(new CSgIndexException(7, 1, 4, FALSE)); },
+      {"index range",
+       [] { return std::unique_ptr<CSgException>(new CSgIndexException(7, 1, 4, FALSE)); },
        "Specified index: 7 is out of range. The valid range is 1 to 4."},
       {"index text",
-       [] { return std::unique_ptr<CSgException>(new CSgIndexException(CString("given"), FALSE)); }, "given"},
+       [] { return std::unique_ptr<CSgException>(new CSgIndexException(CString("given"), FALSE)); },
+       "given"},
       {"interface",
        [] {
          return std::unique_ptr<CSgException>(
@@ -47,11 +51,15 @@ TEST(Exceptions, MessagesOfTheFamily) {
        "Graph does not support the requested interface: IPlot"},
       {"unusable",
        [] {
-         return std::unique_ptr<CSgException>(new CSgObjectNotInUsableStateException(CString("CSgGraph"), FALSE));
+         return std::unique_ptr<CSgException>(
+             new CSgObjectNotInUsableStateException(CString("CSgGraph"), FALSE));
        },
        "CSgGraph instance is in an unusable state."},
       {"version",
-       [] { return std::unique_ptr<CSgException>(new CSgControlVersionException(CString("6.0"), FALSE)); },
+       [] {
+         return std::unique_ptr<CSgException>(
+             new CSgControlVersionException(CString("6.0"), FALSE));
+       },
        "The ActiveX control is an invalid version.\nExpected version: 6.0"},
       {"version found",
        [] {
@@ -59,21 +67,31 @@ TEST(Exceptions, MessagesOfTheFamily) {
              new CSgControlVersionException(CString("6.0"), CString("5.1"), FALSE));
        },
        "The ActiveX control is an invalid version.\nExpected version: 6.0\nFound version: 5.1"},
-      {"not activex", [] { return std::unique_ptr<CSgException>(new CSgNotActiveXControlException(FALSE)); },
+      {"not activex",
+       [] { return std::unique_ptr<CSgException>(new CSgNotActiveXControlException(FALSE)); },
        "The object is not an ActiveX control."},
-      {"data init", [] { return std::unique_ptr<CSgException>(new CSgDataInitializationException(FALSE)); },
+      {"data init",
+       [] { return std::unique_ptr<CSgException>(new CSgDataInitializationException(FALSE)); },
        "Initialization for this datatype is unsupported."},
-      {"not supported", [] { return std::unique_ptr<CSgException>(new CSgNotSupportedException(FALSE)); },
+      {"not supported",
+       [] { return std::unique_ptr<CSgException>(new CSgNotSupportedException(FALSE)); },
        "The requested operation is currently unsupported."},
       {"not supported text",
-       [] { return std::unique_ptr<CSgException>(new CSgNotSupportedException("own text", FALSE)); }, "own text"},
+       [] {
+         return std::unique_ptr<CSgException>(new CSgNotSupportedException("own text", FALSE));
+       },
+       "own text"},
       {"code unsigned",
        [] { return std::unique_ptr<CSgException>(new CSgExceptionT<ULONG>(0xFFFFFFFFu, FALSE)); },
        "Exception generated: error code = 4294967295"},
       {"code math",
-       [] { return std::unique_ptr<CSgException>(new CSgExceptionT<MathError>(MathErrDivideByZero, FALSE)); },
+       [] {
+         return std::unique_ptr<CSgException>(
+             new CSgExceptionT<MathError>(MathErrDivideByZero, FALSE));
+       },
        "Exception generated: error code = -20060"},
-      {"vector negative", [] { return std::unique_ptr<CSgException>(new CSgVectorAccessException(FALSE)); },
+      {"vector negative",
+       [] { return std::unique_ptr<CSgException>(new CSgVectorAccessException(FALSE)); },
        "Invalid vector access: index value cannot be negative."},
       {"vector range",
        [] { return std::unique_ptr<CSgException>(new CSgVectorAccessException(10u, 4u, FALSE)); },
@@ -90,7 +108,8 @@ TEST(Exceptions, MathErrorTableHasEveryRowOnceInOrder) {
   EXPECT_EQ(SgMathErrorTable[0].code, -20001);
   EXPECT_EQ(SgMathErrorTable[53].code, 20001);
   for (std::size_t i = 0; i < 54; ++i)
-    for (std::size_t j = i + 1; j < 54; ++j) EXPECT_NE(SgMathErrorTable[i].code, SgMathErrorTable[j].code);
+    for (std::size_t j = i + 1; j < 54; ++j)
+      EXPECT_NE(SgMathErrorTable[i].code, SgMathErrorTable[j].code);
 }
 
 TEST(Exceptions, MathExceptionTexts) {
@@ -105,7 +124,8 @@ TEST(Exceptions, MathExceptionTexts) {
       {20001, "Math Exception: The matrix is rank deficient."},
       {-20045,
        "Math Exception: Total number of data points must be equal to product of "
-       "(levels/each\xC2\xA0" "factor)\xC2\xA0x\xC2\xA0(observations/cell)."},
+       "(levels/each\xC2\xA0"
+       "factor)\xC2\xA0x\xC2\xA0(observations/cell)."},
       {-20027, "Unknown math error."},
       {-20064, "Unknown math error."},
       {0, "Unknown math error."},

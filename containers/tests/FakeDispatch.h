@@ -28,9 +28,11 @@ class FakeDispatch : public ComObject<IDispatch> {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO* exception, UINT*) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO* exception, UINT*) override {
     for (VARIANT& v : last.args) VariantClear(&v);
     last = Call{member, flags, {}, {}, result != nullptr};
     for (UINT i = 0; i < params->cArgs; ++i) {
@@ -39,11 +41,14 @@ class FakeDispatch : public ComObject<IDispatch> {
       VariantCopy(&copy, &params->rgvarg[i]);
       last.args.push_back(copy);
     }
-    for (UINT i = 0; i < params->cNamedArgs; ++i) last.named.push_back(params->rgdispidNamedArgs[i]);
+    for (UINT i = 0; i < params->cNamedArgs; ++i)
+      last.named.push_back(params->rgdispidNamedArgs[i]);
     if (failWith == DISP_E_EXCEPTION) {
       // Deferred: the caller asks for the details through the fill-in.
-      if (deferFill) exception->pfnDeferredFillIn = &FillException;
-      else FillException(exception);
+      if (deferFill)
+        exception->pfnDeferredFillIn = &FillException;
+      else
+        FillException(exception);
     }
     if (failWith != S_OK) return failWith;
     if (result) VariantCopy(result, &answer);

@@ -158,7 +158,8 @@ TEST_F(InterfaceTest, FailedAdoptingAttachLeavesTheReferenceWithTheCaller) {
   const ULONG before = Count();
   OnOtherThread([&] {
     Unknown()->AddRef();  // the reference offered for adoption
-    EXPECT_EQ(ThrownStatus([&] { owned.Attach(Unknown(), IID_IDispatch, 0, true); }), RPC_E_WRONG_THREAD);
+    EXPECT_EQ(ThrownStatus([&] { owned.Attach(Unknown(), IID_IDispatch, 0, true); }),
+              RPC_E_WRONG_THREAD);
     EXPECT_EQ(Count(), before + 1);
     Unknown()->Release();
     COleException error;
@@ -249,7 +250,8 @@ TEST_F(InterfaceTest, CreateInstanceByClassIdOrText) {
   EXPECT_EQ(error.m_sc, REGDB_E_CLASSNOTREG);
   ClassRegistration registration(clsid, MakeComObject<ClassFactory<FakeDispatch>>().Get());
   EXPECT_TRUE(holder.CreateInstance(clsid, IID_IDispatch, &error, 0));
-  EXPECT_TRUE(holder.CreateInstance("{AAAAAAAA-0000-0000-0000-000000000001}", IID_IDispatch, &error, 1));
+  EXPECT_TRUE(
+      holder.CreateInstance("{AAAAAAAA-0000-0000-0000-000000000001}", IID_IDispatch, &error, 1));
   EXPECT_FALSE(holder.CreateInstance("No.Such.ProgId", IID_IDispatch, &error, 0));
   EXPECT_NE(error.m_sc, S_OK);
 }

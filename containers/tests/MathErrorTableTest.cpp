@@ -48,7 +48,8 @@ TEST(MathErrorTable, EveryCodeGivesItsText) {
       {-20044, "There must be at least one observation."},
       // No-break spaces after "each" and around "x".
       {-20045,
-       "Total number of data points must be equal to product of (levels/each\xC2\xA0" "factor)\xC2\xA0x\xC2\xA0(observations/cell)."},
+       "Total number of data points must be equal to product of (levels/each\xC2\xA0"
+       "factor)\xC2\xA0x\xC2\xA0(observations/cell)."},
       {-20047, "Data is unbalanced."},
       {-20048, "Random Effect model was requested when the Fixed Effect model is required."},
       {-20049, "x-values must be distinct."},

@@ -47,7 +47,8 @@ TEST(TextStream, InsertionFormatsPerType) {
 
   CSgTextStream t;
   t << static_cast<unsigned char>(65) << static_cast<short>(-2) << CString(" ")
-    << static_cast<unsigned short>(65535) << CString(" ") << 4294967295u << CString(" ") << 1.0f / 3;
+    << static_cast<unsigned short>(65535) << CString(" ") << 4294967295u << CString(" ")
+    << 1.0f / 3;
   EXPECT_STREQ(t.GetText(), "A-2 65535 4294967295 0.333333");
 
   CSgTextStream big;
@@ -99,7 +100,9 @@ TEST(TextStream, WhitespaceHelpers) {
 }
 
 TEST(TextStream, WideConstructorsConvertToUtf8) {
-  EXPECT_STREQ(CSgTextStream(u"\u00e9a").GetText(), "\xC3\xA9" "a");
+  EXPECT_STREQ(CSgTextStream(u"\u00e9a").GetText(),
+               "\xC3\xA9"
+               "a");
   EXPECT_STREQ(CSgTextStream(L"xyz", 2).GetText(), "xy");
   EXPECT_STREQ(CSgTextStream('-', 3).GetText(), "---");
   EXPECT_STREQ(CSgTextStream("abc", 2).GetText(), "ab");

@@ -68,8 +68,10 @@ TEST(Variant, NumericConversionTable) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     const double d = row.value;
-    if (std::isnan(row.asDouble)) EXPECT_TRUE(std::isnan(d));
-    else EXPECT_EQ(d, row.asDouble);
+    if (std::isnan(row.asDouble))
+      EXPECT_TRUE(std::isnan(d));
+    else
+      EXPECT_EQ(d, row.asDouble);
     EXPECT_EQ(static_cast<short>(row.value), row.asShort);
     EXPECT_EQ(static_cast<LONG>(row.value), row.asLong);
     EXPECT_EQ(static_cast<bool>(row.value), row.asBool);

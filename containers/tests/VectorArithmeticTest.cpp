@@ -35,7 +35,8 @@ TEST(VectorArithmetic, AssigningOperatorsCutToTheShorterLength) {
 
 TEST(VectorArithmetic, IntegerEdgeCasesAreDefined) {
   using UC = CSgScalarVector<unsigned char>;
-  EXPECT_EQ(Items(Vec<unsigned char>({250}) + Vec<unsigned char>({10})), (std::vector<unsigned char>{4}));
+  EXPECT_EQ(Items(Vec<unsigned char>({250}) + Vec<unsigned char>({10})),
+            (std::vector<unsigned char>{4}));
   EXPECT_EQ(Items(-Vec<unsigned char>({1})), (std::vector<unsigned char>{255}));
   const int lowest = std::numeric_limits<int>::min();
   EXPECT_EQ(Items(Vec({lowest, 9}) / Vec({-1, 0})), (std::vector<int>{lowest, 0}));

@@ -243,10 +243,10 @@ TEST(DataProxy, ByteLengthLimit) {
     unsigned int count, elementSize;
     bool fits;
   };
-  for (const Row& r : {Row{0x1FFFFFFFu, 8, true}, Row{0x20000000u, 8, false},
-                       Row{0xFFFFFFFFu, 1, true}, Row{0x80000000u, 2, false},
-                       Row{0xFFFFFFFFu, 0, true}, Row{0x0FFFFFFFu, 16, true},
-                       Row{0x10000000u, 16, false}}) {
+  for (const Row& r :
+       {Row{0x1FFFFFFFu, 8, true}, Row{0x20000000u, 8, false}, Row{0xFFFFFFFFu, 1, true},
+        Row{0x80000000u, 2, false}, Row{0xFFFFFFFFu, 0, true}, Row{0x0FFFFFFFu, 16, true},
+        Row{0x10000000u, 16, false}}) {
     SG::CSgDataProxy proxy;
     bool threw = false;
     try {

@@ -184,7 +184,8 @@ TEST(VectorStorage, AllTenElementTypesInstantiate) {
   CSgScalarVector<unsigned int> ui(2);
   EXPECT_EQ(c.Subset(1, 1)[0], 'a');
   EXPECT_EQ(uc.GetElementSize() + s.GetElementSize() + us.GetElementSize(), 5u);
-  EXPECT_EQ(l.GetElementSize() + ul.GetElementSize() + i.GetElementSize() + ui.GetElementSize(), 16u);
+  EXPECT_EQ(l.GetElementSize() + ul.GetElementSize() + i.GetElementSize() + ui.GetElementSize(),
+            16u);
   EXPECT_EQ(CSgDataType<char>::GetVarType(), VT_I1);
   EXPECT_EQ(CSgDataType<unsigned char>::GetVarType(), VT_UI1);
   EXPECT_EQ(CSgDataType<short>::GetVarType(), VT_I2);

@@ -13,13 +13,15 @@ using namespace SG;
 
 namespace {
 
-std::string g_version;       // what the next control reports
-bool g_hasVersion = true;    // whether it answers the version interface at all
-int g_objectCalls = 0;       // calls of member 2000
+std::string g_version;     // what the next control reports
+bool g_hasVersion = true;  // whether it answers the version interface at all
+int g_objectCalls = 0;     // calls of member 2000
 
 class VersionedObject : public ComObject<ISgSlotCall, IControlVersion, IDispatch> {
  public:
-  HRESULT STDMETHODCALLTYPE CallSlot(UINT, const SlotValue*, UINT, SlotValue*) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE CallSlot(UINT, const SlotValue*, UINT, SlotValue*) override {
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE GetVersion(BSTR* version) override {
     *version = g_version.empty() ? nullptr : SysAllocStringFromUtf8(g_version);
     return S_OK;
@@ -33,9 +35,11 @@ class VersionedObject : public ComObject<ISgSlotCall, IControlVersion, IDispatch
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                                   UINT*) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
+                                   EXCEPINFO*, UINT*) override {
     if (id != 2000) return DISP_E_MEMBERNOTFOUND;
     ++g_objectCalls;
     AddRef();
@@ -73,7 +77,8 @@ const char* VersionedClass() {
     WNDCLASS wc{};
     wc.lpfnWndProc = PlainProc;
     wc.lpszClassName = "VersionedGraph";
-    RegisterClassWithFactory(&wc, [](HWND h, QWidget* parent) -> QWidget* { return new VersionedWidget(h, parent); });
+    RegisterClassWithFactory(
+        &wc, [](HWND h, QWidget* parent) -> QWidget* { return new VersionedWidget(h, parent); });
   }
   return "VersionedGraph";
 }
@@ -111,12 +116,16 @@ TEST_P(Attach, ChecksTheControlVersion) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Attach,
-    testing::Values(AttachRow{"6.0", true, ""}, AttachRow{"10.1", true, ""},
-                    AttachRow{"5.9.9.9", true,
-                              "The ActiveX control is an invalid version.\nExpected version: 6.0\nFound version: "
-                              "5.9.9.9"},
-                    AttachRow{"", true,
-                              "The ActiveX control is an invalid version.\nExpected version: 6.0\nFound version: "},
-                    AttachRow{"6.0", false, "The ActiveX control is an invalid version.\nExpected version: 6.0"}));
+    testing::Values(
+        AttachRow{"6.0", true, ""}, AttachRow{"10.1", true, ""},
+        AttachRow{
+            "5.9.9.9", true,
+            "The ActiveX control is an invalid version.\nExpected version: 6.0\nFound version: "
+            "5.9.9.9"},
+        AttachRow{
+            "", true,
+            "The ActiveX control is an invalid version.\nExpected version: 6.0\nFound version: "},
+        AttachRow{"6.0", false,
+                  "The ActiveX control is an invalid version.\nExpected version: 6.0"}));
 
 }  // namespace

@@ -29,7 +29,9 @@ class FrameTest : public testing::Test {
   ComPtr<RecordingSlots> fake;
 };
 
-std::string Text(const SlotValue& v) { return v.text ? AfxUtf16ToUtf8(BstrView(v.text)) : "<null>"; }
+std::string Text(const SlotValue& v) {
+  return v.text ? AfxUtf16ToUtf8(BstrView(v.text)) : "<null>";
+}
 
 TEST_F(FrameTest, SettersPassTheirSlotAndValueKind) {
   CSgAxis axis = Over<CSgAxis>();
@@ -181,7 +183,8 @@ TEST_F(FrameTest, ReferencesBalanceOnEveryWayOut) {
       CSgPlot plot = Over<CSgPlot>(threadOption);
       copy.SetPlot(plot);  // a wrapper argument passes its raw interface
       EXPECT_EQ(Last().args[0].kind, SlotKind::Object);
-      EXPECT_EQ(Last().args[0].object, static_cast<IUnknown*>(static_cast<ISgSlotCall*>(fake.Get())));
+      EXPECT_EQ(Last().args[0].object,
+                static_cast<IUnknown*>(static_cast<ISgSlotCall*>(fake.Get())));
       fake->failure = E_FAIL;
       fake->replyWithSelf = true;  // a failing slot that still delivered an object
       EXPECT_TRUE(ThrowsPointer<COleDispatchException>([&] { cursors.Add(); }));

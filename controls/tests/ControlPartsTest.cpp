@@ -38,15 +38,13 @@ TEST_P(VersionText, ParsesAndCompares) {
   EXPECT_EQ(!(v < CVersion(CString("6.0"))), row.passes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, VersionText,
-                         testing::Values(VersionRow{"6.0", 6, 0, 0, 0, true}, VersionRow{"6", 6, 0, 0, 0, true},
-                                         VersionRow{"6.0.0.0", 6, 0, 0, 0, true},
-                                         VersionRow{"10.1", 10, 1, 0, 0, true},
-                                         VersionRow{"5.9.9.9", 5, 9, 9, 9, false},
-                                         VersionRow{"", 0, 0, 0, 0, false}, VersionRow{"6.x", 6, 0, 0, 0, true},
-                                         VersionRow{"6.0.0.0.9", 6, 0, 0, 0, true},
-                                         VersionRow{" 7", 7, 0, 0, 0, true},
-                                         VersionRow{"-1.5", -1, 5, 0, 0, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, VersionText,
+    testing::Values(VersionRow{"6.0", 6, 0, 0, 0, true}, VersionRow{"6", 6, 0, 0, 0, true},
+                    VersionRow{"6.0.0.0", 6, 0, 0, 0, true}, VersionRow{"10.1", 10, 1, 0, 0, true},
+                    VersionRow{"5.9.9.9", 5, 9, 9, 9, false}, VersionRow{"", 0, 0, 0, 0, false},
+                    VersionRow{"6.x", 6, 0, 0, 0, true}, VersionRow{"6.0.0.0.9", 6, 0, 0, 0, true},
+                    VersionRow{" 7", 7, 0, 0, 0, true}, VersionRow{"-1.5", -1, 5, 0, 0, false}));
 
 TEST(Version, OrderIsFieldByField) {
   EXPECT_FALSE(CVersion(CString("6.1")) < CVersion(CString("6.0.5")));
@@ -113,7 +111,7 @@ TEST(ColumnReduction, MatchesAPlainCountAtEdgesAndAnyDecimation) {
     std::vector<double> v(r.count);
     uint32_t seed = 12345;
     for (double& x : v) x = (seed = seed * 1664525u + 1013904223u) / 4294967296.0 - 0.5;
-    v.front() = 9.0;   // peaks on the first and last samples
+    v.front() = 9.0;  // peaks on the first and last samples
     v.back() = -9.0;
     hosted::SampleData data;
     data.values = v;
@@ -123,7 +121,8 @@ TEST(ColumnReduction, MatchesAPlainCountAtEdgesAndAnyDecimation) {
     for (size_t i = 0; i < r.count; ++i) {
       const double x = r.first + i * r.step;
       if (x < r.xMin || x > r.xMax) continue;
-      auto& e = expected[std::min<size_t>(static_cast<size_t>((x - r.xMin) / perColumn), r.width - 1)];
+      auto& e =
+          expected[std::min<size_t>(static_cast<size_t>((x - r.xMin) / perColumn), r.width - 1)];
       if (!e.used) e.first = e.minimum = e.maximum = v[i];
       e.minimum = std::min(e.minimum, v[i]);
       e.maximum = std::max(e.maximum, v[i]);
@@ -141,7 +140,8 @@ TEST(ColumnReduction, MatchesAPlainCountAtEdgesAndAnyDecimation) {
     }
     // The replot's one-pass copy summarises alike.
     hosted::ColumnCache cache;
-    cache.first = r.first, cache.step = r.step, cache.xMin = r.xMin, cache.xMax = r.xMax, cache.width = r.width;
+    cache.first = r.first, cache.step = r.step, cache.xMin = r.xMin, cache.xMax = r.xMax,
+    cache.width = r.width;
     std::vector<double> copy;
     hosted::CopyAndReduce(v.data(), v.size(), copy, cache);
     EXPECT_EQ(copy, v);
@@ -188,7 +188,8 @@ TEST(SharedObjects, UnnamedPropertiesAndCollectionsAnswer) {
   CSgImage image = graph.GetImage(CString("logo"));
   image.SetProperty19(42);
   EXPECT_EQ(graph.GetImage(1).GetProperty19(), 42);
-  EXPECT_TRUE(ThrowsPointer<CSgObjectNotInUsableStateException>([&] { image.SetPicture(CSgPicture()); }));
+  EXPECT_TRUE(
+      ThrowsPointer<CSgObjectNotInUsableStateException>([&] { image.SetPicture(CSgPicture()); }));
 
   graph.SetProperty35(0.25);  // a plain double
   EXPECT_EQ(graph.GetProperty35(), 0.25);

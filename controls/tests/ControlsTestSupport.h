@@ -28,8 +28,8 @@ class HostedWindow {
   HostedWindow(const char* classId, const char* text, int width, int height, int id = 1023) {
     RegisterStandardControls();
     hosted::RegisterHostedControls();
-    host = CreateWindowEx(0, "#32770", "host", WS_POPUP | WS_VISIBLE, 0, 0, width + 20, height + 20, nullptr,
-                          nullptr, nullptr, nullptr);
+    host = CreateWindowEx(0, "#32770", "host", WS_POPUP | WS_VISIBLE, 0, 0, width + 20, height + 20,
+                          nullptr, nullptr, nullptr, nullptr);
     control = CreateWindowEx(0, classId, text, WS_CHILD | WS_VISIBLE, 0, 0, width, height, host,
                              reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), nullptr, nullptr);
   }

@@ -25,7 +25,8 @@ TEST(NumEdit, ShowsAndTakesADouble) {
   std::vector<std::pair<int, int>> presses, keys;  // button or key code, shift
   IDispatch* sink = hosted::NewEventSink([&](DISPID id, DISPPARAMS& p) {
     if (id == hosted::kValueChanged)
-      changes.emplace_back(hosted::EventArgument(p, 0).pvarVal->dblVal, *hosted::EventArgument(p, 2).plVal);
+      changes.emplace_back(hosted::EventArgument(p, 0).pvarVal->dblVal,
+                           *hosted::EventArgument(p, 2).plVal);
     if (id == hosted::kStockMouseDown)
       presses.emplace_back(hosted::EventArgument(p, 0).iVal, hosted::EventArgument(p, 1).iVal);
     if (id == hosted::kStockKeyDown)

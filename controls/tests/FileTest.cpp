@@ -88,7 +88,8 @@ TEST_F(FileTest, StatusAndPaths) {
   Put("s.txt", "12345");
   EXPECT_TRUE(CSgFile::Exists(Path("s.txt")));
   EXPECT_EQ(CSgFile::GetSize(Path("s.txt")), 5u);
-  EXPECT_TRUE(CSgFile::Exists(CString((dir.string() + "\\").c_str())));  // a final backslash is dropped
+  EXPECT_TRUE(
+      CSgFile::Exists(CString((dir.string() + "\\").c_str())));  // a final backslash is dropped
   try {
     CSgFile::GetPathStatus(Path("none.txt"));
     FAIL() << "no exception";

@@ -189,8 +189,8 @@ TEST_F(GraphTest, DrawingModeRaisesOnlyPlotAreaEvents) {
   for (const Event& e : events) ids.push_back(e.id);
   EXPECT_EQ(ids, (std::vector<DISPID>{-605, 8, 9, 10}));
   ASSERT_EQ(events[1].values.size(), 4u);
-  EXPECT_EQ(events[1].values[0], 1);                   // left button
-  EXPECT_NEAR(events[1].values[2], 40.0, 0.2);         // X in axis units
+  EXPECT_EQ(events[1].values[0], 1);            // left button
+  EXPECT_NEAR(events[1].values[2], 40.0, 0.2);  // X in axis units
   EXPECT_NEAR(events[2].values[2], 50.0, 0.2);
   EXPECT_NEAR(events[2].values[3], 5.0, 0.1);
 }
@@ -203,7 +203,8 @@ TEST_F(GraphTest, CursorModeRaisesPlotThenPlotAreaEvents) {
   graph.GetAxes().Item("YAxis").SetMinMax(-10.0, 10.0);
   CSgScalarVector<double> line(101, 0.0);
   graph.GetPlots().Item(2).PlotSamples(line, 0.0, 1.0);
-  for (const char* name : {"Cursor1", "Cursor2", "CursorXY"}) graph.GetCursors().Item(name).SetVisible(false);
+  for (const char* name : {"Cursor1", "Cursor2", "CursorXY"})
+    graph.GetCursors().Item(name).SetVisible(false);
   graph.SetInteractionMode(1);
   QTest::mouseMove(Widget(), At(30.0, 6.0));
   QTest::mousePress(Widget(), Qt::RightButton, Qt::ShiftModifier, At(40.0, 0.0));
@@ -216,7 +217,8 @@ TEST_F(GraphTest, CursorModeRaisesPlotThenPlotAreaEvents) {
   EXPECT_EQ(events[0].values[0], 0);  // no button held
   EXPECT_NEAR(events[0].values[2], 30.0, 0.2);
   EXPECT_NEAR(events[0].values[3], 6.0, 0.1);
-  EXPECT_EQ(events[1].values, (std::vector<double>{2, 1, events[1].values[2], events[1].values[3]}));
+  EXPECT_EQ(events[1].values,
+            (std::vector<double>{2, 1, events[1].values[2], events[1].values[3]}));
   ASSERT_EQ(events[2].values.size(), 6u);
   EXPECT_EQ(events[2].values[0], 2);  // right button
   EXPECT_EQ(events[2].values[1], 1);  // shift
@@ -276,7 +278,8 @@ TEST_F(GraphTest, SelectionCursorsReadTheWaveAndPointCursorsFloat) {
   graph.GetPlots().Item(1).PlotSamples(ramp, 0.0, 1.0);
   EXPECT_DOUBLE_EQ(graph.GetCursors().Item("Cursor2").GetYPosition(), -3.0);
 
-  for (const char* name : {"Cursor1", "Cursor2", "CursorXY"}) graph.GetCursors().Item(name).SetVisible(false);
+  for (const char* name : {"Cursor1", "Cursor2", "CursorXY"})
+    graph.GetCursors().Item(name).SetVisible(false);
   CSgCursor point = graph.GetCursors().Add();
   point.SetName("SplineCursor1");
   point.SetStyle(0);
@@ -359,7 +362,8 @@ TEST_F(GraphTest, PictureRendersToPngWithoutLosingPeaks) {
   const QPoint printed((spike.x() * 3600) / 800, (spike.y() * 1800) / 400);
   bool printedGreen = false;
   for (int dx = -8; dx <= 8; ++dx)
-    printedGreen = printedGreen || page.pixelColor(printed.x() + dx, printed.y()) == QColor(0, 255, 0);
+    printedGreen =
+        printedGreen || page.pixelColor(printed.x() + dx, printed.y()) == QColor(0, 255, 0);
   EXPECT_TRUE(printedGreen);
 
   // And into a PDF page through the window layer's device context.
@@ -376,7 +380,8 @@ TEST_F(GraphTest, PictureRendersToPngWithoutLosingPeaks) {
 
 TEST_F(GraphTest, EditorLookRendersGridLabelsAndCursors) {
   CSgScalarVector<float> wave(16384);
-  for (unsigned i = 0; i < wave.GetSize(); ++i) wave[i] = static_cast<float>(std::sin(i * 6.2831853 / 4096) * 2.0);
+  for (unsigned i = 0; i < wave.GetSize(); ++i)
+    wave[i] = static_cast<float>(std::sin(i * 6.2831853 / 4096) * 2.0);
   graph.GetAxes().Item("XAxis").SetMinMax(0.0, 16383.0);
   graph.GetAxes().Item("YAxis").SetMinMax(-2.5, 2.5);
   CSgValuePairs pairs = graph.GetAxes().Item("XAxis").GetValuePairs();

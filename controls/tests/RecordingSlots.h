@@ -22,7 +22,8 @@ class RecordingSlots : public ComObject<SG::ISgSlotCall> {
       for (auto& v : call.args) SG::FreeSlotValue(v);
     SG::FreeSlotValue(reply);
   }
-  HRESULT STDMETHODCALLTYPE CallSlot(UINT slot, const SG::SlotValue* args, UINT count, SG::SlotValue* result) override {
+  HRESULT STDMETHODCALLTYPE CallSlot(UINT slot, const SG::SlotValue* args, UINT count,
+                                     SG::SlotValue* result) override {
     RecordedCall& call = calls.emplace_back();
     call.slot = slot;
     for (UINT i = 0; i < count; ++i) call.args.push_back(SG::CopySlotValue(args[i]));
@@ -43,8 +44,8 @@ class RecordingSlots : public ComObject<SG::ISgSlotCall> {
 
   std::vector<RecordedCall> calls;
   std::vector<SG::SlotKind> resultKinds;
-  SG::SlotValue reply;        // delivered when the result kind matches
-  bool replyWithSelf = false; // object results: this object, one reference
+  SG::SlotValue reply;         // delivered when the result kind matches
+  bool replyWithSelf = false;  // object results: this object, one reference
   HRESULT failure = S_OK;
   std::string errorText;
 };

@@ -21,7 +21,10 @@ SlotValue Sample(SlotKind kind) {
   v.kind = kind;
   switch (kind) {
     case SlotKind::Bool: v.flag = VARIANT_TRUE; break;
-    case SlotKind::Variant: v.variant.vt = VT_R8; v.variant.dblVal = 3.0; break;
+    case SlotKind::Variant:
+      v.variant.vt = VT_R8;
+      v.variant.dblVal = 3.0;
+      break;
     case SlotKind::Double: v.number = 2.5; break;
     case SlotKind::Int32: v.int32 = 7; break;
     case SlotKind::Int16: v.int16 = 3; break;
@@ -40,7 +43,8 @@ bool Same(const SlotValue& a, const SlotValue& b) {
     case SlotKind::Int32: return a.int32 == b.int32;
     case SlotKind::Int16: return a.int16 == b.int16;
     case SlotKind::Color: return a.color == b.color;
-    case SlotKind::Text: return b.text && AfxUtf16ToUtf8(BstrView(a.text)) == AfxUtf16ToUtf8(BstrView(b.text));
+    case SlotKind::Text:
+      return b.text && AfxUtf16ToUtf8(BstrView(a.text)) == AfxUtf16ToUtf8(BstrView(b.text));
     default: return true;
   }
 }
@@ -53,10 +57,12 @@ void RoundTrip(const char* name, CSgInterface& holder, std::span<const SlotSpec>
   for (const SlotSpec& setter : specs) {
     if (setter.getter || setter.kind == SlotKind::Object) continue;
     SlotValue value = Sample(setter.kind);
-    EXPECT_EQ(object->CallSlot(setter.slot, &value, 1, nullptr), S_OK) << name << " slot " << setter.slot;
+    EXPECT_EQ(object->CallSlot(setter.slot, &value, 1, nullptr), S_OK)
+        << name << " slot " << setter.slot;
     SlotValue back;
     back.kind = setter.kind;
-    EXPECT_EQ(object->CallSlot(setter.key, nullptr, 0, &back), S_OK) << name << " slot " << setter.key;
+    EXPECT_EQ(object->CallSlot(setter.key, nullptr, 0, &back), S_OK)
+        << name << " slot " << setter.key;
     EXPECT_TRUE(Same(value, back)) << name << " slots " << setter.key << ", " << setter.slot;
     FreeSlotValue(value);
     FreeSlotValue(back);
@@ -66,7 +72,8 @@ void RoundTrip(const char* name, CSgInterface& holder, std::span<const SlotSpec>
     if (!getter.getter) continue;
     SlotValue back;
     back.kind = getter.kind;
-    EXPECT_EQ(object->CallSlot(getter.slot, nullptr, 0, &back), S_OK) << name << " slot " << getter.slot;
+    EXPECT_EQ(object->CallSlot(getter.slot, nullptr, 0, &back), S_OK)
+        << name << " slot " << getter.slot;
     FreeSlotValue(back);
   }
   if (release) object->Release();

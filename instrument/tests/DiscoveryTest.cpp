@@ -19,7 +19,13 @@ sim::GeneratorIdentity Identity(const char* model, const char* prod = "", const 
 }  // namespace
 
 TEST(VisaFamilyTag, RulesInOrder) {
-  struct Row { const char* idn; const char* m; const char* p1; const char* p2; const char* tag; };
+  struct Row {
+    const char* idn;
+    const char* m;
+    const char* p1;
+    const char* p2;
+    const char* tag;
+  };
   const Row rows[] = {
       {"K,KRV5000,S,1", "KRV5000", "", "", "USBTMCKRV5000"},
       {"K,X,S,1", "KRV1000X", "", "", "USBTMCKRV1000X"},  // never KRV1000
@@ -34,8 +40,8 @@ TEST(VisaFamilyTag, RulesInOrder) {
       {"K,X,S,1", "KRV6000X", "", "", "USBTMCKRV6000X"},
       {"K,X,S,1", "KRP1000X-E", "", "", "USBTMCKRP1000X-E"},
       {"K,X,S,1", "KRP1000X", "", "", "USBTMCKRP1000X"},
-      {"KRP1000X,S", "", "", "", "USBTMCKRP1000X"},  // F1: X seven after KRP1
-      {"abcdefX", "", "", "", "USBTMCKRP1000X"},      // F1 with no KRP1: X at index 6
+      {"KRP1000X,S", "", "", "", "USBTMCKRP1000X"},       // F1: X seven after KRP1
+      {"abcdefX", "", "", "", "USBTMCKRP1000X"},          // F1 with no KRP1: X at index 6
       {"K,Y,S,1", "", "KRP1xyzX", "", "USBTMCKRP1000X"},  // F2
       {"K,Y,S,1", "OTHER", "", "", ""},
   };
@@ -54,11 +60,13 @@ using Discovery = LinkFixture;
 
 TEST_F(Discovery, EveryFamilyIsFoundAndTaggedOverUsbtmc) {
   std::vector<std::shared_ptr<sim::SimGenerator>> gens;
-  for (const auto& family : sim::GeneratorFamilies()) gens.push_back(AttachUsbtmc(std::make_shared<sim::SimGenerator>(family)));
+  for (const auto& family : sim::GeneratorFamilies())
+    gens.push_back(AttachUsbtmc(std::make_shared<sim::SimGenerator>(family)));
   EXPECT_EQ(link.SearchVisaGenerators(""), 0);
   ASSERT_EQ(link.visaDeviceCount, 9);
-  const char* tags[] = {"USBTMCKRV5000", "USBTMCKRV1000X", "USBTMCKRV1000", "USBTMCKRV800", "USBTMCKRP2",
-                        "USBTMCKRV2000", "USBTMCKRV6000X", "USBTMCKRP1000X-E", "USBTMCKRP1000X"};
+  const char* tags[] = {"USBTMCKRV5000",  "USBTMCKRV1000X",   "USBTMCKRV1000",
+                        "USBTMCKRV800",   "USBTMCKRP2",       "USBTMCKRV2000",
+                        "USBTMCKRV6000X", "USBTMCKRP1000X-E", "USBTMCKRP1000X"};
   for (int i = 0; i < 9; ++i) {
     const GeneratorEntry& row = g_VisaGenerators[static_cast<std::size_t>(i)];
     EXPECT_EQ(row.producer, "KALVO");
@@ -70,8 +78,10 @@ TEST_F(Discovery, EveryFamilyIsFoundAndTaggedOverUsbtmc) {
     EXPECT_EQ(viPrintf(s, "PROD MODEL?\n"), VI_SUCCESS);
   }
   EXPECT_TRUE(g_VisaGenerators[9].producer.IsEmpty());
-  EXPECT_EQ(gens[0]->Log(), (std::vector<std::string>{"*IDN?", "PROD MODEL?", "<device clear>", "*IDN-KVRN-PRI?",
-                                                      "<device clear>", "IDN-KVRN-PRI?", "<device clear>", "PROD MODEL?"}));
+  EXPECT_EQ(gens[0]->Log(),
+            (std::vector<std::string>{"*IDN?", "PROD MODEL?", "<device clear>", "*IDN-KVRN-PRI?",
+                                      "<device clear>", "IDN-KVRN-PRI?", "<device clear>",
+                                      "PROD MODEL?"}));
   // Per resource: 100 ms after the search, then 100 + 100 + 100 + 100 + 100.
   EXPECT_EQ(clock.TotalSlept(), 100u + 9 * 500u);
 }
@@ -98,7 +108,7 @@ TEST_F(Discovery, PrivateRepliesAndMissingAnswers) {
   silent->SetFaults(f);
   link.SearchVisaGenerators("");
   EXPECT_EQ(link.visaDeviceCount, 2);
-  EXPECT_EQ(g_VisaGenerators[0].tag, "");  // named only in P1: no rule takes it
+  EXPECT_EQ(g_VisaGenerators[0].tag, "");       // named only in P1: no rule takes it
   EXPECT_EQ(g_VisaGenerators[1].producer, "");  // unanswered: the row holds nothing
 }
 

@@ -73,4 +73,6 @@ bool Aborts(F&& call) {
   return false;
 }
 
-inline std::vector<BYTE> Bytes(const std::string& s) { return std::vector<BYTE>(s.begin(), s.end()); }
+inline std::vector<BYTE> Bytes(const std::string& s) {
+  return std::vector<BYTE>(s.begin(), s.end());
+}

@@ -49,7 +49,8 @@ TEST(StoredList, DataStartAfterTheNinthComma) {
 TEST(Params, FieldsInOrderAndUntouchedList) {
   ResetLinkState();
   CInstrumentLink::ParsePositionList("M50,sine");
-  CInstrumentLink::ParseWaveParams("WVPR POS,P,WVNM,wavename,FREQ,500,AMPL,4.00E00 ,OFST,0.00E00, PHASE,9.00E01");
+  CInstrumentLink::ParseWaveParams(
+      "WVPR POS,P,WVNM,wavename,FREQ,500,AMPL,4.00E00 ,OFST,0.00E00, PHASE,9.00E01");
   EXPECT_DOUBLE_EQ(g_LastReadWave.frequency, 500);
   EXPECT_DOUBLE_EQ(g_LastReadWave.period, 2);
   EXPECT_EQ(g_LastReadWave.periodUnit, 2);
@@ -70,13 +71,15 @@ class ReadBack : public LinkFixture {
   void OpenUsbtmc(std::shared_ptr<sim::SimGenerator> gen) {
     AttachUsbtmc(gen);
     viOpenDefaultRM(&g_VisaDefaultRM);
-    ASSERT_EQ(viOpen(g_VisaDefaultRM, "USB0::0x1234::0x0100::S1::INSTR", 0, 0, &g_VisaInstrument), VI_SUCCESS);
+    ASSERT_EQ(viOpen(g_VisaDefaultRM, "USB0::0x1234::0x0100::S1::INSTR", 0, 0, &g_VisaInstrument),
+              VI_SUCCESS);
   }
 };
 
 TEST_F(ReadBack, SixteenBitUserWaveOverVisa) {
   auto gen = Generator("KRV1000X");
-  gen->Store("abc", {"abc", "1.00E03", "2.00E00", "5.00E-01", "0.00E00", CodeBytes({0x8000, 0x7FFF, 0, 0x4000})});
+  gen->Store("abc", {"abc", "1.00E03", "2.00E00", "5.00E-01", "0.00E00",
+                     CodeBytes({0x8000, 0x7FFF, 0, 0x4000})});
   OpenUsbtmc(gen);
   ASSERT_TRUE(link.ReadWaveFromGenerator("user:abc", "USBTMCKRV1000X"));
   EXPECT_EQ(gen->Log()[0], "WVPR? M0");
@@ -109,16 +112,21 @@ TEST_F(ReadBack, FourteenBitSlotOverRawUsb) {
 
 TEST_F(ReadBack, FailuresKeepTheLastRead) {
   auto gen = Generator("KRV1000X");
-  gen->Store("abc", {"abc", "1.00E03", "2.00E00", "0.00E00", "0.00E00", CodeBytes(std::vector<int>(64, 0x1000))});
+  gen->Store("abc", {"abc", "1.00E03", "2.00E00", "0.00E00", "0.00E00",
+                     CodeBytes(std::vector<int>(64, 0x1000))});
   OpenUsbtmc(gen);
   ASSERT_TRUE(link.ReadWaveFromGenerator("user:abc", "USBTMCKRV1000X"));
   const std::vector<float> before = Samples();
-  struct Row { const char* what; sim::SimFaults faults; };
+  struct Row {
+    const char* what;
+    sim::SimFaults faults;
+  };
   sim::SimFaults silent, truncated, longer;
   silent.noReply = true;
   truncated.truncatedBlock = true;
   longer.wrongLengthField = true;
-  for (const Row& r : {Row{"no reply", silent}, Row{"truncated", truncated}, Row{"length", longer}}) {
+  for (const Row& r :
+       {Row{"no reply", silent}, Row{"truncated", truncated}, Row{"length", longer}}) {
     gen->SetFaults(r.faults);
     messages.clear();
     EXPECT_FALSE(link.ReadWaveFromGenerator("user:abc", "USBTMCKRV1000X")) << r.what;
@@ -129,7 +137,8 @@ TEST_F(ReadBack, FailuresKeepTheLastRead) {
   gen->SetFaults({});
   // A length field that announces no sample, or one, reads nothing.
   for (std::size_t bytes : {0u, 2u}) {
-    gen->Store("tiny", {"tiny", "1.00E03", "2.00E00", "0.00E00", "0.00E00", std::vector<std::uint8_t>(bytes, 0)});
+    gen->Store("tiny", {"tiny", "1.00E03", "2.00E00", "0.00E00", "0.00E00",
+                        std::vector<std::uint8_t>(bytes, 0)});
     messages.clear();
     EXPECT_FALSE(link.ReadWaveFromGenerator("user:tiny", "USBTMCKRV1000X")) << bytes;
     EXPECT_EQ(messages.size(), 1u) << bytes;
@@ -141,18 +150,23 @@ TEST_F(ReadBack, FailuresKeepTheLastRead) {
 }
 
 TEST_F(ReadBack, PointCountByFamily) {
-  struct Row { const char* model; const char* tag; std::size_t bytes; long expected; };
+  struct Row {
+    const char* model;
+    const char* tag;
+    std::size_t bytes;
+    long expected;
+  };
   const Row rows[] = {
-      {"KRV5000", "USBTMCKRV5000", 32768, 16384},
-      {"KRV5000", "USBTMCKRV5000", 1048576, 524288},
+      {"KRV5000", "USBTMCKRV5000", 32768, 16384},   {"KRV5000", "USBTMCKRV5000", 1048576, 524288},
       {"KRV5000", "USBTMCKRV5000", 65536, 16384},  // 64KB: the previous count stays
-      {"KRP1000X", "USBTMCKRP1000X", 65536, 16384},
-      {"KRP1000X-E", "USBTMCKRP1000X-E", 2000, 1000},
+      {"KRP1000X", "USBTMCKRP1000X", 65536, 16384}, {"KRP1000X-E", "USBTMCKRP1000X-E", 2000, 1000},
   };
   for (const Row& r : rows) {
     auto gen = Generator(r.model);
-    gen->Store("M60", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00", std::vector<std::uint8_t>(r.bytes, 0)});
-    gen->Store("w", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00", std::vector<std::uint8_t>(r.bytes, 0)});
+    gen->Store("M60", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00",
+                       std::vector<std::uint8_t>(r.bytes, 0)});
+    gen->Store("w", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00",
+                     std::vector<std::uint8_t>(r.bytes, 0)});
     usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
     visa::SetUsbtmcSystem(usbtmc);
     serials = 0;
@@ -160,8 +174,10 @@ TEST_F(ReadBack, PointCountByFamily) {
     CInstrumentLink::ParsePositionList("M60,w");
     g_TransferPoints = 16384;
     bool user = std::string(r.tag).find("KRP1000X-E") != std::string::npos;
-    ASSERT_TRUE(link.ReadWaveFromGenerator(user ? "user:w" : "w", r.tag)) << r.tag << " " << r.bytes;
-    EXPECT_EQ(static_cast<long>(g_LastReadWave.samples.GetSize()), r.expected) << r.tag << " " << r.bytes;
+    ASSERT_TRUE(link.ReadWaveFromGenerator(user ? "user:w" : "w", r.tag))
+        << r.tag << " " << r.bytes;
+    EXPECT_EQ(static_cast<long>(g_LastReadWave.samples.GetSize()), r.expected)
+        << r.tag << " " << r.bytes;
     viClose(g_VisaDefaultRM);
   }
 }
@@ -186,7 +202,9 @@ TEST_F(ReadBack, TestDialogStepsOverRawUsb) {
   int index = g_WaveArray.Add(w);
   link.WriteWaveParams("M52", index, "sq");
   link.WriteWaveParams("M52", -1, "sq");  // no record: nothing sent
-  const std::string params = "C2:WVPR POS,M52,WVNM,sq,FREQ,2000.000000000,AMPL,0.500000000,OFST,0.000000000,PHASE,0.000000000";
+  const std::string params =
+      "C2:WVPR "
+      "POS,M52,WVNM,sq,FREQ,2000.000000000,AMPL,0.500000000,OFST,0.000000000,PHASE,0.000000000";
   ASSERT_EQ(gen->Log(), (std::vector<std::string>{params}));
   EXPECT_EQ(messages, (std::vector<std::string>{"发送参数" + params}));
   g_WaveArray.RemoveAll();
@@ -209,7 +227,7 @@ TEST_F(ReadBack, TestDialogStepsOverRawUsb) {
   ASSERT_TRUE(link.ReadWaveDataRaw("M51"));
   EXPECT_EQ(gen->Log().back(), "WVDT? M51");
   auto s = Samples();
-  ASSERT_EQ(s.size(), 100u);  // the codes that came, not the last send's count
+  ASSERT_EQ(s.size(), 100u);    // the codes that came, not the last send's count
   EXPECT_FLOAT_EQ(s[0], 0.0f);  // -half plus the offset
   EXPECT_FLOAT_EQ(s[1], 1.0f);
   gen->Store("M53", {"none", "", "", "", "", {}});

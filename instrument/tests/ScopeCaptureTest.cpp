@@ -19,7 +19,8 @@ TEST_F(Capture, ThinsTheChannelToAboutThreeHundredCodes) {
   auto codes = scope->CaptureCodes(1);  // 7000 codes after the 13-byte head
   ASSERT_EQ(codes.size(), 7000u);
   // Step 23: payload bytes 13, 36, ... 7005 -> 305 codes.
-  for (int i = 0; i < 305; ++i) ASSERT_EQ(out[static_cast<std::size_t>(i)], codes[static_cast<std::size_t>(23 * i)]) << i;
+  for (int i = 0; i < 305; ++i)
+    ASSERT_EQ(out[static_cast<std::size_t>(i)], codes[static_cast<std::size_t>(23 * i)]) << i;
   EXPECT_EQ(out[305], 0xEE);
   std::vector<std::string> log = scope->Log();
   EXPECT_EQ(log[0], "WFCLR SRC,C1");
@@ -60,7 +61,10 @@ class FrameHeadsFirst final : public sim::SimInstrument {
 };
 
 TEST(CaptureRereads, AFrameHeadPayloadIsReadAgainAtMostTenTimes) {
-  struct Row { int heads; bool copied; };
+  struct Row {
+    int heads;
+    bool copied;
+  };
   for (Row row : {Row{3, true}, Row{10, false}}) {
     ResetLinkState();
     RecordingClock clock;
@@ -95,7 +99,8 @@ TEST_F(Capture, BadChecksumIsNotData) {
 }
 
 TEST_F(Capture, ScreenDumpWritesTheFullBitmap) {
-  auto path = std::filesystem::temp_directory_path() / ("pelmoran-dump-" + std::to_string(::getpid()));
+  auto path =
+      std::filesystem::temp_directory_path() / ("pelmoran-dump-" + std::to_string(::getpid()));
   ASSERT_TRUE(link.ScreenDump(path.string().c_str()));
   EXPECT_TRUE(link.screenDumpDone);
   auto file = path.string() + ".bmp";

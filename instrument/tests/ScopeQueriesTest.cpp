@@ -2,12 +2,17 @@
 #include "LinkFixture.h"
 
 TEST(ReplyValues, NormaliseAndLastField) {
-  struct Row { const char* reply; double value; };
+  struct Row {
+    const char* reply;
+    double value;
+  };
   const Row rows[] = {
-      {"C1:VDIV 5.00E-01V", 0.5},   {"C1:VDIV 500mV", 0.5},    {"C1:VDIV 2.00kV", 2000},
-      {"C1:VDIV 2.00KV", 2000},     {"C1:VDIV 3MV", 3000000},  // M is mega, m milli
-      {"C1:OFST 0", 0},            {"a,b,1.5\r\n", 1.5},      {"7000\n", 7000},
-      {"C1:VDIV ", 0},              {"C1:VDIV volts", 0},
+      {"C1:VDIV 5.00E-01V", 0.5}, {"C1:VDIV 500mV", 0.5},
+      {"C1:VDIV 2.00kV", 2000},   {"C1:VDIV 2.00KV", 2000},
+      {"C1:VDIV 3MV", 3000000},  // M is mega, m milli
+      {"C1:OFST 0", 0},           {"a,b,1.5\r\n", 1.5},
+      {"7000\n", 7000},           {"C1:VDIV ", 0},
+      {"C1:VDIV volts", 0},
   };
   for (const Row& r : rows) {
     CString value;
@@ -138,7 +143,8 @@ TEST_F(ScopeQueries, RepliesWithoutTheirMarksGiveZero) {
 }
 
 TEST_F(ScopeQueries, TablesStopAtSixteenRows) {
-  for (int i = 0; i < 17; ++i) usbtmc->Attach(std::make_shared<sim::SimScope>(), 0x1234, 0x0200, "SC" + std::to_string(i));
+  for (int i = 0; i < 17; ++i)
+    usbtmc->Attach(std::make_shared<sim::SimScope>(), 0x1234, 0x0200, "SC" + std::to_string(i));
   ASSERT_TRUE(link.SearchScopes(""));
   EXPECT_EQ(g_VisaScopeCount, 16);
   EXPECT_EQ(g_ScopeTable[15].linkType, "USBTMC");

@@ -2,15 +2,21 @@
 #include "LinkFixture.h"
 
 TEST(UsbFrame, BuildsTheWorkedFrames) {
-  struct Row { const char* command; std::vector<int> frame; };
+  struct Row {
+    const char* command;
+    std::vector<int> frame;
+  };
   const Row rows[] = {
-      {"*OPC?", {0x55, 0x53, 0x42, 0x3A, 0x05, 0, 0, 0, 0x8A, 0x02, 0, 0, 0x2A, 0x4F, 0x50, 0x43, 0x3F}},
-      {"*IDN?", {0x55, 0x53, 0x42, 0x3A, 0x05, 0, 0, 0, 0x92, 0x01, 0, 0, 0x2A, 0x49, 0x44, 0x4E, 0x3F}},
+      {"*OPC?",
+       {0x55, 0x53, 0x42, 0x3A, 0x05, 0, 0, 0, 0x8A, 0x02, 0, 0, 0x2A, 0x4F, 0x50, 0x43, 0x3F}},
+      {"*IDN?",
+       {0x55, 0x53, 0x42, 0x3A, 0x05, 0, 0, 0, 0x92, 0x01, 0, 0, 0x2A, 0x49, 0x44, 0x4E, 0x3F}},
       {"abc", {0x55, 0x53, 0x42, 0x3A, 0x03, 0, 0, 0, 0xB2, 0x01, 0, 0, 0x61, 0x62, 0x63}},
   };
   for (const Row& r : rows) {
     BYTE frame[64] = {};
-    CInstrumentLink::BuildUsbCommandFrame(frame, r.command, static_cast<int>(std::strlen(r.command)));
+    CInstrumentLink::BuildUsbCommandFrame(frame, r.command,
+                                          static_cast<int>(std::strlen(r.command)));
     EXPECT_EQ(std::vector<int>(frame, frame + r.frame.size()), r.frame) << r.command;
   }
 }
@@ -20,18 +26,22 @@ TEST(UsbFrame, QueryTypeAndJudges) {
   EXPECT_EQ(CInstrumentLink::UsbQueryType("OLR?"), 2);
   EXPECT_EQ(CInstrumentLink::UsbQueryType("*IDN?"), 1);
   EXPECT_EQ(CInstrumentLink::UsbQueryType("C1:VDIV?"), 1);
-  struct Row { const char* query; const char* reply; bool complete; };
+  struct Row {
+    const char* query;
+    const char* reply;
+    bool complete;
+  };
   const Row rows[] = {
-      {"IQS?", "IQS 2", true},   {"IQS?", "IQS 3", true},   {"IQS?", "IQS 1", false},
-      {"IQS?", "IQS 4", false},  {"IQS?", "", false},       {"*OPC?", "*OPC 1", true},
+      {"IQS?", "IQS 2", true},     {"IQS?", "IQS 3", true},    {"IQS?", "IQS 1", false},
+      {"IQS?", "IQS 4", false},    {"IQS?", "", false},        {"*OPC?", "*OPC 1", true},
       {"*OPC?", " *OPC 1 ", true}, {"*OPC?", "*OPC 0", false}, {"*OPC?", "", false},
-      {"OLR?", "OLR 0", false},  {"OLR?", "OLR 1", true},   {"OLR?", "OLR x", true},
-      {"OLR?", "BUSY", true},
-      {"OLR?", "", false},  // an unanswered poll is not a completion
-      {"OLR?", "   ", false}, {"*IDN?", "*OPC 1", false},
+      {"OLR?", "OLR 0", false},    {"OLR?", "OLR 1", true},    {"OLR?", "OLR x", true},
+      {"OLR?", "BUSY", true},      {"OLR?", "", false},  // an unanswered poll is not a completion
+      {"OLR?", "   ", false},      {"*IDN?", "*OPC 1", false},
   };
   for (const Row& r : rows)
-    EXPECT_EQ(CInstrumentLink::JudgeReply(r.query, r.reply), r.complete) << r.query << " [" << r.reply << "]";
+    EXPECT_EQ(CInstrumentLink::JudgeReply(r.query, r.reply), r.complete)
+        << r.query << " [" << r.reply << "]";
 }
 
 class UsbTransport : public LinkFixture {
@@ -106,7 +116,10 @@ TEST(UsbFrame, SixteenBitChecksumAndDataMidpoint) {
   const WORD words[] = {1, 2, 0xFFFF};
   EXPECT_EQ(CInstrumentLink::FrameChecksum16(words, 2), 0xFFFD);
   EXPECT_EQ(CInstrumentLink::FrameChecksum16(words, 3), 0xFFFE);
-  struct Row { std::vector<int> nonZero; int index; };
+  struct Row {
+    std::vector<int> nonZero;
+    int index;
+  };
   const Row rows[] = {{{}, 0}, {{10, 20}, 15}, {{5000}, 2500}, {{0}, 0}, {{100, 2999, 3000}, 1549}};
   for (const Row& r : rows) {
     std::vector<BYTE> buffer(65536, 0);

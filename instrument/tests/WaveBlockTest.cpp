@@ -30,7 +30,8 @@ std::vector<WORD> Codes(const CWaveData& w, const char* tag) {
   CString header = "H";
   std::size_t length = CInstrumentLink::PackWaveFrame(header, w, block, tag);
   std::vector<WORD> codes;
-  for (std::size_t i = 13; i + 1 < length; i += 2) codes.push_back(static_cast<WORD>(block[i] | block[i + 1] << 8));
+  for (std::size_t i = 13; i + 1 < length; i += 2)
+    codes.push_back(static_cast<WORD>(block[i] | block[i + 1] << 8));
   return codes;
 }
 
@@ -48,17 +49,24 @@ TEST(WaveBlock, HeadersByFamily) {
   g_OutputChannel = 0;
   CWaveData w = Wave(std::vector<float>(16384, 0.0f));
   EXPECT_EQ(CInstrumentLink::BuildWaveHeader("M50", "ramp", w, "USBTMCKRV1000X"),
-            "C1:WVDT WVNM,ramp,TYPE,5,LENGTH,32KB,FREQ,1000.000000000,AMPL,2.000000000,OFST,0.000000000,PHASE,0.000000000,WAVEDATA,");
+            "C1:WVDT "
+            "WVNM,ramp,TYPE,5,LENGTH,32KB,FREQ,1000.000000000,AMPL,2.000000000,OFST,0.000000000,"
+            "PHASE,0.000000000,WAVEDATA,");
   EXPECT_EQ(CInstrumentLink::BuildWaveHeader("M50", "ramp", w, "USBTMCKRV1000").Left(36),
             "C1:WVDT M50,WVNM,ramp,TYPE,5,LENGTH,");
   g_OutputChannel = 1;
-  EXPECT_EQ(CInstrumentLink::BuildWaveHeader("", "r", w, "USBKRV1000").Left(17), "C2:WVDT ,WVNM,r,T");
+  EXPECT_EQ(CInstrumentLink::BuildWaveHeader("", "r", w, "USBKRV1000").Left(17),
+            "C2:WVDT ,WVNM,r,T");
   g_OutputChannel = 0;
-  struct Row { int n; const char* length; };
+  struct Row {
+    int n;
+    const char* length;
+  };
   for (Row r : {Row{16384, "LENGTH,32KB,"}, Row{1000, "LENGTH,1KB,"}, Row{100, "LENGTH,0KB,"},
                 Row{512, "LENGTH,1KB,"}, Row{8388608, "LENGTH,16384KB,"}}) {
     w.samplecount = r.n;
-    EXPECT_GE(CInstrumentLink::BuildWaveHeader("M1", "a", w, "USBTMCKRV5000").Find(r.length), 0) << r.n;
+    EXPECT_GE(CInstrumentLink::BuildWaveHeader("M1", "a", w, "USBTMCKRV5000").Find(r.length), 0)
+        << r.n;
   }
 }
 
@@ -92,9 +100,11 @@ TEST_F(WaveWrite, VisaBlockAndCommitByFamily) {
     ASSERT_TRUE(server.Start(&error)) << error;
     visa::SetPortmapperPort(server.PortmapperPort());
     viOpenDefaultRM(&g_VisaDefaultRM);
-    ASSERT_EQ(viOpen(g_VisaDefaultRM, "TCPIP0::127.0.0.1::INSTR", 0, 0, &g_VisaInstrument), VI_SUCCESS);
+    ASSERT_EQ(viOpen(g_VisaDefaultRM, "TCPIP0::127.0.0.1::INSTR", 0, 0, &g_VisaInstrument),
+              VI_SUCCESS);
     std::vector<float> samples(5000);
-    for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<float>(i % 200) / 100 - 1;
+    for (std::size_t i = 0; i < samples.size(); ++i)
+      samples[i] = static_cast<float>(i % 200) / 100 - 1;
     CWaveData w = Wave(samples);
     CString tag = CString("USBTMC") + model;
     clock.Clear();
@@ -129,7 +139,9 @@ TEST_F(WaveWrite, PaddingToSixtyFourBytes) {
   auto gen = Generator("KRV1000");
   usbDriver->Attach(gen);
   link.SelectUsbDevice(0);
-  struct Row { std::size_t frame, written; };
+  struct Row {
+    std::size_t frame, written;
+  };
   for (Row r : {Row{32930, 32960}, Row{33024, 33024}}) {
     std::vector<BYTE> frame = sim::MakeFrame(std::vector<std::uint8_t>(r.frame - 12, 'x'), 1);
     EXPECT_TRUE(link.WriteUsbPadded(frame.data(), frame.size()));
@@ -172,7 +184,8 @@ TEST_F(WaveWrite, FailedWriteIsReportedAndNotCommitted) {
 TEST_F(WaveWrite, FailedVisaWriteIsReportedAndNotCommitted) {
   auto gen = AttachUsbtmc(Generator("KRV1000X"));
   viOpenDefaultRM(&g_VisaDefaultRM);
-  ASSERT_EQ(viOpen(g_VisaDefaultRM, "USB0::0x1234::0x0100::S1::INSTR", 0, 0, &g_VisaInstrument), VI_SUCCESS);
+  ASSERT_EQ(viOpen(g_VisaDefaultRM, "USB0::0x1234::0x0100::S1::INSTR", 0, 0, &g_VisaInstrument),
+            VI_SUCCESS);
   sim::SimFaults f;
   f.refuseWrite = true;
   gen->SetFaults(f);
@@ -184,7 +197,8 @@ TEST_F(WaveWrite, FailedVisaWriteIsReportedAndNotCommitted) {
 }
 
 TEST(WaveBlock, LogTextIsAppended) {
-  auto folder = std::filesystem::temp_directory_path() / ("pelmoran-log-" + std::to_string(::getpid()));
+  auto folder =
+      std::filesystem::temp_directory_path() / ("pelmoran-log-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   AppendLogText(folder.string(), "datawritelog.txt", "one ");
   AppendLogText(folder.string(), "datawritelog.txt", "two");

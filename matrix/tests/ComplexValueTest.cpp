@@ -48,10 +48,10 @@ CSgComplexT<T> FromVariant(const CSgVariant& v) {
   return z;
 }
 
-#define EXPECT_PARTS(z, re, im)   \
-  do {                            \
-    EXPECT_EQ((z).m_real, (re));  \
-    EXPECT_EQ((z).m_imag, (im));  \
+#define EXPECT_PARTS(z, re, im)  \
+  do {                           \
+    EXPECT_EQ((z).m_real, (re)); \
+    EXPECT_EQ((z).m_imag, (im)); \
   } while (0)
 
 template <class T>
@@ -96,7 +96,8 @@ TEST(ComplexText, Formatting) {
   EXPECT_EQ(Text(Z<unsigned char>(3, static_cast<unsigned char>(-4))), "3+252i");
   EXPECT_EQ(Text(Z<unsigned int>(3, static_cast<unsigned int>(-4))), "3+4.29497e+009i");
   EXPECT_EQ(Text(Z<double>(0.5, -0.0)), "0.5+-0i");
-  EXPECT_EQ(Text(Z<double>(1, std::numeric_limits<double>::quiet_NaN())).find('+'), std::string::npos);
+  EXPECT_EQ(Text(Z<double>(1, std::numeric_limits<double>::quiet_NaN())).find('+'),
+            std::string::npos);
   EXPECT_EQ(Text(Z<int>(1234567, 0)), "1.23457e+006+0i");
   EXPECT_EQ(Text(Z<float>(0.25f, 1e-7f)), "0.25+1e-007i");
 }
@@ -107,7 +108,8 @@ TEST(ComplexText, Parsing) {
   EXPECT_PARTS(Parsed<double>(" 2.5 -1e3i"), 2.5, -1000.0);
   EXPECT_PARTS(Parsed<float>("0.25+1e-007i"), 0.25f, 1e-7f);
   EXPECT_PARTS(Parsed<char>("300+0i"), char(44), char(0));
-  EXPECT_PARTS(Parsed<unsigned char>("-1+0i"), static_cast<unsigned char>(255), static_cast<unsigned char>(0));
+  EXPECT_PARTS(Parsed<unsigned char>("-1+0i"), static_cast<unsigned char>(255),
+               static_cast<unsigned char>(0));
   EXPECT_PARTS(Parsed<short>("-32768-7i"), short(-32768), short(-7));
   EXPECT_PARTS(Parsed<unsigned int>("3+4294967292i"), 3u, 4294967292u);
   // The integer scan stops at the decimal point: no imaginary number follows.
@@ -121,7 +123,8 @@ TEST(ComplexText, MissingNumbersGiveZero) {
   const struct {
     const char* text;
     double re, im;
-  } rows[] = {{"", 0, 0}, {"   ", 0, 0}, {"5", 5, 0}, {"4i", 4, 0}, {"i", 0, 0}, {"x+2i", 0, 0}, {"2+i", 2, 0}};
+  } rows[] = {{"", 0, 0},  {"   ", 0, 0},  {"5", 5, 0},  {"4i", 4, 0},
+              {"i", 0, 0}, {"x+2i", 0, 0}, {"2+i", 2, 0}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
     EXPECT_PARTS(Parsed<double>(row.text), row.re, row.im);
@@ -154,7 +157,8 @@ TEST(ComplexVariant, Assignment) {
   textRef.pbstrVal = &text;
   EXPECT_PARTS(FromVariant<double>(CSgVariant(textRef)), 1.5, -2.0);
   SysFreeString(text);
-  for (const CSgVariant& other : {CSgVariant(), ScalarVariant(VT_NULL, 0), ScalarVariant(VT_DATE, 0), ScalarVariant(VT_CY, 5)}) {
+  for (const CSgVariant& other : {CSgVariant(), ScalarVariant(VT_NULL, 0),
+                                  ScalarVariant(VT_DATE, 0), ScalarVariant(VT_CY, 5)}) {
     EXPECT_PARTS(FromVariant<double>(other), 0.0, 0.0);
   }
   // The complex form of another type converts part by part.

@@ -44,7 +44,8 @@ TEST(MatrixArchive, RefusalsLeaveTheMatrix) {
       // 65536 x 16383 floats fit 32 bits but not in what follows: refused at
       // the real end of the data, never allocated up front.
       {"counts beyond the data", Words({0, 4, 65536, 16383, 7}), CArchiveException::endOfFile},
-      {"count overflows", Words({0, 4, 0xFFFFFFFF, 0xFFFFFFFF}), CArchiveException::genericException},
+      {"count overflows", Words({0, 4, 0xFFFFFFFF, 0xFFFFFFFF}),
+       CArchiveException::genericException},
       {"byte size overflows", Words({0, 4, 65536, 16384}), CArchiveException::genericException},
   };
   for (const auto& row : rows) {
@@ -114,7 +115,8 @@ TEST(MatrixArchive, LongRowsAreDistinctClasses) {
     delete loaded;
     EXPECT_EQ(Stored(longs), Stored(ints));  // the same 32-bit elements
   };
-  check(Long32(-2147483647 - 1), int(-2147483647 - 1), "CSgInt32ScalarMatrix", "CSgIntScalarMatrix");
+  check(Long32(-2147483647 - 1), int(-2147483647 - 1), "CSgInt32ScalarMatrix",
+        "CSgIntScalarMatrix");
   check(ULong32(0xFFFFFFFFu), 0xFFFFFFFFu, "CSgUInt32ScalarMatrix", "CSgUIntScalarMatrix");
 }
 

@@ -81,10 +81,14 @@ TEST(MatrixArithmetic, ProductOfUnequalInnerSizesIsRefused) {
     unsigned int aRows, aCols, bRows, bCols;
     const char* text;
   } rows[] = {
-      {"b lacks a row", 1, 3, 2, 1, "Invalid matrix access: row index = 2, column index = 0. Matrix size is 2x1."},
-      {"a lacks a column", 2, 1, 3, 2, "Invalid matrix access: row index = 0, column index = 1. Matrix size is 2x1."},
-      {"b empty", 2, 3, 0, 0, "Invalid matrix access: row index = 0, column index = 0. Matrix size is 0x0."},
-      {"a has no columns", 2, 0, 1, 2, "Invalid matrix access: row index = 0, column index = 0. Matrix size is 2x0."},
+      {"b lacks a row", 1, 3, 2, 1,
+       "Invalid matrix access: row index = 2, column index = 0. Matrix size is 2x1."},
+      {"a lacks a column", 2, 1, 3, 2,
+       "Invalid matrix access: row index = 0, column index = 1. Matrix size is 2x1."},
+      {"b empty", 2, 3, 0, 0,
+       "Invalid matrix access: row index = 0, column index = 0. Matrix size is 0x0."},
+      {"a has no columns", 2, 0, 1, 2,
+       "Invalid matrix access: row index = 0, column index = 0. Matrix size is 2x0."},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -92,8 +96,10 @@ TEST(MatrixArithmetic, ProductOfUnequalInnerSizesIsRefused) {
     const DM b(row.bRows, row.bCols, 2.0);
     for (int inPlace = 0; inPlace < 2; ++inPlace) {
       try {
-        if (inPlace) a *= b;
-        else (void)(a * b);
+        if (inPlace)
+          a *= b;
+        else
+          (void)(a * b);
         ADD_FAILURE() << "not refused";
       } catch (CSgMatrixAccessException* e) {
         EXPECT_STREQ(e->GetErrorString(), row.text);

@@ -68,8 +68,10 @@ TYPED_TEST(MatrixElementTypes, Arithmetic) {
   }
   auto negative = Make<T>(1, 2, {-3, 3});
   negative.Abs();
-  if constexpr (IsUnsignedElement<T>) EXPECT_EQ(Items(negative), Typed<T>({-3, 3}));
-  else EXPECT_EQ(Items(negative), Typed<T>({3, 3}));
+  if constexpr (IsUnsignedElement<T>)
+    EXPECT_EQ(Items(negative), Typed<T>({-3, 3}));
+  else
+    EXPECT_EQ(Items(negative), Typed<T>({3, 3}));
 }
 
 TYPED_TEST(MatrixElementTypes, VariantRoundTrip) {

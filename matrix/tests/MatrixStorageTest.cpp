@@ -116,10 +116,8 @@ TEST(MatrixStorage, ImportReadsNoFurtherThanTheProxy) {
     unsigned int values;  // doubles or pairs the proxy holds
     std::vector<int> want;
   } rows[] = {
-      {"doubles, enough", false, 4, {10, 11, 12, 13}},
-      {"doubles, two", false, 2, {10, 11, 3, 4}},
-      {"doubles, none", false, 0, {1, 2, 3, 4}},
-      {"pairs, enough", true, 6, {10, 12, 14, 16}},
+      {"doubles, enough", false, 4, {10, 11, 12, 13}}, {"doubles, two", false, 2, {10, 11, 3, 4}},
+      {"doubles, none", false, 0, {1, 2, 3, 4}},       {"pairs, enough", true, 6, {10, 12, 14, 16}},
       {"pairs, three", true, 3, {10, 12, 14, 4}},
   };
   for (const auto& row : rows) {
@@ -131,8 +129,10 @@ TEST(MatrixStorage, ImportReadsNoFurtherThanTheProxy) {
     for (unsigned int k = 0; k < doubles; ++k) buffer[k] = 10.0 + k;
     CSgDataProxy p;
     p.SetOwnedArray(buffer, row.values, row.complex ? 16 : 8);
-    if (row.complex) m.AssignFromComplexData(p);
-    else m.AssignFromDoubleData(p);
+    if (row.complex)
+      m.AssignFromComplexData(p);
+    else
+      m.AssignFromDoubleData(p);
     EXPECT_EQ(Items(m), row.want);
     EXPECT_EQ(m.GetRows(), 2u);
   }

@@ -9,8 +9,8 @@
 namespace SG::test {
 
 // The long rows hold Long32 and ULong32, distinct from int and unsigned int.
-using ElementTypes =
-    ::testing::Types<char, unsigned char, short, unsigned short, Long32, ULong32, int, unsigned int, float, double>;
+using ElementTypes = ::testing::Types<char, unsigned char, short, unsigned short, Long32, ULong32,
+                                      int, unsigned int, float, double>;
 
 inline CSgVariant ScalarVariant(VARTYPE vt, LONGLONG bits) {
   VARIANT v;

@@ -17,8 +17,8 @@ struct Instruction {
   int argCount = 0;
   double* destination = nullptr;
   std::unique_ptr<DefinitionItem> ownedItem;  // items emitted by argument hooks
-  unsigned position = 0;  // in the text without blanks
-  bool marker = false;    // where a function's arguments begin; removed before running
+  unsigned position = 0;                      // in the text without blanks
+  bool marker = false;  // where a function's arguments begin; removed before running
   bool hasMarker = false;
   // Instructions in this step's subtree, itself and its marker included; lets
   // the compiler link each new step to its arguments without walking them.

@@ -87,8 +87,8 @@ double max2(double x, double y) { return x > y ? x : y; }
     sumOf(n, a) / n)                                                                               \
   X(SumFn, u"sum", -1, true, u"sum(v1,v2,v3,...)", u"Returns the sum of a set of values",          \
     sumOf(n, a))                                                                                   \
-  X(FactFn, u"fact", 1, true, u"fact(x)",                                                          \
-    u"Returns the factorial of x: x*(x-1)*(x-2)*...(x-x+1)", factorial(a[0]))                      \
+  X(FactFn, u"fact", 1, true, u"fact(x)", u"Returns the factorial of x: x*(x-1)*(x-2)*...(x-x+1)", \
+    factorial(a[0]))                                                                               \
   X(IfFn, u"if", 3, true, u"if(condition, val1, val2)",                                            \
     u"If the condition is true, returns val1 else returns val2.", a[0] == 0 ? a[2] : a[1])         \
   X(IsNaNFn, u"isNaN", 1, true, u"isNan(value)", u"Returns 1 if the number is a NaN value.",       \
@@ -96,27 +96,26 @@ double max2(double x, double y) { return x > y ? x : y; }
   X(IsFiniteFn, u"isFinite", 1, true, u"isFinite(value)", u"Returns 1 if the number is finite.",   \
     std::isfinite(a[0]) ? 1.0 : 0.0)
 
-#define EXPR_FUNCTION_CLASS(cls, fname, count, foldable, use, text, result)                        \
-  class cls final : public FunctionDef {                                                           \
-   public:                                                                                         \
-    const char16_t* name() const override { return fname; }                                        \
-    const char16_t* usage() const override { return use; }                                         \
-    const char16_t* summary() const override { return text; }                                      \
-    bool isFoldable() const override { return foldable; }                                          \
-    double compute([[maybe_unused]] unsigned n, [[maybe_unused]] const double* a) override {       \
-      return result;                                                                               \
-    }                                                                                              \
-    /* Fixed counts read through the step's direct inputs; any count, the slots. */                \
-    StepFunction stepFunction() const override { return count >= 0 ? &step : nullptr; }           \
-    static double step(const Instruction& i) {                                                     \
-      [[maybe_unused]] const unsigned n = unsigned(count);                                         \
-      [[maybe_unused]] const double a[3] = {count > 0 ? *i.in[0] : 0.0,                            \
-                                            count > 1 ? *i.in[1] : 0.0,                            \
-                                            count > 2 ? *i.in[2] : 0.0};                           \
-      return result;                                                                               \
-    }                                                                                              \
-    int argCount() const override { return count; }                                                \
-    std::unique_ptr<FunctionDef> duplicate() const override { return std::make_unique<cls>(); }    \
+#define EXPR_FUNCTION_CLASS(cls, fname, count, foldable, use, text, result)                     \
+  class cls final : public FunctionDef {                                                        \
+   public:                                                                                      \
+    const char16_t* name() const override { return fname; }                                     \
+    const char16_t* usage() const override { return use; }                                      \
+    const char16_t* summary() const override { return text; }                                   \
+    bool isFoldable() const override { return foldable; }                                       \
+    double compute([[maybe_unused]] unsigned n, [[maybe_unused]] const double* a) override {    \
+      return result;                                                                            \
+    }                                                                                           \
+    /* Fixed counts read through the step's direct inputs; any count, the slots. */             \
+    StepFunction stepFunction() const override { return count >= 0 ? &step : nullptr; }         \
+    static double step(const Instruction& i) {                                                  \
+      [[maybe_unused]] const unsigned n = unsigned(count);                                      \
+      [[maybe_unused]] const double a[3] = {                                                    \
+          count > 0 ? *i.in[0] : 0.0, count > 1 ? *i.in[1] : 0.0, count > 2 ? *i.in[2] : 0.0};  \
+      return result;                                                                            \
+    }                                                                                           \
+    int argCount() const override { return count; }                                             \
+    std::unique_ptr<FunctionDef> duplicate() const override { return std::make_unique<cls>(); } \
   };
 EXPR_BUILTIN_FUNCTIONS(EXPR_FUNCTION_CLASS)
 #undef EXPR_FUNCTION_CLASS

@@ -43,7 +43,9 @@ class HexFunction final : public TextArgumentFunction {
   const char16_t* summary() const override {
     return u"Converts an hexadecimal number to a decimal number";
   }
-  std::unique_ptr<FunctionDef> duplicate() const override { return std::make_unique<HexFunction>(); }
+  std::unique_ptr<FunctionDef> duplicate() const override {
+    return std::make_unique<HexFunction>();
+  }
   double convertText(const std::u16string& text) const override;
 };
 
@@ -51,8 +53,12 @@ class BinFunction final : public TextArgumentFunction {
  public:
   const char16_t* name() const override { return u"bin"; }
   const char16_t* usage() const override { return u"bin(binNumber)"; }
-  const char16_t* summary() const override { return u"Converts a binary number to a decimal number"; }
-  std::unique_ptr<FunctionDef> duplicate() const override { return std::make_unique<BinFunction>(); }
+  const char16_t* summary() const override {
+    return u"Converts a binary number to a decimal number";
+  }
+  std::unique_ptr<FunctionDef> duplicate() const override {
+    return std::make_unique<BinFunction>();
+  }
   double convertText(const std::u16string& text) const override;
 };
 

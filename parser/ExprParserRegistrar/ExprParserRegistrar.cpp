@@ -36,8 +36,7 @@ void ExprParserRegistrar::raiseId(int code, int id) {
   raiseParserError(std::move(record), kLineById, kRegistrarSource);
 }
 
-char16_t ExprParserRegistrar::syntaxCharIn(std::u16string_view name,
-                                           const SyntaxChars& s) const {
+char16_t ExprParserRegistrar::syntaxCharIn(std::u16string_view name, const SyntaxChars& s) const {
   for (char16_t c : name) {
     if (c == 0) continue;
     if (c == s.decimalPoint || c == s.argumentSeparator || c == s.nameBegin || c == s.nameEnd ||
@@ -270,7 +269,8 @@ void ExprParserRegistrar::applySyntax(SyntaxChars s) {
     if (char16_t c = syntaxCharIn(e.op->name(), s))
       raiseNames(OperatorNameHasSyntaxChar, e.op->name(), {c});
   for (const auto& f : functions_)
-    if (char16_t c = syntaxCharIn(f->name(), s)) raiseNames(FunctionNameHasSyntaxChar, f->name(), {c});
+    if (char16_t c = syntaxCharIn(f->name(), s))
+      raiseNames(FunctionNameHasSyntaxChar, f->name(), {c});
   for (const auto& k : constants_)
     if (char16_t c = syntaxCharIn(k.name, s)) raiseNames(ConstantNameHasSyntaxChar, k.name, {c});
   syntax_ = s;
@@ -285,7 +285,8 @@ std::unique_ptr<ExprParserRegistrar> ExprParserRegistrar::duplicate(CompilerCore
   auto copy = std::make_unique<ExprParserRegistrar>(callback);
   copy->syntax_ = syntax_;
   if (factory_) copy->factory_ = factory_->duplicate();
-  for (const auto& [name, record] : variableMap_) copy->appendVariable(record->variable->duplicate());
+  for (const auto& [name, record] : variableMap_)
+    copy->appendVariable(record->variable->duplicate());
   copy->constants_ = constants_;
   for (const auto& e : operators_) copy->insertOperator(e.op->duplicate());
   for (const auto& f : functions_) copy->functions_.push_back(f->duplicate());

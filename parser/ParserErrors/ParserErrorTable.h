@@ -7,9 +7,10 @@
 
 #define EXPR_PARSER_ERRORS(X)                                                                      \
   X(0, ArgSepSameAsDecimalPoint,                                                                   \
-    u"The argument separator character and the decinal point character are the same")             \
+    u"The argument separator character and the decinal point character are the same")              \
   X(1, ArgSepSameAsVarDelimiter,                                                                   \
-    u"The argument separator character and one of the variable name delimiter characters are the same") \
+    u"The argument separator character and one of the variable name delimiter characters are the " \
+    u"same")                                                                                       \
   X(2, DecimalPointSameAsVarDelimiter,                                                             \
     u"The decimal point character and one of the variable name delimiter characters are the same") \
   X(3, OperatorAlreadyDefined, u"Operator already defined: {item}")                                \
@@ -53,17 +54,20 @@
   X(31, PluginNotFound,                                                                            \
     u"The plug-in cannot be found.  Make sure the plug-in is properly registered.")                \
   X(32, MacroPrototypeSyntax,                                                                      \
-    u"The macro's prototype syntax is incorrect: '{item}' at position {pos}. The proper syntax is: macro(arg1, arg2, arg3...).") \
+    u"The macro's prototype syntax is incorrect: '{item}' at position {pos}. The proper syntax "   \
+    u"is: macro(arg1, arg2, arg3...).")                                                            \
   X(33, OperatorSyntax, u"Invalid operator syntax: {item}, at position {pos}")                     \
   X(34, FunctionArgumentSyntax,                                                                    \
-    u"Invalid function's argument syntax. Function's name: {item}, argument {number}, at position {pos}") \
-  X(35, UnexpectedBeginVarDelimiter, u"Unexpected begin variable name character at position: {pos}") \
-  X(36, UnexpectedEndVarDelimiter, u"Unexpected end variable name character at position: {pos}")  \
+    u"Invalid function's argument syntax. Function's name: {item}, argument {number}, at "         \
+    u"position {pos}")                                                                             \
+  X(35, UnexpectedBeginVarDelimiter,                                                               \
+    u"Unexpected begin variable name character at position: {pos}")                                \
+  X(36, UnexpectedEndVarDelimiter, u"Unexpected end variable name character at position: {pos}")   \
   X(37, UnexpectedOperator, u"Unexpected operator near position: {pos}")                           \
   X(38, MissingOpeningBracket,                                                                     \
     u"Missing opening bracket to macth closing bracket at position: {pos}")                        \
   X(39, ArgSepOutsideFunction,                                                                     \
-    u"Invalid use of an argument separator outside a function at position: {pos}")                \
+    u"Invalid use of an argument separator outside a function at position: {pos}")                 \
   X(40, MissingClosingBracket,                                                                     \
     u"Missing closing bracket to match opening bracket at position: {pos}")                        \
   X(41, NoOverloadForArgCount,                                                                     \

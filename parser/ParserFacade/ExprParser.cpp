@@ -162,10 +162,14 @@ unsigned ExprParser::constantCount() const { return registrar_->constantCount();
 void ExprParser::constantAt(unsigned index, std::u16string& name, double& value) const {
   registrar_->constantAt(index, name, value);
 }
-void ExprParser::addFunction(std::unique_ptr<FunctionDef> f) { registrar_->addFunction(std::move(f)); }
+void ExprParser::addFunction(std::unique_ptr<FunctionDef> f) {
+  registrar_->addFunction(std::move(f));
+}
 unsigned ExprParser::functionCount() const { return registrar_->functionCount(); }
 FunctionDef* ExprParser::functionAt(unsigned index) const { return registrar_->functionAt(index); }
-void ExprParser::addOperator(std::unique_ptr<OperatorDef> op) { registrar_->addOperator(std::move(op)); }
+void ExprParser::addOperator(std::unique_ptr<OperatorDef> op) {
+  registrar_->addOperator(std::move(op));
+}
 unsigned ExprParser::operatorCount() const { return registrar_->operatorCount(); }
 OperatorDef* ExprParser::operatorAt(unsigned index) const { return registrar_->operatorAt(index); }
 void ExprParser::applySyntax(SyntaxChars s) { registrar_->applySyntax(s); }
@@ -185,7 +189,9 @@ void ExprParser::compileText(const std::u16string& text) {
 }
 bool ExprParser::isConstantProgram() const { return compiler_->isConstantProgram(); }
 unsigned ExprParser::usedVariableCount() const { return compiler_->usedVariableCount(); }
-VariableKey ExprParser::usedVariable(unsigned index) const { return compiler_->usedVariable(index); }
+VariableKey ExprParser::usedVariable(unsigned index) const {
+  return compiler_->usedVariable(index);
+}
 std::u16string ExprParser::expressionText() const { return compiler_->expressionText(); }
 void ExprParser::discardProgram() {
   if (!compiler_) return;

@@ -51,8 +51,7 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   void copyFrom(const ExprParser& other);
   double evaluateProgram() {
     if (count_ == 0) return constantResult_;
-    for (Instruction* const* i = runFirst_; i != runEnd_; ++i)
-      *(*i)->destination = (*i)->step(**i);
+    for (Instruction* const* i = runFirst_; i != runEnd_; ++i) *(*i)->destination = (*i)->step(**i);
     return (end_ - 1)->value;
   }
   double evaluateText(const std::u16string& text);

@@ -26,41 +26,50 @@ TEST_P(Builtins, EvaluateTo) {
     EXPECT_EQ(value, c.expected) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Numeric, Builtins, ::testing::Values(
-  ValueCase{"round(2.5)", 3}, ValueCase{"round(-2.5)", -3}, ValueCase{"round(0.4)", 0},
-  ValueCase{"round(-0.4)", 0}, ValueCase{"round(0)", 0},
-  ValueCase{"sin(0)", 0}, ValueCase{"cos(0)", 1}, ValueCase{"tan(0)", 0}, ValueCase{"asin(1)", std::asin(1.0)},
-  ValueCase{"acos(1)", 0}, ValueCase{"atan(1)", std::atan(1.0)}, ValueCase{"sinh(1)", std::sinh(1.0)},
-  ValueCase{"cosh(1)", std::cosh(1.0)}, ValueCase{"tanh(1)", std::tanh(1.0)},
-  ValueCase{"sqrt(16)", 4}, ValueCase{"sqrt(-1)", kNaN}, ValueCase{"abs(-3)", 3},
-  ValueCase{"ceil(1.2)", 2}, ValueCase{"floor(-1.2)", -2}, ValueCase{"log(1)", 0},
-  ValueCase{"log(0)", -kInf}, ValueCase{"log(-1)", kNaN},
-  ValueCase{"min(3,1,2,0,5)", 0}, ValueCase{"max(3,1,2,0,5)", 5}, ValueCase{"min(7)", 7},
-  ValueCase{"min(3,1,2)", 1}, ValueCase{"min(3,1,2,0)", 0}, ValueCase{"max(1,2)", 2}, ValueCase{"max(3,1,2)", 3},
-  ValueCase{"min(NaN,1)", 1}, ValueCase{"min(1,NaN)", kNaN}, ValueCase{"min(NaN,1,2,3)", kNaN},
-  ValueCase{"max(1,NaN,2,0)", 2},
-  ValueCase{"avg(1,2,3,4)", 2.5}, ValueCase{"sum(1)", 1}, ValueCase{"sum(1,2,3)", 6},
-  ValueCase{"if(0,1,2)", 2}, ValueCase{"if(-0.5,1,2)", 1}, ValueCase{"if(NaN,1,2)", 1},
-  ValueCase{"isNaN(0/0)", 1}, ValueCase{"isNaN(1)", 0}, ValueCase{"isFinite(1/0)", 0},
-  ValueCase{"isFinite(1)", 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Numeric, Builtins,
+    ::testing::Values(
+        ValueCase{"round(2.5)", 3}, ValueCase{"round(-2.5)", -3}, ValueCase{"round(0.4)", 0},
+        ValueCase{"round(-0.4)", 0}, ValueCase{"round(0)", 0}, ValueCase{"sin(0)", 0},
+        ValueCase{"cos(0)", 1}, ValueCase{"tan(0)", 0}, ValueCase{"asin(1)", std::asin(1.0)},
+        ValueCase{"acos(1)", 0}, ValueCase{"atan(1)", std::atan(1.0)},
+        ValueCase{"sinh(1)", std::sinh(1.0)}, ValueCase{"cosh(1)", std::cosh(1.0)},
+        ValueCase{"tanh(1)", std::tanh(1.0)}, ValueCase{"sqrt(16)", 4}, ValueCase{"sqrt(-1)", kNaN},
+        ValueCase{"abs(-3)", 3}, ValueCase{"ceil(1.2)", 2}, ValueCase{"floor(-1.2)", -2},
+        ValueCase{"log(1)", 0}, ValueCase{"log(0)", -kInf}, ValueCase{"log(-1)", kNaN},
+        ValueCase{"min(3,1,2,0,5)", 0}, ValueCase{"max(3,1,2,0,5)", 5}, ValueCase{"min(7)", 7},
+        ValueCase{"min(3,1,2)", 1}, ValueCase{"min(3,1,2,0)", 0}, ValueCase{"max(1,2)", 2},
+        ValueCase{"max(3,1,2)", 3}, ValueCase{"min(NaN,1)", 1}, ValueCase{"min(1,NaN)", kNaN},
+        ValueCase{"min(NaN,1,2,3)", kNaN}, ValueCase{"max(1,NaN,2,0)", 2},
+        ValueCase{"avg(1,2,3,4)", 2.5}, ValueCase{"sum(1)", 1}, ValueCase{"sum(1,2,3)", 6},
+        ValueCase{"if(0,1,2)", 2}, ValueCase{"if(-0.5,1,2)", 1}, ValueCase{"if(NaN,1,2)", 1},
+        ValueCase{"isNaN(0/0)", 1}, ValueCase{"isNaN(1)", 0}, ValueCase{"isFinite(1/0)", 0},
+        ValueCase{"isFinite(1)", 1}));
 
 // Mended: log10 is the base-10 logarithm; fact and round work in double.
-INSTANTIATE_TEST_SUITE_P(Mended, Builtins, ::testing::Values(
-  ValueCase{"log10(100)", 2}, ValueCase{"log10(0.001)", -3},
-  ValueCase{"fact(0)", 1}, ValueCase{"fact(-3)", 1}, ValueCase{"fact(1)", 1}, ValueCase{"fact(5.9)", 120},
-  ValueCase{"fact(12)", 479001600}, ValueCase{"fact(13)", 6227020800.0},
-  ValueCase{"fact(17)", 355687428096000.0}, ValueCase{"fact(22)", 1124000727777607680000.0},
-  ValueCase{"fact(170)", 7.257415615307994e306}, ValueCase{"fact(171)", kInf},
-  ValueCase{"fact(1000000000)", kInf}, ValueCase{"fact(1/0)", kInf}, ValueCase{"fact(0/0)", kNaN},
-  ValueCase{"round(3000000000.5)", 3000000001.0}, ValueCase{"round(0-10^300)", -1e300}, ValueCase{"-10^2", 100},
-  ValueCase{"round(1/0)", kInf}, ValueCase{"round(-1/0)", -kInf}, ValueCase{"round(0/0)", kNaN}));
+INSTANTIATE_TEST_SUITE_P(
+    Mended, Builtins,
+    ::testing::Values(ValueCase{"log10(100)", 2}, ValueCase{"log10(0.001)", -3},
+                      ValueCase{"fact(0)", 1}, ValueCase{"fact(-3)", 1}, ValueCase{"fact(1)", 1},
+                      ValueCase{"fact(5.9)", 120}, ValueCase{"fact(12)", 479001600},
+                      ValueCase{"fact(13)", 6227020800.0}, ValueCase{"fact(17)", 355687428096000.0},
+                      ValueCase{"fact(22)", 1124000727777607680000.0},
+                      ValueCase{"fact(170)", 7.257415615307994e306}, ValueCase{"fact(171)", kInf},
+                      ValueCase{"fact(1000000000)", kInf}, ValueCase{"fact(1/0)", kInf},
+                      ValueCase{"fact(0/0)", kNaN}, ValueCase{"round(3000000000.5)", 3000000001.0},
+                      ValueCase{"round(0-10^300)", -1e300}, ValueCase{"-10^2", 100},
+                      ValueCase{"round(1/0)", kInf}, ValueCase{"round(-1/0)", -kInf},
+                      ValueCase{"round(0/0)", kNaN}));
 
-INSTANTIATE_TEST_SUITE_P(TextArguments, Builtins, ::testing::Values(
-  ValueCase{"hex(ff)", 255}, ValueCase{"hex(FF)", 255}, ValueCase{"hex(FFFFFFFF)", 4294967295.0},
-  ValueCase{"hex(100000000)", 0}, ValueCase{"hex()", 0}, ValueCase{"hex(10)+1", 17},
-  ValueCase{"bin(0)", 0}, ValueCase{"bin(1111)", 15}, ValueCase{"bin(101)", 5},
-  ValueCase{"bin(11111111111111111111111111111111)", -1},
-  ValueCase{"bin(100000000000000000000000000000000)", 0}, ValueCase{"2*bin(11)", 6}));
+INSTANTIATE_TEST_SUITE_P(TextArguments, Builtins,
+                         ::testing::Values(ValueCase{"hex(ff)", 255}, ValueCase{"hex(FF)", 255},
+                                           ValueCase{"hex(FFFFFFFF)", 4294967295.0},
+                                           ValueCase{"hex(100000000)", 0}, ValueCase{"hex()", 0},
+                                           ValueCase{"hex(10)+1", 17}, ValueCase{"bin(0)", 0},
+                                           ValueCase{"bin(1111)", 15}, ValueCase{"bin(101)", 5},
+                                           ValueCase{"bin(11111111111111111111111111111111)", -1},
+                                           ValueCase{"bin(100000000000000000000000000000000)", 0},
+                                           ValueCase{"2*bin(11)", 6}));
 
 TEST(Builtins, RandIsNeverFolded) {
   ExprParser parser;
@@ -97,7 +106,8 @@ TEST(Builtins, DescriptiveTexts) {
   std::map<std::u16string, std::pair<std::u16string, std::u16string>> texts;
   for (unsigned i = 0; i < parser.functionCount(); ++i) {
     FunctionDef* f = parser.functionAt(i);
-    texts[std::u16string(f->name()) + u"/" + integerText(f->argCount())] = {f->usage(), f->summary()};
+    texts[std::u16string(f->name()) + u"/" + integerText(f->argCount())] = {f->usage(),
+                                                                            f->summary()};
   }
   EXPECT_EQ(parser.functionCount(), 35u);
   EXPECT_EQ(texts[u"isNaN/1"].first, u"isNan(value)");

@@ -17,8 +17,8 @@ TEST(FuzzCorpus, EveryFileRunsSafely) {
   for (const auto& entry : std::filesystem::directory_iterator(PARSER_FUZZ_CORPUS)) {
     std::ifstream in(entry.path(), std::ios::binary);
     const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_TRUE(fuzz::runParserFuzzInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                         bytes.size()))
+    EXPECT_TRUE(
+        fuzz::runParserFuzzInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()))
         << entry.path();
     ++files;
   }

@@ -37,44 +37,55 @@ TEST_P(LanguageValues, EvaluatesTo) {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(Grouping, LanguageValues, ::testing::Values(
-  ValueCase{"1+2*3", 7}, ValueCase{"(1+2)*3", 9}, ValueCase{"2-3-4", -5},
-  ValueCase{"8/4/2", 1}, ValueCase{"2^3^2", 64}, ValueCase{"-2^2", 4},
-  ValueCase{"2*-3", -6}, ValueCase{"--3", 3}, ValueCase{"!0*5", 1}, ValueCase{"!5", 0},
-  ValueCase{"1<2==1", 1}, ValueCase{"1+1>1", 1}, ValueCase{"2^-1", 0.5},
-  ValueCase{"-x^2", 0.25}, ValueCase{"x*2+1", 2}, ValueCase{"((((x))))", 0.5},
-  ValueCase{"3*x^3-2*x^2+x-7", 3 * 0.125 - 2 * 0.25 + 0.5 - 7}));
+INSTANTIATE_TEST_SUITE_P(
+    Grouping, LanguageValues,
+    ::testing::Values(ValueCase{"1+2*3", 7}, ValueCase{"(1+2)*3", 9}, ValueCase{"2-3-4", -5},
+                      ValueCase{"8/4/2", 1}, ValueCase{"2^3^2", 64}, ValueCase{"-2^2", 4},
+                      ValueCase{"2*-3", -6}, ValueCase{"--3", 3}, ValueCase{"!0*5", 1},
+                      ValueCase{"!5", 0}, ValueCase{"1<2==1", 1}, ValueCase{"1+1>1", 1},
+                      ValueCase{"2^-1", 0.5}, ValueCase{"-x^2", 0.25}, ValueCase{"x*2+1", 2},
+                      ValueCase{"((((x))))", 0.5},
+                      ValueCase{"3*x^3-2*x^2+x-7", 3 * 0.125 - 2 * 0.25 + 0.5 - 7}));
 
-INSTANTIATE_TEST_SUITE_P(Blanks, LanguageValues, ::testing::Values(
-  ValueCase{"1 2", 12}, ValueCase{"s in(0)", 0}, ValueCase{" 1 + 2 ", 3},
-  ValueCase{"", kNaN}, ValueCase{"   ", kNaN}, ValueCase{"()", kNaN}));
+INSTANTIATE_TEST_SUITE_P(Blanks, LanguageValues,
+                         ::testing::Values(ValueCase{"1 2", 12}, ValueCase{"s in(0)", 0},
+                                           ValueCase{" 1 + 2 ", 3}, ValueCase{"", kNaN},
+                                           ValueCase{"   ", kNaN}, ValueCase{"()", kNaN}));
 
-INSTANTIATE_TEST_SUITE_P(Numbers, LanguageValues, ::testing::Values(
-  ValueCase{".", 0}, ValueCase{".5", 0.5}, ValueCase{"5.", 5}, ValueCase{"0.1+0.2==0.3", 0},
-  ValueCase{"007", 7}, ValueCase{"123456789012345678901234567890", 1.2345678901234568e29},
-  ValueCase{"0.000000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "000000000000000000000000000000000000000000000000000000000000000000000000000001", 0},
-  ValueCase{"1000000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "000000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "0000000000000000000000000000000000000000000000000000000000000000000000000000000", kInf}));
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, LanguageValues,
+    ::testing::Values(
+        ValueCase{".", 0}, ValueCase{".5", 0.5}, ValueCase{"5.", 5}, ValueCase{"0.1+0.2==0.3", 0},
+        ValueCase{"007", 7}, ValueCase{"123456789012345678901234567890", 1.2345678901234568e29},
+        ValueCase{"0.000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                  "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                  "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                  "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                  "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                  "000000000000000000000000000000000000000000000000000000000000000000000000000001",
+                  0},
+        ValueCase{"1000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                  "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                  "000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                  "0000000000000000000000000000000000000000000000000000000000000000000000000000000",
+                  kInf}));
 
-INSTANTIATE_TEST_SUITE_P(Operators, LanguageValues, ::testing::Values(
-  ValueCase{"7%3", 1}, ValueCase{"-7%3", -1}, ValueCase{"7%-3", 1}, ValueCase{"5.5%2", 1.5},
-  ValueCase{"1/0", kInf}, ValueCase{"0/0", kNaN}, ValueCase{"2^0.5", std::sqrt(2.0)},
-  ValueCase{"3==3", 1}, ValueCase{"1!=1", 0}, ValueCase{"2>=2", 1}, ValueCase{"2<=2", 1},
-  ValueCase{"2>1", 1}, ValueCase{"2<1", 0}, ValueCase{"0&5", 0}, ValueCase{"2&-3", 1},
-  ValueCase{"0|0", 0}, ValueCase{"0|0.001", 1}, ValueCase{"!0", 1}, ValueCase{"!-0", 1},
-  ValueCase{"NaN==NaN", 0}, ValueCase{"NaN!=NaN", 1}, ValueCase{"NaN>1", 0},
-  ValueCase{"!NaN", 0}, ValueCase{"NaN&1", 1}, ValueCase{"x^3", 0.125}, ValueCase{"x^2", 0.25}));
+INSTANTIATE_TEST_SUITE_P(
+    Operators, LanguageValues,
+    ::testing::Values(ValueCase{"7%3", 1}, ValueCase{"-7%3", -1}, ValueCase{"7%-3", 1},
+                      ValueCase{"5.5%2", 1.5}, ValueCase{"1/0", kInf}, ValueCase{"0/0", kNaN},
+                      ValueCase{"2^0.5", std::sqrt(2.0)}, ValueCase{"3==3", 1},
+                      ValueCase{"1!=1", 0}, ValueCase{"2>=2", 1}, ValueCase{"2<=2", 1},
+                      ValueCase{"2>1", 1}, ValueCase{"2<1", 0}, ValueCase{"0&5", 0},
+                      ValueCase{"2&-3", 1}, ValueCase{"0|0", 0}, ValueCase{"0|0.001", 1},
+                      ValueCase{"!0", 1}, ValueCase{"!-0", 1}, ValueCase{"NaN==NaN", 0},
+                      ValueCase{"NaN!=NaN", 1}, ValueCase{"NaN>1", 0}, ValueCase{"!NaN", 0},
+                      ValueCase{"NaN&1", 1}, ValueCase{"x^3", 0.125}, ValueCase{"x^2", 0.25}));
 
-INSTANTIATE_TEST_SUITE_P(Names, LanguageValues, ::testing::Values(
-  ValueCase{"pi", 3.14159265359}, ValueCase{"[x]", 0.5}, ValueCase{"[pi]*2", 6.28318530718},
-  ValueCase{"[sin](0)", 0}, ValueCase{"NaN", kNaN}));
+INSTANTIATE_TEST_SUITE_P(Names, LanguageValues,
+                         ::testing::Values(ValueCase{"pi", 3.14159265359}, ValueCase{"[x]", 0.5},
+                                           ValueCase{"[pi]*2", 6.28318530718},
+                                           ValueCase{"[sin](0)", 0}, ValueCase{"NaN", kNaN}));
 
 // "^" is the library's pow to the last bit, also for squares and cubes,
 // whether it runs or is folded; x*x*x differs from pow(x,3) at the first
@@ -84,8 +95,8 @@ TEST(Language, PowerIsExactlyPow) {
   double x = 0;
   parser.bindVariable(u"x", &x);
   const double kMin = std::numeric_limits<double>::denorm_min();
-  for (double v : {0.069500000000000006, 0.083200000000000010, 0.1517, 1.1, 37.3, -2.5, 0.0,
-                   -0.0, kMin, 1e-300, 1e300, -1e103, kInf, -kInf, 3.0, 94906267.0}) {
+  for (double v : {0.069500000000000006, 0.083200000000000010, 0.1517, 1.1, 37.3, -2.5, 0.0, -0.0,
+                   kMin, 1e-300, 1e300, -1e103, kInf, -kInf, 3.0, 94906267.0}) {
     for (double y : {2.0, 3.0, -1.0, 0.5}) {
       x = v;
       char text[80];

@@ -27,7 +27,8 @@ TEST_F(Macros, Derivate) {
 
 TEST_F(Macros, Trapezoid) {
   EXPECT_NEAR(parser.evaluateText(u"trapezoid(1, t, 0, 0.25, 0.1)"), 0.2, 1e-12);
-  EXPECT_NEAR(parser.evaluateText(u"trapezoid(t, t, 1, 0)"), parser.evaluateText(u"trapezoid(t, t, 0, 1)"), 1e-12);
+  EXPECT_NEAR(parser.evaluateText(u"trapezoid(t, t, 1, 0)"),
+              parser.evaluateText(u"trapezoid(t, t, 0, 1)"), 1e-12);
   EXPECT_NEAR(parser.evaluateText(u"trapezoid(t, t, 0, 1)"), 0.5, 0.06);
   EXPECT_EQ(parser.evaluateText(u"trapezoid(t, t, 0, 1, 0)"), 0);
   EXPECT_NEAR(parser.evaluateText(u"trapezoid(t^2, t, 0, 1, 0.5)"), 0.375, 1e-12);
@@ -43,14 +44,14 @@ TEST_F(Macros, Solve) {
 // looping without end or claiming a result.
 TEST_F(Macros, UnfinishableNumericsGiveNaN) {
   for (const char16_t* text : {
-           u"solve(3, t, 5)",                     // flat: never converges
-           u"solve(t^2, t, 4, 0, 0.01, 1)",       // one iteration moves v only
-           u"solve(t^2, t, 4, 1, 0.01, 0)",       // no iterations allowed
-           u"solve(t^2, t, 4, 1, 0/0)",           // NaN tolerance
-           u"solve(t^2+1, t, 0, 1, 0.01, 10^9)",  // no root: capped, then NaN
-           u"trapezoid(t, t, 0, 1/0)",            // infinite bound
-           u"trapezoid(t, t, 0, 1, 0/0)",         // NaN step
-           u"trapezoid(t, t, 0, 10^15, 0.001)",   // too many grid points
+           u"solve(3, t, 5)",                           // flat: never converges
+           u"solve(t^2, t, 4, 0, 0.01, 1)",             // one iteration moves v only
+           u"solve(t^2, t, 4, 1, 0.01, 0)",             // no iterations allowed
+           u"solve(t^2, t, 4, 1, 0/0)",                 // NaN tolerance
+           u"solve(t^2+1, t, 0, 1, 0.01, 10^9)",        // no root: capped, then NaN
+           u"trapezoid(t, t, 0, 1/0)",                  // infinite bound
+           u"trapezoid(t, t, 0, 1, 0/0)",               // NaN step
+           u"trapezoid(t, t, 0, 10^15, 0.001)",         // too many grid points
            u"trapezoid(t, t, 10^20, 10^20+10^5, 0.1)",  // a step that does not advance
        }) {
     EXPECT_TRUE(std::isnan(parser.evaluateText(text))) << narrow(text);
@@ -160,7 +161,8 @@ TEST_P(MacroRefusals, RaiseAndDefineNothing) {
   const PrototypeCase& c = GetParam();
   ExprParser parser;
   const unsigned before = parser.functionCount();
-  const ErrorSeen seen = captureError([&] { parser.addMacro(u16(c.prototype), u16(c.expression), u""); });
+  const ErrorSeen seen =
+      captureError([&] { parser.addMacro(u16(c.prototype), u16(c.expression), u""); });
   ASSERT_TRUE(seen.thrown);
   EXPECT_EQ(seen.code, c.code);
   EXPECT_EQ(seen.position, c.position);
@@ -168,20 +170,22 @@ TEST_P(MacroRefusals, RaiseAndDefineNothing) {
   EXPECT_EQ(parser.functionCount(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, MacroRefusals, ::testing::Values(
-  PrototypeCase{"f(a,,b)", "a", 32, 4, 1}, PrototypeCase{"f(a", "a", 32, 2, 1},
-  PrototypeCase{"f a", "a", 32, 2, 1}, PrototypeCase{"", "1", 32, 0, 1},
-  PrototypeCase{"f(a,a)", "a", 32, 4, 2}, PrototypeCase{"f(1)", "1", 32, 2, 2},
-  PrototypeCase{"f(a)", "f(a-1)", 44, 0, 1}, PrototypeCase{"f(a)", "a+b", 45, 2, 1},
-  PrototypeCase{"sin(a)", "a", 9, 0, 1}, PrototypeCase{"(a)", "a", 10, 0, 1},
-  PrototypeCase{"a-b(a)", "a", 13, 0, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, MacroRefusals,
+    ::testing::Values(PrototypeCase{"f(a,,b)", "a", 32, 4, 1}, PrototypeCase{"f(a", "a", 32, 2, 1},
+                      PrototypeCase{"f a", "a", 32, 2, 1}, PrototypeCase{"", "1", 32, 0, 1},
+                      PrototypeCase{"f(a,a)", "a", 32, 4, 2}, PrototypeCase{"f(1)", "1", 32, 2, 2},
+                      PrototypeCase{"f(a)", "f(a-1)", 44, 0, 1},
+                      PrototypeCase{"f(a)", "a+b", 45, 2, 1}, PrototypeCase{"sin(a)", "a", 9, 0, 1},
+                      PrototypeCase{"(a)", "a", 10, 0, 1}, PrototypeCase{"a-b(a)", "a", 13, 0, 1}));
 
 TEST(UserMacros, PrototypeDescription) {
   ExprParser parser;
   const ErrorSeen seen = captureError([&] { parser.addMacro(u"f(a, ,b)", u"a", u""); });
-  EXPECT_EQ(seen.description,
-            "The macro's prototype syntax is incorrect: 'f(a, ,b)' at position 6. The proper syntax "
-            "is: macro(arg1, arg2, arg3...).");
+  EXPECT_EQ(
+      seen.description,
+      "The macro's prototype syntax is incorrect: 'f(a, ,b)' at position 6. The proper syntax "
+      "is: macro(arg1, arg2, arg3...).");
 }
 
 }  // namespace

@@ -74,44 +74,129 @@ TEST_P(Refusals, RaiseCodeAndLeaveDefinitionsAsTheyWere) {
   EXPECT_EQ(parser.constantCount(), constants);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Refusals, ::testing::Values(
-  DefinitionCase{"second sin(x)", [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"sin", 1)); }, 9, "Function already defined: sin"},
-  DefinitionCase{"empty function", [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"", 1)); }, 10, "Function name cannot be null"},
-  DefinitionCase{"blank function", [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"a b", 1)); }, 11, "This function's name contains space characters: a b"},
-  DefinitionCase{"bracket function", [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"f(", 1)); }, 12, "Function name 'f(' conflicts with the syntax element character: '('."},
-  DefinitionCase{"function a-b", [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"a-b", 1)); }, 13, "Function name 'a-b' conflicts with the operator '-'."},
-  DefinitionCase{"operator s", [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"s", 1)); }, 13, "Function name 'sin' conflicts with the operator 's'."},
-  DefinitionCase{"operator +", [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"+", 1)); }, 3, "Operator already defined: +"},
-  DefinitionCase{"operator empty", [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"", 1)); }, 4, "Operator name cannot be null"},
-  DefinitionCase{"operator blank", [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"# #", 1)); }, 5, "This operator's name contains space characters: # #"},
-  DefinitionCase{"operator level 5", [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"#", 5)); }, 7, "Operator: #; invalid precedence."},
-  DefinitionCase{"operator level -1", [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"#", -1)); }, 7, "Operator: #; invalid precedence."},
-  DefinitionCase{"operator [", [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"[", 1)); }, 6, "Operator name '[' conflicts with the syntax element character: '['."},
-  DefinitionCase{"operator in a constant", [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"@", 1)); }, 27, "Constant name 'a@b' conflicts with the operator '@'."},
-  DefinitionCase{"variable x again", [](ExprParser& p) { p.bindVariable(u"x", &g_value); }, 15, "Variable already defined: x"},
-  DefinitionCase{"variable empty", [](ExprParser& p) { p.bindVariable(u"", &g_value); }, 16, "Variable name cannot be null"},
-  DefinitionCase{"variable blank", [](ExprParser& p) { p.bindVariable(u"a b", &g_value); }, 17, "This variable's name contains space characters: a b"},
-  DefinitionCase{"variable 1.5", [](ExprParser& p) { p.bindVariable(u"1.5", &g_value); }, 18, "Invalid variable name: 1.5. Cannot be composed only of numbers"},
-  DefinitionCase{"variable 42", [](ExprParser& p) { p.bindVariable(u"42", &g_value); }, 18, "Invalid variable name: 42. Cannot be composed only of numbers"},
-  DefinitionCase{"variable pi", [](ExprParser& p) { p.bindVariable(u"pi", &g_value); }, 19, "Variable name 'pi' conflicts with the constant of the same name."},
-  DefinitionCase{"variable a]", [](ExprParser& p) { p.bindVariable(u"a]", &g_value); }, 20, "Variable name 'a]' contains the variable delimiter character: ']'."},
-  DefinitionCase{"constant pi again", [](ExprParser& p) { p.addConstant(u"pi", 1); }, 22, "Constant already defined: pi"},
-  DefinitionCase{"constant empty", [](ExprParser& p) { p.addConstant(u"", 1); }, 23, "Constant name cannot be null"},
-  DefinitionCase{"constant blank", [](ExprParser& p) { p.addConstant(u"a b", 1); }, 24, "This constant's name contains space characters: a b"},
-  DefinitionCase{"constant 1.5", [](ExprParser& p) { p.addConstant(u"1.5", 1); }, 25, "Invalid constant name: 1.5. Cannot be composed only of numbers"},
-  DefinitionCase{"constant a,b", [](ExprParser& p) { p.addConstant(u"a,b", 1); }, 26, "Constant name 'a,b' conflicts with the syntax element character: ','."},
-  DefinitionCase{"constant a-b", [](ExprParser& p) { p.addConstant(u"a-b", 1); }, 27, "Constant name 'a-b' conflicts with the operator '-'."},
-  DefinitionCase{"constant x", [](ExprParser& p) { p.addConstant(u"x", 1); }, 28, "Constant name 'x' conflicts with the variable of the same name."},
-  DefinitionCase{"operatorAt count", [](ExprParser& p) { p.operatorAt(p.operatorCount()); }, 8, "Cannot find the specified operator: id = 16"},
-  DefinitionCase{"functionAt count", [](ExprParser& p) { p.functionAt(p.functionCount()); }, 14, "Cannot find the specified function: id = 35"},
-  DefinitionCase{"constantAt count", [](ExprParser& p) { std::u16string n; double v; p.constantAt(3, n, v); }, 29, "Cannot find the specified constant: id = 3"},
-  DefinitionCase{"unknown variable", [](ExprParser& p) { p.variableByName(u"zz"); }, 21, "Variable not found: zz"},
-  DefinitionCase{"plug-in", [](ExprParser& p) { p.loadPluginByClassId(u"{00000000-0000-0000-0000-000000000000}"); }, 31, "The plug-in cannot be found.  Make sure the plug-in is properly registered."},
-  DefinitionCase{"separator is point", [](ExprParser& p) { p.applySyntax({u',', u',', u'[', u']'}); }, 0, "The argument separator character and the decinal point character are the same"},
-  DefinitionCase{"separator is delimiter", [](ExprParser& p) { p.applySyntax({u'.', u'[', u'[', u']'}); }, 1, "The argument separator character and one of the variable name delimiter characters are the same"},
-  DefinitionCase{"point is delimiter", [](ExprParser& p) { p.applySyntax({u']', u',', u'[', u']'}); }, 2, "The decimal point character and one of the variable name delimiter characters are the same"},
-  DefinitionCase{"separator - clashes", [](ExprParser& p) { p.applySyntax({u'.', u'^', u'[', u']'}); }, 6, "Operator name '^' conflicts with the syntax element character: '^'."},
-  DefinitionCase{"point n clashes", [](ExprParser& p) { p.applySyntax({u'n', u',', u'[', u']'}); }, 12, "Function name 'round' conflicts with the syntax element character: 'n'."}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, Refusals,
+    ::testing::Values(
+        DefinitionCase{
+            "second sin(x)",
+            [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"sin", 1)); }, 9,
+            "Function already defined: sin"},
+        DefinitionCase{
+            "empty function",
+            [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"", 1)); }, 10,
+            "Function name cannot be null"},
+        DefinitionCase{
+            "blank function",
+            [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"a b", 1)); }, 11,
+            "This function's name contains space characters: a b"},
+        DefinitionCase{
+            "bracket function",
+            [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"f(", 1)); }, 12,
+            "Function name 'f(' conflicts with the syntax element character: '('."},
+        DefinitionCase{
+            "function a-b",
+            [](ExprParser& p) { p.addFunction(std::make_unique<NamedFunction>(u"a-b", 1)); }, 13,
+            "Function name 'a-b' conflicts with the operator '-'."},
+        DefinitionCase{
+            "operator s",
+            [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"s", 1)); }, 13,
+            "Function name 'sin' conflicts with the operator 's'."},
+        DefinitionCase{
+            "operator +",
+            [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"+", 1)); }, 3,
+            "Operator already defined: +"},
+        DefinitionCase{
+            "operator empty",
+            [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"", 1)); }, 4,
+            "Operator name cannot be null"},
+        DefinitionCase{
+            "operator blank",
+            [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"# #", 1)); }, 5,
+            "This operator's name contains space characters: # #"},
+        DefinitionCase{
+            "operator level 5",
+            [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"#", 5)); }, 7,
+            "Operator: #; invalid precedence."},
+        DefinitionCase{
+            "operator level -1",
+            [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"#", -1)); }, 7,
+            "Operator: #; invalid precedence."},
+        DefinitionCase{
+            "operator [",
+            [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"[", 1)); }, 6,
+            "Operator name '[' conflicts with the syntax element character: '['."},
+        DefinitionCase{
+            "operator in a constant",
+            [](ExprParser& p) { p.addOperator(std::make_unique<NamedOperator>(u"@", 1)); }, 27,
+            "Constant name 'a@b' conflicts with the operator '@'."},
+        DefinitionCase{"variable x again", [](ExprParser& p) { p.bindVariable(u"x", &g_value); },
+                       15, "Variable already defined: x"},
+        DefinitionCase{"variable empty", [](ExprParser& p) { p.bindVariable(u"", &g_value); }, 16,
+                       "Variable name cannot be null"},
+        DefinitionCase{"variable blank", [](ExprParser& p) { p.bindVariable(u"a b", &g_value); },
+                       17, "This variable's name contains space characters: a b"},
+        DefinitionCase{"variable 1.5", [](ExprParser& p) { p.bindVariable(u"1.5", &g_value); }, 18,
+                       "Invalid variable name: 1.5. Cannot be composed only of numbers"},
+        DefinitionCase{"variable 42", [](ExprParser& p) { p.bindVariable(u"42", &g_value); }, 18,
+                       "Invalid variable name: 42. Cannot be composed only of numbers"},
+        DefinitionCase{"variable pi", [](ExprParser& p) { p.bindVariable(u"pi", &g_value); }, 19,
+                       "Variable name 'pi' conflicts with the constant of the same name."},
+        DefinitionCase{"variable a]", [](ExprParser& p) { p.bindVariable(u"a]", &g_value); }, 20,
+                       "Variable name 'a]' contains the variable delimiter character: ']'."},
+        DefinitionCase{"constant pi again", [](ExprParser& p) { p.addConstant(u"pi", 1); }, 22,
+                       "Constant already defined: pi"},
+        DefinitionCase{"constant empty", [](ExprParser& p) { p.addConstant(u"", 1); }, 23,
+                       "Constant name cannot be null"},
+        DefinitionCase{"constant blank", [](ExprParser& p) { p.addConstant(u"a b", 1); }, 24,
+                       "This constant's name contains space characters: a b"},
+        DefinitionCase{"constant 1.5", [](ExprParser& p) { p.addConstant(u"1.5", 1); }, 25,
+                       "Invalid constant name: 1.5. Cannot be composed only of numbers"},
+        DefinitionCase{"constant a,b", [](ExprParser& p) { p.addConstant(u"a,b", 1); }, 26,
+                       "Constant name 'a,b' conflicts with the syntax element character: ','."},
+        DefinitionCase{"constant a-b", [](ExprParser& p) { p.addConstant(u"a-b", 1); }, 27,
+                       "Constant name 'a-b' conflicts with the operator '-'."},
+        DefinitionCase{"constant x", [](ExprParser& p) { p.addConstant(u"x", 1); }, 28,
+                       "Constant name 'x' conflicts with the variable of the same name."},
+        DefinitionCase{"operatorAt count", [](ExprParser& p) { p.operatorAt(p.operatorCount()); },
+                       8, "Cannot find the specified operator: id = 16"},
+        DefinitionCase{"functionAt count", [](ExprParser& p) { p.functionAt(p.functionCount()); },
+                       14, "Cannot find the specified function: id = 35"},
+        DefinitionCase{"constantAt count",
+                       [](ExprParser& p) {
+                         std::u16string n;
+                         double v;
+                         p.constantAt(3, n, v);
+                       },
+                       29, "Cannot find the specified constant: id = 3"},
+        DefinitionCase{"unknown variable", [](ExprParser& p) { p.variableByName(u"zz"); }, 21,
+                       "Variable not found: zz"},
+        DefinitionCase{
+            "plug-in",
+            [](ExprParser& p) { p.loadPluginByClassId(u"{00000000-0000-0000-0000-000000000000}"); },
+            31, "The plug-in cannot be found.  Make sure the plug-in is properly registered."},
+        DefinitionCase{
+            "separator is point",
+            [](ExprParser& p) {
+              p.applySyntax({u',', u',', u'[', u']'});
+            },
+            0, "The argument separator character and the decinal point character are the same"},
+        DefinitionCase{"separator is delimiter",
+                       [](ExprParser& p) {
+                         p.applySyntax({u'.', u'[', u'[', u']'});
+                       },
+                       1,
+                       "The argument separator character and one of the variable name delimiter "
+                       "characters are the same"},
+        DefinitionCase{"point is delimiter",
+                       [](ExprParser& p) { p.applySyntax({u']', u',', u'[', u']'}); }, 2,
+                       "The decimal point character and one of the variable name delimiter "
+                       "characters are the same"},
+        DefinitionCase{"separator - clashes",
+                       [](ExprParser& p) { p.applySyntax({u'.', u'^', u'[', u']'}); }, 6,
+                       "Operator name '^' conflicts with the syntax element character: '^'."},
+        DefinitionCase{"point n clashes",
+                       [](ExprParser& p) { p.applySyntax({u'n', u',', u'[', u']'}); }, 12,
+                       "Function name 'round' conflicts with the syntax element character: 'n'."}));
 
 TEST(Registrar, OverloadsByArgumentCount) {
   ExprParser parser;

@@ -18,48 +18,48 @@
 constexpr VARTYPE VT_BSTRT = VT_LPSTR;
 
 class COleVariant : public tagVARIANT {
-public:
-    COleVariant();
-    COleVariant(const VARIANT& varSrc);
-    COleVariant(const VARIANT* pSrc);  // null gives VT_EMPTY
-    COleVariant(const COleVariant& varSrc);
-    COleVariant(LPCSTR lpszSrc);  // VT_BSTR; null gives VT_EMPTY
-    COleVariant(LPCSTR lpszSrc, VARTYPE vtSrc);  // VT_BSTR or VT_BSTRT
-    COleVariant(const CString& strSrc);
-    COleVariant(BYTE nSrc);
-    COleVariant(SHORT nSrc, VARTYPE vtSrc = VT_I2);  // VT_I2 or VT_BOOL
-    COleVariant(LONG lSrc, VARTYPE vtSrc = VT_I4);   // VT_I4, VT_ERROR or VT_BOOL
-    COleVariant(const COleCurrency& curSrc);
-    COleVariant(float fltSrc);
-    COleVariant(double dblSrc);
-    COleVariant(const COleDateTime& timeSrc);
-    COleVariant(const CByteArray& arrSrc);  // VT_ARRAY | VT_UI1, lower bound 0
-    ~COleVariant();
+ public:
+  COleVariant();
+  COleVariant(const VARIANT& varSrc);
+  COleVariant(const VARIANT* pSrc);  // null gives VT_EMPTY
+  COleVariant(const COleVariant& varSrc);
+  COleVariant(LPCSTR lpszSrc);                 // VT_BSTR; null gives VT_EMPTY
+  COleVariant(LPCSTR lpszSrc, VARTYPE vtSrc);  // VT_BSTR or VT_BSTRT
+  COleVariant(const CString& strSrc);
+  COleVariant(BYTE nSrc);
+  COleVariant(SHORT nSrc, VARTYPE vtSrc = VT_I2);  // VT_I2 or VT_BOOL
+  COleVariant(LONG lSrc, VARTYPE vtSrc = VT_I4);   // VT_I4, VT_ERROR or VT_BOOL
+  COleVariant(const COleCurrency& curSrc);
+  COleVariant(float fltSrc);
+  COleVariant(double dblSrc);
+  COleVariant(const COleDateTime& timeSrc);
+  COleVariant(const CByteArray& arrSrc);  // VT_ARRAY | VT_UI1, lower bound 0
+  ~COleVariant();
 
-    COleVariant& operator=(const COleVariant& varSrc);
-    COleVariant& operator=(const VARIANT& varSrc);
-    // Any other value a constructor takes.
-    template <class T>
-        requires(std::is_constructible_v<COleVariant, const T&> && !std::is_base_of_v<VARIANT, T>)
-    COleVariant& operator=(const T& value)
-    {
-        COleVariant copy(value);
-        Swap(copy);
-        return *this;
-    }
+  COleVariant& operator=(const COleVariant& varSrc);
+  COleVariant& operator=(const VARIANT& varSrc);
+  // Any other value a constructor takes.
+  template <class T>
+  requires(std::is_constructible_v<COleVariant, const T&> &&
+           !std::is_base_of_v<VARIANT, T>) COleVariant&
+  operator=(const T& value) {
+    COleVariant copy(value);
+    Swap(copy);
+    return *this;
+  }
 
-    void Clear();
-    // Converts in place, or from pSrc into this variant.
-    void ChangeType(VARTYPE vartype, LPVARIANT pSrc = nullptr);
-    // Takes over varSrc's contents (varSrc becomes VT_EMPTY).
-    void Attach(VARIANT& varSrc);
-    // Hands the contents over; this variant becomes VT_EMPTY.
-    VARIANT Detach();
-    void SetString(LPCSTR lpszSrc, VARTYPE vtSrc);
+  void Clear();
+  // Converts in place, or from pSrc into this variant.
+  void ChangeType(VARTYPE vartype, LPVARIANT pSrc = nullptr);
+  // Takes over varSrc's contents (varSrc becomes VT_EMPTY).
+  void Attach(VARIANT& varSrc);
+  // Hands the contents over; this variant becomes VT_EMPTY.
+  VARIANT Detach();
+  void SetString(LPCSTR lpszSrc, VARTYPE vtSrc);
 
-    operator LPVARIANT() { return this; }
-    operator const VARIANT*() const { return this; }
+  operator LPVARIANT() { return this; }
+  operator const VARIANT*() const { return this; }
 
-private:
-    void Swap(COleVariant& other) noexcept;
+ private:
+  void Swap(COleVariant& other) noexcept;
 };

@@ -8,45 +8,47 @@
 #include "platform/afx/Object.h"
 
 class CException : public CObject {
-    DECLARE_DYNAMIC(CException)
-public:
-    explicit CException(BOOL bAutoDelete = TRUE) : m_bAutoDelete(bAutoDelete) {}
+  DECLARE_DYNAMIC(CException)
+ public:
+  explicit CException(BOOL bAutoDelete = TRUE) : m_bAutoDelete(bAutoDelete) {}
 
-    // Frees the exception when it is auto-delete; otherwise does nothing.
-    void Delete();
+  // Frees the exception when it is auto-delete; otherwise does nothing.
+  void Delete();
 
-    // Copies the exception's text into lpszError (at most nMaxError - 1
-    // characters and a terminator) and returns whether there is one. The base
-    // has none: it writes an empty text and returns FALSE.
-    virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const;
-    // Shows the exception's text through the installed error reporter; with no
-    // text, the string resource nMessageID, else a general text. nType is the
-    // message-box style. Returns the reporter's answer.
-    virtual int ReportError(UINT nType = 0, UINT nMessageID = 0);
+  // Copies the exception's text into lpszError (at most nMaxError - 1
+  // characters and a terminator) and returns whether there is one. The base
+  // has none: it writes an empty text and returns FALSE.
+  virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
+                               UINT* pnHelpContext = nullptr) const;
+  // Shows the exception's text through the installed error reporter; with no
+  // text, the string resource nMessageID, else a general text. nType is the
+  // message-box style. Returns the reporter's answer.
+  virtual int ReportError(UINT nType = 0, UINT nMessageID = 0);
 
-    BOOL m_bAutoDelete;
+  BOOL m_bAutoDelete;
 };
 
 // Exceptions with a fixed text, thrown as shared static objects.
 class CSimpleException : public CException {
-    DECLARE_DYNAMIC(CSimpleException)
-public:
-    explicit CSimpleException(BOOL bAutoDelete = TRUE) : CException(bAutoDelete) {}
-    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const override;
+  DECLARE_DYNAMIC(CSimpleException)
+ public:
+  explicit CSimpleException(BOOL bAutoDelete = TRUE) : CException(bAutoDelete) {}
+  BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
+                       UINT* pnHelpContext = nullptr) const override;
 
-protected:
-    virtual LPCSTR GetFixedText() const = 0;
+ protected:
+  virtual LPCSTR GetFixedText() const = 0;
 };
 
-#define AFX_SIMPLE_EXCEPTION(class_name)                                              \
-    class class_name : public CSimpleException {                                      \
-        DECLARE_DYNAMIC(class_name)                                                   \
-    public:                                                                           \
-        explicit class_name(BOOL bAutoDelete = TRUE) : CSimpleException(bAutoDelete) {} \
-                                                                                      \
-    protected:                                                                        \
-        LPCSTR GetFixedText() const override;                                         \
-    };
+#define AFX_SIMPLE_EXCEPTION(class_name)                                            \
+  class class_name : public CSimpleException {                                      \
+    DECLARE_DYNAMIC(class_name)                                                     \
+   public:                                                                          \
+    explicit class_name(BOOL bAutoDelete = TRUE) : CSimpleException(bAutoDelete) {} \
+                                                                                    \
+   protected:                                                                       \
+    LPCSTR GetFixedText() const override;                                           \
+  };
 
 AFX_SIMPLE_EXCEPTION(CMemoryException)
 AFX_SIMPLE_EXCEPTION(CNotSupportedException)
@@ -55,12 +57,12 @@ AFX_SIMPLE_EXCEPTION(CInvalidArgException)
 
 // Thrown to end an operation whose failure the user has already been told.
 class CUserException : public CSimpleException {
-    DECLARE_DYNAMIC(CUserException)
-public:
-    explicit CUserException(BOOL bAutoDelete = TRUE) : CSimpleException(bAutoDelete) {}
+  DECLARE_DYNAMIC(CUserException)
+ public:
+  explicit CUserException(BOOL bAutoDelete = TRUE) : CSimpleException(bAutoDelete) {}
 
-protected:
-    LPCSTR GetFixedText() const override;
+ protected:
+  LPCSTR GetFixedText() const override;
 };
 
 [[noreturn]] void AfxThrowMemoryException();

@@ -29,50 +29,38 @@ constexpr const char* kCauseTexts[] = {
 }  // namespace
 
 CFileException::CFileException(int cause, LONG lOsError, LPCSTR lpszArchiveName)
-    : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszArchiveName)
-{
+    : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszArchiveName) {}
+
+void CFileException::Clear() {
+  m_cause = none;
+  m_lOsError = -1;
+  m_strFileName.Empty();
 }
 
-void CFileException::Clear()
-{
-    m_cause = none;
-    m_lOsError = -1;
-    m_strFileName.Empty();
+BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext) const {
+  if (pnHelpContext) *pnHelpContext = 0;
+  const int count = static_cast<int>(std::size(kCauseTexts));
+  CString text = kCauseTexts[(m_cause >= 0 && m_cause < count) ? m_cause : genericException];
+  text.Replace("%1", m_strFileName.IsEmpty() ? "an unnamed file" : m_strFileName.GetString());
+  AfxCopyErrorText(lpszError, nMaxError, text);
+  return TRUE;
 }
 
-BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext) const
-{
-    if (pnHelpContext)
-        *pnHelpContext = 0;
-    const int count = static_cast<int>(std::size(kCauseTexts));
-    CString text = kCauseTexts[(m_cause >= 0 && m_cause < count) ? m_cause : genericException];
-    text.Replace("%1", m_strFileName.IsEmpty() ? "an unnamed file" : m_strFileName.GetString());
-    AfxCopyErrorText(lpszError, nMaxError, text);
-    return TRUE;
+int CFileException::OsErrorToException(LONG lOsError) { return AfxFileCauseFromOsError(lOsError); }
+
+int CFileException::ErrnoToException(int nErrno) {
+  return AfxFileCauseFromOsError(AfxOsErrorFromErrno(nErrno));
 }
 
-int CFileException::OsErrorToException(LONG lOsError)
-{
-    return AfxFileCauseFromOsError(lOsError);
+void CFileException::ThrowOsError(LONG lOsError, LPCSTR lpszFileName) {
+  SetLastError(static_cast<DWORD>(lOsError));
+  AfxThrowFileException(OsErrorToException(lOsError), lOsError, lpszFileName);
 }
 
-int CFileException::ErrnoToException(int nErrno)
-{
-    return AfxFileCauseFromOsError(AfxOsErrorFromErrno(nErrno));
+void CFileException::ThrowErrno(int nErrno, LPCSTR lpszFileName) {
+  ThrowOsError(AfxOsErrorFromErrno(nErrno), lpszFileName);
 }
 
-void CFileException::ThrowOsError(LONG lOsError, LPCSTR lpszFileName)
-{
-    SetLastError(static_cast<DWORD>(lOsError));
-    AfxThrowFileException(OsErrorToException(lOsError), lOsError, lpszFileName);
-}
-
-void CFileException::ThrowErrno(int nErrno, LPCSTR lpszFileName)
-{
-    ThrowOsError(AfxOsErrorFromErrno(nErrno), lpszFileName);
-}
-
-void AfxThrowFileException(int cause, LONG lOsError, LPCSTR lpszFileName)
-{
-    throw new CFileException(cause, lOsError, lpszFileName);
+void AfxThrowFileException(int cause, LONG lOsError, LPCSTR lpszFileName) {
+  throw new CFileException(cause, lOsError, lpszFileName);
 }

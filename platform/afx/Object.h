@@ -10,34 +10,34 @@
 
 // Receives the text of CObject::Dump.
 class CDumpContext {
-public:
-    CDumpContext& operator<<(LPCSTR text);
-    CDumpContext& operator<<(const void* pointer);
-    const std::string& GetText() const { return m_text; }
+ public:
+  CDumpContext& operator<<(LPCSTR text);
+  CDumpContext& operator<<(const void* pointer);
+  const std::string& GetText() const { return m_text; }
 
-private:
-    std::string m_text;
+ private:
+  std::string m_text;
 };
 
 class CObject {
-public:
-    static CRuntimeClass classCObject;
-    static CRuntimeClass* GetThisClass();
-    virtual CRuntimeClass* GetRuntimeClass() const;
-    virtual ~CObject() = default;
+ public:
+  static CRuntimeClass classCObject;
+  static CRuntimeClass* GetThisClass();
+  virtual CRuntimeClass* GetRuntimeClass() const;
+  virtual ~CObject() = default;
 
-    // Writes or reads the object's data by the archive's direction; the root
-    // has none.
-    virtual void Serialize(CArchive& ar);
-    virtual void AssertValid() const;
-    virtual void Dump(CDumpContext& dc) const;
+  // Writes or reads the object's data by the archive's direction; the root
+  // has none.
+  virtual void Serialize(CArchive& ar);
+  virtual void AssertValid() const;
+  virtual void Dump(CDumpContext& dc) const;
 
-    BOOL IsKindOf(const CRuntimeClass* pClass) const;
-    BOOL IsSerializable() const;
+  BOOL IsKindOf(const CRuntimeClass* pClass) const;
+  BOOL IsSerializable() const;
 
-    CObject(const CObject&) = delete;
-    CObject& operator=(const CObject&) = delete;
+  CObject(const CObject&) = delete;
+  CObject& operator=(const CObject&) = delete;
 
-protected:
-    CObject() = default;
+ protected:
+  CObject() = default;
 };

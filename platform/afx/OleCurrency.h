@@ -5,18 +5,19 @@
 #include "platform/com/Variant.h"
 
 class COleCurrency {
-public:
-    enum CurrencyStatus { valid = 0, invalid = 1, null = 2 };
+ public:
+  enum CurrencyStatus { valid = 0, invalid = 1, null = 2 };
 
-    COleCurrency() = default;
-    COleCurrency(CURRENCY cySrc) : m_cur(cySrc) {}
-    // nUnits whole units and nFractionalUnits ten-thousandths.
-    COleCurrency(LONG nUnits, LONG nFractionalUnits) : m_cur{LONGLONG{nUnits} * 10000 + nFractionalUnits} {}
+  COleCurrency() = default;
+  COleCurrency(CURRENCY cySrc) : m_cur(cySrc) {}
+  // nUnits whole units and nFractionalUnits ten-thousandths.
+  COleCurrency(LONG nUnits, LONG nFractionalUnits)
+      : m_cur{LONGLONG{nUnits} * 10000 + nFractionalUnits} {}
 
-    CurrencyStatus GetStatus() const { return m_status; }
-    void SetStatus(CurrencyStatus status) { m_status = status; }
-    operator CURRENCY() const { return m_cur; }
+  CurrencyStatus GetStatus() const { return m_status; }
+  void SetStatus(CurrencyStatus status) { m_status = status; }
+  operator CURRENCY() const { return m_cur; }
 
-    CURRENCY m_cur{0};
-    CurrencyStatus m_status = valid;
+  CURRENCY m_cur{0};
+  CurrencyStatus m_status = valid;
 };

@@ -24,19 +24,23 @@ Registry& TheRegistry() {
   return *registry;
 }
 
-bool IsValidContext(DWORD context) { return context != 0 && (context & ~static_cast<DWORD>(CLSCTX_ALL)) == 0; }
+bool IsValidContext(DWORD context) {
+  return context != 0 && (context & ~static_cast<DWORD>(CLSCTX_ALL)) == 0;
+}
 
 ComPtr<IUnknown> FindClassObject(REFCLSID clsid, DWORD context) {
   Registry& registry = TheRegistry();
   std::lock_guard guard(registry.lock);
   for (auto it = registry.byCookie.rbegin(); it != registry.byCookie.rend(); ++it)
-    if (IsEqualCLSID(it->second.clsid, clsid) && (it->second.context & context) != 0) return it->second.classObject;
+    if (IsEqualCLSID(it->second.clsid, clsid) && (it->second.context & context) != 0)
+      return it->second.classObject;
   return {};
 }
 
 }  // namespace
 
-HRESULT CoRegisterClassObject(REFCLSID clsid, LPUNKNOWN classObject, DWORD context, DWORD, LPDWORD cookie) {
+HRESULT CoRegisterClassObject(REFCLSID clsid, LPUNKNOWN classObject, DWORD context, DWORD,
+                              LPDWORD cookie) {
   if (classObject == nullptr || cookie == nullptr || !IsValidContext(context)) return E_INVALIDARG;
   Registry& registry = TheRegistry();
   std::lock_guard guard(registry.lock);
@@ -64,7 +68,8 @@ HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, LPVOID, REFIID riid, LPV
   return classObject->QueryInterface(riid, object);
 }
 
-HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID riid, LPVOID* object) {
+HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID riid,
+                         LPVOID* object) {
   if (object == nullptr || !IsValidContext(context)) return E_INVALIDARG;
   *object = nullptr;
   if (IsEqualCLSID(clsid, CLSID_StdGlobalInterfaceTable) && (context & CLSCTX_INPROC_SERVER)) {
@@ -72,7 +77,8 @@ HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID 
     return ProcessGlobalInterfaceTable()->QueryInterface(riid, object);
   }
   ComPtr<IClassFactory> factory;
-  const HRESULT hr = CoGetClassObject(clsid, context, nullptr, IID_IClassFactory, factory.ReleaseAndGetVoidAddress());
+  const HRESULT hr = CoGetClassObject(clsid, context, nullptr, IID_IClassFactory,
+                                      factory.ReleaseAndGetVoidAddress());
   if (FAILED(hr)) return hr;
   return factory->CreateInstance(outer, riid, object);
 }

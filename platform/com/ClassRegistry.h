@@ -13,7 +13,8 @@ enum CLSCTX : DWORD {
   CLSCTX_REMOTE_SERVER = 0x10,
   CLSCTX_INPROC = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER,
   CLSCTX_SERVER = CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER,
-  CLSCTX_ALL = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER,
+  CLSCTX_ALL =
+      CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER,
 };
 
 constexpr DWORD REGCLS_SINGLEUSE = 0;
@@ -34,13 +35,16 @@ struct IClassFactory : IUnknown {
 // Registers a class object (an IClassFactory) for clsid in the given
 // contexts; the registry keeps a reference until CoRevokeClassObject. A
 // later registration of the same class hides an earlier one until revoked.
-HRESULT CoRegisterClassObject(REFCLSID clsid, LPUNKNOWN classObject, DWORD context, DWORD flags, LPDWORD cookie);
+HRESULT CoRegisterClassObject(REFCLSID clsid, LPUNKNOWN classObject, DWORD context, DWORD flags,
+                              LPDWORD cookie);
 HRESULT CoRevokeClassObject(DWORD cookie);  // E_INVALIDARG for an unknown cookie
-HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, LPVOID serverInfo, REFIID riid, LPVOID* object);
+HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, LPVOID serverInfo, REFIID riid,
+                         LPVOID* object);
 // E_INVALIDARG for a null out pointer or a context with no known bit or
 // unknown bits; REGDB_E_CLASSNOTREG when no class object matches the context;
 // otherwise what the factory answers.
-HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID riid, LPVOID* object);
+HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID riid,
+                         LPVOID* object);
 
 // A factory for our own classes: makes `new T()` and asks it for riid.
 template <class T>
@@ -60,7 +64,8 @@ class ClassFactory final : public ComObject<IClassFactory> {
 class ClassRegistration {
  public:
   ClassRegistration(REFCLSID clsid, IClassFactory* factory) {
-    result_ = CoRegisterClassObject(clsid, factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_);
+    result_ =
+        CoRegisterClassObject(clsid, factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_);
   }
   ~ClassRegistration() {
     if (SUCCEEDED(result_)) CoRevokeClassObject(cookie_);

@@ -10,7 +10,8 @@ namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 
 bool IsUtf8CodePage(UINT codePage) {
-  return codePage == CP_ACP || codePage == CP_OEMCP || codePage == CP_THREAD_ACP || codePage == CP_UTF8;
+  return codePage == CP_ACP || codePage == CP_OEMCP || codePage == CP_THREAD_ACP ||
+         codePage == CP_UTF8;
 }
 
 // Decodes one character at text[i]; advances i; sets valid false for a
@@ -101,7 +102,8 @@ bool ToUtf8(std::u16string_view text, std::string& out) {
   bool allValid = true;
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
     } else if (c >= 0xD800 && c <= 0xDFFF) {
@@ -136,7 +138,8 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceByt
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  const std::size_t length = sourceBytes == -1 ? std::strlen(source) + 1 : static_cast<std::size_t>(sourceBytes);
+  const std::size_t length =
+      sourceBytes == -1 ? std::strlen(source) + 1 : static_cast<std::size_t>(sourceBytes);
   std::u16string converted;
   if (!ToWide(std::string_view(source, length), converted) && (flags & MB_ERR_INVALID_CHARS)) {
     SetLastError(ERROR_NO_UNICODE_TRANSLATION);

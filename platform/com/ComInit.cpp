@@ -18,7 +18,9 @@ void CoUninitialize() {
   if (t_initCount > 0) --t_initCount;
 }
 
-HRESULT OleInitialize(LPVOID reserved) { return CoInitializeEx(reserved, COINIT_APARTMENTTHREADED); }
+HRESULT OleInitialize(LPVOID reserved) {
+  return CoInitializeEx(reserved, COINIT_APARTMENTTHREADED);
+}
 void OleUninitialize() { CoUninitialize(); }
 
 bool IsComInitializedOnThisThread() { return t_initCount > 0; }

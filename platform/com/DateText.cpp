@@ -102,8 +102,9 @@ std::string DateToText(DATE date) {
   }
   if (seconds != 0 || days == 0) {
     const long long h = seconds / 3600;
-    std::snprintf(part, sizeof part, "%s%lld:%02lld:%02lld %s", text.empty() ? "" : " ", h % 12 == 0 ? 12 : h % 12,
-                  (seconds / 60) % 60, seconds % 60, h < 12 ? "AM" : "PM");
+    std::snprintf(part, sizeof part, "%s%lld:%02lld:%02lld %s", text.empty() ? "" : " ",
+                  h % 12 == 0 ? 12 : h % 12, (seconds / 60) % 60, seconds % 60,
+                  h < 12 ? "AM" : "PM");
     text += part;
   }
   return text;
@@ -119,11 +120,13 @@ std::optional<DATE> DateFromText(std::string_view s) {
   bool haveDate = false;
   if (Number(s, pos, a) && pos < s.size() && (s[pos] == '/' || s[pos] == '-')) {
     const char separator = s[pos++];
-    if (!Number(s, pos, b) || pos >= s.size() || s[pos++] != separator || !Number(s, pos, c)) return std::nullopt;
+    if (!Number(s, pos, b) || pos >= s.size() || s[pos++] != separator || !Number(s, pos, c))
+      return std::nullopt;
     long long y = separator == '/' ? c : a;
     const long long m = separator == '/' ? a : b;
     const long long d = separator == '/' ? b : c;
-    if (y < 100 || y > 9999 || !DaysInMonth(y, static_cast<unsigned>(m), static_cast<unsigned>(d))) return std::nullopt;
+    if (y < 100 || y > 9999 || !DaysInMonth(y, static_cast<unsigned>(m), static_cast<unsigned>(d)))
+      return std::nullopt;
     days = DaysFromCivil(y, static_cast<unsigned>(m), static_cast<unsigned>(d)) - kOleEpoch;
     haveDate = true;
     Spaces(s, pos);

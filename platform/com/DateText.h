@@ -10,7 +10,7 @@
 
 #include "platform/win/WinTypes.h"
 
-constexpr DATE kMinDate = -657434.0;        // 1 January 100
+constexpr DATE kMinDate = -657434.0;         // 1 January 100
 constexpr DATE kMaxDate = 2958465.99999999;  // 31 December 9999, end of day
 
 std::string DateToText(DATE date);

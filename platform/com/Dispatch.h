@@ -9,8 +9,8 @@
 struct ITypeInfo;  // type libraries are not provided; GetTypeInfo answers E_NOTIMPL
 
 struct DISPPARAMS {
-  VARIANTARG* rgvarg;          // arguments, last argument first
-  DISPID* rgdispidNamedArgs;   // ids of the named arguments
+  VARIANTARG* rgvarg;         // arguments, last argument first
+  DISPID* rgdispidNamedArgs;  // ids of the named arguments
   UINT cArgs;
   UINT cNamedArgs;
 };
@@ -48,11 +48,11 @@ struct IDispatch : IUnknown {
   static constexpr const IID& iid = IID_IDispatch;
   virtual HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) = 0;
   virtual HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
-                                                  DISPID* ids) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count,
+                                                  LCID locale, DISPID* ids) = 0;
   virtual HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID riid, LCID locale, WORD flags,
-                                           DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                           UINT* argumentError) = 0;
+                                           DISPPARAMS* params, VARIANT* result,
+                                           EXCEPINFO* exception, UINT* argumentError) = 0;
 
  protected:
   ~IDispatch() = default;

@@ -15,8 +15,12 @@ class ErrorObject final : public ComObject<IErrorInfo, ICreateErrorInfo> {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetSource(BSTR* source) override { return Give(source_, source); }
-  HRESULT STDMETHODCALLTYPE GetDescription(BSTR* description) override { return Give(description_, description); }
-  HRESULT STDMETHODCALLTYPE GetHelpFile(BSTR* helpFile) override { return Give(helpFile_, helpFile); }
+  HRESULT STDMETHODCALLTYPE GetDescription(BSTR* description) override {
+    return Give(description_, description);
+  }
+  HRESULT STDMETHODCALLTYPE GetHelpFile(BSTR* helpFile) override {
+    return Give(helpFile_, helpFile);
+  }
   HRESULT STDMETHODCALLTYPE GetHelpContext(DWORD* helpContext) override {
     if (helpContext == nullptr) return E_INVALIDARG;
     *helpContext = helpContext_;
@@ -28,8 +32,12 @@ class ErrorObject final : public ComObject<IErrorInfo, ICreateErrorInfo> {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetSource(LPOLESTR source) override { return Keep(source, source_); }
-  HRESULT STDMETHODCALLTYPE SetDescription(LPOLESTR description) override { return Keep(description, description_); }
-  HRESULT STDMETHODCALLTYPE SetHelpFile(LPOLESTR helpFile) override { return Keep(helpFile, helpFile_); }
+  HRESULT STDMETHODCALLTYPE SetDescription(LPOLESTR description) override {
+    return Keep(description, description_);
+  }
+  HRESULT STDMETHODCALLTYPE SetHelpFile(LPOLESTR helpFile) override {
+    return Keep(helpFile, helpFile_);
+  }
   HRESULT STDMETHODCALLTYPE SetHelpContext(DWORD helpContext) override {
     helpContext_ = helpContext;
     return S_OK;

@@ -27,7 +27,8 @@ class Table final : public IGlobalInterfaceTable {
   ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
-  HRESULT STDMETHODCALLTYPE RegisterInterfaceInGlobal(IUnknown* unknown, REFIID riid, DWORD* cookie) override {
+  HRESULT STDMETHODCALLTYPE RegisterInterfaceInGlobal(IUnknown* unknown, REFIID riid,
+                                                      DWORD* cookie) override {
     if (unknown == nullptr || cookie == nullptr) return E_INVALIDARG;
     *cookie = 0;
     void* p = nullptr;
@@ -51,7 +52,8 @@ class Table final : public IGlobalInterfaceTable {
     return S_OK;
   }
 
-  HRESULT STDMETHODCALLTYPE GetInterfaceFromGlobal(DWORD cookie, REFIID riid, void** object) override {
+  HRESULT STDMETHODCALLTYPE GetInterfaceFromGlobal(DWORD cookie, REFIID riid,
+                                                   void** object) override {
     if (object == nullptr) return E_INVALIDARG;
     *object = nullptr;
     if (!IsComInitializedOnThisThread()) return E_UNEXPECTED;

@@ -11,8 +11,8 @@ namespace {
 std::string BracedText(REFGUID g) {
   char text[40];
   std::snprintf(text, sizeof text, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
-                static_cast<unsigned>(g.Data1), g.Data2, g.Data3, g.Data4[0], g.Data4[1], g.Data4[2],
-                g.Data4[3], g.Data4[4], g.Data4[5], g.Data4[6], g.Data4[7]);
+                static_cast<unsigned>(g.Data1), g.Data2, g.Data3, g.Data4[0], g.Data4[1],
+                g.Data4[2], g.Data4[3], g.Data4[4], g.Data4[5], g.Data4[6], g.Data4[7]);
   return text;
 }
 
@@ -28,8 +28,8 @@ bool NarrowAscii(LPCOLESTR text, std::string& out) {
 HRESULT ParseBraced(LPCOLESTR text, GUID* out, HRESULT failure) {
   if (out == nullptr) return E_INVALIDARG;
   std::string narrow;
-  if (text == nullptr || !NarrowAscii(text, narrow) || narrow.size() != 38 || narrow.front() != '{' ||
-      !guid_detail::Parse(narrow, *out))
+  if (text == nullptr || !NarrowAscii(text, narrow) || narrow.size() != 38 ||
+      narrow.front() != '{' || !guid_detail::Parse(narrow, *out))
     return failure;
   return S_OK;
 }
@@ -52,7 +52,9 @@ int StringFromGUID2(REFGUID guid, LPOLESTR buffer, int cch) {
   return static_cast<int>(text.size()) + 1;
 }
 
-HRESULT CLSIDFromString(LPCOLESTR text, LPCLSID clsid) { return ParseBraced(text, clsid, CO_E_CLASSSTRING); }
+HRESULT CLSIDFromString(LPCOLESTR text, LPCLSID clsid) {
+  return ParseBraced(text, clsid, CO_E_CLASSSTRING);
+}
 HRESULT IIDFromString(LPCOLESTR text, LPIID iid) { return ParseBraced(text, iid, CO_E_IIDSTRING); }
 
 HRESULT CLSIDFromProgID(LPCOLESTR progId, LPCLSID clsid) {

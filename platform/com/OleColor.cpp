@@ -9,7 +9,9 @@ std::atomic<SystemColorLookup> g_lookup{nullptr};
 constexpr DWORD kLastSystemColor = 30;  // COLOR_MENUBAR
 }  // namespace
 
-SystemColorLookup SetSystemColorLookup(SystemColorLookup lookup) { return g_lookup.exchange(lookup); }
+SystemColorLookup SetSystemColorLookup(SystemColorLookup lookup) {
+  return g_lookup.exchange(lookup);
+}
 
 HRESULT OleTranslateColor(OLE_COLOR color, void* palette, COLORREF* result) {
   if (palette != nullptr || result == nullptr) return E_INVALIDARG;  // no palettes here

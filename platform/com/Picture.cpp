@@ -8,10 +8,14 @@ void DefineLong(PropertyTable& table, DISPID id, VARTYPE vt, LONGLONG value) {
   VARIANT v;
   VariantInit(&v);
   v.vt = vt;
-  if (vt == VT_I2) v.iVal = static_cast<SHORT>(value);
-  else if (vt == VT_BOOL) v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-  else if (vt == VT_CY) v.cyVal.int64 = value;
-  else v.lVal = static_cast<LONG>(value);
+  if (vt == VT_I2)
+    v.iVal = static_cast<SHORT>(value);
+  else if (vt == VT_BOOL)
+    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+  else if (vt == VT_CY)
+    v.cyVal.int64 = value;
+  else
+    v.lVal = static_cast<LONG>(value);
   table.Define(id, v);
 }
 

@@ -15,7 +15,8 @@ const VARIANT* PropertyTable::Find(DISPID id) const {
   return it == values_.end() ? nullptr : &it->second;
 }
 
-HRESULT PropertyTable::Invoke(DISPID member, WORD flags, DISPPARAMS* params, VARIANT* result, UINT* argumentError) {
+HRESULT PropertyTable::Invoke(DISPID member, WORD flags, DISPPARAMS* params, VARIANT* result,
+                              UINT* argumentError) {
   const auto it = values_.find(member);
   if (it == values_.end()) return DISP_E_MEMBERNOTFOUND;
   const UINT count = params != nullptr ? params->cArgs : 0;
@@ -25,7 +26,8 @@ HRESULT PropertyTable::Invoke(DISPID member, WORD flags, DISPPARAMS* params, VAR
   }
   if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
     if (count != 1) return DISP_E_BADPARAMCOUNT;
-    if (params->cNamedArgs != 1 || params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT) return DISP_E_PARAMNOTOPTIONAL;
+    if (params->cNamedArgs != 1 || params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)
+      return DISP_E_PARAMNOTOPTIONAL;
     VARIANT converted;
     VariantInit(&converted);
     if (FAILED(VariantChangeType(&converted, &params->rgvarg[0], 0, it->second.vt))) {

@@ -24,7 +24,8 @@ class PropertyTable {
   // arguments; DISPATCH_PROPERTYPUT(REF) with the one named argument
   // DISPID_PROPERTYPUT. DISP_E_MEMBERNOTFOUND, DISP_E_BADPARAMCOUNT,
   // DISP_E_PARAMNOTOPTIONAL and DISP_E_TYPEMISMATCH otherwise.
-  HRESULT Invoke(DISPID member, WORD flags, DISPPARAMS* params, VARIANT* result, UINT* argumentError);
+  HRESULT Invoke(DISPID member, WORD flags, DISPPARAMS* params, VARIANT* result,
+                 UINT* argumentError);
 
  private:
   std::map<DISPID, VARIANT> values_;
@@ -43,8 +44,8 @@ class PropertyObject : public ComObject<I> {
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return DISP_E_UNKNOWNNAME;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO*, UINT* argumentError) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO*, UINT* argumentError) override {
     return properties_.Invoke(member, flags, params, result, argumentError);
   }
 

@@ -70,8 +70,7 @@ void FreeElements(SAFEARRAY* psa) {
     case VT_VARIANT:
       for (ULONGLONG i = 0; i < n; ++i) VariantClear(static_cast<VARIANT*>(psa->pvData) + i);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -98,9 +97,7 @@ HRESULT CopyElement(VARTYPE vt, const void* from, void* to, ULONG size) {
     case VT_VARIANT:
       VariantInit(static_cast<VARIANT*>(to));
       return VariantCopy(static_cast<VARIANT*>(to), static_cast<const VARIANT*>(from));
-    default:
-      std::memcpy(to, from, size);
-      return S_OK;
+    default: std::memcpy(to, from, size); return S_OK;
   }
 }
 
@@ -156,8 +153,9 @@ HRESULT SafeArrayCopy(SAFEARRAY* psa, SAFEARRAY** ppsaOut) {
   if (copy == nullptr) return E_OUTOFMEMORY;
   const ULONGLONG n = ElementCount(psa);
   for (ULONGLONG i = 0; i < n; ++i) {
-    const HRESULT hr = CopyElement(TypeOf(psa), static_cast<const BYTE*>(psa->pvData) + i * psa->cbElements,
-                                   static_cast<BYTE*>(copy->pvData) + i * psa->cbElements, psa->cbElements);
+    const HRESULT hr =
+        CopyElement(TypeOf(psa), static_cast<const BYTE*>(psa->pvData) + i * psa->cbElements,
+                    static_cast<BYTE*>(copy->pvData) + i * psa->cbElements, psa->cbElements);
     if (FAILED(hr)) {
       SafeArrayDestroy(copy);
       return hr;
@@ -247,9 +245,7 @@ HRESULT SafeArrayPutElement(SAFEARRAY* psa, LONG* rgIndices, void* pv) {
     case VT_VARIANT:
       hr = VariantCopy(static_cast<VARIANT*>(element), static_cast<const VARIANT*>(pv));
       break;
-    default:
-      std::memcpy(element, pv, psa->cbElements);
-      break;
+    default: std::memcpy(element, pv, psa->cbElements); break;
   }
   SafeArrayUnlock(psa);
   return hr;

@@ -50,7 +50,7 @@ HRESULT SafeArrayDestroy(SAFEARRAY* psa);
 HRESULT SafeArrayCopy(SAFEARRAY* psa, SAFEARRAY** ppsaOut);
 
 HRESULT SafeArrayLock(SAFEARRAY* psa);
-HRESULT SafeArrayUnlock(SAFEARRAY* psa);  // E_UNEXPECTED when not locked
+HRESULT SafeArrayUnlock(SAFEARRAY* psa);                      // E_UNEXPECTED when not locked
 HRESULT SafeArrayAccessData(SAFEARRAY* psa, void** ppvData);  // locks
 HRESULT SafeArrayUnaccessData(SAFEARRAY* psa);                // unlocks
 

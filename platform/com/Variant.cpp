@@ -21,7 +21,8 @@ bool IsValidTag(VARTYPE vt) {
   if (!IsKnownBaseType(base)) return false;
   if (flags == 0) return true;
   if (flags == VT_BYREF) return base != VT_EMPTY && base != VT_NULL;
-  if (flags == VT_ARRAY || flags == (VT_ARRAY | VT_BYREF)) return base != VT_EMPTY && base != VT_NULL;
+  if (flags == VT_ARRAY || flags == (VT_ARRAY | VT_BYREF))
+    return base != VT_EMPTY && base != VT_NULL;
   return false;
 }
 
@@ -59,7 +60,8 @@ HRESULT VariantCopy(VARIANTARG* dest, const VARIANTARG* src) {
       const HRESULT hr = SafeArrayCopy(src->parray, &copy.parray);
       if (FAILED(hr)) return hr;
     } else if (src->vt == VT_BSTR && src->bstrVal != nullptr) {
-      copy.bstrVal = SysAllocStringByteLen(reinterpret_cast<LPCSTR>(src->bstrVal), SysStringByteLen(src->bstrVal));
+      copy.bstrVal = SysAllocStringByteLen(reinterpret_cast<LPCSTR>(src->bstrVal),
+                                           SysStringByteLen(src->bstrVal));
       if (copy.bstrVal == nullptr) return E_OUTOFMEMORY;
     } else if ((src->vt == VT_UNKNOWN || src->vt == VT_DISPATCH) && src->punkVal != nullptr) {
       src->punkVal->AddRef();
@@ -86,7 +88,8 @@ HRESULT VariantCopyInd(VARIANT* dest, const VARIANTARG* src) {
     if (value.vt & VT_BYREF) return E_INVALIDARG;  // no reference to a reference
   } else {
     value.vt = target;
-    std::memcpy(&value.llVal, src->byref, (target & VT_ARRAY) ? sizeof(void*) : VarTypeSize(target));
+    std::memcpy(&value.llVal, src->byref,
+                (target & VT_ARRAY) ? sizeof(void*) : VarTypeSize(target));
   }
   VARIANT result;
   VariantInit(&result);

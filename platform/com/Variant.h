@@ -162,4 +162,5 @@ HRESULT VariantCopyInd(VARIANT* dest, const VARIANTARG* src);
 // VARIANT_NOVALUEPROP. Failures leave dest unchanged and return
 // DISP_E_TYPEMISMATCH, DISP_E_OVERFLOW or DISP_E_BADVARTYPE.
 HRESULT VariantChangeType(VARIANTARG* dest, const VARIANTARG* src, USHORT flags, VARTYPE vt);
-HRESULT VariantChangeTypeEx(VARIANTARG* dest, const VARIANTARG* src, LCID locale, USHORT flags, VARTYPE vt);
+HRESULT VariantChangeTypeEx(VARIANTARG* dest, const VARIANTARG* src, LCID locale, USHORT flags,
+                            VARTYPE vt);

@@ -43,7 +43,9 @@ std::string Trim(std::string text) {
 bool EqualsNoCase(const std::string& a, const char* b) {
   std::size_t i = 0;
   for (; i < a.size() && b[i] != 0; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
   return i == a.size() && b[i] == 0;
 }
 
@@ -69,7 +71,8 @@ std::optional<Number> ParseNumber(BSTR text) {
     return n;
   }
   n.kind = Number::Real;
-  if (auto [p, ec] = std::from_chars(begin, end, n.d); p == end && (ec == std::errc() || ec == std::errc::result_out_of_range))
+  if (auto [p, ec] = std::from_chars(begin, end, n.d);
+      p == end && (ec == std::errc() || ec == std::errc::result_out_of_range))
     return ec == std::errc() ? std::optional<Number>(n) : std::nullopt;
   return std::nullopt;
 }
@@ -84,16 +87,46 @@ std::optional<Number> ToNumber(const VARIANT& v) {
     case VT_I4: n.i = v.lVal; return n;
     case VT_INT: n.i = v.intVal; return n;
     case VT_I8: n.i = v.llVal; return n;
-    case VT_BOOL: n.i = v.boolVal; n.fromBool = true; return n;
-    case VT_UI1: n.kind = Number::Unsigned; n.u = v.bVal; return n;
-    case VT_UI2: n.kind = Number::Unsigned; n.u = v.uiVal; return n;
-    case VT_UI4: n.kind = Number::Unsigned; n.u = v.ulVal; return n;
-    case VT_UINT: n.kind = Number::Unsigned; n.u = v.uintVal; return n;
-    case VT_UI8: n.kind = Number::Unsigned; n.u = v.ullVal; return n;
-    case VT_R4: n.kind = Number::Real; n.d = v.fltVal; return n;
-    case VT_R8: n.kind = Number::Real; n.d = v.dblVal; return n;
-    case VT_DATE: n.kind = Number::Real; n.d = v.date; return n;
-    case VT_CY: n.kind = Number::Currency; n.i = v.cyVal.int64; return n;
+    case VT_BOOL:
+      n.i = v.boolVal;
+      n.fromBool = true;
+      return n;
+    case VT_UI1:
+      n.kind = Number::Unsigned;
+      n.u = v.bVal;
+      return n;
+    case VT_UI2:
+      n.kind = Number::Unsigned;
+      n.u = v.uiVal;
+      return n;
+    case VT_UI4:
+      n.kind = Number::Unsigned;
+      n.u = v.ulVal;
+      return n;
+    case VT_UINT:
+      n.kind = Number::Unsigned;
+      n.u = v.uintVal;
+      return n;
+    case VT_UI8:
+      n.kind = Number::Unsigned;
+      n.u = v.ullVal;
+      return n;
+    case VT_R4:
+      n.kind = Number::Real;
+      n.d = v.fltVal;
+      return n;
+    case VT_R8:
+      n.kind = Number::Real;
+      n.d = v.dblVal;
+      return n;
+    case VT_DATE:
+      n.kind = Number::Real;
+      n.d = v.date;
+      return n;
+    case VT_CY:
+      n.kind = Number::Currency;
+      n.i = v.cyVal.int64;
+      return n;
     case VT_BSTR: return ParseNumber(v.bstrVal);
     default: return std::nullopt;
   }
@@ -105,7 +138,9 @@ bool ToInteger(const Number& n, long double low, long double high, long double& 
     case Number::Signed: out = n.i; break;
     case Number::Unsigned: out = n.u; break;
     case Number::Real: out = std::nearbyint(static_cast<long double>(n.d)); break;
-    case Number::Currency: out = std::nearbyint(static_cast<long double>(n.i) / kCurrencyScale); break;
+    case Number::Currency:
+      out = std::nearbyint(static_cast<long double>(n.i) / kCurrencyScale);
+      break;
   }
   return !std::isnan(out) && out >= low && out <= high;
 }
@@ -118,10 +153,14 @@ HRESULT StoreInteger(const Number& n, T& field) {
     return S_OK;
   }
   long double value = 0;
-  if (!ToInteger(n, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), value)) return DISP_E_OVERFLOW;
-  if (n.kind == Number::Signed) field = static_cast<T>(n.i);
-  else if (n.kind == Number::Unsigned) field = static_cast<T>(n.u);
-  else field = static_cast<T>(value);
+  if (!ToInteger(n, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), value))
+    return DISP_E_OVERFLOW;
+  if (n.kind == Number::Signed)
+    field = static_cast<T>(n.i);
+  else if (n.kind == Number::Unsigned)
+    field = static_cast<T>(n.u);
+  else
+    field = static_cast<T>(value);
   return S_OK;
 }
 
@@ -172,18 +211,20 @@ HRESULT ConvertObject(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out)
       return S_OK;
     }
     void* p = nullptr;
-    const HRESULT hr = in.punkVal->QueryInterface(vt == VT_DISPATCH ? IID_IDispatch : IID_IUnknown, &p);
+    const HRESULT hr =
+        in.punkVal->QueryInterface(vt == VT_DISPATCH ? IID_IDispatch : IID_IUnknown, &p);
     if (FAILED(hr)) return DISP_E_TYPEMISMATCH;
     out.vt = vt;
     out.punkVal = static_cast<IUnknown*>(p);
     return S_OK;
   }
-  if (in.vt != VT_DISPATCH || in.pdispVal == nullptr || (flags & VARIANT_NOVALUEPROP)) return DISP_E_TYPEMISMATCH;
+  if (in.vt != VT_DISPATCH || in.pdispVal == nullptr || (flags & VARIANT_NOVALUEPROP))
+    return DISP_E_TYPEMISMATCH;
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   VARIANT value;
   VariantInit(&value);
-  HRESULT hr = in.pdispVal->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value,
-                                   nullptr, nullptr);
+  HRESULT hr = in.pdispVal->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT,
+                                   DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr);
   if (FAILED(hr)) return DISP_E_TYPEMISMATCH;
   VARIANT plain;
   VariantInit(&plain);
@@ -198,8 +239,8 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
   if (in.vt == vt) return VariantCopy(&out, &in);
   if (in.vt == VT_UNKNOWN || in.vt == VT_DISPATCH) return ConvertObject(in, flags, vt, out);
   if (vt == VT_EMPTY) return S_OK;
-  if (in.vt == VT_NULL || vt == VT_NULL || in.vt == VT_ERROR || vt == VT_ERROR || (in.vt & VT_ARRAY) ||
-      vt == VT_UNKNOWN || vt == VT_DISPATCH)
+  if (in.vt == VT_NULL || vt == VT_NULL || in.vt == VT_ERROR || vt == VT_ERROR ||
+      (in.vt & VT_ARRAY) || vt == VT_UNKNOWN || vt == VT_DISPATCH)
     return DISP_E_TYPEMISMATCH;
   if (vt == VT_BSTR) {
     const std::optional<std::string> text = ToText(in, flags);
@@ -234,7 +275,8 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
     case VT_BOOL: out.boolVal = AsDouble(*n) != 0 ? VARIANT_TRUE : VARIANT_FALSE; break;
     case VT_R4: {
       const double d = AsDouble(*n);
-      if (std::isfinite(d) && std::fabs(d) > std::numeric_limits<float>::max()) return DISP_E_OVERFLOW;
+      if (std::isfinite(d) && std::fabs(d) > std::numeric_limits<float>::max())
+        return DISP_E_OVERFLOW;
       out.fltVal = static_cast<float>(d);
       break;
     }
@@ -250,10 +292,13 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
         out.cyVal.int64 = n->i;
         break;
       }
-      const long double scaled = std::nearbyint(static_cast<long double>(AsDouble(*n)) * kCurrencyScale);
-      if (n->kind == Number::Signed && (n->i > 922337203685477LL || n->i < -922337203685477LL)) return DISP_E_OVERFLOW;
+      const long double scaled =
+          std::nearbyint(static_cast<long double>(AsDouble(*n)) * kCurrencyScale);
+      if (n->kind == Number::Signed && (n->i > 922337203685477LL || n->i < -922337203685477LL))
+        return DISP_E_OVERFLOW;
       if (std::isnan(scaled) || std::fabs(scaled) >= 9.2233720368547758e18L) return DISP_E_OVERFLOW;
-      out.cyVal.int64 = n->kind == Number::Signed ? n->i * kCurrencyScale : static_cast<LONGLONG>(scaled);
+      out.cyVal.int64 =
+          n->kind == Number::Signed ? n->i * kCurrencyScale : static_cast<LONGLONG>(scaled);
       break;
     }
     default: return DISP_E_BADVARTYPE;
@@ -262,9 +307,7 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
   return hr;
 }
 
-bool IsConvertibleTarget(VARTYPE vt) {
-  return vt <= VT_UNKNOWN || (vt >= VT_I1 && vt <= VT_UINT);
-}
+bool IsConvertibleTarget(VARTYPE vt) { return vt <= VT_UNKNOWN || (vt >= VT_I1 && vt <= VT_UINT); }
 
 }  // namespace
 
@@ -292,6 +335,7 @@ HRESULT VariantChangeType(VARIANTARG* dest, const VARIANTARG* src, USHORT flags,
   return S_OK;
 }
 
-HRESULT VariantChangeTypeEx(VARIANTARG* dest, const VARIANTARG* src, LCID, USHORT flags, VARTYPE vt) {
+HRESULT VariantChangeTypeEx(VARIANTARG* dest, const VARIANTARG* src, LCID, USHORT flags,
+                            VARTYPE vt) {
   return VariantChangeType(dest, src, flags, vt);
 }

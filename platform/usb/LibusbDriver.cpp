@@ -103,8 +103,8 @@ class LibusbDriver final : public IRawUsbDriver {
     std::lock_guard guard(lock_);
     if (!handle_ || !endpoint || !buffer) return 0;
     int transferred = 0;
-    int r = libusb_bulk_transfer(handle_, endpoint, buffer, static_cast<int>(count),
-                                 &transferred, GetRawUsbSettings().timeoutMs);
+    int r = libusb_bulk_transfer(handle_, endpoint, buffer, static_cast<int>(count), &transferred,
+                                 GetRawUsbSettings().timeoutMs);
     if (r != 0 && !(r == LIBUSB_ERROR_TIMEOUT && transferred > 0)) return 0;
     return transferred;
   }

@@ -25,8 +25,8 @@ namespace rawusb {
 class IRawUsbDriver {
  public:
   virtual ~IRawUsbDriver() = default;
-  virtual int Search() = 0;                  // number of devices present
-  virtual int Select(int index) = 0;         // current device for I/O
+  virtual int Search() = 0;           // number of devices present
+  virtual int Select(int index) = 0;  // current device for I/O
   virtual int Load(int number) = 0;
   virtual int Unload() = 0;
   virtual int UnloadIndex(int index) = 0;

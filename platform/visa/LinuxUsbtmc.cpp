@@ -65,8 +65,10 @@ class LinuxUsbtmcSystem final : public IUsbtmcSystem {
       fs::path usbDevice = fs::canonical(entry.path() / "device", ec).parent_path();
       if (ec) continue;
       UsbtmcDeviceInfo info;
-      info.vendorId = static_cast<std::uint16_t>(std::strtoul(ReadLine(usbDevice / "idVendor").c_str(), nullptr, 16));
-      info.productId = static_cast<std::uint16_t>(std::strtoul(ReadLine(usbDevice / "idProduct").c_str(), nullptr, 16));
+      info.vendorId = static_cast<std::uint16_t>(
+          std::strtoul(ReadLine(usbDevice / "idVendor").c_str(), nullptr, 16));
+      info.productId = static_cast<std::uint16_t>(
+          std::strtoul(ReadLine(usbDevice / "idProduct").c_str(), nullptr, 16));
       info.serial = ReadLine(usbDevice / "serial");
       info.devnode = (fs::path(devRoot_) / name).string();
       devices.push_back(std::move(info));

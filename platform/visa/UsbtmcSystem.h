@@ -26,7 +26,7 @@ class IUsbtmcPort {
   virtual ssize_t Write(const unsigned char* data, std::size_t size) = 0;
   // Up to capacity bytes of the pending response; 0 at its end; -errno.
   virtual ssize_t Read(unsigned char* buffer, std::size_t capacity) = 0;
-  virtual int Clear() = 0;                        // 0 or -errno
+  virtual int Clear() = 0;                         // 0 or -errno
   virtual int SetTimeoutMs(std::uint32_t ms) = 0;  // 0 or -errno
 };
 

@@ -116,9 +116,7 @@ ViStatus viOpen(ViSession rm, ViRsrc name, ViAccessMode, ViUInt32, ViPSession vi
   return VI_SUCCESS;
 }
 
-ViStatus viClose(ViObject vi) {
-  return visa::RemoveObject(vi) ? VI_SUCCESS : VI_ERROR_INV_OBJECT;
-}
+ViStatus viClose(ViObject vi) { return visa::RemoveObject(vi) ? VI_SUCCESS : VI_ERROR_INV_OBJECT; }
 
 ViStatus viClear(ViSession vi) {
   auto object = Find(vi, Kind::Instrument);

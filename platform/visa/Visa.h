@@ -8,11 +8,10 @@
 #include "platform/visa/VisaTypes.h"
 
 ViStatus viOpenDefaultRM(ViPSession rm);
-ViStatus viFindRsrc(ViSession rm, ViConstString expr, ViPFindList list,
-                    ViPUInt32 count, ViChar desc[VI_FIND_BUFLEN]);
+ViStatus viFindRsrc(ViSession rm, ViConstString expr, ViPFindList list, ViPUInt32 count,
+                    ViChar desc[VI_FIND_BUFLEN]);
 ViStatus viFindNext(ViFindList list, ViChar desc[VI_FIND_BUFLEN]);
-ViStatus viOpen(ViSession rm, ViRsrc name, ViAccessMode mode, ViUInt32 timeout,
-                ViPSession vi);
+ViStatus viOpen(ViSession rm, ViRsrc name, ViAccessMode mode, ViUInt32 timeout, ViPSession vi);
 ViStatus viClose(ViObject vi);
 ViStatus viClear(ViSession vi);
 ViStatus viSetAttribute(ViObject vi, ViAttr attr, ViAttrState value);
@@ -25,8 +24,7 @@ ViStatus viRead(ViSession vi, ViBuf buf, ViUInt32 count, ViPUInt32 got);
 // END), "%<width>t" and "%#t" (a ViUInt32* holding the buffer size, set to
 // the count read). Plain "%t" writes at most 256 bytes, NUL included; a longer
 // response is truncated, never written past that.
-ViStatus viPrintf(ViSession vi, ViConstString format, ...)
-    __attribute__((format(printf, 2, 3)));
+ViStatus viPrintf(ViSession vi, ViConstString format, ...) __attribute__((format(printf, 2, 3)));
 ViStatus viScanf(ViSession vi, ViConstString format, ...);
 
 constexpr ViUInt32 kVisaPlainTextLimit = 256;

@@ -66,7 +66,8 @@ ViStatus viScanf(ViSession vi, ViConstString format, ...) {
   } else if (std::isdigit(static_cast<unsigned char>(*p))) {
     width = static_cast<ViUInt32>(std::strtoul(p, const_cast<char**>(&p), 10));
   }
-  if (*p != 't') return std::isalpha(static_cast<unsigned char>(*p)) ? VI_ERROR_NSUP_FMT : VI_ERROR_INV_FMT;
+  if (*p != 't')
+    return std::isalpha(static_cast<unsigned char>(*p)) ? VI_ERROR_NSUP_FMT : VI_ERROR_INV_FMT;
   if (p[1] != '\0' && std::string(p + 1) != "\n") return VI_ERROR_NSUP_FMT;
 
   va_list args;
@@ -78,8 +79,7 @@ ViStatus viScanf(ViSession vi, ViConstString format, ...) {
   if (!buffer || width == 0) return VI_ERROR_INV_SETUP;
 
   std::lock_guard guard(object->io);
-  visa::ReadResult r =
-      object->transport->Read(reinterpret_cast<unsigned char*>(buffer), width - 1);
+  visa::ReadResult r = object->transport->Read(reinterpret_cast<unsigned char*>(buffer), width - 1);
   buffer[r.count] = '\0';
   if (sizeInOut) *sizeInOut = static_cast<ViUInt32>(r.count);
   if (r.status < 0) return r.status;

@@ -77,7 +77,8 @@ bool MatchResourceExpression(const std::string& expr, const std::string& name) {
   // Iterative wildcard match with one back-tracking point for '*'.
   std::size_t e = 0, n = 0, starE = std::string::npos, starN = 0;
   auto same = [](char a, char b) {
-    return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+    return std::toupper(static_cast<unsigned char>(a)) ==
+           std::toupper(static_cast<unsigned char>(b));
   };
   while (n < name.size()) {
     if (e < expr.size() && (expr[e] == '?' || same(expr[e], name[n]))) {

@@ -14,10 +14,10 @@ namespace visa {
 
 struct VisaObject {
   enum class Kind { ResourceManager, FindList, Instrument } kind;
-  ViSession owner = 0;                      // the resource manager it came from
-  std::vector<std::string> pending;         // find list: names not yet reported
+  ViSession owner = 0;                        // the resource manager it came from
+  std::vector<std::string> pending;           // find list: names not yet reported
   std::unique_ptr<IVisaTransport> transport;  // instrument
-  std::mutex io;                            // one call at a time on a session
+  std::mutex io;                              // one call at a time on a session
 };
 
 ViSession AddObject(std::shared_ptr<VisaObject> object);

@@ -21,8 +21,7 @@ class IVisaTransport {
  public:
   virtual ~IVisaTransport() = default;
   // Writes the bytes as one message with END; on success *written == size.
-  virtual ViStatus Write(const unsigned char* data, std::size_t size,
-                         std::size_t* written) = 0;
+  virtual ViStatus Write(const unsigned char* data, std::size_t size, std::size_t* written) = 0;
   // Reads at most capacity bytes, stopping at END.
   virtual ReadResult Read(unsigned char* buffer, std::size_t capacity) = 0;
   virtual ViStatus Clear() = 0;

@@ -58,7 +58,7 @@ struct ReadResp {
   std::int32_t reason = 0;
   char* data = nullptr;  // points into the caller's buffer while decoding
   u_int size = 0;
-  u_int capacity = 0;    // decoding fails rather than exceed this
+  u_int capacity = 0;  // decoding fails rather than exceed this
 };
 struct GenericParms {
   std::int32_t lid = 0;
@@ -74,8 +74,8 @@ bool_t XdrCreateLinkParms(XDR* x, void* p) {
 }
 bool_t XdrCreateLinkResp(XDR* x, void* p) {
   auto* v = static_cast<CreateLinkResp*>(p);
-  return xdr_int32_t(x, &v->error) && xdr_int32_t(x, &v->lid) &&
-         xdr_u_int32_t(x, &v->abortPort) && xdr_u_int32_t(x, &v->maxRecvSize);
+  return xdr_int32_t(x, &v->error) && xdr_int32_t(x, &v->lid) && xdr_u_int32_t(x, &v->abortPort) &&
+         xdr_u_int32_t(x, &v->maxRecvSize);
 }
 bool_t XdrWriteParms(XDR* x, void* p) {
   auto* v = static_cast<WriteParms*>(p);
@@ -111,8 +111,8 @@ struct PmapParms {
 };
 bool_t XdrPmapParms(XDR* x, void* p) {
   auto* v = static_cast<PmapParms*>(p);
-  return xdr_u_int32_t(x, &v->prog) && xdr_u_int32_t(x, &v->vers) &&
-         xdr_u_int32_t(x, &v->prot) && xdr_u_int32_t(x, &v->port);
+  return xdr_u_int32_t(x, &v->prog) && xdr_u_int32_t(x, &v->vers) && xdr_u_int32_t(x, &v->prot) &&
+         xdr_u_int32_t(x, &v->port);
 }
 
 #define XP(f) reinterpret_cast<xdrproc_t>(f)
@@ -154,7 +154,8 @@ constexpr std::uint32_t kRpcSlackMs = 5000;
 // The device's own time-out plus slack; an infinite one waits a day.
 timeval RpcWait(std::uint32_t ms) {
   std::uint64_t total = ms == VI_TMO_INFINITE ? 86400000ull : std::uint64_t{ms} + kRpcSlackMs;
-  return timeval{static_cast<time_t>(total / 1000), static_cast<suseconds_t>((total % 1000) * 1000)};
+  return timeval{static_cast<time_t>(total / 1000),
+                 static_cast<suseconds_t>((total % 1000) * 1000)};
 }
 
 std::uint16_t AskPortmapper(sockaddr_in addr, std::uint16_t pmPort) {
@@ -177,7 +178,8 @@ class Vxi11Transport final : public IVisaTransport {
 
   ~Vxi11Transport() override {
     std::int32_t lid = lid_, error = 0;
-    clnt_call(client_, vxi11::kDestroyLink, XP(XdrInt32), &lid, XP(XdrInt32), &error, Seconds(2000));
+    clnt_call(client_, vxi11::kDestroyLink, XP(XdrInt32), &lid, XP(XdrInt32), &error,
+              Seconds(2000));
     clnt_destroy(client_);
   }
 
@@ -241,8 +243,8 @@ class Vxi11Transport final : public IVisaTransport {
   ViStatus Clear() override {
     GenericParms parms{lid_, 0, 0, timeoutMs_};
     std::int32_t error = 0;
-    clnt_stat stat = clnt_call(client_, vxi11::kDeviceClear, XP(XdrGenericParms), &parms, XP(XdrInt32),
-                               &error, RpcWait(timeoutMs_));
+    clnt_stat stat = clnt_call(client_, vxi11::kDeviceClear, XP(XdrGenericParms), &parms,
+                               XP(XdrInt32), &error, RpcWait(timeoutMs_));
     if (stat != RPC_SUCCESS) return MapRpcError(stat);
     return MapDeviceError(error);
   }
@@ -268,8 +270,8 @@ std::unique_ptr<IVisaTransport> OpenVxi11(const TcpipResource& resource,
   if (port == 0) return nullptr;
   addr.sin_port = htons(port);
   int sock = RPC_ANYSOCK;
-  CLIENT* client = clnttcp_create(&addr, kCoreProgram, kCoreVersion, &sock, kRecordBuffer,
-                                  kRecordBuffer);
+  CLIENT* client =
+      clnttcp_create(&addr, kCoreProgram, kCoreVersion, &sock, kRecordBuffer, kRecordBuffer);
   if (!client) return nullptr;
   CreateLinkParms parms;
   parms.clientId = static_cast<std::int32_t>(getpid());

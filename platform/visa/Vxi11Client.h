@@ -14,7 +14,6 @@ namespace visa {
 
 // Opens a link to the resource, or returns nullptr with the VISA status.
 std::unique_ptr<IVisaTransport> OpenVxi11(const TcpipResource& resource,
-                                          std::uint16_t portmapperPort,
-                                          ViStatus* status);
+                                          std::uint16_t portmapperPort, ViStatus* status);
 
 }  // namespace visa

@@ -51,10 +51,11 @@ std::optional<std::string> SystemMessageText(DWORD code) {
   return std::string(text) + "\r\n";
 }
 
-DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId,
-                     LPSTR buffer, DWORD size, va_list* arguments) {
+DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPSTR buffer,
+                     DWORD size, va_list* arguments) {
   if ((flags & FORMAT_MESSAGE_FROM_SYSTEM) == 0 ||
-      (flags & (FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_FROM_HMODULE)) != 0 || buffer == nullptr) {
+      (flags & (FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_FROM_HMODULE)) != 0 ||
+      buffer == nullptr) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }

@@ -33,8 +33,8 @@ std::optional<std::string> SystemMessageText(DWORD code);
 // written without the terminator, or 0 with the last error set:
 // ERROR_INVALID_PARAMETER (unsupported flags), ERROR_INSUFFICIENT_BUFFER, or
 // ERROR_MR_MID_NOT_FOUND when the system has no text for the code.
-DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId,
-                     LPSTR buffer, DWORD size, va_list* arguments);
+DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPSTR buffer,
+                     DWORD size, va_list* arguments);
 
 // Frees a buffer that FormatMessageA allocated; returns NULL on success.
 HLOCAL LocalFree(HLOCAL memory);

@@ -23,10 +23,16 @@ constexpr HRESULT MAKE_HRESULT(std::uint32_t severity, std::uint32_t facility, s
 constexpr HRESULT MAKE_SCODE(std::uint32_t severity, std::uint32_t facility, std::uint32_t code) {
   return MAKE_HRESULT(severity, facility, code);
 }
-constexpr std::uint32_t HRESULT_CODE(HRESULT hr) { return static_cast<std::uint32_t>(hr) & 0xFFFFu; }
+constexpr std::uint32_t HRESULT_CODE(HRESULT hr) {
+  return static_cast<std::uint32_t>(hr) & 0xFFFFu;
+}
 constexpr std::uint32_t SCODE_CODE(SCODE sc) { return HRESULT_CODE(sc); }
-constexpr std::uint32_t HRESULT_FACILITY(HRESULT hr) { return (static_cast<std::uint32_t>(hr) >> 16) & 0x1FFFu; }
-constexpr std::uint32_t HRESULT_SEVERITY(HRESULT hr) { return static_cast<std::uint32_t>(hr) >> 31; }
+constexpr std::uint32_t HRESULT_FACILITY(HRESULT hr) {
+  return (static_cast<std::uint32_t>(hr) >> 16) & 0x1FFFu;
+}
+constexpr std::uint32_t HRESULT_SEVERITY(HRESULT hr) {
+  return static_cast<std::uint32_t>(hr) >> 31;
+}
 
 // Win32 errors map into FACILITY_WIN32; zero and values that already look
 // like HRESULTs pass unchanged, as on the platform.

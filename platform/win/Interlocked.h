@@ -8,7 +8,8 @@ inline LONG InterlockedExchange(volatile LONG* target, LONG value) {
   return __atomic_exchange_n(target, value, __ATOMIC_SEQ_CST);
 }
 inline LONG InterlockedCompareExchange(volatile LONG* target, LONG exchange, LONG comparand) {
-  __atomic_compare_exchange_n(target, &comparand, exchange, false, __ATOMIC_SEQ_CST, __ATOMIC_SEQ_CST);
+  __atomic_compare_exchange_n(target, &comparand, exchange, false, __ATOMIC_SEQ_CST,
+                              __ATOMIC_SEQ_CST);
   return comparand;  // the initial value, whether or not it was replaced
 }
 inline LONG InterlockedIncrement(volatile LONG* target) {
@@ -23,7 +24,9 @@ inline LONG InterlockedExchangeAdd(volatile LONG* target, LONG value) {
 inline void* InterlockedExchangePointer(void* volatile* target, void* value) {
   return __atomic_exchange_n(target, value, __ATOMIC_SEQ_CST);
 }
-inline void* InterlockedCompareExchangePointer(void* volatile* target, void* exchange, void* comparand) {
-  __atomic_compare_exchange_n(target, &comparand, exchange, false, __ATOMIC_SEQ_CST, __ATOMIC_SEQ_CST);
+inline void* InterlockedCompareExchangePointer(void* volatile* target, void* exchange,
+                                               void* comparand) {
+  __atomic_compare_exchange_n(target, &comparand, exchange, false, __ATOMIC_SEQ_CST,
+                              __ATOMIC_SEQ_CST);
   return comparand;
 }

@@ -16,7 +16,8 @@ class RealClock final : public PlatformClock {
   }
   ULONGLONG TickCount() override {
     using namespace std::chrono;
-    return static_cast<ULONGLONG>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    return static_cast<ULONGLONG>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
   }
 };
 

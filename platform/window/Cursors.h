@@ -7,7 +7,8 @@
 
 enum : UINT { HTCLIENT = 1 };
 inline constexpr UINT_PTR IDC_ARROW = 32512, IDC_IBEAM = 32513, IDC_WAIT = 32514, IDC_CROSS = 32515,
-                          IDC_SIZEWE = 32644, IDC_SIZENS = 32645, IDC_SIZEALL = 32646, IDC_HAND = 32649;
+                          IDC_SIZEWE = 32644, IDC_SIZENS = 32645, IDC_SIZEALL = 32646,
+                          IDC_HAND = 32649;
 enum : int { ICON_SMALL = 0, ICON_BIG = 1 };
 
 // A resource cursor by id, or a standard one (IDC_ARROW...) with a null instance.

@@ -8,16 +8,17 @@
 #include "platform/window/Wnd.h"
 
 class CDataExchange {
-public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
-    HWND PrepareCtrl(int id);
-    HWND PrepareEditCtrl(int id);
-    // Gives the last prepared control the focus and ends the exchange.
-    [[noreturn]] void Fail();
+ public:
+  CDataExchange(CWnd* dialog, BOOL saveAndValidate)
+      : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+  HWND PrepareCtrl(int id);
+  HWND PrepareEditCtrl(int id);
+  // Gives the last prepared control the focus and ends the exchange.
+  [[noreturn]] void Fail();
 
-    BOOL m_bSaveAndValidate;
-    CWnd* m_pDlgWnd;
-    HWND m_hWndLastControl = nullptr;
+  BOOL m_bSaveAndValidate;
+  CWnd* m_pDlgWnd;
+  HWND m_hWndLastControl = nullptr;
 };
 
 void DDX_Text(CDataExchange* dx, int id, CString& value);

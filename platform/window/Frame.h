@@ -15,14 +15,33 @@ class CDocTemplate;
 class CView;
 class QMdiArea;
 
-enum : UINT { AFX_IDW_PANE_FIRST = 0xE900, AFX_IDW_TOOLBAR = 0xE800, AFX_IDW_STATUS_BAR = 0xE801,
-              AFX_IDW_DOCKBAR_TOP = 0xE81B, AFX_IDW_DOCKBAR_LEFT = 0xE81C, AFX_IDW_DOCKBAR_RIGHT = 0xE81D,
-              AFX_IDW_DOCKBAR_BOTTOM = 0xE81E, AFX_IDW_DOCKBAR_FLOAT = 0xE81F, AFX_IDW_CONTROLBAR_FIRST = 0xE800,
-              AFX_IDW_CONTROLBAR_LAST = 0xE8FF };
-enum : DWORD { CBRS_ALIGN_LEFT = 0x1000, CBRS_ALIGN_TOP = 0x2000, CBRS_ALIGN_RIGHT = 0x4000,
-               CBRS_ALIGN_BOTTOM = 0x8000, CBRS_ALIGN_ANY = 0xF000, CBRS_LEFT = 0x1000, CBRS_TOP = 0x2000,
-               CBRS_RIGHT = 0x4000, CBRS_BOTTOM = 0x8000, CBRS_TOOLTIPS = 0x10, CBRS_FLYBY = 0x20,
-               CBRS_GRIPPER = 0x400000, CBRS_SIZE_DYNAMIC = 0x40 };
+enum : UINT {
+  AFX_IDW_PANE_FIRST = 0xE900,
+  AFX_IDW_TOOLBAR = 0xE800,
+  AFX_IDW_STATUS_BAR = 0xE801,
+  AFX_IDW_DOCKBAR_TOP = 0xE81B,
+  AFX_IDW_DOCKBAR_LEFT = 0xE81C,
+  AFX_IDW_DOCKBAR_RIGHT = 0xE81D,
+  AFX_IDW_DOCKBAR_BOTTOM = 0xE81E,
+  AFX_IDW_DOCKBAR_FLOAT = 0xE81F,
+  AFX_IDW_CONTROLBAR_FIRST = 0xE800,
+  AFX_IDW_CONTROLBAR_LAST = 0xE8FF
+};
+enum : DWORD {
+  CBRS_ALIGN_LEFT = 0x1000,
+  CBRS_ALIGN_TOP = 0x2000,
+  CBRS_ALIGN_RIGHT = 0x4000,
+  CBRS_ALIGN_BOTTOM = 0x8000,
+  CBRS_ALIGN_ANY = 0xF000,
+  CBRS_LEFT = 0x1000,
+  CBRS_TOP = 0x2000,
+  CBRS_RIGHT = 0x4000,
+  CBRS_BOTTOM = 0x8000,
+  CBRS_TOOLTIPS = 0x10,
+  CBRS_FLYBY = 0x20,
+  CBRS_GRIPPER = 0x400000,
+  CBRS_SIZE_DYNAMIC = 0x40
+};
 inline constexpr DWORD FWS_ADDTOTITLE = 0x8000;
 // Asks the frame to show a command's prompt (wParam: the command id) or a
 // text (lParam) in its message pane; the idle id shows the idle text.
@@ -33,132 +52,132 @@ inline constexpr UINT TTN_NEEDTEXTA = 0u - 520u;
 inline constexpr UINT TTN_NEEDTEXTW = 0u - 530u;
 inline constexpr UINT TTF_IDISHWND = 0x1;
 struct TOOLTIPTEXTA {
-    NMHDR hdr;
-    LPSTR lpszText = nullptr;
-    char szText[80] = {};
-    HINSTANCE hinst = nullptr;
-    UINT uFlags = 0;
-    LPARAM lParam = 0;
+  NMHDR hdr;
+  LPSTR lpszText = nullptr;
+  char szText[80] = {};
+  HINSTANCE hinst = nullptr;
+  UINT uFlags = 0;
+  LPARAM lParam = 0;
 };
 struct TOOLTIPTEXTW {
-    NMHDR hdr;
-    LPWSTR lpszText = nullptr;
-    WCHAR szText[80] = {};
-    HINSTANCE hinst = nullptr;
-    UINT uFlags = 0;
-    LPARAM lParam = 0;
+  NMHDR hdr;
+  LPWSTR lpszText = nullptr;
+  WCHAR szText[80] = {};
+  HINSTANCE hinst = nullptr;
+  UINT uFlags = 0;
+  LPARAM lParam = 0;
 };
 
 struct CCreateContext {
-    CRuntimeClass* m_pNewViewClass = nullptr;
-    CDocument* m_pCurrentDoc = nullptr;
-    CDocTemplate* m_pNewDocTemplate = nullptr;
-    class CFrameWnd* m_pCurrentFrame = nullptr;
+  CRuntimeClass* m_pNewViewClass = nullptr;
+  CDocument* m_pCurrentDoc = nullptr;
+  CDocTemplate* m_pNewDocTemplate = nullptr;
+  class CFrameWnd* m_pCurrentFrame = nullptr;
 };
 
 class CFrameWnd : public CWnd {
-    DECLARE_DYNCREATE(CFrameWnd)
-public:
-    CFrameWnd();
-    ~CFrameWnd() override;
-    virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                           CWnd* parent = nullptr, CCreateContext* context = nullptr);
-    BOOL Create(LPCSTR className, LPCSTR title, DWORD style, const RECT& rect, CWnd* parent = nullptr,
-                LPCSTR menuName = nullptr, DWORD exStyle = 0, CCreateContext* context = nullptr);
-    virtual BOOL OnCreateClient(CREATESTRUCT* cs, CCreateContext* context);
-    CWnd* CreateView(CCreateContext* context, UINT id = AFX_IDW_PANE_FIRST);
-    virtual void RecalcLayout(BOOL notify = TRUE);
-    virtual CFrameWnd* GetActiveFrame() { return this; }
-    CView* GetActiveView() const { return m_pViewActive; }
-    void SetActiveView(CView* view, BOOL notify = TRUE);
-    virtual CDocument* GetActiveDocument();
-    virtual void InitialUpdateFrame(CDocument* doc, BOOL makeVisible);
-    // Makes a dock bar for each side in `dockStyle` (CBRS_ALIGN_*); bars then dock in them.
-    void EnableDocking(DWORD dockStyle);
-    void DockControlBar(CControlBar* bar, UINT dockBarId = 0, LPCRECT rect = nullptr);
-    // Moves the bar into a mini frame of its own with its top-left at `point` (screen).
-    void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = 0);
-    // The dock bar for a bar allowed `barDockStyle`, at `preferred` when allowed.
-    CDockBar* DockBarFor(DWORD barDockStyle, DWORD preferred) const;
-    // Lays the control bars (ids first..last: toolbar, status bar, dock bars)
-    // out around the client and gives the rest to `leftOver` (the pane), as
-    // RecalcLayout does; the range and flags are accepted for the callers' sake.
-    void RepositionBars(UINT first, UINT last, UINT leftOver, UINT flags = 0, LPRECT rect = nullptr,
-                        LPCRECT client = nullptr, BOOL stretch = TRUE);
-    void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
-    void AddControlBar(CControlBar* bar);
-    void RemoveControlBar(CControlBar* bar);
-    CControlBar* GetControlBar(UINT id);
-    CWnd* GetMessageBar();
-    void SetMessageText(LPCSTR text);
-    void SetMessageText(UINT id);
-    // The update handlers of every control bar item (the framework's idle work).
-    virtual void OnIdleUpdateCmdUI();
-    virtual void ActivateFrame(int cmdShow = -1);
-    virtual void OnUpdateFrameTitle(BOOL addToTitle);
+  DECLARE_DYNCREATE(CFrameWnd)
+ public:
+  CFrameWnd();
+  ~CFrameWnd() override;
+  virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                         CWnd* parent = nullptr, CCreateContext* context = nullptr);
+  BOOL Create(LPCSTR className, LPCSTR title, DWORD style, const RECT& rect, CWnd* parent = nullptr,
+              LPCSTR menuName = nullptr, DWORD exStyle = 0, CCreateContext* context = nullptr);
+  virtual BOOL OnCreateClient(CREATESTRUCT* cs, CCreateContext* context);
+  CWnd* CreateView(CCreateContext* context, UINT id = AFX_IDW_PANE_FIRST);
+  virtual void RecalcLayout(BOOL notify = TRUE);
+  virtual CFrameWnd* GetActiveFrame() { return this; }
+  CView* GetActiveView() const { return m_pViewActive; }
+  void SetActiveView(CView* view, BOOL notify = TRUE);
+  virtual CDocument* GetActiveDocument();
+  virtual void InitialUpdateFrame(CDocument* doc, BOOL makeVisible);
+  // Makes a dock bar for each side in `dockStyle` (CBRS_ALIGN_*); bars then dock in them.
+  void EnableDocking(DWORD dockStyle);
+  void DockControlBar(CControlBar* bar, UINT dockBarId = 0, LPCRECT rect = nullptr);
+  // Moves the bar into a mini frame of its own with its top-left at `point` (screen).
+  void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = 0);
+  // The dock bar for a bar allowed `barDockStyle`, at `preferred` when allowed.
+  CDockBar* DockBarFor(DWORD barDockStyle, DWORD preferred) const;
+  // Lays the control bars (ids first..last: toolbar, status bar, dock bars)
+  // out around the client and gives the rest to `leftOver` (the pane), as
+  // RecalcLayout does; the range and flags are accepted for the callers' sake.
+  void RepositionBars(UINT first, UINT last, UINT leftOver, UINT flags = 0, LPRECT rect = nullptr,
+                      LPCRECT client = nullptr, BOOL stretch = TRUE);
+  void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
+  void AddControlBar(CControlBar* bar);
+  void RemoveControlBar(CControlBar* bar);
+  CControlBar* GetControlBar(UINT id);
+  CWnd* GetMessageBar();
+  void SetMessageText(LPCSTR text);
+  void SetMessageText(UINT id);
+  // The update handlers of every control bar item (the framework's idle work).
+  virtual void OnIdleUpdateCmdUI();
+  virtual void ActivateFrame(int cmdShow = -1);
+  virtual void OnUpdateFrameTitle(BOOL addToTitle);
 
-    BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) override;
-    BOOL m_bAutoMenuEnable = TRUE;
-    HMENU m_hMenuDefault = nullptr;
-    UINT m_nIDHelp = 0;
+  BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) override;
+  BOOL m_bAutoMenuEnable = TRUE;
+  HMENU m_hMenuDefault = nullptr;
+  UINT m_nIDHelp = 0;
 
-    // Message handlers.
-    int OnCreate(CREATESTRUCT* cs);
-    void OnSize(UINT type, int cx, int cy);
-    void OnClose();
-    void OnDestroy();
-    LRESULT OnInitMenuPopup(WPARAM menu, LPARAM);
-    LRESULT OnSetMessageString(WPARAM id, LPARAM text);
+  // Message handlers.
+  int OnCreate(CREATESTRUCT* cs);
+  void OnSize(UINT type, int cx, int cy);
+  void OnClose();
+  void OnDestroy();
+  LRESULT OnInitMenuPopup(WPARAM menu, LPARAM);
+  LRESULT OnSetMessageString(WPARAM id, LPARAM text);
 
-protected:
-    void PostNcDestroy() override;
-    void DockInDockBar(CControlBar* bar, UINT dockBarId);
-    CRect ClientArea();  // the client rect minus the menu bar
-    CView* m_pViewActive = nullptr;
-    DWORD m_dwDockStyle = 0;
-    std::vector<CControlBar*> m_bars;
-    std::vector<std::unique_ptr<CDockBar>> m_dockBars;
-    BOOL m_bInRecalcLayout = FALSE;
-    CCreateContext* m_pCreatingContext = nullptr;
-    DECLARE_MESSAGE_MAP()
+ protected:
+  void PostNcDestroy() override;
+  void DockInDockBar(CControlBar* bar, UINT dockBarId);
+  CRect ClientArea();  // the client rect minus the menu bar
+  CView* m_pViewActive = nullptr;
+  DWORD m_dwDockStyle = 0;
+  std::vector<CControlBar*> m_bars;
+  std::vector<std::unique_ptr<CDockBar>> m_dockBars;
+  BOOL m_bInRecalcLayout = FALSE;
+  CCreateContext* m_pCreatingContext = nullptr;
+  DECLARE_MESSAGE_MAP()
 };
 
 class CMDIChildWnd;
 
 class CMDIFrameWnd : public CFrameWnd {
-    DECLARE_DYNAMIC(CMDIFrameWnd)
-public:
-    BOOL OnCreateClient(CREATESTRUCT* cs, CCreateContext* context) override;
-    CMDIChildWnd* MDIGetActive(BOOL* maximized = nullptr) const;
-    void MDIActivate(CWnd* child);
-    void MDINext();
-    CFrameWnd* GetActiveFrame() override;
-    CDocument* GetActiveDocument() override;
-    BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) override;
-    void RecalcLayout(BOOL notify = TRUE) override;
-    void OnIdleUpdateCmdUI() override;
-    HWND m_hWndMDIClient = nullptr;
+  DECLARE_DYNAMIC(CMDIFrameWnd)
+ public:
+  BOOL OnCreateClient(CREATESTRUCT* cs, CCreateContext* context) override;
+  CMDIChildWnd* MDIGetActive(BOOL* maximized = nullptr) const;
+  void MDIActivate(CWnd* child);
+  void MDINext();
+  CFrameWnd* GetActiveFrame() override;
+  CDocument* GetActiveDocument() override;
+  BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) override;
+  void RecalcLayout(BOOL notify = TRUE) override;
+  void OnIdleUpdateCmdUI() override;
+  HWND m_hWndMDIClient = nullptr;
 
-protected:
-    DECLARE_MESSAGE_MAP()
+ protected:
+  DECLARE_MESSAGE_MAP()
 };
 
 class CMDIChildWnd : public CFrameWnd {
-    DECLARE_DYNCREATE(CMDIChildWnd)
-public:
-    BOOL LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) override;
-    CMDIFrameWnd* GetMDIFrame() const;
-    void MDIActivate();
-    void MDIDestroy() { DestroyWindow(); }
-    BOOL DestroyWindow() override;
-    void RecalcLayout(BOOL notify = TRUE) override;
-    LRESULT OnMDIActivate(WPARAM deactivated, LPARAM activated);
-    void OnDestroy();
-    virtual void OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated);
-    void OnUpdateFrameTitle(BOOL addToTitle) override;
+  DECLARE_DYNCREATE(CMDIChildWnd)
+ public:
+  BOOL LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) override;
+  CMDIFrameWnd* GetMDIFrame() const;
+  void MDIActivate();
+  void MDIDestroy() { DestroyWindow(); }
+  BOOL DestroyWindow() override;
+  void RecalcLayout(BOOL notify = TRUE) override;
+  LRESULT OnMDIActivate(WPARAM deactivated, LPARAM activated);
+  void OnDestroy();
+  virtual void OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated);
+  void OnUpdateFrameTitle(BOOL addToTitle) override;
 
-protected:
-    DECLARE_MESSAGE_MAP()
+ protected:
+  DECLARE_MESSAGE_MAP()
 };
 
 #define ON_WM_INITMENUPOPUP_FRAME() ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)

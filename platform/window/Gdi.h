@@ -18,16 +18,16 @@ class QPaintDevice;
 class QWidget;
 
 struct LOGFONT {
-    LONG lfHeight = 0, lfWidth = 0, lfEscapement = 0, lfOrientation = 0, lfWeight = 400;
-    BYTE lfItalic = 0, lfUnderline = 0, lfStrikeOut = 0, lfCharSet = 1;
-    BYTE lfOutPrecision = 0, lfClipPrecision = 0, lfQuality = 0, lfPitchAndFamily = 0;
-    char lfFaceName[32] = {};
+  LONG lfHeight = 0, lfWidth = 0, lfEscapement = 0, lfOrientation = 0, lfWeight = 400;
+  BYTE lfItalic = 0, lfUnderline = 0, lfStrikeOut = 0, lfCharSet = 1;
+  BYTE lfOutPrecision = 0, lfClipPrecision = 0, lfQuality = 0, lfPitchAndFamily = 0;
+  char lfFaceName[32] = {};
 };
 
 struct PAINTSTRUCT {
-    HDC hdc = nullptr;
-    BOOL fErase = FALSE;
-    RECT rcPaint;
+  HDC hdc = nullptr;
+  BOOL fErase = FALSE;
+  RECT rcPaint;
 };
 
 // Raster operations of pens and pattern fills: copy, or exclusive-or with
@@ -36,69 +36,113 @@ enum : int { R2_NOT = 6, R2_XORPEN = 7, R2_NOTXORPEN = 10, R2_COPYPEN = 13 };
 enum : DWORD { PATCOPY = 0x00F00021, PATINVERT = 0x005A0049, DSTINVERT = 0x00550009 };
 enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_NULL = 5 };
 enum : int { TRANSPARENT = 1, OPAQUE = 2 };
-enum : int { WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, BLACK_BRUSH = 4, NULL_BRUSH = 5,
-             WHITE_PEN = 6, BLACK_PEN = 7, NULL_PEN = 8, DEFAULT_GUI_FONT = 17 };
-enum : int { COLOR_SCROLLBAR = 0, COLOR_BACKGROUND = 1, COLOR_WINDOW = 5, COLOR_WINDOWTEXT = 8,
-             COLOR_3DFACE = 15, COLOR_BTNFACE = 15, COLOR_3DSHADOW = 16, COLOR_BTNSHADOW = 16,
-             COLOR_GRAYTEXT = 17, COLOR_BTNTEXT = 18, COLOR_3DHIGHLIGHT = 20, COLOR_BTNHIGHLIGHT = 20,
-             COLOR_3DDKSHADOW = 21, COLOR_3DLIGHT = 22 };
-enum : UINT { DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
-              DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_NOPREFIX = 0x800, DT_CALCRECT = 0x400,
-              DT_END_ELLIPSIS = 0x8000 };
-enum : int { LOGPIXELSX = 88, LOGPIXELSY = 90, HORZRES = 8, VERTRES = 10, HORZSIZE = 4, VERTSIZE = 6 };
+enum : int {
+  WHITE_BRUSH = 0,
+  LTGRAY_BRUSH = 1,
+  GRAY_BRUSH = 2,
+  BLACK_BRUSH = 4,
+  NULL_BRUSH = 5,
+  WHITE_PEN = 6,
+  BLACK_PEN = 7,
+  NULL_PEN = 8,
+  DEFAULT_GUI_FONT = 17
+};
+enum : int {
+  COLOR_SCROLLBAR = 0,
+  COLOR_BACKGROUND = 1,
+  COLOR_WINDOW = 5,
+  COLOR_WINDOWTEXT = 8,
+  COLOR_3DFACE = 15,
+  COLOR_BTNFACE = 15,
+  COLOR_3DSHADOW = 16,
+  COLOR_BTNSHADOW = 16,
+  COLOR_GRAYTEXT = 17,
+  COLOR_BTNTEXT = 18,
+  COLOR_3DHIGHLIGHT = 20,
+  COLOR_BTNHIGHLIGHT = 20,
+  COLOR_3DDKSHADOW = 21,
+  COLOR_3DLIGHT = 22
+};
+enum : UINT {
+  DT_LEFT = 0x0,
+  DT_CENTER = 0x1,
+  DT_RIGHT = 0x2,
+  DT_VCENTER = 0x4,
+  DT_BOTTOM = 0x8,
+  DT_WORDBREAK = 0x10,
+  DT_SINGLELINE = 0x20,
+  DT_NOPREFIX = 0x800,
+  DT_CALCRECT = 0x400,
+  DT_END_ELLIPSIS = 0x8000
+};
+enum : int {
+  LOGPIXELSX = 88,
+  LOGPIXELSY = 90,
+  HORZRES = 8,
+  VERTRES = 10,
+  HORZSIZE = 4,
+  VERTSIZE = 6
+};
 enum : UINT { SRCCOPY = 0x00CC0020 };
-enum : UINT { BDR_RAISEDOUTER = 0x1, BDR_SUNKENOUTER = 0x2, BDR_RAISEDINNER = 0x4, BDR_SUNKENINNER = 0x8,
-              EDGE_RAISED = 0x5, EDGE_SUNKEN = 0xA, BF_RECT = 0xF };
+enum : UINT {
+  BDR_RAISEDOUTER = 0x1,
+  BDR_SUNKENOUTER = 0x2,
+  BDR_RAISEDINNER = 0x4,
+  BDR_SUNKENINNER = 0x8,
+  EDGE_RAISED = 0x5,
+  EDGE_SUNKEN = 0xA,
+  BF_RECT = 0xF
+};
 
 struct GdiObject {
-    enum class Kind { Pen, Brush, Font, Bitmap };
-    explicit GdiObject(Kind k) : kind(k) { ++Live(); }
-    ~GdiObject() { --Live(); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    // How many exist now, so tests can tell a leak.
-    static int& Live() {
-        static int live = 0;
-        return live;
-    }
-    Kind kind;
-    QPen pen;
-    QBrush brush;
-    QFont font;
-    LOGFONT logFont;
-    QImage image;
-    bool stock = false;
+  enum class Kind { Pen, Brush, Font, Bitmap };
+  explicit GdiObject(Kind k) : kind(k) { ++Live(); }
+  ~GdiObject() { --Live(); }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  // How many exist now, so tests can tell a leak.
+  static int& Live() {
+    static int live = 0;
+    return live;
+  }
+  Kind kind;
+  QPen pen;
+  QBrush brush;
+  QFont font;
+  LOGFONT logFont;
+  QImage image;
+  bool stock = false;
 };
 
 // A drawing surface: a widget being painted, an image, a printer page.
 class DeviceContext {
-public:
-    DeviceContext(QPaintDevice* device, HWND window, bool ownsPainter = true);
-    explicit DeviceContext(QPainter* borrowed);
-    virtual ~DeviceContext();
-    QPainter& Painter() { return *painter_; }
-    void Retarget(QPaintDevice* device);  // memory DCs follow their selected bitmap
-    HWND Window() const { return window_; }
-    int Dpi() const;
+ public:
+  DeviceContext(QPaintDevice* device, HWND window, bool ownsPainter = true);
+  explicit DeviceContext(QPainter* borrowed);
+  virtual ~DeviceContext();
+  QPainter& Painter() { return *painter_; }
+  void Retarget(QPaintDevice* device);  // memory DCs follow their selected bitmap
+  HWND Window() const { return window_; }
+  int Dpi() const;
 
-    HPEN pen;
-    HBRUSH brush;
-    HFONT font;
-    HBITMAP bitmap = nullptr;  // memory DCs: the selected bitmap
-    POINT windowOrigin;    // the logical point at the viewport origin
-    POINT viewportOrigin;  // the device point the window origin maps to
-    QTransform baseTransform;
-    COLORREF textColor = 0;
-    COLORREF backColor = 0xFFFFFF;
-    int backMode = OPAQUE;
-    int rop2 = R2_COPYPEN;
-    POINT current;
-    std::vector<std::tuple<HPEN, HBRUSH, HFONT, COLORREF, COLORREF, int>> saved;
+  HPEN pen;
+  HBRUSH brush;
+  HFONT font;
+  HBITMAP bitmap = nullptr;  // memory DCs: the selected bitmap
+  POINT windowOrigin;        // the logical point at the viewport origin
+  POINT viewportOrigin;      // the device point the window origin maps to
+  QTransform baseTransform;
+  COLORREF textColor = 0;
+  COLORREF backColor = 0xFFFFFF;
+  int backMode = OPAQUE;
+  int rop2 = R2_COPYPEN;
+  POINT current;
+  std::vector<std::tuple<HPEN, HBRUSH, HFONT, COLORREF, COLORREF, int>> saved;
 
-private:
-    QPainter* painter_;
-    std::unique_ptr<QPainter> owned_;
-    HWND window_ = nullptr;
+ private:
+  QPainter* painter_;
+  std::unique_ptr<QPainter> owned_;
+  HWND window_ = nullptr;
 };
 
 QColor QColorOf(COLORREF c);

@@ -6,4 +6,4 @@
 namespace HookChain {
 // Calls the newest hook of the kind; it passes on through CallNextHookEx.
 LRESULT CallCbt(int code, WPARAM wParam, LPARAM lParam);
-}
+}  // namespace HookChain

@@ -14,59 +14,78 @@ enum : int { LVIR_BOUNDS = 0, LVIR_LABEL = 2 };
 enum : UINT { LVNI_ALL = 0, LVNI_FOCUSED = 1, LVNI_SELECTED = 2 };
 
 // Notifications of the list view (WM_NOTIFY codes) and their records.
-enum : UINT { LVN_FIRST = 0u - 100u, LVN_BEGINLABELEDIT = LVN_FIRST - 5, LVN_ENDLABELEDIT = LVN_FIRST - 6,
-              NM_CUSTOMDRAW = 0u - 12u };
+enum : UINT {
+  LVN_FIRST = 0u - 100u,
+  LVN_BEGINLABELEDIT = LVN_FIRST - 5,
+  LVN_ENDLABELEDIT = LVN_FIRST - 6,
+  NM_CUSTOMDRAW = 0u - 12u
+};
 enum : UINT { LVIF_TEXT = 0x1, LVIF_PARAM = 0x4, LVIF_STATE = 0x8 };
 struct LVITEM {
-    UINT mask = 0;
-    int iItem = 0;
-    int iSubItem = 0;
-    UINT state = 0, stateMask = 0;
-    LPSTR pszText = nullptr;
-    int cchTextMax = 0;
-    int iImage = 0;
-    LPARAM lParam = 0;
+  UINT mask = 0;
+  int iItem = 0;
+  int iSubItem = 0;
+  UINT state = 0, stateMask = 0;
+  LPSTR pszText = nullptr;
+  int cchTextMax = 0;
+  int iImage = 0;
+  LPARAM lParam = 0;
 };
 struct NMLVDISPINFO {
-    NMHDR hdr;
-    LVITEM item;
+  NMHDR hdr;
+  LVITEM item;
 };
 
 // Custom drawing: before each cell is drawn the list asks its parent
 // (WM_NOTIFY NM_CUSTOMDRAW at the sub-item stage, DC in the list's client
 // coordinates); CDRF_SKIPDEFAULT leaves the cell to the parent's drawing.
-enum : DWORD { CDDS_PREPAINT = 0x1, CDDS_ITEM = 0x10000, CDDS_SUBITEM = 0x20000,
-               CDDS_ITEMPREPAINT = CDDS_ITEM | CDDS_PREPAINT };
-enum : LRESULT { CDRF_DODEFAULT = 0x0, CDRF_SKIPDEFAULT = 0x4, CDRF_NOTIFYITEMDRAW = 0x20, CDRF_NOTIFYSUBITEMDRAW = 0x20 };
+enum : DWORD {
+  CDDS_PREPAINT = 0x1,
+  CDDS_ITEM = 0x10000,
+  CDDS_SUBITEM = 0x20000,
+  CDDS_ITEMPREPAINT = CDDS_ITEM | CDDS_PREPAINT
+};
+enum : LRESULT {
+  CDRF_DODEFAULT = 0x0,
+  CDRF_SKIPDEFAULT = 0x4,
+  CDRF_NOTIFYITEMDRAW = 0x20,
+  CDRF_NOTIFYSUBITEMDRAW = 0x20
+};
 struct NMCUSTOMDRAW {
-    NMHDR hdr;
-    DWORD dwDrawStage = 0;
-    HDC hdc = nullptr;
-    RECT rc;
-    DWORD_PTR dwItemSpec = 0;
-    UINT uItemState = 0;
-    LPARAM lItemlParam = 0;
+  NMHDR hdr;
+  DWORD dwDrawStage = 0;
+  HDC hdc = nullptr;
+  RECT rc;
+  DWORD_PTR dwItemSpec = 0;
+  UINT uItemState = 0;
+  LPARAM lItemlParam = 0;
 };
 struct NMLVCUSTOMDRAW {
-    NMCUSTOMDRAW nmcd;
-    COLORREF clrText = 0;
-    COLORREF clrTextBk = 0;
-    int iSubItem = 0;
+  NMCUSTOMDRAW nmcd;
+  COLORREF clrText = 0;
+  COLORREF clrTextBk = 0;
+  int iSubItem = 0;
 };
 
 // Header items: text and format; owner-drawn items ask the header's parent
 // to draw them (WM_DRAWITEM, ODT_HEADER).
 enum : UINT { HDM_GETITEMCOUNT = 0x1200, HDM_GETITEM = 0x1203, HDM_SETITEM = 0x1204 };
 enum : UINT { HDI_TEXT = 0x2, HDI_FORMAT = 0x4 };
-enum : int { HDF_LEFT = 0x0, HDF_RIGHT = 0x1, HDF_CENTER = 0x2, HDF_OWNERDRAW = 0x8000, HDF_STRING = 0x4000 };
+enum : int {
+  HDF_LEFT = 0x0,
+  HDF_RIGHT = 0x1,
+  HDF_CENTER = 0x2,
+  HDF_OWNERDRAW = 0x8000,
+  HDF_STRING = 0x4000
+};
 struct HDITEM {
-    UINT mask = 0;
-    int cxy = 0;
-    LPSTR pszText = nullptr;
-    HBITMAP hbm = nullptr;
-    int cchTextMax = 0;
-    int fmt = 0;
-    LPARAM lParam = 0;
+  UINT mask = 0;
+  int cxy = 0;
+  LPSTR pszText = nullptr;
+  HBITMAP hbm = nullptr;
+  int cchTextMax = 0;
+  int fmt = 0;
+  LPARAM lParam = 0;
 };
 
 namespace listview {

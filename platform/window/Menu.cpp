@@ -9,22 +9,22 @@
 CMenu::~CMenu() { DestroyMenu(); }
 
 CMenu* CMenu::FromHandle(HMENU menu) {
-    static std::map<HMENU, std::unique_ptr<CMenu>> wrappers;  // borrowed: they never destroy
-    if (!menu) return nullptr;
-    auto& slot = wrappers[menu];
-    if (!slot) {
-        struct Borrowed : CMenu {
-            ~Borrowed() { m_hMenu = nullptr; }
-        };
-        slot = std::make_unique<Borrowed>();
-        slot->m_hMenu = menu;
-    }
-    return slot.get();
+  static std::map<HMENU, std::unique_ptr<CMenu>> wrappers;  // borrowed: they never destroy
+  if (!menu) return nullptr;
+  auto& slot = wrappers[menu];
+  if (!slot) {
+    struct Borrowed : CMenu {
+      ~Borrowed() { m_hMenu = nullptr; }
+    };
+    slot = std::make_unique<Borrowed>();
+    slot->m_hMenu = menu;
+  }
+  return slot.get();
 }
 
 BOOL CMenu::Attach(HMENU menu) {
-    m_hMenu = menu;
-    return menu != nullptr;
+  m_hMenu = menu;
+  return menu != nullptr;
 }
 
 HMENU CMenu::Detach() { return std::exchange(m_hMenu, nullptr); }
@@ -34,21 +34,21 @@ BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
 BOOL CMenu::LoadMenu(UINT id) { return Attach(::LoadMenu(nullptr, id)); }
 
 BOOL CMenu::DestroyMenu() {
-    if (!m_hMenu) return FALSE;
-    ::DestroyMenu(std::exchange(m_hMenu, nullptr));
-    return TRUE;
+  if (!m_hMenu) return FALSE;
+  ::DestroyMenu(std::exchange(m_hMenu, nullptr));
+  return TRUE;
 }
 
 int CMenu::GetMenuString(UINT item, CString& text, UINT flags) const {
-    char buffer[512] = {};
-    int n = ::GetMenuString(m_hMenu, item, buffer, sizeof buffer, flags);
-    text = buffer;
-    if (n == 0) text = "";
-    return n;
+  char buffer[512] = {};
+  int n = ::GetMenuString(m_hMenu, item, buffer, sizeof buffer, flags);
+  text = buffer;
+  if (n == 0) text = "";
+  return n;
 }
 
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT rect) {
-    return ::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner ? owner->m_hWnd : nullptr, rect);
+  return ::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner ? owner->m_hWnd : nullptr, rect);
 }
 
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }

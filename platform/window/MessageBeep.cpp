@@ -9,7 +9,7 @@ std::atomic<int> count{0};
 }
 
 BOOL MessageBeep(UINT) {
-    ++window_beeps::count;
-    if (qApp) QApplication::beep();
-    return TRUE;
+  ++window_beeps::count;
+  if (qApp) QApplication::beep();
+  return TRUE;
 }

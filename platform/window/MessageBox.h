@@ -10,9 +10,9 @@
 int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
 struct MessageBoxCall {
-    std::string text;
-    std::string caption;
-    UINT type = MB_OK;
+  std::string text;
+  std::string caption;
+  UINT type = MB_OK;
 };
 
 namespace UiScript {

@@ -11,35 +11,63 @@
 #include <QMargins>
 #include <QPoint>
 
-enum : int { HTERROR = -2, HTTRANSPARENT = -1, HTNOWHERE = 0, HTCAPTION = 2, HTSYSMENU = 3, HTSIZE = 4,
-             HTMINBUTTON = 8, HTMAXBUTTON = 9, HTLEFT = 10, HTRIGHT = 11, HTTOP = 12, HTTOPLEFT = 13,
-             HTTOPRIGHT = 14, HTBOTTOM = 15, HTBOTTOMLEFT = 16, HTBOTTOMRIGHT = 17, HTBORDER = 18, HTCLOSE = 20 };
+enum : int {
+  HTERROR = -2,
+  HTTRANSPARENT = -1,
+  HTNOWHERE = 0,
+  HTCAPTION = 2,
+  HTSYSMENU = 3,
+  HTSIZE = 4,
+  HTMINBUTTON = 8,
+  HTMAXBUTTON = 9,
+  HTLEFT = 10,
+  HTRIGHT = 11,
+  HTTOP = 12,
+  HTTOPLEFT = 13,
+  HTTOPRIGHT = 14,
+  HTBOTTOM = 15,
+  HTBOTTOMLEFT = 16,
+  HTBOTTOMRIGHT = 17,
+  HTBORDER = 18,
+  HTCLOSE = 20
+};
 inline constexpr UINT WM_NCMOUSEMOVE = 0x00A0, WM_NCLBUTTONUP = 0x00A2;
 // Makes the window ask for its non-client area again (WM_NCCALCSIZE).
 inline constexpr UINT SWP_FRAMECHANGED = 0x20;
 
 struct WINDOWPOS {
-    HWND hwnd = nullptr;
-    HWND hwndInsertAfter = nullptr;
-    int x = 0, y = 0, cx = 0, cy = 0;
-    UINT flags = 0;
+  HWND hwnd = nullptr;
+  HWND hwndInsertAfter = nullptr;
+  int x = 0, y = 0, cx = 0, cy = 0;
+  UINT flags = 0;
 };
 
 // WM_NCCALCSIZE's record: rgrc[0] comes in as the window rectangle (parent
 // client coordinates) and goes back as the client rectangle.
 struct NCCALCSIZE_PARAMS {
-    RECT rgrc[3];
-    WINDOWPOS* lppos;
+  RECT rgrc[3];
+  WINDOWPOS* lppos;
 };
 
 // Regions are not kept: a region argument is accepted and not used.
 using HRGN = struct HRGN__*;
 
 // Drawing in a non-client area.
-enum : UINT { DFC_CAPTION = 1, DFCS_CAPTIONCLOSE = 0x0, DFCS_CAPTIONMIN = 0x1, DFCS_CAPTIONMAX = 0x2,
-              DFCS_CAPTIONRESTORE = 0x3, DFCS_PUSHED = 0x200 };
-enum : DWORD { DCX_WINDOW = 0x1, DCX_CACHE = 0x2, DCX_CLIPCHILDREN = 0x8, DCX_CLIPSIBLINGS = 0x10,
-               DCX_LOCKWINDOWUPDATE = 0x400 };
+enum : UINT {
+  DFC_CAPTION = 1,
+  DFCS_CAPTIONCLOSE = 0x0,
+  DFCS_CAPTIONMIN = 0x1,
+  DFCS_CAPTIONMAX = 0x2,
+  DFCS_CAPTIONRESTORE = 0x3,
+  DFCS_PUSHED = 0x200
+};
+enum : DWORD {
+  DCX_WINDOW = 0x1,
+  DCX_CACHE = 0x2,
+  DCX_CLIPCHILDREN = 0x8,
+  DCX_CLIPSIBLINGS = 0x10,
+  DCX_LOCKWINDOWUPDATE = 0x400
+};
 // A caption button (close, minimise, maximise, restore) as the desktop draws it.
 BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state);
 // A DC of the whole window (DCX_WINDOW) or of its client; the region is not used.

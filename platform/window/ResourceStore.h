@@ -8,17 +8,18 @@
 
 namespace resources {
 struct ImageResource {
-    std::string path;
-    POINT hotSpot;
+  std::string path;
+  POINT hotSpot;
 };
 
 struct ResourceStore {
-    std::map<UINT, DialogTemplate> dialogs;
-    std::map<UINT, MenuTemplate> menus;
-    std::map<UINT, ToolbarTemplate> toolbars;
-    std::map<UINT, std::string> strings;
-    std::map<UINT, ImageResource> bitmaps, icons, cursors;
+  std::map<UINT, DialogTemplate> dialogs;
+  std::map<UINT, MenuTemplate> menus;
+  std::map<UINT, ToolbarTemplate> toolbars;
+  std::map<UINT, std::string> strings;
+  std::map<UINT, ImageResource> bitmaps, icons, cursors;
 };
 
-bool ParseResources(const std::string& text, const std::string& folder, ResourceStore& store, std::string& error);
+bool ParseResources(const std::string& text, const std::string& folder, ResourceStore& store,
+                    std::string& error);
 }  // namespace resources

@@ -11,41 +11,41 @@
 #include <vector>
 
 struct DialogControlTemplate {
-    int id = 0;
-    std::string className;
-    std::string text;
-    int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
-    DWORD style = 0;
+  int id = 0;
+  std::string className;
+  std::string text;
+  int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
+  DWORD style = 0;
 };
 
 struct DialogTemplate {
-    UINT id = 0;
-    std::string caption;
-    int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
-    DWORD style = 0;
-    int fontPoints = 8;
-    std::string fontFace = "MS Shell Dlg";
-    std::vector<DialogControlTemplate> controls;
+  UINT id = 0;
+  std::string caption;
+  int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
+  DWORD style = 0;
+  int fontPoints = 8;
+  std::string fontFace = "MS Shell Dlg";
+  std::vector<DialogControlTemplate> controls;
 };
 
 struct MenuItemTemplate {
-    UINT id = 0;  // 0 for popups and separators
-    std::string text;
-    bool separator = false;
-    bool popup = false;
-    std::vector<MenuItemTemplate> children;  // a popup's items
-    bool IsPopup() const { return popup; }
+  UINT id = 0;  // 0 for popups and separators
+  std::string text;
+  bool separator = false;
+  bool popup = false;
+  std::vector<MenuItemTemplate> children;  // a popup's items
+  bool IsPopup() const { return popup; }
 };
 
 struct MenuTemplate {
-    UINT id = 0;
-    std::vector<MenuItemTemplate> items;
+  UINT id = 0;
+  std::vector<MenuItemTemplate> items;
 };
 
 struct ToolbarTemplate {
-    UINT id = 0;
-    int buttonWidth = 16, buttonHeight = 15;
-    std::vector<UINT> buttons;  // 0 is a separator; images in order from the bitmap of the same id
+  UINT id = 0;
+  int buttonWidth = 16, buttonHeight = 15;
+  std::vector<UINT> buttons;  // 0 is a separator; images in order from the bitmap of the same id
 };
 
 namespace resources {

@@ -6,19 +6,25 @@
 
 #include "platform/window/WinUser.h"
 
-enum : UINT { SIF_RANGE = 0x1, SIF_PAGE = 0x2, SIF_POS = 0x4, SIF_DISABLENOSCROLL = 0x8, SIF_TRACKPOS = 0x10,
-              SIF_ALL = 0x17 };
+enum : UINT {
+  SIF_RANGE = 0x1,
+  SIF_PAGE = 0x2,
+  SIF_POS = 0x4,
+  SIF_DISABLENOSCROLL = 0x8,
+  SIF_TRACKPOS = 0x10,
+  SIF_ALL = 0x17
+};
 enum : UINT { SW_SCROLLCHILDREN = 0x1, SW_INVALIDATE = 0x2, SW_ERASE = 0x4 };
 enum : UINT { SPI_GETWHEELSCROLLLINES = 0x68 };
 
 struct SCROLLINFO {
-    UINT cbSize = sizeof(SCROLLINFO);
-    UINT fMask = 0;
-    int nMin = 0;
-    int nMax = 0;
-    UINT nPage = 0;
-    int nPos = 0;
-    int nTrackPos = 0;
+  UINT cbSize = sizeof(SCROLLINFO);
+  UINT fMask = 0;
+  int nMin = 0;
+  int nMax = 0;
+  UINT nPage = 0;
+  int nPos = 0;
+  int nTrackPos = 0;
 };
 
 int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL redraw);
@@ -33,4 +39,4 @@ BOOL SystemParametersInfo(UINT action, UINT param, void* value, UINT winIni);
 namespace scroll_detail {
 // The part of a window's widget its own bars leave for the client.
 void ClientInset(HWND window, int* right, int* bottom);
-}
+}  // namespace scroll_detail

@@ -9,14 +9,15 @@
 namespace controls {
 namespace {
 void Report(HWND h, bool vertical, UINT code, int pos) {
-    DispatchGuard::RunGuarded([&] {
-        SendMessage(GetParent(h), vertical ? WM_VSCROLL : WM_HSCROLL,
-                    MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(pos)), reinterpret_cast<LPARAM>(h));
-    });
+  DispatchGuard::RunGuarded([&] {
+    SendMessage(GetParent(h), vertical ? WM_VSCROLL : WM_HSCROLL,
+                MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(pos)),
+                reinterpret_cast<LPARAM>(h));
+  });
 }
 
 UINT CodeOf(int action) {
-    switch (action) {
+  switch (action) {
     case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
     case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
     case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
@@ -25,39 +26,40 @@ UINT CodeOf(int action) {
     case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
     case QAbstractSlider::SliderMove: return SB_THUMBTRACK;
     default: return SB_ENDSCROLL;
-    }
+  }
 }
 
 QWidget* MakeSlider(HWND h, QWidget* parent, bool trackbar) {
-    DWORD style = static_cast<DWORD>(GetWindowLongPtr(h, GWL_STYLE));
-    bool vertical = trackbar ? (style & TBS_VERT) != 0 : (style & SBS_VERT) != 0;
-    if (!trackbar && (style & SBS_SIZEGRIP)) return new QWidget(parent);  // a size grip draws only its background
-    QAbstractSlider* slider = trackbar ? static_cast<QAbstractSlider*>(new QSlider(parent))
-                                       : static_cast<QAbstractSlider*>(new QScrollBar(parent));
-    slider->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
-    QObject::connect(slider, &QAbstractSlider::actionTriggered, [h, vertical, slider](int action) {
-        Report(h, vertical, CodeOf(action), slider->sliderPosition());
-    });
-    QObject::connect(slider, &QAbstractSlider::sliderReleased, [h, vertical, slider] {
-        Report(h, vertical, SB_THUMBPOSITION, slider->value());
-        Report(h, vertical, SB_ENDSCROLL, slider->value());
-    });
-    return slider;
+  DWORD style = static_cast<DWORD>(GetWindowLongPtr(h, GWL_STYLE));
+  bool vertical = trackbar ? (style & TBS_VERT) != 0 : (style & SBS_VERT) != 0;
+  if (!trackbar && (style & SBS_SIZEGRIP))
+    return new QWidget(parent);  // a size grip draws only its background
+  QAbstractSlider* slider = trackbar ? static_cast<QAbstractSlider*>(new QSlider(parent))
+                                     : static_cast<QAbstractSlider*>(new QScrollBar(parent));
+  slider->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
+  QObject::connect(slider, &QAbstractSlider::actionTriggered, [h, vertical, slider](int action) {
+    Report(h, vertical, CodeOf(action), slider->sliderPosition());
+  });
+  QObject::connect(slider, &QAbstractSlider::sliderReleased, [h, vertical, slider] {
+    Report(h, vertical, SB_THUMBPOSITION, slider->value());
+    Report(h, vertical, SB_ENDSCROLL, slider->value());
+  });
+  return slider;
 }
 
 LRESULT SliderProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
-    auto* slider = As<QAbstractSlider>(h);
-    if (!slider) return DefWindowProc(h, msg, w, l);
-    switch (msg) {
+  auto* slider = As<QAbstractSlider>(h);
+  if (!slider) return DefWindowProc(h, msg, w, l);
+  switch (msg) {
     case SBM_SETPOS: {
-        int old = slider->value();
-        slider->setValue(static_cast<int>(w));
-        return old;
+      int old = slider->value();
+      slider->setValue(static_cast<int>(w));
+      return old;
     }
     case SBM_GETPOS: return slider->value();
     case SBM_SETRANGE: slider->setRange(static_cast<int>(w), static_cast<int>(l)); return 0;
     default: return DefWindowProc(h, msg, w, l);
-    }
+  }
 }
 
 QWidget* MakeScrollBar(HWND h, QWidget* parent) { return MakeSlider(h, parent, false); }
@@ -65,7 +67,7 @@ QWidget* MakeTrackBar(HWND h, QWidget* parent) { return MakeSlider(h, parent, tr
 }  // namespace
 
 void RegisterScrollControls() {
-    Register("ScrollBar", SliderProc, MakeScrollBar);
-    Register("msctls_trackbar32", SliderProc, MakeTrackBar);
+  Register("ScrollBar", SliderProc, MakeScrollBar);
+  Register("msctls_trackbar32", SliderProc, MakeTrackBar);
 }
 }  // namespace controls

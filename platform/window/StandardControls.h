@@ -24,17 +24,18 @@ void RegisterPopupMenuClass();
 
 template <class W>
 W* As(HWND h) {
-    return dynamic_cast<W*>(WidgetOf(h));
+  return dynamic_cast<W*>(WidgetOf(h));
 }
 
 inline QString Text(LPARAM lParam) { return QString::fromUtf8(reinterpret_cast<LPCSTR>(lParam)); }
 
 // WM_GETTEXT into the caller's buffer of wParam bytes.
 inline LRESULT CopyText(const QString& text, WPARAM size, LPARAM buffer) {
-    if (!size || !buffer) return 0;
-    QByteArray bytes = text.toUtf8().left(static_cast<int>(size) - 1);
-    std::memcpy(reinterpret_cast<char*>(buffer), bytes.constData(), static_cast<size_t>(bytes.size()) + 1);
-    return bytes.size();
+  if (!size || !buffer) return 0;
+  QByteArray bytes = text.toUtf8().left(static_cast<int>(size) - 1);
+  std::memcpy(reinterpret_cast<char*>(buffer), bytes.constData(),
+              static_cast<size_t>(bytes.size()) + 1);
+  return bytes.size();
 }
 
 ATOM Register(const char* name, WNDPROC proc, WidgetFactory factory, UINT style = 0);

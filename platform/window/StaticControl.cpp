@@ -9,61 +9,64 @@
 namespace controls {
 namespace {
 class StaticWidget : public QWidget {
-public:
-    StaticWidget(HWND h, QWidget* parent) : QWidget(parent), window_(h) {}
+ public:
+  StaticWidget(HWND h, QWidget* parent) : QWidget(parent), window_(h) {}
 
-protected:
-    void paintEvent(QPaintEvent*) override {
-        DeviceContext dc(this, window_);
-        DWORD style = static_cast<DWORD>(GetWindowLongPtr(window_, GWL_STYLE));
-        RECT rc{0, 0, width(), height()};
-        DWORD kind = style & 0x1F;
-        if (kind == SS_ETCHEDHORZ) {
-            RECT line{0, 0, width(), 2};
-            DrawEdge(&dc, &line, EDGE_SUNKEN, BF_RECT);
-            return;
-        }
-        if (kind == SS_BLACKFRAME) {
-            FrameRect(&dc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-            return;
-        }
-        SetBkMode(&dc, OPAQUE);
-        SetBkColor(&dc, GetSysColor(COLOR_BTNFACE));
-        HWND parent = GetParent(window_);
-        auto brush = reinterpret_cast<HBRUSH>(
-            SendMessage(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(window_)));
-        if (brush) FillRect(&dc, &rc, brush);
-        if (!brush) SetBkMode(&dc, TRANSPARENT);  // the parent's background shows through
-        if (style & SS_SUNKEN) DrawEdge(&dc, &rc, EDGE_SUNKEN, BF_RECT);
-        SelectObject(&dc, font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-        if (!isEnabled()) SetTextColor(&dc, GetSysColor(COLOR_GRAYTEXT));
-        UINT format = (kind == SS_CENTER ? DT_CENTER : kind == SS_RIGHT ? DT_RIGHT : DT_LEFT) | DT_WORDBREAK;
-        QByteArray text = windowTitle().toUtf8();
-        DrawText(&dc, text.constData(), -1, &rc, format);
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    DeviceContext dc(this, window_);
+    DWORD style = static_cast<DWORD>(GetWindowLongPtr(window_, GWL_STYLE));
+    RECT rc{0, 0, width(), height()};
+    DWORD kind = style & 0x1F;
+    if (kind == SS_ETCHEDHORZ) {
+      RECT line{0, 0, width(), 2};
+      DrawEdge(&dc, &line, EDGE_SUNKEN, BF_RECT);
+      return;
     }
+    if (kind == SS_BLACKFRAME) {
+      FrameRect(&dc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      return;
+    }
+    SetBkMode(&dc, OPAQUE);
+    SetBkColor(&dc, GetSysColor(COLOR_BTNFACE));
+    HWND parent = GetParent(window_);
+    auto brush = reinterpret_cast<HBRUSH>(SendMessage(parent, WM_CTLCOLORSTATIC,
+                                                      reinterpret_cast<WPARAM>(&dc),
+                                                      reinterpret_cast<LPARAM>(window_)));
+    if (brush) FillRect(&dc, &rc, brush);
+    if (!brush) SetBkMode(&dc, TRANSPARENT);  // the parent's background shows through
+    if (style & SS_SUNKEN) DrawEdge(&dc, &rc, EDGE_SUNKEN, BF_RECT);
+    SelectObject(&dc, font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    if (!isEnabled()) SetTextColor(&dc, GetSysColor(COLOR_GRAYTEXT));
+    UINT format = (kind == SS_CENTER  ? DT_CENTER
+                   : kind == SS_RIGHT ? DT_RIGHT
+                                      : DT_LEFT) |
+                  DT_WORDBREAK;
+    QByteArray text = windowTitle().toUtf8();
+    DrawText(&dc, text.constData(), -1, &rc, format);
+  }
 
-public:
-    HFONT font_ = nullptr;
+ public:
+  HFONT font_ = nullptr;
 
-private:
-    HWND window_;
+ private:
+  HWND window_;
 };
 
 LRESULT StaticProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
-    auto* widget = As<StaticWidget>(h);
-    switch (msg) {
+  auto* widget = As<StaticWidget>(h);
+  switch (msg) {
     case WM_SETTEXT:
-        if (widget) {
-            widget->setWindowTitle(Text(l));
-            widget->update();
-        }
-        return TRUE;
+      if (widget) {
+        widget->setWindowTitle(Text(l));
+        widget->update();
+      }
+      return TRUE;
     case WM_SETFONT:
-        if (widget) widget->font_ = reinterpret_cast<HFONT>(w);
-        return DefWindowProc(h, msg, w, l);
-    default:
-        return DefWindowProc(h, msg, w, l);
-    }
+      if (widget) widget->font_ = reinterpret_cast<HFONT>(w);
+      return DefWindowProc(h, msg, w, l);
+    default: return DefWindowProc(h, msg, w, l);
+  }
 }
 
 QWidget* MakeStatic(HWND h, QWidget* parent) { return new StaticWidget(h, parent); }

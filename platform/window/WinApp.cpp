@@ -12,50 +12,56 @@ IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
 namespace {
 CWinApp*& TheApp() {
-    static CWinApp* app = nullptr;
-    return app;
+  static CWinApp* app = nullptr;
+  return app;
 }
 }  // namespace
 
 CWinApp::CWinApp(LPCSTR appName) : m_pszAppName(appName), m_strAppName(appName ? appName : "") {
-    TheApp() = this;
-    if (appName) UiScript::SetDefaultCaption(appName);
+  TheApp() = this;
+  if (appName) UiScript::SetDefaultCaption(appName);
 }
 
 CWinApp::~CWinApp() {
-    if (TheApp() == this) TheApp() = nullptr;
+  if (TheApp() == this) TheApp() = nullptr;
 }
 
 void CWinApp::AddDocTemplate(CDocTemplate* tmpl) {
-    if (!m_pDocManager) m_pDocManager = std::make_unique<CDocManager>();
-    m_pDocManager->AddDocTemplate(tmpl);
+  if (!m_pDocManager) m_pDocManager = std::make_unique<CDocManager>();
+  m_pDocManager->AddDocTemplate(tmpl);
 }
 
 void CWinApp::OnFileNew() {
-    if (m_pDocManager) m_pDocManager->OnFileNew();
+  if (m_pDocManager) m_pDocManager->OnFileNew();
 }
 
-CDocument* CWinApp::OpenDocumentFile(LPCSTR path) { return m_pDocManager ? m_pDocManager->OpenDocumentFile(path) : nullptr; }
+CDocument* CWinApp::OpenDocumentFile(LPCSTR path) {
+  return m_pDocManager ? m_pDocManager->OpenDocumentFile(path) : nullptr;
+}
 
 // Idle work: the update handlers of the frames' bars.
 BOOL CWinApp::OnIdle(LONG) {
-    if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd)) {
-        frame->OnIdleUpdateCmdUI();
-        if (CFrameWnd* active = frame->GetActiveFrame(); active && active != frame) active->OnIdleUpdateCmdUI();
-    }
-    return FALSE;
+  if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd)) {
+    frame->OnIdleUpdateCmdUI();
+    if (CFrameWnd* active = frame->GetActiveFrame(); active && active != frame)
+      active->OnIdleUpdateCmdUI();
+  }
+  return FALSE;
 }
 
 int CWinApp::Run() {
-    // Idle work runs whenever the loop is about to wait.
-    auto idle = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                                 [this] { DispatchGuard::RunGuarded([this] { OnIdle(0); }); });
-    QApplication::exec();
-    QObject::disconnect(idle);
-    return ExitInstance();
+  // Idle work runs whenever the loop is about to wait.
+  auto idle = QObject::connect(QAbstractEventDispatcher::instance(),
+                               &QAbstractEventDispatcher::aboutToBlock,
+                               [this] { DispatchGuard::RunGuarded([this] { OnIdle(0); }); });
+  QApplication::exec();
+  QObject::disconnect(idle);
+  return ExitInstance();
 }
 
-HCURSOR CWinApp::LoadCursor(UINT id) const { return ::LoadCursor(reinterpret_cast<HINSTANCE>(1), id); }
+HCURSOR CWinApp::LoadCursor(UINT id) const {
+  return ::LoadCursor(reinterpret_cast<HINSTANCE>(1), id);
+}
 HCURSOR CWinApp::LoadStandardCursor(UINT_PTR id) const { return ::LoadCursor(nullptr, id); }
 HICON CWinApp::LoadIcon(UINT id) const { return ::LoadIcon(nullptr, id); }
 

@@ -9,34 +9,46 @@
 
 class CWnd;
 
-enum : UINT { ID_FILE_NEW = 0xE100, ID_FILE_OPEN = 0xE101, ID_FILE_CLOSE = 0xE102, ID_FILE_SAVE = 0xE103,
-              ID_FILE_SAVE_AS = 0xE104, ID_FILE_PRINT = 0xE107, ID_FILE_PRINT_PREVIEW = 0xE109,
-              ID_APP_ABOUT = 0xE140, ID_APP_EXIT = 0xE141, ID_VIEW_TOOLBAR = 0xE800, ID_VIEW_STATUS_BAR = 0xE801,
-              ID_INDICATOR_CAPS = 0xE701, ID_INDICATOR_NUM = 0xE702,
-              ID_INDICATOR_SCRL = 0xE703, ID_SEPARATOR = 0 };
+enum : UINT {
+  ID_FILE_NEW = 0xE100,
+  ID_FILE_OPEN = 0xE101,
+  ID_FILE_CLOSE = 0xE102,
+  ID_FILE_SAVE = 0xE103,
+  ID_FILE_SAVE_AS = 0xE104,
+  ID_FILE_PRINT = 0xE107,
+  ID_FILE_PRINT_PREVIEW = 0xE109,
+  ID_APP_ABOUT = 0xE140,
+  ID_APP_EXIT = 0xE141,
+  ID_VIEW_TOOLBAR = 0xE800,
+  ID_VIEW_STATUS_BAR = 0xE801,
+  ID_INDICATOR_CAPS = 0xE701,
+  ID_INDICATOR_NUM = 0xE702,
+  ID_INDICATOR_SCRL = 0xE703,
+  ID_SEPARATOR = 0
+};
 
 class CWinApp : public CCmdTarget {
-    DECLARE_DYNAMIC(CWinApp)
-public:
-    explicit CWinApp(LPCSTR appName = nullptr);
-    ~CWinApp() override;
-    virtual BOOL InitInstance() { return TRUE; }
-    virtual int ExitInstance() { return 0; }
-    virtual int Run();
-    virtual BOOL OnIdle(LONG count);
-    void AddDocTemplate(CDocTemplate* tmpl);
-    void OnFileNew();
-    CDocument* OpenDocumentFile(LPCSTR path);
-    HCURSOR LoadCursor(UINT id) const;
-    HCURSOR LoadStandardCursor(UINT_PTR id) const;
-    HICON LoadIcon(UINT id) const;
-    void SetRegistryKey(LPCSTR) {}
-    void LoadStdProfileSettings(UINT = 4) {}
+  DECLARE_DYNAMIC(CWinApp)
+ public:
+  explicit CWinApp(LPCSTR appName = nullptr);
+  ~CWinApp() override;
+  virtual BOOL InitInstance() { return TRUE; }
+  virtual int ExitInstance() { return 0; }
+  virtual int Run();
+  virtual BOOL OnIdle(LONG count);
+  void AddDocTemplate(CDocTemplate* tmpl);
+  void OnFileNew();
+  CDocument* OpenDocumentFile(LPCSTR path);
+  HCURSOR LoadCursor(UINT id) const;
+  HCURSOR LoadStandardCursor(UINT_PTR id) const;
+  HICON LoadIcon(UINT id) const;
+  void SetRegistryKey(LPCSTR) {}
+  void LoadStdProfileSettings(UINT = 4) {}
 
-    CWnd* m_pMainWnd = nullptr;
-    LPCSTR m_pszAppName = nullptr;
-    CString m_strAppName;
-    std::unique_ptr<CDocManager> m_pDocManager;
+  CWnd* m_pMainWnd = nullptr;
+  LPCSTR m_pszAppName = nullptr;
+  CString m_strAppName;
+  std::unique_ptr<CDocManager> m_pDocManager;
 };
 
 CWinApp* AfxGetApp();

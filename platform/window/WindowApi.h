@@ -28,9 +28,9 @@ BOOL SetClassBackground(LPCSTR className, HBRUSH brush);
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                     LPVOID param);
-inline HWND CreateWindow(LPCSTR cls, LPCSTR name, DWORD style, int x, int y, int w, int h, HWND parent,
-                         HMENU menuOrId, HINSTANCE inst, LPVOID param) {
-    return CreateWindowEx(0, cls, name, style, x, y, w, h, parent, menuOrId, inst, param);
+inline HWND CreateWindow(LPCSTR cls, LPCSTR name, DWORD style, int x, int y, int w, int h,
+                         HWND parent, HMENU menuOrId, HINSTANCE inst, LPVOID param) {
+  return CreateWindowEx(0, cls, name, style, x, y, w, h, parent, menuOrId, inst, param);
 }
 BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
@@ -43,7 +43,9 @@ LRESULT DefWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LONG_PTR GetWindowLongPtr(HWND hWnd, int index);
 LONG_PTR SetWindowLongPtr(HWND hWnd, int index, LONG_PTR value);
 inline LONG GetWindowLong(HWND h, int i) { return static_cast<LONG>(GetWindowLongPtr(h, i)); }
-inline LONG SetWindowLong(HWND h, int i, LONG v) { return static_cast<LONG>(SetWindowLongPtr(h, i, v)); }
+inline LONG SetWindowLong(HWND h, int i, LONG v) {
+  return static_cast<LONG>(SetWindowLongPtr(h, i, v));
+}
 void PostQuitMessage(int exitCode);
 
 // Properties attached to a window by name.
@@ -94,9 +96,20 @@ BOOL MessageBeep(UINT type);
 SHORT GetKeyState(int virtualKey);
 UINT GetDoubleClickTime();
 int GetSystemMetrics(int index);
-enum : int { SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYCAPTION = 4,
-             SM_CXHTHUMB = 10, SM_CYVTHUMB = 9, SM_CXMIN = 28, SM_CYMIN = 29, SM_CXFRAME = 32, SM_CYFRAME = 33,
-             SM_CYSMCAPTION = 51 };
+enum : int {
+  SM_CXSCREEN = 0,
+  SM_CYSCREEN = 1,
+  SM_CXVSCROLL = 2,
+  SM_CYHSCROLL = 3,
+  SM_CYCAPTION = 4,
+  SM_CXHTHUMB = 10,
+  SM_CYVTHUMB = 9,
+  SM_CXMIN = 28,
+  SM_CYMIN = 29,
+  SM_CXFRAME = 32,
+  SM_CYFRAME = 33,
+  SM_CYSMCAPTION = 51
+};
 
 // The Qt widget behind a handle, and the handle of a widget (null when none).
 QWidget* WidgetOf(HWND hWnd);

@@ -12,29 +12,29 @@
 #include <vector>
 
 struct WindowClassRecord {
-    std::string name;
-    UINT style = 0;
-    WNDPROC proc = nullptr;
-    HBRUSH background = nullptr;
-    WidgetFactory factory = nullptr;
+  std::string name;
+  UINT style = 0;
+  WNDPROC proc = nullptr;
+  HBRUSH background = nullptr;
+  WidgetFactory factory = nullptr;
 };
 
 struct HWND__ {
-    WindowClassRecord* windowClass = nullptr;
-    QPointer<QWidget> widget;
-    HWND parent = nullptr;
-    std::vector<HWND> children;  // creation order, which is also tab order
-    WNDPROC proc = nullptr;
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    LONG_PTR id = 0;
-    LONG_PTR userData = 0;
-    LONG_PTR dialogResult = 0;  // DWLP_MSGRESULT
-    HMENU menu = nullptr;
-    std::map<std::string, HANDLE> properties;
-    bool trackLeave = false;
-    bool destroying = false;
-    void* framework = nullptr;  // the framework object attached to the window
+  WindowClassRecord* windowClass = nullptr;
+  QPointer<QWidget> widget;
+  HWND parent = nullptr;
+  std::vector<HWND> children;  // creation order, which is also tab order
+  WNDPROC proc = nullptr;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  LONG_PTR id = 0;
+  LONG_PTR userData = 0;
+  LONG_PTR dialogResult = 0;  // DWLP_MSGRESULT
+  HMENU menu = nullptr;
+  std::map<std::string, HANDLE> properties;
+  bool trackLeave = false;
+  bool destroying = false;
+  void* framework = nullptr;  // the framework object attached to the window
 };
 
 namespace window_detail {

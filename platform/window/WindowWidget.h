@@ -8,12 +8,12 @@
 #include <QWidget>
 
 class WindowWidget : public QWidget {
-public:
-    WindowWidget(HWND window, QWidget* parent);
+ public:
+  WindowWidget(HWND window, QWidget* parent);
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
-private:
-    HWND window_;
+ private:
+  HWND window_;
 };

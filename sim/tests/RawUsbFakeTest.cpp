@@ -27,12 +27,15 @@ struct FrameCase {
 
 TEST(RawUsbFrame, MatchesTheWorkedFrames) {
   const FrameCase cases[] = {
-      {"*OPC?", 2, B({0x55, 0x53, 0x42, 0x3A, 0x05, 0, 0, 0, 0x8A, 0x02, 0, 0, 0x2A, 0x4F, 0x50, 0x43, 0x3F})},
-      {"*IDN?", 1, B({0x55, 0x53, 0x42, 0x3A, 0x05, 0, 0, 0, 0x92, 0x01, 0, 0, 0x2A, 0x49, 0x44, 0x4E, 0x3F})},
+      {"*OPC?", 2,
+       B({0x55, 0x53, 0x42, 0x3A, 0x05, 0, 0, 0, 0x8A, 0x02, 0, 0, 0x2A, 0x4F, 0x50, 0x43, 0x3F})},
+      {"*IDN?", 1,
+       B({0x55, 0x53, 0x42, 0x3A, 0x05, 0, 0, 0, 0x92, 0x01, 0, 0, 0x2A, 0x49, 0x44, 0x4E, 0x3F})},
       {"abc", 1, B({0x55, 0x53, 0x42, 0x3A, 0x03, 0, 0, 0, 0xB2, 0x01, 0, 0, 0x61, 0x62, 0x63})},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(sim::MakeFrame(Text(c.payload), static_cast<std::uint8_t>(c.type)), c.frame) << c.payload;
+    EXPECT_EQ(sim::MakeFrame(Text(c.payload), static_cast<std::uint8_t>(c.type)), c.frame)
+        << c.payload;
     EXPECT_EQ(sim::OpenFrame(c.frame), Text(c.payload));
   }
   auto bad = cases[0].frame;
@@ -64,7 +67,8 @@ class RawUsbFixture : public ::testing::Test {
       all.insert(all.end(), packet, packet + n);
       ++count;
       if (all.size() >= 12) {
-        std::uint32_t len = all[4] | all[5] << 8 | all[6] << 16 | static_cast<std::uint32_t>(all[7]) << 24;
+        std::uint32_t len =
+            all[4] | all[5] << 8 | all[6] << 16 | static_cast<std::uint32_t>(all[7]) << 24;
         if (all.size() >= 12 + len) break;
       }
     }

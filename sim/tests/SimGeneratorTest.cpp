@@ -40,8 +40,10 @@ TEST(SimGenerator, FourteenBitSlotsListWriteCommitAndReadBack) {
   std::string list = Ask(gen, "STL? RELEASE\n");
   EXPECT_EQ(list.substr(0, 26), "STL M0, sine, M50, EMPTY, ");
   const std::string codes("\x01\x00\xFE\x1F", 4);
-  Send(gen, "C1:WVDT M52,WVNM,ramp,TYPE,5,LENGTH,0KB,FREQ,2500.000000000,AMPL,0.200000000,"
-            "OFST,-0.050000000,PHASE,90.000000000,WAVEDATA," + codes);
+  Send(gen,
+       "C1:WVDT M52,WVNM,ramp,TYPE,5,LENGTH,0KB,FREQ,2500.000000000,AMPL,0.200000000,"
+       "OFST,-0.050000000,PHASE,90.000000000,WAVEDATA," +
+           codes);
   Send(gen, "C1:ARWV INDEX, 52\n");
   EXPECT_EQ(gen.LastCommit(), "52");
   EXPECT_NE(Ask(gen, "STL? RELEASE").find("M52, ramp"), std::string::npos);

@@ -15,7 +15,8 @@ std::vector<unsigned char> Pattern(std::size_t n) {
   return v;
 }
 
-std::vector<unsigned char> Block(const std::string& header, const std::vector<unsigned char>& data) {
+std::vector<unsigned char> Block(const std::string& header,
+                                 const std::vector<unsigned char>& data) {
   std::vector<unsigned char> all(header.begin(), header.end());
   all.insert(all.end(), data.begin(), data.end());
   return all;
@@ -44,11 +45,13 @@ TEST(Vxi11Loopback, BlockWriteSplitsAndReadsBackExactly) {
     auto data = Pattern(2 * 16384 + 3);  // odd length: not a multiple of anything
     auto block = Block("C1:WVDT M50,WVNM,ramp,TYPE,5,LENGTH,32KB,WAVEDATA,", data);
     ViUInt32 written = 0;
-    ASSERT_EQ(viWrite(s.vi, block.data(), static_cast<ViUInt32>(block.size()), &written), VI_SUCCESS);
+    ASSERT_EQ(viWrite(s.vi, block.data(), static_cast<ViUInt32>(block.size()), &written),
+              VI_SUCCESS);
     EXPECT_EQ(written, block.size());
     ASSERT_EQ(gen->Slot("M50")->data, data) << maxRecv;
 
-    ASSERT_EQ(viWrite(s.vi, reinterpret_cast<const unsigned char*>("WVDT? M50"), 9, &written), VI_SUCCESS);
+    ASSERT_EQ(viWrite(s.vi, reinterpret_cast<const unsigned char*>("WVDT? M50"), 9, &written),
+              VI_SUCCESS);
     std::vector<unsigned char> reply(100000);
     ViUInt32 got = 0;
     ASSERT_EQ(viRead(s.vi, reply.data(), static_cast<ViUInt32>(reply.size()), &got), VI_SUCCESS);

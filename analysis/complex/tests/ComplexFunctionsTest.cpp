@@ -12,7 +12,8 @@ using namespace SgCore;
 namespace {
 using Fn = std::function<int(double, double, double*, double*)>;
 Fn Power(double p) {
-  return [p](double re, double im, double* r, double* i) { return ComplexPowerCore(re, im, p, r, i); };
+  return
+      [p](double re, double im, double* r, double* i) { return ComplexPowerCore(re, im, p, r, i); };
 }
 }  // namespace
 

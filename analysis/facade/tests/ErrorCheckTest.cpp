@@ -11,10 +11,11 @@ TEST(ErrorCheck, CodesBecomeExceptionsWithTableTexts) {
     int code;
     const char* text;
   };
-  for (const Row& r : {Row{-20003, "Math Exception: Number of samples must be greater than zero."},
-                       Row{-20006, "Math Exception: Number of samples must be greater than or equal to two."},
-                       Row{-20027, "Unknown math error."}, Row{-20064, "Unknown math error."},
-                       Row{20001, "Math Exception: The matrix is rank deficient."}}) {
+  for (const Row& r :
+       {Row{-20003, "Math Exception: Number of samples must be greater than zero."},
+        Row{-20006, "Math Exception: Number of samples must be greater than or equal to two."},
+        Row{-20027, "Unknown math error."}, Row{-20064, "Unknown math error."},
+        Row{20001, "Math Exception: The matrix is rank deficient."}}) {
     const auto o = Call([&] { return SG::CheckMathError(r.code); });
     EXPECT_TRUE(o.threwMath) << r.code;
     EXPECT_EQ(o.code, r.code);

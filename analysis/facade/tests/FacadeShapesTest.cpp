@@ -145,9 +145,15 @@ TEST(FacadeRouting, WindowsAndInPlaceTransforms) {
        core(BlackmanHarrisWindowCore)},
       {"exact blackman", [](Vec& v) { return SG::ExactBlackmanWindow(v); },
        core(ExactBlackmanWindowCore)},
-      {"cosine taper", [](Vec& v) { return SG::CosineTaperWindow(v); }, core(CosineTaperWindowCore)},
-      {"general cosine", [&](Vec& v) { return SG::GeneralCosineWindow(v, Of({0.3, 0.5, 0.2})); },
-       [&](std::vector<double>& x) { return GeneralCosineWindowCore(x.data(), int(x.size()), flat, 3); }},
+      {"cosine taper", [](Vec& v) { return SG::CosineTaperWindow(v); },
+       core(CosineTaperWindowCore)},
+      {"general cosine",
+       [&](Vec& v) {
+         return SG::GeneralCosineWindow(v, Of({0.3, 0.5, 0.2}));
+       },
+       [&](std::vector<double>& x) {
+         return GeneralCosineWindowCore(x.data(), int(x.size()), flat, 3);
+       }},
       {"exponential", [](Vec& v) { return SG::ExponentialWindow(v, 0.2); },
        [](std::vector<double>& x) { return ExponentialWindowCore(x.data(), int(x.size()), 0.2); }},
       {"flat top", [](Vec& v) { return SG::FlatTopWindow(v); }, core(FlatTopWindowCore)},
@@ -211,7 +217,8 @@ TEST(FacadeRouting, SizedAndFillGenerators) {
       {"gaussian noise", [](Vec& v, int k) { return SG::GaussianNoise(v, k, 0.5, 79); },
        [](Vec& v) { return SG::GaussianNoise(v, 0.5, 79); },
        [](int k, double* o) { return GaussianNoiseCore(k, 0.5, 79, o); }},
-      {"arbitrary wave", [&](Vec& v, int k) { return SG::ArbitraryWave(v, k, table, &p1, 2, 0.07, 1); },
+      {"arbitrary wave",
+       [&](Vec& v, int k) { return SG::ArbitraryWave(v, k, table, &p1, 2, 0.07, 1); },
        [&](Vec& v) { return SG::ArbitraryWave(v, table, &p2, 2, 0.07, 1); },
        [&](int k, double* o) { return ArbitraryWaveCore(k, 2, 0.07, &p3, tab, 4, 1, o); }},
       {"chirp", [](Vec& v, int k) { return SG::ChirpPattern(v, k, 1.5, 0.01, 0.2); },
@@ -251,23 +258,43 @@ TEST(FacadeRouting, FirDesignsAreSizedToTheTaps) {
       {"window low-pass", [](Vec& v) { return SG::WindowFirLowPass(1000, 120, taps, v, 3); },
        [](std::vector<double>& o) { return WindowedFirLowPassCore(1000, 120, taps, o.data(), 3); }},
       {"window high-pass", [](Vec& v) { return SG::WindowFirHighPass(1000, 120, taps, v, 5); },
-       [](std::vector<double>& o) { return WindowedFirHighPassCore(1000, 120, taps, o.data(), 5); }},
+       [](std::vector<double>& o) {
+         return WindowedFirHighPassCore(1000, 120, taps, o.data(), 5);
+       }},
       {"window band-pass", [](Vec& v) { return SG::WindowFirBandPass(1000, 80, 240, taps, v, 2); },
-       [](std::vector<double>& o) { return WindowedFirBandPassCore(1000, 80, 240, taps, o.data(), 2); }},
+       [](std::vector<double>& o) {
+         return WindowedFirBandPassCore(1000, 80, 240, taps, o.data(), 2);
+       }},
       {"window band-stop", [](Vec& v) { return SG::WindowFirBandStop(1000, 80, 240, taps, v, 4); },
-       [](std::vector<double>& o) { return WindowedFirBandStopCore(1000, 80, 240, taps, o.data(), 4); }},
+       [](std::vector<double>& o) {
+         return WindowedFirBandStopCore(1000, 80, 240, taps, o.data(), 4);
+       }},
       {"kaiser low-pass", [](Vec& v) { return SG::KaiserFirLowPass(1000, 120, taps, v, 6.5); },
        [](std::vector<double>& o) { return KaiserFirLowPassCore(1000, 120, taps, o.data(), 6.5); }},
       {"kaiser high-pass", [](Vec& v) { return SG::KaiserFirHighPass(1000, 120, taps, v, 6.5); },
-       [](std::vector<double>& o) { return KaiserFirHighPassCore(1000, 120, taps, o.data(), 6.5); }},
-      {"kaiser band-pass", [](Vec& v) { return SG::KaiserFirBandPass(1000, 80, 240, taps, v, 6.5); },
-       [](std::vector<double>& o) { return KaiserFirBandPassCore(1000, 80, 240, taps, o.data(), 6.5); }},
-      {"kaiser band-stop", [](Vec& v) { return SG::KaiserFirBandStop(1000, 80, 240, taps, v, 6.5); },
-       [](std::vector<double>& o) { return KaiserFirBandStopCore(1000, 80, 240, taps, o.data(), 6.5); }},
-      {"equiripple low-pass", [&](Vec& v) { return SG::EquirippleLowPass(1000, 100, 180, taps, v, &devFacade); },
-       [&](std::vector<double>& o) { return EquirippleLowPassCore(1000, 100, 180, taps, o.data(), &devCore); }},
-      {"equiripple high-pass", [&](Vec& v) { return SG::EquirippleHighPass(1000, 100, 180, taps, v, &devFacade); },
-       [&](std::vector<double>& o) { return EquirippleHighPassCore(1000, 100, 180, taps, o.data(), &devCore); }},
+       [](std::vector<double>& o) {
+         return KaiserFirHighPassCore(1000, 120, taps, o.data(), 6.5);
+       }},
+      {"kaiser band-pass",
+       [](Vec& v) { return SG::KaiserFirBandPass(1000, 80, 240, taps, v, 6.5); },
+       [](std::vector<double>& o) {
+         return KaiserFirBandPassCore(1000, 80, 240, taps, o.data(), 6.5);
+       }},
+      {"kaiser band-stop",
+       [](Vec& v) { return SG::KaiserFirBandStop(1000, 80, 240, taps, v, 6.5); },
+       [](std::vector<double>& o) {
+         return KaiserFirBandStopCore(1000, 80, 240, taps, o.data(), 6.5);
+       }},
+      {"equiripple low-pass",
+       [&](Vec& v) { return SG::EquirippleLowPass(1000, 100, 180, taps, v, &devFacade); },
+       [&](std::vector<double>& o) {
+         return EquirippleLowPassCore(1000, 100, 180, taps, o.data(), &devCore);
+       }},
+      {"equiripple high-pass",
+       [&](Vec& v) { return SG::EquirippleHighPass(1000, 100, 180, taps, v, &devFacade); },
+       [&](std::vector<double>& o) {
+         return EquirippleHighPassCore(1000, 100, 180, taps, o.data(), &devCore);
+       }},
       {"equiripple band-pass",
        [&](Vec& v) { return SG::EquirippleBandPass(1000, 60, 130, 260, 330, taps, v, &devFacade); },
        [&](std::vector<double>& o) {

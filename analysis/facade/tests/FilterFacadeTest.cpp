@@ -25,8 +25,14 @@ std::vector<double> Ramp(int n) {
 TEST(FilterFacade, InPlaceAndSeparateOutputAgree) {
   const std::vector<double> samples = Ramp(200);
   Vec inPlace = Of(samples), input = Of(samples), output = Of({1, 2, 3});
-  ASSERT_EQ(Call([&] { return SG::EllipticBandPass(inPlace, 1000.0, 50.0, 150.0, 0.1, 40.0, 5); }).returned, 0);
-  ASSERT_EQ(Call([&] { return SG::EllipticBandPass(input, output, 1000.0, 50.0, 150.0, 0.1, 40.0, 5); }).returned, 0);
+  ASSERT_EQ(Call([&] {
+              return SG::EllipticBandPass(inPlace, 1000.0, 50.0, 150.0, 0.1, 40.0, 5);
+            }).returned,
+            0);
+  ASSERT_EQ(Call([&] {
+              return SG::EllipticBandPass(input, output, 1000.0, 50.0, 150.0, 0.1, 40.0, 5);
+            }).returned,
+            0);
   EXPECT_EQ(Values(output), Values(inPlace));
   EXPECT_EQ(Values(input), samples);
   // The view's smoothing call.
@@ -44,7 +50,8 @@ TEST(FilterFacade, SameVectorAsInputAndOutputFiltersZeros) {
 TEST(FilterFacade, FloatInputIsConvertedAndLeftAlone) {
   SG::CSgScalarVector<float> input(4u, 1.5f);
   Vec output, reference = Of({1.5, 1.5, 1.5, 1.5});
-  ASSERT_EQ(Call([&] { return SG::ButterworthHighPass(input, output, 1000.0, 100.0, 3); }).returned, 0);
+  ASSERT_EQ(Call([&] { return SG::ButterworthHighPass(input, output, 1000.0, 100.0, 3); }).returned,
+            0);
   ASSERT_EQ(Call([&] { return SG::ButterworthHighPass(reference, 1000.0, 100.0, 3); }).returned, 0);
   EXPECT_EQ(Values(output), Values(reference));
   EXPECT_EQ(input[0], 1.5f);

@@ -34,17 +34,21 @@ TEST(FirFacade, SizesToTheTapsAndRefusesBadSelectorsFirst) {
   EXPECT_EQ(Values(kept), (std::vector<double>{7}));
   double deviation = 0;
   auto o = Call([&] {
-    return SG::EquirippleFir(Of({1, 0}), Of({1}), 1.0, Of({0, 0.1, 0.2, 0.5}), 31, kept, &deviation, 1, 2);
+    return SG::EquirippleFir(Of({1, 0}), Of({1}), 1.0, Of({0, 0.1, 0.2, 0.5}), 31, kept, &deviation,
+                             1, 2);
   });
   EXPECT_EQ(o.code, -20058);
   EXPECT_EQ(Values(kept), (std::vector<double>{7}));
   ASSERT_EQ(Call([&] {
-              return SG::EquirippleFir(Of({1, 0}), Of({1, 1}), 1.0, Of({0, 0.1, 0.2, 0.5}), 31, taps,
-                                       &deviation, 1, 2);
+              return SG::EquirippleFir(Of({1, 0}), Of({1, 1}), 1.0, Of({0, 0.1, 0.2, 0.5}), 31,
+                                       taps, &deviation, 1, 2);
             }).returned,
             0);
   EXPECT_EQ(taps.GetSize(), 31u);
-  ASSERT_EQ(Call([&] { return SG::EquirippleBandPass(1.0, 0.1, 0.15, 0.25, 0.3, 41, taps, &deviation); }).returned, 0);
+  ASSERT_EQ(Call([&] {
+              return SG::EquirippleBandPass(1.0, 0.1, 0.15, 0.25, 0.3, 41, taps, &deviation);
+            }).returned,
+            0);
   ASSERT_EQ(Call([&] { return SG::IdealFir(1.0, 0.5, 0.0, 5, taps, 0); }).returned, 0);
   EXPECT_NEAR(taps[2], 1.0, 1e-15);
 }
@@ -52,23 +56,30 @@ TEST(FirFacade, SizesToTheTapsAndRefusesBadSelectorsFirst) {
 TEST(FitFacade, FitsOverTheCommonLength) {
   Vec x = Of({0, 1, 2, 3, 4, 100}), y = Of({1, 3, 5, 7, 9}), fitted;
   double slope = 0, intercept = 0, mse = -1;
-  ASSERT_EQ(Call([&] { return SG::LinearFit(x, y, fitted, &slope, &intercept, &mse); }).returned, 0);
+  ASSERT_EQ(Call([&] { return SG::LinearFit(x, y, fitted, &slope, &intercept, &mse); }).returned,
+            0);
   EXPECT_EQ(fitted.GetSize(), 5u);
   EXPECT_NEAR(slope, 2, 1e-12);
   EXPECT_NEAR(intercept, 1, 1e-12);
   Vec coefficients;
-  ASSERT_EQ(Call([&] { return SG::PolynomialFit(x, y, fitted, coefficients, &mse, 2); }).returned, 0);
+  ASSERT_EQ(Call([&] { return SG::PolynomialFit(x, y, fitted, coefficients, &mse, 2); }).returned,
+            0);
   EXPECT_EQ(coefficients.GetSize(), 3u);
   EXPECT_NEAR(coefficients[1], 2, 1e-10);
-  EXPECT_EQ(Call([&] { return SG::PolynomialFit(x, y, fitted, coefficients, &mse, -3); }).code, -20103);
+  EXPECT_EQ(Call([&] { return SG::PolynomialFit(x, y, fitted, coefficients, &mse, -3); }).code,
+            -20103);
   double amplitude = 0, damping = 0;
-  EXPECT_EQ(Call([&] { return SG::ExponentialFit(x, Of({1, -1}), fitted, &amplitude, &damping, &mse); }).code,
+  EXPECT_EQ(Call([&] {
+              return SG::ExponentialFit(x, Of({1, -1}), fitted, &amplitude, &damping, &mse);
+            }).code,
             -20036);
   Vec start = Of({0.5, 0.5});
-  ASSERT_EQ(Call([&] { return SG::NonlinearFit(x, y, Line, fitted, start, &mse, -1); }).returned, 0);
+  ASSERT_EQ(Call([&] { return SG::NonlinearFit(x, y, Line, fitted, start, &mse, -1); }).returned,
+            0);
   EXPECT_NEAR(start[1], 2, 1e-6);
   Vec limited = Of({0.5, 0.5});
-  EXPECT_EQ(Call([&] { return SG::NonlinearFit(x, y, Line, fitted, limited, &mse, 0); }).code, -20062);
+  EXPECT_EQ(Call([&] { return SG::NonlinearFit(x, y, Line, fitted, limited, &mse, 0); }).code,
+            -20062);
 }
 
 TEST(FitFacade, GeneralLeastSquaresThroughAMatrix) {
@@ -77,7 +88,8 @@ TEST(FitFacade, GeneralLeastSquaresThroughAMatrix) {
   Vec y = Of({2, 5, 8, 11}), fitted, coefficients;
   double mse = -1;
   ASSERT_EQ(Call([&] {
-              return SG::GeneralLeastSquaresFit(h, y, Vec(), fitted, coefficients, covariance, &mse, 3);
+              return SG::GeneralLeastSquaresFit(h, y, Vec(), fitted, coefficients, covariance, &mse,
+                                                3);
             }).returned,
             0);
   EXPECT_NEAR(coefficients[0], 2, 1e-12);
@@ -87,11 +99,13 @@ TEST(FitFacade, GeneralLeastSquaresThroughAMatrix) {
   EXPECT_NEAR(covariance.GetData()[0], 0.7, 1e-12);
   EXPECT_NEAR(covariance.GetData()[3], 0.2, 1e-12);
   EXPECT_EQ(Call([&] {
-              return SG::GeneralLeastSquaresFit(h, Of({1, 2}), Vec(), fitted, coefficients, covariance, &mse, 0);
+              return SG::GeneralLeastSquaresFit(h, Of({1, 2}), Vec(), fitted, coefficients,
+                                                covariance, &mse, 0);
             }).code,
             -20058);
   EXPECT_EQ(Call([&] {
-              return SG::GeneralLeastSquaresFit(h, y, Of({1}), fitted, coefficients, covariance, &mse, 0);
+              return SG::GeneralLeastSquaresFit(h, y, Of({1}), fitted, coefficients, covariance,
+                                                &mse, 0);
             }).code,
             -20058);
 }
@@ -110,7 +124,8 @@ TEST(InterpolationFacade, SplineFillAsTheViewRunsIt) {
   EXPECT_DOUBLE_EQ(filled[10], 1.0);
   EXPECT_DOUBLE_EQ(filled[25], -1.0);
   double nearStart = 0;  // horizontal start: the slope at 0 is 0
-  ASSERT_EQ(Call([&] { return SG::SplineInterpolate(x, y, second, 1e-6, &nearStart); }).returned, 0);
+  ASSERT_EQ(Call([&] { return SG::SplineInterpolate(x, y, second, 1e-6, &nearStart); }).returned,
+            0);
   EXPECT_NEAR(nearStart / 1e-6, 0.0, 1e-6);
   Vec empty;
   auto o = Call([&] { return SG::SplineSecondDerivatives(empty, y, 0.0, 0.0, second); });
@@ -122,9 +137,16 @@ TEST(InterpolationFacade, SplineFillAsTheViewRunsIt) {
   o = Call([&] { return SG::SplineInterpolate(Of({1, 1}), y, Of({0, 0}), 1.0, &v); });
   EXPECT_EQ(o.text, "Math Exception: x-values must be distinct.");
   double value = 0, error = 0;
-  ASSERT_EQ(Call([&] { return SG::PolynomialInterpolate(Of({0, 1, 2}), Of({1, 3, 7, 99}), 1.5, &value, &error); }).returned, 0);
+  ASSERT_EQ(
+      Call([&] {
+        return SG::PolynomialInterpolate(Of({0, 1, 2}), Of({1, 3, 7, 99}), 1.5, &value, &error);
+      }).returned,
+      0);
   EXPECT_DOUBLE_EQ(value, 4.75);
-  ASSERT_EQ(Call([&] { return SG::RationalInterpolate(Of({0, 1, 2}), Of({1, 3, 7}), 1.0, &value, &error); }).returned, 0);
+  ASSERT_EQ(Call([&] {
+              return SG::RationalInterpolate(Of({0, 1, 2}), Of({1, 3, 7}), 1.0, &value, &error);
+            }).returned,
+            0);
   EXPECT_EQ(value, 3);
 }
 

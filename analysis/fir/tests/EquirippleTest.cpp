@@ -52,7 +52,8 @@ TEST(Equiripple, MatchesScipyRemez) {
               0)
         << d.name;
     const std::vector<double>& ref = RemezReferences().at(d.name);
-    for (size_t i = 0; i < ref.size(); ++i) EXPECT_NEAR(h[i], ref[i], 1e-7) << d.name << " tap " << i;
+    for (size_t i = 0; i < ref.size(); ++i)
+      EXPECT_NEAR(h[i], ref[i], 1e-7) << d.name << " tap " << i;
     const double sign = d.type == EquirippleMultiband ? 1.0 : -1.0;
     for (int i = 0; i < d.n; ++i) EXPECT_DOUBLE_EQ(h[i], sign * h[d.n - 1 - i]) << d.name;
     EXPECT_GT(deviation, 0.0);
@@ -78,17 +79,23 @@ TEST(Equiripple, Checks) {
   std::vector<double> h(64, 7.0);
   double dev = 7;
   const double w1[] = {1, 1}, d1[] = {1, 0};
-  struct Row { const char* name; int code; int got; };
-  auto design = [&](std::vector<double> edges, std::vector<double> desired, std::vector<double> weights,
-                    int type, int n, double fs = 1.0) {
-    return EquirippleDesignCore(static_cast<int>(desired.size()), desired.data(), weights.data(), fs,
-                                edges.data(), type, n, h.data(), &dev);
+  struct Row {
+    const char* name;
+    int code;
+    int got;
+  };
+  auto design = [&](std::vector<double> edges, std::vector<double> desired,
+                    std::vector<double> weights, int type, int n, double fs = 1.0) {
+    return EquirippleDesignCore(static_cast<int>(desired.size()), desired.data(), weights.data(),
+                                fs, edges.data(), type, n, h.data(), &dev);
   };
   const Row rows[] = {
       {"even high-pass first", ErrOddTaps, EquirippleHighPassCore(-1, 5, 1, 30, h.data(), &dev)},
-      {"even band-stop first", ErrOddTaps, EquirippleBandStopCore(1, 0.1, 0.2, 0.3, 0.4, 30, h.data(), &dev)},
+      {"even band-stop first", ErrOddTaps,
+       EquirippleBandStopCore(1, 0.1, 0.2, 0.3, 0.4, 30, h.data(), &dev)},
       {"two taps", ErrFilterDesign, EquirippleLowPassCore(1, 0.1, 0.2, 2, h.data(), &dev)},
-      {"no bands", ErrSamplesGtZero, EquirippleDesignCore(0, d1, w1, 1, nullptr, 1, 11, h.data(), &dev)},
+      {"no bands", ErrSamplesGtZero,
+       EquirippleDesignCore(0, d1, w1, 1, nullptr, 1, 11, h.data(), &dev)},
       {"fs 0", ErrBand, design({0, 0.1, 0.2, 0.5}, {1, 0}, {1, 1}, 1, 11, 0.0)},
       {"negative edge", ErrBand, design({-0.1, 0.1, 0.2, 0.5}, {1, 0}, {1, 1}, 1, 11)},
       {"zero weight", ErrBand, design({0, 0.1, 0.2, 0.5}, {1, 0}, {1, 0}, 1, 11)},
@@ -98,8 +105,10 @@ TEST(Equiripple, Checks) {
       {"type 1 not from 0", ErrFilterDesign, design({0.01, 0.1, 0.2, 0.5}, {1, 0}, {1, 1}, 1, 11)},
       {"type 1 ends 0.002 short", ErrFilterDesign,
        design({0, 100, 200, 498}, {1, 0}, {1, 1}, 1, 11, 1000.0)},
-      {"type 1 ends 0.0005 short", ErrNone, design({0, 100, 200, 499.9995}, {1, 0}, {1, 1}, 1, 11, 1000.0)},
-      {"type 1 even with last band passing", ErrOddTaps, design({0, 0.1, 0.2, 0.5}, {0, 1}, {1, 1}, 1, 12)},
+      {"type 1 ends 0.0005 short", ErrNone,
+       design({0, 100, 200, 499.9995}, {1, 0}, {1, 1}, 1, 11, 1000.0)},
+      {"type 1 even with last band passing", ErrOddTaps,
+       design({0, 0.1, 0.2, 0.5}, {0, 1}, {1, 1}, 1, 12)},
       {"differentiator odd too close", ErrFilterDesign, design({0, 0.495}, {1}, {1}, 2, 11)},
       {"Hilbert from 0", ErrFilterDesign, design({0, 0.45}, {1}, {1}, 3, 11)},
   };

@@ -16,7 +16,8 @@ TEST(IdealFir, ClosedForms) {
   ASSERT_EQ(FirIdealLowPass(1000, 100, 21, h.data()), 0);
   for (int i = 0; i < 21; ++i) {
     const double t = i - 10;
-    const double expected = t == 0 ? 0.2 : std::sin(0.2 * std::numbers::pi * t) / (std::numbers::pi * t);
+    const double expected =
+        t == 0 ? 0.2 : std::sin(0.2 * std::numbers::pi * t) / (std::numbers::pi * t);
     EXPECT_NEAR(h[i], expected, 1e-15) << i;
   }
   // fc = fs/2: a unit centre tap and zeros elsewhere.
@@ -40,7 +41,10 @@ TEST(IdealFir, ClosedForms) {
 
 TEST(IdealFir, ChecksInOrder) {
   std::vector<double> h(9, 3.0);
-  struct Row { const char* name; int got, code; } rows[] = {
+  struct Row {
+    const char* name;
+    int got, code;
+  } rows[] = {
       {"kind 4", FirIdealResponse(4, 1000, 100, 200, 9, h.data()), ErrSelection},
       {"n 0", FirIdealResponse(0, 1000, 100, 0, 0, h.data()), ErrOrder},
       {"f above fs/2", FirIdealResponse(2, 1000, 100, 600, 9, h.data()), ErrCutoff},
@@ -51,7 +55,8 @@ TEST(IdealFir, ChecksInOrder) {
       {"even band-stop", FirIdealBandStop(1000, 100, 200, 8, h.data()), ErrOddTaps},
       {"NaN fs", FirIdealLowPass(NAN, 100, 9, h.data()), ErrBand},
       {"windowed even high-pass", WindowedFirHighPassCore(1000, 100, 8, h.data(), 3), ErrOddTaps},
-      {"windowed even band-stop", WindowedFirBandStopCore(1000, 100, 200, 8, h.data(), 3), ErrOddTaps},
+      {"windowed even band-stop", WindowedFirBandStopCore(1000, 100, 200, 8, h.data(), 3),
+       ErrOddTaps},
   };
   for (const Row& r : rows) EXPECT_EQ(r.got, r.code) << r.name;
   EXPECT_EQ(h, std::vector<double>(9, 3.0));

@@ -63,8 +63,8 @@ TEST(GeneralLeastSquares, NoisyDataAgreesAcrossAlgorithmsAndWithTheLineFit) {
     EXPECT_NEAR(c[0], intercept, 1e-12) << algorithm;
     EXPECT_NEAR(c[1], slope, 1e-12) << algorithm;
     EXPECT_NEAR(mse, lineMse, 1e-12) << algorithm;
-    ASSERT_EQ(GeneralLeastSquaresCore(h.data(), 7, 2, y.data(), sigma.data(), algorithm,
-                                      fit.data(), c.data(), cov.data(), &mse),
+    ASSERT_EQ(GeneralLeastSquaresCore(h.data(), 7, 2, y.data(), sigma.data(), algorithm, fit.data(),
+                                      c.data(), cov.data(), &mse),
               0);
     if (weighted.empty()) weighted = {c[0], c[1], cov[0], cov[1], cov[3]};
     EXPECT_NEAR(c[0], weighted[0], 1e-12) << algorithm;
@@ -79,9 +79,10 @@ TEST(GeneralLeastSquares, NoisyDataAgreesAcrossAlgorithmsAndWithTheLineFit) {
 TEST(GeneralLeastSquares, Refusals) {
   std::vector<double> h(91 * 91, 1.0), y(91, 1.0), fit(91, -5), c(91, -5);
   double mse = -5;
-  struct Row { int n, a, algorithm, code; } rows[] = {
-      {0, 1, 0, ErrSamplesGtZero}, {91, 91 + 1, 0, ErrSizeOrder}, {91, 91, 0, ErrOrder},
-      {91, 0, 0, ErrOrder}, {3, 2, 6, ErrSelection}, {3, 2, -1, ErrSelection}};
+  struct Row {
+    int n, a, algorithm, code;
+  } rows[] = {{0, 1, 0, ErrSamplesGtZero}, {91, 91 + 1, 0, ErrSizeOrder}, {91, 91, 0, ErrOrder},
+              {91, 0, 0, ErrOrder},        {3, 2, 6, ErrSelection},       {3, 2, -1, ErrSelection}};
   for (const Row& r : rows) {
     EXPECT_EQ(GeneralLeastSquaresCore(h.data(), r.n, r.a, y.data(), nullptr, r.algorithm,
                                       fit.data(), c.data(), nullptr, &mse),
@@ -94,7 +95,8 @@ TEST(GeneralLeastSquares, Refusals) {
   const double same[] = {1, 1, 1, 1, 1, 1};
   const double yy[] = {1, 2, 3};
   double f3[3], c2[2];
-  EXPECT_EQ(GeneralLeastSquaresCore(same, 3, 2, yy, nullptr, LsLu, f3, c2, nullptr, &mse), ErrSingular);
+  EXPECT_EQ(GeneralLeastSquaresCore(same, 3, 2, yy, nullptr, LsLu, f3, c2, nullptr, &mse),
+            ErrSingular);
   EXPECT_EQ(GeneralLeastSquaresCore(same, 3, 2, yy, nullptr, LsCholesky, f3, c2, nullptr, &mse),
             ErrSingular);
 }
@@ -149,9 +151,10 @@ TEST(NonLinearFit, RecoversAKnownModel) {
   for (bool bounded : {true, false}) {
     std::vector<double> c = {1.0, 0.5, 0.0}, fit(30);
     double mse = -1;
-    const int code =
-        bounded ? NonLinearFitBoundedCore(x.data(), y.data(), fit.data(), 30, 200, Decay, c.data(), 3, &mse)
-                : NonLinearFitUnboundedCore(x.data(), y.data(), fit.data(), 30, Decay, c.data(), 3, &mse);
+    const int code = bounded ? NonLinearFitBoundedCore(x.data(), y.data(), fit.data(), 30, 200,
+                                                       Decay, c.data(), 3, &mse)
+                             : NonLinearFitUnboundedCore(x.data(), y.data(), fit.data(), 30, Decay,
+                                                         c.data(), 3, &mse);
     ASSERT_EQ(code, 0) << bounded;
     EXPECT_NEAR(c[0], 2.5, 1e-4) << bounded;
     EXPECT_NEAR(c[1], 0.8, 1e-4) << bounded;

@@ -25,18 +25,33 @@ TEST(Patterns, SmallCases) {
     std::vector<double> want;
   };
   const std::vector<Row> rows = {
-      {"impulse", 4, [](int n, double* o) { return ImpulsePatternCore(n, 2.0, 1, o); }, {0, 2, 0, 0}},
-      {"pulse 2+3 of 5", 5, [](int n, double* o) { return PulsePatternCore(n, 7, 2, 3, o); },
+      {"impulse",
+       4,
+       [](int n, double* o) { return ImpulsePatternCore(n, 2.0, 1, o); },
+       {0, 2, 0, 0}},
+      {"pulse 2+3 of 5",
+       5,
+       [](int n, double* o) { return PulsePatternCore(n, 7, 2, 3, o); },
        {0, 0, 7, 7, 7}},
-      {"ramp 0..1", 5, [](int n, double* o) { return RampPatternCore(n, 0, 1, o); },
+      {"ramp 0..1",
+       5,
+       [](int n, double* o) { return RampPatternCore(n, 0, 1, o); },
        {0, 0.25, 0.5, 0.75, 1}},
-      {"triangle 4", 4, [](int n, double* o) { return TrianglePatternCore(n, 1, o); },
+      {"triangle 4",
+       4,
+       [](int n, double* o) { return TrianglePatternCore(n, 1, o); },
        {0, 0.5, 1, 0.5}},
-      {"triangle 5", 5, [](int n, double* o) { return TrianglePatternCore(n, 1, o); },
+      {"triangle 5",
+       5,
+       [](int n, double* o) { return TrianglePatternCore(n, 1, o); },
        {0, 0.5, 1, 0.5, 0}},
-      {"sine pattern", 4, [](int n, double* o) { return SinePatternCore(n, 2, 0, 1, o); },
+      {"sine pattern",
+       4,
+       [](int n, double* o) { return SinePatternCore(n, 2, 0, 1, o); },
        {0, 2, 0, -2}},
-      {"sinc delay 0", 3, [](int n, double* o) { return SincPatternCore(n, 3, 0, 0.5, o); },
+      {"sinc delay 0",
+       3,
+       [](int n, double* o) { return SincPatternCore(n, 3, 0, 0.5, o); },
        {3, 3 * std::sin(M_PI / 2) / (M_PI / 2), 3 * std::sin(M_PI) / M_PI}},
   };
   for (const Row& row : rows) {
@@ -63,11 +78,13 @@ TEST(Patterns, RefusalsWriteNothing) {
       {"pulse wrapping sum", ErrDelayWidth,
        [](double* o) { return PulsePatternCore(4, 1, INT_MAX, INT_MAX, o); }},
       {"ramp one sample", ErrSamplesGeTwo, [](double* o) { return RampPatternCore(1, 0, 1, o); }},
-      {"triangle one sample", ErrSamplesGeTwo, [](double* o) { return TrianglePatternCore(1, 1, o); }},
+      {"triangle one sample", ErrSamplesGeTwo,
+       [](double* o) { return TrianglePatternCore(1, 1, o); }},
       {"sine pattern cycles", ErrCycles, [](double* o) { return SinePatternCore(4, 1, 0, 5, o); }},
       {"sinc dt 0", ErrDtDx, [](double* o) { return SincPatternCore(4, 1, 0, 0, o); }},
       {"sinc dt NaN", ErrDtDx, [](double* o) { return SincPatternCore(4, 1, 0, NAN, o); }},
-      {"chirp negative", ErrSamplesGtZero, [](double* o) { return ChirpPatternCore(-1, 1, 0, 0.5, o); }},
+      {"chirp negative", ErrSamplesGtZero,
+       [](double* o) { return ChirpPatternCore(-1, 1, 0, 0.5, o); }},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -85,7 +102,6 @@ TEST(Patterns, ChirpPastTheIntSquareOfItsIndex) {
   ASSERT_EQ(ChirpPatternCore(n, 1.0, 0.01, 0.2, out.data()), 0);
   for (int k : {0, 1000, 46340, 46341, 46344}) {
     const double dk = k;
-    EXPECT_NEAR(out[k], std::sin(dk * (dk * (0.2 - 0.01) * M_PI / n + 2 * M_PI * 0.01)), 1e-9)
-        << k;
+    EXPECT_NEAR(out[k], std::sin(dk * (dk * (0.2 - 0.01) * M_PI / n + 2 * M_PI * 0.01)), 1e-9) << k;
   }
 }

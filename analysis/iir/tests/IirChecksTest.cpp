@@ -24,14 +24,17 @@ struct Call {
 std::vector<double> Samples() { return {1.0, -2.0, 3.0, 0.5, 0.25, -1.0, 4.0, 2.0}; }
 }  // namespace
 
-#define ROW(text, expr, code)                                                         \
-  Call { text, [](double* x, int n, double* y) { return expr; }, code }
+#define ROW(text, expr, code)                                    \
+  Call {                                                         \
+    text, [](double* x, int n, double* y) { return expr; }, code \
+  }
 
 TEST(IirChecks, CodesInDocumentedOrder) {
   const Call calls[] = {
       ROW("count 0 beats every other fault", ButterworthLowPassCore(x, 0, -1, -1, 0, y),
           ErrSamplesGtZero),
-      ROW("negative count", ChebyshevBandStopCore(x, -5, 1000, 10, 20, 0.1, 3, y), ErrSamplesGtZero),
+      ROW("negative count", ChebyshevBandStopCore(x, -5, 1000, 10, 20, 0.1, 3, y),
+          ErrSamplesGtZero),
       ROW("order 0", ButterworthLowPassCore(x, n, 1000, 10, 0, y), ErrOrder),
       ROW("order 0 beats bad edges", EllipticBandPassCore(x, n, -1, 0, 0, -1, -1, 0, y), ErrOrder),
       ROW("fc 0", ButterworthLowPassCore(x, n, 1000, 0, 3, y), ErrBand),
@@ -52,8 +55,7 @@ TEST(IirChecks, CodesInDocumentedOrder) {
       ROW("attenuation band", InverseChebyshevBandStopCore(x, n, 1000, 100, 200, -3, 2, y),
           ErrAttenuation),
       ROW("elliptic ripple first", EllipticLowPassCore(x, n, 1000, 100, 0, 0, 2, y), ErrRipple),
-      ROW("elliptic attenuation", EllipticLowPassCore(x, n, 1000, 100, 1, 0, 2, y),
-          ErrAttenuation),
+      ROW("elliptic attenuation", EllipticLowPassCore(x, n, 1000, 100, 1, 0, 2, y), ErrAttenuation),
       ROW("attenuation equals ripple", EllipticLowPassCore(x, n, 1000, 100, 3, 3, 2, y),
           ErrAttenuationRipple),
       ROW("ripple above attenuation, band", EllipticBandStopCore(x, n, 1000, 100, 200, 5, 3, 2, y),
@@ -73,8 +75,8 @@ TEST(IirChecks, CodesInDocumentedOrder) {
           ErrRipple),
       ROW("attenuation overflowing its power ratio",
           InverseChebyshevLowPassCore(x, n, 1000, 100, 4000, 3, y), ErrAttenuation),
-      ROW("elliptic attenuation overflowing", EllipticBandPassCore(x, n, 1000, 100, 200, 1, 4000, 3, y),
-          ErrAttenuation),
+      ROW("elliptic attenuation overflowing",
+          EllipticBandPassCore(x, n, 1000, 100, 200, 1, 4000, 3, y), ErrAttenuation),
   };
   for (const Call& c : calls) {
     std::vector<double> x = Samples();

@@ -40,13 +40,15 @@ int RunPublic(const iir::Request& q, const double* x, int n, double* y) {
   const bool band = q.kind == K::BandPass || q.kind == K::BandStop;
   switch (q.family) {
     case F::Butterworth:
-      if (!band) return (q.kind == K::LowPass ? ButterworthLowPassCore : ButterworthHighPassCore)(
-                            x, n, q.fs, q.f1, q.order, y);
+      if (!band)
+        return (q.kind == K::LowPass ? ButterworthLowPassCore : ButterworthHighPassCore)(
+            x, n, q.fs, q.f1, q.order, y);
       return (q.kind == K::BandPass ? ButterworthBandPassCore : ButterworthBandStopCore)(
           x, n, q.fs, q.f1, q.f2, q.order, y);
     case F::Chebyshev:
-      if (!band) return (q.kind == K::LowPass ? ChebyshevLowPassCore : ChebyshevHighPassCore)(
-                            x, n, q.fs, q.f1, q.ripple, q.order, y);
+      if (!band)
+        return (q.kind == K::LowPass ? ChebyshevLowPassCore : ChebyshevHighPassCore)(
+            x, n, q.fs, q.f1, q.ripple, q.order, y);
       return (q.kind == K::BandPass ? ChebyshevBandPassCore : ChebyshevBandStopCore)(
           x, n, q.fs, q.f1, q.f2, q.ripple, q.order, y);
     case F::InverseChebyshev:
@@ -56,8 +58,9 @@ int RunPublic(const iir::Request& q, const double* x, int n, double* y) {
       return (q.kind == K::BandPass ? InverseChebyshevBandPassCore : InverseChebyshevBandStopCore)(
           x, n, q.fs, q.f1, q.f2, q.attenuation, q.order, y);
     case F::Elliptic:
-      if (!band) return (q.kind == K::LowPass ? EllipticLowPassCore : EllipticHighPassCore)(
-                            x, n, q.fs, q.f1, q.ripple, q.attenuation, q.order, y);
+      if (!band)
+        return (q.kind == K::LowPass ? EllipticLowPassCore : EllipticHighPassCore)(
+            x, n, q.fs, q.f1, q.ripple, q.attenuation, q.order, y);
       return (q.kind == K::BandPass ? EllipticBandPassCore : EllipticBandStopCore)(
           x, n, q.fs, q.f1, q.f2, q.ripple, q.attenuation, q.order, y);
   }
@@ -196,13 +199,41 @@ TEST(IirDesign, LowPassSettlesToThePassBandLevel) {
   };
   const double even = std::pow(10.0, -0.5 / 20.0);
   const Row rows[] = {
-      {"Butterworth 1", [](const double* x, int n, double* y) { return ButterworthLowPassCore(x, n, 1000, 50, 1, y); }, 1.0},
-      {"Butterworth 6", [](const double* x, int n, double* y) { return ButterworthLowPassCore(x, n, 1000, 50, 6, y); }, 1.0},
-      {"Chebyshev 4", [](const double* x, int n, double* y) { return ChebyshevLowPassCore(x, n, 1000, 50, 0.5, 4, y); }, even},
-      {"Chebyshev 5", [](const double* x, int n, double* y) { return ChebyshevLowPassCore(x, n, 1000, 50, 0.5, 5, y); }, 1.0},
-      {"Elliptic 4", [](const double* x, int n, double* y) { return EllipticLowPassCore(x, n, 1000, 50, 0.5, 40, 4, y); }, even},
-      {"Elliptic 3", [](const double* x, int n, double* y) { return EllipticLowPassCore(x, n, 1000, 50, 0.5, 40, 3, y); }, 1.0},
-      {"Inverse Chebyshev 4", [](const double* x, int n, double* y) { return InverseChebyshevLowPassCore(x, n, 1000, 50, 40, 4, y); }, 1.0},
+      {"Butterworth 1",
+       [](const double* x, int n, double* y) {
+         return ButterworthLowPassCore(x, n, 1000, 50, 1, y);
+       },
+       1.0},
+      {"Butterworth 6",
+       [](const double* x, int n, double* y) {
+         return ButterworthLowPassCore(x, n, 1000, 50, 6, y);
+       },
+       1.0},
+      {"Chebyshev 4",
+       [](const double* x, int n, double* y) {
+         return ChebyshevLowPassCore(x, n, 1000, 50, 0.5, 4, y);
+       },
+       even},
+      {"Chebyshev 5",
+       [](const double* x, int n, double* y) {
+         return ChebyshevLowPassCore(x, n, 1000, 50, 0.5, 5, y);
+       },
+       1.0},
+      {"Elliptic 4",
+       [](const double* x, int n, double* y) {
+         return EllipticLowPassCore(x, n, 1000, 50, 0.5, 40, 4, y);
+       },
+       even},
+      {"Elliptic 3",
+       [](const double* x, int n, double* y) {
+         return EllipticLowPassCore(x, n, 1000, 50, 0.5, 40, 3, y);
+       },
+       1.0},
+      {"Inverse Chebyshev 4",
+       [](const double* x, int n, double* y) {
+         return InverseChebyshevLowPassCore(x, n, 1000, 50, 40, 4, y);
+       },
+       1.0},
   };
   for (const Row& r : rows) {
     std::vector<double> x(4000, 2.0), y(4000);
@@ -229,7 +260,8 @@ TEST(IirDesign, HighOrdersRunInSeveralPassesLikeOne) {
   const std::vector<double> x = Noise(2000, 3);
   std::vector<double> fused(2000);
   ASSERT_EQ(ButterworthBandPassCore(x.data(), 2000, 1000, 100, 300, 12, fused.data()), 0);
-  const iir::Design design({iir::Family::Butterworth, iir::Kind::BandPass, 1000, 100, 300, 0, 0, 12});
+  const iir::Design design(
+      {iir::Family::Butterworth, iir::Kind::BandPass, 1000, 100, 300, 0, 0, 12});
   std::vector<double> single = x;
   for (int64_t i = 0; i < design.FactorCount(); ++i) {
     iir::Section s[2];
@@ -258,8 +290,8 @@ TEST(IirDesign, SharpEllipticDesignsStayStableAndMeetTheirBands) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.order);
-    const iir::Design design({iir::Family::Elliptic, r.kind, 1000, r.fc, 0, r.ripple, r.attenuation,
-                              r.order});
+    const iir::Design design(
+        {iir::Family::Elliptic, r.kind, 1000, r.fc, 0, r.ripple, r.attenuation, r.order});
     ASSERT_EQ(design.CheckFinite(), 0);
     std::vector<iir::Section> sections;
     for (int64_t i = 0; i < design.FactorCount(); ++i) {

@@ -13,6 +13,8 @@ struct Reference {
   std::vector<double> sos;  // rows of b0 b1 b2 a0 a1 a2
 };
 
+// One design a row, as the reference script prints them.
+// clang-format off
 inline const std::vector<Reference>& References() {
   static const std::vector<Reference> refs = {
       {"butter_lp5", "Butterworth", "LowPass", 1000.0, 100.0, 0.0, 0.0, 0.0, 5,
@@ -56,5 +58,6 @@ inline const std::vector<Reference>& References() {
   };
   return refs;
 }
+// clang-format on
 
 }  // namespace iir_fixtures

@@ -161,7 +161,8 @@ double BisectionValue(const std::vector<double>& x, const std::vector<double>& y
   *distinct = h != 0.0;
   if (!*distinct) return 0;
   const double a = (x[hi] - x0) / h, b = (x0 - x[lo]) / h;
-  return a * y[lo] + b * y[hi] + ((a * a * a - a) * y2[lo] + (b * b * b - b) * y2[hi]) * (h * h) / 6.0;
+  return a * y[lo] + b * y[hi] +
+         ((a * a * a - a) * y2[lo] + (b * b * b - b) * y2[hi]) * (h * h) / 6.0;
 }
 }  // namespace
 

@@ -44,7 +44,8 @@ TEST(Svd, ReconstructsAndOrthogonal) {
     std::vector<double> rebuilt(a.size(), 0.0);
     for (int i = 0; i < rows; ++i)
       for (int j = 0; j < cols; ++j)
-        for (int k = 0; k < cols; ++k) rebuilt[i * cols + j] += u[i * cols + k] * w[k] * v[j * cols + k];
+        for (int k = 0; k < cols; ++k)
+          rebuilt[i * cols + j] += u[i * cols + k] * w[k] * v[j * cols + k];
     EXPECT_LT(MaxDiff(rebuilt, a), 1e-13) << rows << "x" << cols;
     for (double s : w) EXPECT_GE(s, 0.0);
     // V^T V == I.
@@ -99,7 +100,11 @@ TEST(Triangularize, AllThreeGiveTheLeastSquaresSolution) {
   LuForwardSubstitute(ata.data(), atb.data(), cols, expected.data(), perm.data());
   LuBackSubstitute(ata.data(), expected.data(), cols, expected.data());
 
-  struct Row { const char* name; void (*run)(double*, int, int, double*); bool unit; };
+  struct Row {
+    const char* name;
+    void (*run)(double*, int, int, double*);
+    bool unit;
+  };
   for (const Row& r : {Row{"Givens", GivensTriangularize, false},
                        Row{"fast Givens", FastGivensTriangularize, true},
                        Row{"Householder", HouseholderTriangularize, false}}) {
@@ -200,7 +205,7 @@ TEST(Lu, DecomposesInvertsAndRefuses) {
 }
 
 TEST(MatrixMultiply, ProductAndInPlace) {
-  std::vector<double> a = {1, 2, 3, 4, 5, 6};  // 2 by 3
+  std::vector<double> a = {1, 2, 3, 4, 5, 6};        // 2 by 3
   const std::vector<double> b = {1, 0, 0, 1, 1, 1};  // 3 by 2
   EXPECT_EQ(Multiply(a, b, 2, 3, 2), (std::vector<double>{4, 5, 10, 11}));
   std::vector<double> sq = {1, 2, 3, 4};

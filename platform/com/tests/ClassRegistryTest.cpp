@@ -14,8 +14,11 @@ class DefaultValue final : public ComObject<IDispatch> {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
     return S_OK;
   }
 };
@@ -35,14 +38,17 @@ TEST(ComInit, CountsPerThreadAndRefusesAModelChange) {
 
 TEST(ClassRegistry, CreatesRegisteredClassesOnly) {
   IUnknown* object = nullptr;
-  EXPECT_EQ(CoCreateInstance(kNumEdit, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&object)),
+  EXPECT_EQ(CoCreateInstance(kNumEdit, nullptr, CLSCTX_ALL, IID_IUnknown,
+                             reinterpret_cast<void**>(&object)),
             REGDB_E_CLASSNOTREG);
   auto factory = MakeComObject<ClassFactory<DefaultValue>>();
   {
     ClassRegistration registration(kNumEdit, factory.Get());
     ASSERT_EQ(registration.Result(), S_OK);
     EXPECT_EQ(factory->ReferenceCount(), 2u);
-    ASSERT_EQ(CoCreateInstance(kNumEdit, nullptr, 23, IID_IUnknown, reinterpret_cast<void**>(&object)), S_OK);
+    ASSERT_EQ(
+        CoCreateInstance(kNumEdit, nullptr, 23, IID_IUnknown, reinterpret_cast<void**>(&object)),
+        S_OK);
     EXPECT_EQ(OleRun(object), S_OK);
     IDispatch* dispatch = nullptr;
     EXPECT_EQ(object->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
@@ -50,17 +56,24 @@ TEST(ClassRegistry, CreatesRegisteredClassesOnly) {
     EXPECT_EQ(object->Release(), 0u);
 
     // Local-server-only requests do not find an in-process registration.
-    EXPECT_EQ(CoCreateInstance(kNumEdit, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown, reinterpret_cast<void**>(&object)),
+    EXPECT_EQ(CoCreateInstance(kNumEdit, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                               reinterpret_cast<void**>(&object)),
               REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(CoCreateInstance(kNumEdit, nullptr, 0, IID_IUnknown, reinterpret_cast<void**>(&object)), E_INVALIDARG);
-    EXPECT_EQ(CoCreateInstance(kNumEdit, nullptr, 0x100, IID_IUnknown, reinterpret_cast<void**>(&object)), E_INVALIDARG);
+    EXPECT_EQ(
+        CoCreateInstance(kNumEdit, nullptr, 0, IID_IUnknown, reinterpret_cast<void**>(&object)),
+        E_INVALIDARG);
+    EXPECT_EQ(
+        CoCreateInstance(kNumEdit, nullptr, 0x100, IID_IUnknown, reinterpret_cast<void**>(&object)),
+        E_INVALIDARG);
     EXPECT_EQ(CoCreateInstance(kNumEdit, nullptr, CLSCTX_ALL, IID_IUnknown, nullptr), E_INVALIDARG);
     IUnknown* outer = factory.Get();
-    EXPECT_EQ(CoCreateInstance(kNumEdit, outer, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&object)),
+    EXPECT_EQ(CoCreateInstance(kNumEdit, outer, CLSCTX_ALL, IID_IUnknown,
+                               reinterpret_cast<void**>(&object)),
               CLASS_E_NOAGGREGATION);
   }
   EXPECT_EQ(factory->ReferenceCount(), 1u);  // revoked with the registration
-  EXPECT_EQ(CoCreateInstance(kNumEdit, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&object)),
+  EXPECT_EQ(CoCreateInstance(kNumEdit, nullptr, CLSCTX_ALL, IID_IUnknown,
+                             reinterpret_cast<void**>(&object)),
             REGDB_E_CLASSNOTREG);
   EXPECT_EQ(CoRevokeClassObject(12345), E_INVALIDARG);
 }

@@ -16,7 +16,8 @@ TEST(CodePage, AnsiIsUtf8BothWays) {
 
   const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
   std::string back(bytes, '\0');
-  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, back.data(), bytes, nullptr, nullptr), bytes);
+  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, back.data(), bytes, nullptr, nullptr),
+            bytes);
   EXPECT_EQ(back, std::string(text, std::strlen(text) + 1));
   EXPECT_EQ(GetACP(), CP_UTF8);
 }
@@ -28,7 +29,8 @@ TEST(CodePage, ErrorsAndReplacement) {
   EXPECT_EQ(MultiByteToWideChar(1252, 0, "abc", 3, small, 2), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 
-  const char broken[] = {'a', static_cast<char>(0xC3), 'b', static_cast<char>(0xE2), static_cast<char>(0x82)};
+  const char broken[] = {'a', static_cast<char>(0xC3), 'b', static_cast<char>(0xE2),
+                         static_cast<char>(0x82)};
   EXPECT_EQ(WideFromUtf8(std::string_view(broken, 5)), u"a\uFFFDb\uFFFD\uFFFD");
   EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, broken, 5, nullptr, 0), 0);
   EXPECT_EQ(GetLastError(), ERROR_NO_UNICODE_TRANSLATION);
@@ -38,7 +40,8 @@ TEST(CodePage, ErrorsAndReplacement) {
 
   const char16_t lone[] = {u'x', 0xD800, u'y'};
   EXPECT_EQ(Utf8FromWide(std::u16string_view(lone, 3)), "x\xEF\xBF\xBDy");
-  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, lone, 3, nullptr, 0, nullptr, nullptr), 0);
+  EXPECT_EQ(
+      WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, lone, 3, nullptr, 0, nullptr, nullptr), 0);
   BOOL usedDefault = FALSE;
   EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, lone, 3, nullptr, 0, nullptr, &usedDefault), 0);
 }

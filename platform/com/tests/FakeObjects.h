@@ -6,7 +6,8 @@
 
 class ValueObject final : public ComObject<IDispatch> {
  public:
-  explicit ValueObject(double value, bool* destroyed = nullptr) : value_(value), destroyed_(destroyed) {}
+  explicit ValueObject(double value, bool* destroyed = nullptr)
+      : value_(value), destroyed_(destroyed) {}
   ~ValueObject() override {
     if (destroyed_) *destroyed_ = true;
   }
@@ -15,9 +16,11 @@ class ValueObject final : public ComObject<IDispatch> {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
-                                   EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS*,
+                                   VARIANT* result, EXCEPINFO*, UINT*) override {
     if (member != DISPID_VALUE || !(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
     if (result) {
       VariantInit(result);

@@ -11,8 +11,8 @@ namespace {
 
 ComPtr<IGlobalInterfaceTable> CreateTable() {
   ComPtr<IGlobalInterfaceTable> table;
-  EXPECT_EQ(CoCreateInstance(CLSID_StdGlobalInterfaceTable, nullptr, CLSCTX_INPROC_SERVER, IID_IGlobalInterfaceTable,
-                             table.ReleaseAndGetVoidAddress()),
+  EXPECT_EQ(CoCreateInstance(CLSID_StdGlobalInterfaceTable, nullptr, CLSCTX_INPROC_SERVER,
+                             IID_IGlobalInterfaceTable, table.ReleaseAndGetVoidAddress()),
             S_OK);
   return table;
 }
@@ -42,19 +42,24 @@ TEST_F(GlobalInterfaceTableTest, RegisterGetRevokeBalanceReferences) {
   EXPECT_FALSE(destroyed);
 
   IDispatch* fetched = nullptr;
-  ASSERT_EQ(table_->GetInterfaceFromGlobal(cookie, IID_IDispatch, reinterpret_cast<void**>(&fetched)), S_OK);
+  ASSERT_EQ(
+      table_->GetInterfaceFromGlobal(cookie, IID_IDispatch, reinterpret_cast<void**>(&fetched)),
+      S_OK);
   EXPECT_EQ(fetched, static_cast<IDispatch*>(object));
   fetched->Release();
   EXPECT_EQ(table_->RevokeInterfaceFromGlobal(cookie), S_OK);
   EXPECT_TRUE(destroyed);
   EXPECT_EQ(table_->RevokeInterfaceFromGlobal(cookie), E_INVALIDARG);
-  EXPECT_EQ(table_->GetInterfaceFromGlobal(cookie, IID_IDispatch, reinterpret_cast<void**>(&fetched)), E_INVALIDARG);
+  EXPECT_EQ(
+      table_->GetInterfaceFromGlobal(cookie, IID_IDispatch, reinterpret_cast<void**>(&fetched)),
+      E_INVALIDARG);
 }
 
 TEST_F(GlobalInterfaceTableTest, RefusesWhatItCannotHold) {
   auto object = MakeComObject<ValueObject>(1);
   DWORD cookie = 7;
-  EXPECT_EQ(table_->RegisterInterfaceInGlobal(object.Get(), IID_IGlobalInterfaceTable, &cookie), E_NOINTERFACE);
+  EXPECT_EQ(table_->RegisterInterfaceInGlobal(object.Get(), IID_IGlobalInterfaceTable, &cookie),
+            E_NOINTERFACE);
   EXPECT_EQ(cookie, 0u);
   EXPECT_EQ(table_->RegisterInterfaceInGlobal(nullptr, IID_IDispatch, &cookie), E_INVALIDARG);
   EXPECT_EQ(object->ReferenceCount(), 1u);
@@ -68,7 +73,8 @@ TEST_F(GlobalInterfaceTableTest, OtherThreadsGetItOnlyAfterInitialisingCom) {
   double value = 0;
   std::thread([&] {
     IDispatch* p = nullptr;
-    withoutCom = table_->GetInterfaceFromGlobal(cookie, IID_IDispatch, reinterpret_cast<void**>(&p));
+    withoutCom =
+        table_->GetInterfaceFromGlobal(cookie, IID_IDispatch, reinterpret_cast<void**>(&p));
     ComInitScope com;
     withCom = table_->GetInterfaceFromGlobal(cookie, IID_IDispatch, reinterpret_cast<void**>(&p));
     if (SUCCEEDED(withCom)) {
@@ -92,7 +98,8 @@ TEST_F(GlobalInterfaceTableTest, ConcurrentRegistrationsGetDistinctCookies) {
   std::vector<DWORD> cookies(8);
   std::vector<std::thread> threads;
   for (DWORD& cookie : cookies)
-    threads.emplace_back([&] { table_->RegisterInterfaceInGlobal(object.Get(), IID_IUnknown, &cookie); });
+    threads.emplace_back(
+        [&] { table_->RegisterInterfaceInGlobal(object.Get(), IID_IUnknown, &cookie); });
   for (auto& thread : threads) thread.join();
   std::sort(cookies.begin(), cookies.end());
   EXPECT_EQ(std::adjacent_find(cookies.begin(), cookies.end()), cookies.end());

@@ -30,8 +30,11 @@ TEST(Guid, TextRoundTrip) {
 }
 
 TEST(Guid, MalformedTextIsRefused) {
-  const char16_t* bad[] = {u"", u"B309AEAA-EF99-49FC-9F80-CDD52F1D5AE7", u"{B309AEAA-EF99-49FC-9F80-CDD52F1D5AE}",
-                           u"{B309AEAA-EF99-49FC-9F80-CDD52F1D5AEG}", u"{B309AEAA-EF99-49FC-9F80CCDD52F1D5AE7}",
+  const char16_t* bad[] = {u"",
+                           u"B309AEAA-EF99-49FC-9F80-CDD52F1D5AE7",
+                           u"{B309AEAA-EF99-49FC-9F80-CDD52F1D5AE}",
+                           u"{B309AEAA-EF99-49FC-9F80-CDD52F1D5AEG}",
+                           u"{B309AEAA-EF99-49FC-9F80CCDD52F1D5AE7}",
                            u"{B309AEAA-EF99-49FC-9F80-CDD52F1D5AE\u00E9}"};
   for (const char16_t* text : bad) {
     CLSID parsed{};

@@ -38,7 +38,8 @@ TEST(Picture, AnswersTheStandardProperties) {
   VariantInit(&palette);
   palette.vt = VT_R8;
   palette.dblVal = 12.0;
-  ASSERT_EQ(Put(dispatch.Get(), DISPID_PICT_HPAL, palette), S_OK);  // converted to the property's type
+  ASSERT_EQ(Put(dispatch.Get(), DISPID_PICT_HPAL, palette),
+            S_OK);  // converted to the property's type
   ASSERT_EQ(Get(dispatch.Get(), DISPID_PICT_HPAL, v), S_OK);
   EXPECT_EQ(v.vt, VT_I4);
   EXPECT_EQ(v.lVal, 12);
@@ -64,6 +65,7 @@ TEST(Font, SizeIsCurrencyAndPutsAreChecked) {
   EXPECT_EQ(v.iVal, 700);  // unchanged
 
   DISPPARAMS unnamed{&v, nullptr, 1, 0};
-  EXPECT_EQ(font->Invoke(DISPID_FONT_BOLD, IID_NULL, 0, DISPATCH_PROPERTYPUT, &unnamed, nullptr, nullptr, nullptr),
+  EXPECT_EQ(font->Invoke(DISPID_FONT_BOLD, IID_NULL, 0, DISPATCH_PROPERTYPUT, &unnamed, nullptr,
+                         nullptr, nullptr),
             DISP_E_PARAMNOTOPTIONAL);
 }

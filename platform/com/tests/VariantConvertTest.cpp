@@ -63,8 +63,8 @@ struct Row {
   Source source;
   VARTYPE target;
   HRESULT expected;
-  double number = 0;        // numeric targets
-  const char* text = "";    // VT_BSTR target
+  double number = 0;      // numeric targets
+  const char* text = "";  // VT_BSTR target
 };
 
 const Row kRows[] = {
@@ -94,8 +94,16 @@ const Row kRows[] = {
     {"empty text is a mismatch", {VT_BSTR, 0, ""}, VT_I4, DISP_E_TYPEMISMATCH},
     {"text True into BOOL", {VT_BSTR, 0, "True"}, VT_BOOL, S_OK, -1},
     {"text 70000 into I2 overflows", {VT_BSTR, 0, "70000"}, VT_I2, DISP_E_OVERFLOW},
-    {"text 18446744073709551615 into UI8", {VT_BSTR, 0, "18446744073709551615"}, VT_UI8, S_OK, 18446744073709551615.0},
-    {"text date into DATE", {VT_BSTR, 0, "12/10/2026 3:04:05 PM"}, VT_DATE, S_OK, 46366.0 + (15 * 3600 + 245) / 86400.0},
+    {"text 18446744073709551615 into UI8",
+     {VT_BSTR, 0, "18446744073709551615"},
+     VT_UI8,
+     S_OK,
+     18446744073709551615.0},
+    {"text date into DATE",
+     {VT_BSTR, 0, "12/10/2026 3:04:05 PM"},
+     VT_DATE,
+     S_OK,
+     46366.0 + (15 * 3600 + 245) / 86400.0},
     {"I4 into text", {VT_I4, -42}, VT_BSTR, S_OK, 0, "-42"},
     {"R8 into text", {VT_R8, 0.1}, VT_BSTR, S_OK, 0, "0.1"},
     {"R8 large into text", {VT_R8, 1.5e20}, VT_BSTR, S_OK, 0, "1.5E+20"},
@@ -106,7 +114,12 @@ const Row kRows[] = {
     {"DATE into text", {VT_DATE, 46366.5}, VT_BSTR, S_OK, 0, "12/10/2026 12:00:00 PM"},
     {"DATE day only into text", {VT_DATE, 2}, VT_BSTR, S_OK, 0, "1/1/1900"},
     {"DATE time only into text", {VT_DATE, 0.25}, VT_BSTR, S_OK, 0, "6:00:00 AM"},
-    {"DATE before the epoch into text", {VT_DATE, -1.25}, VT_BSTR, S_OK, 0, "12/29/1899 6:00:00 AM"},
+    {"DATE before the epoch into text",
+     {VT_DATE, -1.25},
+     VT_BSTR,
+     S_OK,
+     0,
+     "12/29/1899 6:00:00 AM"},
     {"number beyond the date range", {VT_R8, 3e6}, VT_DATE, DISP_E_OVERFLOW},
     {"into an unknown type", {VT_I4, 1}, 15, DISP_E_BADVARTYPE},
 };

@@ -24,15 +24,23 @@ TEST(LinuxUsbtmc, EnumeratesFromSysfsInNodeOrder) {
   fs::path root = fs::temp_directory_path() / ("pelmoran-sysfs-" + std::to_string(::getpid()));
   fs::remove_all(root);
   fs::path devices = root / "devices";
-  struct Dev { const char* node; const char* usb; const char* vid; const char* pid; const char* serial; };
-  for (Dev d : {Dev{"usbtmc1", "1-2", "beef", "1102", "SCOPE9"}, Dev{"usbtmc0", "1-1", "1234", "00ab", "GEN1"}}) {
+  struct Dev {
+    const char* node;
+    const char* usb;
+    const char* vid;
+    const char* pid;
+    const char* serial;
+  };
+  for (Dev d : {Dev{"usbtmc1", "1-2", "beef", "1102", "SCOPE9"},
+                Dev{"usbtmc0", "1-1", "1234", "00ab", "GEN1"}}) {
     fs::path usb = devices / d.usb;
     Write(usb / "idVendor", d.vid);
     Write(usb / "idProduct", d.pid);
     Write(usb / "serial", d.serial);
     fs::create_directories(usb / (std::string(d.usb) + ":1.0"));
     fs::create_directories(root / "class" / d.node);
-    fs::create_directory_symlink(usb / (std::string(d.usb) + ":1.0"), root / "class" / d.node / "device");
+    fs::create_directory_symlink(usb / (std::string(d.usb) + ":1.0"),
+                                 root / "class" / d.node / "device");
   }
   fs::create_directories(root / "class" / "hiddev0");  // another usbmisc device: not ours
 

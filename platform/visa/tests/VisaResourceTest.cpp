@@ -7,7 +7,12 @@
 using namespace visa;
 
 TEST(VisaResource, ParsesTcpipNames) {
-  struct Row { const char* name; bool ok; const char* host; const char* device; };
+  struct Row {
+    const char* name;
+    bool ok;
+    const char* host;
+    const char* device;
+  };
   const Row rows[] = {
       {"TCPIP0::192.168.1.5::INSTR", true, "192.168.1.5", "inst0"},
       {"tcpip::localhost::inst1::instr", true, "localhost", "inst1"},
@@ -34,11 +39,16 @@ TEST(VisaResource, ParsesUsbNamesAndBuildsThem) {
   EXPECT_TRUE(ParseUsbResource("USB0::0x1::0x2::S::0::INSTR"));
   EXPECT_FALSE(ParseUsbResource("USB0::0x10000::0x2::S::INSTR"));
   EXPECT_FALSE(ParseUsbResource("USB0::zz::0x2::S::INSTR"));
-  EXPECT_EQ(UsbResourceName({0xBEEF, 0x2, "A1", "/dev/usbtmc0"}), "USB0::0xBEEF::0x0002::A1::INSTR");
+  EXPECT_EQ(UsbResourceName({0xBEEF, 0x2, "A1", "/dev/usbtmc0"}),
+            "USB0::0xBEEF::0x0002::A1::INSTR");
 }
 
 TEST(VisaResource, MatchesSearchExpressions) {
-  struct Row { const char* expr; const char* name; bool match; };
+  struct Row {
+    const char* expr;
+    const char* name;
+    bool match;
+  };
   const Row rows[] = {
       {"USB?*INSTR", "USB0::0x1::0x2::S::INSTR", true},
       {"USB?*INSTR", "usb0::0x1::0x2::S::instr", true},
@@ -48,7 +58,8 @@ TEST(VisaResource, MatchesSearchExpressions) {
       {"?*", "A", true},
       {"*", "", true},
   };
-  for (const Row& r : rows) EXPECT_EQ(MatchResourceExpression(r.expr, r.name), r.match) << r.expr << " " << r.name;
+  for (const Row& r : rows)
+    EXPECT_EQ(MatchResourceExpression(r.expr, r.name), r.match) << r.expr << " " << r.name;
 }
 
 TEST(VisaStatus, NamesAndSigns) {

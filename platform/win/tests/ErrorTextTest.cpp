@@ -30,7 +30,8 @@ TEST(ErrorText, SystemTextsEndWithTheLineBreak) {
        "The application called an interface that was marshalled for a different thread.\r\n"},
       {static_cast<DWORD>(DISP_E_TYPEMISMATCH), "Type mismatch.\r\n"},
       // A FACILITY_WIN32 code without a row of its own reads the Win32 text.
-      {static_cast<DWORD>(HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND)), "The system cannot find the path specified.\r\n"},
+      {static_cast<DWORD>(HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND)),
+       "The system cannot find the path specified.\r\n"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.code);
@@ -41,22 +42,28 @@ TEST(ErrorText, SystemTextsEndWithTheLineBreak) {
 
 TEST(ErrorText, FormatMessageAllocatesOrFillsTheBuffer) {
   char* allocated = nullptr;
-  const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                                 nullptr, ERROR_INVALID_HANDLE, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                 reinterpret_cast<LPSTR>(&allocated), 0, nullptr);
+  const DWORD n = FormatMessageA(
+      FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
+      nullptr, ERROR_INVALID_HANDLE, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+      reinterpret_cast<LPSTR>(&allocated), 0, nullptr);
   ASSERT_NE(allocated, nullptr);
   EXPECT_EQ(std::string(allocated), "The handle is invalid.\r\n");
   EXPECT_EQ(n, 24u);
   EXPECT_EQ(LocalFree(allocated), nullptr);
 
   char small[8];
-  EXPECT_EQ(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_INVALID_HANDLE, 0, small, sizeof small, nullptr), 0u);
+  EXPECT_EQ(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_INVALID_HANDLE, 0, small,
+                           sizeof small, nullptr),
+            0u);
   EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
 
   char buffer[64];
-  EXPECT_EQ(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, 0x80041234u, 0, buffer, sizeof buffer, nullptr), 0u);
+  EXPECT_EQ(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, 0x80041234u, 0, buffer,
+                           sizeof buffer, nullptr),
+            0u);
   EXPECT_EQ(GetLastError(), ERROR_MR_MID_NOT_FOUND);
-  EXPECT_EQ(FormatMessageA(FORMAT_MESSAGE_FROM_STRING, "text", 0, 0, buffer, sizeof buffer, nullptr), 0u);
+  EXPECT_EQ(
+      FormatMessageA(FORMAT_MESSAGE_FROM_STRING, "text", 0, 0, buffer, sizeof buffer, nullptr), 0u);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 

@@ -15,61 +15,62 @@
 
 // While alive, message boxes are answered from the queue instead of shown.
 class ScriptedBoxes {
-public:
-    ScriptedBoxes();
-    ~ScriptedBoxes();
-    ScriptedBoxes(const ScriptedBoxes&) = delete;
-    ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
+ public:
+  ScriptedBoxes();
+  ~ScriptedBoxes();
+  ScriptedBoxes(const ScriptedBoxes&) = delete;
+  ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
 
-    // The next box is answered with `answer`; a non-empty `textPart` must
-    // occur in its text.
-    void Expect(int answer, std::string textPart = {});
-    const std::vector<MessageBoxCall>& Shown() const { return shown_; }
-    size_t Pending() const { return expected_.size(); }
+  // The next box is answered with `answer`; a non-empty `textPart` must
+  // occur in its text.
+  void Expect(int answer, std::string textPart = {});
+  const std::vector<MessageBoxCall>& Shown() const { return shown_; }
+  size_t Pending() const { return expected_.size(); }
 
-private:
-    struct Expected {
-        int answer;
-        std::string textPart;
-    };
-    std::deque<Expected> expected_;
-    std::vector<MessageBoxCall> shown_;
-    UiScript::MessageBoxHandler previous_;
+ private:
+  struct Expected {
+    int answer;
+    std::string textPart;
+  };
+  std::deque<Expected> expected_;
+  std::vector<MessageBoxCall> shown_;
+  UiScript::MessageBoxHandler previous_;
 };
 
 // While alive, each modal dialog is handed to the next script of the queue
 // once it is shown; a dialog the test did not expect, or one its script left
 // open, is a failure (and is cancelled).
 class ScriptedDialogs {
-public:
-    ScriptedDialogs();
-    ~ScriptedDialogs();
-    ScriptedDialogs(const ScriptedDialogs&) = delete;
-    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
-    void Expect(std::function<void(HWND dialog)> script);
+ public:
+  ScriptedDialogs();
+  ~ScriptedDialogs();
+  ScriptedDialogs(const ScriptedDialogs&) = delete;
+  ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+  void Expect(std::function<void(HWND dialog)> script);
 
-private:
-    std::deque<std::function<void(HWND)>> scripts_;
-    UiScript::ModalHandler previous_;
+ private:
+  std::deque<std::function<void(HWND)>> scripts_;
+  UiScript::ModalHandler previous_;
 };
 
 // While alive, the common dialogs (file, colour, font, print) are answered
 // from a queue: each answer fills in the request; an unexpected one fails.
 class ScriptedCommonDialogs {
-public:
-    ScriptedCommonDialogs();
-    ~ScriptedCommonDialogs();
-    ScriptedCommonDialogs(const ScriptedCommonDialogs&) = delete;
-    ScriptedCommonDialogs& operator=(const ScriptedCommonDialogs&) = delete;
-    void Expect(CommonDialogRequest::Kind kind, std::function<void(CommonDialogRequest&)> answer);
-    // The common answers: accept with a path or a colour, or cancel.
-    void ExpectPath(CommonDialogRequest::Kind kind, std::string path);
-    void ExpectColor(COLORREF color);
-    void ExpectCancel(CommonDialogRequest::Kind kind);
+ public:
+  ScriptedCommonDialogs();
+  ~ScriptedCommonDialogs();
+  ScriptedCommonDialogs(const ScriptedCommonDialogs&) = delete;
+  ScriptedCommonDialogs& operator=(const ScriptedCommonDialogs&) = delete;
+  void Expect(CommonDialogRequest::Kind kind, std::function<void(CommonDialogRequest&)> answer);
+  // The common answers: accept with a path or a colour, or cancel.
+  void ExpectPath(CommonDialogRequest::Kind kind, std::string path);
+  void ExpectColor(COLORREF color);
+  void ExpectCancel(CommonDialogRequest::Kind kind);
 
-private:
-    std::deque<std::pair<CommonDialogRequest::Kind, std::function<void(CommonDialogRequest&)>>> answers_;
-    UiScript::CommonDialogHandler previous_;
+ private:
+  std::deque<std::pair<CommonDialogRequest::Kind, std::function<void(CommonDialogRequest&)>>>
+      answers_;
+  UiScript::CommonDialogHandler previous_;
 };
 
 namespace ui_test {
@@ -80,7 +81,8 @@ void TypeText(HWND control, const QString& text);
 void PressKey(HWND control, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
 void Click(HWND window, POINT at, Qt::KeyboardModifiers mods = Qt::NoModifier);
 void ClickCenter(HWND window, Qt::KeyboardModifiers mods = Qt::NoModifier);
-// Press, release, double click, release at a point of the window, as Qt delivers a real double click.
+// Press, release, double click, release at a point of the window, as Qt delivers a real double
+// click.
 void DoubleClick(HWND window, POINT at, Qt::MouseButton button = Qt::LeftButton);
 // Presses at a point of the window, moves to a screen point in steps and releases there.
 void Drag(HWND window, POINT at, POINT screenTo);
