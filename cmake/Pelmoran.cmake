@@ -4,6 +4,13 @@ find_package(Threads REQUIRED)
 include(GoogleTest)
 
 add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+
+# Rebuilds of several checkouts share one compiler cache where there is one.
+find_program(PELMORAN_CCACHE ccache)
+if(PELMORAN_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_C_COMPILER_LAUNCHER ${PELMORAN_CCACHE})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${PELMORAN_CCACHE})
+endif()
 if(PELMORAN_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=undefined)
