@@ -47,8 +47,9 @@ class ProfileFile : public testing::Test {
 };
 
 TEST_F(ProfileFile, ValuesAreFoundWithoutCaseAndTrimmed) {
-  Write("; comment\r\n[Config]\r\n  Language =  English  \r\nQuoted=\"two words\"\r\n"
-        "[Other]\r\nLanguage=Chinese\r\n");
+  Write(
+      "; comment\r\n[Config]\r\n  Language =  English  \r\nQuoted=\"two words\"\r\n"
+      "[Other]\r\nLanguage=Chinese\r\n");
   EXPECT_EQ(Value("config", "LANGUAGE"), "English");
   EXPECT_EQ(Value("Config", "Quoted"), "two words");
   EXPECT_EQ(Value("Other", "Language"), "Chinese");
@@ -73,7 +74,7 @@ TEST_F(ProfileFile, ASectionThatDoesNotFitReportsTheSizeLessTwo) {
   Write("[S]\nAAAA=1\nBBBB=2\n");
   auto [entries, n] = Section("S", 10);
   EXPECT_EQ(n, 8u);
-  EXPECT_EQ(entries.front(), "AAAA=1");  // what fitted, still closed by two NULs
+  EXPECT_EQ(entries.front(), "AAAA=1");     // what fitted, still closed by two NULs
   EXPECT_EQ(Section("S", 15).second, 14u);  // exactly room for both and the closing NUL
 }
 
