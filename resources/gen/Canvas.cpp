@@ -11,7 +11,8 @@ Canvas::Canvas(int width, int height, char background)
 }
 
 void Canvas::Set(int x, int y, char c) {
-  if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[static_cast<size_t>(y * width_ + x)] = c;
+  if (x >= 0 && y >= 0 && x < width_ && y < height_)
+    pixels_[static_cast<size_t>(y * width_ + x)] = c;
 }
 
 void Canvas::Line(int x0, int y0, int x1, int y1, char c) {
@@ -70,7 +71,8 @@ std::string Canvas::Xpm(const std::string& name) const {
   out << "\"" << width_ << " " << height_ << " " << used.size() << " 1\",\n";
   for (const auto& [key, colour] : used) out << "\"" << key << " c " << colour << "\",\n";
   for (int y = 0; y < height_; ++y) {
-    out << "\"" << std::string(&pixels_[static_cast<size_t>(y * width_)], static_cast<size_t>(width_))
+    out << "\""
+        << std::string(&pixels_[static_cast<size_t>(y * width_)], static_cast<size_t>(width_))
         << "\"" << (y + 1 < height_ ? "," : "") << "\n";
   }
   out << "};\n";

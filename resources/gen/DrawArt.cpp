@@ -17,7 +17,7 @@ Size SizeOf(const Image& image) {
   if (image.art.rfind("shape-", 0) == 0) return {51, 39};  // the panel's buttons
   if (image.kind == "icon" || image.kind == "cursor") return {32, 32};
   if (image.art == "paper-pattern") return {8, 8};
-  return {40, 20};  // the link-state pictures
+  return {32, 32};  // the link-state pictures
 }
 
 std::string Named(const Canvas& c, const std::string& name) {

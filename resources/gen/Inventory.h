@@ -22,13 +22,13 @@ struct TextEntry {
 };
 
 struct Control {
-  int id = -1;         // -1: IDC_STATIC
-  std::string cls;     // window class
+  int id = -1;      // -1: IDC_STATIC
+  std::string cls;  // window class
   int x = 0, y = 0, cx = 0, cy = 0;
-  std::string style;   // as the resource files write styles
-  std::string res;     // the template's text
+  std::string style;  // as the resource files write styles
+  std::string res;    // the template's text
   bool translated = false;
-  bool keep = false;   // a text that stays as it is in every language
+  bool keep = false;  // a text that stays as it is in every language
   int line = 0;
 };
 
@@ -42,7 +42,7 @@ struct Dialog {
   bool translated = false;         // the controls take their texts
   bool captionTranslated = false;  // and the caption its text
   std::string caption;             // the template's caption
-  std::string purpose;  // one line for the listing
+  std::string purpose;             // one line for the listing
   std::vector<Control> controls;
   int line = 0;
 };
@@ -71,7 +71,7 @@ struct Image {
   std::string kind;  // bitmap, icon, cursor
   int id = 0;
   std::string owner;
-  std::string art;   // the picture's name (art/<name>.xpm)
+  std::string art;  // the picture's name (art/<name>.xpm)
   int hotX = 0, hotY = 0;
 };
 

@@ -127,7 +127,8 @@ class Parser {
   void Run() {
     while (pos_ < lines_.size()) Block(Next());
     for (const auto& [id, line] : sameRefs_)
-      if (!out_.texts.count(id)) Fail(line, "\"same\" for id " + std::to_string(id) + ", which has no texts");
+      if (!out_.texts.count(id))
+        Fail(line, "\"same\" for id " + std::to_string(id) + ", which has no texts");
   }
 
  private:
@@ -143,7 +144,8 @@ class Parser {
   }
 
   // Registers a translated text; an id has one wording in the whole table.
-  void AddText(int id, const std::string& kind, const std::string& owner, const Texts& t, int line) {
+  void AddText(int id, const std::string& kind, const std::string& owner, const Texts& t,
+               int line) {
     if (id <= 0) Fail(line, "a translated text needs an id above 0");
     if (auto found = out_.texts.find(id); found != out_.texts.end())
       Fail(line, "id " + std::to_string(id) + " already has its texts (line " +
@@ -194,8 +196,11 @@ class Parser {
 
   void ToolbarBlock(const Line& head) {
     Need(head, 5);
-    Toolbar bar{Number(head, head.tokens[1]), head.tokens[2].text, Number(head, head.tokens[3]),
-                Number(head, head.tokens[4]), {}};
+    Toolbar bar{Number(head, head.tokens[1]),
+                head.tokens[2].text,
+                Number(head, head.tokens[3]),
+                Number(head, head.tokens[4]),
+                {}};
     for (;;) {
       const Line& line = Next();
       const std::string& key = line.tokens[0].text;
@@ -255,7 +260,8 @@ class Parser {
         Need(line, 2);
         d.style = line.tokens[1].text;
       } else if (key == "font") {
-        if (line.tokens.size() < 3 || !line.tokens[2].quoted) Fail(line.number, "font <points> \"<face>\"");
+        if (line.tokens.size() < 3 || !line.tokens[2].quoted)
+          Fail(line.number, "font <points> \"<face>\"");
         d.fontPoints = Number(line, line.tokens[1]);
         d.fontFace = line.tokens[2].text;
       } else if (key == "translate") {
@@ -264,7 +270,8 @@ class Parser {
           Fail(line.number, "translate controls");
         d.translated = true;
       } else if (key == "purpose") {
-        if (line.tokens.size() < 2 || !line.tokens[1].quoted) Fail(line.number, "purpose \"<text>\"");
+        if (line.tokens.size() < 2 || !line.tokens[1].quoted)
+          Fail(line.number, "purpose \"<text>\"");
         d.purpose = line.tokens[1].text;
       } else if (key == "caption") {
         const Texts t = ReadTexts(line, 1);
@@ -295,12 +302,14 @@ class Parser {
     c.line = line.number;
     size_t next = 7;
     static const std::set<std::string> words = {"en", "zh", "res", "same", "keep", "needs"};
-    if (next < line.tokens.size() && !line.tokens[next].quoted && !words.count(line.tokens[next].text))
+    if (next < line.tokens.size() && !line.tokens[next].quoted &&
+        !words.count(line.tokens[next].text))
       c.style = line.tokens[next++].text;
     const Texts t = ReadTexts(line, next);
     c.keep = t.keep;
     if (t.hasEn) {
-      if (!d.translated) Fail(line.number, "dialog " + std::to_string(d.id) + " is not translated; write res");
+      if (!d.translated)
+        Fail(line.number, "dialog " + std::to_string(d.id) + " is not translated; write res");
       AddText(c.id, "control", d.owner, t, line.number);
       c.translated = true;
     } else if (t.same) {

@@ -60,10 +60,13 @@ class Pad {
   void Wave(double x0, double x1, double centre, double amplitude, double period,
             const std::function<double(double)>& f, char col) {
     const int a = X(x0), b = X(x1);
-    c_.Curve(a, b, [&](int px) {
-      const double u = ((px - x_) / k_ - x0) / period;
-      return Y(centre - amplitude * f(u));
-    }, col);
+    c_.Curve(
+        a, b,
+        [&](int px) {
+          const double u = ((px - x_) / k_ - x0) / period;
+          return Y(centre - amplitude * f(u));
+        },
+        col);
   }
   Canvas& canvas() { return c_; }
 
@@ -142,19 +145,22 @@ void Zoom(Pad& p, int kind) {
 // The command pictures of the toolbars.
 const std::map<int, std::function<void(Pad&)>>& Commands() {
   static const std::map<int, std::function<void(Pad&)>> table = {
-      {32840, [](Pad& p) {  // new waveform
+      {32840,
+       [](Pad& p) {  // new waveform
          Page(p, 3, 1, 14, 18);
          p.Wave(5, 15, 11, 3, 10, Sine, 'c');
          p.Line(14, 2, 18, 2, 'y'), p.Line(16, 0, 16, 4, 'y');
        }},
-      {32899, [](Pad& p) {  // open
+      {32899,
+       [](Pad& p) {  // open
          p.Box(1, 5, 8, 3, 'y', 'o');
          p.Box(1, 7, 17, 11, 'y', 'o');
          p.Line(4, 10, 19, 10, 'o');
          p.Line(4, 10, 1, 17, 'o');
          p.Line(19, 10, 17, 17, 'o');
        }},
-      {32875, [](Pad& p) {  // save
+      {32875,
+       [](Pad& p) {  // save
          p.Box(2, 2, 16, 16, 'b', 'B');
          p.Box(5, 2, 10, 6, 'w', 'B');
          p.Fill(11, 3, 2, 4, 'B');
@@ -162,79 +168,99 @@ const std::map<int, std::function<void(Pad&)>>& Commands() {
        }},
       {32874, Printer},
       {32889, Printer},
-      {32873, [](Pad& p) {  // print preview
+      {32873,
+       [](Pad& p) {  // print preview
          Page(p, 1, 1, 13, 17);
          for (double y = 5; y < 15; y += 3) p.Line(3, y, 10, y, 'l');
          Magnifier(p, 11, 11);
        }},
-      {33002, [](Pad& p) {  // undo
-         p.Wave(4, 15, 11, -5, 22, [](double u) { return std::sin(kPi * u); }, 'B');
+      {33002,
+       [](Pad& p) {  // undo
+         p.Wave(
+             4, 15, 11, -5, 22, [](double u) { return std::sin(kPi * u); }, 'B');
          Arrow(p, 8, 7, 3, 10, 'B');
        }},
-      {33003, [](Pad& p) {  // redo
-         p.Wave(5, 16, 11, -5, 22, [](double u) { return std::sin(kPi * (u + 0.5)); }, 'B');
+      {33003,
+       [](Pad& p) {  // redo
+         p.Wave(
+             5, 16, 11, -5, 22, [](double u) { return std::sin(kPi * (u + 0.5)); }, 'B');
          Arrow(p, 12, 7, 17, 10, 'B');
        }},
-      {33004, [](Pad& p) {  // cut
+      {33004,
+       [](Pad& p) {  // cut
          p.Line(6, 1, 13, 12, 'g'), p.Line(7, 1, 14, 12, 'g');
          p.Line(14, 1, 7, 12, 'g'), p.Line(13, 1, 6, 12, 'g');
          p.Ellipse(5, 15, 3, 'B'), p.Ellipse(15, 15, 3, 'B');
        }},
-      {33005, [](Pad& p) {  // copy
+      {33005,
+       [](Pad& p) {  // copy
          Page(p, 2, 1, 11, 13);
          Page(p, 7, 6, 11, 13);
          p.Wave(9, 16, 12, 2, 7, Sine, 'c');
        }},
-      {33006, [](Pad& p) {  // paste
+      {33006,
+       [](Pad& p) {  // paste
          p.Box(2, 3, 13, 16, 'o', 'g');
          p.Box(5, 1, 7, 4, 'l', 'g');
          Page(p, 8, 8, 10, 11);
        }},
-      {32859, [](Pad& p) {  // delete
+      {32859,
+       [](Pad& p) {  // delete
          p.Line(4, 4, 15, 15, 'r'), p.Line(5, 4, 16, 15, 'r');
          p.Line(15, 4, 4, 15, 'r'), p.Line(16, 4, 5, 15, 'r');
        }},
-      {32850, [](Pad& p) {  // free-hand
-         p.Wave(1, 12, 15, 2, 6, [](double u) { return std::sin(2 * kPi * u) * (1 - u / 3); }, 'c');
+      {32850,
+       [](Pad& p) {  // free-hand
+         p.Wave(
+             1, 12, 15, 2, 6, [](double u) { return std::sin(2 * kPi * u) * (1 - u / 3); }, 'c');
          Pencil(p, 9, 12);
        }},
-      {32851, [](Pad& p) {  // horizontal line
+      {32851,
+       [](Pad& p) {  // horizontal line
          p.Line(2, 10, 18, 10, 'c'), p.Line(2, 11, 18, 11, 'c');
          p.Dot(2, 10, 'B'), p.Dot(18, 10, 'B');
        }},
-      {32854, [](Pad& p) {  // vertical line
+      {32854,
+       [](Pad& p) {  // vertical line
          p.Line(9, 2, 9, 18, 'c'), p.Line(10, 2, 10, 18, 'c');
          p.Dot(10, 2, 'B'), p.Dot(10, 18, 'B');
        }},
-      {32853, [](Pad& p) {  // two-point line
+      {32853,
+       [](Pad& p) {  // two-point line
          p.Line(3, 16, 17, 4, 'c'), p.Line(3, 15, 16, 4, 'c');
          p.Dot(3, 16, 'r'), p.Dot(17, 4, 'r');
        }},
-      {32826, [](Pad& p) {  // equation: "f(x)" over a curve
-         p.Line(3, 3, 3, 10, 'B'), p.Line(3, 3, 6, 3, 'B'), p.Line(2, 6, 5, 6, 'B');  // f
-         p.Line(8, 2, 7, 5, 'B'), p.Line(7, 5, 7, 8, 'B'), p.Line(7, 8, 8, 11, 'B');  // (
-         p.Line(10, 5, 14, 10, 'B'), p.Line(14, 5, 10, 10, 'B');                      // x
+      {32826,
+       [](Pad& p) {  // equation: "f(x)" over a curve
+         p.Line(3, 3, 3, 10, 'B'), p.Line(3, 3, 6, 3, 'B'), p.Line(2, 6, 5, 6, 'B');        // f
+         p.Line(8, 2, 7, 5, 'B'), p.Line(7, 5, 7, 8, 'B'), p.Line(7, 8, 8, 11, 'B');        // (
+         p.Line(10, 5, 14, 10, 'B'), p.Line(14, 5, 10, 10, 'B');                            // x
          p.Line(16, 2, 17, 5, 'B'), p.Line(17, 5, 17, 8, 'B'), p.Line(17, 8, 16, 11, 'B');  // )
          p.Wave(1, 19, 16, 3, 18, Sine, 'c');
        }},
-      {32824, [](Pad& p) {  // point drawing
+      {32824,
+       [](Pad& p) {  // point drawing
          p.Line(2, 15, 7, 6, 'c'), p.Line(7, 6, 12, 12, 'c'), p.Line(12, 12, 18, 3, 'c');
          for (auto [x, y] : {std::pair{2, 15}, {7, 6}, {12, 12}, {18, 3}}) p.Dot(x, y, 'r');
        }},
-      {32896, [](Pad& p) {  // undo last draw
+      {32896,
+       [](Pad& p) {  // undo last draw
          Pencil(p, 8, 18);
          Arrow(p, 14, 3, 3, 3, 'B');
          p.Line(14, 3, 17, 6, 'B'), p.Line(17, 6, 17, 9, 'B');
        }},
-      {32841, [](Pad& p) {  // cursor lines
+      {32841,
+       [](Pad& p) {  // cursor lines
          p.Wave(1, 19, 10, 5, 19, Sine, 'c');
          Cursors(p);
        }},
-      {32816, [](Pad& p) {  // grid
+      {32816,
+       [](Pad& p) {  // grid
          p.Rect(1, 1, 18, 18, 'g');
          for (double v = 5.5; v < 18; v += 4.5) p.Line(v, 2, v, 18, 'l'), p.Line(2, v, 18, v, 'l');
        }},
-      {32818, [](Pad& p) {  // cursor trace
+      {32818,
+       [](Pad& p) {  // cursor trace
          p.Wave(1, 19, 10, 5, 19, Sine, 'c');
          p.Line(10, 1, 10, 19, 'r'), p.Line(1, 10, 19, 10, 'r');
          p.Ellipse(10, 10, 2, 'r');
@@ -243,7 +269,8 @@ const std::map<int, std::function<void(Pad&)>>& Commands() {
       {32843, [](Pad& p) { Zoom(p, 1); }},
       {32844, [](Pad& p) { Zoom(p, 2); }},
       {32879, [](Pad& p) { Zoom(p, 3); }},
-      {32892, [](Pad& p) {  // close the preview
+      {32892,
+       [](Pad& p) {  // close the preview
          p.Line(4, 4, 15, 15, 'B'), p.Line(5, 4, 16, 15, 'B');
          p.Line(15, 4, 4, 15, 'B'), p.Line(16, 4, 5, 15, 'B');
        }},
@@ -281,8 +308,8 @@ void Shape(Canvas& c, const std::string& shape) {
   if (shape == "dc") f = [](double) { return 0.5; };
   if (!f) return;
   if (shape == "noise") {
-    for (int x = left; x <= right; x += 2) c.Line(x, y(f((x - left) / span)), x + 2,
-                                                  y(f((x + 2 - left) / span)), 'B');
+    for (int x = left; x <= right; x += 2)
+      c.Line(x, y(f((x - left) / span)), x + 2, y(f((x + 2 - left) / span)), 'B');
     return;
   }
   int lastY = y(f(0));
@@ -306,12 +333,12 @@ void AppIcon(Canvas& c) {
 void Link(Canvas& c, bool connected) {
   Pad p(c, 0, 0, c.Height());
   const char col = connected ? 'G' : 'r';
-  p.Box(1, 7, 6, 6, col, 'g');  // plug
-  p.Line(7, 8, 9, 8, 'g'), p.Line(7, 11, 9, 11, 'g');
-  const double gap = connected ? 0 : 4;
-  p.Box(10 + gap, 6, 6, 8, col, 'g');  // socket
-  p.Line(16 + gap, 10, 19 + gap, 10, 'g');
-  p.Line(0, 10, 1, 10, 'g');
+  const double gap = connected ? 0 : 3;
+  p.Line(0, 10, 1, 10, 'g');    // cable
+  p.Box(1, 7, 5, 7, col, 'g');  // plug
+  p.Line(6, 8, 8, 8, 'g'), p.Line(6, 12, 8, 12, 'g');
+  p.Box(8 + gap, 6, 5, 9, col, 'g');  // socket
+  p.Line(13 + gap, 10, 16 + gap, 10, 'g');
 }
 
 }  // namespace

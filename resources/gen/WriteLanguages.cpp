@@ -31,8 +31,8 @@ bool Section(const std::vector<std::string>& lines, size_t bufferBytes, const st
     out << line << "\n";
   }
   if (bytes + 2 > bufferBytes) {  // the reader reports a full buffer as too large
-    error = name + ": the section needs " + std::to_string(bytes) + " bytes; the translator reads " +
-            std::to_string(bufferBytes - 2);
+    error = name + ": the section needs " + std::to_string(bytes) +
+            " bytes; the translator reads " + std::to_string(bufferBytes - 2);
     return false;
   }
   text = out.str();
@@ -43,8 +43,8 @@ bool Section(const std::vector<std::string>& lines, size_t bufferBytes, const st
 
 std::string KeyOf(const TextEntry& text) {
   static const std::map<std::string, std::string> prefixes = {
-      {"menu", "MENU"},   {"command", "CMD"},    {"dialog", "DLG"}, {"control", "CTL"},
-      {"status", "STS"},  {"message", "MSG"},    {"context", "CTX"}, {"label", "LBL"}};
+      {"menu", "MENU"},  {"command", "CMD"}, {"dialog", "DLG"},  {"control", "CTL"},
+      {"status", "STS"}, {"message", "MSG"}, {"context", "CTX"}, {"label", "LBL"}};
   auto found = prefixes.find(text.kind);
   return (found == prefixes.end() ? "TXT" : found->second) + "_" + std::to_string(text.id);
 }

@@ -30,8 +30,8 @@ std::string KindOf(const Control& c) {
   }
   if (c.cls == "Static") return "label";
   if (c.cls == "Edit") return "edit";
-  if (c.cls == "ComboBox") return s.find("CBS_DROPDOWNLIST") != std::string::npos ? "drop-down list"
-                                                                                   : "combo box";
+  if (c.cls == "ComboBox")
+    return s.find("CBS_DROPDOWNLIST") != std::string::npos ? "drop-down list" : "combo box";
   if (c.cls == "SysListView32") return "list";
   if (c.cls == "msctls_updown32") return "up-down";
   if (c.cls == "msctls_trackbar32") return "trackbar";
@@ -64,8 +64,11 @@ std::string WriteInventoryListing(const Inventory& inv) {
   out << "\n## Dialog templates\n\n| id | class | translated | size (dialog units) | purpose |\n"
          "|---|---|---|---|---|\n";
   for (const Dialog& d : inv.dialogs)
-    out << "| " << d.id << " | `" << d.owner << "` | " << (d.captionTranslated ? "yes" : d.translated ? "controls only" : "no") << " | "
-        << d.cx << " x " << d.cy << " | " << Cell(d.purpose) << " |\n";
+    out << "| " << d.id << " | `" << d.owner << "` | "
+        << (d.captionTranslated ? "yes"
+            : d.translated      ? "controls only"
+                                : "no")
+        << " | " << d.cx << " x " << d.cy << " | " << Cell(d.purpose) << " |\n";
 
   for (const Dialog& d : inv.dialogs) {
     out << "\n### " << d.id << " `" << d.owner << "`: " << Cell(d.caption) << "\n\n"
@@ -93,8 +96,8 @@ std::string WriteInventoryListing(const Inventory& inv) {
          "|---|---|---|---|---|\n";
   for (const auto& [id, t] : inv.texts)
     if (t.kind != "control" && t.kind != "dialog" && t.kind != "menu" && t.kind != "command")
-      out << "| " << id << " | " << t.kind << " | " << Cell(t.owner) << " | " << Cell(t.en)
-          << " | " << Cell(t.zh) << " |\n";
+      out << "| " << id << " | " << t.kind << " | " << Cell(t.owner) << " | " << Cell(t.en) << " | "
+          << Cell(t.zh) << " |\n";
 
   out << "\n## Images\n\n| id | kind | used by | file |\n|---|---|---|---|\n";
   for (const Toolbar& t : inv.toolbars)

@@ -21,8 +21,8 @@ const resgen::Inventory& Table() {
   static const resgen::Inventory inventory = [] {
     resgen::Inventory inv;
     std::string error;
-    EXPECT_TRUE(resgen::ParseInventory(ReadFile(std::string(RESOURCES_DIR) + "/inventory.txt"),
-                                       inv, error))
+    EXPECT_TRUE(
+        resgen::ParseInventory(ReadFile(std::string(RESOURCES_DIR) + "/inventory.txt"), inv, error))
         << error;
     return inv;
   }();
@@ -52,18 +52,24 @@ TEST(Inventory, EveryTextHasBothLanguagesAndTheMessagesTheWindowsShow) {
     EXPECT_FALSE(t.zh.empty()) << id;
   }
   // The ids the windows look up without a template of their own.
-  std::vector<int> needed = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 110, 111, 112, 181, 183, 184, 185,
-                             186, 187, 188, 189, 190, 191, 192, 193};
+  std::vector<int> needed = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  110, 111, 112,
+                             181, 183, 184, 185, 186, 187, 188, 189, 190, 191, 192, 193};
   for (int id : {300, 301, 302, 303, 304, 305, 306, 307, 308, 310, 311, 312, 313, 315, 316, 317,
                  318, 319, 321, 322, 324, 325, 326, 328, 329, 330, 331, 332, 333, 334, 335, 336,
                  337, 338, 339, 340, 341, 343, 344, 345, 346, 347, 348, 352, 354, 355, 356})
     needed.push_back(id);
   for (int id = 32878; id <= 32898; ++id)
-    if (id != 32879 && id != 32889 && id != 32890 && id != 32892 && id != 32896) needed.push_back(id);
+    if (id != 32879 && id != 32889 && id != 32890 && id != 32892 && id != 32896)
+      needed.push_back(id);
   for (int id : needed) EXPECT_TRUE(texts.count(id)) << "no text for id " << id;
   // The replacements the send dialog makes must find their marks in both languages.
-  for (auto [id, mark] : {std::pair{335, "##"}, {336, "@@"}, {336, "##"}, {341, "##"},
-                          {330, "####"}, {325, "3"}, {326, "10"}})
+  for (auto [id, mark] : {std::pair{335, "##"},
+                          {336, "@@"},
+                          {336, "##"},
+                          {341, "##"},
+                          {330, "####"},
+                          {325, "3"},
+                          {326, "10"}})
     for (const std::string* s : {&texts.at(id).en, &texts.at(id).zh})
       EXPECT_NE(s->find(mark), std::string::npos) << id << ": " << *s;
 }
@@ -103,8 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadTable{"TwoWordings",
                  "text 300 message X en \"a\" zh \"b\"\n\ntext 300 message Y en \"c\" zh \"d\"\n",
                  "line 3: id 300 already has its texts (line 1)"},
-        BadTable{"LostPlaceholder", "text 341 message X needs \"##\" en \"## open\" zh \"已打开\"\n",
-                 "keep \"##\""},
+        BadTable{"LostPlaceholder",
+                 "text 341 message X needs \"##\" en \"## open\" zh \"已打开\"\n", "keep \"##\""},
         BadTable{"UntranslatedLabel",
                  "dialog 5 D 0 0 50 50\n caption en \"A\" zh \"B\"\n"
                  " control 10 Static 0 0 10 10 res \"Label\"\nend\n",
@@ -117,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "dialog 5 D 0 0 50 50\n caption res \"A\"\n control 10 Edit 45 0 10 10\nend\n",
                  "lies outside"},
         BadTable{"SameWithoutTexts",
-                 "dialog 5 D 0 0 50 50\n caption en \"A\" zh \"B\"\n control 10 Static 0 0 9 9 same\nend\n",
+                 "dialog 5 D 0 0 50 50\n caption en \"A\" zh \"B\"\n control 10 Static 0 0 9 9 "
+                 "same\nend\n",
                  "which has no texts"},
         BadTable{"UnclosedBlock", "menu 129 M\n popup 1 en \"F\" zh \"文\"\n", "missing \"end\""}),
     [](const testing::TestParamInfo<BadTable>& info) { return std::string(info.param.name); });
