@@ -103,7 +103,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
   }
   if (style & WS_VISIBLE)
     ShowWindow(h, SW_SHOW);
-  else if (style & WS_CHILD)
+  else if ((h->style & (WS_CHILD | WS_VISIBLE)) == WS_CHILD)
     h->widget->hide();  // stays hidden when its parent is shown, as the platform's child does
   return h;
 }
