@@ -96,6 +96,11 @@ struct Inventory {
 // texts, a control outside its dialog).
 bool ParseInventory(const std::string& text, Inventory& out, std::string& error);
 
+// A file's bytes (empty when it cannot be read), and the table of a
+// resources folder.
+std::string ReadTextFile(const std::string& path);
+bool LoadInventory(const std::string& folder, Inventory& out, std::string& error);
+
 // The generated files by their path below resources/; false with `error`
 // when a limit of the translator is broken (entries, entry length, section
 // sizes).

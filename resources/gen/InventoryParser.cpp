@@ -2,6 +2,7 @@
 // closed by "end", '#' comments (as the resource files write them).
 #include "resources/gen/Inventory.h"
 
+#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -241,15 +242,20 @@ class Parser {
     }
   }
 
+  // Words 3 to 6 of a dialog or control line: x, y, width, height.
+  static void ReadRect(const Line& line, int& x, int& y, int& cx, int& cy) {
+    x = Number(line, line.tokens[3]);
+    y = Number(line, line.tokens[4]);
+    cx = Number(line, line.tokens[5]);
+    cy = Number(line, line.tokens[6]);
+  }
+
   void DialogBlock(const Line& head) {
     Need(head, 7);
     Dialog d;
     d.id = Number(head, head.tokens[1]);
     d.owner = head.tokens[2].text;
-    d.x = Number(head, head.tokens[3]);
-    d.y = Number(head, head.tokens[4]);
-    d.cx = Number(head, head.tokens[5]);
-    d.cy = Number(head, head.tokens[6]);
+    ReadRect(head, d.x, d.y, d.cx, d.cy);
     d.line = head.number;
     bool captionSeen = false;
     for (;;) {
@@ -295,10 +301,7 @@ class Parser {
     Control c;
     c.id = Number(line, line.tokens[1]);
     c.cls = line.tokens[2].text;
-    c.x = Number(line, line.tokens[3]);
-    c.y = Number(line, line.tokens[4]);
-    c.cx = Number(line, line.tokens[5]);
-    c.cy = Number(line, line.tokens[6]);
+    ReadRect(line, c.x, c.y, c.cx, c.cy);
     c.line = line.number;
     size_t next = 7;
     static const std::set<std::string> words = {"en", "zh", "res", "same", "keep", "needs"};
@@ -332,6 +335,17 @@ class Parser {
 };
 
 }  // namespace
+
+std::string ReadTextFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+bool LoadInventory(const std::string& folder, Inventory& out, std::string& error) {
+  return ParseInventory(ReadTextFile(folder + "/inventory.txt"), out, error);
+}
 
 bool ParseInventory(const std::string& text, Inventory& out, std::string& error) {
   out = Inventory{};

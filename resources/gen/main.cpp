@@ -7,16 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
-
-namespace {
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-}  // namespace
 
 int main(int argc, char** argv) {
   const bool check = argc == 3 && std::string(argv[1]) == "--check";
@@ -28,7 +18,7 @@ int main(int argc, char** argv) {
   resgen::Inventory inventory;
   std::map<std::string, std::string> files;
   std::string error;
-  if (!resgen::ParseInventory(ReadFile(folder / "inventory.txt"), inventory, error) ||
+  if (!resgen::LoadInventory(folder.string(), inventory, error) ||
       !resgen::GenerateAll(inventory, files, error)) {
     std::cerr << "inventory.txt: " << error << "\n";
     return 1;
@@ -36,7 +26,7 @@ int main(int argc, char** argv) {
   int stale = 0;
   for (const auto& [path, content] : files) {
     const std::filesystem::path target = folder / path;
-    if (ReadFile(target) == content) continue;
+    if (resgen::ReadTextFile(target.string()) == content) continue;
     ++stale;
     if (check) {
       std::cerr << path << " differs from the table\n";

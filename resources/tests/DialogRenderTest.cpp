@@ -4,6 +4,7 @@
 // Chinese, every label and button checked for a text it cannot show whole,
 // and each dialog drawn into build/review/dialogs/ for people to look at.
 #include "resources/gen/Inventory.h"
+#include "resources/tests/ShippedTable.h"
 #include "shell/Translator.h"
 
 #include "controls/HostedControl.h"
@@ -23,30 +24,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-const resgen::Inventory& Table() {
-  static const resgen::Inventory inventory = [] {
-    resgen::Inventory inv;
-    std::string error;
-    EXPECT_TRUE(
-        resgen::ParseInventory(ReadFile(fs::path(RESOURCES_DIR) / "inventory.txt"), inv, error))
-        << error;
-    return inv;
-  }();
-  return inventory;
-}
 
 // A program folder holding the shipped language files, set to one language.
 class ShippedLanguage : public testing::TestWithParam<const char*> {

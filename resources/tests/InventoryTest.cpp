@@ -1,40 +1,20 @@
 // The table of resources and texts: its rules, the translator's limits, and
 // the generated files in the tree being what the table gives today.
 #include "resources/gen/Inventory.h"
+#include "resources/tests/ShippedTable.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-const resgen::Inventory& Table() {
-  static const resgen::Inventory inventory = [] {
-    resgen::Inventory inv;
-    std::string error;
-    EXPECT_TRUE(
-        resgen::ParseInventory(ReadFile(std::string(RESOURCES_DIR) + "/inventory.txt"), inv, error))
-        << error;
-    return inv;
-  }();
-  return inventory;
-}
 
 TEST(Inventory, TheGeneratedFilesAreCurrent) {
   std::map<std::string, std::string> files;
   std::string error;
   ASSERT_TRUE(resgen::GenerateAll(Table(), files, error)) << error;
   for (const auto& [path, content] : files)
-    EXPECT_TRUE(ReadFile(std::string(RESOURCES_DIR) + "/" + path) == content)
+    EXPECT_TRUE(resgen::ReadTextFile(std::string(RESOURCES_DIR) + "/" + path) == content)
         << "resources/" << path
         << " is stale or edited by hand: build the resources_generate target";
   // Every generated file carries the stamp; no stale picture is left behind.
