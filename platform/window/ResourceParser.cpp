@@ -97,17 +97,20 @@ class Parser {
     }
   }
 
-  static DWORD Styles(const std::string& token) {
-    DWORD style = 0;
+  // Styles joined by '|'; "~NAME" takes a style away, as "NOT NAME" does in
+  // the platform's resource scripts (a control created hidden: ~WS_VISIBLE).
+  static DWORD Styles(const std::string& token, DWORD base = 0) {
+    DWORD style = base, removed = 0;
     std::stringstream parts(token);
     std::string part;
     while (std::getline(parts, part, '|')) {
-      if (auto value = StyleValue(part))
-        style |= *value;
-      else
-        style |= static_cast<DWORD>(Number(part));
+      const bool remove = !part.empty() && part[0] == '~';
+      if (remove) part.erase(0, 1);
+      auto value = StyleValue(part);
+      const DWORD bits = value ? *value : static_cast<DWORD>(Number(part));
+      (remove ? removed : style) |= bits;
     }
-    return style;
+    return style & ~removed;
   }
 
   static void Need(const Line& line, size_t count, const char* what) {
@@ -179,7 +182,8 @@ class Parser {
         c.y = static_cast<int>(Number(line.tokens[5]));
         c.cx = static_cast<int>(Number(line.tokens[6]));
         c.cy = static_cast<int>(Number(line.tokens[7]));
-        c.style = WS_CHILD | WS_VISIBLE | (line.tokens.size() > 8 ? Styles(line.tokens[8]) : 0);
+        c.style = line.tokens.size() > 8 ? Styles(line.tokens[8], WS_CHILD | WS_VISIBLE)
+                                         : WS_CHILD | WS_VISIBLE;
         d.controls.push_back(c);
       } else {
         throw std::string("unknown dialog line: " + key);

@@ -101,7 +101,10 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     if (style & WS_VSCROLL) ShowScrollBar(h, SB_VERT, TRUE);
     if (style & WS_HSCROLL) ShowScrollBar(h, SB_HORZ, TRUE);
   }
-  if (style & WS_VISIBLE) ShowWindow(h, SW_SHOW);
+  if (style & WS_VISIBLE)
+    ShowWindow(h, SW_SHOW);
+  else if ((h->style & (WS_CHILD | WS_VISIBLE)) == WS_CHILD)
+    h->widget->hide();  // stays hidden when its parent is shown, as the platform's child does
   return h;
 }
 

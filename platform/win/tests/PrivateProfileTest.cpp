@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "platform/win/ModulePath.h"
+#include "platform/win/PrivateProfile.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class ProfileFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::path(testing::TempDir()) /
+              testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    path_ = (folder_ / "test.ini").string();
+  }
+  void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
+  std::string Read() const {
+    std::ifstream in(path_, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  std::string Value(const char* section, const char* key, DWORD size = 256) {
+    std::vector<char> out(size);
+    GetPrivateProfileString(section, key, "(default)", out.data(), size, path_.c_str());
+    return out.data();
+  }
+  // The section's entries, and the reader's count.
+  std::pair<std::vector<std::string>, DWORD> Section(const char* section, DWORD size = 256) {
+    std::vector<char> out(size, 'x');
+    DWORD n = GetPrivateProfileSection(section, out.data(), size, path_.c_str());
+    std::vector<std::string> entries;
+    for (const char* p = out.data(); *p; p += std::strlen(p) + 1) entries.emplace_back(p);
+    return {entries, n};
+  }
+
+  std::filesystem::path folder_;
+  std::string path_;
+};
+
+TEST_F(ProfileFile, ValuesAreFoundWithoutCaseAndTrimmed) {
+  Write(
+      "; comment\r\n[Config]\r\n  Language =  English  \r\nQuoted=\"two words\"\r\n"
+      "[Other]\r\nLanguage=Chinese\r\n");
+  EXPECT_EQ(Value("config", "LANGUAGE"), "English");
+  EXPECT_EQ(Value("Config", "Quoted"), "two words");
+  EXPECT_EQ(Value("Other", "Language"), "Chinese");
+  EXPECT_EQ(Value("Config", "Missing"), "(default)");
+  EXPECT_EQ(Value("Missing", "Language"), "(default)");
+  EXPECT_EQ(Value("Config", "Language", 4), "Eng");  // cut to the buffer
+  std::filesystem::remove(path_);
+  EXPECT_EQ(Value("Config", "Language"), "(default)");
+}
+
+TEST_F(ProfileFile, ASectionListsItsEntriesInFileOrder) {
+  Write("[Translation]\nB=2\n\n; note\nA= 1 \nno equals sign\n[Next]\nC=3\n");
+  auto [entries, n] = Section("translation");
+  EXPECT_EQ(entries, (std::vector<std::string>{"B=2", "A= 1 ", "no equals sign"}));
+  EXPECT_EQ(n, 3u + 5u + 14u + 3u);  // each entry and its NUL, not the closing NUL
+  EXPECT_EQ(Section("Empty").second, 0u);
+  Write("[Empty]\n[Next]\nC=3\n");
+  EXPECT_EQ(Section("Empty").second, 0u);
+}
+
+TEST_F(ProfileFile, ASectionThatDoesNotFitReportsTheSizeLessTwo) {
+  Write("[S]\nAAAA=1\nBBBB=2\n");
+  auto [entries, n] = Section("S", 10);
+  EXPECT_EQ(n, 8u);
+  EXPECT_EQ(entries.front(), "AAAA=1");     // what fitted, still closed by two NULs
+  EXPECT_EQ(Section("S", 15).second, 14u);  // exactly room for both and the closing NUL
+}
+
+TEST_F(ProfileFile, WritingReplacesAddsAndCreates) {
+  ASSERT_TRUE(WritePrivateProfileString("Config", "Language", "English", path_.c_str()));
+  EXPECT_EQ(Read(), "[Config]\nLanguage=English\n");
+  Write("[Config]\r\nlanguage=Chinese\r\nOther=1\r\n\r\n[Next]\r\nX=1\r\n");
+  ASSERT_TRUE(WritePrivateProfileString("Config", "Language", "English", path_.c_str()));
+  ASSERT_TRUE(WritePrivateProfileString("Config", "New", "2", path_.c_str()));
+  ASSERT_TRUE(WritePrivateProfileString("Added", "K", "v", path_.c_str()));
+  EXPECT_EQ(Read(),
+            "[Config]\r\nLanguage=English\r\nOther=1\r\nNew=2\r\n\r\n[Next]\r\nX=1\r\n\r\n"
+            "[Added]\r\nK=v\r\n");
+  const std::string nowhere = (folder_ / "missing" / "x.ini").string();
+  EXPECT_FALSE(WritePrivateProfileString("Config", "Language", "English", nowhere.c_str()));
+}
+
+TEST(ModulePath, TheProgramFolderEndsWithASlash) {
+  const std::string real = ProgramFolder();
+  ASSERT_FALSE(real.empty());
+  EXPECT_EQ(real.back(), '/');
+  SetModuleFileNameOverride("/opt/pelmoran/bin/pelmoran");
+  EXPECT_EQ(ProgramFolder(), "/opt/pelmoran/bin/");
+  char path[8];
+  EXPECT_EQ(GetModuleFileName(nullptr, path, sizeof path), 7u);
+  EXPECT_STREQ(path, "/opt/pe");
+  SetModuleFileNameOverride("");
+  EXPECT_EQ(ProgramFolder(), real);
+}
+
+}  // namespace
