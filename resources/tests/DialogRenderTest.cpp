@@ -3,6 +3,7 @@
 // every template made into a dialog and translated in English and in
 // Chinese, every label and button checked for a text it cannot show whole,
 // and each dialog drawn into build/review/dialogs/ for people to look at.
+#include "platform/afx/tests/TempFolder.h"
 #include "resources/gen/Inventory.h"
 #include "resources/tests/ShippedTable.h"
 #include "shell/Translator.h"
@@ -39,9 +40,7 @@ class ShippedLanguage : public testing::TestWithParam<const char*> {
   }
 
   void SetUp() override {
-    folder_ = fs::path(testing::TempDir()) / "shipped" / GetParam();
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    folder_ = temp_.path();
     fs::copy(fs::path(RESOURCES_DIR) / "program", folder_, fs::copy_options::recursive);
     std::ofstream(folder_ / "Languages" / "Multilanuage.INI")
         << "[Config]\nLanguage=" << GetParam() << "\n";
@@ -53,6 +52,7 @@ class ShippedLanguage : public testing::TestWithParam<const char*> {
   bool English() const { return std::string(GetParam()) == "English"; }
   const std::string& TextOf(const resgen::TextEntry& t) const { return English() ? t.en : t.zh; }
 
+  TempFolder temp_;  // of this process alone: test runs go in parallel
   fs::path folder_;
   RecordingClock clock_;
   ScopedClock scoped_{clock_};

@@ -1,6 +1,7 @@
 // The translator: its section and line parsing, the join of the two files,
 // loading from the program folder with the loader's own reports, the
 // language switch and the dialog convention.
+#include "platform/afx/tests/TempFolder.h"
 #include "shell/Translator.h"
 
 #include "platform/win/ModulePath.h"
@@ -145,10 +146,9 @@ TEST(TranslatorJoin, TheTwoFilesArePairedByPositionOnly) {
 // A program folder of its own, with the language files a test writes.
 class TranslatorFiles : public testing::Test {
  protected:
+  TempFolder temp_;  // of this process alone: test runs go in parallel
   void SetUp() override {
-    folder_ = std::filesystem::path(testing::TempDir()) / "translator" /
-              testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::filesystem::remove_all(folder_);
+    folder_ = temp_.path();
     std::filesystem::create_directories(folder_ / "Languages");
     SetModuleFileNameOverride((folder_ / "pelmoran").string());
     Write("KeyID.INI", "[Translation]\nFILE=1\nOK=1163\n");

@@ -1,3 +1,4 @@
+#include "platform/afx/tests/TempFolder.h"
 #include <gtest/gtest.h>
 
 #include "platform/win/ModulePath.h"
@@ -14,11 +15,9 @@ namespace {
 
 class ProfileFile : public testing::Test {
  protected:
+  TempFolder temp_;  // of this process alone: test runs go in parallel
   void SetUp() override {
-    folder_ = std::filesystem::path(testing::TempDir()) /
-              testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
+    folder_ = temp_.path();
     path_ = (folder_ / "test.ini").string();
   }
   void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
