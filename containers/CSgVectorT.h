@@ -114,7 +114,7 @@ class CSgVectorT : public CSgVector, public CSgDataType<T> {
   CSgVectorT& Append(const T& value);
   CSgVectorT& Append(const CSgVectorT& other);
 
-  // SetSize(n, FALSE), then element i = source[i] converted to T; on failure
+  // Sized to n (not zeroed), then element i = source[i] converted to T; on failure
   // the vector is left empty.
   template <class S>
   void Assign(const S* source, unsigned int n);
