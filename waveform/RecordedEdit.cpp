@@ -6,13 +6,10 @@ namespace waveform::detail {
 
 namespace {
 
-// The record's samples become a copy of samples. fresh holds an array of the
-// right length, or is empty when the record's own array already fits.
-void CopyInto(CWaveData& wave, SG::CSgScalarVector<float>& fresh,
-              const SG::CSgScalarVector<float>& samples) noexcept {
-  if (wave.thedata.GetSize() != samples.GetSize()) wave.thedata.Swap(fresh);
-  if (samples.GetSize())
-    std::memcpy(wave.thedata.GetData(), samples.GetData(), sizeof(float) * samples.GetSize());
+// The record's array for n samples: its own when the length stays, else
+// fresh (which then holds n elements).
+void TakeArray(CWaveData& wave, SG::CSgScalarVector<float>& fresh, unsigned int n) noexcept {
+  if (wave.thedata.GetSize() != n) wave.thedata.Swap(fresh);
 }
 
 }  // namespace
@@ -34,9 +31,9 @@ void RecordedEdit::Apply() {
   WaveDisplay display = PlanDisplay(wave, n);
 
   if (initial) nodes_.front().snapshot.Swap(wave.thedata);
-  CopyInto(wave, fresh, result);
+  TakeArray(wave, fresh, n);
+  ApplyDisplay(wave, std::move(display), result.GetData());
   entry_.history.CommitStates(nodes_);
-  ApplyDisplay(wave, std::move(display));
   wave.saved = false;
 }
 
@@ -44,8 +41,8 @@ void ShowSamples(CWaveData& wave, const SG::CSgScalarVector<float>& samples) {
   SG::CSgScalarVector<float> fresh;
   if (wave.thedata.GetSize() != samples.GetSize()) fresh.SetSize(samples.GetSize(), TRUE);
   WaveDisplay display = PlanDisplay(wave, samples.GetSize());
-  CopyInto(wave, fresh, samples);
-  ApplyDisplay(wave, std::move(display));
+  TakeArray(wave, fresh, samples.GetSize());
+  ApplyDisplay(wave, std::move(display), samples.GetData());
   wave.saved = false;
 }
 

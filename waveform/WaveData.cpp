@@ -1,5 +1,6 @@
 #include "waveform/WaveData.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -20,17 +21,27 @@ WaveDisplay PlanDisplay(const CWaveData& wave, unsigned int n) {
 }
 
 void ApplyDisplay(CWaveData& wave, WaveDisplay&& plan) noexcept {
+  ApplyDisplay(wave, std::move(plan), nullptr);
+}
+
+void ApplyDisplay(CWaveData& wave, WaveDisplay&& plan, const float* source) noexcept {
   if (!plan.reuse) wave.showdata = std::move(plan.fresh);
   wave.dispstep = plan.dispstep;
   wave.displaylen = plan.displaylen;
+  const std::size_t n = wave.thedata.GetSize();
   const auto k = static_cast<std::size_t>(plan.dispstep);
   const auto len = static_cast<std::size_t>(plan.displaylen);
-  const float* from = wave.thedata.GetData();
-  float* to = wave.showdata.GetData();
-  if (k == 1) {
-    if (len) std::memcpy(to, from, sizeof(float) * len);
-  } else {
-    for (std::size_t i = 0; i < len; ++i) to[i] = from[i * k];
+  float* samples = wave.thedata.GetData();
+  float* display = wave.showdata.GetData();
+  const float* from = source ? source : samples;
+  // Block by block, so that the display is picked from samples just copied
+  // while they are still in the cache: one pass over the memory, not two.
+  constexpr std::size_t kBlock = 16384;
+  std::size_t j = 0;  // next display element
+  for (std::size_t begin = 0; begin < n; begin += kBlock) {
+    const std::size_t end = std::min(n, begin + kBlock);
+    if (source) std::memcpy(samples + begin, source + begin, sizeof(float) * (end - begin));
+    for (; j < len && j * k < end; ++j) display[j] = from[j * k];
   }
 }
 

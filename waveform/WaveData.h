@@ -88,6 +88,10 @@ WaveDisplay PlanDisplay(const CWaveData& wave, unsigned int n);
 // must hold the n samples the plan was made for.
 void ApplyDisplay(CWaveData& wave, WaveDisplay&& plan) noexcept;
 
+// The same, copying the n samples from source into thedata (whose array must
+// already hold n elements) in the same pass.
+void ApplyDisplay(CWaveData& wave, WaveDisplay&& plan, const float* source) noexcept;
+
 // Rebuilds dispstep, displaylen and showdata from thedata. Every producer of
 // samples applies it. @excsafety{Strong}
 void DisplayDecimation(CWaveData& wave);
