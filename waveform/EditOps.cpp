@@ -64,7 +64,7 @@ EditResult ChangeSelection(WaveEntry& entry, Selection s, Change change) {
   detail::RecordedEdit edit(entry, 0);
   Samples& result = edit.Result();
   result.SetSize(data.GetSize(), TRUE);
-  std::memcpy(result.GetData(), data.GetData(), sizeof(float) * data.GetSize());
+  detail::CopySamples(result.GetData(), data.GetData(), data.GetSize());
   change(result.GetData() + s.lo, result.GetData() + s.hi);
   edit.Apply();
   return {EditStatus::Done, {}};
@@ -96,8 +96,8 @@ EditResult CutOrDelete(WaveEntry& entry, EditCursors cursors, CutKind kind) {
     } else {
       const float* from = wave.thedata.GetData();
       result.SetSize(left, TRUE);
-      std::memcpy(result.GetData(), from, sizeof(float) * s.lo);
-      std::memcpy(result.GetData() + s.lo, from + s.hi, sizeof(float) * (n - s.hi));
+      detail::CopySamples(result.GetData(), from, s.lo);
+      detail::CopySamples(result.GetData() + s.lo, from + s.hi, n - s.hi);
     }
     edit.Apply();
 
@@ -140,8 +140,8 @@ EditResult Paste(WaveEntry& entry) {
   detail::RecordedEdit edit(entry, 0);
   Samples& result = edit.Result();
   result.SetSize(n + added, TRUE);
-  std::memcpy(result.GetData(), wave.thedata.GetData(), sizeof(float) * n);
-  std::memcpy(result.GetData() + n, clip.GetData(), sizeof(float) * added);
+  detail::CopySamples(result.GetData(), wave.thedata.GetData(), n);
+  detail::CopySamples(result.GetData() + n, clip.GetData(), added);
   edit.Apply();
   return {EditStatus::Done, {}};
 }

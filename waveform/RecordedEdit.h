@@ -5,6 +5,7 @@
 
 #include "waveform/WaveStore.h"
 
+#include <cstring>
 #include <list>
 
 namespace waveform::detail {
@@ -27,6 +28,11 @@ class RecordedEdit {
   WaveEntry& entry_;
   std::list<EditNode> nodes_;
 };
+
+// memcpy of n samples; nothing for none (an empty vector has no array).
+inline void CopySamples(float* to, const float* from, std::size_t n) noexcept {
+  if (n) std::memcpy(to, from, sizeof(float) * n);
+}
 
 // Replaces the record's samples with a copy of samples and rebuilds its
 // display; saved becomes false. @excsafety{Strong}
