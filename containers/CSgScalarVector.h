@@ -9,6 +9,8 @@
 #include "containers/SgElementArithmetic.h"
 #include "containers/SgScalarRuntimeClass.h"
 
+#include <utility>
+
 namespace SG {
 
 template <class T>
@@ -25,6 +27,7 @@ class CSgScalarVector : public CSgVectorT<T>, public CSgScalarType {
     this->Assign(values, count);
   }
   CSgScalarVector(const CSgScalarVector&) = default;
+  CSgScalarVector(CSgScalarVector&&) noexcept = default;
   // Widening float -> double and narrowing double -> float.
   template <class S>
   requires((std::is_same_v<T, double> && std::is_same_v<S, float>) ||
@@ -35,6 +38,10 @@ class CSgScalarVector : public CSgVectorT<T>, public CSgScalarType {
   }
   CSgScalarVector& operator=(const CSgScalarVector& other) {
     Base::operator=(other);
+    return *this;
+  }
+  CSgScalarVector& operator=(CSgScalarVector&& other) noexcept {
+    Base::operator=(std::move(other));
     return *this;
   }
   ~CSgScalarVector() override = default;

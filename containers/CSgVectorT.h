@@ -30,7 +30,26 @@ class CSgVectorT : public CSgVector, public CSgDataType<T> {
     if (this != &other) Assign(other.GetData(), other.GetSize());
     return *this;
   }
+  // Moving hands the element array over (each object keeps its own lock); the
+  // source is left empty. Long records move between owners without a copy.
+  CSgVectorT(CSgVectorT&& other) noexcept : CSgVector(other) { Swap(other); }
+  CSgVectorT& operator=(CSgVectorT&& other) noexcept {
+    if (this != &other) {
+      m_data.reset();
+      ResetCount();
+      Swap(other);
+    }
+    return *this;
+  }
   ~CSgVectorT() override = default;
+
+  // Exchanges the elements and counts of two vectors; never fails.
+  void Swap(CSgVectorT& other) noexcept {
+    m_data.swap(other.m_data);
+    const unsigned int count = GetSize();
+    SetCount(other.GetSize());
+    other.SetCount(count);
+  }
 
   T* GetData() { return m_data.get(); }
   const T* GetData() const { return m_data.get(); }
@@ -95,7 +114,7 @@ class CSgVectorT : public CSgVector, public CSgDataType<T> {
   CSgVectorT& Append(const T& value);
   CSgVectorT& Append(const CSgVectorT& other);
 
-  // SetSize(n, FALSE), then element i = source[i] converted to T; on failure
+  // Sized to n (not zeroed), then element i = source[i] converted to T; on failure
   // the vector is left empty.
   template <class S>
   void Assign(const S* source, unsigned int n);

@@ -41,7 +41,7 @@ void CSgVectorT<T>::Resize(unsigned int count, BOOL noInit) {
 template <class T>
 template <class S>
 void CSgVectorT<T>::Assign(const S* source, unsigned int n) {
-  SetSize(n, FALSE);
+  SetSize(n, TRUE);  // every element is written below: no zeroing first
   if constexpr (std::is_same_v<S, T>) {
     if (n) std::memcpy(m_data.get(), source, sizeof(T) * n);
   } else {

@@ -39,6 +39,40 @@ TEST(VectorStorage, CopiesOwnTheirElementsAndLocks) {
   EXPECT_EQ(big.GetMutexHandle(), lock);
 }
 
+// Moves and swaps hand the element array over without copying; each object
+// keeps its own lock, and the source of a move is left empty.
+TEST(VectorStorage, MovesAndSwapsHandOverTheArray) {
+  FV a = Vec({1.0f, 2.0f, 3.0f});
+  const float* array = a.GetData();
+  const HANDLE lockA = a.GetMutexHandle();
+  FV b(std::move(a));
+  EXPECT_EQ(b.GetData(), array);
+  EXPECT_EQ(Items(b), (std::vector<float>{1, 2, 3}));
+  EXPECT_EQ(a.GetSize(), 0u);
+  EXPECT_EQ(a.GetData(), nullptr);
+  EXPECT_EQ(a.GetMutexHandle(), lockA);
+  EXPECT_NE(b.GetMutexHandle(), lockA);
+
+  FV c = Vec({9.0f});
+  c = std::move(b);
+  EXPECT_EQ(c.GetData(), array);
+  EXPECT_EQ(b.GetSize(), 0u);
+  FV& same = c;
+  c = std::move(same);  // self-move keeps the elements
+  EXPECT_EQ(Items(c), (std::vector<float>{1, 2, 3}));
+
+  FV d = Vec({5.0f, 6.0f});
+  c.Swap(d);
+  EXPECT_EQ(Items(c), (std::vector<float>{5, 6}));
+  EXPECT_EQ(Items(d), (std::vector<float>{1, 2, 3}));
+  EXPECT_EQ(d.GetData(), array);
+  FV empty;
+  d.Swap(empty);
+  EXPECT_EQ(d.GetSize(), 0u);
+  EXPECT_EQ(d.GetData(), nullptr);
+  EXPECT_EQ(Items(empty), (std::vector<float>{1, 2, 3}));
+}
+
 TEST(VectorStorage, EveryLockableObjectOwnsItsLock) {
   CSgGenericLockableDataObject a;
   CSgGenericLockableDataObject b(a);

@@ -1,0 +1,138 @@
+// Cut, Undo and Redo on 20,971,520 samples against the cheapest thing that
+// could restore a waveform: one memcpy of its samples. Our commands copy
+// into arrays they allocate, so the anchor does too: malloc, memcpy, free,
+// as a copy of the samples is made. Beside it, the same memcpy into a buffer
+// that already exists. Ours and the anchors alternate in one process; the
+// minimum of the runs counts. Then the bytes per sample a waveform of that
+// length holds once a producer has opened it, and at the peak of opening
+// (the record's share; the view adds its own).
+#include "waveform/EditOps.h"
+#include "waveform/WaveCollections.h"
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace {
+
+// Heap bytes in use and their peak, to measure what opening holds.
+std::size_t g_inUse = 0, g_peak = 0;
+
+}  // namespace
+
+namespace {
+
+void* Allocate(std::size_t size) {
+  void* p = std::malloc(size ? size : 1);
+  if (!p) throw std::bad_alloc();
+  g_inUse += malloc_usable_size(p);
+  g_peak = std::max(g_peak, g_inUse);
+  return p;
+}
+
+void Release(void* p) noexcept {
+  if (p) g_inUse -= malloc_usable_size(p);
+  std::free(p);
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) { return Allocate(size); }
+void* operator new[](std::size_t size) { return Allocate(size); }
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete[](void* p) noexcept { Release(p); }
+void operator delete(void* p, std::size_t) noexcept { Release(p); }
+void operator delete[](void* p, std::size_t) noexcept { Release(p); }
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr unsigned int kSamples = 20971520;
+constexpr int kRuns = 9;
+
+double Ms(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A waveform as a file reader opens it: the samples, the display.
+CWaveData Opened(const std::vector<float>& values) {
+  CWaveData wave;
+  wave.thedata.SetSize(kSamples, TRUE);
+  std::memcpy(wave.thedata.GetData(), values.data(), sizeof(float) * kSamples);
+  wave.pointcount = wave.samplecount = static_cast<int>(kSamples);
+  wave.wavename = "long";
+  DisplayDecimation(wave);
+  return wave;
+}
+
+}  // namespace
+
+int main() {
+  std::vector<float> values(kSamples);
+  for (unsigned int i = 0; i < kSamples; ++i)
+    values[i] = static_cast<float>(std::sin(i * 0.001) + ((i * 2654435761u) >> 28) * 0.01);
+
+  // Opening: what the store holds per sample, and the peak on the way.
+  const std::size_t before = g_inUse;
+  g_peak = g_inUse;
+  g_WaveArray.Add(Opened(values));
+  const double held = double(g_inUse - before) / kSamples;
+  const double peak = double(g_peak - before) / kSamples;
+  g_WaveArray.RemoveAll();
+
+  std::vector<float> target(kSamples, 1.0f);              // the reused anchor's buffer, touched
+  const waveform::EditCursors selection{1000.0, 2000.0};  // samples 5000..9999
+  double best = 1e300, bestCut = 0, bestUndo = 0, bestRedo = 0;
+  double anchor = 1e300, reused = 1e300;
+  volatile float sink = 0;
+  for (int run = 0; run < kRuns; ++run) {
+    auto entry = std::make_unique<WaveEntry>(Opened(values));
+    auto start = Clock::now();
+    waveform::CutOrDelete(*entry, selection, waveform::CutKind::Cut);
+    const double cut = Ms(start);
+    start = Clock::now();
+    waveform::Undo(*entry);
+    const double undo = Ms(start);
+    start = Clock::now();
+    waveform::Redo(*entry);
+    const double redo = Ms(start);
+    if (cut + undo + redo < best) {
+      best = cut + undo + redo;
+      bestCut = cut;
+      bestUndo = undo;
+      bestRedo = redo;
+    }
+    entry.reset();
+
+    start = Clock::now();
+    auto* copy = static_cast<float*>(std::malloc(sizeof(float) * kSamples));
+    std::memcpy(copy, values.data(), sizeof(float) * kSamples);
+    sink = sink + copy[kSamples / 2];
+    std::free(copy);
+    anchor = std::min(anchor, Ms(start));
+
+    start = Clock::now();
+    std::memcpy(target.data(), values.data(), sizeof(float) * kSamples);
+    reused = std::min(reused, Ms(start));
+  }
+  if (target[12345] != values[12345]) return 1;
+
+  std::printf("%u samples: cut %.2f ms, undo %.2f ms, redo %.2f ms\n", kSamples, bestCut, bestUndo,
+              bestRedo);
+  std::printf("one memcpy into a new array %.2f ms, into an existing one %.2f ms\n", anchor,
+              reused);
+  std::printf("opened: %.2f bytes per sample held, %.2f at the peak of opening\n", held, peak);
+  std::printf("cut+undo+redo/memcpy %.2f 6\n", best / anchor);
+  std::printf("cut+undo+redo/memcpy-into-existing %.2f 6\n", best / reused);
+  std::printf("open-held-bytes-per-sample %.2f report\n", held);
+  std::printf("open-peak-bytes-per-sample %.2f report\n", peak);
+  return 0;
+}

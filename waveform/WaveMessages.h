@@ -1,0 +1,6 @@
+#pragma once
+// Ids of the message texts the waveform commands add to the language files
+// (the view shows them by id, like the texts 302 and 303).
+
+// An edit refused because a selection cursor stands outside the samples.
+constexpr int kMsgSelectionOutOfRange = 660;
