@@ -64,6 +64,10 @@ bool ReplacingFile::Commit(WaveFileStatus& status) {
     return false;
   }
   std::error_code ec;
+  // The replacement keeps the permissions the earlier file had.
+  const auto earlier = std::filesystem::status(m_target.str(), ec);
+  if (!ec && std::filesystem::is_regular_file(earlier))
+    std::filesystem::permissions(m_temporary.str(), earlier.permissions(), ec);
   std::filesystem::rename(m_temporary.str(), m_target.str(), ec);
   if (ec) {
     status = WriteFailure(CString(ec.message()));

@@ -1,4 +1,5 @@
 #include "waveform/files/BinWaveReader.h"
+#include "waveform/files/ReadRecord.h"
 
 #include "TestFiles.h"
 
@@ -18,6 +19,23 @@ BinRead ReadBin(const std::string& bytes) {
   CMemFile file = MemoryFile(bytes);
   read.status = ReadBinWaveFile(file, "/data/w.bin", "w", read.wave);
   return read;
+}
+
+TEST(ReadRecord, CalcAxisSpan) {
+  struct Row {
+    float largest, smallest;
+    double span;
+  };
+  const Row rows[] = {{2.9999f, -3.0f, 8.0},
+                      {0.5f, -0.5f, 2.0},
+                      {1.5f, 0.2f, 4.0},
+                      {0.0f, 0.0f, 2.0},
+                      {-7.9f, -8.2f, 18.0},
+                      {3e9f, -1.0f, 6000000002.0},
+                      {1e30f, 0.0f, 2.0 * static_cast<double>(1e30f) + 2.0}};
+  for (const Row& row : rows)
+    EXPECT_EQ(CalcAxisSpan(row.largest, row.smallest), row.span)
+        << row.largest << " " << row.smallest;
 }
 
 TEST(BinReader, ExtremeWords) {

@@ -131,8 +131,12 @@ TEST(CsvWriters, ReplacesAnEarlierFileWhole) {
   TestFolder folder;
   const std::string path = folder / "w.csv";
   WriteBytes(path, std::string(100000, 'x'));
+  namespace fs = std::filesystem;
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   ASSERT_TRUE(WriteAmplitudeCsvFile(Wave({1.0f, 2.0f}), path.c_str()).ok());
   EXPECT_EQ(ReadBytes(path), "Amplitude\r\n1.00000\r\n2.00000\r\n");
+  EXPECT_EQ(fs::status(path).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 std::vector<float> ReadBack(const std::string& path) {

@@ -1,33 +1,15 @@
 #pragma once
-// Files for the reader and writer tests: a fresh folder per test, removed
-// afterwards, and whole-file reads and writes.
+// Files for the reader and writer tests: a fresh folder per test (the
+// platform tests' own), whole-file reads and writes, memory files.
 
 #include "platform/afx/MemFile.h"
+#include "platform/afx/tests/TempFolder.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
-class TestFolder {
- public:
-  TestFolder() {
-    static int counter = 0;
-    m_path = std::filesystem::temp_directory_path() /
-             ("pelmoran-files-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::create_directories(m_path);
-  }
-  ~TestFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(m_path, ec);
-  }
-  std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-  const std::filesystem::path& path() const { return m_path; }
-
- private:
-  std::filesystem::path m_path;
-};
+using TestFolder = TempFolder;
 
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
