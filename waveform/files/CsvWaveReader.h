@@ -1,7 +1,7 @@
 #pragma once
 // The CSV reader: the header CSV and amplitude CSV this program writes and
 // the column, numeric-line and single-column layouts of other tools
-// (CsvLayout.h). Use as TextWaveReader.h shows; a failed read reports 354,
+// (TextLayouts.h). Use as TextWaveReader.h shows; a failed read reports 354,
 // or 631 with the line that holds no value.
 
 #include "waveform/files/TextWaveReader.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The DAT reader: separated text columns without a header (CsvLayout.h).
+// The DAT reader: separated text columns without a header (TextLayouts.h).
 // Use as TextWaveReader.h shows; a failed read reports 356 (with the first
 // line's number when that line is not data), or 631 with the line that
 // holds no value.

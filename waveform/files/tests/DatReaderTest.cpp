@@ -1,6 +1,6 @@
 #include "ReadText.h"
 
-#include "waveform/files/CsvLayout.h"
+#include "waveform/files/TextLayouts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "waveform/files/CsvLayout.h"
+#include "waveform/files/TextLayouts.h"
 
 #include "waveform/files/LineChunks.h"
 #include "waveform/files/SampleScan.h"
