@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the expression parser's compile-and-evaluate path for a bounded time
-# under AddressSanitizer and UndefinedBehaviorSanitizer; fails on any finding.
+# Fuzzes the expression parser's compile-and-evaluate path and the waveform
+# file readers (CSV, DAT, BIN) for a bounded time each under AddressSanitizer
+# and UndefinedBehaviorSanitizer; fails on any finding.
 # The checked-in seed corpus is copied, never changed; a finding is left in
 # build-fuzz-parser/findings for turning into a corpus file and a test.
 set -euo pipefail
@@ -13,7 +14,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
   -DPELMORAN_FUZZ=ON -DPELMORAN_SANITIZE=ON -DPELMORAN_GUI=OFF \
   -DPELMORAN_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target parser_fuzz
+cmake --build "$build" -j "$(nproc)" --target parser_fuzz \
+  files_csv_fuzz files_dat_fuzz files_bin_fuzz
 
 corpus="$build/corpus"
 findings="$build/findings"
@@ -24,3 +26,15 @@ cp fuzz/parser/corpus/* "$corpus"/
   -rss_limit_mb=2048 -max_len=512 -print_final_stats=1 \
   -dict=fuzz/parser/parser.dict \
   -artifact_prefix="$findings/" "$corpus"
+
+# The waveform file readers, each over its own seed corpus of small files.
+files_seconds=${FILES_FUZZ_SECONDS:-60}
+for reader in csv dat bin; do
+  corpus="$build/corpus-files-$reader"
+  rm -rf "$corpus"
+  mkdir -p "$corpus"
+  cp fuzz/files/corpus/$reader/* "$corpus"/
+  "$build/fuzz/files/files_${reader}_fuzz" -max_total_time="$files_seconds" -timeout=20 \
+    -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1 \
+    -artifact_prefix="$findings/files-$reader-" "$corpus"
+done

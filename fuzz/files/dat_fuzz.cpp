@@ -1,0 +1,7 @@
+// libFuzzer entry: the DAT reader over arbitrary files and chunk sizes.
+#include "fuzz/files/TextReaderFuzz.h"
+#include "waveform/files/DatWaveReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return FuzzTextReader<read_dat_wave_data_main_t>(data, size, WaveFileMessage::kDatReadFailed);
+}
