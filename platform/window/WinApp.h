@@ -1,13 +1,16 @@
 #pragma once
 // CWinApp: the application object. One exists; start-up calls InitInstance,
 // Run runs the message loop, and the application takes the commands no
-// window handles (New, Open, About...).
+// window handles (New, Open, About...). Constructing it puts the window
+// services in place (real boxes and dialogs) unless a test's fake or the
+// program's own services are installed already.
 
 #include "platform/afx/String.h"
 #include "platform/window/CmdTarget.h"
 #include "platform/window/Document.h"
 
 class CWnd;
+class WindowServices;
 
 enum : UINT {
   ID_FILE_NEW = 0xE100,
@@ -49,6 +52,10 @@ class CWinApp : public CCmdTarget {
   LPCSTR m_pszAppName = nullptr;
   CString m_strAppName;
   std::unique_ptr<CDocManager> m_pDocManager;
+
+ private:
+  // Installed by the constructor when nothing but the default was in place.
+  std::unique_ptr<WindowServices> m_services;
 };
 
 CWinApp* AfxGetApp();

@@ -8,6 +8,8 @@
 #include "platform/window/ListView.h"
 #include "platform/window/UpDown.h"
 #include "platform/window/RenderPng.h"
+#include "platform/window/WinApp.h"
+#include "platform/window/WindowServices.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -201,6 +203,36 @@ TEST_F(SampleDialogTest, AnExceptionInAHandlerIsReportedAndTheDialogStaysOpen) {
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
   EXPECT_EQ(boxes.Shown().size(), 2u);
   EXPECT_EQ(CountOf(dlg.events, "apply"), 3);
+}
+
+// A dialog its runner left open must not stay on screen with nobody to
+// close it: the modal run cancels it.
+TEST_F(SampleDialogTest, ADialogTheServicesLeaveOpenIsCancelled) {
+  services::FakeServices* fake = services::FakeServices::Active();
+  ASSERT_NE(fake, nullptr);
+  HWND shown = nullptr;
+  fake->ExpectModal([&](HWND d) { shown = d; });
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_NE(shown, nullptr);
+  EXPECT_FALSE(IsWindow(shown));
+}
+
+// The application object brings the real dialogs only where nothing but the
+// default was in place, and takes them away again.
+TEST(WindowServices, TheApplicationInstallsThemOnlyOverTheDefault) {
+  services::Services* fake = &services::Current();
+  {
+    CWinApp app{"Kept"};
+    EXPECT_EQ(&services::Current(), fake);  // the test's fake stays
+  }
+  services::Services* previous = services::Install(nullptr);
+  ASSERT_EQ(previous, fake);
+  {
+    CWinApp app{"Real"};
+    EXPECT_NE(dynamic_cast<WindowServices*>(&services::Current()), nullptr);
+  }
+  EXPECT_TRUE(services::DefaultInPlace());
+  services::Install(previous);
 }
 
 TEST_F(SampleDialogTest, AnUpDownAsksItsParentBeforeEachStep) {
