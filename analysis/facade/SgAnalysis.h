@@ -7,7 +7,7 @@
 // proxies, the core, proxy release, the error check.
 
 #include "analysis/complex/SgComplexScalar.h"
-#include "analysis/facade/MathErrorCheck.h"
+#include "analysis/core/MathErrorCheck.h"
 #include "analysis/iir/IirFilterTable.h"
 
 namespace SG {

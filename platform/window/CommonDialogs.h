@@ -3,6 +3,8 @@
 // asks the services in place (platform/services/Services.h): the real one
 // over Qt, or a test's fake that answers from its script.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/afx/String.h"
 #include "platform/window/Dc.h"
 #include "platform/window/Wnd.h"

@@ -3,6 +3,8 @@
 // pixels, the modal loop, and the dialog keys (Enter runs the default button,
 // Esc cancels, closing the window cancels).
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/Resources.h"
 #include "platform/window/WindowApi.h"
 

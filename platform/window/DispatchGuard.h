@@ -4,6 +4,8 @@
 // reported through the services in place (ReportException: a box with its
 // text), and the program goes on.
 
+#include "platform/window/WindowSide.h"
+
 #include <exception>
 #include <functional>
 

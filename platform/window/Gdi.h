@@ -3,6 +3,8 @@
 // pixel rules: rectangles exclude their right and bottom edges, lines
 // exclude their end point, drawing is not antialiased.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 #include <QBrush>

@@ -4,6 +4,8 @@
 // as WM_VSCROLL / WM_HSCROLL with a null lParam. The client area excludes
 // the bars.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 enum : UINT {

@@ -5,6 +5,8 @@
 // services in place (real boxes and dialogs) unless a test's fake or the
 // program's own services are installed already.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/afx/String.h"
 #include "platform/window/CmdTarget.h"
 #include "platform/window/Document.h"

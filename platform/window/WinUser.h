@@ -3,6 +3,8 @@
 // that travel with messages, with the numeric values stored resources and the
 // editor's private messages rely on. Narrow text is UTF-8.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/services/UiRequests.h"
 #include "platform/win/WinTypes.h"
 

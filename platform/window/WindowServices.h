@@ -7,6 +7,8 @@
 // lives beside its platform call: MessageBox.cpp, CommonDialogs.cpp,
 // Dialogs.cpp.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/services/BasicServices.h"
 #include "platform/window/WinUser.h"
 
