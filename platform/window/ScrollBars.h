@@ -41,4 +41,7 @@ BOOL SystemParametersInfo(UINT action, UINT param, void* value, UINT winIni);
 namespace scroll_detail {
 // The part of a window's widget its own bars leave for the client.
 void ClientInset(HWND window, int* right, int* bottom);
+// The scroll code (SB_LINEUP...) a user's move on a Qt slider stands for
+// (its QAbstractSlider::SliderAction); one mapping for every kind of bar.
+UINT ScrollCodeOf(int sliderAction);
 }  // namespace scroll_detail
