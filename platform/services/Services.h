@@ -10,11 +10,11 @@
 // - Without windows the default, BasicServices, runs: the real clock, no
 //   texts, boxes written to standard error and answered as closed.
 // - A program with windows: constructing its CWinApp installs WindowServices
-//   (platform/window/WindowServices.h: real boxes and dialogs over Qt). The
-//   program puts its translator behind Text() by installing, once at
-//   start-up, a class derived from WindowServices:
-//       static AppServices appServices;  // Text(id) asks the translator
-//       services::Install(&appServices);
+//   (platform/window/WindowServices.h: real boxes and dialogs over Qt),
+//   unless a test's fake is in place. The program puts its translator behind
+//   Text() once at start-up (InitInstance) with a class derived from
+//   WindowServices, through the application, which leaves a test's fake be:
+//       SetWindowServices(std::make_unique<AppServices>(translator));
 // - A test replaces them all with one FakeServices
 //   (platform/services/tests/FakeServices.h), installed for its lifetime:
 //   boxes and dialogs answered from scripts, texts from a table, pauses

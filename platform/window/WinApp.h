@@ -47,6 +47,9 @@ class CWinApp : public CCmdTarget {
   HCURSOR LoadCursor(UINT id) const;
   HCURSOR LoadStandardCursor(UINT_PTR id) const;
   HICON LoadIcon(UINT id) const;
+  // Puts the program's own window services (its translator behind Text())
+  // in place of those the constructor installed; a test's fake stays.
+  void SetWindowServices(std::unique_ptr<WindowServices> services);
   void SetRegistryKey(LPCSTR) {}
   void LoadStdProfileSettings(UINT = 4) {}
 
@@ -56,8 +59,9 @@ class CWinApp : public CCmdTarget {
   std::unique_ptr<CDocManager> m_pDocManager;
 
  private:
-  // Installed by the constructor when nothing but the default was in place.
+  // In place when the constructor found nothing but the default there.
   std::unique_ptr<WindowServices> m_services;
+  bool m_servicesInstalled = false;
 };
 
 CWinApp* AfxGetApp();

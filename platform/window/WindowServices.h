@@ -3,7 +3,8 @@
 // dialogs and modal loops over Qt, and from BasicServices the real clock,
 // the exception report and no texts. Constructing the CWinApp installs one
 // unless other services were installed first (a test's fake); a program
-// derives from it to put its translator behind Text(). Each real dialog
+// derives from it to put its translator behind Text() and hands it to
+// CWinApp::SetWindowServices. Each real dialog
 // lives beside its platform call: MessageBox.cpp, CommonDialogs.cpp,
 // Dialogs.cpp.
 

@@ -218,18 +218,27 @@ TEST_F(SampleDialogTest, ADialogTheServicesLeaveOpenIsCancelled) {
 }
 
 // The application object brings the real dialogs only where nothing but the
-// default was in place, and takes them away again.
+// default was in place, and takes them away again; the program's own (its
+// translator's texts) replace them, never a test's fake.
 TEST(WindowServices, TheApplicationInstallsThemOnlyOverTheDefault) {
+  class Translated : public WindowServices {
+    std::string Text(int id) override { return "text " + std::to_string(id); }
+  };
   services::Services* fake = &services::Current();
   {
     CWinApp app{"Kept"};
+    app.SetWindowServices(std::make_unique<Translated>());
     EXPECT_EQ(&services::Current(), fake);  // the test's fake stays
   }
+  EXPECT_EQ(&services::Current(), fake);
   services::Services* previous = services::Install(nullptr);
   ASSERT_EQ(previous, fake);
   {
     CWinApp app{"Real"};
     EXPECT_NE(dynamic_cast<WindowServices*>(&services::Current()), nullptr);
+    EXPECT_EQ(services::Current().Text(321), "");
+    app.SetWindowServices(std::make_unique<Translated>());
+    EXPECT_EQ(services::Current().Text(321), "text 321");
   }
   EXPECT_TRUE(services::DefaultInPlace());
   services::Install(previous);
