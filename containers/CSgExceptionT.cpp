@@ -6,9 +6,11 @@
 
 namespace SG {
 
-const SgMathErrorRow SgMathErrorTable[54] = {
+const SgMathErrorRow SgMathErrorTable[kSgMathErrorRows] = {
 #define SG_MATH_ERROR(code, name, text) {code, text},
+#define SG_MATH_ERROR_UNLISTED(code, name)
 #include "containers/SgMathErrors.def"
+#undef SG_MATH_ERROR_UNLISTED
 #undef SG_MATH_ERROR
 };
 

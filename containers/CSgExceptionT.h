@@ -9,20 +9,27 @@ namespace SG {
 // The analysis services' result codes; 0 is success.
 enum MathError : LONG {
   MathErrSuccess = 0,
-#define SG_MATH_ERROR(code, name, text) name = code,
+#define SG_MATH_ERROR(code, name, text) MathErr##name = code,
+#define SG_MATH_ERROR_UNLISTED(code, name) MathErr##name = code,
 #include "containers/SgMathErrors.def"
+#undef SG_MATH_ERROR_UNLISTED
 #undef SG_MATH_ERROR
-  // Returned by the analysis services but without a text of their own.
-  MathErrFinalValue = -20027,
-  MathErrNoiseInit = -20064,
 };
 
 struct SgMathErrorRow {
   LONG code;
   const char* message;
 };
-// The 54 rows of the analysis error table, in search order.
-extern const SgMathErrorRow SgMathErrorTable[54];
+// The rows of the analysis error table (the codes with a text).
+inline constexpr int kSgMathErrorRows = 0
+#define SG_MATH_ERROR(code, name, text) +1
+#define SG_MATH_ERROR_UNLISTED(code, name)
+#include "containers/SgMathErrors.def"
+#undef SG_MATH_ERROR_UNLISTED
+#undef SG_MATH_ERROR
+    ;
+// The analysis error table, in search order.
+extern const SgMathErrorRow SgMathErrorTable[kSgMathErrorRows];
 // The table text of a code, or null when the table has no row for it.
 const char* FindMathErrorText(LONG code);
 

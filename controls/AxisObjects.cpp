@@ -2,6 +2,7 @@
 // pairs.
 #include "controls/GraphObjects.h"
 #include "controls/GraphPart.h"
+#include "controls/SlotNames.h"
 
 #include <algorithm>
 #include <limits>
@@ -16,14 +17,15 @@ class TicksObject : public GraphPart {
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
-    if ((slot == 28 || slot == 30 || slot == 34) && (*hr = NeedArguments(n, 1)) < 0) return true;
+    using S = TicksSlots;
+    if (IsSetter(slot) && (*hr = NeedArguments(n, 1)) < 0) return true;
     switch (slot) {
-      case 27: *hr = Deliver(r, t_->gridLines); return true;
-      case 28: *hr = Put(t_->gridLines, ArgBool(a[0])); return true;
-      case 29: *hr = Deliver(r, t_->subGridLines); return true;
-      case 30: *hr = Put(t_->subGridLines, ArgBool(a[0])); return true;
-      case 33: *hr = DeliverColor(r, t_->gridColor); return true;
-      case 34: *hr = Put(t_->gridColor, a[0].color); return true;
+      case S::GetGridLines: *hr = Deliver(r, t_->gridLines); return true;
+      case S::SetGridLines: *hr = Put(t_->gridLines, ArgBool(a[0])); return true;
+      case S::GetSubGridLines: *hr = Deliver(r, t_->subGridLines); return true;
+      case S::SetSubGridLines: *hr = Put(t_->subGridLines, ArgBool(a[0])); return true;
+      case S::GetGridColor: *hr = DeliverColor(r, t_->gridColor); return true;
+      case S::SetGridColor: *hr = Put(t_->gridColor, a[0].color); return true;
     }
     return false;
   }
@@ -39,12 +41,13 @@ class ValuePairObject : public GraphPart {
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
-    if ((slot == 4 || slot == 6) && (*hr = NeedArguments(n, 1)) < 0) return true;
+    using S = ValuePairSlots;
+    if (IsSetter(slot) && (*hr = NeedArguments(n, 1)) < 0) return true;
     switch (slot) {
-      case 3: *hr = Deliver(r, p_->name); return true;
-      case 4: *hr = Put(p_->name, ArgText(a[0])); return true;
-      case 5: *hr = Deliver(r, p_->value); return true;
-      case 6: *hr = Put(p_->value, ArgDouble(a[0])); return true;
+      case S::GetName: *hr = Deliver(r, p_->name); return true;
+      case S::SetName: *hr = Put(p_->name, ArgText(a[0])); return true;
+      case S::GetValue: *hr = Deliver(r, p_->value); return true;
+      case S::SetValue: *hr = Put(p_->value, ArgDouble(a[0])); return true;
     }
     return false;
   }
@@ -61,13 +64,14 @@ class ValuePairsObject : public GraphPart {
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
+    using S = ValuePairsSlots;
     auto& pairs = axis_->valuePairs;
     switch (slot) {
-      case 10: *hr = Deliver(r, axis_->valuePairGrid); return true;
-      case 11:
+      case S::GetGridLines: *hr = Deliver(r, axis_->valuePairGrid); return true;
+      case S::SetGridLines:
         if ((*hr = NeedArguments(n, 1)) >= 0) *hr = Put(axis_->valuePairGrid, ArgBool(a[0]));
         return true;
-      case 17: {  // count pairs from the first value, one unit apart
+      case S::AddEvenly: {  // count pairs from the first value, one unit apart
         if ((*hr = NeedArguments(n, 2)) < 0) return true;
         const LONG first = ArgInt(a[0]), number = ArgInt(a[1]);
         for (LONG i = 0; i < number; ++i) {
@@ -81,11 +85,18 @@ class ValuePairsObject : public GraphPart {
         return true;
       }
     }
-    // The collection slots sit at 3, 12, 14, 15 and 16 here.
-    static constexpr UINT kMap[] = {0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 6, 7, 8};
-    if (slot >= std::size(kMap) || kMap[slot] == 0) return false;
+    // The collection methods sit at slots of their own here.
+    UINT common = 0;
+    switch (slot) {
+      case S::GetCount: common = CollectionSlots::GetCount; break;
+      case S::Item: common = CollectionSlots::Item; break;
+      case S::Remove: common = CollectionSlots::Remove; break;
+      case S::RemoveAll: common = CollectionSlots::RemoveAll; break;
+      case S::Add: common = CollectionSlots::Add; break;
+      default: return false;
+    }
     return CollectionSlot<ValuePair>(
-        kMap[slot], a, n, r, hr, pairs, [&] { g_->Changed(); },
+        common, a, n, r, hr, pairs, [&] { g_->Changed(); },
         [&] {
           pairs.push_back(std::make_shared<ValuePair>());
           return pairs.back();
@@ -106,33 +117,32 @@ class AxisObject : public GraphPart {
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
-    if ((slot == 4 || slot == 6 || slot == 8 || slot == 18 || slot == 28 || slot == 30) &&
-        (*hr = NeedArguments(n, 1)) < 0)
-      return true;
+    using S = AxisSlots;
+    if (IsSetter(slot) && (*hr = NeedArguments(n, 1)) < 0) return true;
     switch (slot) {
-      case 3: *hr = Deliver(r, a_->visible); return true;
-      case 4: *hr = Put(a_->visible, ArgBool(a[0])); return true;
-      case 5: *hr = Deliver(r, a_->maximum); return true;
-      case 6: *hr = Put(a_->maximum, ArgDouble(a[0])); return true;
-      case 7: *hr = Deliver(r, a_->minimum); return true;
-      case 8: *hr = Put(a_->minimum, ArgDouble(a[0])); return true;
-      case 17: *hr = Deliver(r, a_->caption); return true;
-      case 18: *hr = Put(a_->caption, ArgText(a[0])); return true;
-      case 21: *hr = DeliverObject(r, new TicksObject(g_, a_->ticks)); return true;
-      case 24: *hr = DeliverObject(r, new LabelsObject(g_, a_)); return true;
-      case 27: *hr = DeliverColor(r, a_->color); return true;
-      case 28: *hr = Put(a_->color, a[0].color); return true;
-      case 29: *hr = Deliver(r, a_->name); return true;
-      case 30: *hr = Put(a_->name, ArgText(a[0])); return true;
-      case 31:
+      case S::GetVisible: *hr = Deliver(r, a_->visible); return true;
+      case S::SetVisible: *hr = Put(a_->visible, ArgBool(a[0])); return true;
+      case S::GetMaximum: *hr = Deliver(r, a_->maximum); return true;
+      case S::SetMaximum: *hr = Put(a_->maximum, ArgDouble(a[0])); return true;
+      case S::GetMinimum: *hr = Deliver(r, a_->minimum); return true;
+      case S::SetMinimum: *hr = Put(a_->minimum, ArgDouble(a[0])); return true;
+      case S::GetCaption: *hr = Deliver(r, a_->caption); return true;
+      case S::SetCaption: *hr = Put(a_->caption, ArgText(a[0])); return true;
+      case S::GetTicks: *hr = DeliverObject(r, new TicksObject(g_, a_->ticks)); return true;
+      case S::GetLabels: *hr = DeliverObject(r, new LabelsObject(g_, a_)); return true;
+      case S::GetAxisColor: *hr = DeliverColor(r, a_->color); return true;
+      case S::SetAxisColor: *hr = Put(a_->color, a[0].color); return true;
+      case S::GetName: *hr = Deliver(r, a_->name); return true;
+      case S::SetName: *hr = Put(a_->name, ArgText(a[0])); return true;
+      case S::SetMinMax:
         if ((*hr = NeedArguments(n, 2)) < 0) return true;
         a_->minimum = ArgDouble(a[0]);
         a_->maximum = ArgDouble(a[1]);
         g_->Changed();
         *hr = S_OK;
         return true;
-      case 32: *hr = DeliverObject(r, new ValuePairsObject(g_, a_)); return true;
-      case 33: *hr = AutoScale(); return true;
+      case S::GetValuePairs: *hr = DeliverObject(r, new ValuePairsObject(g_, a_)); return true;
+      case S::AutoScaleNow: *hr = AutoScale(); return true;
     }
     return false;
   }

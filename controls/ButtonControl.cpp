@@ -3,6 +3,7 @@
 #include "controls/ControlObject.h"
 #include "controls/GraphPicture.h"
 #include "controls/SharedObjects.h"
+#include "controls/SlotNames.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/window/DispatchGuard.h"
 
@@ -19,40 +20,41 @@ namespace {
 class ButtonObject : public ControlObject {
  public:
   explicit ButtonObject(ButtonWidget* w)
-      : ControlObject(IID_CSgButton, kButtonSpecs, &bag_, {3, 44, 45, 46, 47, 51, 54}),
+      : ControlObject(IID_CSgButton, kButtonSpecs, &bag_, SG_METHOD_SLOTS(SG_BUTTON_METHODS)),
         w_(w),
         shared_(std::make_shared<SharedObjects>()) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
     if (!w_) return *hr = ReportError(E_FAIL, "The button has been destroyed."), true;
-    if ((slot == 5 || slot == 23) && (*hr = NeedArguments(n, 1)) < 0) return true;
+    using S = ButtonSlots;
+    if (IsSetter(slot) && (*hr = NeedArguments(n, 1)) < 0) return true;
     switch (slot) {
-      case 4: *hr = Deliver(r, w_->Value()); return true;
-      case 5:
+      case S::GetValue: *hr = Deliver(r, w_->Value()); return true;
+      case S::SetValue:
         w_->SetValue(ArgBool(a[0]));
         *hr = S_OK;
         return true;
-      case 22: *hr = DeliverColor(r, w_->Color()); return true;
-      case 23:
+      case S::GetColor: *hr = DeliverColor(r, w_->Color()); return true;
+      case S::SetColor:
         w_->SetColor(a[0].color);
         *hr = S_OK;
         return true;
-      case 48:
-      case 49: {
+      case S::GetImage:
+      case S::GetImage2: {
         if ((*hr = NeedArguments(n, 1)) < 0) return true;
         auto image = ImageByKey(*shared_, a[0]);
         *hr = image ? DeliverObject(r, NewImageObject(shared_, image)) : NoSuchItem();
         return true;
       }
-      case 50:
-      case 53: {
-        const int width = slot == 53 && n >= 2 ? ArgInt(a[0]) : w_->width();
-        const int height = slot == 53 && n >= 2 ? ArgInt(a[1]) : w_->height();
+      case S::GetControlImage:
+      case S::GetControlImageOfSize: {
+        const int width = slot == S::GetControlImageOfSize && n >= 2 ? ArgInt(a[0]) : w_->width();
+        const int height = slot == S::GetControlImageOfSize && n >= 2 ? ArgInt(a[1]) : w_->height();
         *hr = DeliverObject(r, NewWidgetPicture(*w_, width, height));
         return true;
       }
-      case 52: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;
+      case S::GetBindings: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;
     }
     return false;
   }

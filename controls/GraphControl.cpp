@@ -5,6 +5,7 @@
 #include "controls/GraphPicture.h"
 #include "controls/GraphRenderer.h"
 #include "controls/SharedObjects.h"
+#include "controls/SlotNames.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/window/DispatchGuard.h"
 
@@ -23,59 +24,69 @@ namespace {
 class GraphObject : public ControlObject {
  public:
   GraphObject(std::shared_ptr<Graph> g, std::function<QSize()> size)
-      : ControlObject(IID_CSgGraph, kGraphSpecs, &g->bag, {58, 59, 64, 65}),
+      : ControlObject(IID_CSgGraph, kGraphSpecs, &g->bag, SG_METHOD_SLOTS(SG_GRAPH_METHODS)),
         g_(std::move(g)),
         size_(std::move(size)),
         shared_(std::make_shared<SharedObjects>()) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
-    const bool setter = slot == 6 || slot == 10 || slot == 21 || slot == 25 || slot == 27;
+    using S = GraphSlots;
+    const bool setter = slot == S::SetBackgroundColor || slot == S::SetInteractionMode ||
+                        slot == S::SetPlotAreaColor || slot == S::SetCaption ||
+                        slot == S::SetCaptionColor;
     if (setter && (*hr = NeedArguments(n, 1)) < 0) return true;
     switch (slot) {
-      case 5: *hr = DeliverColor(r, g_->background); return true;
-      case 6: g_->background = a[0].color; break;
-      case 9: *hr = Deliver(r, g_->interactionMode); return true;
-      case 10: g_->interactionMode = ArgInt(a[0]); break;
-      case 11: *hr = DeliverFont(r); return true;
-      case 13:
+      case S::GetBackgroundColor: *hr = DeliverColor(r, g_->background); return true;
+      case S::SetBackgroundColor: g_->background = a[0].color; break;
+      case S::GetInteractionMode: *hr = Deliver(r, g_->interactionMode); return true;
+      case S::SetInteractionMode: g_->interactionMode = ArgInt(a[0]); break;
+      case S::GetFont: *hr = DeliverFont(r); return true;
+      case S::GetPlot:
         *hr = DeliverObject(r, g_->plots.empty() ? static_cast<SlotObject*>(nullptr)
                                                  : NewPlotObject(g_, g_->plots.front()));
         return true;
-      case 20: *hr = DeliverColor(r, g_->plotAreaColor); return true;
-      case 21: g_->plotAreaColor = a[0].color; break;
-      case 24: *hr = Deliver(r, g_->caption); return true;
-      case 25: g_->caption = ArgText(a[0]); break;
-      case 26: *hr = DeliverColor(r, g_->captionColor); return true;
-      case 27: g_->captionColor = a[0].color; break;
-      case 47:
+      case S::GetPlotAreaColor: *hr = DeliverColor(r, g_->plotAreaColor); return true;
+      case S::SetPlotAreaColor: g_->plotAreaColor = a[0].color; break;
+      case S::GetCaption: *hr = Deliver(r, g_->caption); return true;
+      case S::SetCaption: g_->caption = ArgText(a[0]); break;
+      case S::GetCaptionColor: *hr = DeliverColor(r, g_->captionColor); return true;
+      case S::SetCaptionColor: g_->captionColor = a[0].color; break;
+      case S::GetAnnotation:
         *hr = DeliverObject(r, NewAnnotationObject(shared_, shared_->annotation));
         return true;
-      case 48: *hr = DeliverObject(r, NewPlotsObject(g_)); return true;
-      case 49: *hr = DeliverObject(r, NewAxesObject(g_)); return true;
-      case 53: *hr = DeliverObject(r, NewCursorsObject(g_)); return true;
-      case 50:
-      case 56: *hr = ToFirstPlot(slot == 50 ? 52 : 54, a, std::min(n, 2u)); return true;
-      case 51: *hr = ToFirstPlot(51, a, std::min(n, 3u)); return true;
-      case 54: *hr = ToFirstPlot(53, a, std::min(n, 2u)); return true;
-      case 52:
-      case 55: *hr = ToFirstPlot(slot == 52 ? 55 : 56, a, std::min(n, 2u)); return true;
-      case 57:
+      case S::GetPlots: *hr = DeliverObject(r, NewPlotsObject(g_)); return true;
+      case S::GetAxes: *hr = DeliverObject(r, NewAxesObject(g_)); return true;
+      case S::GetCursors: *hr = DeliverObject(r, NewCursorsObject(g_)); return true;
+      // The data methods act on the first plot, in the plot's own forms.
+      case S::PlotXvsY: *hr = ToFirstPlot(PlotSlots::PlotXvsY, a, std::min(n, 2u)); return true;
+      case S::ChartXvsY: *hr = ToFirstPlot(PlotSlots::ChartXvsY, a, std::min(n, 2u)); return true;
+      case S::PlotSamples:
+        *hr = ToFirstPlot(PlotSlots::PlotSamples, a, std::min(n, 3u));
+        return true;
+      case S::ChartSamples:
+        *hr = ToFirstPlot(PlotSlots::ChartSamples, a, std::min(n, 2u));
+        return true;
+      case S::PlotMatrix: *hr = ToFirstPlot(PlotSlots::PlotMatrix, a, std::min(n, 2u)); return true;
+      case S::ChartMatrix:
+        *hr = ToFirstPlot(PlotSlots::ChartMatrix, a, std::min(n, 2u));
+        return true;
+      case S::ClearData:
         for (const auto& plot : g_->plots) plot->data.reset();
         break;
-      case 60: {
+      case S::GetImage: {
         if ((*hr = NeedArguments(n, 1)) < 0) return true;
         auto image = ImageByKey(*shared_, a[0]);
         *hr = image ? DeliverObject(r, NewImageObject(shared_, image)) : NoSuchItem();
         return true;
       }
-      case 61: *hr = DeliverPicture(r, size_()); return true;
-      case 66:
+      case S::GetControlImage: *hr = DeliverPicture(r, size_()); return true;
+      case S::GetControlImageOfSize:
         if ((*hr = NeedArguments(n, 2)) < 0) return true;
         *hr = DeliverPicture(r, QSize(ArgInt(a[0]), ArgInt(a[1])));
         return true;
-      case 62: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;
-      case 63: *hr = DeliverObject(r, NewAnnotationsObject(shared_)); return true;
+      case S::GetBindings: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;
+      case S::GetAnnotations: *hr = DeliverObject(r, NewAnnotationsObject(shared_)); return true;
       default: return false;
     }
     g_->Changed();
@@ -94,14 +105,14 @@ class GraphObject : public ControlObject {
                                 new GraphPicture(SnapshotGraph(*g_), size.width(), size.height())));
   }
   HRESULT DeliverFont(SlotValue* r) {
-    if (!g_->bag.Find(11)) {
+    if (!g_->bag.Find(GraphSlots::GetFont)) {
       SlotValue font;
       font.kind = SlotKind::Object;
       font.object = static_cast<IFontDisp*>(new FontObject("Sans Serif", 8.25));
-      g_->bag.Store(11, font);
+      g_->bag.Store(GraphSlots::GetFont, font);
       font.object->Release();
     }
-    return DeliverSlotValue(g_->bag.Find(11), r);
+    return DeliverSlotValue(g_->bag.Find(GraphSlots::GetFont), r);
   }
   std::shared_ptr<Graph> g_;
   std::function<QSize()> size_;

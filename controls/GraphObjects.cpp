@@ -3,6 +3,7 @@
 
 #include "controls/ColumnReduction.h"
 #include "controls/GraphPart.h"
+#include "controls/SlotNames.h"
 #include "containers/CSgVariant.h"
 #include "matrix/CSgScalarMatrix.h"
 
@@ -16,44 +17,44 @@ class PlotObject : public GraphPart {
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
-    if ((slot == 4 || slot == 8 || slot == 12 || slot == 29 || slot == 31) &&
-        (*hr = NeedArguments(n, 1)) < 0)
-      return true;
+    using S = PlotSlots;
+    if (IsSetter(slot) && (*hr = NeedArguments(n, 1)) < 0) return true;
     switch (slot) {
-      case 3: *hr = Deliver(r, p_->style); return true;
-      case 4: *hr = Put(p_->style, ArgInt(a[0])); return true;
-      case 7: *hr = Deliver(r, p_->name); return true;
-      case 8: *hr = Put(p_->name, ArgText(a[0])); return true;
-      case 11: *hr = Deliver(r, p_->visible); return true;
-      case 12: *hr = Put(p_->visible, ArgBool(a[0])); return true;
-      case 13:
+      case S::GetPlotStyle: *hr = Deliver(r, p_->style); return true;
+      case S::SetPlotStyle: *hr = Put(p_->style, ArgInt(a[0])); return true;
+      case S::GetName: *hr = Deliver(r, p_->name); return true;
+      case S::SetName: *hr = Put(p_->name, ArgText(a[0])); return true;
+      case S::GetVisible: *hr = Deliver(r, p_->visible); return true;
+      case S::SetVisible: *hr = Put(p_->visible, ArgBool(a[0])); return true;
+      case S::GetXAxis:
         *hr = DeliverObject(r, NewAxisObject(g_, g_->axes.empty() ? g_->AddAxis() : g_->axes[0]));
         return true;
-      case 26:
+      case S::GetYAxis:
         g_->YAxis();
         *hr = DeliverObject(r, NewAxisObject(g_, g_->axes[1]));
         return true;
-      case 28: *hr = DeliverColor(r, p_->lineColor); return true;
-      case 29: *hr = Put(p_->lineColor, a[0].color); return true;
-      case 30: *hr = DeliverColor(r, p_->pointColor); return true;
-      case 31: *hr = Put(p_->pointColor, a[0].color); return true;
-      case 50:
+      case S::GetLineColor: *hr = DeliverColor(r, p_->lineColor); return true;
+      case S::SetLineColor: *hr = Put(p_->lineColor, a[0].color); return true;
+      case S::GetPointColor: *hr = DeliverColor(r, p_->pointColor); return true;
+      case S::SetPointColor: *hr = Put(p_->pointColor, a[0].color); return true;
+      case S::ClearData:
         p_->data.reset();
         g_->Changed();
         *hr = S_OK;
         return true;
-      case 51: *hr = PlotY(a, n, false); return true;
-      case 53: *hr = PlotY(a, n, true); return true;
-      case 52:
-      case 54: *hr = PlotXY(a, n, slot == 54); return true;
-      case 55:
-      case 56: *hr = PlotPoints(a, n, slot == 56); return true;
+      case S::PlotSamples: *hr = PlotY(a, n, false); return true;
+      case S::ChartSamples: *hr = PlotY(a, n, true); return true;
+      case S::PlotXvsY:
+      case S::ChartXvsY: *hr = PlotXY(a, n, slot == S::ChartXvsY); return true;
+      case S::PlotMatrix:
+      case S::ChartMatrix: *hr = PlotPoints(a, n, slot == S::ChartMatrix); return true;
     }
     return false;
   }
 
  private:
-  // 51: data, first, step; 53 (chart): data, step, appended to what is there.
+  // Plot samples: data, first, step; chart samples: data, step, appended to
+  // what is there.
   HRESULT PlotY(const SlotValue* a, UINT n, bool append) {
     if (HRESULT hr = NeedArguments(n, 1); FAILED(hr)) return hr;
     std::shared_ptr<SampleData> data;
@@ -167,37 +168,39 @@ class CursorObject : public GraphPart {
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
-    const bool setter = slot % 2 == 0 && slot >= 4 && slot <= 24 && slot != 14 && slot != 16;
-    if ((setter || slot == 25) && (*hr = NeedArguments(n, slot == 25 ? 2 : 1)) < 0) return true;
+    using S = CursorSlots;
+    if ((IsSetter(slot) || slot == S::SetPosition) &&
+        (*hr = NeedArguments(n, slot == S::SetPosition ? 2 : 1)) < 0)
+      return true;
     switch (slot) {
-      case 3: *hr = Deliver(r, c_->x); return true;
-      case 4:
+      case S::GetXPosition: *hr = Deliver(r, c_->x); return true;
+      case S::SetXPosition:
         c_->x = ArgDouble(a[0]);
         FollowPlot(*c_);
         g_->Changed();
         *hr = S_OK;
         return true;
-      case 5: *hr = Deliver(r, c_->y); return true;
-      case 6: *hr = Put(c_->y, ArgDouble(a[0])); return true;
-      case 7: *hr = Deliver(r, c_->moveMode); return true;
-      case 8: *hr = Put(c_->moveMode, ArgInt(a[0])); return true;
-      case 9: *hr = DeliverColor(r, c_->color); return true;
-      case 10: *hr = Put(c_->color, a[0].color); return true;
-      case 11: *hr = Deliver(r, c_->style); return true;
-      case 12: *hr = Put(c_->style, ArgInt(a[0])); return true;
-      case 17: *hr = Deliver(r, c_->pointStyle); return true;
-      case 18: *hr = Put(c_->pointStyle, ArgInt(a[0])); return true;
-      case 19: {
+      case S::GetYPosition: *hr = Deliver(r, c_->y); return true;
+      case S::SetYPosition: *hr = Put(c_->y, ArgDouble(a[0])); return true;
+      case S::GetMoveMode: *hr = Deliver(r, c_->moveMode); return true;
+      case S::SetMoveMode: *hr = Put(c_->moveMode, ArgInt(a[0])); return true;
+      case S::GetColor: *hr = DeliverColor(r, c_->color); return true;
+      case S::SetColor: *hr = Put(c_->color, a[0].color); return true;
+      case S::GetStyle: *hr = Deliver(r, c_->style); return true;
+      case S::SetStyle: *hr = Put(c_->style, ArgInt(a[0])); return true;
+      case S::GetPointStyle: *hr = Deliver(r, c_->pointStyle); return true;
+      case S::SetPointStyle: *hr = Put(c_->pointStyle, ArgInt(a[0])); return true;
+      case S::GetPlot: {
         auto plot = c_->plot.lock();
         *hr = DeliverObject(r, plot ? NewPlotObject(g_, plot) : static_cast<SlotObject*>(nullptr));
         return true;
       }
-      case 20: *hr = SetPlot(a[0]); return true;
-      case 21: *hr = Deliver(r, c_->visible); return true;
-      case 22: *hr = Put(c_->visible, ArgBool(a[0])); return true;
-      case 23: *hr = Deliver(r, c_->name); return true;
-      case 24: *hr = Put(c_->name, ArgText(a[0])); return true;
-      case 25:
+      case S::SetPlot: *hr = SetPlot(a[0]); return true;
+      case S::GetVisible: *hr = Deliver(r, c_->visible); return true;
+      case S::SetVisible: *hr = Put(c_->visible, ArgBool(a[0])); return true;
+      case S::GetName: *hr = Deliver(r, c_->name); return true;
+      case S::SetName: *hr = Put(c_->name, ArgText(a[0])); return true;
+      case S::SetPosition:
         c_->x = ArgDouble(a[0]);
         c_->y = ArgDouble(a[1]);
         g_->Changed();
@@ -218,7 +221,8 @@ class CursorObject : public GraphPart {
         if (SUCCEEDED(v.object->QueryInterface(IID_CSgPlot, reinterpret_cast<void**>(&call)))) {
           SlotValue name;
           name.kind = SlotKind::Text;
-          if (SUCCEEDED(call->CallSlot(7, nullptr, 0, &name)) && ArgText(name) == plot->name)
+          if (SUCCEEDED(call->CallSlot(PlotSlots::GetName, nullptr, 0, &name)) &&
+              ArgText(name) == plot->name)
             c_->plot = plot;
           FreeSlotValue(name);
           call->Release();

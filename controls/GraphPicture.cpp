@@ -8,58 +8,28 @@
 #include <QWidget>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace hosted {
 
 std::shared_ptr<Graph> SnapshotGraph(const Graph& graph) {
-  auto copy = std::make_shared<Graph>();
-  copy->background = graph.background;
-  copy->plotAreaColor = graph.plotAreaColor;
-  copy->captionColor = graph.captionColor;
-  copy->caption = graph.caption;
-  copy->interactionMode = graph.interactionMode;
-  for (const auto& p : graph.plots) {
-    auto plot = std::make_shared<Plot>();
-    plot->name = p->name;
-    plot->style = p->style;
-    plot->visible = p->visible;
-    plot->lineColor = p->lineColor;
-    plot->pointColor = p->pointColor;
-    plot->data = p->data;
-    plot->first = p->first;
-    plot->step = p->step;
-    plot->columns = p->columns;
-    copy->plots.push_back(plot);
+  // Each part is copied whole; only the parts the graph holds by pointer are
+  // copied one by one, so that later changes to the graph leave the picture
+  // as it was.
+  auto copy = std::make_shared<Graph>(graph);
+  copy->changed = nullptr;
+  for (auto& plot : copy->plots) plot = std::make_shared<Plot>(*plot);
+  for (auto& axis : copy->axes) {
+    axis = std::make_shared<Axis>(*axis);
+    axis->ticks = std::make_shared<Ticks>(*axis->ticks);
+    for (auto& pair : axis->valuePairs) pair = std::make_shared<ValuePair>(*pair);
   }
-  for (const auto& a : graph.axes) {
-    auto axis = std::make_shared<Axis>();
-    axis->name = a->name;
-    axis->minimum = a->minimum;
-    axis->maximum = a->maximum;
-    axis->visible = a->visible;
-    axis->caption = a->caption;
-    axis->color = a->color;
-    axis->ticks->gridLines = a->ticks->gridLines;
-    axis->ticks->subGridLines = a->ticks->subGridLines;
-    axis->ticks->gridColor = a->ticks->gridColor;
-    axis->valuePairGrid = a->valuePairGrid;
-    for (const auto& vp : a->valuePairs) {
-      auto pair = std::make_shared<ValuePair>();
-      pair->name = vp->name;
-      pair->value = vp->value;
-      axis->valuePairs.push_back(pair);
-    }
-    copy->axes.push_back(axis);
-  }
-  for (const auto& c : graph.cursors) {
-    auto cursor = std::make_shared<Cursor>();
-    cursor->name = c->name;
-    cursor->x = c->x;
-    cursor->y = c->y;
-    cursor->color = c->color;
-    cursor->style = c->style;
-    cursor->pointStyle = c->pointStyle;
-    cursor->visible = c->visible;
-    copy->cursors.push_back(cursor);
+  for (auto& cursor : copy->cursors) {
+    cursor = std::make_shared<Cursor>(*cursor);
+    // On the copy of its plot.
+    const auto on = std::find(graph.plots.begin(), graph.plots.end(), cursor->plot.lock());
+    cursor->plot.reset();
+    if (on != graph.plots.end()) cursor->plot = copy->plots[on - graph.plots.begin()];
   }
   return copy;
 }

@@ -3,6 +3,7 @@
 #include "controls/ControlObject.h"
 #include "controls/GraphPicture.h"
 #include "controls/SharedObjects.h"
+#include "controls/SlotNames.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/WindowApi.h"
@@ -44,22 +45,23 @@ bool ValidFormat(const std::string& f) {
 class NumEditObject : public ControlObject {
  public:
   explicit NumEditObject(NumEditWidget* w)
-      : ControlObject(IID_CSgNumEdit, kNumEditSpecs, &bag_, {54, 55, 57}),
+      : ControlObject(IID_CSgNumEdit, kNumEditSpecs, &bag_, SG_METHOD_SLOTS(SG_NUMEDIT_METHODS)),
         w_(w),
         shared_(std::make_shared<SharedObjects>()) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* a, UINT n, SlotValue* r, HRESULT* hr) override {
     if (!w_) return *hr = ReportError(E_FAIL, "The numeric edit has been destroyed."), true;
-    if ((slot == 8 || slot == 38) && (*hr = NeedArguments(n, 1)) < 0) return true;
+    using S = NumEditSlots;
+    if (IsSetter(slot) && (*hr = NeedArguments(n, 1)) < 0) return true;
     switch (slot) {
-      case 7: *hr = Deliver(r, w_->Value()); return true;
-      case 8:
+      case S::GetValue: *hr = Deliver(r, w_->Value()); return true;
+      case S::SetValue:
         w_->SetValue(ArgDouble(a[0]), false);
         *hr = S_OK;
         return true;
-      case 37: *hr = Deliver(r, w_->Format()); return true;
-      case 38: {
+      case S::GetFormat: *hr = Deliver(r, w_->Format()); return true;
+      case S::SetFormat: {
         const std::string f = ArgText(a[0]);
         if (!ValidFormat(f))
           return *hr = ReportError(E_INVALIDARG, "The display format must show one number."), true;
@@ -67,23 +69,23 @@ class NumEditObject : public ControlObject {
         *hr = S_OK;
         return true;
       }
-      case 39: *hr = Deliver(r, w_->Shown().toStdString()); return true;
-      case 53: {  // the range: minimum, then maximum
+      case S::GetText: *hr = Deliver(r, w_->Shown().toStdString()); return true;
+      case S::SetRange: {  // the range: minimum, then maximum
         if ((*hr = NeedArguments(n, 2)) < 0) return true;
         SlotBag& bag = bag_;
-        bag.Store(13, a[0]);
-        bag.Store(15, a[1]);
+        bag.Store(S::GetMinimum, a[0]);
+        bag.Store(S::GetMaximum, a[1]);
         *hr = S_OK;
         return true;
       }
-      case 56:
-      case 59: {
-        const int width = slot == 59 && n >= 2 ? ArgInt(a[0]) : w_->width();
-        const int height = slot == 59 && n >= 2 ? ArgInt(a[1]) : w_->height();
+      case S::GetControlImage:
+      case S::GetControlImageOfSize: {
+        const int width = slot == S::GetControlImageOfSize && n >= 2 ? ArgInt(a[0]) : w_->width();
+        const int height = slot == S::GetControlImageOfSize && n >= 2 ? ArgInt(a[1]) : w_->height();
         *hr = DeliverObject(r, NewWidgetPicture(*w_, width, height));
         return true;
       }
-      case 58: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;
+      case S::GetBindings: *hr = DeliverObject(r, NewBindingsObject(shared_)); return true;
     }
     return false;
   }

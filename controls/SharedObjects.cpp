@@ -1,5 +1,6 @@
 #include "controls/SharedObjects.h"
 
+#include "controls/SlotNames.h"
 #include "platform/com/ErrorInfo.h"
 
 namespace hosted {
@@ -31,7 +32,7 @@ class BindingsObject : public SlotObject {
  protected:
   bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result,
               HRESULT* hr) override {
-    if (slot == 4 && count >= 1 && args[0].kind == SlotKind::Variant &&
+    if (slot == CollectionSlots::Item && count >= 1 && args[0].kind == SlotKind::Variant &&
         args[0].variant.vt == VT_BSTR)
       return *hr = NoSuchItem(), true;  // bindings are reached by index only
     return CollectionSlot<BindingData>(
@@ -42,7 +43,8 @@ class BindingsObject : public SlotObject {
 
  private:
   SlotObject* Item(const std::shared_ptr<BindingData>& b) {
-    return new OwnedObject(IID_CSgBinding, kBindingSpecs, &b->bag, b, {23, 24, 25, 26, 27, 28});
+    return new OwnedObject(IID_CSgBinding, kBindingSpecs, &b->bag, b,
+                           SG_METHOD_SLOTS(SG_BINDING_METHODS));
   }
   std::shared_ptr<SharedObjects> s_;
 };
@@ -50,19 +52,20 @@ class BindingsObject : public SlotObject {
 class AnnotationObject : public SlotObject {
  public:
   AnnotationObject(std::shared_ptr<SharedObjects> s, std::shared_ptr<AnnotationData> a)
-      : SlotObject(IID_CSgAnnotation, kAnnotationSpecs, &a->bag, {20}),
+      : SlotObject(IID_CSgAnnotation, kAnnotationSpecs, &a->bag,
+                   SG_METHOD_SLOTS(SG_ANNOTATION_METHODS)),
         s_(std::move(s)),
         a_(std::move(a)) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue*, UINT, SlotValue* result, HRESULT* hr) override {
     switch (slot) {
-      case 15:
-        *hr = DeliverObject(result,
-                            new OwnedObject(IID_CSgCaption, kCaptionSpecs, &a_->caption, a_, {17}));
+      case AnnotationSlots::GetCaption:
+        *hr = DeliverObject(result, new OwnedObject(IID_CSgCaption, kCaptionSpecs, &a_->caption, a_,
+                                                    SG_METHOD_SLOTS(SG_CAPTION_METHODS)));
         return true;
-      case 16: *hr = DeliverObject(result, new ShapeObject(a_)); return true;
-      case 17:
+      case AnnotationSlots::GetShape: *hr = DeliverObject(result, new ShapeObject(a_)); return true;
+      case AnnotationSlots::GetArrow:
         *hr = DeliverObject(result, new OwnedObject(IID_CSgArrow, kArrowSpecs, &a_->arrow, a_));
         return true;
     }
@@ -73,11 +76,12 @@ class AnnotationObject : public SlotObject {
   class ShapeObject : public OwnedObject {
    public:
     explicit ShapeObject(std::shared_ptr<AnnotationData> a)
-        : OwnedObject(IID_CSgShape, kShapeSpecs, &a->shape, a, {25}), a_(a) {}
+        : OwnedObject(IID_CSgShape, kShapeSpecs, &a->shape, a, SG_METHOD_SLOTS(SG_SHAPE_METHODS)),
+          a_(a) {}
 
    protected:
     bool Handle(UINT slot, const SlotValue*, UINT, SlotValue* result, HRESULT* hr) override {
-      if (slot != 21) return false;
+      if (slot != ShapeSlots::GetImage) return false;
       *hr = DeliverObject(result, NewImageObject(a_, a_->shapeImage));
       return true;
     }
@@ -117,17 +121,19 @@ class AnnotationsObject : public SlotObject {
 class ImageObject : public OwnedObject {
  public:
   ImageObject(std::shared_ptr<void> owner, std::shared_ptr<ImageData> d)
-      : OwnedObject(IID_CSgImage, kImageSpecs, &d->bag, std::move(owner), {41}), d_(std::move(d)) {}
+      : OwnedObject(IID_CSgImage, kImageSpecs, &d->bag, std::move(owner),
+                    SG_METHOD_SLOTS(SG_IMAGE_METHODS)),
+        d_(std::move(d)) {}
 
  protected:
   bool Handle(UINT slot, const SlotValue* args, UINT count, SlotValue* result,
               HRESULT* hr) override {
-    if (slot == 5) {
+    if (slot == ImageSlots::GetPicture) {
       if (d_->picture) d_->picture->AddRef();
       *hr = DeliverObject(result, d_->picture);
       return true;
     }
-    if (slot == 6) {
+    if (slot == ImageSlots::SetPicture) {
       if ((*hr = NeedArguments(count, 1)) < 0) return true;
       if (args[0].object) args[0].object->AddRef();
       if (d_->picture) d_->picture->Release();

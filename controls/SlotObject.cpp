@@ -33,6 +33,12 @@ HRESULT SlotObject::CallSlot(UINT slot, const SlotValue* args, UINT count, SlotV
   }
 }
 
+bool SlotObject::IsSetter(UINT slot) const {
+  for (const SlotSpec& spec : specs_)
+    if (spec.slot == slot) return !spec.getter;
+  return false;
+}
+
 HRESULT SlotObject::Generic(UINT slot, const SlotValue* args, UINT count, SlotValue* result) {
   for (const SlotSpec& spec : specs_) {
     if (spec.slot != slot) continue;

@@ -7,6 +7,7 @@
 // description in the thread's error object.
 
 #include "containers/SgInterfaceIds.h"
+#include "controls/SlotNames.h"
 #include "controls/SlotTables.h"
 #include "controls/SlotValues.h"
 #include "platform/com/Dispatch.h"
@@ -71,6 +72,9 @@ class SlotObject : public ComObject<ISgSlotCall, IDispatch> {
     return false;
   }
   void* QueryExtra(REFIID riid) override;
+  // Whether the slot is a property setter of this object's table (a handler
+  // checks the one argument before it uses it).
+  bool IsSetter(UINT slot) const;
 
  private:
   HRESULT Generic(UINT slot, const SlotValue* args, UINT count, SlotValue* result);
@@ -99,8 +103,8 @@ HRESULT NoSuchItem();
 HRESULT NeedArguments(UINT count, UINT needed);
 
 // Items of a collection by name or index, removal, clearing and adding: the
-// same slots (3, 4, 6, 7, 8) in every collection of the controls. Items have
-// a name; changed is called after every change.
+// same slots (CollectionSlots) in every collection of the controls. Items
+// have a name; changed is called after every change.
 template <class Item>
 inline bool CollectionSlot(UINT slot, const SlotValue* args, UINT count, SlotValue* result,
                            HRESULT* hr, std::vector<std::shared_ptr<Item>>& items,
@@ -108,15 +112,17 @@ inline bool CollectionSlot(UINT slot, const SlotValue* args, UINT count, SlotVal
                            const std::function<std::shared_ptr<Item>()>& add,
                            const std::function<SlotObject*(std::shared_ptr<Item>)>& wrap) {
   switch (slot) {
-    case 3: *hr = DeliverShort(result, static_cast<SHORT>(items.size())); return true;
-    case 4:
-    case 6: {
+    case CollectionSlots::GetCount:
+      *hr = DeliverShort(result, static_cast<SHORT>(items.size()));
+      return true;
+    case CollectionSlots::Item:
+    case CollectionSlots::Remove: {
       if ((*hr = NeedArguments(count, 1)) < 0) return true;
       std::vector<std::string> names;
       for (const auto& item : items) names.push_back(item->name);
       const int i = FindItem(args[0], names);
       if (i < 0) return *hr = NoSuchItem(), true;
-      if (slot == 6) {
+      if (slot == CollectionSlots::Remove) {
         items.erase(items.begin() + i);
         changed();
         *hr = S_OK;
@@ -125,12 +131,12 @@ inline bool CollectionSlot(UINT slot, const SlotValue* args, UINT count, SlotVal
       }
       return true;
     }
-    case 7:
+    case CollectionSlots::RemoveAll:
       items.clear();
       changed();
       *hr = S_OK;
       return true;
-    case 8: {
+    case CollectionSlots::Add: {
       auto item = add();
       changed();
       *hr = DeliverObject(result, wrap(item));

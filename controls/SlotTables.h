@@ -1,15 +1,21 @@
 #pragma once
-// The slot table of every private interface, written once. The wrappers
-// expand them into their operations (SubObjects.h, the facades) and the
-// controls into the kinds they store and deliver (ControlObject.cpp).
-// Rows:
+// The slot tables of every private interface, written once: the properties
+// (SG_<X>_SLOTS) and the methods (SG_<X>_METHODS). The wrappers expand the
+// property tables into their operations (SubObjects.h, the facades), the
+// controls into the kinds they store and deliver (SlotObject.h), and both
+// tables give every slot its name (SlotNames.h), which the facades' methods,
+// the controls' handlers and the tests use instead of numbers.
+// Property rows:
 //   P(getSlot, setSlot, Kind, Name)  a property: Get<Name>, Set<Name>
 //   G(slot, Kind, Name)              a getter only
 //   O(slot, Wrapper, Name)           a sub-object getter: Get<Name>
 //   OP(getSlot, setSlot, Wrapper, Name)  a sub-object property
 // Kind is one of kind::Switch, VDouble, Double, Int32, Int16, Color, Text,
 // Vector (CallFrame.h). Properties the program never calls are named after
-// their getter's slot. Methods are written out by each class.
+// their getter's slot.
+// Method rows: M(slot, Name). Each facade writes its method's overloads out
+// (their arguments differ), calling the slot by this name; methods nothing
+// calls are named after their slot.
 
 #define SG_GRAPH_SLOTS(P, G, O, OP) \
   P(3, 4, Switch, Property3)        \
@@ -37,6 +43,21 @@
   O(53, CSgCursors, Cursors)        \
   O(62, CSgBindings, Bindings)      \
   O(63, CSgAnnotations, Annotations)
+#define SG_GRAPH_METHODS(M) \
+  M(50, PlotXvsY)           \
+  M(51, PlotSamples)        \
+  M(52, PlotMatrix)         \
+  M(54, ChartSamples)       \
+  M(55, ChartMatrix)        \
+  M(56, ChartXvsY)          \
+  M(57, ClearData)          \
+  M(58, Method58)           \
+  M(59, Method59)           \
+  M(60, GetImage)           \
+  M(61, GetControlImage)    \
+  M(64, Method64)           \
+  M(65, Method65)           \
+  M(66, GetControlImageOfSize)
 
 #define SG_NUMEDIT_SLOTS(P, G, O, OP) \
   OP(3, 4, CSgFont, Font)             \
@@ -65,6 +86,13 @@
   P(49, 50, Color, Property49)        \
   P(51, 52, Color, Property51)        \
   O(58, CSgBindings, Bindings)
+#define SG_NUMEDIT_METHODS(M) \
+  M(53, SetRange)             \
+  M(54, Method54)             \
+  M(55, Method55)             \
+  M(56, GetControlImage)      \
+  M(57, Method57)             \
+  M(59, GetControlImageOfSize)
 
 #define SG_BUTTON_SLOTS(P, G, O, OP) \
   P(4, 5, Switch, Value)             \
@@ -86,8 +114,24 @@
   G(42, Int32, Property42)           \
   G(43, Int32, Property43)           \
   O(52, CSgBindings, Bindings)
+#define SG_BUTTON_METHODS(M)   \
+  M(3, Method3)                \
+  M(44, Method44)              \
+  M(45, Method45)              \
+  M(46, Method46)              \
+  M(47, Method47)              \
+  M(48, GetImage)              \
+  M(49, GetImage2)             \
+  M(50, GetControlImage)       \
+  M(51, Method51)              \
+  M(53, GetControlImageOfSize) \
+  M(54, Method54)
 
-#define SG_AXES_SLOTS(P, G, O, OP) G(3, Int16, Count)
+// The collections of axes, plots, cursors, bindings and annotations share one
+// interface shape.
+#define SG_COLLECTION_SLOTS(P, G, O, OP) G(3, Int16, Count)
+#define SG_COLLECTION_METHODS(M) M(4, Item) M(6, Remove) M(7, RemoveAll) M(8, Add)
+#define SG_AXES_SLOTS SG_COLLECTION_SLOTS
 
 #define SG_AXIS_SLOTS(P, G, O, OP) \
   P(3, 4, Switch, Visible)         \
@@ -107,6 +151,9 @@
   P(29, 30, Text, Name)            \
   O(32, CSgValuePairs, ValuePairs) \
   P(34, 35, Switch, Property34)
+#define SG_AXIS_METHODS(M) \
+  M(31, SetMinMax)         \
+  M(33, AutoScaleNow)
 
 #define SG_TICKS_SLOTS(P, G, O, OP) \
   P(3, 4, Switch, Property3)        \
@@ -136,6 +183,12 @@
   P(6, 7, Int32, Property6)              \
   P(8, 9, Switch, Property8)             \
   P(10, 11, Switch, GridLines)
+#define SG_VALUEPAIRS_METHODS(M) \
+  M(12, Item)                    \
+  M(14, Remove)                  \
+  M(15, RemoveAll)               \
+  M(16, Add)                     \
+  M(17, AddEvenly)
 
 #define SG_VALUEPAIR_SLOTS(P, G, O, OP) \
   P(3, 4, Text, Name)                   \
@@ -150,7 +203,7 @@
   P(13, 14, Switch, Property13)      \
   P(15, 16, Int32, Property15)
 
-#define SG_PLOTS_SLOTS(P, G, O, OP) G(3, Int16, Count)
+#define SG_PLOTS_SLOTS SG_COLLECTION_SLOTS
 
 #define SG_PLOT_SLOTS(P, G, O, OP) \
   P(3, 4, Int32, PlotStyle)        \
@@ -175,8 +228,16 @@
   P(40, 41, Double, Property40)    \
   P(42, 43, Double, Property42)    \
   P(44, 45, Switch, Property44)
+#define SG_PLOT_METHODS(M) \
+  M(50, ClearData)         \
+  M(51, PlotSamples)       \
+  M(52, PlotXvsY)          \
+  M(53, ChartSamples)      \
+  M(54, ChartXvsY)         \
+  M(55, PlotMatrix)        \
+  M(56, ChartMatrix)
 
-#define SG_CURSORS_SLOTS(P, G, O, OP) G(3, Int16, Count)
+#define SG_CURSORS_SLOTS SG_COLLECTION_SLOTS
 
 #define SG_CURSOR_SLOTS(P, G, O, OP) \
   P(3, 4, VDouble, XPosition)        \
@@ -190,8 +251,9 @@
   OP(19, 20, CSgPlot, Plot)          \
   P(21, 22, Switch, Visible)         \
   P(23, 24, Text, Name)
+#define SG_CURSOR_METHODS(M) M(25, SetPosition)
 
-#define SG_BINDINGS_SLOTS(P, G, O, OP) G(3, Int16, Count)
+#define SG_BINDINGS_SLOTS SG_COLLECTION_SLOTS
 
 #define SG_BINDING_SLOTS(P, G, O, OP) \
   P(3, 4, Text, Property3)            \
@@ -206,8 +268,15 @@
   G(16, Text, Property16)             \
   P(17, 18, Int32, Property17)        \
   P(19, 20, Switch, Property19)
+#define SG_BINDING_METHODS(M) \
+  M(23, SetTarget)            \
+  M(24, Method24)             \
+  M(25, Method25)             \
+  M(26, Method26)             \
+  M(27, Method27)             \
+  M(28, Method28)
 
-#define SG_ANNOTATIONS_SLOTS(P, G, O, OP) G(3, Int16, Count)
+#define SG_ANNOTATIONS_SLOTS SG_COLLECTION_SLOTS
 
 #define SG_ANNOTATION_SLOTS(P, G, O, OP) \
   P(3, 4, Switch, Property3)             \
@@ -220,6 +289,7 @@
   O(16, CSgShape, Shape)                 \
   O(17, CSgArrow, Arrow)                 \
   P(18, 19, Text, Property18)
+#define SG_ANNOTATION_METHODS(M) M(20, Method20)
 
 #define SG_CAPTION_SLOTS(P, G, O, OP) \
   P(3, 4, Text, Property3)            \
@@ -229,6 +299,7 @@
   OP(11, 12, CSgFont, Font)           \
   P(13, 14, Int32, Property13)        \
   P(15, 16, Double, Property15)
+#define SG_CAPTION_METHODS(M) M(17, SetPair)
 
 #define SG_SHAPE_SLOTS(P, G, O, OP) \
   P(3, 4, Int32, Property3)         \
@@ -242,6 +313,7 @@
   P(19, 20, Int32, Property19)      \
   OP(21, 22, CSgImage, Image)       \
   P(23, 24, Int32, Property23)
+#define SG_SHAPE_METHODS(M) M(25, SetArrays)
 
 #define SG_ARROW_SLOTS(P, G, O, OP) \
   P(3, 4, Switch, Property3)        \
@@ -265,3 +337,10 @@
   P(25, 26, Int32, Property25)      \
   P(27, 28, Int32, Property27)      \
   P(29, 30, Color, Property29)
+#define SG_IMAGE_METHODS(M) \
+  M(5, GetPicture)          \
+  M(6, SetPicture)          \
+  M(41, Method41)
+
+// The interfaces without methods of their own.
+#define SG_NO_METHODS(M)

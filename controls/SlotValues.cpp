@@ -33,6 +33,18 @@ HRESULT DeliverSlotValue(const SlotValue* stored, SlotValue* out) {
   return S_OK;
 }
 
+SlotBag::SlotBag(const SlotBag& other) {
+  for (const auto& [key, value] : other.values_) Store(key, value);
+}
+
+SlotBag& SlotBag::operator=(const SlotBag& other) {
+  if (this != &other) {
+    SlotBag copy(other);
+    std::swap(values_, copy.values_);
+  }
+  return *this;
+}
+
 SlotBag::~SlotBag() {
   for (auto& [key, value] : values_) FreeSlotValue(value);
 }

@@ -20,8 +20,10 @@ HRESULT DeliverSlotValue(const SlotValue* stored, SlotValue* out);
 class SlotBag {
  public:
   SlotBag() = default;
-  SlotBag(const SlotBag&) = delete;
-  SlotBag& operator=(const SlotBag&) = delete;
+  // A copy holds copies of the values (texts and variants duplicated,
+  // objects referenced once more).
+  SlotBag(const SlotBag& other);
+  SlotBag& operator=(const SlotBag& other);
   ~SlotBag();
   void Store(UINT key, const SlotValue& value);
   const SlotValue* Find(UINT key) const;

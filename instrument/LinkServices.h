@@ -1,25 +1,17 @@
 #pragma once
-// What the instrument link needs from the layers above it, installable so
-// the link stays free of windows: a message box, the translator's texts by
-// id, and the pause (the platform clock, which tests replace).
+// What the instrument link needs from the layers above it, through the
+// platform's services (platform/services/Services.h) so the link stays free
+// of windows: a message box, the translator's texts by id, and the pause.
 
 #include "platform/afx/String.h"
 #include "platform/win/Sleep.h"
 
-#include <functional>
-
 namespace linkio {
 
-// Shows a message box with an OK button (default: the framework's error
-// reporter).
-using MessageSink = std::function<void(const CString& text)>;
-MessageSink SetMessageSink(MessageSink sink);
+// Shows a message box with an OK button.
 void ShowMessage(const CString& text);
 
-// The translated UI text of an id; empty when the id has none (default: no
-// texts at all).
-using TextSource = std::function<CString(int id)>;
-TextSource SetTextSource(TextSource source);
+// The translated UI text of an id; empty when the id has none.
 CString TranslatedText(int id);
 
 inline void Pause(DWORD milliseconds) { Sleep(milliseconds); }

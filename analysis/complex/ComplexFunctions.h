@@ -1,6 +1,6 @@
 #pragma once
 // Elementary functions of one complex number re + i im. Each returns 0 or
-// -20060 (divide by zero) and writes its two results only on success.
+// ErrDivideByZero and writes its two results only on success.
 
 // The functions of z alone: X(name) for each Complex<name>Core.
 #define SG_COMPLEX_UNARY(X) X(Ln) X(Log10) X(Exp) X(Sqrt) X(Reciprocal)

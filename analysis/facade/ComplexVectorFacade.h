@@ -7,7 +7,7 @@
 // success.
 #include "analysis/core/CoreErrors.h"
 #include "analysis/facade/CSgInputDataProxy.h"
-#include "analysis/facade/MathErrorCheck.h"
+#include "analysis/core/MathErrorCheck.h"
 #include "analysis/fft/Fft.h"
 #include "containers/CSgVector.h"
 

@@ -7,7 +7,7 @@
 // proxies, the core, proxy release, the error check.
 
 #include "analysis/complex/SgComplexScalar.h"
-#include "analysis/facade/MathErrorCheck.h"
+#include "analysis/core/MathErrorCheck.h"
 #include "analysis/iir/IirFilterTable.h"
 
 namespace SG {
@@ -104,7 +104,7 @@ template <typename T>
 class CSgMatrixT;
 
 // FIR design: the coefficient vector is sized to the tap count and filled.
-// Window selectors 1 rectangle .. 5 Blackman (others: -20061, output not
+// Window selectors 1 rectangle .. 5 Blackman (others: MathErrSelection, output not
 // resized); filter types of EquirippleFir 1 multiband, 2 differentiator,
 // 3 Hilbert; IdealFir types 0 low-pass .. 3 band-stop.
 int WindowFirLowPass(double fs, double fc, int taps, CSgVectorT<double>& coefficients, int window);

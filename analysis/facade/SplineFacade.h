@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "analysis/facade/CSgInputDataProxy.h"
-#include "analysis/facade/MathErrorCheck.h"
+#include "analysis/core/MathErrorCheck.h"
 #include "analysis/interpolation/Interpolation.h"
 
 namespace SG {

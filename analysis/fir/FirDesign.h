@@ -53,7 +53,7 @@ int EquirippleBandPassCore(double fs, double f1, double f2, double f3, double f4
 int EquirippleBandStopCore(double fs, double f1, double f2, double f3, double f4, int n,
                            double* out, double* deviation);
 
-// Sequence routines shared with the transforms; -20003 for a count < 1.
+// Sequence routines shared with the transforms; ErrSamplesGtZero for a count < 1.
 int ArrayFill(double* x, int n, double value);
 int ArrayMultiply(const double* a, const double* b, int n, double* out);
 int ArrayZero(double* x, int n);

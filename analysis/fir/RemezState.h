@@ -70,7 +70,7 @@ struct Remez {
 
   double Error(int64_t l, int64_t nz) const { return (Interpolate(xgrid[l], nz) - des[l]) * wt[l]; }
 
-  // 0 on convergence; -20031 when the deviation shrinks, abscissae
+  // 0 on convergence; ErrFilterDesign when the deviation shrinks, abscissae
   // coincide or the iteration limit is used up.
   int Exchange(int limit);
   // alpha from the converged extremal values; with transform the covered

@@ -1,13 +1,13 @@
 #pragma once
 // Dense matrix routines of the analysis core, used by the fits. Matrices are
 // row-major: an n by a matrix holds element (i, j) at i * a + j. Routines
-// with a result return 0 or a negative code; -20003 for a count of 0 or less
-// where noted, -20041 for a singular matrix, -20001 for exhausted memory.
+// with a result return 0 or a negative code; ErrSamplesGtZero for a count of 0 or less
+// where noted, ErrSingular for a singular matrix, ErrOutOfMemory for exhausted memory.
 #include <cstdint>
 
 namespace SgCore {
 
-// A (n by a, n >= a) = U diag(w) V^T; U replaces A, V is a by a. -20003 when
+// A (n by a, n >= a) = U diag(w) V^T; U replaces A, V is a by a. ErrSamplesGtZero when
 // n < a or when a singular value does not converge within 29 sweeps.
 int SvdDecompose(double* a, int n, int cols, double* w, double* v);
 // x = V diag(1/w) U^T b, leaving out the terms with w = 0.
@@ -22,7 +22,7 @@ void FastGivensTriangularize(double* a, int n, int cols, double* b);
 void HouseholderTriangularize(double* a, int n, int cols, double* b);
 
 // Lower Cholesky factor L (A = L L^T) in place of A (a by a); the upper
-// triangle becomes 0. A pivot not > 0 gives -20041.
+// triangle becomes 0. A pivot not > 0 gives ErrSingular.
 int CholeskyFactor(double* a, int cols);
 void CholeskyFactorUnchecked(double* a, int cols);
 // Forward then back substitution with the factor; x may be b.
@@ -44,7 +44,7 @@ int PackTriangle(const double* a, int n, int layout, double* packed);
 int LuDecompose(double* a, int n, int* perm, int* parity);
 // y with L y = P b (unit lower factor); y may be b.
 int LuForwardSubstitute(const double* lu, const double* b, int n, double* y, const int* perm);
-// x with U x = y; a zero diagonal gives -20041; x may be y.
+// x with U x = y; a zero diagonal gives ErrSingular; x may be y.
 int LuBackSubstitute(const double* lu, const double* y, int n, double* x);
 // Inverse of A (n by n) into out (may be A).
 int MatrixInverse(const double* a, int n, double* out);

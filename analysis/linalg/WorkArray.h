@@ -1,6 +1,6 @@
 #pragma once
 // Work storage of one call of the analysis core: an owned array that is null
-// when the allocation fails, so a routine can return -20001 instead of
+// when the allocation fails, so a routine can return ErrOutOfMemory instead of
 // throwing.
 #include <cstdint>
 #include <memory>

@@ -15,7 +15,7 @@ namespace {
 
 std::string g_version;     // what the next control reports
 bool g_hasVersion = true;  // whether it answers the version interface at all
-int g_objectCalls = 0;     // calls of member 2000
+int g_objectCalls = 0;     // calls of the control-object member
 
 class VersionedObject : public ComObject<ISgSlotCall, IControlVersion, IDispatch> {
  public:
@@ -40,7 +40,7 @@ class VersionedObject : public ComObject<ISgSlotCall, IControlVersion, IDispatch
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
                                    EXCEPINFO*, UINT*) override {
-    if (id != 2000) return DISP_E_MEMBERNOTFOUND;
+    if (id != DISPID_CONTROL_OBJECT) return DISP_E_MEMBERNOTFOUND;
     ++g_objectCalls;
     AddRef();
     result->vt = VT_UNKNOWN;

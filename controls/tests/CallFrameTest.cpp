@@ -7,6 +7,7 @@
 #include "containers/CSgException.h"
 #include "containers/CSgScalarVector.h"
 #include "controls/SubObjects.h"
+#include "controls/SlotNames.h"
 #include "platform/com/SafeArray.h"
 #include "platform/afx/OleException.h"
 #include "platform/afx/Utf.h"
@@ -36,41 +37,41 @@ std::string Text(const SlotValue& v) {
 TEST_F(FrameTest, SettersPassTheirSlotAndValueKind) {
   CSgAxis axis = Over<CSgAxis>();
   axis.SetMaximum(2.5);
-  EXPECT_EQ(Last().slot, 6u);
+  EXPECT_EQ(Last().slot, AxisSlots::SetMaximum);
   ASSERT_EQ(Last().args.size(), 1u);
   EXPECT_EQ(Last().args[0].kind, SlotKind::Variant);
   EXPECT_EQ(Last().args[0].variant.vt, VT_R8);
   EXPECT_EQ(Last().args[0].variant.dblVal, 2.5);
 
   axis.SetMinMax(-1.0, 7.0);  // one call, minimum first
-  EXPECT_EQ(Last().slot, 31u);
+  EXPECT_EQ(Last().slot, AxisSlots::SetMinMax);
   ASSERT_EQ(Last().args.size(), 2u);
   EXPECT_EQ(Last().args[0].variant.dblVal, -1.0);
   EXPECT_EQ(Last().args[1].variant.dblVal, 7.0);
 
   CSgCursor cursor = Over<CSgCursor>();
   cursor.SetVisible(true);
-  EXPECT_EQ(Last().slot, 22u);
+  EXPECT_EQ(Last().slot, CursorSlots::SetVisible);
   EXPECT_EQ(Last().args[0].kind, SlotKind::Bool);
   EXPECT_EQ(Last().args[0].flag, -1);
   cursor.SetVisible(false);
   EXPECT_EQ(Last().args[0].flag, 0);
   cursor.SetPosition(3.0, 4.0);
-  EXPECT_EQ(Last().slot, 25u);
+  EXPECT_EQ(Last().slot, CursorSlots::SetPosition);
   EXPECT_EQ(Last().args[0].variant.dblVal, 3.0);
   EXPECT_EQ(Last().args[1].variant.dblVal, 4.0);
   cursor.SetColor(CSgColor(255, 0, 0));
-  EXPECT_EQ(Last().slot, 10u);
+  EXPECT_EQ(Last().slot, CursorSlots::SetColor);
   EXPECT_EQ(Last().args[0].kind, SlotKind::Color);
   EXPECT_EQ(Last().args[0].color, 0x000000FFu);
   cursor.SetMoveMode(4);
-  EXPECT_EQ(Last().slot, 8u);
+  EXPECT_EQ(Last().slot, CursorSlots::SetMoveMode);
   EXPECT_EQ(Last().args[0].kind, SlotKind::Int32);
   EXPECT_EQ(Last().args[0].int32, 4);
 
   CSgValuePair pair = Over<CSgValuePair>();
   pair.SetName("");  // an empty text is an empty BSTR, not a null one
-  EXPECT_EQ(Last().slot, 4u);
+  EXPECT_EQ(Last().slot, ValuePairSlots::SetName);
   ASSERT_EQ(Last().args[0].kind, SlotKind::Text);
   ASSERT_NE(Last().args[0].text, nullptr);
   EXPECT_EQ(SysStringLen(Last().args[0].text), 0u);
@@ -82,7 +83,7 @@ TEST_F(FrameTest, PlotDataKeepsItsElementTypeAndMissingArguments) {
   CSgPlot plot = Over<CSgPlot>();
   CSgScalarVector<float> samples(5, 1.5f);
   plot.PlotSamples(samples, 0.0, 1.0);
-  EXPECT_EQ(Last().slot, 51u);
+  EXPECT_EQ(Last().slot, PlotSlots::PlotSamples);
   ASSERT_EQ(Last().args.size(), 3u);
   EXPECT_EQ(Last().args[0].variant.vt, VT_ARRAY | VT_R4);
   EXPECT_EQ(Last().args[0].variant.parray->rgsabound[0].cElements, 5u);
@@ -96,7 +97,7 @@ TEST_F(FrameTest, PlotDataKeepsItsElementTypeAndMissingArguments) {
   EXPECT_TRUE(ArgMissing(Last().args[1]) && ArgMissing(Last().args[2]));
 
   plot.ChartSamples(4.0);  // one value: a one-element double vector
-  EXPECT_EQ(Last().slot, 53u);
+  EXPECT_EQ(Last().slot, PlotSlots::ChartSamples);
   EXPECT_EQ(Last().args[0].variant.vt, VT_ARRAY | VT_R8);
   EXPECT_EQ(Last().args[0].variant.parray->rgsabound[0].cElements, 1u);
 }
@@ -105,17 +106,17 @@ TEST_F(FrameTest, CollectionKeysTravelAsVariants) {
   CSgCursors cursors = Over<CSgCursors>();
   fake->replyWithSelf = true;
   CSgCursor byName = cursors.Item("CursorXY");
-  EXPECT_EQ(Last().slot, 4u);
+  EXPECT_EQ(Last().slot, CollectionSlots::Item);
   EXPECT_EQ(Last().args[0].variant.vt, VT_BSTR);
   CSgCursor byIndex = cursors.Item(1);
   EXPECT_EQ(Last().args[0].variant.vt, VT_I4);
   EXPECT_EQ(Last().args[0].variant.lVal, 1);
   cursors.Remove("SplineCursor1");
-  EXPECT_EQ(Last().slot, 6u);
+  EXPECT_EQ(Last().slot, CollectionSlots::Remove);
 
   CSgValuePairs pairs = Over<CSgValuePairs>();
-  pairs.AddEvenly(3, 9);  // slot 17: two VT_I4 VARIANTs in order
-  EXPECT_EQ(Last().slot, 17u);
+  pairs.AddEvenly(3, 9);  // two VT_I4 VARIANTs in order
+  EXPECT_EQ(Last().slot, ValuePairsSlots::AddEvenly);
   EXPECT_EQ(Last().args[0].variant.lVal, 3);
   EXPECT_EQ(Last().args[1].variant.lVal, 9);
 }
@@ -223,7 +224,7 @@ TEST_F(FrameTest, EmptyWrappersThrowBeforeAnyCall) {
     copy = first;
   }
   copy.SetGridLines(true);
-  EXPECT_EQ(Last().slot, 28u);
+  EXPECT_EQ(Last().slot, TicksSlots::SetGridLines);
 }
 
 }  // namespace
@@ -233,7 +234,7 @@ namespace {
 TEST_F(FrameTest, SinglePointsTravelAsTwoByOneMatrices) {
   CSgPlot plot = Over<CSgPlot>();
   plot.PlotPoint(3.0, 4.0);
-  EXPECT_EQ(Last().slot, 55u);
+  EXPECT_EQ(Last().slot, PlotSlots::PlotMatrix);
   ASSERT_EQ(Last().args.size(), 2u);
   const VARIANT& m = Last().args[0].variant;
   ASSERT_EQ(m.vt, VT_ARRAY | VT_R8);

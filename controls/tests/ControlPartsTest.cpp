@@ -7,6 +7,7 @@
 #include "controls/CSgGraph.h"
 #include "controls/CVersion.h"
 #include "controls/ColumnReduction.h"
+#include "controls/GraphPicture.h"
 #include "controls/GraphRenderer.h"
 
 #include <QImage>
@@ -203,9 +204,65 @@ TEST(SharedObjects, UnnamedPropertiesAndCollectionsAnswer) {
 
 namespace {
 
+// A picture shows the graph as it was when taken: changing any part of the
+// graph afterwards (plots, axes, ticks, value pairs, cursors, colours)
+// leaves it alone, and the copy never asks the widget to repaint.
+TEST(GraphPicture, ASnapshotKeepsTheGraphAsItWasWhenTaken) {
+  hosted::Graph graph;
+  hosted::InitGraph(graph, 2, {"Cursor1"}, 3);
+  auto data = std::make_shared<hosted::SampleData>();
+  data->values = std::vector<double>{0, 4, -3, 2, 8, 1, -6, 5, 0, 3, 2};
+  graph.plots[0]->data = data;
+  graph.XAxis().ticks->gridLines = true;
+  int repaints = 0;
+  graph.changed = [&] { ++repaints; };
+  auto image = [](hosted::Graph& g) {
+    QImage out(300, 160, QImage::Format_RGB32);
+    QPainter painter(&out);
+    hosted::RenderGraph(g, painter, QRectF(out.rect()), 1.0);
+    return out;
+  };
+
+  const auto snapshot = hosted::SnapshotGraph(graph);
+  const QImage taken = image(*snapshot);
+  EXPECT_EQ(snapshot->cursors[0]->plot.lock(), snapshot->plots[0]);
+  EXPECT_EQ(snapshot->plots[0]->data, data);  // samples shared, not copied
+
+  graph.background = 0x00FFFFFF;
+  graph.plots[0]->lineColor = 0x000000FF;
+  graph.plots[0]->data.reset();
+  graph.XAxis().maximum = 3.0;
+  graph.XAxis().ticks->gridLines = false;
+  graph.XAxis().valuePairs[1]->name = "changed";
+  graph.cursors[0]->x = 7.0;
+  graph.cursors[0]->plot = graph.plots[1];
+  snapshot->Changed();
+
+  EXPECT_EQ(repaints, 0);
+  EXPECT_EQ(image(*snapshot), taken);
+  EXPECT_NE(image(graph), taken);
+}
+
+// Columns of the plot area whose pixel on row y has the plot's line colour.
+int LineColumns(const QImage& image, const QRectF& area, double y) {
+  const int row = static_cast<int>(std::lround(y));
+  int found = 0;
+  for (int x = static_cast<int>(std::ceil(area.left())); x < static_cast<int>(area.right()); ++x)
+    for (int dy = -1; dy <= 1; ++dy)
+      if (row + dy >= 0 && row + dy < image.height() &&
+          image.pixel(x, row + dy) == qRgb(0, 255, 0)) {
+        ++found;
+        break;
+      }
+  return found;
+}
+
+// Infinite and undefined samples among finite ones leave the finite line
+// drawn where it belongs; an axis range that is no range (NaN) is widened
+// around zero and the graph is painted whole.
 TEST(Renderer, ToleratesNonFiniteSamplesAndRanges) {
   hosted::Graph graph;
-  hosted::InitGraph(graph, 1, {"Cursor1"}, 0);
+  hosted::InitGraph(graph, 1, {}, 0);
   auto data = std::make_shared<hosted::SampleData>();
   std::vector<double> v(100000, 1.0);
   v[10] = NAN;
@@ -214,14 +271,36 @@ TEST(Renderer, ToleratesNonFiniteSamplesAndRanges) {
   data->values = v;
   graph.plots[0]->data = data;
   graph.XAxis().maximum = 99999;
-  QImage image(400, 200, QImage::Format_RGB32);
-  {
+  const QColor unpainted(255, 0, 0);
+  auto render = [&] {
+    QImage image(400, 200, QImage::Format_RGB32);
+    image.fill(unpainted);
     QPainter painter(&image);
     hosted::RenderGraph(graph, painter, QRectF(image.rect()), 1.0);
-    graph.YAxis().minimum = graph.YAxis().maximum = NAN;  // a range that is no range
-    hosted::RenderGraph(graph, painter, QRectF(image.rect()), 1.0);
-  }
-  SUCCEED();
+    return image;
+  };
+  auto everyPixelPainted = [&](const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixelColor(x, y) == unpainted) return false;
+    return true;
+  };
+
+  const QImage finite = render();
+  const hosted::GraphMapping m = hosted::MapGraph(graph, QRectF(finite.rect()), 1.0);
+  EXPECT_TRUE(everyPixelPainted(finite));
+  // The line at 1 runs across the whole area, the columns of the odd
+  // samples included.
+  EXPECT_GE(LineColumns(finite, m.area, m.PixelY(1.0)), static_cast<int>(m.area.width()) - 2);
+
+  graph.YAxis().minimum = graph.YAxis().maximum = NAN;
+  const QImage noRange = render();
+  const hosted::GraphMapping widened = hosted::MapGraph(graph, QRectF(noRange.rect()), 1.0);
+  EXPECT_DOUBLE_EQ(widened.yMin, -0.5);
+  EXPECT_DOUBLE_EQ(widened.yMax, 0.5);
+  EXPECT_TRUE(everyPixelPainted(noRange));
+  // 1 lies above the widened range: no line across the area's middle.
+  EXPECT_EQ(LineColumns(noRange, widened.area, widened.PixelY(0.0)), 0);
 }
 
 }  // namespace

@@ -187,7 +187,8 @@ TEST_F(GraphTest, DrawingModeRaisesOnlyPlotAreaEvents) {
   QTest::mouseRelease(Widget(), Qt::LeftButton, {}, At(50.0, 5.0));
   std::vector<DISPID> ids;
   for (const Event& e : events) ids.push_back(e.id);
-  EXPECT_EQ(ids, (std::vector<DISPID>{-605, 8, 9, 10}));
+  EXPECT_EQ(ids, (std::vector<DISPID>{hosted::kStockMouseDown, hosted::kPlotAreaMouseDown,
+                                      hosted::kPlotAreaMouseMove, hosted::kPlotAreaMouseUp}));
   ASSERT_EQ(events[1].values.size(), 4u);
   EXPECT_EQ(events[1].values[0], 1);            // left button
   EXPECT_NEAR(events[1].values[2], 40.0, 0.2);  // X in axis units
@@ -212,7 +213,10 @@ TEST_F(GraphTest, CursorModeRaisesPlotThenPlotAreaEvents) {
   QTest::mousePress(Widget(), Qt::LeftButton, {}, At(60.0, 5.0));  // off the curve
   std::vector<DISPID> ids;
   for (const Event& e : events) ids.push_back(e.id);
-  EXPECT_EQ(ids, (std::vector<DISPID>{9, -605, 2, 8, 4, 10, -605, 8}));
+  EXPECT_EQ(ids, (std::vector<DISPID>{hosted::kPlotAreaMouseMove, hosted::kStockMouseDown,
+                                      hosted::kPlotMouseDown, hosted::kPlotAreaMouseDown,
+                                      hosted::kPlotMouseUp, hosted::kPlotAreaMouseUp,
+                                      hosted::kStockMouseDown, hosted::kPlotAreaMouseDown}));
   ASSERT_EQ(events.size(), 8u);
   EXPECT_EQ(events[0].values[0], 0);  // no button held
   EXPECT_NEAR(events[0].values[2], 30.0, 0.2);
@@ -245,8 +249,8 @@ TEST_F(GraphTest, DraggingACursorRaisesCursorChange) {
   QTest::mouseMove(Widget(), At(30.0, 2.0));
   QTest::mouseRelease(Widget(), Qt::LeftButton, {}, At(30.0, 2.0));
   ASSERT_GE(events.size(), 2u);
-  EXPECT_EQ(events[0].id, -605);
-  EXPECT_EQ(events[1].id, 1);
+  EXPECT_EQ(events[0].id, hosted::kStockMouseDown);
+  EXPECT_EQ(events[1].id, hosted::kCursorChange);
   ASSERT_EQ(events[1].values.size(), 4u);
   EXPECT_EQ(events[1].values[0], 3);  // cursor index
   EXPECT_NEAR(events[1].values[1], 30.0, 0.2);
@@ -254,7 +258,8 @@ TEST_F(GraphTest, DraggingACursorRaisesCursorChange) {
   EXPECT_EQ(events[1].values[3], 1);            // still being dragged
   EXPECT_NEAR(graph.GetCursors().Item(3).GetXPosition(), 30.0, 0.2);
   EXPECT_EQ(graph.GetCursors().Item(2).GetXPosition(), 20.0);
-  for (const Event& e : events) EXPECT_NE(e.id, 8) << "a cursor drag is no plot-area press";
+  for (const Event& e : events)
+    EXPECT_NE(e.id, hosted::kPlotAreaMouseDown) << "a cursor drag is no plot-area press";
 }
 
 // The editor places its selection cursors by code and reads their Y back as
@@ -293,7 +298,7 @@ TEST_F(GraphTest, SelectionCursorsReadTheWaveAndPointCursorsFloat) {
   QTest::mouseMove(Widget(), At(45.0, -4.0));
   QTest::mouseRelease(Widget(), Qt::LeftButton, {}, At(45.0, -4.0));
   ASSERT_GE(events.size(), 2u);
-  EXPECT_EQ(events[1].id, 1);
+  EXPECT_EQ(events[1].id, hosted::kCursorChange);
   EXPECT_EQ(events[1].values[0], 4);  // the fourth cursor
   EXPECT_NEAR(point.GetXPosition(), 45.0, 0.2);
   EXPECT_NEAR(point.GetYPosition(), -4.0, 0.1);  // the mouse's Y, not the wave's
@@ -320,8 +325,9 @@ TEST_F(GraphTest, ZoomByDragRaisesAxisChange) {
     QTest::mouseMove(Widget(), At(60.0, -5.0));
     QTest::mouseRelease(Widget(), Qt::LeftButton, {}, At(60.0, -5.0));
     ASSERT_FALSE(events.empty());
-    EXPECT_EQ(events.back().id, 15);
-    for (const Event& e : events) EXPECT_NE(e.id, 8) << "a zoom drag is no plot-area press";
+    EXPECT_EQ(events.back().id, hosted::kAxisChange);
+    for (const Event& e : events)
+      EXPECT_NE(e.id, hosted::kPlotAreaMouseDown) << "a zoom drag is no plot-area press";
     EXPECT_NEAR(graph.GetAxes().Item("XAxis").GetMinimum(), r.xMin, 0.2);
     EXPECT_NEAR(graph.GetAxes().Item("XAxis").GetMaximum(), r.xMax, 0.2);
     EXPECT_NEAR(graph.GetAxes().Item("YAxis").GetMinimum(), r.yMin, 0.1);

@@ -1,16 +1,21 @@
-// Every property row of every slot table, against the real controls: a value
-// of the row's kind set through the setter slot comes back through the
-// getter slot. Nothing but the tables says which slots exist.
+// Every row of every slot table, against the real controls: a value of a
+// property row's kind set through the setter slot comes back through the
+// getter slot, every method row is an operation the control knows, and a
+// slot in neither table is none. Nothing but the tables says which slots
+// exist.
 #include "ControlsTestSupport.h"
 
 #include "controls/CSgGraph.h"
 #include "controls/CSgNumEdit.h"
+#include "controls/SlotNames.h"
 #include "controls/SlotObject.h"
 #include "platform/afx/Utf.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <span>
+#include <vector>
 
 using namespace SG;
 
@@ -49,8 +54,11 @@ bool Same(const SlotValue& a, const SlotValue& b) {
   }
 }
 
-// Sets and reads back every property of one object's table.
-void RoundTrip(const char* name, CSgInterface& holder, std::span<const SlotSpec> specs) {
+// Sets and reads back every property of one object's table and calls each of
+// its methods without arguments: a method may refuse the missing arguments,
+// but never as an operation the control does not have.
+void RoundTrip(const char* name, CSgInterface& holder, std::span<const SlotSpec> specs,
+               const std::vector<UINT>& methods) {
   bool release = false;
   auto* object = static_cast<ISgSlotCall*>(holder.GetInterface(false, &release));
   ASSERT_NE(object, nullptr) << name;
@@ -76,6 +84,17 @@ void RoundTrip(const char* name, CSgInterface& holder, std::span<const SlotSpec>
         << name << " slot " << getter.slot;
     FreeSlotValue(back);
   }
+  UINT unknown = 3;
+  for (UINT method : methods) {
+    SlotValue back;
+    EXPECT_NE(object->CallSlot(method, nullptr, 0, &back), E_NOTIMPL)
+        << name << " method " << method;
+    FreeSlotValue(back);
+    unknown = std::max(unknown, method + 1);
+  }
+  for (const SlotSpec& spec : specs) unknown = std::max(unknown, spec.slot + 1);
+  SlotValue none;
+  EXPECT_EQ(object->CallSlot(unknown, nullptr, 0, &none), E_NOTIMPL) << name << " slot " << unknown;
   if (release) object->Release();
 }
 
@@ -93,7 +112,7 @@ TEST(SlotTables, EveryPropertyRoundTrips) {
   CSgGraph graph(2);
   graph.SubclassWindow(window.control);
   CSgInterface root = Root(window.control, IID_CSgGraph);
-  RoundTrip("graph", root, kGraphSpecs);
+  RoundTrip("graph", root, kGraphSpecs, SG_METHOD_SLOTS(SG_GRAPH_METHODS));
 
   CSgAxes axes = graph.GetAxes();
   CSgAxis axis = axes.Item(1);
@@ -113,24 +132,24 @@ TEST(SlotTables, EveryPropertyRoundTrips) {
   CSgShape shape = annotation.GetShape();
   CSgArrow arrow = annotation.GetArrow();
   CSgImage image = graph.GetImage(CString("logo"));
-  RoundTrip("axes", axes, kAxesSpecs);
-  RoundTrip("axis", axis, kAxisSpecs);
-  RoundTrip("ticks", ticks, kTicksSpecs);
-  RoundTrip("labels", labels, kLabelsSpecs);
-  RoundTrip("value pairs", pairs, kValuePairsSpecs);
-  RoundTrip("value pair", pair, kValuePairSpecs);
-  RoundTrip("plots", plots, kPlotsSpecs);
-  RoundTrip("plot", plot, kPlotSpecs);
-  RoundTrip("cursors", cursors, kCursorsSpecs);
-  RoundTrip("cursor", cursor, kCursorSpecs);
-  RoundTrip("bindings", bindings, kBindingsSpecs);
-  RoundTrip("binding", binding, kBindingSpecs);
-  RoundTrip("annotations", annotations, kAnnotationsSpecs);
-  RoundTrip("annotation", annotation, kAnnotationSpecs);
-  RoundTrip("caption", caption, kCaptionSpecs);
-  RoundTrip("shape", shape, kShapeSpecs);
-  RoundTrip("arrow", arrow, kArrowSpecs);
-  RoundTrip("image", image, kImageSpecs);
+  RoundTrip("axes", axes, kAxesSpecs, SG_METHOD_SLOTS(SG_COLLECTION_METHODS));
+  RoundTrip("axis", axis, kAxisSpecs, SG_METHOD_SLOTS(SG_AXIS_METHODS));
+  RoundTrip("ticks", ticks, kTicksSpecs, SG_METHOD_SLOTS(SG_NO_METHODS));
+  RoundTrip("labels", labels, kLabelsSpecs, SG_METHOD_SLOTS(SG_NO_METHODS));
+  RoundTrip("value pairs", pairs, kValuePairsSpecs, SG_METHOD_SLOTS(SG_VALUEPAIRS_METHODS));
+  RoundTrip("value pair", pair, kValuePairSpecs, SG_METHOD_SLOTS(SG_NO_METHODS));
+  RoundTrip("plots", plots, kPlotsSpecs, SG_METHOD_SLOTS(SG_COLLECTION_METHODS));
+  RoundTrip("plot", plot, kPlotSpecs, SG_METHOD_SLOTS(SG_PLOT_METHODS));
+  RoundTrip("cursors", cursors, kCursorsSpecs, SG_METHOD_SLOTS(SG_COLLECTION_METHODS));
+  RoundTrip("cursor", cursor, kCursorSpecs, SG_METHOD_SLOTS(SG_CURSOR_METHODS));
+  RoundTrip("bindings", bindings, kBindingsSpecs, SG_METHOD_SLOTS(SG_COLLECTION_METHODS));
+  RoundTrip("binding", binding, kBindingSpecs, SG_METHOD_SLOTS(SG_BINDING_METHODS));
+  RoundTrip("annotations", annotations, kAnnotationsSpecs, SG_METHOD_SLOTS(SG_COLLECTION_METHODS));
+  RoundTrip("annotation", annotation, kAnnotationSpecs, SG_METHOD_SLOTS(SG_ANNOTATION_METHODS));
+  RoundTrip("caption", caption, kCaptionSpecs, SG_METHOD_SLOTS(SG_CAPTION_METHODS));
+  RoundTrip("shape", shape, kShapeSpecs, SG_METHOD_SLOTS(SG_SHAPE_METHODS));
+  RoundTrip("arrow", arrow, kArrowSpecs, SG_METHOD_SLOTS(SG_NO_METHODS));
+  RoundTrip("image", image, kImageSpecs, SG_METHOD_SLOTS(SG_IMAGE_METHODS));
 }
 
 TEST(SlotTables, EditAndButtonPropertiesRoundTrip) {
@@ -138,8 +157,8 @@ TEST(SlotTables, EditAndButtonPropertiesRoundTrip) {
   HostedWindow button(kButtonClass, "", 40, 20, 1300);
   CSgInterface editRoot = Root(edit.control, IID_CSgNumEdit);
   CSgInterface buttonRoot = Root(button.control, IID_CSgButton);
-  RoundTrip("numeric edit", editRoot, kNumEditSpecs);
-  RoundTrip("button", buttonRoot, kButtonSpecs);
+  RoundTrip("numeric edit", editRoot, kNumEditSpecs, SG_METHOD_SLOTS(SG_NUMEDIT_METHODS));
+  RoundTrip("button", buttonRoot, kButtonSpecs, SG_METHOD_SLOTS(SG_BUTTON_METHODS));
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
 #pragma once
-// A link test bench: the link state reset, a recording clock (no test
-// sleeps), messages captured, and simulated instruments behind the fake
-// raw-USB driver and the fake usbtmc seam.
+// A link test bench: the link state reset, the services faked (no test
+// sleeps; messages captured; texts "text <id>"), and simulated instruments
+// behind the fake raw-USB driver and the fake usbtmc seam.
 
 #include "instrument/InstrumentLink.h"
 #include "instrument/LinkServices.h"
 #include "platform/afx/Exception.h"
 #include "platform/visa/Visa.h"
 #include "platform/visa/VisaConfig.h"
-#include "platform/win/RecordingClock.h"
+#include "platform/services/tests/FakeServices.h"
 #include "sim/FakeRawUsb.h"
 #include "sim/FakeUsbtmc.h"
 #include "sim/SimGenerator.h"
@@ -24,19 +24,13 @@ class LinkFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetLinkState();
-    linkio::SetMessageSink([this](const CString& text) { messages.push_back(std::string(text)); });
-    linkio::SetTextSource([](int id) {
-      CString text;
-      text.Format("text %d", id);
-      return text;
-    });
+    fake.AnswerUnscriptedBoxes();
+    fake.SetTextSource([](int id) { return "text " + std::to_string(id); });
     rawusb::SetRawUsbDriver(usbDriver);
     visa::SetUsbtmcSystem(usbtmc);
   }
   void TearDown() override {
     if (g_VisaDefaultRM) viClose(g_VisaDefaultRM);
-    linkio::SetMessageSink(nullptr);
-    linkio::SetTextSource(nullptr);
     rawusb::SetRawUsbDriver(nullptr);
     visa::SetUsbtmcSystem(nullptr);
   }
@@ -51,9 +45,9 @@ class LinkFixture : public ::testing::Test {
   }
   std::vector<DWORD> Pauses() const { return clock.Sleeps(); }
 
-  RecordingClock clock;
-  ScopedClock scopedClock{clock};
-  std::vector<std::string> messages;
+  services::FakeServices fake;
+  services::FakeClock& clock = fake.Clock();
+  std::vector<std::string>& messages = fake.BoxTexts();
   std::shared_ptr<sim::FakeRawUsbDriver> usbDriver = std::make_shared<sim::FakeRawUsbDriver>();
   std::shared_ptr<sim::FakeUsbtmcSystem> usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
   int serials = 0;

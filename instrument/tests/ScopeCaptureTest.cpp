@@ -67,8 +67,7 @@ TEST(CaptureRereads, AFrameHeadPayloadIsReadAgainAtMostTenTimes) {
   };
   for (Row row : {Row{3, true}, Row{10, false}}) {
     ResetLinkState();
-    RecordingClock clock;
-    ScopedClock scoped{clock};
+    services::FakeServices fake;  // no pause sleeps
     auto driver = std::make_shared<sim::FakeRawUsbDriver>();
     auto scope = std::make_shared<FrameHeadsFirst>(row.heads);
     driver->Attach(scope);

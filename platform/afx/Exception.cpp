@@ -1,8 +1,8 @@
 #include "platform/afx/Exception.h"
 
 #include "platform/afx/String.h"
+#include "platform/services/Services.h"
 
-#include <cstdio>
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CException, CObject)
@@ -11,17 +11,6 @@ IMPLEMENT_DYNAMIC(CMemoryException, CSimpleException)
 IMPLEMENT_DYNAMIC(CNotSupportedException, CSimpleException)
 IMPLEMENT_DYNAMIC(CInvalidArgException, CSimpleException)
 IMPLEMENT_DYNAMIC(CUserException, CSimpleException)
-
-namespace {
-
-int DefaultReporter(LPCSTR text, UINT) {
-  std::fprintf(stderr, "%s\n", text);
-  return 1;  // IDOK
-}
-
-AfxErrorReporter g_reporter = DefaultReporter;
-
-}  // namespace
 
 void CException::Delete() {
   if (m_bAutoDelete > 0) delete this;
@@ -89,10 +78,6 @@ void AfxCopyErrorText(LPTSTR lpszError, UINT nMaxError, LPCSTR text) {
   lpszError[n] = '\0';
 }
 
-AfxErrorReporter AfxSetErrorReporter(AfxErrorReporter reporter) {
-  AfxErrorReporter previous = g_reporter;
-  g_reporter = reporter ? reporter : DefaultReporter;
-  return previous;
+int AfxReportError(LPCSTR text, UINT nType) {
+  return services::ShowMessageBox(nullptr, text, nullptr, nType ? nType : MB_OK);
 }
-
-int AfxReportError(LPCSTR text, UINT nType) { return g_reporter(text, nType); }

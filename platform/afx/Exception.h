@@ -20,9 +20,9 @@ class CException : public CObject {
   // has none: it writes an empty text and returns FALSE.
   virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
                                UINT* pnHelpContext = nullptr) const;
-  // Shows the exception's text through the installed error reporter; with no
+  // Shows the exception's text through AfxReportError; with no
   // text, the string resource nMessageID, else a general text. nType is the
-  // message-box style. Returns the reporter's answer.
+  // message-box style. Returns the button chosen.
   virtual int ReportError(UINT nType = 0, UINT nMessageID = 0);
 
   BOOL m_bAutoDelete;
@@ -73,9 +73,7 @@ class CUserException : public CSimpleException {
 // Copies text into a caller's buffer the way GetErrorMessage does.
 void AfxCopyErrorText(LPTSTR lpszError, UINT nMaxError, LPCSTR text);
 
-// Where ReportError and other error reports go. The window system installs a
-// message box; the default writes the text to standard error and answers 1
-// (IDOK). Returns the previous reporter.
-using AfxErrorReporter = int (*)(LPCSTR text, UINT nType);
-AfxErrorReporter AfxSetErrorReporter(AfxErrorReporter reporter);
+// Shows an error text in a message box of style nType (0: an OK box) through
+// the services in place (platform/services/Services.h) and returns the
+// button chosen. ReportError ends here.
 int AfxReportError(LPCSTR text, UINT nType = 0);

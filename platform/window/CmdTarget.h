@@ -3,6 +3,8 @@
 // notifications and update handlers it takes; a message not in a class's map
 // is looked up in its base class's map.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/afx/Object.h"
 #include "platform/window/WinUser.h"
 

@@ -2,6 +2,8 @@
 // CCmdUI: one menu item or toolbar button asking its update handler whether
 // it is enabled, checked and what it says.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 class CCmdTarget;

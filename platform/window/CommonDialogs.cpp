@@ -1,5 +1,8 @@
 #include "platform/window/CommonDialogs.h"
 
+#include "platform/services/Services.h"
+#include "platform/window/WindowServices.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,10 +13,6 @@
 #include <cstring>
 
 namespace {
-UiScript::CommonDialogHandler& Handler() {
-  static UiScript::CommonDialogHandler handler;
-  return handler;
-}
 
 // The file dialog filter "Text (*.txt)|*.txt|All (*.*)|*.*||" in Qt's form.
 QString QtFilter(const CString& filter) {
@@ -27,18 +26,63 @@ QString QtFilter(const CString& filter) {
   return out.join(";;");
 }
 
-bool Ask(CommonDialogRequest& request) {
-  if (!Handler()) return false;
-  Handler()(request);
-  return true;
+HWND OwnerOf(CWnd* parent) { return parent ? parent->m_hWnd : nullptr; }
+
+void Ask(CWnd* parent, CommonDialogRequest& request) {
+  services::Current().CommonDialog(OwnerOf(parent), request);
+}
+
+void AskFile(QWidget* owner, CommonDialogRequest& r) {
+  const QString title = QString::fromStdString(r.title);
+  const QString start = QString::fromStdString(r.path);
+  const QString filter = QtFilter(CString(r.filter.c_str()));
+  QString chosen = r.kind == CommonDialogRequest::Kind::OpenFile
+                       ? QFileDialog::getOpenFileName(owner, title, start, filter)
+                       : QFileDialog::getSaveFileName(owner, title, start, filter);
+  r.accepted = !chosen.isEmpty();
+  r.path = chosen.toStdString();
+}
+
+void AskColor(QWidget* owner, CommonDialogRequest& r) {
+  QColor chosen = QColorDialog::getColor(QColorOf(r.color), owner);
+  r.accepted = chosen.isValid();
+  r.color = ColorRefOf(chosen);
+}
+
+void AskFont(QWidget* owner, CommonDialogRequest& r) {
+  bool ok = false;
+  HFONT initial = CreateFontIndirect(&r.font);
+  QFont chosen = QFontDialog::getFont(&ok, initial->font, owner);
+  DeleteObject(initial);
+  r.accepted = ok;
+  if (!ok) return;
+  std::strncpy(r.font.lfFaceName, chosen.family().toUtf8().constData(),
+               sizeof(r.font.lfFaceName) - 1);
+  r.font.lfHeight = -MulDiv(chosen.pointSize(), 96, 72);
+  r.font.lfWeight = chosen.bold() ? 700 : 400;
+  r.font.lfItalic = chosen.italic();
+  r.font.lfUnderline = chosen.underline();
+  r.font.lfStrikeOut = chosen.strikeOut();
+}
+
+// The print dialog chooses where pages go; here that is a PDF file.
+void AskPrint(QWidget* owner, CommonDialogRequest& r) {
+  QString chosen = QFileDialog::getSaveFileName(owner, "Print to PDF", QString(), "PDF (*.pdf)");
+  r.accepted = !chosen.isEmpty();
+  r.path = chosen.toStdString();
 }
 }  // namespace
 
-namespace UiScript {
-CommonDialogHandler SetCommonDialogHandler(CommonDialogHandler handler) {
-  return std::exchange(Handler(), std::move(handler));
+void WindowServices::CommonDialog(HWND owner, CommonDialogRequest& request) {
+  QWidget* widget = owner ? WidgetOf(owner) : nullptr;
+  switch (request.kind) {
+    case CommonDialogRequest::Kind::OpenFile:
+    case CommonDialogRequest::Kind::SaveFile: AskFile(widget, request); break;
+    case CommonDialogRequest::Kind::Color: AskColor(widget, request); break;
+    case CommonDialogRequest::Kind::Font: AskFont(widget, request); break;
+    case CommonDialogRequest::Kind::Print: AskPrint(widget, request); break;
+  }
 }
-}  // namespace UiScript
 
 CFileDialog::CFileDialog(BOOL open, LPCSTR defaultExt, LPCSTR fileName, DWORD flags, LPCSTR filter,
                          CWnd* parent)
@@ -54,16 +98,8 @@ INT_PTR CFileDialog::DoModal() {
                                      : CommonDialogRequest::Kind::SaveFile);
   request.path = m_path.GetString();
   request.filter = m_filter.GetString();
-  if (!Ask(request)) {
-    QWidget* owner = m_parent ? WidgetOf(m_parent->m_hWnd) : nullptr;
-    QString title = QString::fromUtf8(m_ofn.lpstrTitle.GetString());
-    QString chosen =
-        m_open
-            ? QFileDialog::getOpenFileName(owner, title, request.path.c_str(), QtFilter(m_filter))
-            : QFileDialog::getSaveFileName(owner, title, request.path.c_str(), QtFilter(m_filter));
-    request.accepted = !chosen.isEmpty();
-    request.path = chosen.toStdString();
-  }
+  request.title = m_ofn.lpstrTitle.GetString();
+  Ask(m_parent, request);
   if (!request.accepted) return IDCANCEL;
   m_path = request.path.c_str();
   if (!m_open && !m_defaultExt.IsEmpty() && QFileInfo(m_path.GetString()).suffix().isEmpty()) {
@@ -89,12 +125,7 @@ CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent)
 INT_PTR CColorDialog::DoModal() {
   CommonDialogRequest request(CommonDialogRequest::Kind::Color);
   request.color = m_cc.rgbResult;
-  if (!Ask(request)) {
-    QColor chosen = QColorDialog::getColor(QColorOf(m_cc.rgbResult),
-                                           m_parent ? WidgetOf(m_parent->m_hWnd) : nullptr);
-    request.accepted = chosen.isValid();
-    request.color = ColorRefOf(chosen);
-  }
+  Ask(m_parent, request);
   if (!request.accepted) return IDCANCEL;
   m_cc.rgbResult = request.color;
   return IDOK;
@@ -110,23 +141,7 @@ INT_PTR CFontDialog::DoModal() {
   CommonDialogRequest request(CommonDialogRequest::Kind::Font);
   request.font = m_lf;
   request.color = m_cf.rgbColors;
-  if (!Ask(request)) {
-    bool ok = false;
-    HFONT initial = CreateFontIndirect(&m_lf);
-    QFont chosen =
-        QFontDialog::getFont(&ok, initial->font, m_parent ? WidgetOf(m_parent->m_hWnd) : nullptr);
-    DeleteObject(initial);
-    request.accepted = ok;
-    if (ok) {
-      std::strncpy(request.font.lfFaceName, chosen.family().toUtf8().constData(),
-                   sizeof(request.font.lfFaceName) - 1);
-      request.font.lfHeight = -MulDiv(chosen.pointSize(), 96, 72);
-      request.font.lfWeight = chosen.bold() ? 700 : 400;
-      request.font.lfItalic = chosen.italic();
-      request.font.lfUnderline = chosen.underline();
-      request.font.lfStrikeOut = chosen.strikeOut();
-    }
-  }
+  Ask(m_parent, request);
   if (!request.accepted) return IDCANCEL;
   m_lf = request.font;
   m_cf.rgbColors = request.color;
@@ -142,12 +157,7 @@ CPrintDialog::~CPrintDialog() = default;
 
 INT_PTR CPrintDialog::DoModal() {
   CommonDialogRequest request(CommonDialogRequest::Kind::Print);
-  if (!Ask(request)) {
-    QString chosen = QFileDialog::getSaveFileName(m_parent ? WidgetOf(m_parent->m_hWnd) : nullptr,
-                                                  "Print to PDF", QString(), "PDF (*.pdf)");
-    request.accepted = !chosen.isEmpty();
-    request.path = chosen.toStdString();
-  }
+  Ask(m_parent, request);
   if (!request.accepted) return IDCANCEL;
   m_path = request.path.c_str();
   m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -1,12 +1,14 @@
 #pragma once
-// The common dialogs (file, colour, font, print) and printing. In tests a
-// handler answers them instead of the user (UiScript::SetCommonDialogHandler).
+// The common dialogs (file, colour, font, print) and printing. Each dialog
+// asks the services in place (platform/services/Services.h): the real one
+// over Qt, or a test's fake that answers from its script.
+
+#include "platform/window/WindowSide.h"
 
 #include "platform/afx/String.h"
 #include "platform/window/Dc.h"
 #include "platform/window/Wnd.h"
 
-#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -20,23 +22,6 @@ enum : DWORD {
 };
 enum : DWORD { CC_RGBINIT = 0x1, CC_FULLOPEN = 0x2 };
 enum : DWORD { CF_SCREENFONTS = 0x1, CF_EFFECTS = 0x100, CF_INITTOLOGFONTSTRUCT = 0x40 };
-
-// What a scripted answer fills in; `accepted` false is Cancel.
-struct CommonDialogRequest {
-  enum class Kind { OpenFile, SaveFile, Color, Font, Print };
-  explicit CommonDialogRequest(Kind k) : kind(k) {}
-  Kind kind;
-  bool accepted = false;
-  std::string path;    // files, and the PDF a print goes to
-  std::string filter;  // as the caller gave it
-  COLORREF color = 0;
-  LOGFONT font;
-};
-
-namespace UiScript {
-using CommonDialogHandler = std::function<void(CommonDialogRequest&)>;
-CommonDialogHandler SetCommonDialogHandler(CommonDialogHandler handler);
-}  // namespace UiScript
 
 class CFileDialog {
  public:

@@ -4,6 +4,8 @@
 // bar enable docking, in one of the frame's dock bars or floating in a mini
 // frame (DockBar.h), moved between them by its dock context.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/CmdUI.h"
 #include "platform/window/Dialog.h"
 #include "platform/window/Frame.h"

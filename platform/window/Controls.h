@@ -2,6 +2,8 @@
 // The framework's wrappers of the standard controls: thin members over the
 // controls' messages (and, for the list view, its operations).
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/afx/String.h"
 #include "platform/window/ListView.h"
 #include "platform/window/UpDown.h"

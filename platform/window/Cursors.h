@@ -3,6 +3,8 @@
 // is settled by WM_SETCURSOR as the mouse moves over it: SetCursor inside the
 // handler sets it, the default processing restores the normal arrow.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 enum : UINT { HTCLIENT = 1 };

@@ -4,6 +4,8 @@
 // parse. A failed field ends the exchange, so the members from it on keep
 // their values.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/afx/String.h"
 #include "platform/window/Wnd.h"
 

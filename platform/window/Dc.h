@@ -2,6 +2,8 @@
 // The framework's device-context and drawing-object classes over the GDI
 // calls of Gdi.h.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/afx/String.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/Geometry.h"

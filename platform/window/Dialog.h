@@ -2,6 +2,8 @@
 // CDialog: a dialog from a template, modal (DoModal) or modeless (Create).
 // OK exchanges the data back and ends the dialog; Cancel ends it.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/Wnd.h"
 
 class CDialog : public CWnd {

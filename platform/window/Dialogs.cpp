@@ -1,9 +1,11 @@
 #include "platform/window/Dialogs.h"
 
+#include "platform/services/Services.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/EventBridge.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/StandardControls.h"
+#include "platform/window/WindowServices.h"
 
 #include <QEventLoop>
 #include <QFontMetrics>
@@ -56,11 +58,6 @@ class DialogFont : public QObject {
 struct FontDeleter {
   void operator()(HFONT f) const { DeleteObject(f); }
 };
-
-UiScript::ModalHandler& Modal() {
-  static UiScript::ModalHandler handler;
-  return handler;
-}
 
 // The platform's rule: horizontal units are a quarter of the font's average
 // character width, vertical units an eighth of its height.
@@ -186,14 +183,8 @@ INT_PTR RunModalDialog(HWND dialog) {
       w->move(o->mapToGlobal(o->rect().center()) - w->rect().center());
     }
     ShowWindow(dialog, SW_SHOW);
-    if (UiScript::ModalHandler handler = Modal()) {
-      DispatchGuard::RunGuarded([&] { handler(dialog); });
-    } else if (StateOf(dialog) && !StateOf(dialog)->ended) {
-      QEventLoop loop;
-      StateOf(dialog)->loop = &loop;
-      loop.exec();
-      if (DialogState* still = StateOf(dialog)) still->loop = nullptr;
-    }
+    DispatchGuard::RunGuarded([&] { services::Current().RunModal(dialog); });
+    if (!DialogHasEnded(dialog)) EndDialog(dialog, IDCANCEL);
   }
   s = StateOf(dialog);
   INT_PTR result = s ? s->result : -1;
@@ -248,8 +239,10 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
   return TRUE;
 }
 
-namespace UiScript {
-ModalHandler SetModalHandler(ModalHandler handler) {
-  return std::exchange(Modal(), std::move(handler));
+void WindowServices::RunModal(HWND dialog) {
+  if (DialogHasEnded(dialog)) return;
+  QEventLoop loop;
+  StateOf(dialog)->loop = &loop;
+  loop.exec();
+  if (DialogState* still = StateOf(dialog)) still->loop = nullptr;
 }
-}  // namespace UiScript

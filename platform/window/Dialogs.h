@@ -3,6 +3,8 @@
 // pixels, the modal loop, and the dialog keys (Enter runs the default button,
 // Esc cancels, closing the window cancels).
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/Resources.h"
 #include "platform/window/WindowApi.h"
 
@@ -17,7 +19,9 @@ HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND parent, DLGPROC p
                               const std::function<void(HWND)>& attach = {});
 HWND CreateDialogParam(HINSTANCE instance, UINT templateId, HWND parent, DLGPROC proc, LPARAM init);
 INT_PTR DialogBoxParam(HINSTANCE instance, UINT templateId, HWND parent, DLGPROC proc, LPARAM init);
-// Runs an existing dialog modally until EndDialog, then destroys it.
+// Runs an existing dialog modally until EndDialog, then destroys it. Once
+// shown, the dialog is the services' to run (the user's event loop, or a
+// test's script); one still open afterwards is cancelled.
 INT_PTR RunModalDialog(HWND dialog);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 bool DialogHasEnded(HWND dialog);
@@ -25,10 +29,3 @@ BOOL MapDialogRect(HWND dialog, RECT* rect);
 BOOL IsDialogMessage(HWND dialog, MSG* msg);
 // The dialog a window belongs to (itself when it is one), or null.
 HWND OwningDialog(HWND window);
-
-namespace UiScript {
-// While set, a modal dialog is handed to the handler once it is shown,
-// instead of waiting for the user; the handler types and clicks, then ends it.
-using ModalHandler = std::function<void(HWND dialog)>;
-ModalHandler SetModalHandler(ModalHandler handler);
-}  // namespace UiScript

@@ -1,32 +1,10 @@
 #include "platform/window/DispatchGuard.h"
 
-#include "platform/window/MessageBox.h"
-
-#include <string>
+#include "platform/services/Services.h"
 
 namespace DispatchGuard {
-namespace {
-std::function<bool(std::exception_ptr)>& FrameworkReporter() {
-  static std::function<bool(std::exception_ptr)> reporter;
-  return reporter;
-}
-}  // namespace
 
-void SetFrameworkReporter(std::function<bool(std::exception_ptr)> reporter) {
-  FrameworkReporter() = std::move(reporter);
-}
-
-void Report(std::exception_ptr error) {
-  if (FrameworkReporter() && FrameworkReporter()(error)) return;
-  std::string text = "An unexpected error occurred.";
-  try {
-    std::rethrow_exception(error);
-  } catch (const std::exception& e) {
-    if (*e.what()) text = e.what();
-  } catch (...) {
-  }
-  MessageBox(nullptr, text.c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
-}
+void Report(std::exception_ptr error) { services::Current().ReportException(error); }
 
 void RunGuarded(const std::function<void()>& body) {
   try {

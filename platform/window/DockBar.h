@@ -4,6 +4,8 @@
 // floating bar sits in the dock bar of a small mini frame; a bar's dock
 // context moves it between them by dragging or toggling.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/ControlBar.h"
 #include "platform/window/NonClient.h"
 

@@ -3,6 +3,8 @@
 // document class with its frame and view classes and opens new documents
 // in new frames.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/afx/List.h"
 #include "platform/afx/String.h"
 #include "platform/window/CmdTarget.h"

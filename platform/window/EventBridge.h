@@ -5,6 +5,8 @@
 // subclass can act before and after the control's own behaviour, or swallow
 // the event by not passing it on.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 #include <QtCore/qnamespace.h>

@@ -3,6 +3,8 @@
 // routing view -> document -> frame -> application), CMDIFrameWnd (an MDI
 // client instead of the view) and CMDIChildWnd (one document window).
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/Wnd.h"
 
 #include <memory>

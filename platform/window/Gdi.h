@@ -3,6 +3,8 @@
 // pixel rules: rectangles exclude their right and bottom edges, lines
 // exclude their end point, drawing is not antialiased.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 #include <QBrush>
@@ -16,13 +18,6 @@
 class QPainter;
 class QPaintDevice;
 class QWidget;
-
-struct LOGFONT {
-  LONG lfHeight = 0, lfWidth = 0, lfEscapement = 0, lfOrientation = 0, lfWeight = 400;
-  BYTE lfItalic = 0, lfUnderline = 0, lfStrikeOut = 0, lfCharSet = 1;
-  BYTE lfOutPrecision = 0, lfClipPrecision = 0, lfQuality = 0, lfPitchAndFamily = 0;
-  char lfFaceName[32] = {};
-};
 
 struct PAINTSTRUCT {
   HDC hdc = nullptr;

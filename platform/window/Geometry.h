@@ -1,6 +1,8 @@
 #pragma once
 // CPoint, CSize and CRect: the framework's value types over POINT, SIZE and RECT.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 #include <algorithm>

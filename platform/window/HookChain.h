@@ -1,6 +1,8 @@
 #pragma once
 // The installed creation hooks of the user-interface thread, newest first.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 namespace HookChain {

@@ -1,6 +1,8 @@
 #pragma once
 // Qt key events as the platform's virtual keys and typed characters.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 class QKeyEvent;

@@ -3,6 +3,8 @@
 // rows of sub-item texts under a "SysHeader32" header. The list wrapper calls
 // these operations directly; rectangles are in the list's client coordinates.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 #include <QString>

@@ -2,6 +2,7 @@
 #include "platform/window/EventBridge.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/ListView.h"
+#include "platform/window/ScrollBars.h"
 #include "platform/window/StandardControls.h"
 
 #include <QHeaderView>
@@ -106,12 +107,7 @@ ListWidget* List(HWND h) { return As<ListWidget>(h); }
 
 void ReportScroll(HWND h, bool vertical, int action) {
   DispatchGuard::RunGuarded([&] {
-    UINT code = action == QAbstractSlider::SliderSingleStepAdd   ? SB_LINEDOWN
-                : action == QAbstractSlider::SliderSingleStepSub ? SB_LINEUP
-                : action == QAbstractSlider::SliderPageStepAdd   ? SB_PAGEDOWN
-                : action == QAbstractSlider::SliderPageStepSub   ? SB_PAGEUP
-                                                                 : SB_THUMBTRACK;
-    SendMessage(h, vertical ? WM_VSCROLL : WM_HSCROLL, code, 0);
+    SendMessage(h, vertical ? WM_VSCROLL : WM_HSCROLL, scroll_detail::ScrollCodeOf(action), 0);
   });
 }
 

@@ -4,6 +4,8 @@
 // owner window; opening a popup first sends it WM_INITMENUPOPUP, where the
 // frame runs the update handlers.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/afx/String.h"
 #include "platform/window/WinUser.h"
 

@@ -1,21 +1,15 @@
 #include "platform/window/MessageBox.h"
 
+#include "platform/services/Services.h"
+#include "platform/window/WinApp.h"
 #include "platform/window/WindowApi.h"
+#include "platform/window/WindowServices.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
 
 namespace {
-UiScript::MessageBoxHandler& Handler() {
-  static UiScript::MessageBoxHandler handler;
-  return handler;
-}
-std::string& Caption() {
-  static std::string caption = "Error";
-  return caption;
-}
-
 // The buttons of each box type with the result each gives.
 std::vector<std::pair<const char*, int>> ButtonsOf(UINT type) {
   switch (type & MB_TYPEMASK) {
@@ -40,21 +34,20 @@ QMessageBox::Icon IconOf(UINT type) {
 }
 }  // namespace
 
-namespace UiScript {
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
-  return std::exchange(Handler(), std::move(handler));
-}
-void SetDefaultCaption(const std::string& caption) { Caption() = caption; }
-const std::string& DefaultCaption() { return Caption(); }
-}  // namespace UiScript
-
 int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-  MessageBoxCall call{text ? text : "", caption ? caption : Caption(), type};
-  if (Handler()) return Handler()(call);
-  QMessageBox box(IconOf(type), QString::fromStdString(call.caption),
+  return services::ShowMessageBox(owner, text, caption, type);
+}
+
+int WindowServices::MessageBox(HWND owner, const MessageBoxCall& call) {
+  std::string caption = call.caption;
+  if (caption.empty()) {
+    CWinApp* app = AfxGetApp();
+    caption = app && app->m_pszAppName ? app->m_pszAppName : "Error";
+  }
+  QMessageBox box(IconOf(call.type), QString::fromStdString(caption),
                   QString::fromStdString(call.text), QMessageBox::NoButton, WidgetOf(owner));
   std::vector<std::pair<QAbstractButton*, int>> results;
-  for (auto [label, result] : ButtonsOf(type)) {
+  for (auto [label, result] : ButtonsOf(call.type)) {
     auto role =
         (result == IDCANCEL || result == IDNO) ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
     results.emplace_back(box.addButton(QString::fromUtf8(label), role), result);
@@ -62,6 +55,5 @@ int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   box.exec();
   for (auto [button, result] : results)
     if (box.clickedButton() == button) return result;
-  // Closed without a button: the platform answers Cancel where there is one.
-  return results.size() == 1 ? IDOK : IDCANCEL;
+  return ClosedBoxAnswer(call.type);
 }

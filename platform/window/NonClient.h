@@ -5,6 +5,8 @@
 // WM_NCPAINT paints it before the client's WM_PAINT. A window that answers
 // WM_NCCALCSIZE with the whole rectangle (the default) has none.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/Cursors.h"
 #include "platform/window/WinUser.h"
 

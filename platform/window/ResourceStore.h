@@ -2,6 +2,8 @@
 // This file is not part of the window layer's interface: the tables the
 // resource files fill.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/Resources.h"
 
 #include <map>

@@ -3,6 +3,8 @@
 // cursors, icons and the string table), read from files in our own readable
 // format; resources/README.md describes it.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 #include <QImage>

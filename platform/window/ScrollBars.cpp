@@ -45,18 +45,6 @@ std::map<HWND, Bars>& AllBars() {
   return bars;
 }
 
-UINT CodeOf(int action) {
-  switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
-    case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
-    case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
-    case QAbstractSlider::SliderPageStepSub: return SB_PAGEUP;
-    case QAbstractSlider::SliderToMinimum: return SB_TOP;
-    case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
-    default: return SB_THUMBTRACK;
-  }
-}
-
 // The window's bar, made on first use.
 QScrollBar* BarOf(HWND h, int which, bool create) {
   QWidget* w = WidgetOf(h);
@@ -88,10 +76,10 @@ QScrollBar* BarOf(HWND h, int which, bool create) {
     bool vertical = which == SB_VERT;
     QObject::connect(bar, &QAbstractSlider::actionTriggered, [h, vertical, bar](int action) {
       DispatchGuard::RunGuarded([&] {
-        SendMessage(
-            h, vertical ? WM_VSCROLL : WM_HSCROLL,
-            MAKEWPARAM(static_cast<WORD>(CodeOf(action)), static_cast<WORD>(bar->sliderPosition())),
-            0);
+        SendMessage(h, vertical ? WM_VSCROLL : WM_HSCROLL,
+                    MAKEWPARAM(static_cast<WORD>(scroll_detail::ScrollCodeOf(action)),
+                               static_cast<WORD>(bar->sliderPosition())),
+                    0);
       });
     });
     QObject::connect(bar, &QAbstractSlider::sliderReleased, [h, vertical, bar] {
@@ -186,6 +174,19 @@ BOOL SystemParametersInfo(UINT action, UINT, void* value, UINT) {
 }
 
 namespace scroll_detail {
+UINT ScrollCodeOf(int sliderAction) {
+  switch (sliderAction) {
+    case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
+    case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
+    case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
+    case QAbstractSlider::SliderPageStepSub: return SB_PAGEUP;
+    case QAbstractSlider::SliderToMinimum: return SB_TOP;
+    case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
+    case QAbstractSlider::SliderMove: return SB_THUMBTRACK;
+    default: return SB_ENDSCROLL;
+  }
+}
+
 void ClientInset(HWND h, int* right, int* bottom) {
   *right = *bottom = 0;
   auto found = AllBars().find(h);

@@ -4,6 +4,8 @@
 // as WM_VSCROLL / WM_HSCROLL with a null lParam. The client area excludes
 // the bars.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 enum : UINT {
@@ -39,4 +41,7 @@ BOOL SystemParametersInfo(UINT action, UINT param, void* value, UINT winIni);
 namespace scroll_detail {
 // The part of a window's widget its own bars leave for the client.
 void ClientInset(HWND window, int* right, int* bottom);
+// The scroll code (SB_LINEUP...) a user's move on a Qt slider stands for
+// (its QAbstractSlider::SliderAction); one mapping for every kind of bar.
+UINT ScrollCodeOf(int sliderAction);
 }  // namespace scroll_detail

@@ -1,6 +1,7 @@
 // "ScrollBar", "msctls_trackbar32" and "msctls_updown32": each reports the
 // user's moves to its parent as WM_HSCROLL / WM_VSCROLL with itself in lParam.
 #include "platform/window/DispatchGuard.h"
+#include "platform/window/ScrollBars.h"
 #include "platform/window/StandardControls.h"
 
 #include <QScrollBar>
@@ -16,19 +17,6 @@ void Report(HWND h, bool vertical, UINT code, int pos) {
   });
 }
 
-UINT CodeOf(int action) {
-  switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
-    case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
-    case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
-    case QAbstractSlider::SliderPageStepSub: return SB_PAGEUP;
-    case QAbstractSlider::SliderToMinimum: return SB_TOP;
-    case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
-    case QAbstractSlider::SliderMove: return SB_THUMBTRACK;
-    default: return SB_ENDSCROLL;
-  }
-}
-
 QWidget* MakeSlider(HWND h, QWidget* parent, bool trackbar) {
   DWORD style = static_cast<DWORD>(GetWindowLongPtr(h, GWL_STYLE));
   bool vertical = trackbar ? (style & TBS_VERT) != 0 : (style & SBS_VERT) != 0;
@@ -38,7 +26,7 @@ QWidget* MakeSlider(HWND h, QWidget* parent, bool trackbar) {
                                      : static_cast<QAbstractSlider*>(new QScrollBar(parent));
   slider->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
   QObject::connect(slider, &QAbstractSlider::actionTriggered, [h, vertical, slider](int action) {
-    Report(h, vertical, CodeOf(action), slider->sliderPosition());
+    Report(h, vertical, scroll_detail::ScrollCodeOf(action), slider->sliderPosition());
   });
   QObject::connect(slider, &QAbstractSlider::sliderReleased, [h, vertical, slider] {
     Report(h, vertical, SB_THUMBPOSITION, slider->value());

@@ -2,6 +2,8 @@
 // The platform's standard controls as real Qt widgets behind their class
 // names. Registered once, before the first window is created.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WindowApi.h"
 
 #include <QString>

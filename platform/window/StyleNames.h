@@ -1,6 +1,8 @@
 #pragma once
 // Style and id names as resource files write them.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 #include <optional>

@@ -1,6 +1,8 @@
 #pragma once
 // The up-down control's messages, notification and record.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 enum : UINT {

@@ -2,6 +2,8 @@
 // Views: CView draws its document (OnDraw) on the screen and on printed
 // pages; CFormView is a view made from a dialog template.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/Wnd.h"
 
 class CDocument;

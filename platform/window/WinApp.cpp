@@ -3,7 +3,7 @@
 #include "platform/window/Cursors.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/Frame.h"
-#include "platform/window/MessageBox.h"
+#include "platform/window/WindowServices.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -19,11 +19,23 @@ CWinApp*& TheApp() {
 
 CWinApp::CWinApp(LPCSTR appName) : m_pszAppName(appName), m_strAppName(appName ? appName : "") {
   TheApp() = this;
-  if (appName) UiScript::SetDefaultCaption(appName);
+  if (services::DefaultInPlace()) {
+    m_services = std::make_unique<WindowServices>();
+    services::Install(m_services.get());
+    m_servicesInstalled = true;
+  }
+}
+
+void CWinApp::SetWindowServices(std::unique_ptr<WindowServices> services) {
+  const bool ours = m_servicesInstalled && &services::Current() == m_services.get();
+  if (ours) services::Install(services.get());
+  m_services = std::move(services);
+  m_servicesInstalled = ours;
 }
 
 CWinApp::~CWinApp() {
   if (TheApp() == this) TheApp() = nullptr;
+  if (m_servicesInstalled && &services::Current() == m_services.get()) services::Install(nullptr);
 }
 
 void CWinApp::AddDocTemplate(CDocTemplate* tmpl) {

@@ -1,13 +1,18 @@
 #pragma once
 // CWinApp: the application object. One exists; start-up calls InitInstance,
 // Run runs the message loop, and the application takes the commands no
-// window handles (New, Open, About...).
+// window handles (New, Open, About...). Constructing it puts the window
+// services in place (real boxes and dialogs) unless a test's fake or the
+// program's own services are installed already.
+
+#include "platform/window/WindowSide.h"
 
 #include "platform/afx/String.h"
 #include "platform/window/CmdTarget.h"
 #include "platform/window/Document.h"
 
 class CWnd;
+class WindowServices;
 
 enum : UINT {
   ID_FILE_NEW = 0xE100,
@@ -42,6 +47,9 @@ class CWinApp : public CCmdTarget {
   HCURSOR LoadCursor(UINT id) const;
   HCURSOR LoadStandardCursor(UINT_PTR id) const;
   HICON LoadIcon(UINT id) const;
+  // Puts the program's own window services (its translator behind Text())
+  // in place of those the constructor installed; a test's fake stays.
+  void SetWindowServices(std::unique_ptr<WindowServices> services);
   void SetRegistryKey(LPCSTR) {}
   void LoadStdProfileSettings(UINT = 4) {}
 
@@ -49,6 +57,11 @@ class CWinApp : public CCmdTarget {
   LPCSTR m_pszAppName = nullptr;
   CString m_strAppName;
   std::unique_ptr<CDocManager> m_pDocManager;
+
+ private:
+  // In place when the constructor found nothing but the default there.
+  std::unique_ptr<WindowServices> m_services;
+  bool m_servicesInstalled = false;
 };
 
 CWinApp* AfxGetApp();

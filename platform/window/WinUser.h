@@ -3,10 +3,11 @@
 // that travel with messages, with the numeric values stored resources and the
 // editor's private messages rely on. Narrow text is UTF-8.
 
+#include "platform/window/WindowSide.h"
+
+#include "platform/services/UiRequests.h"
 #include "platform/win/WinTypes.h"
 
-struct HWND__;
-using HWND = HWND__*;
 struct HHOOK__;
 using HHOOK = HHOOK__*;
 struct HMENU__;
@@ -16,7 +17,6 @@ using HMODULE = void*;
 using HICON = void*;
 using HCURSOR = void*;
 using ATOM = WORD;
-using COLORREF = DWORD;
 struct GdiObject;
 using HGDIOBJ = GdiObject*;
 using HBRUSH = GdiObject*;
@@ -122,37 +122,75 @@ struct WNDCLASS {
 };
 
 // Messages. Values are the platform's: private messages are numbered from them.
-#define PELMORAN_WINDOW_MESSAGES(X)                                                                \
-  X(WM_NULL, 0x0000)                                                                               \
-  X(WM_CREATE, 0x0001) X(WM_DESTROY, 0x0002) X(WM_MOVE, 0x0003) X(WM_SIZE, 0x0005) X(              \
-      WM_ACTIVATE, 0x0006) X(WM_SETFOCUS, 0x0007) X(WM_KILLFOCUS, 0x0008) X(WM_ENABLE, 0x000A)     \
-      X(WM_SETTEXT, 0x000C) X(WM_GETTEXT, 0x000D) X(WM_GETTEXTLENGTH, 0x000E) X(WM_PAINT, 0x000F)  \
-          X(WM_CLOSE, 0x0010) X(WM_ERASEBKGND, 0x0014) X(WM_SHOWWINDOW, 0x0018)                    \
-              X(WM_SETCURSOR, 0x0020) X(WM_DRAWITEM, 0x002B) X(WM_SETFONT, 0x0030) X(              \
-                  WM_GETFONT, 0x0031) X(WM_WINDOWPOSCHANGED, 0x0047) X(WM_NOTIFY, 0x004E)          \
-                  X(WM_NCCREATE, 0x0081) X(WM_NCDESTROY, 0x0082) X(WM_NCCALCSIZE, 0x0083) X(       \
-                      WM_NCHITTEST, 0x0084) X(WM_NCPAINT, 0x0085) X(WM_NCLBUTTONDOWN, 0x00A1)      \
-                      X(WM_NCLBUTTONDBLCLK, 0x00A3) X(WM_KEYDOWN, 0x0100) X(WM_KEYUP, 0x0101) X(   \
-                          WM_CHAR, 0x0102) X(WM_INITDIALOG, 0x0110) X(WM_COMMAND, 0x0111)          \
-                          X(WM_SYSCOMMAND, 0x0112) X(WM_TIMER, 0x0113) X(WM_HSCROLL, 0x0114) X(    \
-                              WM_VSCROLL, 0x0115) X(WM_INITMENUPOPUP, 0x0117)                      \
-                              X(WM_CTLCOLORMSGBOX, 0x0132) X(WM_CTLCOLOREDIT, 0x0133) X(           \
-                                  WM_CTLCOLORLISTBOX, 0x0134) X(WM_CTLCOLORBTN, 0x0135)            \
-                                  X(WM_CTLCOLORDLG, 0x0136) X(WM_CTLCOLORSCROLLBAR, 0x0137) X(     \
-                                      WM_CTLCOLORSTATIC, 0x0138) X(WM_MOUSEMOVE, 0x0200)           \
-                                      X(WM_LBUTTONDOWN, 0x0201) X(WM_LBUTTONUP, 0x0202) X(         \
-                                          WM_LBUTTONDBLCLK, 0x0203) X(WM_RBUTTONDOWN, 0x0204)      \
-                                          X(WM_RBUTTONUP,                                          \
-                                            0x0205) X(WM_RBUTTONDBLCLK, 0x0206)                    \
-                                              X(WM_MBUTTONDOWN, 0x0207) X(WM_MBUTTONUP, 0x0208) X( \
-                                                  WM_MBUTTONDBLCLK, 0x0209)                        \
-                                                  X(WM_MOUSEWHEEL, 0x020A) X(                      \
-                                                      WM_CAPTURECHANGED, 0x0215) X(WM_MDIACTIVATE, \
-                                                                                   0x0222)         \
-                                                      X(WM_MOUSEHOVER, 0x02A1) X(                  \
-                                                          WM_MOUSELEAVE, 0x02A3) X(WM_CUT, 0x0300) \
-                                                          X(WM_COPY, 0x0301) X(WM_PASTE, 0x0302)   \
-                                                              X(WM_USER, 0x0400) X(WM_APP, 0x8000)
+// clang-format off
+#define PELMORAN_WINDOW_MESSAGES(X) \
+  X(WM_NULL, 0x0000)              \
+  X(WM_CREATE, 0x0001)            \
+  X(WM_DESTROY, 0x0002)           \
+  X(WM_MOVE, 0x0003)              \
+  X(WM_SIZE, 0x0005)              \
+  X(WM_ACTIVATE, 0x0006)          \
+  X(WM_SETFOCUS, 0x0007)          \
+  X(WM_KILLFOCUS, 0x0008)         \
+  X(WM_ENABLE, 0x000A)            \
+  X(WM_SETTEXT, 0x000C)           \
+  X(WM_GETTEXT, 0x000D)           \
+  X(WM_GETTEXTLENGTH, 0x000E)     \
+  X(WM_PAINT, 0x000F)             \
+  X(WM_CLOSE, 0x0010)             \
+  X(WM_ERASEBKGND, 0x0014)        \
+  X(WM_SHOWWINDOW, 0x0018)        \
+  X(WM_SETCURSOR, 0x0020)         \
+  X(WM_DRAWITEM, 0x002B)          \
+  X(WM_SETFONT, 0x0030)           \
+  X(WM_GETFONT, 0x0031)           \
+  X(WM_WINDOWPOSCHANGED, 0x0047)  \
+  X(WM_NOTIFY, 0x004E)            \
+  X(WM_NCCREATE, 0x0081)          \
+  X(WM_NCDESTROY, 0x0082)         \
+  X(WM_NCCALCSIZE, 0x0083)        \
+  X(WM_NCHITTEST, 0x0084)         \
+  X(WM_NCPAINT, 0x0085)           \
+  X(WM_NCLBUTTONDOWN, 0x00A1)     \
+  X(WM_NCLBUTTONDBLCLK, 0x00A3)   \
+  X(WM_KEYDOWN, 0x0100)           \
+  X(WM_KEYUP, 0x0101)             \
+  X(WM_CHAR, 0x0102)              \
+  X(WM_INITDIALOG, 0x0110)        \
+  X(WM_COMMAND, 0x0111)           \
+  X(WM_SYSCOMMAND, 0x0112)        \
+  X(WM_TIMER, 0x0113)             \
+  X(WM_HSCROLL, 0x0114)           \
+  X(WM_VSCROLL, 0x0115)           \
+  X(WM_INITMENUPOPUP, 0x0117)     \
+  X(WM_CTLCOLORMSGBOX, 0x0132)    \
+  X(WM_CTLCOLOREDIT, 0x0133)      \
+  X(WM_CTLCOLORLISTBOX, 0x0134)   \
+  X(WM_CTLCOLORBTN, 0x0135)       \
+  X(WM_CTLCOLORDLG, 0x0136)       \
+  X(WM_CTLCOLORSCROLLBAR, 0x0137) \
+  X(WM_CTLCOLORSTATIC, 0x0138)    \
+  X(WM_MOUSEMOVE, 0x0200)         \
+  X(WM_LBUTTONDOWN, 0x0201)       \
+  X(WM_LBUTTONUP, 0x0202)         \
+  X(WM_LBUTTONDBLCLK, 0x0203)     \
+  X(WM_RBUTTONDOWN, 0x0204)       \
+  X(WM_RBUTTONUP, 0x0205)         \
+  X(WM_RBUTTONDBLCLK, 0x0206)     \
+  X(WM_MBUTTONDOWN, 0x0207)       \
+  X(WM_MBUTTONUP, 0x0208)         \
+  X(WM_MBUTTONDBLCLK, 0x0209)     \
+  X(WM_MOUSEWHEEL, 0x020A)        \
+  X(WM_CAPTURECHANGED, 0x0215)    \
+  X(WM_MDIACTIVATE, 0x0222)       \
+  X(WM_MOUSEHOVER, 0x02A1)        \
+  X(WM_MOUSELEAVE, 0x02A3)        \
+  X(WM_CUT, 0x0300)               \
+  X(WM_COPY, 0x0301)              \
+  X(WM_PASTE, 0x0302)             \
+  X(WM_USER, 0x0400)              \
+  X(WM_APP, 0x8000)
+// clang-format on
 
 enum : UINT {
 #define PELMORAN_ENUM_ENTRY(name, value) name = value,
@@ -162,58 +200,90 @@ enum : UINT {
 
 // Window styles; the resource loader resolves these names, so the list is
 // written once as a table.
-#define PELMORAN_WINDOW_STYLES(X)                                                                   \
-  X(WS_OVERLAPPED, 0x00000000)                                                                      \
-  X(WS_POPUP, 0x80000000) X(WS_CHILD, 0x40000000) X(WS_MINIMIZE, 0x20000000) X(                     \
-      WS_VISIBLE, 0x10000000) X(WS_DISABLED, 0x08000000) X(WS_CLIPSIBLINGS, 0x04000000)             \
-      X(WS_CLIPCHILDREN, 0x02000000) X(WS_MAXIMIZE, 0x01000000) X(WS_CAPTION, 0x00C00000) X(        \
-          WS_BORDER, 0x00800000) X(WS_DLGFRAME,                                                     \
-                                   0x00400000) X(WS_VSCROLL, 0x00200000) X(WS_HSCROLL, 0x00100000)  \
-          X(WS_SYSMENU, 0x00080000) X(WS_THICKFRAME, 0x00040000) X(WS_GROUP, 0x00020000) X(         \
-              WS_TABSTOP, 0x00010000) X(WS_MINIMIZEBOX, 0x00020000) X(WS_MAXIMIZEBOX, 0x00010000)   \
-              X(WS_OVERLAPPEDWINDOW, 0x00CF0000) X(DS_MODALFRAME, 0x0080) X(DS_SETFONT, 0x0040) X(  \
-                  DS_CONTROL, 0x0400) X(DS_CENTER, 0x0800) X(BS_PUSHBUTTON, 0x0000)                 \
-                  X(BS_DEFPUSHBUTTON, 0x0001) X(BS_CHECKBOX, 0x0002) X(BS_AUTOCHECKBOX, 0x0003) X(  \
-                      BS_RADIOBUTTON, 0x0004) X(BS_3STATE, 0x0005) X(BS_AUTO3STATE, 0x0006)         \
-                      X(BS_GROUPBOX, 0x0007) X(BS_AUTORADIOBUTTON, 0x0009) X(                       \
-                          BS_OWNERDRAW,                                                             \
-                          0x000B) X(BS_TYPEMASK, 0x000F) X(ES_LEFT, 0x0000)                         \
-                          X(ES_CENTER, 0x0001) X(ES_RIGHT, 0x0002) X(ES_MULTILINE, 0x0004) X(       \
-                              ES_PASSWORD, 0x0020) X(ES_AUTOVSCROLL,                                \
-                                                     0x0040) X(ES_AUTOHSCROLL,                      \
-                                                               0x0080) X(ES_NOHIDESEL, 0x0100)      \
-                              X(ES_READONLY, 0x0800) X(ES_WANTRETURN,                               \
-                                                       0x1000) X(ES_NUMBER, 0x2000)                 \
-                                  X(CBS_SIMPLE, 0x0001) X(CBS_DROPDOWN, 0x0002) X(                  \
-                                      CBS_DROPDOWNLIST,                                             \
-                                      0x0003) X(CBS_AUTOHSCROLL, 0x0040)                            \
-                                      X(CBS_OEMCONVERT, 0x0080) X(CBS_SORT, 0x0100) X(              \
-                                          CBS_DISABLENOSCROLL, 0x0800) X(SS_LEFT, 0x0000)           \
-                                          X(SS_CENTER, 0x0001) X(SS_RIGHT, 0x0002) X(               \
-                                              SS_BLACKFRAME, 0x0007) X(SS_ETCHEDHORZ, 0x0010)       \
-                                              X(SS_SUNKEN, 0x1000) X(SBS_HORZ, 0x0000) X(           \
-                                                  SBS_VERT,                                         \
-                                                  0x0001) X(SBS_SIZEGRIP, 0x0010)                   \
-                                                  X(LVS_ICON,                                       \
-                                                    0x0000) X(LVS_REPORT, 0x0001)                   \
-                                                      X(LVS_SMALLICON, 0x0002) X(                   \
-                                                          LVS_LIST,                                 \
-                                                          0x0003) X(LVS_TYPEMASK, 0x0003)           \
-                                                          X(LVS_SINGLESEL, 0x0004) X(               \
-                                                              LVS_SHOWSELALWAYS,                    \
-                                                              0x0008) X(LVS_EDITLABELS, 0x0200)     \
-                                                              X(LVS_NOSORTHEADER, 0x8000) X(        \
-                                                                  UDS_SETBUDDYINT,                  \
-                                                                  0x0002) X(UDS_ALIGNRIGHT, 0x0004) \
-                                                                  X(UDS_AUTOBUDDY, 0x0010) X(       \
-                                                                      UDS_ARROWKEYS,                \
-                                                                      0x0020) X(UDS_HORZ, 0x0040)   \
-                                                                      X(TBS_HORZ, 0x0000)           \
-                                                                          X(TBS_VERT, 0x0002) X(    \
-                                                                              TBS_AUTOTICKS,        \
-                                                                              0x0001)               \
-                                                                              X(SBARS_SIZEGRIP,     \
-                                                                                0x0100)
+// clang-format off
+#define PELMORAN_WINDOW_STYLES(X)    \
+  X(WS_OVERLAPPED, 0x00000000)       \
+  X(WS_POPUP, 0x80000000)            \
+  X(WS_CHILD, 0x40000000)            \
+  X(WS_MINIMIZE, 0x20000000)         \
+  X(WS_VISIBLE, 0x10000000)          \
+  X(WS_DISABLED, 0x08000000)         \
+  X(WS_CLIPSIBLINGS, 0x04000000)     \
+  X(WS_CLIPCHILDREN, 0x02000000)     \
+  X(WS_MAXIMIZE, 0x01000000)         \
+  X(WS_CAPTION, 0x00C00000)          \
+  X(WS_BORDER, 0x00800000)           \
+  X(WS_DLGFRAME, 0x00400000)         \
+  X(WS_VSCROLL, 0x00200000)          \
+  X(WS_HSCROLL, 0x00100000)          \
+  X(WS_SYSMENU, 0x00080000)          \
+  X(WS_THICKFRAME, 0x00040000)       \
+  X(WS_GROUP, 0x00020000)            \
+  X(WS_TABSTOP, 0x00010000)          \
+  X(WS_MINIMIZEBOX, 0x00020000)      \
+  X(WS_MAXIMIZEBOX, 0x00010000)      \
+  X(WS_OVERLAPPEDWINDOW, 0x00CF0000) \
+  X(DS_MODALFRAME, 0x0080)           \
+  X(DS_SETFONT, 0x0040)              \
+  X(DS_CONTROL, 0x0400)              \
+  X(DS_CENTER, 0x0800)               \
+  X(BS_PUSHBUTTON, 0x0000)           \
+  X(BS_DEFPUSHBUTTON, 0x0001)        \
+  X(BS_CHECKBOX, 0x0002)             \
+  X(BS_AUTOCHECKBOX, 0x0003)         \
+  X(BS_RADIOBUTTON, 0x0004)          \
+  X(BS_3STATE, 0x0005)               \
+  X(BS_AUTO3STATE, 0x0006)           \
+  X(BS_GROUPBOX, 0x0007)             \
+  X(BS_AUTORADIOBUTTON, 0x0009)      \
+  X(BS_OWNERDRAW, 0x000B)            \
+  X(BS_TYPEMASK, 0x000F)             \
+  X(ES_LEFT, 0x0000)                 \
+  X(ES_CENTER, 0x0001)               \
+  X(ES_RIGHT, 0x0002)                \
+  X(ES_MULTILINE, 0x0004)            \
+  X(ES_PASSWORD, 0x0020)             \
+  X(ES_AUTOVSCROLL, 0x0040)          \
+  X(ES_AUTOHSCROLL, 0x0080)          \
+  X(ES_NOHIDESEL, 0x0100)            \
+  X(ES_READONLY, 0x0800)             \
+  X(ES_WANTRETURN, 0x1000)           \
+  X(ES_NUMBER, 0x2000)               \
+  X(CBS_SIMPLE, 0x0001)              \
+  X(CBS_DROPDOWN, 0x0002)            \
+  X(CBS_DROPDOWNLIST, 0x0003)        \
+  X(CBS_AUTOHSCROLL, 0x0040)         \
+  X(CBS_OEMCONVERT, 0x0080)          \
+  X(CBS_SORT, 0x0100)                \
+  X(CBS_DISABLENOSCROLL, 0x0800)     \
+  X(SS_LEFT, 0x0000)                 \
+  X(SS_CENTER, 0x0001)               \
+  X(SS_RIGHT, 0x0002)                \
+  X(SS_BLACKFRAME, 0x0007)           \
+  X(SS_ETCHEDHORZ, 0x0010)           \
+  X(SS_SUNKEN, 0x1000)               \
+  X(SBS_HORZ, 0x0000)                \
+  X(SBS_VERT, 0x0001)                \
+  X(SBS_SIZEGRIP, 0x0010)            \
+  X(LVS_ICON, 0x0000)                \
+  X(LVS_REPORT, 0x0001)              \
+  X(LVS_SMALLICON, 0x0002)           \
+  X(LVS_LIST, 0x0003)                \
+  X(LVS_TYPEMASK, 0x0003)            \
+  X(LVS_SINGLESEL, 0x0004)           \
+  X(LVS_SHOWSELALWAYS, 0x0008)       \
+  X(LVS_EDITLABELS, 0x0200)          \
+  X(LVS_NOSORTHEADER, 0x8000)        \
+  X(UDS_SETBUDDYINT, 0x0002)         \
+  X(UDS_ALIGNRIGHT, 0x0004)          \
+  X(UDS_AUTOBUDDY, 0x0010)           \
+  X(UDS_ARROWKEYS, 0x0020)           \
+  X(UDS_HORZ, 0x0040)                \
+  X(TBS_HORZ, 0x0000)                \
+  X(TBS_VERT, 0x0002)                \
+  X(TBS_AUTOTICKS, 0x0001)           \
+  X(SBARS_SIZEGRIP, 0x0100)
+// clang-format on
 
 enum : DWORD {
 #define PELMORAN_ENUM_ENTRY(name, value) name = value,
@@ -303,37 +373,8 @@ enum : UINT {
   SB_CTL = 2
 };
 
-// Dialog results and command ids.
-enum : int {
-  IDOK = 1,
-  IDCANCEL = 2,
-  IDABORT = 3,
-  IDRETRY = 4,
-  IDIGNORE = 5,
-  IDYES = 6,
-  IDNO = 7,
-  IDC_STATIC = -1
-};
-
-// Message-box types.
-enum : UINT {
-  MB_OK = 0x0,
-  MB_OKCANCEL = 0x1,
-  MB_ABORTRETRYIGNORE = 0x2,
-  MB_YESNOCANCEL = 0x3,
-  MB_YESNO = 0x4,
-  MB_RETRYCANCEL = 0x5,
-  MB_TYPEMASK = 0xF,
-  MB_ICONHAND = 0x10,
-  MB_ICONERROR = 0x10,
-  MB_ICONSTOP = 0x10,
-  MB_ICONQUESTION = 0x20,
-  MB_ICONEXCLAMATION = 0x30,
-  MB_ICONWARNING = 0x30,
-  MB_ICONASTERISK = 0x40,
-  MB_ICONINFORMATION = 0x40,
-  MB_ICONMASK = 0xF0,
-};
+// The static controls' id (dialog results and box types: UiRequests.h).
+enum : int { IDC_STATIC = -1 };
 
 // Window data slots, class data, show commands, hooks, key states.
 enum : int {

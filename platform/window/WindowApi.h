@@ -3,6 +3,8 @@
 // window data, properties, hooks, focus, geometry and text. Each window handle
 // stands for a real Qt widget (see WindowRecord.h).
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/win/LastError.h"
 #include "platform/win/Thread.h"
 #include "platform/window/WinUser.h"

@@ -2,6 +2,8 @@
 // This file is not part of the window layer's interface: it is the record a
 // window handle points to, shared by the layer's own sources.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WindowApi.h"
 
 #include <QPointer>

@@ -3,6 +3,8 @@
 // views, dialogs, hosted controls): its own painting is the platform's
 // default, the background of its class.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/window/WinUser.h"
 
 #include <QWidget>

@@ -47,30 +47,7 @@ LRESULT AttachOnCreate(int code, WPARAM w, LPARAM l) {
   return CallNextHookEx(g_createHook, code, w, l);
 }
 
-// The framework's report of what escaped a handler: its own exceptions by
-// their text (the user exception has told the user already), others by theirs.
-bool ReportFrameworkException(std::exception_ptr error) {
-  try {
-    std::rethrow_exception(error);
-  } catch (CUserException* e) {
-    e->Delete();
-    return true;
-  } catch (CException* e) {
-    e->ReportError(MB_ICONEXCLAMATION);
-    e->Delete();
-    return true;
-  } catch (...) {
-    return false;
-  }
-}
-
-int ReportThroughBox(LPCSTR text, UINT type) {
-  return ::MessageBox(nullptr, text, nullptr, type ? type : MB_OK);
-}
-
 const bool installed = [] {
-  DispatchGuard::SetFrameworkReporter(ReportFrameworkException);
-  AfxSetErrorReporter(ReportThroughBox);
   EventBridge::AddPreTranslateFilter(
       [](MSG& msg) {
         // PreTranslateMessage of the window and its parents, innermost first.

@@ -3,6 +3,8 @@
 // the window with the framework's procedure, which routes each message to
 // the object's message map and reports any exception a handler lets escape.
 
+#include "platform/window/WindowSide.h"
+
 #include "platform/afx/String.h"
 #include "platform/window/CmdTarget.h"
 #include "platform/window/Dc.h"

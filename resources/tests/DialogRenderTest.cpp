@@ -10,7 +10,7 @@
 
 #include "controls/HostedControl.h"
 #include "platform/win/ModulePath.h"
-#include "platform/win/RecordingClock.h"
+#include "platform/services/tests/FakeServices.h"
 #include "platform/window/Dialogs.h"
 #include "platform/window/RenderPng.h"
 #include "platform/window/Resources.h"
@@ -54,8 +54,8 @@ class ShippedLanguage : public testing::TestWithParam<const char*> {
 
   TempFolder temp_;  // of this process alone: test runs go in parallel
   fs::path folder_;
-  RecordingClock clock_;
-  ScopedClock scoped_{clock_};
+  services::FakeServices fake_;  // skips the loader's pauses, answers its boxes
+  services::FakeClock& clock_ = fake_.Clock();
 };
 
 TEST_P(ShippedLanguage, EveryTextOfTheTableIsFoundById) {

@@ -5,7 +5,7 @@
 #include "shell/Translator.h"
 
 #include "platform/win/ModulePath.h"
-#include "platform/win/RecordingClock.h"
+#include "platform/services/tests/FakeServices.h"
 #include "platform/window/Resources.h"
 #include "platform/window/tests/UiTestKit.h"
 #include "platform/window/Dialogs.h"
@@ -165,8 +165,8 @@ class TranslatorFiles : public testing::Test {
   }
 
   std::filesystem::path folder_;
-  RecordingClock clock_;
-  ScopedClock scoped_{clock_};
+  services::FakeServices fake_;  // skips the loader's pauses, answers its boxes
+  services::FakeClock& clock_ = fake_.Clock();
 };
 
 TEST_F(TranslatorFiles, LoadsTheConfiguredLanguageWithTwoPauses) {

@@ -1,9 +1,11 @@
-// Equiripple designs against scipy.signal.remez (first halves stored in
-// RemezFixtures.h), their symmetry and ripple, and the argument checks.
+// Equiripple designs against scipy.signal.remez (the designs and the first
+// halves of their taps in RemezFixtures.h, written by make_remez_fixtures.py),
+// their symmetry and ripple, and the argument checks.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "analysis/core/CoreErrors.h"
@@ -14,12 +16,11 @@ using namespace SgCore;
 
 namespace {
 
-struct Design {
-  const char* name;
-  int n;
-  std::vector<double> edges, desired;
-  int type;
-};
+int TypeOf(const std::string& kind) {
+  return kind == "Hilbert"          ? EquirippleHilbert
+         : kind == "Differentiator" ? EquirippleDifferentiator
+                                    : EquirippleMultiband;
+}
 
 double Magnitude(const std::vector<double>& h, double f) {
   double re = 0, im = 0;
@@ -33,29 +34,20 @@ double Magnitude(const std::vector<double>& h, double f) {
 }  // namespace
 
 TEST(Equiripple, MatchesScipyRemez) {
-  const Design designs[] = {
-      {"lp31", 31, {0, 0.1, 0.15, 0.5}, {1, 0}, EquirippleMultiband},
-      {"lp32", 32, {0, 0.1, 0.15, 0.5}, {1, 0}, EquirippleMultiband},
-      {"bp41", 41, {0, 0.1, 0.15, 0.25, 0.3, 0.5}, {0, 1, 0}, EquirippleMultiband},
-      {"bs41", 41, {0, 0.1, 0.15, 0.25, 0.3, 0.5}, {1, 0, 1}, EquirippleMultiband},
-      {"hp33", 33, {0, 0.2, 0.25, 0.5}, {0, 1}, EquirippleMultiband},
-      {"diff31", 31, {0, 0.4}, {1}, EquirippleDifferentiator},
-      {"hilb31", 31, {0.05, 0.45}, {1}, EquirippleHilbert},
-  };
-  for (const Design& d : designs) {
+  for (const remez_fixtures::Reference& d : remez_fixtures::References()) {
     const int nbands = static_cast<int>(d.desired.size());
+    const int type = TypeOf(d.kind);
     const std::vector<double> weights(nbands, 1.0);
-    std::vector<double> h(d.n, 99.0);
+    std::vector<double> h(d.taps, 99.0);
     double deviation = -1;
     ASSERT_EQ(EquirippleDesignCore(nbands, d.desired.data(), weights.data(), 1.0, d.edges.data(),
-                                   d.type, d.n, h.data(), &deviation),
+                                   type, d.taps, h.data(), &deviation),
               0)
         << d.name;
-    const std::vector<double>& ref = RemezReferences().at(d.name);
-    for (size_t i = 0; i < ref.size(); ++i)
-      EXPECT_NEAR(h[i], ref[i], 1e-7) << d.name << " tap " << i;
-    const double sign = d.type == EquirippleMultiband ? 1.0 : -1.0;
-    for (int i = 0; i < d.n; ++i) EXPECT_DOUBLE_EQ(h[i], sign * h[d.n - 1 - i]) << d.name;
+    for (size_t i = 0; i < d.firstHalf.size(); ++i)
+      EXPECT_NEAR(h[i], d.firstHalf[i], 1e-7) << d.name << " tap " << i;
+    const double sign = type == EquirippleMultiband ? 1.0 : -1.0;
+    for (int i = 0; i < d.taps; ++i) EXPECT_DOUBLE_EQ(h[i], sign * h[d.taps - 1 - i]) << d.name;
     EXPECT_GT(deviation, 0.0);
     EXPECT_LT(deviation, 0.1);
   }

@@ -1,10 +1,14 @@
 // Elliptic integrals and Jacobi functions against values of the established
-// implementations (scipy.special, computed once) and their identities.
+// implementations (scipy.special, in EllipticReferences.h, written by
+// make_elliptic_references.py) and their identities.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 #include "analysis/iir/EllipticFunctions.h"
+#include "analysis/iir/tests/EllipticReferences.h"
 
 using namespace SgCore;
 
@@ -13,23 +17,16 @@ double Complement(double k) { return std::sqrt((1.0 - k) * (1.0 + k)); }
 }  // namespace
 
 TEST(EllipticFunctions, CompleteIntegralMatchesReference) {
-  struct Row {
-    double k, value;
-  } rows[] = {{0.0, M_PI / 2},
-              {0.1, 1.5747455615173558},
-              {0.5, 1.685750354812596},
-              {0.99, 3.3566005233611915}};
-  for (const Row& r : rows) EXPECT_NEAR(EllipticIntegralK(Complement(r.k)), r.value, 1e-13) << r.k;
+  for (const auto& r : elliptic_references::kComplete)
+    EXPECT_NEAR(EllipticIntegralK(Complement(r.k)), r.value, 1e-13) << r.k;
+  EXPECT_NEAR(EllipticIntegralK(1.0), M_PI / 2, 1e-13);  // modulus 0
 }
 
 TEST(EllipticFunctions, JacobiFunctionsMatchReference) {
-  struct Row {
-    double u, k, sn, cn, dn;
-  } rows[] = {{0.3, 0.5, 0.2944655515495562, 0.9556620945452506, 0.9891018702528339},
-              {1.2, 0.9, 0.8552565691028542, 0.5182047867459494, 0.6383684851362855},
-              {2.0, 0.999, 0.9644375480316933, 0.2643108320644752, 0.2678050884037454},
-              {0.7, 0.0, std::sin(0.7), std::cos(0.7), 1.0}};
-  for (const Row& r : rows) {
+  std::vector<elliptic_references::Jacobi> rows(std::begin(elliptic_references::kJacobi),
+                                                std::end(elliptic_references::kJacobi));
+  rows.push_back({0.7, 0.0, std::sin(0.7), std::cos(0.7), 1.0});  // modulus 0: sin, cos
+  for (const auto& r : rows) {
     double sn, cn, dn;
     JacobiSnCnDn(r.u, Complement(r.k), &sn, &cn, &dn);
     EXPECT_NEAR(sn, r.sn, 1e-12) << r.u;
@@ -53,14 +50,9 @@ TEST(EllipticFunctions, JacobiFunctionsMatchReference) {
 }
 
 TEST(EllipticFunctions, IncompleteIntegralMatchesReference) {
-  struct Row {
-    double x, m, value;
-  } rows[] = {{0.5, 0.3, 0.47947848040765656},
-              {3.0, 0.1, 1.799934861806726},
-              {10.0, 0.01, 2.9957946702534977},
-              {-0.5, 0.3, -0.47947848040765656},
-              {0.0, 0.5, 0.0}};
-  for (const Row& r : rows) EXPECT_NEAR(EllipticIntegralFArctan(r.x, r.m), r.value, 1e-13) << r.x;
+  for (const auto& r : elliptic_references::kIncomplete)
+    EXPECT_NEAR(EllipticIntegralFArctan(r.x, r.m), r.value, 1e-13) << r.x;
+  EXPECT_NEAR(EllipticIntegralFArctan(0.0, 0.5), 0.0, 1e-13);
   EXPECT_NEAR(EllipticIntegralFArctan(INFINITY, 0.6), EllipticIntegralK(0.6), 1e-14);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/afx/Exception.h"
 #include "platform/afx/Object.h"
+#include "platform/services/tests/FakeServices.h"
 
 #include <gtest/gtest.h>
 
@@ -121,23 +122,23 @@ TEST(Exceptions, SimpleKindsAreSharedAndKeepTheirText) {
   }
 }
 
-TEST(Exceptions, BaseHasNoTextAndReportsThroughTheHook) {
+TEST(Exceptions, BaseHasNoTextAndReportsThroughTheServices) {
   CException plain(FALSE);
   char text[8] = "garbage";
   EXPECT_FALSE(plain.GetErrorMessage(text, sizeof text));
   EXPECT_STREQ(text, "");
 
-  static std::string reported;
-  const AfxErrorReporter previous = AfxSetErrorReporter([](LPCSTR t, UINT) {
-    reported = t;
-    return 2;
-  });
-  EXPECT_EQ(plain.ReportError(), 2);
-  EXPECT_EQ(reported, "No error message is available.");
+  services::FakeServices fake;
+  fake.ExpectBox(IDCANCEL);
+  fake.ExpectBox(IDOK);
+  EXPECT_EQ(plain.ReportError(MB_OKCANCEL), IDCANCEL);
   CInvalidArgException invalid(FALSE);
   invalid.ReportError();
-  EXPECT_EQ(reported, "Encountered an improper argument.");
-  AfxSetErrorReporter(previous);
+  ASSERT_EQ(fake.Boxes().size(), 2u);
+  EXPECT_EQ(fake.Boxes()[0].text, "No error message is available.");
+  EXPECT_EQ(fake.Boxes()[0].type, UINT{MB_OKCANCEL});
+  EXPECT_EQ(fake.Boxes()[1].text, "Encountered an improper argument.");
+  EXPECT_EQ(fake.Boxes()[1].type, UINT{MB_OK});
 }
 
 TEST(Exceptions, ErrorTextCopyTruncatesWholeCharacters) {

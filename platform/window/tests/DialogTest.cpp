@@ -8,6 +8,8 @@
 #include "platform/window/ListView.h"
 #include "platform/window/UpDown.h"
 #include "platform/window/RenderPng.h"
+#include "platform/window/WinApp.h"
+#include "platform/window/WindowServices.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -201,6 +203,45 @@ TEST_F(SampleDialogTest, AnExceptionInAHandlerIsReportedAndTheDialogStaysOpen) {
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
   EXPECT_EQ(boxes.Shown().size(), 2u);
   EXPECT_EQ(CountOf(dlg.events, "apply"), 3);
+}
+
+// A dialog its runner left open must not stay on screen with nobody to
+// close it: the modal run cancels it.
+TEST_F(SampleDialogTest, ADialogTheServicesLeaveOpenIsCancelled) {
+  services::FakeServices* fake = services::FakeServices::Active();
+  ASSERT_NE(fake, nullptr);
+  HWND shown = nullptr;
+  fake->ExpectModal([&](HWND d) { shown = d; });
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_NE(shown, nullptr);
+  EXPECT_FALSE(IsWindow(shown));
+}
+
+// The application object brings the real dialogs only where nothing but the
+// default was in place, and takes them away again; the program's own (its
+// translator's texts) replace them, never a test's fake.
+TEST(WindowServices, TheApplicationInstallsThemOnlyOverTheDefault) {
+  class Translated : public WindowServices {
+    std::string Text(int id) override { return "text " + std::to_string(id); }
+  };
+  services::Services* fake = &services::Current();
+  {
+    CWinApp app{"Kept"};
+    app.SetWindowServices(std::make_unique<Translated>());
+    EXPECT_EQ(&services::Current(), fake);  // the test's fake stays
+  }
+  EXPECT_EQ(&services::Current(), fake);
+  services::Services* previous = services::Install(nullptr);
+  ASSERT_EQ(previous, fake);
+  {
+    CWinApp app{"Real"};
+    EXPECT_NE(dynamic_cast<WindowServices*>(&services::Current()), nullptr);
+    EXPECT_EQ(services::Current().Text(321), "");
+    app.SetWindowServices(std::make_unique<Translated>());
+    EXPECT_EQ(services::Current().Text(321), "text 321");
+  }
+  EXPECT_TRUE(services::DefaultInPlace());
+  services::Install(previous);
 }
 
 TEST_F(SampleDialogTest, AnUpDownAsksItsParentBeforeEachStep) {

@@ -5,6 +5,7 @@
 #include "platform/window/RenderPng.h"
 #include "platform/window/ScrollBars.h"
 
+#include <QAbstractScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
@@ -67,5 +68,58 @@ TEST(WindowScrollBars, RangePageAndPositionFollowThePlatform) {
   EXPECT_EQ(image.pixelColor(6, 6), QColor(255, 255, 255));
   DestroyWindow(h);
   DeleteObject(wc.hbrBackground);  // no window of the class is left
+}
+
+// Every kind of bar reports a user's move with the same code: a window's own
+// bar (to the window), a scroll-bar control (to its parent) and a list
+// view's bar (to the list).
+TEST(ScrollCodes, EveryKindOfBarReportsAMoveAlike) {
+  struct Row {
+    QAbstractSlider::SliderAction action;
+    WPARAM code;
+  };
+  const Row rows[] = {{QAbstractSlider::SliderSingleStepAdd, SB_LINEDOWN},
+                      {QAbstractSlider::SliderSingleStepSub, SB_LINEUP},
+                      {QAbstractSlider::SliderPageStepAdd, SB_PAGEDOWN},
+                      {QAbstractSlider::SliderPageStepSub, SB_PAGEUP},
+                      {QAbstractSlider::SliderToMinimum, SB_TOP},
+                      {QAbstractSlider::SliderToMaximum, SB_BOTTOM},
+                      {QAbstractSlider::SliderMove, SB_THUMBTRACK}};
+
+  WNDCLASS wc;
+  wc.lpfnWndProc = ScrolledProc;
+  wc.lpszClassName = "ScrollCodeWindow";
+  RegisterClass(&wc);
+  HWND window = CreateWindowEx(0, "ScrollCodeWindow", "", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0,
+                               200, 200, nullptr, nullptr, nullptr, nullptr);
+  HWND control = CreateWindowEx(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 16, 100,
+                                window, nullptr, nullptr, nullptr);
+  HWND list = CreateWindowEx(0, "SysListView32", "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 20, 0, 150,
+                             100, window, nullptr, nullptr, nullptr);
+  static std::vector<WPARAM> listCodes;
+  static WNDPROC listProc = nullptr;
+  listProc = reinterpret_cast<WNDPROC>(SetWindowLongPtr(
+      list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND h, UINT msg, WPARAM w, LPARAM l) {
+        if (msg == WM_VSCROLL) listCodes.push_back(LOWORD(w));
+        return CallWindowProc(listProc, h, msg, w, l);
+      })));
+  ui_test::ShowActive(window);
+  QScrollBar* own = nullptr;
+  for (auto* bar : WidgetOf(window)->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+    if (bar != WidgetOf(control)) own = bar;
+  auto* controlBar = qobject_cast<QScrollBar*>(WidgetOf(control));
+  auto* listView = qobject_cast<QAbstractScrollArea*>(WidgetOf(list));
+  ASSERT_TRUE(own && controlBar && listView);
+
+  for (const Row& row : rows) {
+    g_vscroll.clear();
+    listCodes.clear();
+    own->triggerAction(row.action);
+    controlBar->triggerAction(row.action);
+    listView->verticalScrollBar()->triggerAction(row.action);
+    EXPECT_EQ(g_vscroll, (std::vector<WPARAM>{row.code, row.code})) << row.action;
+    EXPECT_EQ(listCodes, std::vector<WPARAM>{row.code}) << row.action;
+  }
+  DestroyWindow(window);
 }
 }  // namespace

@@ -10,81 +10,55 @@ namespace window_beeps {
 extern std::atomic<int> count;
 }
 
-ScriptedBoxes::ScriptedBoxes() {
-  previous_ = UiScript::SetMessageBoxHandler([this](const MessageBoxCall& call) -> int {
-    shown_.push_back(call);
-    if (expected_.empty()) {
-      ADD_FAILURE() << "a message box the test did not expect: \"" << call.text << "\"";
-      return (call.type & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
-    }
-    Expected next = expected_.front();
-    expected_.pop_front();
-    if (!next.textPart.empty()) {
-      EXPECT_NE(call.text.find(next.textPart), std::string::npos)
-          << "box text \"" << call.text << "\" lacks \"" << next.textPart << "\"";
-    }
-    return next.answer;
-  });
+namespace {
+// The innermost fake alive, or one of the script's own when there is none.
+services::FakeServices* FakeFor(std::unique_ptr<services::FakeServices>& own) {
+  if (!services::FakeServices::Active()) own = std::make_unique<services::FakeServices>();
+  return services::FakeServices::Active();
 }
+}  // namespace
+
+ScriptedBoxes::ScriptedBoxes() : fake_(FakeFor(own_)), first_(fake_->Boxes().size()) {}
 
 ScriptedBoxes::~ScriptedBoxes() {
-  UiScript::SetMessageBoxHandler(previous_);
-  EXPECT_TRUE(expected_.empty()) << expected_.size() << " expected message box(es) never appeared";
+  EXPECT_EQ(fake_->PendingBoxes(), 0u) << "expected message box(es) never appeared";
+  fake_->DropPendingBoxes();
 }
 
 void ScriptedBoxes::Expect(int answer, std::string textPart) {
-  expected_.push_back({answer, std::move(textPart)});
+  fake_->ExpectBox(answer, std::move(textPart));
 }
 
-ScriptedDialogs::ScriptedDialogs() {
-  previous_ = UiScript::SetModalHandler([this](HWND dialog) {
-    if (scripts_.empty()) {
-      ADD_FAILURE() << "a modal dialog the test did not expect: \"" << GetWindowTextString(dialog)
-                    << "\"";
-    } else {
-      auto script = std::move(scripts_.front());
-      scripts_.pop_front();
-      script(dialog);
-      ui_test::Pump();
-      if (!DialogHasEnded(dialog)) ADD_FAILURE() << "the dialog is still open after its script";
-    }
-    if (!DialogHasEnded(dialog)) EndDialog(dialog, IDCANCEL);
-  });
+std::vector<MessageBoxCall> ScriptedBoxes::Shown() const {
+  const auto& all = fake_->Boxes();
+  return {all.begin() + static_cast<std::ptrdiff_t>(std::min(first_, all.size())), all.end()};
 }
+
+ScriptedDialogs::ScriptedDialogs() : fake_(FakeFor(own_)) {}
 
 ScriptedDialogs::~ScriptedDialogs() {
-  UiScript::SetModalHandler(previous_);
-  EXPECT_TRUE(scripts_.empty()) << scripts_.size() << " expected dialog(s) never opened";
+  EXPECT_EQ(fake_->PendingModals(), 0u) << "expected dialog(s) never opened";
+  fake_->DropPendingModals();
 }
 
 void ScriptedDialogs::Expect(std::function<void(HWND)> script) {
-  scripts_.push_back(std::move(script));
-}
-
-ScriptedCommonDialogs::ScriptedCommonDialogs() {
-  previous_ = UiScript::SetCommonDialogHandler([this](CommonDialogRequest& request) {
-    if (answers_.empty()) {
-      ADD_FAILURE() << "a common dialog the test did not expect (kind "
-                    << static_cast<int>(request.kind) << ")";
-      request.accepted = false;
-      return;
-    }
-    auto [kind, answer] = std::move(answers_.front());
-    answers_.pop_front();
-    EXPECT_EQ(static_cast<int>(kind), static_cast<int>(request.kind))
-        << "another common dialog than expected";
-    answer(request);
+  fake_->ExpectModal([script = std::move(script)](HWND dialog) {
+    script(dialog);
+    ui_test::Pump();
+    if (!DialogHasEnded(dialog)) ADD_FAILURE() << "the dialog is still open after its script";
   });
 }
 
+ScriptedCommonDialogs::ScriptedCommonDialogs() : fake_(FakeFor(own_)) {}
+
 ScriptedCommonDialogs::~ScriptedCommonDialogs() {
-  UiScript::SetCommonDialogHandler(previous_);
-  EXPECT_TRUE(answers_.empty()) << answers_.size() << " expected common dialog(s) never opened";
+  EXPECT_EQ(fake_->PendingCommonDialogs(), 0u) << "expected common dialog(s) never opened";
+  fake_->DropPendingCommonDialogs();
 }
 
 void ScriptedCommonDialogs::Expect(CommonDialogRequest::Kind kind,
                                    std::function<void(CommonDialogRequest&)> answer) {
-  answers_.emplace_back(kind, std::move(answer));
+  fake_->ExpectCommonDialog(kind, std::move(answer));
 }
 
 void ScriptedCommonDialogs::ExpectPath(CommonDialogRequest::Kind kind, std::string path) {

@@ -1,7 +1,9 @@
 #pragma once
-// Test seams for windows: message boxes answered from a queue (a box no test
-// expected is a failure), scripted input into controls by id, event pumping.
+// Test seams for windows: message boxes, modal and common dialogs answered
+// from scripts (one nobody expected is a failure), scripted input into
+// controls by id, event pumping.
 
+#include "platform/services/tests/FakeServices.h"
 #include "platform/window/CommonDialogs.h"
 #include "platform/window/Dialogs.h"
 #include "platform/window/MessageBox.h"
@@ -10,10 +12,17 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-// While alive, message boxes are answered from the queue instead of shown.
+// The scripting of the test's FakeServices (platform/services/tests), the
+// one fake behind every box and dialog: each class below queues answers on
+// the innermost fake alive (GuiTestMain installs one for the whole run; with
+// none alive the class brings its own) and, when it goes, fails the test for
+// what it expected and never saw.
+
+// Message boxes answered from the queue instead of shown.
 class ScriptedBoxes {
  public:
   ScriptedBoxes();
@@ -24,22 +33,19 @@ class ScriptedBoxes {
   // The next box is answered with `answer`; a non-empty `textPart` must
   // occur in its text.
   void Expect(int answer, std::string textPart = {});
-  const std::vector<MessageBoxCall>& Shown() const { return shown_; }
-  size_t Pending() const { return expected_.size(); }
+  // The boxes shown while this script was alive.
+  std::vector<MessageBoxCall> Shown() const;
+  size_t Pending() const { return fake_->PendingBoxes(); }
 
  private:
-  struct Expected {
-    int answer;
-    std::string textPart;
-  };
-  std::deque<Expected> expected_;
-  std::vector<MessageBoxCall> shown_;
-  UiScript::MessageBoxHandler previous_;
+  std::unique_ptr<services::FakeServices> own_;
+  services::FakeServices* fake_;
+  size_t first_;
 };
 
-// While alive, each modal dialog is handed to the next script of the queue
-// once it is shown; a dialog the test did not expect, or one its script left
-// open, is a failure (and is cancelled).
+// Each modal dialog is handed to the next script of the queue once it is
+// shown; a dialog the test did not expect, or one its script left open, is a
+// failure (and is cancelled).
 class ScriptedDialogs {
  public:
   ScriptedDialogs();
@@ -49,12 +55,12 @@ class ScriptedDialogs {
   void Expect(std::function<void(HWND dialog)> script);
 
  private:
-  std::deque<std::function<void(HWND)>> scripts_;
-  UiScript::ModalHandler previous_;
+  std::unique_ptr<services::FakeServices> own_;
+  services::FakeServices* fake_;
 };
 
-// While alive, the common dialogs (file, colour, font, print) are answered
-// from a queue: each answer fills in the request; an unexpected one fails.
+// The common dialogs (file, colour, font, print) answered from a queue: each
+// answer fills in the request; an unexpected one fails.
 class ScriptedCommonDialogs {
  public:
   ScriptedCommonDialogs();
@@ -68,9 +74,8 @@ class ScriptedCommonDialogs {
   void ExpectCancel(CommonDialogRequest::Kind kind);
 
  private:
-  std::deque<std::pair<CommonDialogRequest::Kind, std::function<void(CommonDialogRequest&)>>>
-      answers_;
-  UiScript::CommonDialogHandler previous_;
+  std::unique_ptr<services::FakeServices> own_;
+  services::FakeServices* fake_;
 };
 
 namespace ui_test {

@@ -1,6 +1,8 @@
-// Facade of the complex scalar functions.
+// The complex scalar functions with the facade's error check.
+#include "analysis/complex/SgComplexScalar.h"
+
 #include "analysis/complex/ComplexFunctions.h"
-#include "analysis/facade/SgAnalysis.h"
+#include "analysis/core/MathErrorCheck.h"
 
 namespace SG {
 

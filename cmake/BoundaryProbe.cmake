@@ -1,0 +1,35 @@
+# Run by CTest (cmake -P): builds each probe target in BUILD_DIR. Every
+# target in FAIL_TARGETS must fail to compile with GUARD_TEXT in its output
+# (so it failed at the guard, not for another reason); every target in
+# PASS_TARGETS must build.
+cmake_minimum_required(VERSION 3.25)
+foreach(var BUILD_DIR GUARD_TEXT)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "BoundaryProbe.cmake needs -D${var}=...")
+  endif()
+endforeach()
+string(REPLACE "," ";" FAIL_TARGETS "${FAIL_TARGETS}")
+string(REPLACE "," ";" PASS_TARGETS "${PASS_TARGETS}")
+
+set(problems "")
+foreach(target IN LISTS FAIL_TARGETS PASS_TARGETS)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${target}
+                  RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  string(FIND "${out}" "${GUARD_TEXT}" at)
+  if(target IN_LIST FAIL_TARGETS)
+    if(code EQUAL 0)
+      string(APPEND problems "${target}: a window header compiled outside the window side\n")
+    elseif(at EQUAL -1)
+      string(APPEND problems "${target}: failed, but not at the window-side guard:\n${out}\n")
+    else()
+      message(STATUS "${target}: stopped at the window-side guard, as it must")
+    endif()
+  elseif(NOT code EQUAL 0)
+    string(APPEND problems "${target}: the window side cannot include its own header:\n${out}\n")
+  else()
+    message(STATUS "${target}: builds on the window side")
+  endif()
+endforeach()
+if(problems)
+  message(FATAL_ERROR "${problems}")
+endif()
