@@ -1,5 +1,7 @@
 #include "instrument/LinkServices.h"
 
+#include "instrument/LinkMessages.h"
+
 #include "platform/afx/Exception.h"
 
 #include <mutex>
@@ -46,6 +48,41 @@ CString TranslatedText(int id) {
   return source ? source(id) : CString();
 }
 
+CString MessageText(int id, const CString& first, const CString& second) {
+  CString text = TranslatedText(id);
+  if (text.IsEmpty())
+    if (const char* english = LinkMessageEnglish(id)) text = english;
+  text.Replace("##", first);
+  text.Replace("@@", second);
+  return text;
+}
+
+void ShowMessageById(int id, const CString& first, const CString& second) {
+  ShowMessage(MessageText(id, first, second));
+}
+
+CString CauseText(ViStatus status) { return MessageText(CauseOf(status)); }
+
 void ThrowAbort() { AfxThrowUserException(); }
 
 }  // namespace linkio
+
+const char* LinkMessageEnglish(int id) {
+  switch (id) {
+#define PELMORAN_LINK_MESSAGE_TEXT(number, name, english) \
+  case number: return english;
+    PELMORAN_LINK_MESSAGES(PELMORAN_LINK_MESSAGE_TEXT)
+#undef PELMORAN_LINK_MESSAGE_TEXT
+    default: return nullptr;
+  }
+}
+
+LinkMessage CauseOf(ViStatus status) {
+  switch (status) {
+    case VI_ERROR_CONN_LOST:
+    case VI_ERROR_INV_OBJECT: return kMsgConnectionLost;
+    case VI_ERROR_TMO: return kMsgTimedOut;
+    case VI_ERROR_RSRC_LOCKED: return kMsgLocked;
+    default: return kMsgIoError;
+  }
+}

@@ -4,6 +4,7 @@
 // id, and the pause (the platform clock, which tests replace).
 
 #include "platform/afx/String.h"
+#include "platform/visa/VisaTypes.h"
 #include "platform/win/Sleep.h"
 
 #include <functional>
@@ -21,6 +22,14 @@ void ShowMessage(const CString& text);
 using TextSource = std::function<CString(int id)>;
 TextSource SetTextSource(TextSource source);
 CString TranslatedText(int id);
+
+// The text of one of the link's own messages (instrument/LinkMessages.h):
+// the translation, else the English text, with "##" and "@@" replaced.
+CString MessageText(int id, const CString& first = CString(), const CString& second = CString());
+// Shows that text in a message box.
+void ShowMessageById(int id, const CString& first = CString(), const CString& second = CString());
+// The text of the cause of a failed VISA call.
+CString CauseText(ViStatus status);
 
 inline void Pause(DWORD milliseconds) { Sleep(milliseconds); }
 

@@ -1,9 +1,11 @@
 // The generator waveform block: formatters, header, packing, write and commit.
 #include "LinkFixture.h"
 
+#include "instrument/LinkMessages.h"
 #include "sim/Vxi11Server.h"
 #include "waveform/WaveCollections.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -190,8 +192,9 @@ TEST_F(WaveWrite, FailedVisaWriteIsReportedAndNotCommitted) {
   f.refuseWrite = true;
   gen->SetFaults(f);
   EXPECT_FALSE(link.WriteWaveRecord("M50", Wave({0.5f}), "w", "USBTMCKRV1000X"));
-  EXPECT_EQ(messages, (std::vector<std::string>{"send cmd failed"}));
-  EXPECT_EQ(gen->Log().size(), 1u);
+  EXPECT_EQ(messages, (std::vector<std::string>{"text 604"}));
+  ASSERT_EQ(gen->Log().size(), 2u);  // the refused block, then the clear; no commit
+  EXPECT_EQ(gen->Log()[1], "<device clear>");
   EXPECT_EQ(gen->LastCommit(), "");
   EXPECT_TRUE(Pauses().empty());  // no 200 ms wait for a commit that is not sent
 }
@@ -208,4 +211,99 @@ TEST(WaveBlock, LogTextIsAppended) {
   AppendLogText((folder / "missing").string(), "datawritelog.txt", "x");  // cannot open: nothing
   EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
   std::filesystem::remove_all(folder);
+}
+
+// A raw-USB write that the driver takes only in part (a time-out part way)
+// is a failure that says how much arrived, and nothing is committed. The
+// message is the English text when the language has none.
+TEST_F(WaveWrite, PartialRawUsbWriteIsAFailure) {
+  linkio::SetTextSource(nullptr);
+  auto gen = Generator("KRV1000");
+  usbDriver->Attach(gen);
+  link.SelectUsbDevice(0);
+  sim::SimFaults f;
+  f.partialUsbWrite = true;
+  gen->SetFaults(f);
+  CWaveData w = Wave(std::vector<float>(16384, 0.25f));
+  EXPECT_FALSE(link.WriteWaveRecord("M50", w, "w", "USBKRV1000"));
+  // The frame: 12 + 137 header bytes + 32,768 of codes, padded to 32,960.
+  EXPECT_EQ(messages, std::vector<std::string>{"The instrument took only 16384 of the 32960 bytes "
+                                               "of the waveform; nothing was committed."});
+  EXPECT_EQ(gen->LastCommit(), "");
+  EXPECT_TRUE(gen->Log().empty());
+}
+
+// A block write over VXI-11 that fails after its first piece leaves that
+// piece on the instrument: the link clears it before anything else is sent,
+// so the next message is a message of its own and the slot keeps its data.
+TEST_F(WaveWrite, ABlockWriteBrokenPartWayIsClearedFromTheInstrument) {
+  auto gen = Generator("KRV1000");
+  sim::Vxi11Server server(gen, {"127.0.0.1", 0, 4096});
+  std::string error;
+  ASSERT_TRUE(server.Start(&error)) << error;
+  visa::SetPortmapperPort(server.PortmapperPort());
+  viOpenDefaultRM(&g_VisaDefaultRM);
+  ASSERT_EQ(viOpen(g_VisaDefaultRM, "TCPIP0::127.0.0.1::INSTR", 0, 0, &g_VisaInstrument),
+            VI_SUCCESS);
+  const sim::Bytes stored = gen->Slot("M0")->data;
+  sim::SimFaults f;
+  f.breakBlockWrite = true;
+  gen->SetFaults(f);
+  EXPECT_FALSE(
+      link.WriteWaveRecord("M0", Wave(std::vector<float>(16384, 0.5f)), "w", "USBTMCKRV1000"));
+  EXPECT_EQ(messages, std::vector<std::string>{"text 604"});
+  gen->SetFaults({});
+  char reply[256] = {};
+  viPrintf(g_VisaInstrument, "*IDN?\n");
+  ASSERT_EQ(viScanf(g_VisaInstrument, "%t", reply), VI_SUCCESS);
+  EXPECT_STREQ(reply, "*IDN KALVO,KRV1000,KRG00000001,1.01.01.20\n");
+  std::vector<std::string> log = gen->Log();
+  ASSERT_EQ(log.size(), 2u);  // the clear, then the query as a message of its own
+  EXPECT_EQ(log[0], "<device clear>");
+  EXPECT_EQ(gen->Slot("M0")->data, stored);
+  EXPECT_EQ(gen->LastCommit(), "");
+  viClose(g_VisaDefaultRM);
+  g_VisaDefaultRM = 0;
+  visa::SetPortmapperPort(0);
+}
+
+// An instrument that closes the connection: the send and the read-back after
+// it fail with "connection lost"; the program lives on.
+TEST_F(WaveWrite, AnInstrumentThatHangsUpIsAConnectionLost) {
+  std::signal(SIGPIPE, SIG_DFL);
+  auto gen = Generator("KRV1000X");
+  sim::Vxi11Server server(gen, {"127.0.0.1", 0, 64u << 20});
+  std::string error;
+  ASSERT_TRUE(server.Start(&error)) << error;
+  visa::SetPortmapperPort(server.PortmapperPort());
+  viOpenDefaultRM(&g_VisaDefaultRM);
+  ASSERT_EQ(viOpen(g_VisaDefaultRM, "TCPIP0::127.0.0.1::INSTR", 0, 0, &g_VisaInstrument),
+            VI_SUCCESS);
+  sim::SimFaults f;
+  f.dropConnection = true;
+  gen->SetFaults(f);
+  linkio::SetTextSource(nullptr);
+  EXPECT_FALSE(
+      link.WriteWaveRecord("M0", Wave(std::vector<float>(4000000, 0.5f)), "w", "USBTMCKRV1000X"));
+  EXPECT_FALSE(link.ReadWaveFromGenerator("user:w", "USBTMCKRV1000X"));
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{
+                "The waveform was not sent: the connection to the instrument was lost. "
+                "The instrument was cleared; nothing was committed.",
+                "The waveform was not read: the connection to the instrument was lost."}));
+  viClose(g_VisaDefaultRM);
+  g_VisaDefaultRM = 0;
+  visa::SetPortmapperPort(0);
+}
+
+TEST(LinkMessages, CausesOfFailedCalls) {
+  struct Row {
+    ViStatus status;
+    int id;
+  };
+  for (Row r : {Row{VI_ERROR_CONN_LOST, 600}, Row{VI_ERROR_TMO, 601},
+                Row{VI_ERROR_RSRC_LOCKED, 602}, Row{VI_ERROR_IO, 603}, Row{VI_ERROR_ALLOC, 603}})
+    EXPECT_EQ(CauseOf(r.status), r.id) << VisaStatusName(r.status);
+  for (int id = 600; id <= 613; ++id) EXPECT_NE(LinkMessageEnglish(id), nullptr) << id;
+  EXPECT_EQ(LinkMessageEnglish(614), nullptr);
 }
