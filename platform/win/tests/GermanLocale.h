@@ -9,22 +9,40 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
-class GermanLocaleTest : public ::testing::Test {
- protected:
-  void SetUp() override {
+class GermanLocale {
+ public:
+  // Switches the process to de_DE.UTF-8; false when that locale is missing.
+  bool Enter() {
     previous_ = std::setlocale(LC_ALL, nullptr);
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
-      if (std::getenv("PELMORAN_REQUIRE_GERMAN_LOCALE"))
-        FAIL() << "the locale de_DE.UTF-8 is missing; scripts/setup.sh generates it";
-      GTEST_SKIP() << "the locale de_DE.UTF-8 is missing; scripts/setup.sh generates it";
-    }
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
   }
-  void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }
+  void Leave() {
+    if (!previous_.empty()) std::setlocale(LC_ALL, previous_.c_str());
+  }
+  static bool Required() { return std::getenv("PELMORAN_REQUIRE_GERMAN_LOCALE") != nullptr; }
 
  private:
   std::string previous_;
+};
+
+// For a fixture's SetUp: enters the locale, or skips (fails where required).
+#define PELMORAN_ENTER_GERMAN_LOCALE(locale)                                              \
+  do {                                                                                    \
+    if (!(locale).Enter()) {                                                              \
+      if (GermanLocale::Required())                                                       \
+        FAIL() << "the locale de_DE.UTF-8 is missing; scripts/setup.sh generates it";     \
+      GTEST_SKIP() << "the locale de_DE.UTF-8 is missing; scripts/setup.sh generates it"; \
+    }                                                                                     \
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");                                  \
+  } while (false)
+
+class GermanLocaleTest : public ::testing::Test {
+ protected:
+  void SetUp() override { PELMORAN_ENTER_GERMAN_LOCALE(german_); }
+  void TearDown() override { german_.Leave(); }
+
+ private:
+  GermanLocale german_;
 };
