@@ -85,7 +85,11 @@ std::optional<StoredWave> SimGenerator::Slot(const std::string& key) const {
   const auto& table = family_.codeBits == 16 ? user_ : slots_;
   auto it = table.find(key);
   if (it == table.end()) return std::nullopt;
-  return *it->second;
+  StoredWave copy = *it->second;
+  copy.data.erase(copy.data.begin(),
+                  copy.data.begin() + static_cast<std::ptrdiff_t>(copy.dataStart));
+  copy.dataStart = 0;
+  return copy;
 }
 
 void SimGenerator::Store(const std::string& key, StoredWave wave) {
@@ -166,8 +170,8 @@ void SimGenerator::HandleBlock(std::span<const std::uint8_t> raw, std::size_t da
       wave.phase = ExpForm(f[i + 1]);
   }
   if (Bytes* owned = OwnedMessage(); owned && owned->data() == raw.data()) {
-    owned->erase(owned->begin(), owned->begin() + static_cast<std::ptrdiff_t>(dataStart));
-    wave.data = std::move(*owned);  // megabytes of samples: moved, not copied
+    wave.data = std::move(*owned);  // megabytes of samples: kept where they arrived
+    wave.dataStart = dataStart;
   } else {
     wave.data.assign(raw.begin() + static_cast<std::ptrdiff_t>(dataStart), raw.end());
   }
@@ -214,18 +218,20 @@ void SimGenerator::ReplyData(const std::string& request) {
   }
   if (!w) return;
   SimFaults f = FaultsLocked();
-  std::size_t sent = f.truncatedBlock ? w->data.size() / 2 : w->data.size();
-  std::size_t claimed = f.wrongLengthField ? w->data.size() * 2 : w->data.size();
+  const auto codes = w->Codes();
+  std::size_t sent = f.truncatedBlock ? codes.size() / 2 : codes.size();
+  std::size_t claimed = f.wrongLengthField ? codes.size() * 2 : codes.size();
   std::string head = "WVDT POS," + position + ",WVNM," + w->name + ",TYPE,5,LENGTH," +
                      LengthField(claimed) + ",WAVEDATA,";
   if (f.overlongBlock) {  // the stored codes and then as many again
     Bytes all(head.begin(), head.end());
-    all.insert(all.end(), w->data.begin(), w->data.end());
-    all.insert(all.end(), w->data.begin(), w->data.end());
+    all.insert(all.end(), codes.begin(), codes.end());
+    all.insert(all.end(), codes.begin(), codes.end());
     Reply(std::move(all));
     return;
   }
-  Reply(SimReply{Bytes(head.begin(), head.end()), std::shared_ptr<const Bytes>(w, &w->data), sent});
+  Reply(SimReply{Bytes(head.begin(), head.end()), std::shared_ptr<const Bytes>(w, &w->data),
+                 w->dataStart, sent});
 }
 
 std::string SimGenerator::LengthField(std::size_t bytes) const {

@@ -87,14 +87,17 @@ std::pair<std::span<const std::uint8_t>, std::span<const std::uint8_t>> SimReply
     pos += take;
     n -= take;
   }
-  if (n > 0 && body) second = std::span<const std::uint8_t>(*body).subspan(pos - head.size(), n);
+  if (n > 0 && body)
+    second = std::span<const std::uint8_t>(*body).subspan(bodyOffset + pos - head.size(), n);
   return {first, second};
 }
 
 Bytes SimReply::Flatten() const {
   Bytes out(head);
-  if (body)
-    out.insert(out.end(), body->begin(), body->begin() + static_cast<std::ptrdiff_t>(bodySize));
+  if (body) {
+    auto from = body->begin() + static_cast<std::ptrdiff_t>(bodyOffset);
+    out.insert(out.end(), from, from + static_cast<std::ptrdiff_t>(bodySize));
+  }
   return out;
 }
 

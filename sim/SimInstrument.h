@@ -39,7 +39,8 @@ constexpr ChannelId kDefaultChannel = 0;
 struct SimReply {
   Bytes head;
   std::shared_ptr<const Bytes> body = {};
-  std::size_t bodySize = 0;  // bytes of the body that are sent
+  std::size_t bodyOffset = 0;  // where in the body the bytes sent begin
+  std::size_t bodySize = 0;    // bytes of the body that are sent
 
   std::size_t size() const { return head.size() + bodySize; }
   // The one or two pieces that cover bytes [pos, pos + n).
