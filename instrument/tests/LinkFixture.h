@@ -13,6 +13,7 @@
 #include "sim/FakeUsbtmc.h"
 #include "sim/SimGenerator.h"
 #include "sim/SimScope.h"
+#include "sim/Vxi11Server.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ class LinkFixture : public ::testing::Test {
     visa::SetUsbtmcSystem(usbtmc);
   }
   void TearDown() override {
-    if (g_VisaDefaultRM) viClose(g_VisaDefaultRM);
+    CloseVxi11();
     linkio::SetMessageSink(nullptr);
     linkio::SetTextSource(nullptr);
     rawusb::SetRawUsbDriver(nullptr);
@@ -51,12 +52,33 @@ class LinkFixture : public ::testing::Test {
   }
   std::vector<DWORD> Pauses() const { return clock.Sleeps(); }
 
+  // Serves the instrument over VXI-11 on loopback and opens it into
+  // g_VisaInstrument; a server of an earlier call is stopped first.
+  void OpenOverVxi11(std::shared_ptr<sim::SimInstrument> instrument, std::uint32_t maxRecv) {
+    CloseVxi11();
+    vxi11 = std::make_unique<sim::Vxi11Server>(std::move(instrument),
+                                               sim::Vxi11ServerOptions{"127.0.0.1", 0, maxRecv});
+    std::string error;
+    ASSERT_TRUE(vxi11->Start(&error)) << error;
+    visa::SetPortmapperPort(vxi11->PortmapperPort());
+    viOpenDefaultRM(&g_VisaDefaultRM);
+    ASSERT_EQ(viOpen(g_VisaDefaultRM, "TCPIP0::127.0.0.1::INSTR", 0, 0, &g_VisaInstrument),
+              VI_SUCCESS);
+  }
+  void CloseVxi11() {
+    if (g_VisaDefaultRM) viClose(g_VisaDefaultRM);
+    g_VisaDefaultRM = 0;
+    vxi11.reset();
+    visa::SetPortmapperPort(0);
+  }
+
   RecordingClock clock;
   ScopedClock scopedClock{clock};
   std::vector<std::string> messages;
   std::shared_ptr<sim::FakeRawUsbDriver> usbDriver = std::make_shared<sim::FakeRawUsbDriver>();
   std::shared_ptr<sim::FakeUsbtmcSystem> usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
   int serials = 0;
+  std::unique_ptr<sim::Vxi11Server> vxi11;
   CInstrumentLink link;
 };
 
