@@ -60,10 +60,15 @@ class CInstrumentLink {
   void WaitOlrThenRead(CString& reply);
   void WaitOpcOlrThenRead(CString& reply);
   void WaitUsbReply(const CString& mode, CString& reply);
-  void WaitOpcComplete();
+  // The completion poll after a command; false when the instrument never
+  // reported completion (within about a second).
+  bool WaitOpcComplete();
+  // Short polls of the query until one judges complete: at most 11, and no
+  // more once 1.1 s have passed.
+  bool PollUntilComplete(const CString& query);
   // The completion poll after a command: "*OPC?", then (when asked) a pause
-  // and "OLR?", each until complete and at most 11 queries.
-  void PollAfterCommand(bool thenOlr);
+  // and "OLR?", each until complete; false when one never completed.
+  bool PollAfterCommand(bool thenOlr);
   void QueryUsbWithWait(const CString& command, const CString& mode, CString& reply);
   void SendDbstCommand();
   static void IsScreenDumpCommand(const CString& text);
@@ -94,8 +99,11 @@ class CInstrumentLink {
   float QueryVdivUsb(const CString& channel);
   float QueryOfstUsb(const CString& channel);
   int SetupUsbWaveformRead(const CString& channel);
-  static void LastFieldValue(const CString& reply, CString& value);
+  // The last field of a reply, normalised as a value in volts or seconds, or
+  // as a sample count.
+  static void LastFieldValue(const CString& reply, CString& value, bool sampleCount = false);
   static CString NormaliseValue(const CString& text);
+  static CString NormaliseCount(const CString& text);
   static CString NormaliseParamValue(const CString& text);
   static bool FindDataMidpoint(const BYTE* buffer, int& index);
 
@@ -170,6 +178,13 @@ constexpr std::size_t kUsbHead = 12;
 constexpr std::size_t kWaveBlockBuffer = 41943042;
 constexpr std::size_t kScopeAcqBuffer = 33882112;
 constexpr std::size_t kScreenDumpBuffer = 424696;
+
+// The program-wide objects of the link: the protocol test dialog's
+// communication object, the raw-USB capture's reply buffer (zeroed before
+// every capture, holding the last reply after it) and the screen bitmap.
+extern CInstrumentLink g_StepTestLink;
+extern std::array<BYTE, kScopeAcqBuffer> g_ScopeAcqBuffer;
+extern std::array<BYTE, kScreenDumpBuffer> g_ScreenDumpBuffer;
 
 // Diagnostic logs nothing calls: the text appended to "datawritelog.txt" or
 // "readdata.txt" at the file-system root; nothing happens when the file cannot

@@ -4,6 +4,7 @@
 // of windows: a message box, the translator's texts by id, and the pause.
 
 #include "platform/afx/String.h"
+#include "platform/visa/VisaTypes.h"
 #include "platform/win/Sleep.h"
 
 namespace linkio {
@@ -13,6 +14,14 @@ void ShowMessage(const CString& text);
 
 // The translated UI text of an id; empty when the id has none.
 CString TranslatedText(int id);
+
+// The text of one of the link's own messages (instrument/LinkMessages.h):
+// the translation, else the English text, with "##" and "@@" replaced.
+CString MessageText(int id, const CString& first = CString(), const CString& second = CString());
+// Shows that text in a message box.
+void ShowMessageById(int id, const CString& first = CString(), const CString& second = CString());
+// The text of the cause of a failed VISA call.
+CString CauseText(ViStatus status);
 
 inline void Pause(DWORD milliseconds) { Sleep(milliseconds); }
 

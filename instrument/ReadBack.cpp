@@ -3,12 +3,15 @@
 // of the codes into volts. Also the stored-waveform list parser and lookup.
 #include "instrument/InstrumentLink.h"
 
+#include "instrument/LinkMessages.h"
 #include "instrument/LinkServices.h"
+#include "platform/afx/CrtScan.h"
 #include "platform/visa/Visa.h"
 #include "waveform/WaveCollections.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -47,7 +50,7 @@ void FillPairs(const CString& text, Pairs& rows) {
 }
 
 double ParamNumber(const CString& value) {
-  return std::strtod(CInstrumentLink::NormaliseParamValue(value), nullptr);
+  return CrtStrtod(CInstrumentLink::NormaliseParamValue(value), nullptr);
 }
 
 void ApplyField(LastReadWave& w, const CString& key, const CString& value) {
@@ -120,16 +123,44 @@ long PointsFromReply(const CString& tag, const CString& header) {
   return -1;
 }
 
+// The bytes of samples the LENGTH field announces: exactly "<n>B", or
+// "<k>KB" in whole KiB rounded down; nothing when it says neither.
+struct Announced {
+  std::size_t low = 0, high = 0;
+  CString text;  // the field as the instrument wrote it
+};
+std::optional<Announced> AnnouncedBytes(const CString& header) {
+  CString l = LengthText(header);
+  l.Trim(' ');
+  const bool kib = l.Right(2) == "KB";
+  if (!kib && l.Right(1) != "B") return std::nullopt;
+  CString digits = l.Left(l.GetLength() - (kib ? 2 : 1));
+  if (digits.IsEmpty() || digits.SpanIncluding("0123456789") != digits || digits.GetLength() > 9)
+    return std::nullopt;
+  const std::size_t n = std::strtoul(digits, nullptr, 10);
+  if (kib) return Announced{n * 1024, n * 1024 + 1023, l};
+  return Announced{n, n, l};
+}
+
+CString Decimal(std::size_t n) {
+  CString text;
+  text.Format("%d", static_cast<int>(n));
+  return text;
+}
+
 float CodeToVolts(const BYTE* p, double half, double offset, bool sixteen) {
   auto code = static_cast<WORD>(p[0] | p[1] << 8);
   if (!sixteen) code = static_cast<WORD>(code << 2);
   return static_cast<float>(static_cast<SHORT>(code) * half / 32768 + offset);
 }
 
-bool Fail(const char* text) {
-  linkio::ShowMessage(text);
+bool Fail(int id, const CString& first = CString(), const CString& second = CString()) {
+  linkio::ShowMessageById(id, first, second);
   return false;
 }
+
+// A VISA request or read that failed: the cause is said, never "no data".
+bool FailVisa(ViStatus status) { return Fail(kMsgReadFailed, linkio::CauseText(status)); }
 
 }  // namespace
 
@@ -179,24 +210,29 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
   LastReadWave next = g_LastReadWave;  // committed only when the read succeeds
   next.name = w;
 
+  auto writeRequest = [&](const CString& request) {
+    ViUInt32 written = 0;
+    g_VisaStatus =
+        viWrite(g_VisaInstrument, reinterpret_cast<ViConstBuf>(static_cast<const char*>(request)),
+                static_cast<ViUInt32>(request.GetLength()), &written);
+    return g_VisaStatus >= 0;
+  };
+
   CString reply;
   if (usb) {
     SendUsbCommand("WVPR? " + p);
     linkio::Pause(500);
     WaitUsbReply("", reply);
   } else {
-    CString request = user ? CString("WVPR? M0") : "WVPR? " + p;
-    ViUInt32 written = 0;
-    g_VisaStatus =
-        viWrite(g_VisaInstrument, reinterpret_cast<ViConstBuf>(static_cast<const char*>(request)),
-                static_cast<ViUInt32>(request.GetLength()), &written);
+    if (!writeRequest(user ? CString("WVPR? M0") : "WVPR? " + p)) return FailVisa(g_VisaStatus);
     linkio::Pause(500);
     char buffer[kParamReply] = {};
     ViUInt32 size = kParamReply;
-    if (viScanf(g_VisaInstrument, "%#t", &size, buffer) >= 0) reply = buffer;
+    const ViStatus status = viScanf(g_VisaInstrument, "%#t", &size, buffer);
+    if (status < 0 && status != VI_ERROR_TMO) return FailVisa(status);
+    if (status >= 0) reply = buffer;
   }
-  if (reply.IsEmpty())
-    return Fail("The generator did not answer the parameter request; nothing was read.");
+  if (reply.IsEmpty()) return Fail(kMsgNoParamReply);
   ApplyParams(next, reply);
 
   if (usb) {
@@ -204,11 +240,7 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
   } else {
     CString name = w;
     if (int colon = name.Find(':'); colon >= 0) name = name.Mid(colon + 1);
-    CString request = user ? "WVDT? USER," + name : "WVDT? " + p;
-    ViUInt32 written = 0;
-    g_VisaStatus =
-        viWrite(g_VisaInstrument, reinterpret_cast<ViConstBuf>(static_cast<const char*>(request)),
-                static_cast<ViUInt32>(request.GetLength()), &written);
+    if (!writeRequest(user ? "WVDT? USER," + name : "WVDT? " + p)) return FailVisa(g_VisaStatus);
   }
   linkio::Pause(500);
 
@@ -220,22 +252,32 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
     ViUInt32 got = 0;
     g_VisaStatus =
         viRead(g_VisaInstrument, buffer.data(), static_cast<ViUInt32>(buffer.size()), &got);
+    if (g_VisaStatus < 0) return FailVisa(g_VisaStatus);
     length = got;
   }
   std::size_t headerEnd = 0;
   while (headerEnd < std::min(length, kHeaderText) && buffer[headerEnd]) ++headerEnd;
   CString header(reinterpret_cast<const char*>(buffer.data()), static_cast<int>(headerEnd));
 
+  std::size_t start = FindWaveDataStart(buffer.data(), length);
+  if (start == 0) return Fail(kMsgNoWaveData);
+  if (visa && g_VisaStatus == VI_SUCCESS_MAX_CNT) {  // more than the buffer holds is still there
+    viClear(g_VisaInstrument);
+    return Fail(kMsgReplyTooLong);
+  }
+  // The samples are two bytes each; one line feed after them ends a reply.
+  std::size_t arrived = length - start;
+  if (arrived % 2 == 1 && buffer[length - 1] == '\n') --arrived;
+  auto announced = AnnouncedBytes(header);
+  if (announced && (arrived < announced->low || arrived > announced->high))
+    return Fail(kMsgLengthMismatch, Decimal(arrived), announced->text);
+
   long fromReply = PointsFromReply(tag, usb ? CString() : header);
   long n = fromReply >= 0 ? fromReply : g_TransferPoints;
-  std::size_t start = FindWaveDataStart(buffer.data(), length);
-  if (start == 0)
-    return Fail("The generator's data reply holds no waveform data; nothing was read.");
   // A waveform holds at least two samples everywhere else in the program.
-  if (n < 2)
-    return Fail("The generator's waveform holds fewer than two samples; nothing was read.");
-  if (start + 2 * static_cast<std::size_t>(n) > length)
-    return Fail("The generator sent fewer samples than its reply announced; nothing was read.");
+  if (n < 2) return Fail(kMsgTooFewSamples);
+  if (arrived != 2 * static_cast<std::size_t>(n))
+    return Fail(kMsgLengthMismatch, Decimal(arrived), Decimal(2 * static_cast<std::size_t>(n)));
 
   const double half = next.amplitude / 2;
   const bool sixteen = IsSixteenBitFamily(tag);
@@ -268,11 +310,9 @@ bool CInstrumentLink::ReadWaveDataRaw(const CString& position) {
   std::vector<BYTE> buffer(kWaveBlockBuffer, 0);
   std::size_t length = ReadUsbBulk(buffer.data(), buffer.size());
   std::size_t start = FindWaveDataStart(buffer.data(), length);
-  if (start == 0)
-    return Fail("The generator's data reply holds no waveform data; nothing was read.");
+  if (start == 0) return Fail(kMsgNoWaveData);
   std::size_t n = std::min((length - start) / 2, kTestStepSamples);
-  if (n < 2)
-    return Fail("The generator's waveform holds fewer than two samples; nothing was read.");
+  if (n < 2) return Fail(kMsgTooFewSamples);
   const double half = g_LastReadWave.amplitude / 2;
   g_LastReadWave.samples.SetSize(static_cast<unsigned>(n), TRUE);
   float* out = g_LastReadWave.samples.GetData();

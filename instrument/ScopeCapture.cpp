@@ -3,6 +3,7 @@
 #include "instrument/InstrumentLink.h"
 
 #include "instrument/LinkServices.h"
+#include "platform/afx/CrtScan.h"
 
 #include <cmath>
 #include <cstdio>
@@ -18,11 +19,6 @@ constexpr std::size_t kCaptureCodeStart = 13;
 constexpr int kCapturePoints = 300;
 constexpr int kCaptureReads = 10;
 
-std::vector<BYTE>& ScopeAcqBuffer() {
-  static std::vector<BYTE> buffer(kScopeAcqBuffer, 0);
-  return buffer;
-}
-
 std::string ProgramFolder() {
   std::error_code ec;
   auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -37,8 +33,8 @@ int CInstrumentLink::ReadScopeWaveUsb(const CString& channel, BYTE* out, std::si
   int n = SetupUsbWaveformRead(channel);
   SendUsbCommand(channel + ":WF?");
   PollAfterCommand(true);
-  std::vector<BYTE>& buffer = ScopeAcqBuffer();
-  std::fill(buffer.begin(), buffer.end(), 0);
+  auto& buffer = g_ScopeAcqBuffer;
+  buffer.fill(0);
   // A payload that is itself a frame head is read again; anything else ends
   // the reads (a refused or missing frame leaves nothing to copy).
   std::size_t len = 0;
@@ -66,7 +62,8 @@ bool CInstrumentLink::ScreenDump(const CString& path) {
   PollAfterCommand(false);
   std::string target = path.IsEmpty() ? ProgramFolder() + "Lumitor.bmp" : std::string(path);
   // The file always has the bitmap's full size; a longer frame is refused.
-  std::vector<BYTE> bitmap(kScreenDumpBuffer + 1, 0);
+  auto& bitmap = g_ScreenDumpBuffer;
+  bitmap.fill(0);
   if (ReadUsbData(bitmap.data(), bitmap.size()) == 0) return screenDumpDone;
   if (target.find(".bmp") == std::string::npos) target += ".bmp";
   std::FILE* file = std::fopen(target.c_str(), "wb");
@@ -88,7 +85,7 @@ CString CInstrumentLink::BuildSourceFrequencyCommand(const CString& a, const CSt
   int blank = first.ReverseFind(' ');
   CString part = blank < 0 ? first : first.Mid(blank + 1);
   part = part.GetLength() > 2 ? part.Left(part.GetLength() - 2) : CString();
-  double value = std::strtod(part, nullptr) + std::strtod(second, nullptr);
+  double value = CrtStrtod(part, nullptr) + CrtStrtod(second, nullptr);
   CString command;
   command.Format("SOUR:FREQ %0.1fE6", value);
   return command;

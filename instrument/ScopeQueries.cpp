@@ -3,6 +3,7 @@
 #include "instrument/InstrumentLink.h"
 
 #include "instrument/LinkServices.h"
+#include "platform/afx/CrtScan.h"
 #include "platform/afx/Exception.h"
 #include "platform/visa/Visa.h"
 
@@ -13,7 +14,9 @@
 
 namespace {
 
-double LeadingNumber(const CString& text) { return std::strtod(text, nullptr); }
+// The number at the start of a reply field, read with a point whatever the
+// desktop's locale (units after the digits are ignored).
+double LeadingNumber(const CString& text) { return CrtStrtod(text, nullptr); }
 
 CString Formatted(const char* format, double value) {
   CString out;
@@ -42,22 +45,25 @@ float ParseScaleReply(const char* reply) {
 
 }  // namespace
 
-void CInstrumentLink::LastFieldValue(const CString& reply, CString& value) {
+void CInstrumentLink::LastFieldValue(const CString& reply, CString& value, bool sampleCount) {
   CString r = reply;
   StripLineEnds(r);
   int comma = r.ReverseFind(',');
   int blank = r.ReverseFind(' ');
   CString field = comma >= 0 ? r.Mid(comma + 1) : blank >= 0 ? r.Mid(blank + 1) : r;
   field.TrimRight("\r\n");
-  value = NormaliseValue(field);
+  value = sampleCount ? NormaliseCount(field) : NormaliseValue(field);
 }
 
-// Unit prefixes are read by case: m milli, M mega, k or K kilo.
-CString CInstrumentLink::NormaliseValue(const CString& text) {
+namespace {
+
+// The field's leading number scaled by its unit prefix: "m" milli, "k" or
+// "K" kilo, and "M" milli or mega as the caller says.
+CString Normalise(const CString& text, bool megaM) {
   double v = LeadingNumber(text);
   if (text.FindOneOf("eE") >= 0) return Formatted("%.14lf", v);
   if (text.FindOneOf("mMkK") < 0) return v == 0 ? text : Formatted("%lf", v);
-  if (text.Find('m') >= 0)
+  if (text.Find('m') >= 0 || (!megaM && text.Find('M') >= 0))
     v /= 1000;
   else if (text.Find('M') >= 0)
     v *= 1000000;
@@ -65,6 +71,14 @@ CString CInstrumentLink::NormaliseValue(const CString& text) {
     v *= 1000;
   return Formatted("%lf", v);
 }
+
+}  // namespace
+
+// Volts and seconds: "M" means milli, as instruments answer ("500MV").
+CString CInstrumentLink::NormaliseValue(const CString& text) { return Normalise(text, false); }
+
+// Sample counts ("14Mpts", "70kpts"): "M" means mega.
+CString CInstrumentLink::NormaliseCount(const CString& text) { return Normalise(text, true); }
 
 CString CInstrumentLink::NormaliseParamValue(const CString& text) {
   double v = LeadingNumber(text);
@@ -215,7 +229,7 @@ int CInstrumentLink::SetupUsbWaveformRead(const CString& channel) {
   PollAfterCommand(true);
   CString reply, count;
   ReadUsbReply(reply);
-  LastFieldValue(reply, count);
+  LastFieldValue(reply, count, true);
   int n = static_cast<int>(TextToInt(count));
   SendUsbCommand("WFSU NP," + count);
   PollAfterCommand(false);

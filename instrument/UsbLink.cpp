@@ -12,6 +12,9 @@ namespace {
 
 constexpr int kReplyRetries = 10;
 constexpr int kPollQueries = 11;
+// A completion poll gives up after about the time of its eleven short polls,
+// however long a driver takes over a read that brings nothing.
+constexpr ULONGLONG kPollBudgetMs = 1100;
 
 CString Trimmed(const CString& text) {
   CString copy = text;
@@ -33,11 +36,13 @@ bool CInstrumentLink::SendUsbCommand(const CString& command) {
   if (n == 0 || n > kUsbFrameBuffer - kUsbHead) return false;
   BYTE frame[kUsbFrameBuffer] = {};
   BuildUsbCommandFrame(frame, text, static_cast<int>(n));
-  return WriteUSBDevice(kRawUsbWritePipe, frame, static_cast<DWORD>(n + kUsbHead)) != 0;
+  // Anything short of the whole frame did not reach the instrument as a command.
+  const int total = static_cast<int>(n + kUsbHead);
+  return WriteUSBDevice(kRawUsbWritePipe, frame, static_cast<DWORD>(total)) == total;
 }
 
 // One frame, reassembled with the byte counts the driver reports. The
-// payload is accepted only when it fits the buffer (with room for a NUL), the
+// payload is accepted only when it fits the buffer (a NUL follows it when there is room), the
 // checksum holds and it is not itself a frame head; otherwise nothing of it
 // is kept and 0 is returned. Packets of a refused frame are still taken so
 // the next read starts at a new frame.
@@ -54,7 +59,7 @@ std::size_t CInstrumentLink::ReadUsbData(BYTE* buffer, std::size_t capacity, Usb
   BYTE kept = packet[8];
   packet[8] = 0;
   BYTE head = FrameChecksum(packet, kUsbHead);
-  bool fits = capacity > 0 && total <= capacity - 1;
+  bool fits = total <= capacity;
   std::size_t got = std::min<std::size_t>(static_cast<std::size_t>(n) - kUsbHead, total);
   if (fits) std::memcpy(buffer, packet + kUsbHead, got);
   while (got < total) {
@@ -74,14 +79,14 @@ std::size_t CInstrumentLink::ReadUsbData(BYTE* buffer, std::size_t capacity, Usb
     if (fits) std::memset(buffer, 0, got);
     return 0;
   }
-  buffer[total] = 0;
+  if (total < capacity) buffer[total] = 0;
   return total;
 }
 
 void CInstrumentLink::ReadUsbFrame(CString& reply) {
   reply = CString();
   std::vector<BYTE> buffer(kUsbFrameBuffer, 0);
-  std::size_t n = ReadUsbData(buffer.data(), buffer.size());
+  std::size_t n = ReadUsbData(buffer.data(), buffer.size() - 1);  // a reply text has its NUL
   if (n > 0) reply = CString(reinterpret_cast<const char*>(buffer.data()), static_cast<int>(n));
 }
 
@@ -120,30 +125,39 @@ bool CInstrumentLink::JudgeReply(const CString& query, const CString& reply) {
   return false;
 }
 
+// A short poll: one read of the answer, no retries; the polls themselves
+// are the retries.
 bool CInstrumentLink::QueryUsb(const CString& query) {
   SendUsbCommand(query);
   linkio::Pause(100);
   CString reply;
-  ReadUsbReply(reply);
+  ReadUsbFrame(reply);
   return JudgeReply(query, reply);
 }
 
-void CInstrumentLink::WaitOpcComplete() {
-  if (!g_WaitOpcAfterUsbCommand) {
-    linkio::Pause(50);
-    return;
+bool CInstrumentLink::PollUntilComplete(const CString& query) {
+  const ULONGLONG start = GetTickCount64();
+  for (int i = 0; i < kPollQueries; ++i) {
+    if (QueryUsb(query)) return true;
+    if (GetTickCount64() - start >= kPollBudgetMs) break;
   }
-  linkio::Pause(100);
-  for (int i = 0; i < kPollQueries && !QueryUsb("*OPC?"); ++i) {
-  }
+  return false;
 }
 
-void CInstrumentLink::PollAfterCommand(bool thenOlr) {
-  WaitOpcComplete();
-  if (!thenOlr || !g_WaitOpcAfterUsbCommand) return;
-  linkio::Pause(100);
-  for (int i = 0; i < kPollQueries && !QueryUsb("OLR?"); ++i) {
+bool CInstrumentLink::WaitOpcComplete() {
+  if (!g_WaitOpcAfterUsbCommand) {
+    linkio::Pause(50);
+    return true;
   }
+  linkio::Pause(100);
+  return PollUntilComplete("*OPC?");
+}
+
+bool CInstrumentLink::PollAfterCommand(bool thenOlr) {
+  if (!WaitOpcComplete()) return false;
+  if (!thenOlr || !g_WaitOpcAfterUsbCommand) return true;
+  linkio::Pause(100);
+  return PollUntilComplete("OLR?");
 }
 
 void CInstrumentLink::PollThenRead(const CString& query, CString& reply) {

@@ -7,6 +7,10 @@
 
 #include <cstring>
 
+CInstrumentLink g_StepTestLink;
+std::array<BYTE, kScopeAcqBuffer> g_ScopeAcqBuffer;
+std::array<BYTE, kScreenDumpBuffer> g_ScreenDumpBuffer;
+
 CInstrumentLink::CInstrumentLink() { stringList.RemoveAll(); }
 
 CInstrumentLink::~CInstrumentLink() { stringList.RemoveAll(); }

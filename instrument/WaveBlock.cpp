@@ -3,6 +3,7 @@
 // the block write over VISA or raw USB and the commit command after it.
 #include "instrument/InstrumentLink.h"
 
+#include "instrument/LinkMessages.h"
 #include "instrument/LinkServices.h"
 #include "platform/usb/RawUsbDriver.h"
 #include "platform/visa/Visa.h"
@@ -79,9 +80,7 @@ void CInstrumentLink::BuildWaveParams(CString& out, const CWaveData& wave) {
 CString CInstrumentLink::CheckWaveName(const CString& name) {
   for (int i = 0; i < name.GetLength(); ++i) {
     auto c = static_cast<unsigned char>(name[i]);
-    if (c == ',' || c < 0x20 || c == 0x7F)
-      return "The waveform name \"" + name +
-             "\" holds a comma or a control character; rename it before sending.";
+    if (c == ',' || c < 0x20 || c == 0x7F) return linkio::MessageText(kMsgBadWaveName, name);
   }
   return CString();
 }
@@ -121,12 +120,22 @@ std::size_t CInstrumentLink::PackWaveFrame(const CString& header, const CWaveDat
   return block.size();
 }
 
+// A write the driver took only in part (a time-out part way through) is a
+// failure like a refused one: a half-sent waveform is never committed.
 BOOL CInstrumentLink::WriteUsbPadded(const BYTE* bytes, std::size_t length) {
   std::size_t padded = length % 64 == 0 ? length : (length / 64 + 1) * 64;
   std::vector<BYTE> buffer(padded, 0);
   std::memcpy(buffer.data(), bytes, length);
-  if (WriteUSBDevice(kRawUsbWritePipe, buffer.data(), static_cast<DWORD>(padded)) == 0) {
+  int sent = WriteUSBDevice(kRawUsbWritePipe, buffer.data(), static_cast<DWORD>(padded));
+  if (sent == 0) {
     linkio::ShowMessage(linkio::TranslatedText(301));
+    return FALSE;
+  }
+  if (static_cast<std::size_t>(sent) != padded) {
+    CString got, all;
+    got.Format("%d", sent);
+    all.Format("%d", static_cast<int>(padded));
+    linkio::ShowMessageById(kMsgPartialUsbWrite, got, all);
     return FALSE;
   }
   return TRUE;
@@ -153,8 +162,7 @@ BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& 
   std::size_t frameBytes = kUsbHead + static_cast<std::size_t>(header.GetLength()) +
                            2 * static_cast<std::size_t>(std::max(wave.samplecount, 0));
   if (frameBytes > kWaveBlockBuffer) {
-    linkio::ShowMessage(
-        "The waveform is too long to send: its block needs more than 41,943,042 bytes.");
+    linkio::ShowMessageById(kMsgWaveTooLong);
     return FALSE;
   }
   std::vector<BYTE> frame;
@@ -162,10 +170,15 @@ BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& 
 
   if (visa) {
     ViUInt32 written = 0;
-    g_VisaStatus = viWrite(g_VisaInstrument, frame.data() + kUsbHead,
-                           static_cast<ViUInt32>(length - kUsbHead), &written);
-    if (g_VisaStatus < 0) {
-      linkio::ShowMessage("send cmd failed");
+    const ViStatus status = viWrite(g_VisaInstrument, frame.data() + kUsbHead,
+                                    static_cast<ViUInt32>(length - kUsbHead), &written);
+    g_VisaStatus = status;
+    if (status < 0) {
+      // What arrived of the block is the start of a message on the
+      // instrument, which the next command would be appended to: the clear
+      // drops it before anything else is sent.
+      viClear(g_VisaInstrument);
+      linkio::ShowMessageById(kMsgSendFailed, linkio::CauseText(status));
       return FALSE;
     }
     CString commit =

@@ -15,6 +15,7 @@ namespace sim {
 // The frame every command and reply travels in: "USB:", payload length
 // (32-bit little-endian), checksum (bytes sum to 0 mod 256), type, two zeros.
 constexpr std::size_t kFrameHeadBytes = 12;
+constexpr std::size_t kUsbPacketBytes = 512;
 Bytes MakeFrame(std::span<const std::uint8_t> payload, std::uint8_t type);
 // The payload of a well-formed frame (length within the bytes, checksum right).
 std::optional<Bytes> OpenFrame(std::span<const std::uint8_t> bytes);

@@ -13,10 +13,16 @@ namespace {
 class FakePort final : public visa::IUsbtmcPort {
  public:
   FakePort(std::shared_ptr<SimInstrument> instrument, std::shared_ptr<TimeoutLog> timeouts)
-      : instrument_(std::move(instrument)), timeouts_(std::move(timeouts)) {}
+      : instrument_(std::move(instrument)),
+        timeouts_(std::move(timeouts)),
+        channel_(instrument_->OpenChannel()) {}
+  ~FakePort() override { instrument_->CloseChannel(channel_); }
 
+  // Each open device is a link of its own; a new message drops what the last
+  // reply left unread.
   ssize_t Write(const unsigned char* data, std::size_t size) override {
-    if (!instrument_->Receive({data, size})) return -EIO;
+    pending_.clear();
+    if (!instrument_->Receive(channel_, std::span<const std::uint8_t>(data, size))) return -EIO;
     return static_cast<ssize_t>(size);
   }
 
@@ -24,7 +30,7 @@ class FakePort final : public visa::IUsbtmcPort {
   // not fit waits for the next read.
   ssize_t Read(unsigned char* buffer, std::size_t capacity) override {
     if (pending_.empty()) {
-      auto reply = instrument_->TakeReply();
+      auto reply = instrument_->TakeReply(channel_);
       if (!reply) return -ETIMEDOUT;
       pending_ = reply->Flatten();
       pos_ = 0;
@@ -38,7 +44,7 @@ class FakePort final : public visa::IUsbtmcPort {
 
   int Clear() override {
     pending_.clear();
-    instrument_->Clear();
+    instrument_->Clear(channel_);
     return 0;
   }
 
@@ -51,6 +57,7 @@ class FakePort final : public visa::IUsbtmcPort {
  private:
   std::shared_ptr<SimInstrument> instrument_;
   std::shared_ptr<TimeoutLog> timeouts_;
+  ChannelId channel_;
   Bytes pending_;
   std::size_t pos_ = 0;
 };

@@ -6,7 +6,7 @@ namespace {
 constexpr GeneratorFamily kFamilies[] = {
     {"KRV5000", 14, false, "160MHz"}, {"KRV1000X", 16, true, "60MHz"},
     {"KRV1000", 14, false, "25MHz"},  {"KRV800", 14, false, "20MHz"},
-    {"KRP2000", 14, false, "30MHz"},  {"KRV2000", 16, true, "120MHz"},
+    {"KRP2", 14, false, "30MHz"},     {"KRV2000", 16, true, "120MHz"},
     {"KRV6000X", 16, true, "500MHz"}, {"KRP1000X-E", 16, true, "50MHz"},
     {"KRP1000X", 14, false, "40MHz"},
 };

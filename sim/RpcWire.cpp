@@ -1,6 +1,8 @@
 #include "sim/RpcWire.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <sys/socket.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -43,23 +45,12 @@ void XdrOut::Opaque(std::span<const std::uint8_t> data) {
 }
 
 std::optional<Call> ParseCall(std::span<const std::uint8_t> message, bool* wrongRpcVersion) {
-  *wrongRpcVersion = false;
   XdrIn in(message);
+  std::uint32_t xid = 0;
+  auto header = ParseCallHeader(in, wrongRpcVersion, &xid);
+  if (!header) return std::nullopt;
   Call call;
-  call.xid = in.U32();
-  if (in.U32() != 0 || !in.ok()) return std::nullopt;  // not a call
-  if (in.U32() != 2) {
-    *wrongRpcVersion = in.ok();
-    return std::nullopt;
-  }
-  call.program = in.U32();
-  call.version = in.U32();
-  call.procedure = in.U32();
-  for (int auth = 0; auth < 2; ++auth) {  // credentials and verifier: skipped
-    in.U32();
-    in.Opaque(400);
-  }
-  if (!in.ok()) return std::nullopt;
+  static_cast<CallHeader&>(call) = *header;
   call.args = message.subspan(in.Position());
   return call;
 }
@@ -72,10 +63,13 @@ XdrOut AcceptedReply(std::uint32_t xid, AcceptStat stat) {
   out.U32(0);  // verifier: AUTH_NONE, empty
   out.U32(0);
   out.U32(stat);
-  if (stat == kProgMismatch) {
-    out.U32(1);
-    out.U32(1);
-  }
+  return out;
+}
+
+XdrOut ProgMismatchReply(std::uint32_t xid, std::uint32_t version) {
+  XdrOut out = AcceptedReply(xid, kProgMismatch);
+  out.U32(version);  // lowest and highest version served
+  out.U32(version);
   return out;
 }
 
@@ -90,35 +84,97 @@ XdrOut RpcMismatchReply(std::uint32_t xid) {
   return out;
 }
 
-namespace {
-
-bool ReadAll(int fd, std::uint8_t* p, std::size_t n) {
-  while (n) {
-    ssize_t r = ::recv(fd, p, n, 0);
+bool RecordReader::Fill() {
+  if (begin_ == end_) begin_ = end_ = 0;
+  for (;;) {
+    ssize_t r = ::recv(fd_, buffer_.data() + end_, buffer_.size() - end_, 0);
     if (r < 0 && errno == EINTR) continue;
-    if (r <= 0) return false;
-    p += r;
-    n -= static_cast<std::size_t>(r);
+    if (r <= 0) return ok_ = false;
+    end_ += static_cast<std::size_t>(r);
+    return true;
+  }
+}
+
+bool RecordReader::NextFragment() {
+  if (lastFragment_) return ok_ = false;
+  std::uint8_t mark[4];
+  for (std::size_t got = 0; got < 4; ++got) {
+    if (begin_ == end_ && !Fill()) return false;
+    mark[got] = buffer_[begin_++];
+  }
+  std::uint32_t word = std::uint32_t{mark[0]} << 24 | std::uint32_t{mark[1]} << 16 |
+                       std::uint32_t{mark[2]} << 8 | mark[3];
+  fragmentLeft_ = word & 0x7FFFFFFFu;
+  lastFragment_ = (word & 0x80000000u) != 0;
+  return true;
+}
+
+bool RecordReader::Next() {
+  while (!lastFragment_ || fragmentLeft_ > 0) {  // the unread rest of the last record
+    if (fragmentLeft_ > 0 && !Skip(fragmentLeft_)) return false;
+    if (!lastFragment_ && !NextFragment()) return false;
+  }
+  ok_ = true;
+  lastFragment_ = false;
+  return NextFragment();
+}
+
+bool RecordReader::Read(std::uint8_t* out, std::size_t n) {
+  while (n > 0) {
+    if (fragmentLeft_ == 0 && !NextFragment()) return false;
+    std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(n, fragmentLeft_));
+    std::size_t buffered = end_ - begin_;
+    std::size_t take = 0;
+    if (buffered > 0) {
+      take = std::min(want, buffered);
+      if (out) std::memcpy(out, buffer_.data() + begin_, take);
+      begin_ += take;
+    } else if (out && want >= buffer_.size() / 2) {
+      ssize_t r = ::recv(fd_, out, want, 0);  // bulk data: no stop in the buffer
+      if (r < 0 && errno == EINTR) continue;
+      if (r <= 0) return ok_ = false;
+      take = static_cast<std::size_t>(r);
+    } else {
+      if (!Fill()) return false;
+      continue;
+    }
+    if (out) out += take;
+    n -= take;
+    fragmentLeft_ -= take;
   }
   return true;
 }
 
-}  // namespace
+bool RecordReader::Skip(std::size_t n) { return Read(nullptr, n); }
 
-bool ReadRecord(int fd, std::vector<std::uint8_t>* record, std::size_t limit) {
-  record->clear();
+bool RecordReader::ReadRest(std::vector<std::uint8_t>* out, std::size_t limit) {
+  out->clear();
   for (;;) {
-    std::uint8_t mark[4];
-    if (!ReadAll(fd, mark, 4)) return false;
-    std::uint32_t word = std::uint32_t{mark[0]} << 24 | std::uint32_t{mark[1]} << 16 |
-                         std::uint32_t{mark[2]} << 8 | mark[3];
-    std::size_t length = word & 0x7FFFFFFFu;
-    if (record->size() + length > limit) return false;
-    std::size_t at = record->size();
-    record->resize(at + length);
-    if (!ReadAll(fd, record->data() + at, length)) return false;
-    if (word & 0x80000000u) return true;
+    if (fragmentLeft_ > limit - out->size()) return ok_ = false;
+    std::size_t at = out->size();
+    out->resize(at + static_cast<std::size_t>(fragmentLeft_));
+    if (!Read(out->data() + at, out->size() - at)) return false;
+    if (lastFragment_) return true;
+    if (!NextFragment()) return false;
   }
+}
+
+std::uint32_t RecordReader::U32() {
+  std::uint8_t p[4];
+  if (!ok_ || !Read(p, 4)) {
+    ok_ = false;
+    return 0;
+  }
+  return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
+}
+
+void RecordReader::SkipOpaque(std::uint32_t max) {
+  std::uint32_t n = U32();
+  if (!ok_ || n > max) {
+    ok_ = false;
+    return;
+  }
+  Skip((std::size_t{n} + 3) & ~std::size_t{3});
 }
 
 bool WriteRecord(int fd, std::initializer_list<std::span<const std::uint8_t>> parts) {

@@ -1,5 +1,9 @@
 #include "sim/SimGenerator.h"
 
+#include "platform/afx/CrtScan.h"
+#include "platform/win/NumericLocale.h"
+
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -49,10 +53,10 @@ Bytes SineCodes(std::size_t points, int bits) {
   return data;
 }
 
-std::string ExpForm(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2E", v);
-  return text;
+// A parameter as the instrument prints it: two decimals and an exponent,
+// with a point whatever the desktop's locale.
+std::string ExpForm(const std::string& number) {
+  return FormatInCLocale("%.2E", CrtAtof(number.c_str()));
 }
 
 }  // namespace
@@ -81,7 +85,11 @@ std::optional<StoredWave> SimGenerator::Slot(const std::string& key) const {
   const auto& table = family_.codeBits == 16 ? user_ : slots_;
   auto it = table.find(key);
   if (it == table.end()) return std::nullopt;
-  return *it->second;
+  StoredWave copy = *it->second;
+  copy.data.erase(copy.data.begin(),
+                  copy.data.begin() + static_cast<std::ptrdiff_t>(copy.dataStart));
+  copy.dataStart = 0;
+  return copy;
 }
 
 void SimGenerator::Store(const std::string& key, StoredWave wave) {
@@ -153,25 +161,25 @@ void SimGenerator::HandleBlock(std::span<const std::uint8_t> raw, std::size_t da
     if (key == "WVNM")
       wave.name = f[i + 1];
     else if (key == "FREQ")
-      wave.frequency = ExpForm(std::atof(f[i + 1].c_str()));
+      wave.frequency = ExpForm(f[i + 1]);
     else if (key == "AMPL")
-      wave.amplitude = ExpForm(std::atof(f[i + 1].c_str()));
+      wave.amplitude = ExpForm(f[i + 1]);
     else if (key == "OFST")
-      wave.offset = ExpForm(std::atof(f[i + 1].c_str()));
+      wave.offset = ExpForm(f[i + 1]);
     else if (key == "PHASE")
-      wave.phase = ExpForm(std::atof(f[i + 1].c_str()));
+      wave.phase = ExpForm(f[i + 1]);
   }
   if (Bytes* owned = OwnedMessage(); owned && owned->data() == raw.data()) {
-    owned->erase(owned->begin(), owned->begin() + static_cast<std::ptrdiff_t>(dataStart));
-    wave.data = std::move(*owned);  // megabytes of samples: moved, not copied
+    wave.data = std::move(*owned);  // megabytes of samples: kept where they arrived
+    wave.dataStart = dataStart;
   } else {
     wave.data.assign(raw.begin() + static_cast<std::ptrdiff_t>(dataStart), raw.end());
   }
-  auto shared = std::make_shared<StoredWave>(std::move(wave));
-  if (family_.codeBits == 16)
-    user_[shared->name] = std::move(shared);
-  else
-    slots_[position] = std::move(shared);
+  auto& stored = family_.codeBits == 16 ? user_[wave.name] : slots_[position];
+  // The waveform it replaces gives its memory to the next long message,
+  // unless a reply being read still holds it.
+  if (stored && stored.use_count() == 1) KeepSpare(std::move(stored->data));
+  stored = std::make_shared<StoredWave>(std::move(wave));
 }
 
 void SimGenerator::ReplyList(const std::string& which) {
@@ -210,11 +218,20 @@ void SimGenerator::ReplyData(const std::string& request) {
   }
   if (!w) return;
   SimFaults f = FaultsLocked();
-  std::size_t sent = f.truncatedBlock ? w->data.size() / 2 : w->data.size();
-  std::size_t claimed = f.wrongLengthField ? w->data.size() * 2 : w->data.size();
+  const auto codes = w->Codes();
+  std::size_t sent = f.truncatedBlock ? codes.size() / 2 : codes.size();
+  std::size_t claimed = f.wrongLengthField ? codes.size() * 2 : codes.size();
   std::string head = "WVDT POS," + position + ",WVNM," + w->name + ",TYPE,5,LENGTH," +
                      LengthField(claimed) + ",WAVEDATA,";
-  Reply(SimReply{Bytes(head.begin(), head.end()), std::shared_ptr<const Bytes>(w, &w->data), sent});
+  if (f.overlongBlock) {  // the stored codes and then as many again
+    Bytes all(head.begin(), head.end());
+    all.insert(all.end(), codes.begin(), codes.end());
+    all.insert(all.end(), codes.begin(), codes.end());
+    Reply(std::move(all));
+    return;
+  }
+  Reply(SimReply{Bytes(head.begin(), head.end()), std::shared_ptr<const Bytes>(w, &w->data),
+                 w->dataStart, sent});
 }
 
 std::string SimGenerator::LengthField(std::size_t bytes) const {

@@ -14,7 +14,11 @@ namespace sim {
 struct StoredWave {
   std::string name;
   std::string frequency = "1.00E03", amplitude = "4.00E00", offset = "0.00E00", phase = "0.00E00";
-  Bytes data;  // the codes exactly as written
+  Bytes data;                 // the codes exactly as written, from dataStart on
+  std::size_t dataStart = 0;  // a block write keeps its header before the codes
+  std::span<const std::uint8_t> Codes() const {
+    return std::span<const std::uint8_t>(data).subspan(dataStart);
+  }
 };
 
 struct GeneratorIdentity {
@@ -33,7 +37,8 @@ class SimGenerator final : public SimInstrument {
   SimGenerator(const GeneratorFamily& family, GeneratorIdentity identity);
 
   const GeneratorFamily& Family() const { return family_; }
-  // Slots by position (14-bit) or user waveforms by name (16-bit).
+  // Slots by position (14-bit) or user waveforms by name (16-bit); the
+  // copy's data holds the codes alone.
   std::optional<StoredWave> Slot(const std::string& key) const;
   void Store(const std::string& key, StoredWave wave);
   // The last commit command's argument ("50" or a name), empty before one.

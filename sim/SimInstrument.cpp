@@ -6,7 +6,17 @@
 namespace sim {
 
 namespace {
+
 constexpr std::size_t kTextHead = 4096;
+// The log keeps the latest lines only, so a long run does not grow it.
+constexpr std::size_t kLogLines = 65536;
+
+std::string DescribeReply(const SimReply& reply) {
+  std::string line = DescribeMessage(reply.head);
+  if (reply.bodySize) line += " <" + std::to_string(reply.bodySize) + " bytes>";
+  return line;
+}
+
 }  // namespace
 
 std::string DescribeMessage(std::span<const std::uint8_t> message) {
@@ -21,29 +31,50 @@ std::string DescribeMessage(std::span<const std::uint8_t> message) {
   return line;
 }
 
-bool SimInstrument::Receive(std::span<const std::uint8_t> message) {
+ChannelId SimInstrument::OpenChannel() {
   std::lock_guard guard(lock_);
-  return ReceiveLocked(message);
+  ChannelId id = nextChannel_++;
+  channels_[id];
+  return id;
 }
 
-bool SimInstrument::Receive(Bytes&& message) {
+void SimInstrument::CloseChannel(ChannelId channel) {
+  std::lock_guard guard(lock_);
+  if (channel != kDefaultChannel) channels_.erase(channel);
+}
+
+bool SimInstrument::Receive(ChannelId channel, std::span<const std::uint8_t> message) {
+  std::lock_guard guard(lock_);
+  return ReceiveLocked(channel, message);
+}
+
+bool SimInstrument::Receive(ChannelId channel, Bytes&& message) {
   Bytes owned = std::move(message);
   std::lock_guard guard(lock_);
   owned_ = &owned;
-  bool taken = ReceiveLocked(owned);
+  bool taken = ReceiveLocked(channel, owned);
   owned_ = nullptr;
   return taken;
 }
 
-bool SimInstrument::ReceiveLocked(std::span<const std::uint8_t> message) {
-  AddLog(DescribeMessage(message));
+bool SimInstrument::ReceiveLocked(ChannelId channel, std::span<const std::uint8_t> message) {
+  AddLog(channel, "<-", DescribeMessage(message), true);
   if (faults_.refuseWrite) return false;
+  auto found = channels_.find(channel);
+  if (found == channels_.end()) return false;  // a closed channel takes nothing
   // Commands are short; a block write carries megabytes of samples, which
   // Handle takes from the raw bytes, so only the head is made text.
   std::string text(message.begin(), message.begin() + static_cast<std::ptrdiff_t>(
                                                           std::min(message.size(), kTextHead)));
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  if (!AnswerPoll(text)) Handle(text, message);
+  current_ = channel;
+  if (!AnswerPoll(text)) {
+    // A new message: what the last one left unread is gone.
+    found->second.replies.clear();
+    found->second.status.reset();
+    Handle(text, message);
+  }
+  current_ = kDefaultChannel;
   return true;
 }
 
@@ -56,46 +87,78 @@ std::pair<std::span<const std::uint8_t>, std::span<const std::uint8_t>> SimReply
     pos += take;
     n -= take;
   }
-  if (n > 0 && body) second = std::span<const std::uint8_t>(*body).subspan(pos - head.size(), n);
+  if (n > 0 && body)
+    second = std::span<const std::uint8_t>(*body).subspan(bodyOffset + pos - head.size(), n);
   return {first, second};
 }
 
 Bytes SimReply::Flatten() const {
   Bytes out(head);
-  if (body)
-    out.insert(out.end(), body->begin(), body->begin() + static_cast<std::ptrdiff_t>(bodySize));
+  if (body) {
+    auto from = body->begin() + static_cast<std::ptrdiff_t>(bodyOffset);
+    out.insert(out.end(), from, from + static_cast<std::ptrdiff_t>(bodySize));
+  }
   return out;
 }
 
-std::optional<SimReply> SimInstrument::TakeReply() {
+std::optional<SimReply> SimInstrument::TakeReply(ChannelId channel) {
   std::lock_guard guard(lock_);
-  if (faults_.delayPastTimeout) return std::nullopt;
-  if (status_) {
-    SimReply out{std::move(*status_)};
-    status_.reset();
+  if (!HasReplyLocked(channel)) return std::nullopt;
+  Channel& c = channels_[channel];
+  if (c.status) {
+    SimReply out{std::move(*c.status)};
+    c.status.reset();
     return out;
   }
-  if (replies_.empty()) return std::nullopt;
-  SimReply out = std::move(replies_.front());
-  replies_.pop_front();
+  SimReply out = std::move(c.replies.front());
+  c.replies.pop_front();
   return out;
 }
 
-bool SimInstrument::HasReply() const {
+bool SimInstrument::HasReply(ChannelId channel) const {
   std::lock_guard guard(lock_);
-  return !faults_.delayPastTimeout && (status_ || !replies_.empty());
+  return HasReplyLocked(channel);
 }
 
-void SimInstrument::Clear() {
+bool SimInstrument::HasReplyLocked(ChannelId channel) const {
+  if (faults_.delayPastTimeout) return false;
+  auto found = channels_.find(channel);
+  return found != channels_.end() && (found->second.status || !found->second.replies.empty());
+}
+
+bool SimInstrument::WaitForReply(ChannelId channel, std::chrono::milliseconds time,
+                                 const std::function<bool()>& cancelled) {
+  std::unique_lock guard(lock_);
+  changed_.wait_for(guard, time, [&] { return HasReplyLocked(channel) || cancelled(); });
+  return HasReplyLocked(channel);
+}
+
+void SimInstrument::WakeWaiters() {
+  { std::lock_guard guard(lock_); }
+  changed_.notify_all();
+}
+
+void SimInstrument::Clear(ChannelId channel) {
   std::lock_guard guard(lock_);
-  AddLog("<device clear>");
-  replies_.clear();
-  status_.reset();
+  AddLog(channel, "<-", "<device clear>", true);
+  auto found = channels_.find(channel);
+  if (found == channels_.end()) return;
+  found->second.replies.clear();
+  found->second.status.reset();
+}
+
+Bytes SimInstrument::TakeSpare() {
+  std::lock_guard guard(lock_);
+  return std::exchange(spare_, Bytes());
+}
+
+void SimInstrument::KeepSpare(Bytes&& buffer) {
+  if (buffer.capacity() > spare_.capacity()) spare_ = std::move(buffer);
 }
 
 std::vector<std::string> SimInstrument::Log() const {
   std::lock_guard guard(lock_);
-  return log_;
+  return std::vector<std::string>(log_.begin(), log_.end());
 }
 
 void SimInstrument::ClearLog() {
@@ -109,13 +172,16 @@ SimFaults SimInstrument::Faults() const {
 }
 
 void SimInstrument::SetFaults(const SimFaults& faults) {
-  std::lock_guard guard(lock_);
-  faults_ = faults;
+  {
+    std::lock_guard guard(lock_);
+    faults_ = faults;
+  }
+  changed_.notify_all();  // a held-back reply may be free now
 }
 
-void SimInstrument::SetLogSink(void (*sink)(const std::string&)) {
+void SimInstrument::SetLogSink(LogSink sink) {
   std::lock_guard guard(lock_);
-  sink_ = sink;
+  sink_ = std::move(sink);
 }
 
 // Completion polls: the simulated instrument finishes every operation at
@@ -140,16 +206,26 @@ void SimInstrument::Reply(Bytes bytes) { Reply(SimReply{std::move(bytes)}); }
 
 void SimInstrument::Reply(SimReply reply) {
   if (faults_.noReply) return;
-  replies_.push_back(std::move(reply));
+  AddLog(current_, "->", DescribeReply(reply), false);
+  channels_[current_].replies.push_back(std::move(reply));
+  changed_.notify_all();
 }
 
 void SimInstrument::ReplyStatus(const std::string& text) {
   if (faults_.noReply) return;
-  status_ = Bytes(text.begin(), text.end());
+  AddLog(current_, "->", text, false);
+  channels_[current_].status = Bytes(text.begin(), text.end());
+  changed_.notify_all();
 }
 
-void SimInstrument::AddLog(std::string line) {
-  if (sink_) sink_(line);
+void SimInstrument::NoteError(const std::string& text) {
+  AddLog(current_, "!!", "error: " + text, true);
+}
+
+void SimInstrument::AddLog(ChannelId channel, const char* direction, std::string line, bool keep) {
+  if (sink_) sink_(std::string(direction) + " [" + std::to_string(channel) + "] " + line);
+  if (!keep) return;
+  if (log_.size() == kLogLines) log_.pop_front();
   log_.push_back(std::move(line));
 }
 

@@ -1,5 +1,7 @@
 #include "sim/SimScope.h"
 
+#include "platform/afx/CrtScan.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +18,19 @@ int ChannelOf(const std::string& text) {
   return n >= 1 && n <= 4 ? n : 0;
 }
 
+// A record length from "WFSU NP,<n>": a whole number from 0 (the whole
+// record) to the memory depth, written with or without decimals.
+std::optional<std::size_t> RecordLength(const char* text) {
+  char* end = nullptr;
+  const double value = CrtStrtod(text, &end);
+  if (end == text || !std::isfinite(value) || value < 0 || value > kScopeMemoryDepth ||
+      value != std::floor(value))
+    return std::nullopt;
+  while (*end == ' ') ++end;
+  if (*end != '\0') return std::nullopt;
+  return static_cast<std::size_t>(value);
+}
+
 }  // namespace
 
 SimScope::SimScope(ScopeSetup setup) : setup_(std::move(setup)) {}
@@ -27,7 +42,9 @@ Bytes SimScope::CaptureCodes(int channel) const {
 
 Bytes SimScope::CaptureCodesLocked(int channel) const {
   std::size_t n =
-      points_ ? points_ : static_cast<std::size_t>(std::atol(setup_.sampleCount.c_str()));
+      points_ ? points_
+              : static_cast<std::size_t>(std::strtoul(setup_.sampleCount.c_str(), nullptr, 10));
+  n = std::min(n, kScopeMemoryDepth);
   Bytes codes(n);
   for (std::size_t i = 0; i < n; ++i)
     codes[i] =
@@ -52,22 +69,12 @@ void SimScope::Handle(const std::string& text, std::span<const std::uint8_t>) {
   } else if (text.rfind("SANU?", 0) == 0) {
     Reply("SANU " + setup_.sampleCount + "\n");
   } else if (text.rfind("WFSU NP,", 0) == 0) {
-    points_ = static_cast<std::size_t>(std::atof(text.c_str() + 8));
+    if (auto n = RecordLength(text.c_str() + 8))
+      points_ = *n;
+    else
+      NoteError("record length out of range: " + text.substr(8));  // the setting stays
   } else if (text.find(":WF?") != std::string::npos && ch) {
-    // The reply text, padded to the fixed header length, then the codes.
-    Bytes codes = CaptureCodesLocked(ch);
-    // "ALL" asks for the definite-length block a VISA reader takes: 12
-    // header bytes, nine length digits, the codes and a line end.
-    bool all = text.find("ALL") != std::string::npos;
-    char head[64];
-    std::snprintf(head, sizeof head, all ? "C%d:WF ALL,#9%09zu" : "C%d:WF DAT2,#9%09zu", ch,
-                  codes.size());
-    Bytes reply(head, head + std::strlen(head));
-    if (!all) reply.resize(kCaptureHeaderBytes, ' ');
-    if (FaultsLocked().truncatedBlock) codes.resize(codes.size() / 2);
-    reply.insert(reply.end(), codes.begin(), codes.end());
-    if (all) reply.insert(reply.end(), {'\n', '\n'});
-    Reply(std::move(reply));
+    ReplyCapture(ch, text.find("ALL") != std::string::npos);
   } else if (text == "SCDP") {
     Bytes bitmap(kScreenDumpBytes, 0x40);
     bitmap[0] = 'B';
@@ -75,6 +82,30 @@ void SimScope::Handle(const std::string& text, std::span<const std::uint8_t>) {
     Reply(std::move(bitmap));
   }
   // WFSU other fields, WFCLR, CHDR: taken without a reply.
+}
+
+// "ALL" asks for the definite-length block a VISA reader takes: "C1:WF ALL,"
+// and "#9" (12 bytes), nine digits of the block length, the waveform
+// descriptor, one code per sample, one line feed; the length counts the
+// descriptor and the codes. Otherwise the reply text padded to its fixed
+// length, then the codes.
+void SimScope::ReplyCapture(int ch, bool all) {
+  Bytes codes = CaptureCodesLocked(ch);
+  const std::size_t length = (all ? kWaveDescriptorBytes : 0) + codes.size();
+  char head[64];
+  std::snprintf(head, sizeof head, all ? "C%d:WF ALL,#9%09zu" : "C%d:WF DAT2,#9%09zu", ch, length);
+  Bytes reply(head, head + std::strlen(head));
+  if (all) {
+    Bytes descriptor(kWaveDescriptorBytes, 0);
+    std::memcpy(descriptor.data(), "WAVEDESC", 8);
+    reply.insert(reply.end(), descriptor.begin(), descriptor.end());
+  } else {
+    reply.resize(kCaptureHeaderBytes, ' ');
+  }
+  if (FaultsLocked().truncatedBlock) codes.resize(codes.size() / 2);
+  reply.insert(reply.end(), codes.begin(), codes.end());
+  if (all) reply.push_back('\n');
+  Reply(std::move(reply));
 }
 
 }  // namespace sim

@@ -6,6 +6,7 @@
 #include "sim/SimInstrument.h"
 
 #include <array>
+#include <optional>
 
 namespace sim {
 
@@ -24,7 +25,10 @@ struct ScopeSetup {
 };
 
 constexpr std::size_t kScreenDumpBytes = 424696;
-constexpr std::size_t kCaptureHeaderBytes = 13;  // reply text before the samples
+constexpr std::size_t kCaptureHeaderBytes = 13;    // reply text before the samples
+constexpr std::size_t kWaveDescriptorBytes = 346;  // before the codes of "WF? ALL"
+// The longest record the simulated scope keeps; "WFSU NP," beyond it is refused.
+constexpr std::size_t kScopeMemoryDepth = 28000000;
 
 class SimScope final : public SimInstrument {
  public:
@@ -37,6 +41,7 @@ class SimScope final : public SimInstrument {
 
  private:
   Bytes CaptureCodesLocked(int channel) const;
+  void ReplyCapture(int channel, bool all);
   ScopeSetup setup_;
   std::size_t points_ = 0;  // "WFSU NP," value, 0 = all
 };

@@ -186,3 +186,15 @@ TEST_F(Discovery, DestroyingALinkClosesNothing) {
   EXPECT_EQ(viClear(s), VI_SUCCESS);
   EXPECT_EQ(usbDriver->Current(), 0);
 }
+
+// The protocol test dialog's communication object exists for the whole run
+// and acts on the shared link state like any other.
+TEST_F(Discovery, TheStepTestLinkIsProgramWide) {
+  auto gen = Generator("KRV1000");
+  usbDriver->Attach(gen);
+  EXPECT_EQ(g_StepTestLink.usbGeneratorCount, 0);
+  EXPECT_TRUE(g_StepTestLink.stringList.IsEmpty());
+  link.SelectUsbDevice(0);
+  EXPECT_TRUE(g_StepTestLink.SendUsbCommand("STL? DEBUG"));
+  EXPECT_EQ(gen->Log().back(), "STL? DEBUG");
+}

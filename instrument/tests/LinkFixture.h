@@ -13,6 +13,7 @@
 #include "sim/FakeUsbtmc.h"
 #include "sim/SimGenerator.h"
 #include "sim/SimScope.h"
+#include "sim/Vxi11Server.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ class LinkFixture : public ::testing::Test {
     visa::SetUsbtmcSystem(usbtmc);
   }
   void TearDown() override {
-    if (g_VisaDefaultRM) viClose(g_VisaDefaultRM);
+    CloseVxi11();
     rawusb::SetRawUsbDriver(nullptr);
     visa::SetUsbtmcSystem(nullptr);
   }
@@ -45,12 +46,33 @@ class LinkFixture : public ::testing::Test {
   }
   std::vector<DWORD> Pauses() const { return clock.Sleeps(); }
 
+  // Serves the instrument over VXI-11 on loopback and opens it into
+  // g_VisaInstrument; a server of an earlier call is stopped first.
+  void OpenOverVxi11(std::shared_ptr<sim::SimInstrument> instrument, std::uint32_t maxRecv) {
+    CloseVxi11();
+    vxi11 = std::make_unique<sim::Vxi11Server>(std::move(instrument),
+                                               sim::Vxi11ServerOptions{"127.0.0.1", 0, maxRecv});
+    std::string error;
+    ASSERT_TRUE(vxi11->Start(&error)) << error;
+    visa::SetPortmapperPort(vxi11->PortmapperPort());
+    viOpenDefaultRM(&g_VisaDefaultRM);
+    ASSERT_EQ(viOpen(g_VisaDefaultRM, "TCPIP0::127.0.0.1::INSTR", 0, 0, &g_VisaInstrument),
+              VI_SUCCESS);
+  }
+  void CloseVxi11() {
+    if (g_VisaDefaultRM) viClose(g_VisaDefaultRM);
+    g_VisaDefaultRM = 0;
+    vxi11.reset();
+    visa::SetPortmapperPort(0);
+  }
+
   services::FakeServices fake;
   services::FakeClock& clock = fake.Clock();
   std::vector<std::string>& messages = fake.BoxTexts();
   std::shared_ptr<sim::FakeRawUsbDriver> usbDriver = std::make_shared<sim::FakeRawUsbDriver>();
   std::shared_ptr<sim::FakeUsbtmcSystem> usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
   int serials = 0;
+  std::unique_ptr<sim::Vxi11Server> vxi11;
   CInstrumentLink link;
 };
 

@@ -117,21 +117,21 @@ TEST_F(ReadBack, FailuresKeepTheLastRead) {
   OpenUsbtmc(gen);
   ASSERT_TRUE(link.ReadWaveFromGenerator("user:abc", "USBTMCKRV1000X"));
   const std::vector<float> before = Samples();
+  // Each failure says what happened: no answer, or data that disagrees with
+  // the length the reply announced (fewer bytes, or more).
   struct Row {
-    const char* what;
-    sim::SimFaults faults;
+    const char* fault;
+    const char* message;
   };
-  sim::SimFaults silent, truncated, longer;
-  silent.noReply = true;
-  truncated.truncatedBlock = true;
-  longer.wrongLengthField = true;
-  for (const Row& r :
-       {Row{"no reply", silent}, Row{"truncated", truncated}, Row{"length", longer}}) {
-    gen->SetFaults(r.faults);
+  for (Row r : {Row{"no-reply", "text 609"}, Row{"truncated-block", "text 612"},
+                Row{"wrong-length", "text 612"}, Row{"overlong-block", "text 612"}}) {
+    sim::SimFaults faults;
+    ASSERT_TRUE(sim::SetFaultByName(faults, r.fault));
+    gen->SetFaults(faults);
     messages.clear();
-    EXPECT_FALSE(link.ReadWaveFromGenerator("user:abc", "USBTMCKRV1000X")) << r.what;
-    EXPECT_EQ(messages.size(), 1u) << r.what;
-    EXPECT_EQ(Samples(), before) << r.what;
+    EXPECT_FALSE(link.ReadWaveFromGenerator("user:abc", "USBTMCKRV1000X")) << r.fault;
+    EXPECT_EQ(messages, std::vector<std::string>{r.message}) << r.fault;
+    EXPECT_EQ(Samples(), before) << r.fault;
     viClear(g_VisaInstrument);
   }
   gen->SetFaults({});
@@ -154,12 +154,14 @@ TEST_F(ReadBack, PointCountByFamily) {
     const char* model;
     const char* tag;
     std::size_t bytes;
-    long expected;
+    long expected;  // 0: refused, the count does not cover what arrived
   };
   const Row rows[] = {
-      {"KRV5000", "USBTMCKRV5000", 32768, 16384},   {"KRV5000", "USBTMCKRV5000", 1048576, 524288},
-      {"KRV5000", "USBTMCKRV5000", 65536, 16384},  // 64KB: the previous count stays
-      {"KRP1000X", "USBTMCKRP1000X", 65536, 16384}, {"KRP1000X-E", "USBTMCKRP1000X-E", 2000, 1000},
+      {"KRV5000", "USBTMCKRV5000", 32768, 16384},     {"KRV5000", "USBTMCKRV5000", 1048576, 524288},
+      {"KRV5000", "USBTMCKRV5000", 65536, 0},  // 64KB keeps the previous 16,384: half the data
+      {"KRV5000", "USBTMCKRV5000", 16384, 0},  // 16KB against a count of 16,384
+      {"KRP1000X", "USBTMCKRP1000X", 32768, 16384},   {"KRP1000X", "USBTMCKRP1000X", 65536, 0},
+      {"KRP1000X-E", "USBTMCKRP1000X-E", 2000, 1000},
   };
   for (const Row& r : rows) {
     auto gen = Generator(r.model);
@@ -174,10 +176,14 @@ TEST_F(ReadBack, PointCountByFamily) {
     CInstrumentLink::ParsePositionList("M60,w");
     g_TransferPoints = 16384;
     bool user = std::string(r.tag).find("KRP1000X-E") != std::string::npos;
-    ASSERT_TRUE(link.ReadWaveFromGenerator(user ? "user:w" : "w", r.tag))
+    g_LastReadWave.samples.SetSize(0, FALSE);
+    messages.clear();
+    EXPECT_EQ(link.ReadWaveFromGenerator(user ? "user:w" : "w", r.tag), r.expected != 0)
         << r.tag << " " << r.bytes;
     EXPECT_EQ(static_cast<long>(g_LastReadWave.samples.GetSize()), r.expected)
         << r.tag << " " << r.bytes;
+    EXPECT_EQ(messages,
+              r.expected ? std::vector<std::string>{} : std::vector<std::string>{"text 612"});
     viClose(g_VisaDefaultRM);
   }
 }

@@ -25,6 +25,11 @@ TEST_F(Capture, ThinsTheChannelToAboutThreeHundredCodes) {
   std::vector<std::string> log = scope->Log();
   EXPECT_EQ(log[0], "WFCLR SRC,C1");
   EXPECT_NE(std::find(log.begin(), log.end(), "C1:WF?"), log.end());
+  // The program-wide capture buffer holds the last reply, zeros after it.
+  EXPECT_EQ(g_ScopeAcqBuffer.size(), 33882112u);
+  EXPECT_EQ(std::string(g_ScopeAcqBuffer.begin(), g_ScopeAcqBuffer.begin() + 10), "C1:WF DAT2");
+  EXPECT_EQ(g_ScopeAcqBuffer[13 + 23], codes[23]);
+  EXPECT_EQ(g_ScopeAcqBuffer[13 + 7000], 0);
 }
 
 TEST_F(Capture, SmallCountsAndSmallBuffersCannotRunAway) {
@@ -104,6 +109,9 @@ TEST_F(Capture, ScreenDumpWritesTheFullBitmap) {
   EXPECT_TRUE(link.screenDumpDone);
   auto file = path.string() + ".bmp";
   EXPECT_EQ(std::filesystem::file_size(file), 424696u);
+  EXPECT_EQ(g_ScreenDumpBuffer.size(), 424696u);  // the whole bitmap fits, the last byte too
+  EXPECT_EQ(g_ScreenDumpBuffer[0], 'B');
+  EXPECT_EQ(g_ScreenDumpBuffer[424695], 0x40);
   std::filesystem::remove(file);
   sim::SimFaults f;
   f.badChecksum = true;

@@ -4,19 +4,29 @@
 TEST(ReplyValues, NormaliseAndLastField) {
   struct Row {
     const char* reply;
+    bool count;  // a sample count, where "M" is mega
     double value;
   };
   const Row rows[] = {
-      {"C1:VDIV 5.00E-01V", 0.5}, {"C1:VDIV 500mV", 0.5},
-      {"C1:VDIV 2.00kV", 2000},   {"C1:VDIV 2.00KV", 2000},
-      {"C1:VDIV 3MV", 3000000},  // M is mega, m milli
-      {"C1:OFST 0", 0},           {"a,b,1.5\r\n", 1.5},
-      {"7000\n", 7000},           {"C1:VDIV ", 0},
-      {"C1:VDIV volts", 0},
+      {"C1:VDIV 5.00E-01V", false, 0.5},
+      {"C1:VDIV 500mV", false, 0.5},
+      {"C1:VDIV 500MV", false, 0.5},  // volts and seconds: "M" is milli, as instruments answer
+      {"TDIV 2MS", false, 0.002},
+      {"C1:VDIV 2.00kV", false, 2000},
+      {"C1:VDIV 2.00KV", false, 2000},
+      {"C1:OFST 0", false, 0},
+      {"a,b,1.5\r\n", false, 1.5},
+      {"7000\n", false, 7000},
+      {"C1:VDIV ", false, 0},
+      {"C1:VDIV volts", false, 0},
+      {"SANU 14Mpts", true, 14000000},  // sample counts: "M" is mega
+      {"SANU 70kpts", true, 70000},
+      {"SANU 1.40E+07", true, 14000000},
+      {"SANU 7000", true, 7000},
   };
   for (const Row& r : rows) {
     CString value;
-    CInstrumentLink::LastFieldValue(r.reply, value);
+    CInstrumentLink::LastFieldValue(r.reply, value, r.count);
     EXPECT_DOUBLE_EQ(std::strtod(value, nullptr), r.value) << r.reply << " -> " << value;
   }
   EXPECT_EQ(CInstrumentLink::NormaliseValue("5.00E-01V"), "0.50000000000000");
@@ -104,12 +114,13 @@ TEST_F(ScopeQueries, DefiniteLengthBlockStaysInTheBuffer) {
   viOpenDefaultRM(&g_VisaDefaultRM);
   ASSERT_TRUE(link.VisaOpen("USB0::0x1234::0x0200::SC1::INSTR"));
   link.VisaSend("C1:WF? ALL\n");
+  // The block counts the 346-byte descriptor before the codes; one line feed ends it.
   std::vector<unsigned char> buffer(8000, 0xEE);
-  EXPECT_EQ(link.ReadVisaBlock(buffer.data(), buffer.size()), 7001);
+  EXPECT_EQ(link.ReadVisaBlock(buffer.data(), buffer.size()), 346 + 7000 + 1);
   auto codes = scope->CaptureCodes(1);
-  EXPECT_TRUE(std::equal(codes.begin(), codes.end(), buffer.begin()));
-  EXPECT_EQ(buffer[7000], '\n');
-  EXPECT_EQ(buffer[7001], 0xEE);
+  EXPECT_TRUE(std::equal(codes.begin(), codes.end(), buffer.begin() + 346));
+  EXPECT_EQ(buffer[7346], '\n');
+  EXPECT_EQ(buffer[7347], 0xEE);
   link.VisaSend("C1:WF? ALL\n");
   std::vector<unsigned char> small(100, 0xEE);  // shorter than the block: never written past
   link.ReadVisaBlock(small.data(), 50);

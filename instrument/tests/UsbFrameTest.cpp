@@ -158,3 +158,41 @@ TEST_F(UsbTransport, CommandThenWaitModeAndDbst) {
   EXPECT_EQ(gen->Log().back(), "DBST");
   EXPECT_EQ(Pauses(), std::vector<DWORD>{2000});
 }
+
+// A device that never answers its completion polls: the poll gives up after
+// its eleven short polls, about a second, and says so; a driver whose reads
+// take their own time-out ends it as soon as that second has passed.
+TEST_F(UsbTransport, CompletionPollOfASilentDeviceEndsWithinASecond) {
+  sim::SimFaults f;
+  f.noReply = true;
+  gen->SetFaults(f);
+  clock.Clear();
+  EXPECT_FALSE(link.WaitOpcComplete());
+  EXPECT_EQ(Pauses(), std::vector<DWORD>(12, 100));  // the first pause, then 11 polls
+  gen->SetFaults({});
+  clock.Clear();
+  EXPECT_TRUE(link.WaitOpcComplete());
+  EXPECT_EQ(Pauses(), (std::vector<DWORD>{100, 100}));
+
+  class SlowSilentDriver final : public rawusb::IRawUsbDriver {
+   public:
+    explicit SlowSilentDriver(services::FakeClock& clock) : clock_(clock) {}
+    int Search() override { return 1; }
+    int Select(int) override { return 1; }
+    int Load(int) override { return 1; }
+    int Unload() override { return 1; }
+    int UnloadIndex(int) override { return 1; }
+    int Write(int, const BYTE*, DWORD count) override { return static_cast<int>(count); }
+    int Read(int, BYTE*, DWORD) override {
+      clock_.Advance(2000);  // a read that waits out the driver's time-out
+      return 0;
+    }
+
+   private:
+    services::FakeClock& clock_;
+  };
+  rawusb::SetRawUsbDriver(std::make_shared<SlowSilentDriver>(clock));
+  const ULONGLONG start = GetTickCount64();
+  EXPECT_FALSE(link.PollAfterCommand(true));
+  EXPECT_EQ(GetTickCount64() - start, 100u + 100u + 2000u);  // one poll, and no OLR? after it
+}

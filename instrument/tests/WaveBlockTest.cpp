@@ -1,9 +1,10 @@
 // The generator waveform block: formatters, header, packing, write and commit.
 #include "LinkFixture.h"
 
-#include "sim/Vxi11Server.h"
+#include "instrument/LinkMessages.h"
 #include "waveform/WaveCollections.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -95,13 +96,7 @@ using WaveWrite = LinkFixture;
 TEST_F(WaveWrite, VisaBlockAndCommitByFamily) {
   for (const char* model : {"KRV1000X", "KRV1000"}) {
     auto gen = Generator(model);
-    sim::Vxi11Server server(gen, {"127.0.0.1", 0, 4096});
-    std::string error;
-    ASSERT_TRUE(server.Start(&error)) << error;
-    visa::SetPortmapperPort(server.PortmapperPort());
-    viOpenDefaultRM(&g_VisaDefaultRM);
-    ASSERT_EQ(viOpen(g_VisaDefaultRM, "TCPIP0::127.0.0.1::INSTR", 0, 0, &g_VisaInstrument),
-              VI_SUCCESS);
+    ASSERT_NO_FATAL_FAILURE(OpenOverVxi11(gen, 4096));
     std::vector<float> samples(5000);
     for (std::size_t i = 0; i < samples.size(); ++i)
       samples[i] = static_cast<float>(i % 200) / 100 - 1;
@@ -118,9 +113,6 @@ TEST_F(WaveWrite, VisaBlockAndCommitByFamily) {
       ASSERT_EQ(slot->data[2 * i] | slot->data[2 * i + 1] << 8, expected[i]) << i;
     EXPECT_EQ(gen->LastCommit(), std::string(model) == "KRV1000X" ? "wave%1" : "50");
     EXPECT_EQ(Pauses(), std::vector<DWORD>{200});
-    viClose(g_VisaDefaultRM);
-    g_VisaDefaultRM = 0;
-    visa::SetPortmapperPort(0);
   }
 }
 
@@ -167,18 +159,39 @@ TEST_F(WaveWrite, RefusalsWriteNothing) {
   EXPECT_TRUE(Aborts([&] { link.WriteWaveToGenerator("M50", 5, "x", "USBKRV1000"); }));
 }
 
-TEST_F(WaveWrite, FailedWriteIsReportedAndNotCommitted) {
-  auto gen = Generator("KRV1000");
-  usbDriver->Attach(gen);
-  link.SelectUsbDevice(0);
-  sim::SimFaults f;
-  f.refuseWrite = true;
-  gen->SetFaults(f);
-  EXPECT_FALSE(link.WriteWaveRecord("M50", Wave({0.5f}), "w", "USBKRV1000"));
-  EXPECT_EQ(messages, (std::vector<std::string>{"text 301"}));
-  ASSERT_EQ(gen->Log().size(), 1u);  // the refused block; no commit after it
-  EXPECT_EQ(gen->Log()[0].substr(0, 12), "C1:WVDT M50,");
-  EXPECT_EQ(gen->LastCommit(), "");
+// A raw-USB write the driver refuses, or takes only in part (a time-out part
+// way), is reported and nothing is committed after it.
+TEST_F(WaveWrite, FailedRawUsbWritesAreReportedAndNotCommitted) {
+  struct Row {
+    const char* fault;
+    const char* message;
+    std::size_t logged;  // messages that reached the instrument
+  };
+  for (Row r : {Row{"refuse-write", "text 301", 1}, Row{"partial-usb-write", "text 605", 0}}) {
+    auto gen = Generator("KRV1000");
+    usbDriver = std::make_shared<sim::FakeRawUsbDriver>();
+    usbDriver->Attach(gen);
+    rawusb::SetRawUsbDriver(usbDriver);
+    link.SelectUsbDevice(0);
+    sim::SimFaults f;
+    ASSERT_TRUE(sim::SetFaultByName(f, r.fault));
+    gen->SetFaults(f);
+    messages.clear();
+    EXPECT_FALSE(
+        link.WriteWaveRecord("M50", Wave(std::vector<float>(16384, 0.25f)), "w", "USBKRV1000"))
+        << r.fault;
+    EXPECT_EQ(messages, std::vector<std::string>{r.message}) << r.fault;
+    EXPECT_EQ(gen->Log().size(), r.logged) << r.fault;
+    EXPECT_EQ(gen->LastCommit(), "") << r.fault;
+  }
+  // The partial count is said: the frame of 12 + 137 header bytes and
+  // 32,768 bytes of codes is padded to 32,960.
+  fake.SetText(
+      605, "The instrument took only ## of the @@ bytes of the waveform; nothing was committed.");
+  messages.clear();
+  link.WriteWaveRecord("M50", Wave(std::vector<float>(16384, 0.25f)), "w", "USBKRV1000");
+  EXPECT_EQ(messages, std::vector<std::string>{"The instrument took only 16384 of the 32960 bytes "
+                                               "of the waveform; nothing was committed."});
 }
 
 TEST_F(WaveWrite, FailedVisaWriteIsReportedAndNotCommitted) {
@@ -190,8 +203,9 @@ TEST_F(WaveWrite, FailedVisaWriteIsReportedAndNotCommitted) {
   f.refuseWrite = true;
   gen->SetFaults(f);
   EXPECT_FALSE(link.WriteWaveRecord("M50", Wave({0.5f}), "w", "USBTMCKRV1000X"));
-  EXPECT_EQ(messages, (std::vector<std::string>{"send cmd failed"}));
-  EXPECT_EQ(gen->Log().size(), 1u);
+  EXPECT_EQ(messages, (std::vector<std::string>{"text 604"}));
+  ASSERT_EQ(gen->Log().size(), 2u);  // the refused block, then the clear; no commit
+  EXPECT_EQ(gen->Log()[1], "<device clear>");
   EXPECT_EQ(gen->LastCommit(), "");
   EXPECT_TRUE(Pauses().empty());  // no 200 ms wait for a commit that is not sent
 }
@@ -208,4 +222,62 @@ TEST(WaveBlock, LogTextIsAppended) {
   AppendLogText((folder / "missing").string(), "datawritelog.txt", "x");  // cannot open: nothing
   EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
   std::filesystem::remove_all(folder);
+}
+
+// A block write over VXI-11 that fails after its first piece leaves that
+// piece on the instrument: the link clears it before anything else is sent,
+// so the next message is a message of its own and the slot keeps its data.
+TEST_F(WaveWrite, ABlockWriteBrokenPartWayIsClearedFromTheInstrument) {
+  auto gen = Generator("KRV1000");
+  ASSERT_NO_FATAL_FAILURE(OpenOverVxi11(gen, 4096));
+  const sim::Bytes stored = gen->Slot("M0")->data;
+  sim::SimFaults f;
+  f.breakBlockWrite = true;
+  gen->SetFaults(f);
+  EXPECT_FALSE(
+      link.WriteWaveRecord("M0", Wave(std::vector<float>(16384, 0.5f)), "w", "USBTMCKRV1000"));
+  EXPECT_EQ(messages, std::vector<std::string>{"text 604"});
+  gen->SetFaults({});
+  char reply[256] = {};
+  viPrintf(g_VisaInstrument, "*IDN?\n");
+  ASSERT_EQ(viScanf(g_VisaInstrument, "%t", reply), VI_SUCCESS);
+  EXPECT_STREQ(reply, "*IDN KALVO,KRV1000,KRG00000001,1.01.01.20\n");
+  std::vector<std::string> log = gen->Log();
+  ASSERT_EQ(log.size(), 2u);  // the clear, then the query as a message of its own
+  EXPECT_EQ(log[0], "<device clear>");
+  EXPECT_EQ(gen->Slot("M0")->data, stored);
+  EXPECT_EQ(gen->LastCommit(), "");
+}
+
+// An instrument that closes the connection: the send and the read-back after
+// it fail with "connection lost"; the program lives on.
+TEST_F(WaveWrite, AnInstrumentThatHangsUpIsAConnectionLost) {
+  std::signal(SIGPIPE, SIG_DFL);
+  auto gen = Generator("KRV1000X");
+  ASSERT_NO_FATAL_FAILURE(OpenOverVxi11(gen, 64u << 20));
+  sim::SimFaults f;
+  f.dropConnection = true;
+  gen->SetFaults(f);
+  fake.SetText(600, "the connection to the instrument was lost");
+  fake.SetText(604,
+               "The waveform was not sent: ##. The instrument was cleared; nothing was committed.");
+  fake.SetText(608, "The waveform was not read: ##.");
+  EXPECT_FALSE(
+      link.WriteWaveRecord("M0", Wave(std::vector<float>(4000000, 0.5f)), "w", "USBTMCKRV1000X"));
+  EXPECT_FALSE(link.ReadWaveFromGenerator("user:w", "USBTMCKRV1000X"));
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{
+                "The waveform was not sent: the connection to the instrument was lost. "
+                "The instrument was cleared; nothing was committed.",
+                "The waveform was not read: the connection to the instrument was lost."}));
+}
+
+TEST(LinkMessages, CausesOfFailedCalls) {
+  struct Row {
+    ViStatus status;
+    int id;
+  };
+  for (Row r : {Row{VI_ERROR_CONN_LOST, 600}, Row{VI_ERROR_TMO, 601},
+                Row{VI_ERROR_RSRC_LOCKED, 602}, Row{VI_ERROR_IO, 603}, Row{VI_ERROR_ALLOC, 603}})
+    EXPECT_EQ(CauseOf(r.status), r.id) << VisaStatusName(r.status);
 }

@@ -12,6 +12,7 @@
 #include "platform/com/DateText.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/Variant.h"
+#include "platform/win/NumericLocale.h"
 
 namespace {
 
@@ -178,11 +179,7 @@ std::string CurrencyText(LONGLONG value) {
   return text;
 }
 
-std::string RealText(double value, int digits) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.*G", digits, value);
-  return text;
-}
+std::string RealText(double value, int digits) { return FormatInCLocale("%.*G", digits, value); }
 
 std::optional<std::string> ToText(const VARIANT& v, USHORT flags) {
   switch (v.vt) {

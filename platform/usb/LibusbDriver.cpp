@@ -104,7 +104,9 @@ class LibusbDriver final : public IRawUsbDriver {
     if (!handle_ || !endpoint || !buffer) return 0;
     int transferred = 0;
     int r = libusb_bulk_transfer(handle_, endpoint, buffer, static_cast<int>(count), &transferred,
-                                 GetRawUsbSettings().timeoutMs);
+                                 TransferTimeoutMs(count, GetRawUsbSettings().timeoutMs));
+    // A time-out part way reports what did get through; the caller decides
+    // that anything short of the whole is a failure.
     if (r != 0 && !(r == LIBUSB_ERROR_TIMEOUT && transferred > 0)) return 0;
     return transferred;
   }

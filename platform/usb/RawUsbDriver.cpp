@@ -30,6 +30,12 @@ RawUsbSettings SettingsFromEnvironment() {
 
 }  // namespace
 
+unsigned TransferTimeoutMs(DWORD count, unsigned baseMs) {
+  constexpr unsigned kBytesPerMs = 1000;
+  const unsigned long long ms = baseMs + (count + kBytesPerMs - 1ull) / kBytesPerMs;
+  return ms > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<unsigned>(ms);
+}
+
 void SetRawUsbSettings(const RawUsbSettings& settings) {
   std::lock_guard guard(g_lock);
   g_settings = settings;

@@ -47,6 +47,11 @@ struct RawUsbSettings {
 void SetRawUsbSettings(const RawUsbSettings& settings);
 RawUsbSettings GetRawUsbSettings();
 
+// The time-out of one bulk transfer: the setting's, and one millisecond more
+// for every 1,000 bytes, so a waveform of tens of megabytes gets the time
+// a full-speed bus (about 1 MB/s) needs for it.
+unsigned TransferTimeoutMs(DWORD count, unsigned baseMs);
+
 // nullptr restores the libusb driver.
 void SetRawUsbDriver(std::shared_ptr<IRawUsbDriver> driver);
 std::shared_ptr<IRawUsbDriver> GetRawUsbDriver();

@@ -3,6 +3,7 @@
 #include "platform/visa/Visa.h"
 
 #include "platform/visa/VisaSessions.h"
+#include "platform/win/NumericLocale.h"
 
 #include <cctype>
 #include <cstdarg>
@@ -33,23 +34,15 @@ ViStatus viPrintf(ViSession vi, ViConstString format, ...) {
   auto object = Instrument(vi);
   if (!object) return VI_ERROR_INV_OBJECT;
   if (!format) return VI_ERROR_INV_FMT;
+  // Numbers go to the instrument with a point, whatever the desktop's locale.
   va_list args;
   va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  int length = std::vsnprintf(nullptr, 0, format, args);
+  std::string text = FormatInCLocaleV(format, args);
   va_end(args);
-  if (length < 0) {
-    va_end(again);
-    return VI_ERROR_INV_FMT;
-  }
-  std::vector<char> text(static_cast<std::size_t>(length) + 1);
-  std::vsnprintf(text.data(), text.size(), format, again);
-  va_end(again);
   std::lock_guard guard(object->io);
   std::size_t written = 0;
-  return object->transport->Write(reinterpret_cast<const unsigned char*>(text.data()),
-                                  static_cast<std::size_t>(length), &written);
+  return object->transport->Write(reinterpret_cast<const unsigned char*>(text.data()), text.size(),
+                                  &written);
 }
 
 ViStatus viScanf(ViSession vi, ViConstString format, ...) {

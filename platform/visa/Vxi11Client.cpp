@@ -5,8 +5,12 @@
 #include <rpc/rpc.h>
 
 #include <arpa/inet.h>
+#include <csignal>
+#include <ctime>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -117,6 +121,43 @@ bool_t XdrPmapParms(XDR* x, void* p) {
 
 #define XP(f) reinterpret_cast<xdrproc_t>(f)
 
+// The RPC library writes with write(), which raises SIGPIPE when the peer
+// has closed the connection: that would end the program. While an RPC runs
+// the signal is held back for the calling thread, and one it raised is taken
+// off again, so a closed peer is only the call's error.
+class SigpipeHold {
+ public:
+  SigpipeHold() {
+    sigemptyset(&pipe_);
+    sigaddset(&pipe_, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
+    sigset_t pending;
+    sigpending(&pending);
+    wasPending_ = sigismember(&pending, SIGPIPE) == 1;
+  }
+  ~SigpipeHold() {
+    if (!wasPending_) {
+      const timespec now{0, 0};
+      while (sigtimedwait(&pipe_, nullptr, &now) == SIGPIPE) {
+      }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+  }
+  SigpipeHold(const SigpipeHold&) = delete;
+  SigpipeHold& operator=(const SigpipeHold&) = delete;
+
+ private:
+  sigset_t pipe_, previous_;
+  bool wasPending_ = false;
+};
+
+clnt_stat Call(CLIENT* client, std::uint32_t procedure, xdrproc_t in, void* args, xdrproc_t out,
+               void* results, timeval wait) {
+  SigpipeHold hold;
+  return clnt_call(client, procedure, in, static_cast<caddr_t>(args), out,
+                   static_cast<caddr_t>(results), wait);
+}
+
 timeval Seconds(std::uint32_t ms) {
   return timeval{static_cast<time_t>(ms / 1000), static_cast<suseconds_t>((ms % 1000) * 1000)};
 }
@@ -129,10 +170,6 @@ ViStatus MapDeviceError(std::int32_t error) {
     case vxi11::kInvalidLink: return VI_ERROR_CONN_LOST;
     default: return VI_ERROR_IO;
   }
-}
-
-ViStatus MapRpcError(clnt_stat stat) {
-  return stat == RPC_TIMEDOUT ? VI_ERROR_TMO : VI_ERROR_CONN_LOST;
 }
 
 bool Resolve(const std::string& host, sockaddr_in* out) {
@@ -158,6 +195,21 @@ timeval RpcWait(std::uint32_t ms) {
                  static_cast<suseconds_t>((total % 1000) * 1000)};
 }
 
+// The core channel's socket, connected here so that a call's last small
+// piece goes out at once instead of waiting for the acknowledgement of the
+// large piece before it.
+int ConnectWithoutDelay(const sockaddr_in& addr) {
+  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  int one = 1;
+  ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 std::uint16_t AskPortmapper(sockaddr_in addr, std::uint16_t pmPort) {
   addr.sin_port = htons(pmPort);
   int sock = RPC_ANYSOCK;
@@ -165,26 +217,31 @@ std::uint16_t AskPortmapper(sockaddr_in addr, std::uint16_t pmPort) {
   if (!pm) return 0;
   PmapParms parms{kCoreProgram, kCoreVersion, vxi11::kIpProtoTcp, 0};
   std::uint32_t port = 0;
-  clnt_stat stat = clnt_call(pm, vxi11::kPortmapGetPort, XP(XdrPmapParms), &parms, XP(XdrUInt32),
-                             &port, Seconds(5000));
+  clnt_stat stat = Call(pm, vxi11::kPortmapGetPort, XP(XdrPmapParms), &parms, XP(XdrUInt32), &port,
+                        Seconds(5000));
   clnt_destroy(pm);
   return stat == RPC_SUCCESS && port > 0 && port <= 0xFFFF ? static_cast<std::uint16_t>(port) : 0;
 }
 
+// One link. Once its connection is lost every later call fails at once
+// with VI_ERROR_CONN_LOST: nothing more is written to a closed peer.
 class Vxi11Transport final : public IVisaTransport {
  public:
   Vxi11Transport(CLIENT* client, std::int32_t lid, std::uint32_t maxRecv)
       : client_(client), lid_(lid), maxRecv_(maxRecv ? maxRecv : 1024) {}
 
   ~Vxi11Transport() override {
-    std::int32_t lid = lid_, error = 0;
-    clnt_call(client_, vxi11::kDestroyLink, XP(XdrInt32), &lid, XP(XdrInt32), &error,
-              Seconds(2000));
+    if (!lost_) {
+      std::int32_t lid = lid_, error = 0;
+      Call(client_, vxi11::kDestroyLink, XP(XdrInt32), &lid, XP(XdrInt32), &error, Seconds(2000));
+    }
+    SigpipeHold hold;
     clnt_destroy(client_);
   }
 
   ViStatus Write(const unsigned char* data, std::size_t size, std::size_t* written) override {
     *written = 0;
+    if (lost_) return VI_ERROR_CONN_LOST;
     do {
       std::size_t piece = std::min<std::size_t>(size - *written, maxRecv_);
       bool last = *written + piece == size;
@@ -195,9 +252,9 @@ class Vxi11Transport final : public IVisaTransport {
       parms.data = reinterpret_cast<char*>(const_cast<unsigned char*>(data + *written));
       parms.size = static_cast<u_int>(piece);
       WriteResp resp;
-      clnt_stat stat = clnt_call(client_, vxi11::kDeviceWrite, XP(XdrWriteParms), &parms,
-                                 XP(XdrWriteResp), &resp, RpcWait(timeoutMs_));
-      if (stat != RPC_SUCCESS) return MapRpcError(stat);
+      clnt_stat stat = Call(client_, vxi11::kDeviceWrite, XP(XdrWriteParms), &parms,
+                            XP(XdrWriteResp), &resp, RpcWait(timeoutMs_));
+      if (stat != RPC_SUCCESS) return Failed(stat);
       if (resp.error != vxi11::kNoError) return MapDeviceError(resp.error);
       if (resp.size == 0 && piece > 0) return VI_ERROR_IO;  // would never progress
       *written += std::min<std::size_t>(resp.size, piece);
@@ -207,6 +264,10 @@ class Vxi11Transport final : public IVisaTransport {
 
   ReadResult Read(unsigned char* buffer, std::size_t capacity) override {
     ReadResult result;
+    if (lost_) {
+      result.status = VI_ERROR_CONN_LOST;
+      return result;
+    }
     while (result.count < capacity) {
       std::size_t want = std::min<std::size_t>(capacity - result.count, 0x7FFFFFFF);
       ReadParms parms;
@@ -216,10 +277,10 @@ class Vxi11Transport final : public IVisaTransport {
       ReadResp resp;
       resp.data = reinterpret_cast<char*>(buffer + result.count);
       resp.capacity = static_cast<u_int>(want);
-      clnt_stat stat = clnt_call(client_, vxi11::kDeviceRead, XP(XdrReadParms), &parms,
-                                 XP(XdrReadResp), &resp, RpcWait(timeoutMs_));
+      clnt_stat stat = Call(client_, vxi11::kDeviceRead, XP(XdrReadParms), &parms, XP(XdrReadResp),
+                            &resp, RpcWait(timeoutMs_));
       if (stat != RPC_SUCCESS) {
-        result.status = stat == RPC_CANTDECODERES ? VI_ERROR_IO : MapRpcError(stat);
+        result.status = stat == RPC_CANTDECODERES ? VI_ERROR_IO : Failed(stat);
         return result;
       }
       if (resp.error != vxi11::kNoError) {
@@ -241,11 +302,12 @@ class Vxi11Transport final : public IVisaTransport {
   }
 
   ViStatus Clear() override {
+    if (lost_) return VI_ERROR_CONN_LOST;
     GenericParms parms{lid_, 0, 0, timeoutMs_};
     std::int32_t error = 0;
-    clnt_stat stat = clnt_call(client_, vxi11::kDeviceClear, XP(XdrGenericParms), &parms,
-                               XP(XdrInt32), &error, RpcWait(timeoutMs_));
-    if (stat != RPC_SUCCESS) return MapRpcError(stat);
+    clnt_stat stat = Call(client_, vxi11::kDeviceClear, XP(XdrGenericParms), &parms, XP(XdrInt32),
+                          &error, RpcWait(timeoutMs_));
+    if (stat != RPC_SUCCESS) return Failed(stat);
     return MapDeviceError(error);
   }
 
@@ -253,10 +315,19 @@ class Vxi11Transport final : public IVisaTransport {
   ViUInt32 TimeoutMs() const override { return timeoutMs_; }
 
  private:
+  // A call that timed out leaves the connection usable (a late reply is
+  // skipped by its xid); any other failure means it is gone.
+  ViStatus Failed(clnt_stat stat) {
+    if (stat == RPC_TIMEDOUT) return VI_ERROR_TMO;
+    lost_ = true;
+    return VI_ERROR_CONN_LOST;
+  }
+
   CLIENT* client_;
   std::int32_t lid_;
   std::uint32_t maxRecv_;
   ViUInt32 timeoutMs_ = kDefaultTimeoutMs;
+  bool lost_ = false;
 };
 
 }  // namespace
@@ -269,17 +340,23 @@ std::unique_ptr<IVisaTransport> OpenVxi11(const TcpipResource& resource,
   std::uint16_t port = AskPortmapper(addr, portmapperPort);
   if (port == 0) return nullptr;
   addr.sin_port = htons(port);
-  int sock = RPC_ANYSOCK;
+  int sock = ConnectWithoutDelay(addr);
+  if (sock < 0) return nullptr;
   CLIENT* client =
       clnttcp_create(&addr, kCoreProgram, kCoreVersion, &sock, kRecordBuffer, kRecordBuffer);
-  if (!client) return nullptr;
+  if (!client) {
+    ::close(sock);
+    return nullptr;
+  }
+  clnt_control(client, CLSET_FD_CLOSE, nullptr);
   CreateLinkParms parms;
   parms.clientId = static_cast<std::int32_t>(getpid());
   parms.device = const_cast<char*>(resource.device.c_str());
   CreateLinkResp resp;
-  clnt_stat stat = clnt_call(client, vxi11::kCreateLink, XP(XdrCreateLinkParms), &parms,
-                             XP(XdrCreateLinkResp), &resp, RpcWait(kDefaultTimeoutMs));
+  clnt_stat stat = Call(client, vxi11::kCreateLink, XP(XdrCreateLinkParms), &parms,
+                        XP(XdrCreateLinkResp), &resp, RpcWait(kDefaultTimeoutMs));
   if (stat != RPC_SUCCESS || resp.error != vxi11::kNoError) {
+    SigpipeHold hold;
     clnt_destroy(client);
     return nullptr;
   }

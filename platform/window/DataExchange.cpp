@@ -1,8 +1,10 @@
 #include "platform/window/DataExchange.h"
 
+#include "platform/afx/CrtScan.h"
 #include "platform/afx/Exception.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/Resources.h"
+#include "platform/win/NumericLocale.h"
 
 #include <cerrno>
 #include <cmath>
@@ -60,7 +62,7 @@ bool ParseDouble(const std::string& text, double& value) {
   while (*start == ' ' || *start == '\t') ++start;
   if (!*start) return false;
   char* end = nullptr;
-  value = std::strtod(start, &end);
+  value = CrtStrtod(start, &end);  // a point, whatever the desktop's locale
   return end != start && OnlySpaces(end);
 }
 
@@ -86,9 +88,7 @@ template <class Real>
 void ExchangeReal(CDataExchange* dx, int id, Real& value, int digits) {
   HWND control = dx->PrepareEditCtrl(id);
   if (!dx->m_bSaveAndValidate) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
-    SetTextIfChanged(control, text);
+    SetTextIfChanged(control, FormatInCLocale("%.*g", digits, static_cast<double>(value)).c_str());
     return;
   }
   double parsed = 0;

@@ -3,6 +3,7 @@
 #include "resources/gen/Inventory.h"
 #include "resources/tests/ShippedTable.h"
 #include "waveform/WaveMessages.h"
+#include "instrument/LinkMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -39,11 +40,14 @@ TEST(Inventory, EveryTextHasBothLanguagesAndTheMessagesTheWindowsShow) {
                  318, 319, 321, 322, 324, 325, 326, 328, 329, 330, 331, 332, 333, 334, 335, 336,
                  337, 338, 339, 340, 341, 343, 344, 345, 346, 347, 348, 352, 354, 355, 356})
     needed.push_back(id);
-  // The messages the program's own mends added, from the tables that name them.
+    // The messages the program's own mends added, from the tables that name them.
 #define WAVEFILE_MESSAGE(name, id) needed.push_back(id);
 #include "waveform/files/WaveFileMessages.def"
 #undef WAVEFILE_MESSAGE
   needed.push_back(kMsgSelectionOutOfRange);
+#define LINK_MESSAGE_ID(id, name) needed.push_back(id);
+  PELMORAN_LINK_MESSAGES(LINK_MESSAGE_ID)
+#undef LINK_MESSAGE_ID
   for (int id = 32878; id <= 32898; ++id)
     if (id != 32879 && id != 32889 && id != 32890 && id != 32892 && id != 32896)
       needed.push_back(id);

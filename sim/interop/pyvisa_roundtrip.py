@@ -6,11 +6,11 @@ import sys
 
 import pyvisa
 
-# Known faults of Debian's pyvisa-py 0.5.1, worked around here, not in our code:
+# Known faults of Debian's pyvisa-py 0.5.1:
 # - it times out on a reply that is an exact multiple of 20,480 bytes, so the
 #   sizes below are chosen to avoid that;
 # - it drops END on writes over 1024 bytes unless the server's maximum receive
-#   size is 1024, so the simulator runs with --max-recv 1024.
+#   size is 1024, which is why that is the simulator's default.
 CLIENT_REPLY_BLOCK = 20480
 
 

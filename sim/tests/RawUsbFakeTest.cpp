@@ -127,6 +127,14 @@ TEST_F(RawUsbFixture, FrameFaults) {
   EXPECT_EQ(WriteUSBDevice(3, frame.data(), static_cast<DWORD>(frame.size())), 0);
 
   f = {};
+  f.partialUsbWrite = true;  // a long write comes through in part; the instrument sees nothing
+  gen->SetFaults(f);
+  gen->ClearLog();
+  auto block = sim::MakeFrame(sim::Bytes(3000, 'x'), 1);
+  EXPECT_EQ(WriteUSBDevice(3, block.data(), static_cast<DWORD>(block.size())), 1024);
+  EXPECT_TRUE(gen->Log().empty());
+
+  f = {};
   f.refuseOpen = true;
   gen->SetFaults(f);
   EXPECT_EQ(LoadUSBDevice(0), 0);

@@ -33,6 +33,7 @@ class LoopbackServer {
     visa::SetPortmapperPort(0);
   }
   bool started() const { return started_; }
+  sim::Vxi11Server& server() { return server_; }
 
  private:
   sim::Vxi11Server server_;

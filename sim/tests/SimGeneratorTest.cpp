@@ -83,3 +83,68 @@ TEST(SimScope, AnswersTheQueriesAndCaptures) {
   EXPECT_EQ(wave.substr(0, 3), "C1:");
   EXPECT_EQ(Ask(scope, "*OPC?"), "*OPC 1");
 }
+
+TEST(SimGenerator, ModelNamesAreTheFamilies) {
+  EXPECT_TRUE(sim::FindGeneratorFamily("KRP2"));
+  EXPECT_FALSE(sim::FindGeneratorFamily("KRP2000"));
+}
+
+// Every channel (a link to one client) has its own replies; a new message
+// drops what its channel left unread, and a completion poll does not.
+TEST(SimInstrument, EachChannelHasItsOwnReplies) {
+  sim::SimGenerator gen(*sim::FindGeneratorFamily("KRV1000"));
+  auto send = [&](sim::ChannelId c, const std::string& text) {
+    gen.Receive(c, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+  };
+  auto take = [&](sim::ChannelId c) {
+    auto reply = gen.TakeReply(c);
+    if (!reply) return std::string("<none>");
+    sim::Bytes bytes = reply->Flatten();
+    return std::string(bytes.begin(), bytes.end());
+  };
+  sim::ChannelId a = gen.OpenChannel(), b = gen.OpenChannel();
+  send(a, "PROD MODEL?");
+  send(b, "*IDN?");
+  EXPECT_EQ(take(a), "KRV1000\n");
+  EXPECT_EQ(take(b), "*IDN KALVO,KRV1000,KRG00000001,1.01.01.20\n");
+  send(a, "PROD MODEL?");
+  send(a, "PROD?");  // the unread model reply is dropped
+  EXPECT_EQ(take(a), "PROD BANDWIDTH,25MHz\n");
+  EXPECT_EQ(take(a), "<none>");
+  send(a, "PROD MODEL?");
+  send(a, "*OPC?");
+  EXPECT_EQ(take(a), "*OPC 1");
+  EXPECT_EQ(take(a), "KRV1000\n");
+  gen.CloseChannel(b);
+  send(b, "*IDN?");  // a closed channel takes nothing
+  EXPECT_EQ(take(b), "<none>");
+}
+
+// Record lengths the scope cannot hold are refused and the setting stays;
+// whole numbers up to its memory depth are taken, with decimals or without.
+TEST(SimScope, RecordLengthsBeyondTheMemoryAreRefused) {
+  sim::SimScope scope;
+  Send(scope, "WFSU NP,1000.000000");
+  const char* refused[] = {"-1", "1e12", "4294967296", "28000001", "12.5", "abc", ""};
+  for (const char* n : refused) {
+    Send(scope, std::string("WFSU NP,") + n);
+    EXPECT_EQ(scope.Log().back().substr(0, 6), "error:") << n;
+    EXPECT_EQ(Ask(scope, "C1:WF?").size(), sim::kCaptureHeaderBytes + 1000) << n;
+  }
+  Send(scope, "WFSU NP,2000");
+  EXPECT_EQ(Ask(scope, "C1:WF?").size(), sim::kCaptureHeaderBytes + 2000);
+}
+
+// "WF? ALL": "C1:WF ALL,#9", nine digits of a length that counts the
+// 346-byte descriptor and the codes, the descriptor, the codes, one line feed.
+TEST(SimScope, WaveformAllIsTheBlockTheImportReads) {
+  sim::SimScope scope;
+  Send(scope, "WFSU NP,500");
+  std::string reply = Ask(scope, "C2:WF? ALL");
+  ASSERT_EQ(reply.size(), 12 + 9 + 346 + 500 + 1u);
+  EXPECT_EQ(reply.substr(0, 21), "C2:WF ALL,#9000000846");
+  EXPECT_EQ(reply.substr(21, 8), "WAVEDESC");
+  sim::Bytes codes = scope.CaptureCodes(2);
+  EXPECT_EQ(reply.substr(21 + 346, 500), std::string(codes.begin(), codes.end()));
+  EXPECT_EQ(reply.back(), '\n');
+}

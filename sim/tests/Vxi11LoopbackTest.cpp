@@ -112,6 +112,7 @@ TEST(Vxi11Loopback, FaultsBecomeVisaErrors) {
   gen->SetFaults({});
   VisaSession s(kLoopback);
   ASSERT_EQ(s.openStatus, VI_SUCCESS);
+  viSetAttribute(s.vi, VI_ATTR_TMO_VALUE, 1);  // the server waits this long for a reply
 
   sim::SimFaults noReply;
   noReply.noReply = true;

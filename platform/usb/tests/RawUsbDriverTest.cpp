@@ -29,3 +29,13 @@ TEST(RawUsbDriver, IdsComeFromTheSetting) {
   EXPECT_EQ(SearchAllUSB(nullptr), 0);
   rawusb::SetRawUsbSettings({});
 }
+
+TEST(RawUsbDriver, TimeOutGrowsWithTheTransfer) {
+  struct Row {
+    DWORD count;
+    unsigned base, expected;
+  };
+  for (Row r : {Row{0, 2000, 2000}, Row{512, 2000, 2001}, Row{64000, 2000, 2064},
+                Row{41943104, 2000, 43944}, Row{0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu}})
+    EXPECT_EQ(rawusb::TransferTimeoutMs(r.count, r.base), r.expected) << r.count;
+}
