@@ -25,7 +25,14 @@ std::unique_ptr<ExprParserCompiler> ExprParserCompiler::duplicate(
   auto copy = std::make_unique<ExprParserCompiler>(registrar);
   copy->autoDefinition_ = autoDefinition_;
   copy->nestingDepth_ = nestingDepth() + 1;
+  copy->compileDepth_ = compileDepth() + 1;
   return copy;
+}
+
+int ExprParserCompiler::limitReached(int nesting) const {
+  if (nesting >= kMaxMacroNesting) return kMaxMacroNesting;
+  if (compileDepth() >= kMaxCompileDepth) return kMaxCompileDepth;
+  return 0;
 }
 
 // --- program life ------------------------------------------------------------

@@ -78,6 +78,8 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   // The number of instructions in the program; 0 for a constant program.
   unsigned instructionCount() const { return count_; }
   const ExprParserCompiler& compiler() const { return *compiler_; }
+  // How deep this parser sits among private parsers (see ExprParserCompiler).
+  void setDepths(int nesting, int compiles) { compiler_->setDepths(nesting, compiles); }
   const ExprParserRegistrar& registrar() const { return *registrar_; }
 
   // Where useLocaleSyntax asks for the decimal point; replaceable in tests.
