@@ -115,11 +115,15 @@ double max2(double x, double y) { return x > y ? x : y; }
       return result;                                                                            \
     }                                                                                           \
     /* Fixed counts read through the step's direct inputs; any count, the slots. */             \
-    StepFunction stepFunction() const override { return count >= 0 ? &step : nullptr; }         \
-    static double step(const Instruction& i) {                                                  \
+    StepFunction stepFunction() const override { return count >= 0 ? &step<false> : nullptr; }  \
+    StepFunction chainedStepFunction() const override {                                         \
+      return count >= 1 ? &step<true> : nullptr;                                                \
+    }                                                                                           \
+    template <bool kChained>                                                                    \
+    static double step(const Instruction& i, double previous) {                                 \
       [[maybe_unused]] const unsigned n = unsigned(count);                                      \
-      [[maybe_unused]] const double a[3] = {                                                    \
-          count > 0 ? *i.in[0] : 0.0, count > 1 ? *i.in[1] : 0.0, count > 2 ? *i.in[2] : 0.0};  \
+      const auto args = directArguments<(count > 0 ? count : 0), kChained>(i, previous);        \
+      [[maybe_unused]] const double* a = args.data();                                           \
       return result;                                                                            \
     }                                                                                           \
     int argCount() const override { return count; }                                             \
