@@ -216,8 +216,11 @@ void CSgMatrixT<T>::Serialize(CArchive& archive) {
   archive >> size;
   if (size != GetElementSize()) AfxThrowArchiveException(CArchiveException::badClass, ArchiveFileName(archive));
   archive >> rows >> cols;
-  // A shape the 32-bit data model cannot hold is a damaged archive.
-  if (static_cast<std::uint64_t>(rows) * cols * sizeof(T) > 0xFFFFFFFFull)
+  // A shape the 32-bit data model cannot hold is a damaged archive, and so
+  // is one whose element count does not follow from it: no elements, yet a
+  // length in one direction (exported, it would promise columns it lacks).
+  if (static_cast<std::uint64_t>(rows) * cols * sizeof(T) > 0xFFFFFFFFull ||
+      (rows == 0) != (cols == 0))
     AfxThrowArchiveException(CArchiveException::genericException, ArchiveFileName(archive));
   const std::vector<T> elements = ReadArchiveElements<T>(archive, static_cast<std::size_t>(rows) * cols);
   SetSize(rows, cols, TRUE);
