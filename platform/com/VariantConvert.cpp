@@ -245,6 +245,9 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
   std::optional<Number> n;
   if (vt == VT_DATE && in.vt == VT_BSTR) {
     if (const std::optional<DATE> date = DateFromText(Utf8FromWide(BstrView(in.bstrVal)))) {
+      // Before the first midnight of the year 100 the time of day counts
+      // backwards, out of the range (1/1/100 1:05 PM).
+      if (!(*date >= kMinDate && *date <= kMaxDate)) return DISP_E_OVERFLOW;
       out.vt = VT_DATE;
       out.date = *date;
       return S_OK;

@@ -121,6 +121,8 @@ const Row kRows[] = {
      0,
      "12/29/1899 6:00:00 AM"},
     {"number beyond the date range", {VT_R8, 3e6}, VT_DATE, DISP_E_OVERFLOW},
+    {"first day of the range", {VT_BSTR, 0, "1/1/100"}, VT_DATE, S_OK, -657434},
+    {"text date before the range", {VT_BSTR, 0, "1/1/100 1:05 PM"}, VT_DATE, DISP_E_OVERFLOW},
     {"last moment into text",
      {VT_DATE, 2958465.99999999},
      VT_BSTR,
