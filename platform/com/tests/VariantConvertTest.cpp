@@ -206,7 +206,9 @@ TEST(VariantChangeType, CurrencyFromTextIsExact) {
     VARIANT result;
     VariantInit(&result);
     EXPECT_EQ(VariantChangeType(&result, &source, 0, VT_CY), row.expected);
-    if (row.expected == S_OK) EXPECT_EQ(result.cyVal.int64, row.value);
+    if (row.expected == S_OK) {
+      EXPECT_EQ(result.cyVal.int64, row.value);
+    }
     VariantClear(&source);
   }
   for (const LONGLONG value : {kMax, kMin, LONGLONG{1}, LONGLONG{-1}, LONGLONG{-12345}}) {
