@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "containers/tests/ArchiveBytes.h"
 #include "platform/afx/Archive.h"
 #include "platform/afx/Exception.h"
 #include "platform/afx/MemFile.h"
@@ -56,17 +57,6 @@ bool LoadFromBytes(const std::uint8_t* data, std::size_t size, Load load) {
     e->Delete();
     return false;
   }
-}
-
-template <class Object>
-std::vector<BYTE> StoreToBytes(Object& object) {
-  CMemFile file;
-  {
-    CArchive archive(&file, CArchive::store);
-    object.Serialize(archive);
-    archive.Close();
-  }
-  return file.GetContents();
 }
 
 }  // namespace fuzz

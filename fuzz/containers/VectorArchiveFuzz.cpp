@@ -33,7 +33,7 @@ void LoadDirectly(const std::uint8_t* data, std::size_t size) {
     FUZZ_PROMISE(SameElements(vector, before));
     return;
   }
-  const std::vector<BYTE> stored = fuzz::StoreToBytes(vector);
+  const std::vector<BYTE> stored = Stored(vector);
   FUZZ_PROMISE(stored.size() <= size && std::memcmp(stored.data(), data, stored.size()) == 0);
   if constexpr (!std::is_same_v<Vector, SG::CSgColorVector>) {
     const SG::CSgVariant variant(vector);

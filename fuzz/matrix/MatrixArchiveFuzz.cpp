@@ -29,7 +29,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
     FUZZ_PROMISE(SameElements(matrix, before));
     return;
   }
-  const std::vector<BYTE> stored = fuzz::StoreToBytes(matrix);
+  const std::vector<BYTE> stored = Stored(matrix);
   FUZZ_PROMISE(stored.size() <= size && std::memcmp(stored.data(), data, stored.size()) == 0);
   const SG::CSgVariant variant(matrix);
   SG::CSgScalarMatrix<T> back;
