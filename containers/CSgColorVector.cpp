@@ -152,7 +152,7 @@ void CSgColorVector::AssignSafeArray(const CSgVariant& source) {
   const CSgSafeArrayLock lock(array);
   if (!lock.IsLocked()) return;
   if ((v.vt & 0xFF) == VT_I4 && array->cDims && array->cbElements == sizeof(LONG)) {
-    const unsigned int n = array->rgsabound[0].cElements;
+    const unsigned int n = VectorLengthOf(array);
     const auto* values = static_cast<const LONG*>(array->pvData);
     SetSize(n);
     for (unsigned int i = 0; i < n; ++i) m_data[i].SetOleColor(static_cast<OLE_COLOR>(values[i]));

@@ -29,6 +29,14 @@ bool CSgSafeArrayProxy::Attach(const VARIANT& variant) {
   return Attach(ArrayOfVariant(variant));
 }
 
+unsigned int VectorLengthOf(const SAFEARRAY* array) {
+  if (!array || array->cDims == 0) return 0;
+  const SAFEARRAYBOUND* bounds = array->rgsabound;
+  for (USHORT d = 1; d < array->cDims; ++d)
+    if (bounds[d].cElements == 0) return 0;
+  return bounds[0].cElements;
+}
+
 SAFEARRAY* ArrayOfVariant(const VARIANT& variant) {
   if (!(variant.vt & VT_ARRAY)) return nullptr;
   if (variant.vt & VT_BYREF) return variant.pparray ? *variant.pparray : nullptr;

@@ -47,6 +47,11 @@ class CSgSafeArrayProxy {
 // for every other variant.
 SAFEARRAY* ArrayOfVariant(const VARIANT& variant);
 
+// How many elements a vector takes from an array: the count of its first
+// bounds entry (a one-dimensional array's length), but never more than the
+// array holds in all, which is less when another dimension is empty.
+unsigned int VectorLengthOf(const SAFEARRAY* array);
+
 // Holds an array's lock for a scope, so that a failure while its elements
 // are read (out of memory) still unlocks it.
 class CSgSafeArrayLock {

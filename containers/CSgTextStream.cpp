@@ -70,12 +70,14 @@ SG_TEXT_STREAM_SCALAR(float)
 SG_TEXT_STREAM_SCALAR(double)
 #undef SG_TEXT_STREAM_SCALAR
 
+int CSgTextStream::ReadableLength() const { return static_cast<int>(std::strlen(m_text)); }
+
 // Scans one value at the read position. A failed scan moves the position to
 // the end, so every later extraction does nothing.
 template <class T>
 void ExtractFormatted(CSgTextStream& stream, T* out) {
   const char* text = stream.m_text;
-  const int length = static_cast<int>(std::strlen(text));
+  const int length = stream.ReadableLength();
   if (stream.m_position >= length) return;
   T value{};
   int consumed = 0;
@@ -89,7 +91,7 @@ void ExtractFormatted(CSgTextStream& stream, T* out) {
 
 void CSgTextStream::ReadToken(CString& token) {
   const char* text = m_text;
-  const int length = static_cast<int>(std::strlen(text));
+  const int length = ReadableLength();
   int pos = m_position;
   while (pos < length && IsSpaceByte(static_cast<unsigned char>(text[pos]))) ++pos;
   m_position = pos;

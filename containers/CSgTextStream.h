@@ -63,13 +63,16 @@ class CSgTextStream {
   // The next whitespace-delimited token; unchanged when none is left.
   void ReadToken(CString& token);
   void Rewind() { m_position = 0; }
-  bool IsAtEnd() const { return m_position >= m_text.GetLength(); }
+  // At or past the text's end as extraction sees it: the first zero byte.
+  bool IsAtEnd() const { return m_position >= ReadableLength(); }
   int CompareTrimmed(const CString& other) const;
   int CompareTrimmedNoCase(const CString& other) const;
 
  private:
   template <class T>
   friend void ExtractFormatted(CSgTextStream& stream, T* out);
+  // Reading is done with the C library, which ends a text at a zero byte.
+  int ReadableLength() const;
   CString m_text;
   int m_position = 0;
 };

@@ -46,7 +46,7 @@ void CSgVectorT<T>::AssignSafeArray(const CSgVariant& source) {
   const VARTYPE elementType = static_cast<VARTYPE>(v.vt & 0xFF);
   // An array whose elements are not of the announced width is not read.
   if (array->cDims && array->cbElements == NumberSize(elementType)) {
-    const unsigned int n = array->rgsabound[0].cElements;
+    const unsigned int n = VectorLengthOf(array);
     VisitNumbers(elementType, array->pvData, [&](const auto* p) { Assign(p, n); });
   }
 }

@@ -69,6 +69,7 @@ void CSgMatrixT<T>::CopyToVariant(CSgVariant& target) const {
   if (!(out->vt & VT_ARRAY)) return;  // no array: nowhere to write
   T* block = static_cast<T*>(out->parray->pvData);
   const unsigned int rows = GetRows(), cols = GetCols();
+  if (GetCount() == 0) return;  // an empty shape may still have 2^32-1 rows to walk
   for (unsigned int r = 0; r < rows; ++r)
     for (unsigned int c = 0; c < cols; ++c)
       block[r + static_cast<std::size_t>(c) * rows] = m_data[static_cast<std::size_t>(r) * cols + c];
@@ -107,6 +108,7 @@ void CSgMatrixT<T>::AssignSafeArray(const CSgVariant& source) {
   if (static_cast<std::uint64_t>(nr) * nc * sizeof(T) > 0xFFFFFFFFull) return;
   VisitNumbers(elementType, array->pvData, [&](const auto* p) {
     SetSize(nr, nc, FALSE);
+    if (GetCount() == 0) return;
     for (unsigned int r = 0; r < nr; ++r)
       for (unsigned int c = 0; c < nc; ++c)
         m_data[static_cast<std::size_t>(r) * nc + c] = ConvertElement<T>(p[r + static_cast<std::size_t>(c) * nr]);
@@ -216,8 +218,11 @@ void CSgMatrixT<T>::Serialize(CArchive& archive) {
   archive >> size;
   if (size != GetElementSize()) AfxThrowArchiveException(CArchiveException::badClass, ArchiveFileName(archive));
   archive >> rows >> cols;
-  // A shape the 32-bit data model cannot hold is a damaged archive.
-  if (static_cast<std::uint64_t>(rows) * cols * sizeof(T) > 0xFFFFFFFFull)
+  // A shape the 32-bit data model cannot hold is a damaged archive, and so
+  // is one whose element count does not follow from it: no elements, yet a
+  // length in one direction (exported, it would promise columns it lacks).
+  if (static_cast<std::uint64_t>(rows) * cols * sizeof(T) > 0xFFFFFFFFull ||
+      (rows == 0) != (cols == 0))
     AfxThrowArchiveException(CArchiveException::genericException, ArchiveFileName(archive));
   const std::vector<T> elements = ReadArchiveElements<T>(archive, static_cast<std::size_t>(rows) * cols);
   SetSize(rows, cols, TRUE);

@@ -2,6 +2,7 @@
 // Storing objects into memory and loading them back through the
 // framework's archive, for the archive-format tests of vectors and matrices.
 
+#include "containers/tests/ArchiveBytes.h"
 #include "platform/afx/Archive.h"
 #include "platform/afx/MemFile.h"
 
@@ -9,17 +10,6 @@
 
 #include <string>
 #include <vector>
-
-template <class Object>
-std::vector<BYTE> Stored(Object& object) {
-  CMemFile file;
-  {
-    CArchive archive(&file, CArchive::store);
-    object.Serialize(archive);
-    archive.Close();
-  }
-  return file.GetContents();
-}
 
 // Loads bytes into target; returns the archive exception's cause (0 when
 // none was thrown) and checks it names the file.
@@ -37,11 +27,4 @@ int LoadCause(Object& target, const std::vector<BYTE>& bytes) {
     return cause;
   }
   return 0;
-}
-
-inline std::vector<BYTE> Words(std::initializer_list<DWORD> words) {
-  std::vector<BYTE> bytes;
-  for (DWORD w : words)
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<BYTE>(w >> (8 * i)));
-  return bytes;
 }

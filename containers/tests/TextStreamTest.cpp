@@ -20,6 +20,27 @@ TEST(TextStream, IntExtractionMovesPositionAndStopsAfterFailure) {
   EXPECT_TRUE(s.IsAtEnd());
 }
 
+// A read loop ends where extraction ends: at the first zero byte, also
+// when the text goes on behind it.
+TEST(TextStream, ReadLoopEndsAtAZeroByte) {
+  for (const bool tokens : {false, true}) {
+    CSgTextStream s(CString(std::string_view("1 2\0 3", 6)));
+    int values = 0;
+    for (int guard = 0; !s.IsAtEnd() && guard < 10; ++guard) {
+      if (tokens) {
+        CString token;
+        s.ReadToken(token);
+      } else {
+        int value = 0;
+        s >> value;
+      }
+      ++values;
+    }
+    EXPECT_TRUE(s.IsAtEnd());
+    EXPECT_EQ(values, 2);
+  }
+}
+
 TEST(TextStream, ExtractsEachType) {
   CSgTextStream s(CString("-1.5e3 a7 65535 -3 4000000000 2.5"));
   double d = 0;

@@ -1,3 +1,4 @@
+#include "containers/CSgColorVector.h"
 #include "containers/CSgDataProxy.h"
 #include "containers/CSgVariant.h"
 #include "containers/SgArrayVariant.h"
@@ -81,6 +82,45 @@ TEST(VectorExchange, AssignArrays) {
   EXPECT_EQ(shorts.GetSize(), 2u);
   EXPECT_EQ(variants.parray->cLocks, 0u);
 }
+
+// A vector takes the length of a multi-dimensional array's first bounds
+// entry (its last dimension), and never more than the array holds: an empty
+// dimension elsewhere leaves nothing to read.
+struct ShapeCase {
+  ULONG rows, cols;
+  unsigned int expected;
+};
+
+void PrintTo(const ShapeCase& c, std::ostream* os) { *os << c.rows << "x" << c.cols; }
+
+class ArrayShapes : public ::testing::TestWithParam<ShapeCase> {};
+
+TEST_P(ArrayShapes, VectorsReadOnlyWhatTheArrayHolds) {
+  const ShapeCase& c = GetParam();
+  SAFEARRAYBOUND bounds[] = {{c.rows, 0}, {c.cols, 0}};
+  CSgVariant v;
+  v.parray = SafeArrayCreate(VT_I4, 2, bounds);
+  ASSERT_NE(v.parray, nullptr);
+  v.vt = VT_ARRAY | VT_I4;
+  auto* data = static_cast<LONG*>(v.parray->pvData);
+  for (ULONG i = 0; i < c.rows * c.cols; ++i) data[i] = static_cast<LONG>(i + 1);
+  CSgScalarVector<double> doubles(Vec({7.0}));
+  doubles.AssignVariant(v);
+  CSgColorVector colours(1);
+  colours.AssignVariant(v);
+  ASSERT_EQ(doubles.GetSize(), c.expected);
+  ASSERT_EQ(colours.GetSize(), c.expected);
+  for (unsigned int i = 0; i < c.expected; ++i) {
+    EXPECT_EQ(doubles[i], i + 1.0);
+    EXPECT_EQ(colours[i].GetColorRef(), i + 1);
+  }
+  EXPECT_EQ(v.parray->cLocks, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ArrayShapes,
+                         ::testing::Values(ShapeCase{2, 3, 3}, ShapeCase{1, 1, 1},
+                                           ShapeCase{0, 1000, 0}, ShapeCase{0, 0xFFFFFFFFu, 0},
+                                           ShapeCase{1000, 0, 0}));
 
 TEST(VectorExchange, CopyToVariantRoundTrip) {
   const CSgScalarVector<float> source = Vec({1.0f, 2.0f});

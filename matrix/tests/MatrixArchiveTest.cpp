@@ -47,6 +47,10 @@ TEST(MatrixArchive, RefusalsLeaveTheMatrix) {
       {"count overflows", Words({0, 4, 0xFFFFFFFF, 0xFFFFFFFF}),
        CArchiveException::genericException},
       {"byte size overflows", Words({0, 4, 65536, 16384}), CArchiveException::genericException},
+      {"no rows of 5 columns", Words({0, 4, 0, 5}), CArchiveException::genericException},
+      {"5 rows of no columns", Words({0, 4, 5, 0}), CArchiveException::genericException},
+      {"no rows of 2^32-1 columns", Words({0, 4, 0, 0xFFFFFFFF}),
+       CArchiveException::genericException},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

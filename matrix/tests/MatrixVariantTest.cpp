@@ -92,4 +92,25 @@ TEST(MatrixVariant, ShapeBeyond32BitsIsNotTaken) {
   EXPECT_EQ(fake.array.cLocks, 0u);
 }
 
+// An empty shape keeps its lengths, however long, and costs nothing to walk
+// either way (a row loop over 2^32-1 empty rows once took seconds).
+TEST(MatrixVariant, EmptyShapesWithLongSides) {
+  for (const auto& [rows, cols] : {std::pair{0x7FFFFFFFu, 0u}, std::pair{0u, 0xFFFFFFFFu}}) {
+    SAFEARRAYBOUND bounds[] = {{rows, 0}, {cols, 0}};
+    CSgVariant v;
+    v.parray = SafeArrayCreate(VT_UI1, 2, bounds);
+    ASSERT_NE(v.parray, nullptr);
+    v.vt = VT_ARRAY | VT_UI1;
+    CSgScalarMatrix<unsigned char> m(1, 1);
+    m.AssignVariant(v);
+    EXPECT_EQ(m.GetRows(), rows);
+    EXPECT_EQ(m.GetCols(), cols);
+    EXPECT_EQ(m.GetCount(), 0u);
+    const CSgVariant out(m);
+    ASSERT_EQ(out.vt, VT_ARRAY | VT_UI1);
+    EXPECT_EQ(SafeArrayBound(out.parray, 1).cElements, rows);
+    EXPECT_EQ(SafeArrayBound(out.parray, 2).cElements, cols);
+  }
+}
+
 }  // namespace

@@ -25,7 +25,14 @@ std::unique_ptr<ExprParserCompiler> ExprParserCompiler::duplicate(
   auto copy = std::make_unique<ExprParserCompiler>(registrar);
   copy->autoDefinition_ = autoDefinition_;
   copy->nestingDepth_ = nestingDepth() + 1;
+  copy->compileDepth_ = compileDepth() + 1;
   return copy;
+}
+
+int ExprParserCompiler::limitReached(int nesting) const {
+  if (nesting >= kMaxMacroNesting) return kMaxMacroNesting;
+  if (compileDepth() >= kMaxCompileDepth) return kMaxCompileDepth;
+  return 0;
 }
 
 // --- program life ------------------------------------------------------------
@@ -82,11 +89,19 @@ void ExprParserCompiler::compileText(const std::u16string& text) {
       program_.push_back(std::move(nan));
     }
     program_.back().destination = &program_.back().value;
+    const Instruction* previous = nullptr;  // the step run just before
     for (Instruction& i : program_) {
       if (!i.item) continue;
       i.step = i.source ? &readSource : i.item->stepFunction();
       if (!i.step) i.step = &callCompute;
-      if (!i.elided && !i.constant) runSteps_.push_back(&i);
+      if (i.elided || i.constant) continue;
+      // A last argument made by the step just before is taken as it comes.
+      if (previous && i.step != &callCompute && i.argCount >= 1 &&
+          i.argCount <= Instruction::kDirectArguments &&
+          previous->destination == &i.arguments[std::size_t(i.argCount - 1)])
+        if (StepFunction chained = i.item->chainedStepFunction()) i.step = chained;
+      runSteps_.push_back(&i);
+      previous = &i;
     }
     expressionText_ = text;
   } catch (...) {

@@ -20,9 +20,14 @@ namespace exprparser {
 
 class ExprParserCompiler final : public CompilerCore {
  public:
-  // Macros compile their argument expressions in private parsers; deeper
-  // nesting than this is refused so that no text can exhaust the stack.
+  // Macros compile their expressions in private parsers, which may hold
+  // private parsers of their own. Two limits keep any text from exhausting
+  // the stack: the nesting the user wrote (macro calls inside macro
+  // arguments), and the private compiles in progress at once, however they
+  // came about (a chain of user macros, each calling the one before, is
+  // recompiled link by link when the last is first used).
   static constexpr int kMaxMacroNesting = 16;
+  static constexpr int kMaxCompileDepth = 100;
 
   explicit ExprParserCompiler(ExprParserRegistrar* registrar);
   ~ExprParserCompiler() override;
@@ -66,11 +71,21 @@ class ExprParserCompiler final : public CompilerCore {
   // variable that `allowed` accepts: then the program's value depends on
   // nothing but those variables.
   bool dependsOnlyOn(const std::function<bool(const DefinitionItem*)>& allowed) const;
+  // Macro nesting written between this compiler's text and the user's.
+  int nestingDepth() const { return nestingDepth_ + nestedParses_; }
   // Private parsers and nested compiles between this compiler and the
   // outermost one.
-  int nestingDepth() const { return nestingDepth_ + nestedParses_; }
-  // A duplicate counts as one level deeper; a plain copy of a parser is not.
-  void setNestingDepth(int depth) { nestingDepth_ = depth; }
+  int compileDepth() const { return compileDepth_ + nestedParses_; }
+  // A duplicate counts as one level deeper in both; a plain copy of a parser
+  // is not, and a user macro recompiled for a copied registrar is as deep in
+  // writing as where it was defined.
+  void setDepths(int nesting, int compiles) {
+    nestingDepth_ = nesting;
+    compileDepth_ = compiles;
+  }
+  // The limit that one more private compile, at the given written nesting,
+  // would pass; 0 when there is none.
+  int limitReached(int nesting) const;
   ExprParserRegistrar* registrar() const { return registrar_; }
 
  private:
@@ -130,6 +145,7 @@ class ExprParserCompiler final : public CompilerCore {
   std::unique_ptr<CompilerState> nameState_;
   bool autoDefinition_ = false;
   int nestingDepth_ = 0;
+  int compileDepth_ = 0;
   int nestedParses_ = 0;
   std::unordered_set<std::u16string> usedNames_;  // keeps noting a name constant-time
   ExprParserRegistrar* registrar_;

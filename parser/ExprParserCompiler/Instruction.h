@@ -3,6 +3,7 @@
 // order; each step writes its result straight into an argument slot of its
 // consumer, so a run is a straight walk with no lookups and no allocation.
 
+#include <array>
 #include <memory>
 
 #include "parser/ExprParserRegistrar/Definitions.h"
@@ -34,9 +35,20 @@ struct Instruction {
   bool elided = false;  // a variable step whose consumer reads it directly; not run
 };
 
-inline double callCompute(const Instruction& i) {
+inline double callCompute(const Instruction& i, double) {
   return i.item->compute(unsigned(i.argCount), i.arguments.get());
 }
-inline double readSource(const Instruction& i) { return *i.source; }
+inline double readSource(const Instruction& i, double) { return *i.source; }
+
+// The arguments of a step with direct inputs: the first kCount through in[],
+// the last of them from `previous` when the step is chained.
+template <int kCount, bool kChained>
+[[gnu::always_inline]] inline std::array<double, Instruction::kDirectArguments> directArguments(
+    const Instruction& i, double previous) {
+  static_assert(kCount <= Instruction::kDirectArguments);
+  std::array<double, Instruction::kDirectArguments> a{};
+  for (int k = 0; k < kCount; ++k) a[k] = kChained && k == kCount - 1 ? previous : *i.in[k];
+  return a;
+}
 
 }  // namespace exprparser

@@ -115,7 +115,8 @@ void ExprParserCompiler::emitFunctionByName(const std::u16string& name, int argC
 }
 
 void ExprParserCompiler::compileNested(const std::u16string& text) {
-  if (nestingDepth() >= kMaxMacroNesting) raiseAtIndex(InvalidSyntax, 0);
+  if (const int limit = limitReached(nestingDepth()))
+    raiseAt(MacroNestingTooDeep, mapped(0), {}, limit);
   const std::size_t before = program_.size();
   {
     // Moved, not copied: a text with many macro calls stays linear.

@@ -14,8 +14,10 @@ namespace exprparser {
 namespace {
 
 // Away from zero at .5, in double: no detour through a 32-bit integer, so
-// large values, infinities and NaN come back unharmed.
-double roundHalfAway(double x) { return x > 0 ? std::trunc(x + 0.5) : std::trunc(x - 0.5); }
+// large values, infinities and NaN come back unharmed, and no 0.5 is added
+// first, which would round odd integers above 2^52 up. A zero result is +0,
+// as the integer detour gave it, so a division by it keeps its sign.
+double roundHalfAway(double x) { return std::round(x) + 0.0; }
 
 // In double: exact up to 22!, infinite from 171! on, at most 170 steps.
 double factorial(double x) {
@@ -47,6 +49,12 @@ double sumOf(unsigned n, const double* a) {
   double s = 0;
   for (unsigned i = 0; i < n; ++i) s += a[i];
   return s;
+}
+// From the first argument on, so the average of -0 is -0.
+double averageOf(unsigned n, const double* a) {
+  double s = a[0];
+  for (unsigned i = 1; i < n; ++i) s += a[i];
+  return s / n;
 }
 double min2(double x, double y) { return x < y ? x : y; }
 double max2(double x, double y) { return x > y ? x : y; }
@@ -84,7 +92,7 @@ double max2(double x, double y) { return x > y ? x : y; }
   X(LogFn, u"log", 1, true, u"log(x)", u"Natural logarithm", std::log(a[0]))                       \
   X(Log10Fn, u"log10", 1, true, u"log10(x)", u"Base-10 logarithm", std::log10(a[0]))               \
   X(AvgFn, u"avg", -1, true, u"avg(v1,v2,v3,...)", u"Returns the average of a set of values",      \
-    sumOf(n, a) / n)                                                                               \
+    averageOf(n, a))                                                                               \
   X(SumFn, u"sum", -1, true, u"sum(v1,v2,v3,...)", u"Returns the sum of a set of values",          \
     sumOf(n, a))                                                                                   \
   X(FactFn, u"fact", 1, true, u"fact(x)", u"Returns the factorial of x: x*(x-1)*(x-2)*...(x-x+1)", \
@@ -107,11 +115,15 @@ double max2(double x, double y) { return x > y ? x : y; }
       return result;                                                                            \
     }                                                                                           \
     /* Fixed counts read through the step's direct inputs; any count, the slots. */             \
-    StepFunction stepFunction() const override { return count >= 0 ? &step : nullptr; }         \
-    static double step(const Instruction& i) {                                                  \
+    StepFunction stepFunction() const override { return count >= 0 ? &step<false> : nullptr; }  \
+    StepFunction chainedStepFunction() const override {                                         \
+      return count >= 1 ? &step<true> : nullptr;                                                \
+    }                                                                                           \
+    template <bool kChained>                                                                    \
+    static double step(const Instruction& i, double previous) {                                 \
       [[maybe_unused]] const unsigned n = unsigned(count);                                      \
-      [[maybe_unused]] const double a[3] = {                                                    \
-          count > 0 ? *i.in[0] : 0.0, count > 1 ? *i.in[1] : 0.0, count > 2 ? *i.in[2] : 0.0};  \
+      const auto args = directArguments<(count > 0 ? count : 0), kChained>(i, previous);        \
+      [[maybe_unused]] const double* a = args.data();                                           \
       return result;                                                                            \
     }                                                                                           \
     int argCount() const override { return count; }                                             \

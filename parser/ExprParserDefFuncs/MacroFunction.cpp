@@ -67,7 +67,8 @@ double MacroFunction::compute(unsigned, const double* args) {
 }
 
 void MacroFunction::prepare(ExprParserCompiler* compiler, ExprParserRegistrar* registrar) {
-  if (!compiled_) compileMacro(prototype_, expression_, description_, compiler, registrar);
+  if (!compiled_)
+    compile(prototype_, expression_, description_, compiler, registrar, definedAtNesting_);
 }
 
 std::unique_ptr<FunctionDef> MacroFunction::duplicate() const {
@@ -77,18 +78,27 @@ std::unique_ptr<FunctionDef> MacroFunction::duplicate() const {
   copy->expression_ = expression_;
   copy->name_ = name_;
   copy->argumentCount_ = argumentCount_;
+  copy->definedAtNesting_ = definedAtNesting_;
   return copy;
 }
 
 void MacroFunction::compileMacro(const std::u16string& prototype, const std::u16string& expression,
                                  const std::u16string& description, ExprParserCompiler* compiler,
                                  ExprParserRegistrar* registrar) {
+  compile(prototype, expression, description, compiler, registrar, compiler->nestingDepth());
+  definedAtNesting_ = compiler->nestingDepth();
+}
+
+void MacroFunction::compile(const std::u16string& prototype, const std::u16string& expression,
+                            const std::u16string& description, ExprParserCompiler* compiler,
+                            ExprParserRegistrar* registrar, int nesting) {
   compiled_ = false;
   values_.reset();
   parser_.reset();
-  if (compiler->nestingDepth() >= ExprParserCompiler::kMaxMacroNesting)
-    compiler->raiseNamed(InvalidSyntax, {});
+  if (const int limit = compiler->limitReached(nesting))
+    compiler->raiseAt(MacroNestingTooDeep, 0, {}, limit);
   auto parser = std::make_unique<ExprParser>(*compiler, *registrar);
+  parser->setDepths(nesting + 1, compiler->compileDepth() + 1);
   auto [name, arguments] = parsePrototype(prototype, registrar->syntax());
   prototype_ = prototype;
   parser->removeAllVariables();  // the expression sees its arguments only

@@ -37,6 +37,12 @@ class MacroFunction final : public FunctionDef {
                     ExprParserRegistrar* registrar);
 
  private:
+  // nesting: the macro nesting the user had written where the macro was
+  // defined; a recompile for a copied registrar counts from there again.
+  void compile(const std::u16string& prototype, const std::u16string& expression,
+               const std::u16string& description, ExprParserCompiler* compiler,
+               ExprParserRegistrar* registrar, int nesting);
+
   std::unique_ptr<ExprParser> parser_;
   std::u16string description_;
   std::u16string usage_;
@@ -47,6 +53,7 @@ class MacroFunction final : public FunctionDef {
   std::unique_ptr<double[]> values_;
   bool compiled_ = false;
   bool foldable_ = true;
+  int definedAtNesting_ = 0;
 };
 
 // The name and argument names of a prototype "name(arg1, arg2, ...)".

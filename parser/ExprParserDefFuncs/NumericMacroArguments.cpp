@@ -104,8 +104,8 @@ void NumericMacro::compileArguments(std::vector<std::u16string> args, ExprParser
   const int count = int(args.size());
   if (count < minTexts() || count > maxTexts())
     compiler->raiseAt(NoOverloadForArgCount, start, name(), count);
-  if (compiler->nestingDepth() >= ExprParserCompiler::kMaxMacroNesting)
-    compiler->raiseAt(InvalidSyntax, start, {}, 0);
+  if (const int limit = compiler->limitReached(compiler->nestingDepth()))
+    compiler->raiseAt(MacroNestingTooDeep, start, {}, limit);
   fillDefaults(args, registrar->syntax().decimalPoint);
 
   auto parser = std::make_unique<ExprParser>(*compiler, *registrar);

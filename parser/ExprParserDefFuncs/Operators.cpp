@@ -1,49 +1,28 @@
 // The sixteen built-in operators. Comparisons and logic give exactly 0 or 1,
 // compare exactly, and treat a NaN operand as "not zero".
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
 
 #include "parser/ExprParserCompiler/Instruction.h"
 #include "parser/ExprParserDefFuncs/DefaultDefinitions.h"
+#include "parser/ExprParserDefFuncs/ExactPower.h"
 
 namespace exprparser {
 namespace {
 
-// "^" must give pow's result to the last bit. Squares and cubes, the common
-// powers in typed equations, are formed by multiplication with the exact
-// rounding error carried along (fma), and the error's sum with the product is the
-// correctly rounded power. When the exact power lies at least 0.6 units in
-// the last place from the other neighbours, pow (within about half a unit)
-// returns the same value; near a rounding boundary, and outside the range
-// where the error terms are exact, pow decides.
-// Built twice, the fused multiply-add in one instruction where the processor
-// has it and through the library elsewhere; both are exact.
-__attribute__((target_clones("fma", "default"))) double power(double x, double y) {
-  double product, error;
-  if (y == 2.0) {
-    product = x * x;
-    error = std::fma(x, x, -product);
-  } else if (y == 3.0) {
-    const double square = x * x;
-    product = square * x;
-    error = std::fma(square, x, -product) + std::fma(x, x, -square) * x;
-  } else {
-    return std::pow(x, y);
+// How a run computes each operator: its own step, or for "^" the build for
+// this processor.
+template <class Op>
+struct StepsOf {
+  static StepFunction get(bool chained) {
+    return chained ? &Op::template step<true> : &Op::template step<false>;
   }
-  const double rounded = product + error;
-  const double residual = error - (rounded - product);  // rounded - product is exact
-  const double magnitude = std::fabs(rounded);
-  // The power of two at or below the result, scaled to its unit in the last place.
-  const double unit =
-      std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) & 0x7FF0000000000000u) *
-      0x1p-52;
-  // The range test also rejects zero, infinities and NaN.
-  if (magnitude >= 0x1p-900 && magnitude <= 0x1p900 && std::fabs(residual) <= 0.4 * unit)
-    return rounded;
-  return std::pow(x, y);
-}
+};
+class PowOp;
+template <>
+struct StepsOf<PowOp> {
+  static StepFunction get(bool chained);
+};
 
 // X(class, symbol, prefix, precedence, usage, summary, result from x = a[0], y = a[1])
 #define EXPR_BUILTIN_OPERATORS(X)                                                                 \
@@ -83,9 +62,11 @@ __attribute__((target_clones("fma", "default"))) double power(double x, double y
     const char16_t* usage() const override { return use; }                                      \
     const char16_t* summary() const override { return text; }                                   \
     double compute(unsigned, const double* a) override { return result; }                       \
-    StepFunction stepFunction() const override { return &step; }                                \
-    static double step(const Instruction& i) {                                                  \
-      const double a[2] = {*i.in[0], prefix ? 0.0 : *i.in[1]};                                  \
+    StepFunction stepFunction() const override { return StepsOf<cls>::get(false); }             \
+    StepFunction chainedStepFunction() const override { return StepsOf<cls>::get(true); }       \
+    template <bool kChained>                                                                    \
+    static double step(const Instruction& i, double previous) {                                 \
+      const auto a = directArguments < prefix ? 1 : 2, kChained > (i, previous);                \
       return result;                                                                            \
     }                                                                                           \
     int precedenceLevel() const override { return precedence; }                                 \
@@ -94,6 +75,8 @@ __attribute__((target_clones("fma", "default"))) double power(double x, double y
   };
 EXPR_BUILTIN_OPERATORS(EXPR_OPERATOR_CLASS)
 #undef EXPR_OPERATOR_CLASS
+
+StepFunction StepsOf<PowOp>::get(bool chained) { return powerStep(chained); }
 
 }  // namespace
 

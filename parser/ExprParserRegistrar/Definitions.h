@@ -14,8 +14,9 @@ class CompilerState;
 using ArgumentHook = CompilerState;
 struct Instruction;
 // The evaluator's direct route to an item's value, from the step's argument
-// slots, without the virtual call.
-using StepFunction = double (*)(const Instruction& step);
+// slots, without the virtual call. `previous` is the result of the step run
+// just before, which a chained step takes as its last argument.
+using StepFunction = double (*)(const Instruction& step, double previous);
 
 class DefinitionItem {
  public:
@@ -29,6 +30,10 @@ class DefinitionItem {
   virtual double compute(unsigned argCount, const double* args) = 0;
   // Null: the evaluator calls compute.
   virtual StepFunction stepFunction() const { return nullptr; }
+  // The step taking its last argument from `previous` rather than from its
+  // slot, so a value that the next step consumes stays in a register; null
+  // when there is none.
+  virtual StepFunction chainedStepFunction() const { return nullptr; }
 };
 
 class OperatorDef : public DefinitionItem {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "parser/ExprParserRegistrar/PluginReferences.h"
 #include "parser/ExprParserRegistrar/TextUtils.h"
 #include "parser/ParserErrors/ParserErrors.h"
 
@@ -19,6 +20,7 @@ ExprParserRegistrar::~ExprParserRegistrar() {
   functions_.clear();
   clearVariables();  // never calls back: the compiler may already be gone
   factory_.reset();
+  plugins_.reset();  // last: the definitions above may live in a plug-in's code
 }
 
 void ExprParserRegistrar::raiseNames(int code, std::u16string item, std::u16string other) {
@@ -276,15 +278,15 @@ void ExprParserRegistrar::applySyntax(SyntaxChars s) {
   syntax_ = s;
 }
 
-void ExprParserRegistrar::loadPluginByClassId(const std::u16string&) {
-  // This platform has no component registry to find a plug-in in.
-  raiseNames(PluginNotFound, {});
+std::size_t ExprParserRegistrar::pluginCount() const {
+  return plugins_ ? plugins_->plugins.size() : 0;
 }
 
 std::unique_ptr<ExprParserRegistrar> ExprParserRegistrar::duplicate(CompilerCore* callback) const {
   auto copy = std::make_unique<ExprParserRegistrar>(callback);
   copy->syntax_ = syntax_;
   if (factory_) copy->factory_ = factory_->duplicate();
+  if (plugins_) copy->plugins_ = std::make_unique<PluginReferences>(*plugins_);
   for (const auto& [name, record] : variableMap_)
     copy->appendVariable(record->variable->duplicate());
   copy->constants_ = constants_;

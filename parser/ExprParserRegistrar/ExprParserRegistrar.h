@@ -14,6 +14,8 @@
 
 namespace exprparser {
 
+struct PluginReferences;
+
 class ExprParserRegistrar final : public DefinitionStore {
  public:
   explicit ExprParserRegistrar(CompilerCore* callback);
@@ -39,6 +41,9 @@ class ExprParserRegistrar final : public DefinitionStore {
   OperatorDef* operatorAt(unsigned index) const override;
   void applySyntax(SyntaxChars syntax) override;
   SyntaxChars syntax() const override { return syntax_; }
+  // The plug-ins whose definitions this registrar holds (none until one is
+  // loaded); each is released after every definition, at destruction.
+  std::size_t pluginCount() const;
 
   void setVariableFactory(std::unique_ptr<VariableFactory> factory);
   VariableKey createVariable(const std::u16string& name);
@@ -51,6 +56,8 @@ class ExprParserRegistrar final : public DefinitionStore {
   // The operator symbol (longest first) that starts `text`.
   bool matchOperatorAt(std::u16string_view text, unsigned remaining, std::u16string& symbol) const;
   std::unique_ptr<ExprParserRegistrar> duplicate(CompilerCore* callback) const;
+
+  [[noreturn]] static void raiseNames(int code, std::u16string item, std::u16string other = {});
 
  private:
   struct VariableRecord {
@@ -66,8 +73,8 @@ class ExprParserRegistrar final : public DefinitionStore {
     double value = 0;
   };
 
-  [[noreturn]] static void raiseNames(int code, std::u16string item, std::u16string other = {});
   [[noreturn]] static void raiseId(int code, int id);
+  PluginReferences& pluginList();
   // The first syntax character or bracket in `name`, or 0.
   char16_t syntaxCharIn(std::u16string_view name, const SyntaxChars& syntax) const;
   // The first operator symbol found at some position of `name`, or empty.
@@ -85,6 +92,7 @@ class ExprParserRegistrar final : public DefinitionStore {
   CompilerCore* callback_;
   std::unique_ptr<VariableFactory> factory_;
   int stamp_ = 0;
+  std::unique_ptr<PluginReferences> plugins_;
 };
 
 }  // namespace exprparser

@@ -1,5 +1,5 @@
 #pragma once
-// The parser's 48 error codes with their English descriptions, written once.
+// The parser's 49 error codes with their English descriptions, written once.
 // In a description, {item}, {other}, {pos} and {number} stand for the item,
 // the conflicting item, the 1-based position and the id of the error record.
 // The texts are shown to users and kept in their saved error reports: their
@@ -77,4 +77,6 @@
   X(44, UndefinedFunction, u"Undefined function: {item}, at position: {pos}")                      \
   X(45, UndefinedVariable, u"Undefined variable: {item}, at position: {pos}")                      \
   X(46, ArgSepMisuse, u"Invalid use of an argument separator at position: {pos}")                  \
-  X(47, InternalError, u"Internal error at position: {pos}")
+  X(47, InternalError, u"Internal error at position: {pos}")                                       \
+  X(48, MacroNestingTooDeep,                                                                       \
+    u"Macros are nested too deeply at position: {pos}. At most {number} levels are allowed")

@@ -45,7 +45,7 @@ ExprParser::ExprParser() : nan_(quietNaN()), constantResult_(quietNaN()) {
 
 ExprParser::ExprParser(const ExprParser& other) : nan_(quietNaN()), constantResult_(quietNaN()) {
   copyFrom(other);
-  compiler_->setNestingDepth(other.compiler_->nestingDepth());
+  compiler_->setDepths(other.compiler_->nestingDepth(), other.compiler_->compileDepth());
   try {
     compiler_->compileText(other.expressionText());
   } catch (const ExprException&) {

@@ -51,8 +51,15 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   void copyFrom(const ExprParser& other);
   double evaluateProgram() {
     if (count_ == 0) return constantResult_;
-    for (Instruction* const* i = runFirst_; i != runEnd_; ++i) *(*i)->destination = (*i)->step(**i);
-    return (end_ - 1)->value;
+    // Each result goes to its slot and on to the next step, which may take
+    // it from there directly; the last step is the last instruction.
+    double result = 0;
+    Instruction* const* i = runFirst_;
+    do {
+      result = (*i)->step(**i, result);
+      *(*i)->destination = result;
+    } while (++i != runEnd_);
+    return result;
   }
   double evaluateText(const std::u16string& text);
   bool lastResultFinite() const;
@@ -78,6 +85,8 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   // The number of instructions in the program; 0 for a constant program.
   unsigned instructionCount() const { return count_; }
   const ExprParserCompiler& compiler() const { return *compiler_; }
+  // How deep this parser sits among private parsers (see ExprParserCompiler).
+  void setDepths(int nesting, int compiles) { compiler_->setDepths(nesting, compiles); }
   const ExprParserRegistrar& registrar() const { return *registrar_; }
 
   // Where useLocaleSyntax asks for the decimal point; replaceable in tests.

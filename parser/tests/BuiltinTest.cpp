@@ -1,6 +1,7 @@
 // Built-in functions and the text-argument functions hex and bin.
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 
 #include <map>
@@ -70,6 +71,53 @@ INSTANTIATE_TEST_SUITE_P(TextArguments, Builtins,
                                            ValueCase{"bin(11111111111111111111111111111111)", -1},
                                            ValueCase{"bin(100000000000000000000000000000000)", 0},
                                            ValueCase{"2*bin(11)", 6}));
+
+// A zero's sign shows in what divides by it. Each row is computed twice:
+// folded while compiling, and at run time through a variable.
+struct SignedCase {
+  const char* function;
+  double argument;
+  double expected;
+};
+
+void PrintTo(const SignedCase& c, std::ostream* os) {
+  *os << c.function << "(" << std::setprecision(17) << c.argument << ")";
+}
+
+class SignedResults : public ::testing::TestWithParam<SignedCase> {};
+
+TEST_P(SignedResults, KeepTheSignAndEveryDigit) {
+  const SignedCase& c = GetParam();
+  ExprParser parser;
+  double x = c.argument;
+  parser.bindVariable(u"x", &x);
+  const std::u16string call = u16(c.function) + u"(x)";
+  parser.addConstant(u"k", c.argument);
+  for (const double value :
+       {parser.evaluateText(u16(c.function) + u"(k)"), parser.evaluateText(call)}) {
+    EXPECT_EQ(value, c.expected);
+    EXPECT_EQ(std::signbit(value), std::signbit(c.expected));
+  }
+  EXPECT_EQ(parser.evaluateText(u"1/" + call), 1 / c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SignedResults,
+    ::testing::Values(SignedCase{"round", 0.0, 0.0}, SignedCase{"round", -0.0, 0.0},
+                      SignedCase{"round", -0.4, 0.0}, SignedCase{"round", 0.4, 0.0},
+                      SignedCase{"round", -0.5, -1.0},
+                      SignedCase{"round", 4503599627370497.0, 4503599627370497.0},
+                      SignedCase{"round", -4503599627370497.0, -4503599627370497.0},
+                      SignedCase{"round", 2251799813685248.5, 2251799813685249.0},
+                      SignedCase{"round", 0.49999999999999994, 0.0}, SignedCase{"avg", -0.0, -0.0},
+                      SignedCase{"avg", 0.0, 0.0}, SignedCase{"sum", -0.0, 0.0}));
+
+TEST(Builtins, AverageStartsFromItsFirstArgument) {
+  ExprParser parser;
+  EXPECT_TRUE(std::signbit(parser.evaluateText(u"avg(-0, -0, -0)")));
+  EXPECT_FALSE(std::signbit(parser.evaluateText(u"sum(-0, -0, -0)")));
+  EXPECT_EQ(parser.evaluateText(u"avg(10^308, 10^308, 0-10^308)"), kInf);  // in order
+}
 
 TEST(Builtins, RandIsNeverFolded) {
   ExprParser parser;

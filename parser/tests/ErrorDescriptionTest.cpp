@@ -63,7 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "Function :sin, position: 1.  No overloaded function takes 2 arguments"},
         DescriptionCase{43, 2, "{pos}", "", 0, "Missing operator before : {pos}, at position: 3"},
         DescriptionCase{47, 0, "", "", 0, "Internal error at position: 1"},
-        DescriptionCase{48, 0, "", "", 0, "No description available"},
+        DescriptionCase{48, 6, "", "", 16,
+                        "Macros are nested too deeply at position: 7. At most 16 levels are "
+                        "allowed"},
+        DescriptionCase{49, 0, "", "", 0, "No description available"},
         DescriptionCase{-1, 0, "", "", 0, "No description available"}));
 
 TEST(ChainedException, OuterEntryComesFirstAndBothCatchFormsAgree) {

@@ -116,6 +116,23 @@ TEST(Facade, CopyHasSameDefinitionsAndProgram) {
   EXPECT_EQ(copy.expressionText(), u"x*k");
 }
 
+// Names made by automatic definition own their doubles; a copy shares them
+// and keeps them alive when the original goes first.
+TEST(Facade, CopyOutlivesTheOriginal) {
+  auto original = std::make_unique<ExprParser>();
+  original->enableAutoDefinition(true);
+  original->compileText(u"y+1");
+  original->variableByName(u"y")->assign(4);
+  ExprParser copy(*original);
+  copy.variableByName(u"y")->assign(5);
+  EXPECT_EQ(original->evaluateProgram(), 6);  // one double, seen by both
+  original.reset();
+  EXPECT_EQ(copy.evaluateProgram(), 6);
+  copy.variableByName(u"y")->assign(9);
+  EXPECT_EQ(copy.evaluateProgram(), 10);
+  EXPECT_NEAR(copy.evaluateText(u"derivate(t*y, t, 0)"), 9, 1e-9);
+}
+
 TEST(Facade, EquationDialogSequence) {
   ExprParser parser;
   double x = 0;

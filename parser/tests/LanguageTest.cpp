@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <iomanip>
 #include <limits>
 #include <random>
 
@@ -127,6 +128,47 @@ TEST(Language, PowerIsExactlyPow) {
         ADD_FAILURE() << text << " at x = " << x << ": " << got << " != " << expected;
     }
     EXPECT_EQ(mismatches, 0) << text;
+  }
+}
+
+// Where squares and cubes are not taken from pow: points whose exact power
+// lies near a rounding boundary (half the points, found by sampling), and
+// points whose power lies next to a power of two, where the last place
+// halves below.
+TEST(Language, PowerIsPowNearRoundingBoundaries) {
+  ExprParser parser;
+  double x = 0;
+  parser.bindVariable(u"x", &x);
+  std::mt19937_64 random(99);
+  std::uniform_real_distribution<double> anywhere(-64, 64);
+  for (const int y : {2, 3}) {
+    parser.compileText(y == 2 ? u"x^2" : u"x^3");
+    std::vector<double> points;
+    while (points.size() < 40000) {
+      const double v = anywhere(random);
+      const double square = v * v;
+      const double power = y == 2 ? square : square * v;
+      const double error = y == 2 ? std::fma(v, v, -square)
+                                  : std::fma(square, v, -power) + std::fma(v, v, -square) * v;
+      const double unit = std::ldexp(1.0, std::ilogb(power) - 52);
+      if (std::fabs(error) >= 0.4 * unit || points.size() % 2) points.push_back(v);
+    }
+    for (int k = -80; k <= 80; ++k) {
+      double v = std::pow(2.0, k / double(y));  // v^y is near 2^k
+      for (int j = 0; j < 32; ++j) v = std::nextafter(v, 0.0);
+      for (int j = 0; j < 64; ++j, v = std::nextafter(v, 1e9)) {
+        points.push_back(v);
+        points.push_back(-v);
+      }
+    }
+    int mismatches = 0;
+    for (const double v : points) {
+      x = v;
+      const double got = parser.evaluateProgram();
+      if (got != std::pow(v, double(y)) && ++mismatches < 5)
+        ADD_FAILURE() << "x^" << y << " at x = " << std::setprecision(17) << v;
+    }
+    EXPECT_EQ(mismatches, 0);
   }
 }
 

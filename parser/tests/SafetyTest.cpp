@@ -73,16 +73,46 @@ TEST(Safety, NestedMacrosPastTheLimitAreRefused) {
   for (int i = 0; i < 40; ++i) text = u"derivate(" + text + u",t,1)";
   const ErrorSeen seen = captureError([&] { parser.evaluateText(text); });
   ASSERT_TRUE(seen.thrown);
-  EXPECT_EQ(seen.descriptions.back().rfind("Invalid syntax near position ", 0), 0u);
+  EXPECT_EQ(seen.descriptions.back(),
+            "Macros are nested too deeply at position: 9. At most 16 levels are allowed");
   std::u16string inArgument = u"1";
   for (int i = 0; i < 40; ++i) inArgument = u"derivate(t,t," + inArgument + u")";
-  EXPECT_TRUE(captureError([&] { parser.evaluateText(inArgument); }).thrown);
+  EXPECT_EQ(captureError([&] { parser.evaluateText(inArgument); })
+                .descriptions.back()
+                .rfind("Macros are nested too deeply", 0),
+            0u);
   EXPECT_NEAR(parser.evaluateText(u"derivate(derivate(t^3,t,u),u,1)"), 6, 1e-3);
   // Copies of copies are no deeper than the parser they copy.
   std::vector<std::unique_ptr<ExprParser>> copies;
   copies.push_back(std::make_unique<ExprParser>(parser));
   for (int i = 0; i < 40; ++i) copies.push_back(std::make_unique<ExprParser>(*copies.back()));
   EXPECT_NEAR(copies.back()->evaluateText(u"derivate(t^2,t,1)"), 2, 1e-9);
+}
+
+// Each macro calls the one before: what the user wrote nests one level deep
+// however long the chain, although defining the last recompiles them all.
+TEST(Safety, MacroChainsCountWhatWasWritten) {
+  ExprParser parser;
+  parser.addMacro(u"f1(a)", u"a+1", u"");
+  for (int i = 2; i <= 40; ++i)
+    parser.addMacro(u"f" + integerText(i) + u"(a)", u"f" + integerText(i - 1) + u"(a)", u"");
+  EXPECT_EQ(parser.evaluateText(u"f40(2)"), 3);
+  ExprParser copy(parser);
+  double x = 5;
+  copy.bindVariable(u"x", &x);
+  EXPECT_NEAR(copy.evaluateText(u"derivate(f40(t)*t, t, x)"), 11, 1e-6);
+
+  // A chain longer than the stack allows is refused, saying why.
+  constexpr int kLongest = ExprParserCompiler::kMaxCompileDepth;
+  for (int i = 41; i <= kLongest; ++i)
+    parser.addMacro(u"f" + integerText(i) + u"(a)", u"f" + integerText(i - 1) + u"(a)", u"");
+  const ErrorSeen seen = captureError([&] {
+    parser.addMacro(u"f" + integerText(kLongest + 1) + u"(a)",
+                    u"f" + integerText(kLongest) + u"(a)", u"");
+  });
+  EXPECT_EQ(seen.code, MacroNestingTooDeep);
+  EXPECT_EQ(seen.description,
+            "Macros are nested too deeply at position: 1. At most 100 levels are allowed");
 }
 
 TEST(Safety, NumbersReadTheSameUnderEveryLocale) {

@@ -1,18 +1,12 @@
 #include "platform/afx/CrtScan.h"
 
+#include "platform/win/NumberForm.h"
+
 #include <cctype>
-#include <clocale>
 #include <cstdlib>
-#include <locale.h>
 #include <cstring>
 
 namespace {
-
-// The number text's value, whatever the process's locale says about points.
-double ValueOf(const std::string& number) {
-  static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
-  return strtod_l(number.c_str(), nullptr, c);
-}
 
 // Where scanned characters come from: a string or a stream.
 class Source {
@@ -63,39 +57,6 @@ class Source {
 
 void SkipSpace(Source& in) {
   while (in.Peek() != EOF && std::isspace(in.Peek())) in.Take();
-}
-
-// Reads the runtime's number form (no leading space) of at most width
-// characters into text; false when it holds no digit.
-bool ReadNumberText(Source& in, int width, std::string& text) {
-  auto more = [&] { return width <= 0 || static_cast<int>(text.size()) < width; };
-  auto takeIf = [&](auto test) {
-    const int c = in.Peek();
-    if (c == EOF || !more() || !test(c)) return false;
-    text += static_cast<char>(c);
-    in.Take();
-    return true;
-  };
-  auto isDigit = [](int c) { return c >= '0' && c <= '9'; };
-  takeIf([](int c) { return c == '+' || c == '-'; });
-  int digits = 0;
-  while (takeIf(isDigit)) ++digits;
-  if (takeIf([](int c) { return c == '.'; })) {
-    while (takeIf(isDigit)) ++digits;
-  }
-  if (digits == 0) return false;
-  // An exponent marker counts only with digits after it.
-  const std::size_t mantissa = text.size();
-  if (takeIf([](int c) { return c == 'e' || c == 'E'; })) {
-    takeIf([](int c) { return c == '+' || c == '-'; });
-    bool any = false;
-    while (takeIf(isDigit)) any = true;
-    if (!any) {
-      in.GiveBack(text.size() - mantissa);
-      text.resize(mantissa);
-    }
-  }
-  return true;
 }
 
 struct Directive {
@@ -161,8 +122,8 @@ int Scan(Source& in, const char* format, va_list args) {
       SkipSpace(in);
       if (in.Peek() == EOF) return converted ? assigned : EOF;
       std::string number;
-      if (!ReadNumberText(in, d.width, number)) return assigned;
-      const double value = ValueOf(number);
+      if (!ReadNumberForm(in, d.width, number)) return assigned;
+      const double value = NumberFormValue(number);
       if (target) {
         if (d.length == "l" || d.length == "L")
           *static_cast<double*>(target) = value;
@@ -266,12 +227,12 @@ double CrtStrtod(const char* text, char** end) {
   Source in(text);
   SkipSpace(in);
   std::string number;
-  if (!ReadNumberText(in, 0, number)) {
+  if (!ReadNumberForm(in, 0, number)) {
     if (end) *end = const_cast<char*>(text);
     return 0.0;
   }
   if (end) *end = const_cast<char*>(text) + in.Used();
-  return ValueOf(number);
+  return NumberFormValue(number);
 }
 
 double CrtAtof(const char* text) { return CrtStrtod(text, nullptr); }

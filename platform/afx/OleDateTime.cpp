@@ -16,5 +16,5 @@ CString COleDateTime::Format(DWORD dwFlags, LCID) const {
     date = std::fabs(m_dt - std::trunc(m_dt));  // day 0 at that time
   else if (dwFlags & VAR_DATEVALUEONLY)
     date = std::trunc(m_dt);  // that day at midnight
-  return CString(DateToText(date));
+  return CString(DateToText(date).value_or(std::string()).c_str());
 }

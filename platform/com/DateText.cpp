@@ -83,11 +83,15 @@ DATE Compose(long long days, double fraction) {
 
 }  // namespace
 
-std::string DateToText(DATE date) {
+std::optional<std::string> DateToText(DATE date) {
+  if (!(date >= kMinDate && date <= kMaxDate)) return std::nullopt;
   const double whole = std::trunc(date);
   long long seconds = std::llround(std::fabs(date - whole) * 86400.0);
   long long days = static_cast<long long>(whole);
-  if (seconds >= 86400) {
+  constexpr long long kLastDay = static_cast<long long>(kMaxDate);
+  if (seconds >= 86400 && days == kLastDay) {
+    seconds = 86399;  // rounding would pass the last day of the calendar
+  } else if (seconds >= 86400) {
     seconds -= 86400;
     days += date < 0 ? -1 : 1;
   }

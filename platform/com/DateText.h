@@ -13,7 +13,8 @@
 constexpr DATE kMinDate = -657434.0;         // 1 January 100
 constexpr DATE kMaxDate = 2958465.99999999;  // 31 December 9999, end of day
 
-std::string DateToText(DATE date);
+// nullopt for a date outside kMinDate..kMaxDate, infinities and NaN.
+std::optional<std::string> DateToText(DATE date);
 // Reads "M/D/YYYY", "YYYY-MM-DD", either followed by a time "h:mm[:ss]" with
 // an optional AM/PM, or a time alone; nullopt for anything else.
 std::optional<DATE> DateFromText(std::string_view text);

@@ -9,10 +9,12 @@
 #include <string>
 
 #include "platform/com/CodePage.h"
+#include "platform/com/CurrencyText.h"
 #include "platform/com/DateText.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/Variant.h"
 #include "platform/win/NumericLocale.h"
+#include "platform/win/NumberForm.h"
 
 namespace {
 
@@ -22,6 +24,7 @@ struct Number {
   ULONGLONG u = 0;  // Unsigned
   double d = 0;     // Real
   bool fromBool = false;
+  bool beyondRange = false;  // a text whose value no double holds
 };
 
 constexpr LONGLONG kCurrencyScale = 10000;
@@ -50,10 +53,12 @@ bool EqualsNoCase(const std::string& a, const char* b) {
   return i == a.size() && b[i] == 0;
 }
 
-// Text as a number: an integer when it is one, else a real; booleans spelt out.
+std::string TrimmedText(BSTR text) { return Trim(Utf8FromWide(BstrView(text))); }
+
+// Text as a number: an integer when it is one, else a real; booleans spelt
+// out. Numbers have the platform's one form, which the C runtime reads too.
 std::optional<Number> ParseNumber(BSTR text) {
-  const std::string s = Trim(Utf8FromWide(BstrView(text)));
-  if (s.empty()) return std::nullopt;
+  const std::string s = TrimmedText(text);
   Number n;
   if (EqualsNoCase(s, "true") || EqualsNoCase(s, "#true#")) {
     n.i = -1;
@@ -64,6 +69,7 @@ std::optional<Number> ParseNumber(BSTR text) {
     n.fromBool = true;
     return n;
   }
+  if (!IsNumberForm(s)) return std::nullopt;
   const char* begin = s.data() + (s[0] == '+' ? 1 : 0);
   const char* end = s.data() + s.size();
   if (auto [p, ec] = std::from_chars(begin, end, n.i); ec == std::errc() && p == end) return n;
@@ -72,10 +78,9 @@ std::optional<Number> ParseNumber(BSTR text) {
     return n;
   }
   n.kind = Number::Real;
-  if (auto [p, ec] = std::from_chars(begin, end, n.d);
-      p == end && (ec == std::errc() || ec == std::errc::result_out_of_range))
-    return ec == std::errc() ? std::optional<Number>(n) : std::nullopt;
-  return std::nullopt;
+  n.d = NumberFormValue(s);
+  n.beyondRange = std::isinf(n.d);
+  return n;
 }
 
 // The source (already by value) as a number; nullopt when it is none.
@@ -165,20 +170,6 @@ HRESULT StoreInteger(const Number& n, T& field) {
   return S_OK;
 }
 
-std::string CurrencyText(LONGLONG value) {
-  std::string text = std::to_string(value / kCurrencyScale);
-  LONGLONG fraction = value % kCurrencyScale;
-  if (fraction != 0) {
-    if (value < 0 && value / kCurrencyScale == 0) text = "-" + text;
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%04lld", std::llabs(fraction));
-    std::string f = digits;
-    f.erase(f.find_last_not_of('0') + 1);
-    text += "." + f;
-  }
-  return text;
-}
-
 std::string RealText(double value, int digits) { return FormatInCLocale("%.*G", digits, value); }
 
 std::optional<std::string> ToText(const VARIANT& v, USHORT flags) {
@@ -241,7 +232,8 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
     return DISP_E_TYPEMISMATCH;
   if (vt == VT_BSTR) {
     const std::optional<std::string> text = ToText(in, flags);
-    if (!text) return DISP_E_TYPEMISMATCH;
+    // A date that no calendar day holds has no text.
+    if (!text) return in.vt == VT_DATE ? DISP_E_OVERFLOW : DISP_E_TYPEMISMATCH;
     out.bstrVal = SysAllocStringFromUtf8(*text);
     if (out.bstrVal == nullptr) return E_OUTOFMEMORY;
     out.vt = VT_BSTR;
@@ -250,6 +242,9 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
   std::optional<Number> n;
   if (vt == VT_DATE && in.vt == VT_BSTR) {
     if (const std::optional<DATE> date = DateFromText(Utf8FromWide(BstrView(in.bstrVal)))) {
+      // Before the first midnight of the year 100 the time of day counts
+      // backwards, out of the range (1/1/100 1:05 PM).
+      if (!(*date >= kMinDate && *date <= kMaxDate)) return DISP_E_OVERFLOW;
       out.vt = VT_DATE;
       out.date = *date;
       return S_OK;
@@ -257,6 +252,7 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
   }
   n = ToNumber(in);
   if (!n) return DISP_E_TYPEMISMATCH;
+  if (n->beyondRange) return DISP_E_OVERFLOW;
   HRESULT hr = S_OK;
   switch (vt) {
     case VT_I1: hr = StoreInteger(*n, out.cVal); break;
@@ -287,6 +283,12 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
     case VT_CY: {
       if (n->kind == Number::Currency) {
         out.cyVal.int64 = n->i;
+        break;
+      }
+      if (in.vt == VT_BSTR && !n->fromBool) {  // all of the text's digits count
+        const std::optional<LONGLONG> exact = CurrencyFromText(TrimmedText(in.bstrVal));
+        if (!exact) return DISP_E_OVERFLOW;
+        out.cyVal.int64 = *exact;
         break;
       }
       const long double scaled =

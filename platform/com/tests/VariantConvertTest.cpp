@@ -121,6 +121,30 @@ const Row kRows[] = {
      0,
      "12/29/1899 6:00:00 AM"},
     {"number beyond the date range", {VT_R8, 3e6}, VT_DATE, DISP_E_OVERFLOW},
+    {"first day of the range", {VT_BSTR, 0, "1/1/100"}, VT_DATE, S_OK, -657434},
+    {"text date before the range", {VT_BSTR, 0, "1/1/100 1:05 PM"}, VT_DATE, DISP_E_OVERFLOW},
+    {"last moment into text",
+     {VT_DATE, 2958465.99999999},
+     VT_BSTR,
+     S_OK,
+     0,
+     "12/31/9999 11:59:59 PM"},
+    {"DATE NaN into text", {VT_DATE, NAN}, VT_BSTR, DISP_E_OVERFLOW},
+    {"DATE infinity into text", {VT_DATE, INFINITY}, VT_BSTR, DISP_E_OVERFLOW},
+    {"DATE minus infinity into text", {VT_DATE, -INFINITY}, VT_BSTR, DISP_E_OVERFLOW},
+    {"DATE after 9999 into text", {VT_DATE, 3e6}, VT_BSTR, DISP_E_OVERFLOW},
+    {"DATE before 100 into text", {VT_DATE, -700000}, VT_BSTR, DISP_E_OVERFLOW},
+    // Texts read as numbers have the C runtime's form, no other.
+    {"text nan is no number", {VT_BSTR, 0, "nan"}, VT_R8, DISP_E_TYPEMISMATCH},
+    {"text inf is no number", {VT_BSTR, 0, "inf"}, VT_R8, DISP_E_TYPEMISMATCH},
+    {"text -Infinity is no number", {VT_BSTR, 0, "-Infinity"}, VT_R8, DISP_E_TYPEMISMATCH},
+    {"text +-5 is no number", {VT_BSTR, 0, "+-5"}, VT_I4, DISP_E_TYPEMISMATCH},
+    {"text -+5 is no number", {VT_BSTR, 0, "-+5"}, VT_R8, DISP_E_TYPEMISMATCH},
+    {"text 0x10 is no number", {VT_BSTR, 0, "0x10"}, VT_I4, DISP_E_TYPEMISMATCH},
+    {"text 1e is no number", {VT_BSTR, 0, "1e"}, VT_R8, DISP_E_TYPEMISMATCH},
+    {"text +5 into I4", {VT_BSTR, 0, "+5"}, VT_I4, S_OK, 5},
+    {"text .5 into R8", {VT_BSTR, 0, ".5"}, VT_R8, S_OK, 0.5},
+    {"text 5. into R8", {VT_BSTR, 0, "5."}, VT_R8, S_OK, 5},
     {"into an unknown type", {VT_I4, 1}, 15, DISP_E_BADVARTYPE},
 };
 
@@ -145,6 +169,59 @@ TEST(VariantChangeType, ConvertsByTheTable) {
     }
     VariantClear(&result);
     VariantClear(&source);
+  }
+}
+
+// Text into currency keeps every digit, rounding half to even at the fourth
+// decimal, and the currency's extremes come back through text unchanged.
+TEST(VariantChangeType, CurrencyFromTextIsExact) {
+  constexpr LONGLONG kMax = 9223372036854775807LL, kMin = -kMax - 1;
+  const struct {
+    const char* text;
+    HRESULT expected;
+    LONGLONG value = 0;
+  } rows[] = {
+      {"123456789012345.6789", S_OK, 1234567890123456789LL},
+      {"922337203685477.5807", S_OK, kMax},
+      {"-922337203685477.5808", S_OK, kMin},
+      {"922337203685477.5808", DISP_E_OVERFLOW},
+      {"-922337203685477.5809", DISP_E_OVERFLOW},
+      {"92233720368547758070000", DISP_E_OVERFLOW},
+      {"9.223372036854775807E14", S_OK, kMax},
+      {"0.00015", S_OK, 2},
+      {"0.00025", S_OK, 2},
+      {"0.000250001", S_OK, 3},
+      {"-0.00005", S_OK, 0},
+      {"1.5e-4", S_OK, 2},
+      {"1e3", S_OK, 10000000},
+      {"1e400", DISP_E_OVERFLOW},
+      {"1e-400", S_OK, 0},
+      {" +2.5 ", S_OK, 25000},
+      {"True", S_OK, -10000},
+      {"nan", DISP_E_TYPEMISMATCH},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    VARIANT source = Build({VT_BSTR, 0, row.text});
+    VARIANT result;
+    VariantInit(&result);
+    EXPECT_EQ(VariantChangeType(&result, &source, 0, VT_CY), row.expected);
+    if (row.expected == S_OK) {
+      EXPECT_EQ(result.cyVal.int64, row.value);
+    }
+    VariantClear(&source);
+  }
+  for (const LONGLONG value : {kMax, kMin, LONGLONG{1}, LONGLONG{-1}, LONGLONG{-12345}}) {
+    VARIANT cy, text, back;
+    VariantInit(&cy);
+    VariantInit(&text);
+    VariantInit(&back);
+    cy.vt = VT_CY;
+    cy.cyVal.int64 = value;
+    ASSERT_EQ(VariantChangeType(&text, &cy, 0, VT_BSTR), S_OK);
+    ASSERT_EQ(VariantChangeType(&back, &text, 0, VT_CY), S_OK);
+    EXPECT_EQ(back.cyVal.int64, value) << Utf8FromWide(BstrView(text.bstrVal));
+    VariantClear(&text);
   }
 }
 

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Fuzzes every target that fuzz/ registers (pelmoran_fuzz_target), one after
+# another, under AddressSanitizer and UndefinedBehaviorSanitizer, sharing
+# FUZZ_SECONDS (180 by default) between them; fails on any finding. Each
+# target starts from a copy of its checked-in corpus, which libFuzzer first
+# replays in full; the corpus itself is never changed. A finding is left in
+# build-fuzz/findings/<target>-* for turning into a corpus file and a test.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+cd "$top"
+build=build-fuzz
+total=${FUZZ_SECONDS:-180}
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
+  -DPELMORAN_FUZZ=ON -DPELMORAN_SANITIZE=ON -DPELMORAN_GUI=OFF \
+  -DPELMORAN_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target fuzz_targets
+
+mapfile -t targets < <(grep -v '^\s*$' "$build/fuzz/targets.txt")
+[ ${#targets[@]} -gt 0 ] || { echo "fuzz: no targets registered" >&2; exit 1; }
+share=$(( total / ${#targets[@]} ))
+[ "$share" -ge 10 ] || share=10
+
+findings="$build/findings"
+rm -rf "$findings" "$build/corpus"
+mkdir -p "$findings"
+failed=()
+for line in "${targets[@]}"; do
+  IFS=$'\t' read -r name program corpus options <<<"$line"
+  work="$build/corpus/$name"
+  mkdir -p "$work"
+  cp "$corpus"/* "$work"/
+  echo "== fuzz $name for ${share}s"
+  # shellcheck disable=SC2086  # the options are separate words
+  if ! "$program" -max_total_time="$share" -timeout=20 -rss_limit_mb=2048 \
+      -print_final_stats=1 -artifact_prefix="$findings/$name-" $options "$work"; then
+    failed+=("$name")
+  fi
+done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "fuzz: findings in ${failed[*]} (see $findings)" >&2
+  exit 1
+fi
