@@ -1,7 +1,8 @@
 // Decimation in time: the input is gathered in digit-reversed order, then one
 // radix-p pass per factor. Passes whose butterflies span at most kBlockSpan
-// points run block by block while the block is in cache, with their twiddles
-// tabled once; wider passes take their twiddles in chunks from the work block.
+// points run block by block while the block is in cache; wider passes run
+// over the whole array. The twiddles of every built-in pass are tabled once,
+// when the plan is made.
 #include "analysis/fft/EnginePlan.h"
 
 #include "analysis/fft/EnginePasses.h"
@@ -11,7 +12,6 @@
 namespace SgCore::fft {
 namespace {
 constexpr Index kBlockSpan = 16384;
-constexpr int kBlockDoubles = kWorkBlockBytes / sizeof(double);
 }  // namespace
 
 using detail::IsBuiltIn;
@@ -25,12 +25,12 @@ EnginePlan::EnginePlan(Index n) : n_(n), factors_(FftFactorize(n)), roots_(n) {
   early_ = std::min<size_t>(1, passes);
   while (early_ < passes && span_[early_ + 1] <= kBlockSpan) ++early_;
   blockLen_ = span_[early_];
-  tableAt_.assign(early_ + 1, 0);
-  for (size_t s = 0; s < early_; ++s)
+  tableAt_.assign(passes + 1, 0);
+  for (size_t s = 0; s < passes; ++s)
     tableAt_[s + 1] = tableAt_[s] + (IsBuiltIn(factors_[s]) ? span_[s] * (factors_[s] - 1) : 0);
-  tabR_.resize(tableAt_[early_]);
-  tabI_.resize(tableAt_[early_]);
-  for (size_t s = 0; s < early_; ++s)
+  tabR_.resize(tableAt_[passes]);
+  tabI_.resize(tableAt_[passes]);
+  for (size_t s = 0; s < passes; ++s)
     if (IsBuiltIn(factors_[s]))
       detail::FillTwiddles(roots_, n / span_[s + 1], factors_[s], 0, span_[s], &tabR_[tableAt_[s]],
                            &tabI_[tableAt_[s]]);
@@ -60,18 +60,11 @@ void EnginePlan::Execute(const double* inRe, const double* inIm, double* outRe, 
   for (size_t s = early_; s < factors_.size(); ++s) {
     const int p = factors_[s];
     const Index m = span_[s], groups = n_ / span_[s + 1], stride = n_ / span_[s + 1];
-    if (!IsBuiltIn(p)) {
+    if (IsBuiltIn(p))
+      detail::RunPassFor(p, outRe, outIm, 0, groups, m, 0, m, &tabR_[tableAt_[s]],
+                         &tabI_[tableAt_[s]]);
+    else
       detail::RunPassGeneral(p, outRe, outIm, 0, groups, m, roots_, stride, block);
-      continue;
-    }
-    const Index chunk = std::min<Index>(m, kBlockDoubles / (2 * (p - 1)));
-    double* twr = block;
-    double* twi = block + chunk * (p - 1);
-    for (Index t0 = 0; t0 < m; t0 += chunk) {
-      const Index c = std::min(chunk, m - t0);
-      detail::FillTwiddles(roots_, stride, p, t0, c, twr, twi);
-      detail::RunPassFor(p, outRe, outIm, 0, groups, m, t0, c, twr, twi);
-    }
   }
 }
 
