@@ -35,6 +35,49 @@ QPen Pen(COLORREF c, double scale, Qt::PenStyle style = Qt::SolidLine) {
   return pen;
 }
 
+// A line plot of more samples than pixels is one vertical span a column:
+// from the column's smallest to its largest sample, stretched to where the
+// previous column ended, so the join between them is kept. On a plain 32-bit
+// image at device scale the spans are written straight into the pixels
+// (the painter's cosmetic line costs several times more per pixel); false
+// where the painter's state asks for its own drawing.
+bool PaintColumnSpans(const std::vector<ColumnExtent>& columns, QPainter& p, const GraphMapping& m,
+                      const QColor& color, double scale) {
+  auto* image = dynamic_cast<QImage*>(p.device());
+  if (!image || scale != 1.0 || color.alpha() != 255 || p.opacity() != 1.0 ||
+      p.transform().type() > QTransform::TxTranslate ||
+      p.compositionMode() != QPainter::CompositionMode_SourceOver ||
+      (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32 &&
+       image->format() != QImage::Format_ARGB32_Premultiplied))
+    return false;
+  const QPointF shift(p.transform().dx(), p.transform().dy());
+  const QRect clip = p.clipBoundingRect().translated(shift).toAlignedRect().intersected(
+      m.area.translated(shift).toAlignedRect().intersected(image->rect()));
+  if (clip.isEmpty()) return true;
+  const QRgb pixel = color.rgba();
+  const qsizetype stride = image->bytesPerLine() / 4;
+  QRgb* bits = reinterpret_cast<QRgb*>(image->bits());
+  auto row = [&](double y) { return static_cast<int>(std::floor(y + shift.y())); };
+  bool havePrevious = false;
+  double previous = 0;
+  for (size_t c = 0; c < columns.size(); ++c) {
+    const ColumnExtent& e = columns[c];
+    if (!e.used) continue;
+    const int x = static_cast<int>(std::floor(m.area.left() + c + 0.5 + shift.x()));
+    double top = m.PixelY(e.maximum), bottom = m.PixelY(e.minimum);
+    if (havePrevious) {
+      top = std::min(top, previous);
+      bottom = std::max(bottom, previous);
+    }
+    previous = m.PixelY(e.last);
+    havePrevious = true;
+    if (x < clip.left() || x > clip.right() || !(bottom >= top)) continue;
+    const int r0 = std::max(row(top), clip.top()), r1 = std::min(row(bottom), clip.bottom());
+    for (int r = r0; r <= r1; ++r) bits[r * stride + x] = pixel;
+  }
+  return true;
+}
+
 void DrawPlot(Plot& plot, QPainter& p, const GraphMapping& m, double scale) {
   if (!plot.visible || !plot.data || plot.data->Size() == 0) return;
   const SampleData& data = *plot.data;
@@ -87,6 +130,7 @@ void DrawPlot(Plot& plot, QPainter& p, const GraphMapping& m, double scale) {
     plot.columns = std::move(cache);
   }
   const std::vector<ColumnExtent>& columns = plot.columns->columns;
+  if (!points && PaintColumnSpans(columns, p, m, Qc(plot.lineColor), scale)) return;
   std::vector<QLineF> lines;
   lines.reserve(columns.size() * 2);
   bool havePrevious = false;
@@ -152,7 +196,17 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
   const GraphMapping m = MapGraph(graph, bounds, scale);
   if (scale == 1.0) graph.plotAreaWidth = static_cast<int>(std::ceil(m.area.width()));
   p.save();
-  p.fillRect(bounds, Qc(graph.background));
+  // The background only around the plot area: each pixel is filled once,
+  // which halves the fill of a full repaint.
+  const QRectF area = m.area.intersected(bounds);
+  p.fillRect(QRectF(bounds.left(), bounds.top(), bounds.width(), area.top() - bounds.top()),
+             Qc(graph.background));
+  p.fillRect(QRectF(bounds.left(), area.bottom(), bounds.width(), bounds.bottom() - area.bottom()),
+             Qc(graph.background));
+  p.fillRect(QRectF(bounds.left(), area.top(), area.left() - bounds.left(), area.height()),
+             Qc(graph.background));
+  p.fillRect(QRectF(area.right(), area.top(), bounds.right() - area.right(), area.height()),
+             Qc(graph.background));
   p.fillRect(m.area, Qc(graph.plotAreaColor));
   QFont font("Sans Serif");
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(11 * scale))));
