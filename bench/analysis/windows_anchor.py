@@ -1,20 +1,23 @@
 #!/usr/bin/python3
 # Anchor of the window benchmark: numpy multiplying the samples by scipy's
-# periodic window, the window computed in every run as the library does.
-# Usage: windows_anchor.py <size> <repeats>; prints "<name> <best seconds>".
+# periodic window, the window computed in every call as the library does.
+# Reads requests "<name> <size>" on stdin and answers each with the seconds
+# of one call; the samples of a size are made, untimed, on its first request.
 import sys
 import time
 
 import numpy as np
 from scipy import signal
 
-size, repeats = int(sys.argv[1]), int(sys.argv[2])
-x = np.random.default_rng(1).standard_normal(size)
-for name, window in (("hanning", "hann"), ("kaiser_4.86", ("kaiser", 4.86)),
-                     ("flat_top", "flattop")):
-    best = float("inf")
-    for _ in range(repeats):
-        start = time.perf_counter()
-        x * signal.get_window(window, size)
-        best = min(best, time.perf_counter() - start)
-    print(name, best, flush=True)
+windows = {"hanning": "hann", "kaiser_4.86": ("kaiser", 4.86), "flat_top": "flattop"}
+samples = {}
+for line in sys.stdin:
+    name, size = line.split()
+    size = int(size)
+    if size not in samples:
+        samples.clear()
+        samples[size] = np.random.default_rng(1).standard_normal(size)
+    x = samples[size]
+    start = time.perf_counter()
+    x * signal.get_window(windows[name], size)
+    print(time.perf_counter() - start, flush=True)
