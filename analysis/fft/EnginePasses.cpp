@@ -27,37 +27,67 @@ __attribute__((always_inline)) inline void store(double* p, T v) {
   std::memcpy(p, &v, sizeof v);
 }
 
+// One butterfly at position t of rows `stride` apart; its twiddles are those
+// of table position tt.
 template <int P, typename T>
-__attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index m, Index t,
-                                                     Index c, const double* twr,
+__attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index stride, Index t,
+                                                     Index tt, const double* twr,
                                                      const double* twi) {
   T xr[P], xi[P];
   xr[0] = load<T>(r + t);
   xi[0] = load<T>(i + t);
   for (int q = 1; q < P; ++q) {
-    const T a = load<T>(r + t + q * m), b = load<T>(i + t + q * m);
-    const T wr = load<T>(twr + (q - 1) * c + t), wi = load<T>(twi + (q - 1) * c + t);
+    const T a = load<T>(r + t + q * stride), b = load<T>(i + t + q * stride);
+    const Index at = TwiddleIndex(P, q, tt);
+    const T wr = load<T>(twr + at), wi = load<T>(twi + at);
     xr[q] = a * wr - b * wi;
     xi[q] = a * wi + b * wr;
   }
   Kernel<P>::Apply(xr, xi);
   for (int q = 0; q < P; ++q) {
-    store<T>(r + t + q * m, xr[q]);
-    store<T>(i + t + q * m, xi[q]);
+    store<T>(r + t + q * stride, xr[q]);
+    store<T>(i + t + q * stride, xi[q]);
   }
 }
+
+// Rows at least this far apart (in doubles) fall into one cache set: a
+// butterfly's 2P rows would then evict each other between neighbouring
+// positions. Such passes copy a chunk of every row into a small buffer,
+// whose rows do not collide, and back.
+constexpr Index kCollidingStride = 512;
+constexpr Index kChunk = 16, kChunkStride = kChunk + 4;
 
 template <int P>
 __attribute__((always_inline)) inline void RunPass(double* re, double* im, Index g0, Index g1,
                                                    Index m, Index t0, Index c, const double* twr,
                                                    const double* twi) {
   const Index span = m * P;
+  if (P >= 8 && m >= kCollidingStride && c % kChunk == 0) {
+    double br[P * kChunkStride], bi[P * kChunkStride];
+    for (Index g = g0; g < g1; ++g) {
+      double* r = re + g * span + t0;
+      double* i = im + g * span + t0;
+      for (Index t = 0; t < c; t += kChunk) {
+        for (int q = 0; q < P; ++q) {
+          std::memcpy(br + q * kChunkStride, r + t + q * m, kChunk * sizeof(double));
+          std::memcpy(bi + q * kChunkStride, i + t + q * m, kChunk * sizeof(double));
+        }
+        for (Index k = 0; k < kChunk; k += 4)
+          Butterfly<P, V4>(br, bi, kChunkStride, k, t + k, twr, twi);
+        for (int q = 0; q < P; ++q) {
+          std::memcpy(r + t + q * m, br + q * kChunkStride, kChunk * sizeof(double));
+          std::memcpy(i + t + q * m, bi + q * kChunkStride, kChunk * sizeof(double));
+        }
+      }
+    }
+    return;
+  }
   for (Index g = g0; g < g1; ++g) {
     double* r = re + g * span + t0;
     double* i = im + g * span + t0;
     Index t = 0;
-    for (; t + 4 <= c; t += 4) Butterfly<P, V4>(r, i, m, t, c, twr, twi);
-    for (; t < c; ++t) Butterfly<P, double>(r, i, m, t, c, twr, twi);
+    for (; t + 4 <= c; t += 4) Butterfly<P, V4>(r, i, m, t, t, twr, twi);
+    for (; t < c; ++t) Butterfly<P, double>(r, i, m, t, t, twr, twi);
   }
 }
 
@@ -236,8 +266,10 @@ void GatherDigitReversed(const double* inRe, const double* inIm, double* outRe, 
 void FillTwiddles(const Roots& roots, Index stride, int p, Index t0, Index c, double* twr,
                   double* twi) {
   for (int q = 1; q < p; ++q)
-    for (Index t = 0; t < c; ++t)
-      roots.At((t0 + t) * q * stride, twr[(q - 1) * c + t], twi[(q - 1) * c + t]);
+    for (Index t = 0; t < c; ++t) {
+      const Index at = TwiddleIndex(p, q, t);
+      roots.At((t0 + t) * q * stride, twr[at], twi[at]);
+    }
 }
 
 }  // namespace SgCore::fft::detail

@@ -8,8 +8,19 @@ namespace SgCore::fft::detail {
 
 bool IsBuiltIn(int p);
 
+// Where twiddle q (1..p-1) of position t (counted from t0) lies in a table:
+// the p - 1 twiddles of four neighbouring positions side by side, so a
+// butterfly of four positions reads one run of memory rather than p - 1
+// rows that a power-of-two stride puts into the same cache set.
+inline Index TwiddleIndex(int p, int q, Index t) {
+  return ((t >> 2) * (p - 1) + (q - 1)) * 4 + (t & 3);
+}
+// Doubles of a table of c positions.
+inline Index TwiddleTableSize(int p, Index c) { return (c + 3) / 4 * 4 * (p - 1); }
+
 // One pass of built-in radix p over groups [g0, g1) and twiddle positions
-// [t0, t0 + c); twiddle q (1..p-1) of position t is tw[(q - 1) * c + t - t0].
+// [t0, t0 + c), t0 a multiple of 4; twiddle q of position t is
+// tw[TwiddleIndex(p, q, t - t0)].
 void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
                 const double* twr, const double* twi);
 

@@ -27,7 +27,9 @@ EnginePlan::EnginePlan(Index n) : n_(n), factors_(FftFactorize(n)), roots_(n) {
   blockLen_ = span_[early_];
   tableAt_.assign(passes + 1, 0);
   for (size_t s = 0; s < passes; ++s)
-    tableAt_[s + 1] = tableAt_[s] + (IsBuiltIn(factors_[s]) ? span_[s] * (factors_[s] - 1) : 0);
+    tableAt_[s + 1] =
+        tableAt_[s] +
+        (IsBuiltIn(factors_[s]) ? detail::TwiddleTableSize(factors_[s], span_[s]) : 0);
   tabR_.resize(tableAt_[passes]);
   tabI_.resize(tableAt_[passes]);
   for (size_t s = 0; s < passes; ++s)
