@@ -3,29 +3,12 @@
 #include "analysis/fft/EnginePasses.h"
 
 #include "analysis/fft/Butterflies.h"
-
-#pragma GCC diagnostic ignored "-Wpsabi"
+#include "analysis/fft/VectorLanes.h"
 
 #include <cstring>
 
 namespace SgCore::fft::detail {
 namespace {
-
-typedef double V4 __attribute__((vector_size(32)));
-
-// Loads and stores are inlined into the caller on purpose: a vector returned
-// from an out-of-line helper would cross from the AVX2 clone into code built
-// for the baseline ABI, which unoptimised builds do not inline away.
-template <typename T>
-__attribute__((always_inline)) inline T load(const double* p) {
-  T v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-template <typename T>
-__attribute__((always_inline)) inline void store(double* p, T v) {
-  std::memcpy(p, &v, sizeof v);
-}
 
 // One butterfly at position t of rows `stride` apart; its twiddles are those
 // of table position tt.
@@ -94,20 +77,6 @@ __attribute__((always_inline)) inline void RunPass(double* re, double* im, Index
 }  // namespace
 
 bool IsBuiltIn(int p) { return p == 2 || p == 3 || p == 4 || p == 5 || p == 8 || p == 10; }
-
-// An AVX2 clone chosen at load time; sanitizer runtimes are not ready when
-// the clone resolver runs, so sanitized builds keep the baseline only.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-#define SG_SANITIZED 1
-#endif
-#endif
-#if defined(__x86_64__) && !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__) && \
-    !defined(SG_SANITIZED)
-#define SG_PASS_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
-#else
-#define SG_PASS_CLONES
-#endif
 
 SG_PASS_CLONES void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0,
                                Index c, const double* twr, const double* twi) {

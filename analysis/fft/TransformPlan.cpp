@@ -1,15 +1,18 @@
 // The algorithms by length: the engine directly up to kFourStepAbove; longer
 // lengths as four steps (Bailey): transforms of n1 over columns, twiddles,
-// transforms of n2 over rows, with the transposes done in batches of whole
-// cache lines, so no pass strides through memory one element at a time; a
-// prime factor too large for the engine through the chirp-z transform, a
-// circular convolution of power-of-two length N >= 2n.
+// transforms of n2 over rows, on four columns (or rows) at a time in the
+// lanes of vectors where the factors allow (LaneFft.h), otherwise with the
+// transposes done in batches of whole cache lines; a prime whose n - 1 has
+// only built-in factors by Rader's algorithm; any other length with a
+// factor too large for the engine through the chirp-z transform, a circular
+// convolution of a smooth length N >= 2n - 1.
 #include "analysis/fft/TransformPlan.h"
 
 #include "analysis/core/CoreErrors.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -17,6 +20,9 @@ namespace SgCore::fft {
 namespace {
 
 constexpr Index kFourStepAbove = Index(1) << 16;
+// From here on the lane four steps beat the engine's passes over the whole
+// length (the engine's gather strides through memory).
+constexpr Index kLanesFrom = Index(1) << 16;
 constexpr Index kBatch = 16;
 
 // A divisor of n near sqrt(n) made of the engine's factors; 1 when none.
@@ -34,6 +40,52 @@ bool EngineServes(Index n) {
   return *std::max_element(f.begin(), f.end()) <= kMaxEngineFactor;
 }
 
+// The convolution length of the chirp-z transform: of the lengths between
+// 2n - 1 and the power of two ChirpLength(n) that the lane transforms serve
+// (2^a 3^b 5^c), the cheapest by n log n, powers of two counted a little
+// cheaper for their faster passes.
+Index ConvolutionLength(Index n) {
+  const Index most = ChirpLength(n), least = 2 * n - 1;
+  Index best = most;
+  double bestCost = double(most) * std::log2(double(most));
+  for (Index a = 1; a <= most; a *= 2)
+    for (Index b = a; b <= most; b *= 3)
+      for (Index c = b; c <= most; c *= 5) {
+        if (c < least || c == a) continue;
+        const double cost = 1.2 * double(c) * std::log2(double(c));
+        if (cost < bestCost) {
+          best = c;
+          bestCost = cost;
+        }
+      }
+  return best;
+}
+
+Index PowerMod(Index base, Index exponent, Index modulus) {
+  Index result = 1;
+  base %= modulus;
+  for (; exponent; exponent >>= 1, base = base * base % modulus)
+    if (exponent & 1) result = result * base % modulus;
+  return result;
+}
+
+// A generator of the multiplicative group modulo the prime p.
+Index PrimitiveRoot(Index p) {
+  std::vector<Index> primes;
+  Index rest = p - 1;
+  for (Index d = 2; d * d <= rest; ++d)
+    if (rest % d == 0) {
+      primes.push_back(d);
+      while (rest % d == 0) rest /= d;
+    }
+  if (rest > 1) primes.push_back(rest);
+  for (Index g = 2;; ++g) {
+    bool generates = true;
+    for (Index f : primes) generates = generates && PowerMod(g, (p - 1) / f, p) != 1;
+    if (generates) return g;
+  }
+}
+
 void CopyScaled(const double* from, double* to, Index n, double scale) {
   if (scale == 1.0) {
     std::memcpy(to, from, size_t(n) * sizeof(double));
@@ -46,9 +98,39 @@ void CopyScaled(const double* from, double* to, Index n, double scale) {
 
 TransformPlan::TransformPlan(Index n) : n_(n) {
   if (n == 1) return;
+  const std::vector<int> factors = FftFactorize(n);
+  if (factors.size() == 1 && n > kMaxEngineFactor && LanePlan::Serves(n - 1)) {
+    // A prime whose n - 1 is made of the built-in radices: Rader's
+    // algorithm, a cyclic convolution of length n - 1 in the order of a
+    // generator's powers.
+    kind_ = Kind::Rader;
+    const Index length = n - 1, g = PrimitiveRoot(n), inverse = PowerMod(g, n - 2, n);
+    inner_ = PlanFor(length);
+    if (!inner_) throw std::bad_alloc();
+    gather_.resize(length);
+    scatter_.resize(length);
+    filterRe_.resize(length);
+    filterIm_.resize(length);
+    const Roots roots(n);
+    for (Index q = 0, up = 1, down = 1; q < length; ++q) {
+      gather_[q] = std::uint32_t(up);
+      scatter_[q] = std::uint32_t(down);
+      double c, sn;
+      roots.At(down, c, sn);
+      filterRe_[q] = c / double(length);
+      filterIm_[q] = sn / double(length);
+      up = up * g % n;
+      down = down * inverse % n;
+    }
+    Buffer block = Allocate(kWorkBlockBytes / sizeof(double));
+    if (!block || inner_->Run(filterRe_.data(), filterIm_.data(), 1.0, block.get()) != 0)
+      throw std::bad_alloc();
+    scratch_.SetCounts({length, length});
+    return;
+  }
   if (!EngineServes(n)) {
     kind_ = Kind::Chirp;
-    bigN_ = ChirpLength(n);
+    bigN_ = ConvolutionLength(n);
     inner_ = PlanFor(bigN_);
     if (!inner_) throw std::bad_alloc();
     // Chirp e^(-i pi j^2 / n) = root of order 2n at j^2 mod 2n, the residue
@@ -80,6 +162,15 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
     scratch_.SetCounts({bigN_, bigN_});
     return;
   }
+  if (n >= kLanesFrom) {
+    if (const Index n1 = LaneFourStep::Split(n)) {
+      kind_ = Kind::Lanes;
+      lanes_ = std::make_unique<LaneFourStep>(n, n1);
+      const Index buffer = 8 * lanes_->BufferLength();
+      scratch_.SetCounts({n, n, buffer, buffer, buffer, buffer});
+      return;
+    }
+  }
   if (n > kFourStepAbove) {
     n1_ = SplitLength(n);
     if (n1_ > 1) {
@@ -102,7 +193,9 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
 
 size_t TransformPlan::Bytes() const {
   return scratch_.Bytes() +
-         (chirpRe_.size() + chirpIm_.size() + filterRe_.size() + filterIm_.size()) * sizeof(double);
+         (chirpRe_.size() + chirpIm_.size() + filterRe_.size() + filterIm_.size()) *
+             sizeof(double) +
+         (gather_.size() + scatter_.size()) * sizeof(std::uint32_t);
 }
 
 int TransformPlan::Run(double* re, double* im, double scale, double* block) const {
@@ -112,8 +205,10 @@ int TransformPlan::Run(double* re, double* im, double scale, double* block) cons
       im[0] *= scale;
       return 0;
     case Kind::Direct: return RunDirect(re, im, scale, block);
+    case Kind::Lanes: return RunLanes(re, im, scale);
     case Kind::FourStep: return RunFourStep(re, im, scale, block);
     case Kind::Chirp: return RunChirp(re, im, scale, block);
+    case Kind::Rader: return RunRader(re, im, scale, block);
   }
   return 0;
 }
@@ -124,6 +219,13 @@ int TransformPlan::RunDirect(double* re, double* im, double scale, double* block
   engine_->Execute(re, im, out[0], out[1], block);
   CopyScaled(out[0], re, n_, scale);
   CopyScaled(out[1], im, n_, scale);
+  return 0;
+}
+
+int TransformPlan::RunLanes(double* re, double* im, double scale) const {
+  const KeptScratch::Lease s = scratch_.Take();
+  if (!s) return ErrOutOfMemory;
+  lanes_->Run(re, im, scale, s[0], s[1], s[2], s[3], s[4], s[5]);
   return 0;
 }
 
@@ -162,6 +264,38 @@ int TransformPlan::RunFourStep(double* re, double* im, double scale, double* blo
         re[k1a + b + n1 * k2] = br[b * ld + k2] * scale;
         im[k1a + b + n1 * k2] = bi[b * ld + k2] * scale;
       }
+  }
+  return 0;
+}
+
+int TransformPlan::RunRader(double* re, double* im, double scale, double* block) const {
+  const KeptScratch::Lease s = scratch_.Take();
+  if (!s) return ErrOutOfMemory;
+  double *ar = s[0], *ai = s[1];
+  const Index length = n_ - 1;
+  for (Index q = 0; q < length; ++q) {
+    ar[q] = re[gather_[q]];
+    ai[q] = im[gather_[q]];
+  }
+  if (int code = inner_->Run(ar, ai, 1.0, block)) return code;
+  // X[0]: the sum of all, the convolution's bin 0 being that of the rest
+  // (summed by the transform's tree, not one long running sum).
+  const double sumR = re[0] + ar[0], sumI = im[0] + ai[0];
+  const double *br = filterRe_.data(), *bi = filterIm_.data();
+  for (Index k = 0; k < length; ++k) {
+    const double xr = ar[k] * br[k] - ai[k] * bi[k];
+    ai[k] = ar[k] * bi[k] + ai[k] * br[k];
+    ar[k] = xr;
+  }
+  // The inverse (its 1/(n - 1) is in the filter): the forward transform of
+  // the swapped pair.
+  if (int code = inner_->Run(ai, ar, 1.0, block)) return code;
+  const double x0r = re[0], x0i = im[0];
+  re[0] = sumR * scale;
+  im[0] = sumI * scale;
+  for (Index r = 0; r < length; ++r) {
+    re[scatter_[r]] = (x0r + ar[r]) * scale;
+    im[scatter_[r]] = (x0i + ai[r]) * scale;
   }
   return 0;
 }

@@ -4,7 +4,9 @@
 // length (PlanFor keeps the last few) and then only executed.
 #include "analysis/fft/EnginePlan.h"
 #include "analysis/fft/KeptScratch.h"
+#include "analysis/fft/LaneFft.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -24,10 +26,12 @@ class TransformPlan {
   size_t Bytes() const;
 
  private:
-  enum class Kind { One, Direct, FourStep, Chirp };
+  enum class Kind { One, Direct, Lanes, FourStep, Chirp, Rader };
   int RunDirect(double* re, double* im, double scale, double* block) const;
+  int RunLanes(double* re, double* im, double scale) const;
   int RunFourStep(double* re, double* im, double scale, double* block) const;
   int RunChirp(double* re, double* im, double scale, double* block) const;
+  int RunRader(double* re, double* im, double scale, double* block) const;
 
   Index n_;
   Kind kind_ = Kind::One;
@@ -36,10 +40,13 @@ class TransformPlan {
   std::unique_ptr<EnginePlan> engine_, columns_, rows_;
   Index n1_ = 1, n2_ = 1, ld_ = 0;
   std::unique_ptr<Roots> roots_;
+  std::unique_ptr<LaneFourStep> lanes_;
   // Chirp-z: the chirp, the spectrum of its filter, and the plan of the
-  // convolution's length.
+  // convolution's length. Rader: the filter's spectrum, the convolution's
+  // plan, and where the generator's powers take the data from and to.
   Index bigN_ = 0;
   std::vector<double> chirpRe_, chirpIm_, filterRe_, filterIm_;
+  std::vector<std::uint32_t> gather_, scatter_;
   std::shared_ptr<const TransformPlan> inner_;
   KeptScratch scratch_;
 };
