@@ -1,13 +1,11 @@
 #!/usr/bin/python3
 # Anchor of the filter benchmark: scipy.signal.sosfilt of the same designs,
-# called as its users call it (it returns a new array). Reads requests
-# "<name> <size>" on stdin and answers each with the seconds of one call; the
-# samples of a size are made, untimed, on its first request.
-import sys
-import time
-
+# called as its users call it (it returns a new array); one call a request
+# (anchor_server.py).
 import numpy as np
 from scipy import signal
+
+from anchor_server import serve
 
 designs = {
     "butterworth_lowpass_5": signal.butter(5, 100.0, "lowpass", fs=1000.0, output="sos"),
@@ -15,14 +13,10 @@ designs = {
                                         output="sos"),
     "chebyshev_highpass_10": signal.cheby1(10, 0.1, 300.0, "highpass", fs=1000.0, output="sos"),
 }
-samples = {}
-for line in sys.stdin:
-    name, size = line.split()
-    size = int(size)
-    if size not in samples:
-        samples.clear()
-        samples[size] = np.random.default_rng(1).standard_normal(size)
-    x, sos = samples[size], designs[name]
-    start = time.perf_counter()
-    signal.sosfilt(sos, x)
-    print(time.perf_counter() - start, flush=True)
+
+
+def prepare(name, size):
+    return np.random.default_rng(1).standard_normal(size)
+
+
+serve(prepare, lambda name, x: signal.sosfilt(designs[name], x))

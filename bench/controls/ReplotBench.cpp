@@ -14,10 +14,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include <immintrin.h>
-
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -27,44 +26,44 @@ constexpr int kWidth = 1800, kHeight = 600, kRuns = 25;
 constexpr double kGoal = 3.0;
 
 // The anchor: one vectorised pass finding the minimum and maximum, as a
-// plotting library would write it: eight lanes of AVX where the processor
-// has it (VEX code, so no penalty from upper vector state that earlier
-// library calls left), SSE2 otherwise.
-__attribute__((target("avx2"))) void MinMaxAvx2(const float* p, size_t n, float& lo, float& hi) {
-  __m256 mn = _mm256_set1_ps(p[0]), mx = mn, mn2 = mn, mx2 = mn;
+// plotting library would write it: four lanes of two vectors each, built
+// for AVX2 (VEX code, so no penalty from upper vector state that earlier
+// library calls left) where the processor has it, for SSE2 otherwise.
+template <int kLanes>
+struct Lanes;
+template <>
+struct Lanes<4> {
+  typedef float V __attribute__((vector_size(16)));
+};
+template <>
+struct Lanes<8> {
+  typedef float V __attribute__((vector_size(32)));
+};
+
+template <int kLanes>
+__attribute__((always_inline)) inline void MinMaxPass(const float* p, size_t n, float& lo,
+                                                      float& hi) {
+  using V = typename Lanes<kLanes>::V;
+  V mn[2], mx[2];
+  for (V* v : {mn, mx}) v[0] = v[1] = V{} + p[0];
   size_t i = 0;
-  for (; i + 16 <= n; i += 16) {
-    const __m256 a = _mm256_loadu_ps(p + i), b = _mm256_loadu_ps(p + i + 8);
-    mn = _mm256_min_ps(mn, a);
-    mx = _mm256_max_ps(mx, a);
-    mn2 = _mm256_min_ps(mn2, b);
-    mx2 = _mm256_max_ps(mx2, b);
-  }
-  alignas(32) float l[8], h[8];
-  _mm256_store_ps(l, _mm256_min_ps(mn, mn2));
-  _mm256_store_ps(h, _mm256_max_ps(mx, mx2));
-  lo = *std::min_element(l, l + 8);
-  hi = *std::max_element(h, h + 8);
+  for (; i + 2 * kLanes <= n; i += 2 * kLanes)
+    for (int k = 0; k < 2; ++k) {
+      V a;
+      std::memcpy(&a, p + i + k * kLanes, sizeof a);
+      mn[k] = a < mn[k] ? a : mn[k];
+      mx[k] = a > mx[k] ? a : mx[k];
+    }
+  lo = hi = p[0];
+  for (int k = 0; k < 2; ++k)
+    for (int l = 0; l < kLanes; ++l) lo = std::min(lo, mn[k][l]), hi = std::max(hi, mx[k][l]);
   for (; i < n; ++i) lo = std::min(lo, p[i]), hi = std::max(hi, p[i]);
 }
 
-void MinMaxSse2(const float* p, size_t n, float& lo, float& hi) {
-  __m128 mn = _mm_set1_ps(p[0]), mx = mn, mn2 = mn, mx2 = mn;
-  size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    const __m128 a = _mm_loadu_ps(p + i), b = _mm_loadu_ps(p + i + 4);
-    mn = _mm_min_ps(mn, a);
-    mx = _mm_max_ps(mx, a);
-    mn2 = _mm_min_ps(mn2, b);
-    mx2 = _mm_max_ps(mx2, b);
-  }
-  alignas(16) float l[4], h[4];
-  _mm_store_ps(l, _mm_min_ps(mn, mn2));
-  _mm_store_ps(h, _mm_max_ps(mx, mx2));
-  lo = *std::min_element(l, l + 4);
-  hi = *std::max_element(h, h + 4);
-  for (; i < n; ++i) lo = std::min(lo, p[i]), hi = std::max(hi, p[i]);
+__attribute__((target("avx2"))) void MinMaxAvx2(const float* p, size_t n, float& lo, float& hi) {
+  MinMaxPass<8>(p, n, lo, hi);
 }
+void MinMaxSse2(const float* p, size_t n, float& lo, float& hi) { MinMaxPass<4>(p, n, lo, hi); }
 
 }  // namespace
 
