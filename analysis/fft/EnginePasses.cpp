@@ -5,17 +5,18 @@
 #include "analysis/fft/Butterflies.h"
 #include "analysis/fft/VectorLanes.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace SgCore::fft::detail {
 namespace {
 
-// One butterfly at position t of rows `stride` apart; its twiddles are those
-// of table position tt.
+// One butterfly at position t of rows `stride` apart, read from (r, i) and
+// written to (dr, di); its twiddles are those of table position tt.
 template <int P, typename T>
-__attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index stride, Index t,
-                                                     Index tt, const double* twr,
-                                                     const double* twi) {
+__attribute__((always_inline)) inline void Butterfly(const double* r, const double* i, double* dr,
+                                                     double* di, Index stride, Index t, Index tt,
+                                                     const double* twr, const double* twi) {
   T xr[P], xi[P];
   xr[0] = load<T>(r + t);
   xi[0] = load<T>(i + t);
@@ -28,8 +29,8 @@ __attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index
   }
   Kernel<P>::Apply(xr, xi);
   for (int q = 0; q < P; ++q) {
-    store<T>(r + t + q * stride, xr[q]);
-    store<T>(i + t + q * stride, xi[q]);
+    store<T>(dr + t + q * stride, xr[q]);
+    store<T>(di + t + q * stride, xi[q]);
   }
 }
 
@@ -41,36 +42,41 @@ constexpr Index kCollidingStride = 512;
 constexpr Index kChunk = 16, kChunkStride = kChunk + 4;
 
 template <int P>
-__attribute__((always_inline)) inline void RunPass(double* re, double* im, Index g0, Index g1,
-                                                   Index m, Index t0, Index c, const double* twr,
+__attribute__((always_inline)) inline void RunPass(const double* re, const double* im, double* dre,
+                                                   double* dim, Index g0, Index g1, Index m,
+                                                   Index t0, Index c, const double* twr,
                                                    const double* twi) {
   const Index span = m * P;
   if (P >= 8 && m >= kCollidingStride && c % kChunk == 0) {
     double br[P * kChunkStride], bi[P * kChunkStride];
     for (Index g = g0; g < g1; ++g) {
-      double* r = re + g * span + t0;
-      double* i = im + g * span + t0;
+      const double* r = re + g * span + t0;
+      const double* i = im + g * span + t0;
+      double* dr = dre + g * span + t0;
+      double* di = dim + g * span + t0;
       for (Index t = 0; t < c; t += kChunk) {
         for (int q = 0; q < P; ++q) {
           std::memcpy(br + q * kChunkStride, r + t + q * m, kChunk * sizeof(double));
           std::memcpy(bi + q * kChunkStride, i + t + q * m, kChunk * sizeof(double));
         }
         for (Index k = 0; k < kChunk; k += 4)
-          Butterfly<P, V4>(br, bi, kChunkStride, k, t + k, twr, twi);
+          Butterfly<P, V4>(br, bi, br, bi, kChunkStride, k, t + k, twr, twi);
         for (int q = 0; q < P; ++q) {
-          std::memcpy(r + t + q * m, br + q * kChunkStride, kChunk * sizeof(double));
-          std::memcpy(i + t + q * m, bi + q * kChunkStride, kChunk * sizeof(double));
+          std::memcpy(dr + t + q * m, br + q * kChunkStride, kChunk * sizeof(double));
+          std::memcpy(di + t + q * m, bi + q * kChunkStride, kChunk * sizeof(double));
         }
       }
     }
     return;
   }
   for (Index g = g0; g < g1; ++g) {
-    double* r = re + g * span + t0;
-    double* i = im + g * span + t0;
+    const double* r = re + g * span + t0;
+    const double* i = im + g * span + t0;
+    double* dr = dre + g * span + t0;
+    double* di = dim + g * span + t0;
     Index t = 0;
-    for (; t + 4 <= c; t += 4) Butterfly<P, V4>(r, i, m, t, t, twr, twi);
-    for (; t < c; ++t) Butterfly<P, double>(r, i, m, t, t, twr, twi);
+    for (; t + 4 <= c; t += 4) Butterfly<P, V4>(r, i, dr, di, m, t, t, twr, twi);
+    for (; t < c; ++t) Butterfly<P, double>(r, i, dr, di, m, t, t, twr, twi);
   }
 }
 
@@ -79,14 +85,17 @@ __attribute__((always_inline)) inline void RunPass(double* re, double* im, Index
 bool IsBuiltIn(int p) { return p == 2 || p == 3 || p == 4 || p == 5 || p == 8 || p == 10; }
 
 SG_PASS_CLONES void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0,
-                               Index c, const double* twr, const double* twi) {
+                               Index c, const double* twr, const double* twi, double* outRe,
+                               double* outIm) {
+  double* dre = outRe ? outRe : re;
+  double* dim = outIm ? outIm : im;
   switch (p) {
-    case 2: return RunPass<2>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 3: return RunPass<3>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 4: return RunPass<4>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 5: return RunPass<5>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 8: return RunPass<8>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 10: return RunPass<10>(re, im, g0, g1, m, t0, c, twr, twi);
+    case 2: return RunPass<2>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 3: return RunPass<3>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 4: return RunPass<4>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 5: return RunPass<5>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 8: return RunPass<8>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 10: return RunPass<10>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
   }
 }
 
@@ -189,6 +198,48 @@ __attribute__((flatten)) void GatherFirstPass(const double* inRe, const double* 
 }
 
 }  // namespace
+
+namespace {
+
+// The tabled gather: four neighbouring sources b..b+3 at a time, their P
+// inputs b + q w0 read as vectors and transformed together, each lane's P
+// outputs stored where its group begins, groupAt[b + lane].
+template <int P>
+__attribute__((always_inline)) inline void GatherTabled(const double* inRe, const double* inIm,
+                                                        double* outRe, double* outIm, Index w0,
+                                                        const std::uint32_t* groupAt) {
+  for (Index b = 0; b < w0; b += 4) {
+    V4 xr[P], xi[P];
+    for (int q = 0; q < P; ++q) {
+      xr[q] = load<V4>(inRe + b + q * w0);
+      xi[q] = inIm ? load<V4>(inIm + b + q * w0) : V4{0, 0, 0, 0};
+    }
+    Kernel<P>::Apply(xr, xi);
+    for (int lane = 0; lane < 4; ++lane) {
+      double* r = outRe + groupAt[b + lane];
+      double* i = outIm + groupAt[b + lane];
+      for (int q = 0; q < P; ++q) {
+        r[q] = xr[q][lane];
+        i[q] = xi[q][lane];
+      }
+    }
+  }
+}
+
+}  // namespace
+
+SG_PASS_CLONES void GatherWithFirstPassTabled(int p, const double* inRe, const double* inIm,
+                                              double* outRe, double* outIm, Index w0,
+                                              const std::uint32_t* groupAt) {
+  switch (p) {
+    case 2: return GatherTabled<2>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 3: return GatherTabled<3>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 4: return GatherTabled<4>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 5: return GatherTabled<5>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 8: return GatherTabled<8>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 10: return GatherTabled<10>(inRe, inIm, outRe, outIm, w0, groupAt);
+  }
+}
 
 bool GatherWithFirstPass(const double* inRe, const double* inIm, double* outRe, double* outIm,
                          Index j0, Index j1, const std::vector<int>& f, const Index* weight) {

@@ -2,6 +2,7 @@
 // The radix passes of the engine and the digit-reversed gather.
 #include "analysis/fft/FftPlan.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace SgCore::fft::detail {
@@ -20,9 +21,11 @@ inline Index TwiddleTableSize(int p, Index c) { return (c + 3) / 4 * 4 * (p - 1)
 
 // One pass of built-in radix p over groups [g0, g1) and twiddle positions
 // [t0, t0 + c), t0 a multiple of 4; twiddle q of position t is
-// tw[TwiddleIndex(p, q, t - t0)].
+// tw[TwiddleIndex(p, q, t - t0)]. In place, or into (outRe, outIm) when
+// given.
 void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
-                const double* twr, const double* twi);
+                const double* twr, const double* twi, double* outRe = nullptr,
+                double* outIm = nullptr);
 
 // One pass of an odd radix p above 5, with its scratch in `block`.
 void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m, const Roots& roots,
@@ -36,6 +39,13 @@ void GatherDigitReversed(const double* inRe, const double* inIm, double* outRe, 
 // built in (true); otherwise only the gather (false).
 bool GatherWithFirstPass(const double* inRe, const double* inIm, double* outRe, double* outIm,
                          Index j0, Index j1, const std::vector<int>& f, const Index* weight);
+
+// The gather and first pass of built-in radix p over a whole length that
+// fits the first-level cache, four sources at a time: source b (below
+// w0 = n / p, a multiple of 4) starts the group whose outputs begin at
+// groupAt[b].
+void GatherWithFirstPassTabled(int p, const double* inRe, const double* inIm, double* outRe,
+                               double* outIm, Index w0, const std::uint32_t* groupAt);
 
 void FillTwiddles(const Roots& roots, Index stride, int p, Index t0, Index c, double* twr,
                   double* twi);

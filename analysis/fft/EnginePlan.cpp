@@ -8,10 +8,14 @@
 #include "analysis/fft/EnginePasses.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace SgCore::fft {
 namespace {
 constexpr Index kBlockSpan = 16384;
+// Up to here the data sit in the first-level cache and the gather runs on
+// vectors from a table; beyond, its scattered stores cost more than they save.
+constexpr Index kTabledGatherUpTo = 2048;
 }  // namespace
 
 using detail::IsBuiltIn;
@@ -36,37 +40,66 @@ EnginePlan::EnginePlan(Index n) : n_(n), factors_(FftFactorize(n)), roots_(n) {
     if (IsBuiltIn(factors_[s]))
       detail::FillTwiddles(roots_, n / span_[s + 1], factors_[s], 0, span_[s], &tabR_[tableAt_[s]],
                            &tabI_[tableAt_[s]]);
+  const Index w0 = passes ? n / factors_[0] : 0;
+  if (n <= kTabledGatherUpTo && passes > 1 && IsBuiltIn(factors_[0]) && w0 % 4 == 0) {
+    // Group g's source, as GatherWithFirstPass walks them.
+    groupAt_.resize(w0);
+    std::vector<int> digit(passes, 0);
+    Index src = 0;
+    for (Index g = 0; g < w0; ++g) {
+      groupAt_[src] = std::uint32_t(g * factors_[0]);
+      for (size_t d = 1; d < passes; ++d) {
+        src += weight_[d];
+        if (++digit[d] < factors_[d]) break;
+        src -= Index(factors_[d]) * weight_[d];
+        digit[d] = 0;
+      }
+    }
+  }
 }
 
 void EnginePlan::Execute(const double* inRe, const double* inIm, double* outRe, double* outIm,
-                         double* block) const {
+                         double* block, double* destRe, double* destIm) const {
+  if (!destRe) {
+    destRe = outRe;
+    destIm = outIm;
+  }
   if (n_ == 1) {
-    outRe[0] = inRe[0];
-    outIm[0] = inIm ? inIm[0] : 0.0;
+    destRe[0] = inRe[0];
+    destIm[0] = inIm ? inIm[0] : 0.0;
     return;
   }
-  for (Index b = 0; b < n_; b += blockLen_) {
-    const bool firstDone = detail::GatherWithFirstPass(inRe, inIm, outRe, outIm, b, b + blockLen_,
-                                                       factors_, weight_.data());
-    double* r = outRe + b;
-    double* i = outIm + b;
-    for (size_t s = firstDone ? 1 : 0; s < early_; ++s) {
-      const int p = factors_[s];
-      const Index m = span_[s], groups = blockLen_ / span_[s + 1];
-      if (IsBuiltIn(p))
-        detail::RunPassFor(p, r, i, 0, groups, m, 0, m, &tabR_[tableAt_[s]], &tabI_[tableAt_[s]]);
-      else
-        detail::RunPassGeneral(p, r, i, 0, groups, m, roots_, n_ / span_[s + 1], block);
-    }
-  }
-  for (size_t s = early_; s < factors_.size(); ++s) {
+  // The last pass, when built in and not the gather's, writes the result
+  // where it is wanted; otherwise it is copied there at the end. (A last pass
+  // inside the blocks means a single block: every gather read comes first.)
+  const size_t last = factors_.size() - 1;
+  const bool lastWrites = last > 0 && IsBuiltIn(factors_[last]) && destRe != outRe;
+  auto pass = [&](size_t s, double* r, double* i, Index groups, Index offset) {
     const int p = factors_[s];
-    const Index m = span_[s], groups = n_ / span_[s + 1], stride = n_ / span_[s + 1];
-    if (IsBuiltIn(p))
-      detail::RunPassFor(p, outRe, outIm, 0, groups, m, 0, m, &tabR_[tableAt_[s]],
-                         &tabI_[tableAt_[s]]);
+    const Index m = span_[s];
+    if (!IsBuiltIn(p)) {
+      detail::RunPassGeneral(p, r, i, 0, groups, m, roots_, n_ / span_[s + 1], block);
+      return;
+    }
+    const bool out = lastWrites && s == last;
+    detail::RunPassFor(p, r, i, 0, groups, m, 0, m, &tabR_[tableAt_[s]], &tabI_[tableAt_[s]],
+                       out ? destRe + offset : nullptr, out ? destIm + offset : nullptr);
+  };
+  for (Index b = 0; b < n_; b += blockLen_) {
+    bool firstDone = !groupAt_.empty();
+    if (firstDone)
+      detail::GatherWithFirstPassTabled(factors_[0], inRe, inIm, outRe, outIm, n_ / factors_[0],
+                                        groupAt_.data());
     else
-      detail::RunPassGeneral(p, outRe, outIm, 0, groups, m, roots_, stride, block);
+      firstDone = detail::GatherWithFirstPass(inRe, inIm, outRe, outIm, b, b + blockLen_, factors_,
+                                              weight_.data());
+    for (size_t s = firstDone ? 1 : 0; s < early_; ++s)
+      pass(s, outRe + b, outIm + b, blockLen_ / span_[s + 1], b);
+  }
+  for (size_t s = early_; s < factors_.size(); ++s) pass(s, outRe, outIm, n_ / span_[s + 1], 0);
+  if (destRe != outRe && !lastWrites) {
+    std::memcpy(destRe, outRe, size_t(n_) * sizeof(double));
+    std::memcpy(destIm, outIm, size_t(n_) * sizeof(double));
   }
 }
 

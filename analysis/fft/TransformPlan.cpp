@@ -86,14 +86,6 @@ Index PrimitiveRoot(Index p) {
   }
 }
 
-void CopyScaled(const double* from, double* to, Index n, double scale) {
-  if (scale == 1.0) {
-    std::memcpy(to, from, size_t(n) * sizeof(double));
-    return;
-  }
-  for (Index k = 0; k < n; ++k) to[k] = from[k] * scale;
-}
-
 }  // namespace
 
 TransformPlan::TransformPlan(Index n) : n_(n) {
@@ -216,9 +208,12 @@ int TransformPlan::Run(double* re, double* im, double scale, double* block) cons
 int TransformPlan::RunDirect(double* re, double* im, double scale, double* block) const {
   const KeptScratch::Lease out = scratch_.Take();
   if (!out) return ErrOutOfMemory;
-  engine_->Execute(re, im, out[0], out[1], block);
-  CopyScaled(out[0], re, n_, scale);
-  CopyScaled(out[1], im, n_, scale);
+  engine_->Execute(re, im, out[0], out[1], block, re, im);
+  if (scale != 1.0)
+    for (Index k = 0; k < n_; ++k) {
+      re[k] *= scale;
+      im[k] *= scale;
+    }
   return 0;
 }
 
