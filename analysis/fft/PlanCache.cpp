@@ -14,7 +14,8 @@ namespace SgCore::fft {
 namespace {
 
 constexpr size_t kKeptPlans = 6;
-// Beyond this the oldest plans go, all but the newest.
+// Beyond this the oldest plans go, all but the newest; a single plan above
+// it is not kept at all.
 constexpr size_t kKeptBytes = size_t(768) << 20;
 
 struct Cache {
@@ -56,6 +57,8 @@ std::shared_ptr<const TransformPlan> PlanFor(Index n) {
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
+  // A plan larger than the whole budget serves its call only.
+  if (made->Bytes() > kKeptBytes) return made;
   std::lock_guard<std::mutex> hold(cache.lock);
   for (const auto& plan : cache.plans)
     if (plan->size() == n) return plan;  // another thread made it meanwhile
