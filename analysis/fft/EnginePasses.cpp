@@ -215,12 +215,24 @@ __attribute__((always_inline)) inline void GatherTabled(const double* inRe, cons
       xi[q] = inIm ? load<V4>(inIm + b + q * w0) : V4{0, 0, 0, 0};
     }
     Kernel<P>::Apply(xr, xi);
-    for (int lane = 0; lane < 4; ++lane) {
-      double* r = outRe + groupAt[b + lane];
-      double* i = outIm + groupAt[b + lane];
-      for (int q = 0; q < P; ++q) {
-        r[q] = xr[q][lane];
-        i[q] = xi[q][lane];
+    if constexpr (P % 4 == 0) {
+      // Four outputs of each lane side by side, stored as one vector.
+      for (int q0 = 0; q0 < P; q0 += 4) {
+        Transpose4(xr + q0);
+        Transpose4(xi + q0);
+        for (int lane = 0; lane < 4; ++lane) {
+          store<V4>(outRe + groupAt[b + lane] + q0, xr[q0 + lane]);
+          store<V4>(outIm + groupAt[b + lane] + q0, xi[q0 + lane]);
+        }
+      }
+    } else {
+      for (int lane = 0; lane < 4; ++lane) {
+        double* r = outRe + groupAt[b + lane];
+        double* i = outIm + groupAt[b + lane];
+        for (int q = 0; q < P; ++q) {
+          r[q] = xr[q][lane];
+          i[q] = xi[q][lane];
+        }
       }
     }
   }

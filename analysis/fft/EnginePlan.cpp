@@ -41,7 +41,8 @@ EnginePlan::EnginePlan(Index n) : n_(n), factors_(FftFactorize(n)), roots_(n) {
       detail::FillTwiddles(roots_, n / span_[s + 1], factors_[s], 0, span_[s], &tabR_[tableAt_[s]],
                            &tabI_[tableAt_[s]]);
   const Index w0 = passes ? n / factors_[0] : 0;
-  if (n <= kTabledGatherUpTo && passes > 1 && IsBuiltIn(factors_[0]) && w0 % 4 == 0) {
+  if (n <= kTabledGatherUpTo && blockLen_ == n && passes > 1 && IsBuiltIn(factors_[0]) &&
+      w0 % 4 == 0) {
     // Group g's source, as GatherWithFirstPass walks them.
     groupAt_.resize(w0);
     std::vector<int> digit(passes, 0);

@@ -14,6 +14,7 @@ namespace {
 using detail::Kernel;
 using detail::load;
 using detail::store;
+using detail::Transpose4;
 using detail::V4;
 
 bool BuiltIn(int p) { return p == 2 || p == 3 || p == 4 || p == 5 || p == 8 || p == 10; }
@@ -119,17 +120,8 @@ SG_PASS_CLONES void TwiddleTranspose(const double* br, const double* bi, Index n
       vr[a] = xr * wr - xi * wi;
       vi[a] = xr * wi + xi * wr;
     }
-    for (V4* v : {vr, vi}) {
-      typedef long long M __attribute__((vector_size(32)));
-      const V4 t0 = __builtin_shuffle(v[0], v[1], M{0, 4, 2, 6});
-      const V4 t1 = __builtin_shuffle(v[0], v[1], M{1, 5, 3, 7});
-      const V4 t2 = __builtin_shuffle(v[2], v[3], M{0, 4, 2, 6});
-      const V4 t3 = __builtin_shuffle(v[2], v[3], M{1, 5, 3, 7});
-      v[0] = __builtin_shuffle(t0, t2, M{0, 1, 4, 5});
-      v[1] = __builtin_shuffle(t1, t3, M{0, 1, 4, 5});
-      v[2] = __builtin_shuffle(t0, t2, M{2, 3, 6, 7});
-      v[3] = __builtin_shuffle(t1, t3, M{2, 3, 6, 7});
-    }
+    Transpose4(vr);
+    Transpose4(vi);
     const Index strip = k1 / 8 * 8 * n2 + k1 % 8;
     for (int l = 0; l < 4; ++l) {
       store<V4>(tr + strip + 8 * (j2a + l), vr[l]);

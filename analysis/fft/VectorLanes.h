@@ -23,6 +23,19 @@ __attribute__((always_inline)) inline void store(double* p, T v) {
   std::memcpy(p, &v, sizeof v);
 }
 
+// v[a][l] becomes v[l][a]: four vectors of four lanes transposed.
+__attribute__((always_inline)) inline void Transpose4(V4* v) {
+  typedef long long M __attribute__((vector_size(32)));
+  const V4 t0 = __builtin_shuffle(v[0], v[1], M{0, 4, 2, 6});
+  const V4 t1 = __builtin_shuffle(v[0], v[1], M{1, 5, 3, 7});
+  const V4 t2 = __builtin_shuffle(v[2], v[3], M{0, 4, 2, 6});
+  const V4 t3 = __builtin_shuffle(v[2], v[3], M{1, 5, 3, 7});
+  v[0] = __builtin_shuffle(t0, t2, M{0, 1, 4, 5});
+  v[1] = __builtin_shuffle(t1, t3, M{0, 1, 4, 5});
+  v[2] = __builtin_shuffle(t0, t2, M{2, 3, 6, 7});
+  v[3] = __builtin_shuffle(t1, t3, M{2, 3, 6, 7});
+}
+
 }  // namespace SgCore::fft::detail
 
 // Sanitizer runtimes are not ready when the clone resolver runs, so
