@@ -43,7 +43,7 @@ TEST(FftPlanCache, KeepsTheLatestFewLengthsOnce) {
 
 // Two threads on one length: one works in the kept scratch, the other in its
 // own arrays; both results are right.
-TEST(FftPlanCache, OneLengthOnSeveralThreadsAtOnce) {
+TEST(FftPlanCache, ConcurrentCallsOfOneLength) {
   const int n = 4096;
   const auto re0 = fft_test::Random(n, 7), im0 = fft_test::Random(n, 8);
   auto wantRe = re0, wantIm = im0;
