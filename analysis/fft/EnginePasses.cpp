@@ -240,6 +240,46 @@ __attribute__((always_inline)) inline void GatherTabled(const double* inRe, cons
 
 }  // namespace
 
+// The gather with the first two passes, both radix 4, for sixteen outputs
+// at a time: the four groups 4k..4k+3 of the first pass (their sources
+// base[k] + l * w1 + q * w0) in the lanes of four vectors, transformed,
+// transposed so that each vector is one row of the second pass over its four
+// positions, twiddled and transformed again, each row stored as one vector.
+// GCC takes the lane-by-lane construction of a vector for a read of it.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+SG_PASS_CLONES void GatherWithTwoRadix4Passes(const double* inRe, const double* inIm, double* outRe,
+                                              double* outIm, Index n, Index w0, Index w1,
+                                              const std::uint32_t* base, const double* twr,
+                                              const double* twi) {
+  for (Index k = 0; k < n / 16; ++k) {
+    V4 xr[4], xi[4];
+    const Index b = base[k];
+    for (int q = 0; q < 4; ++q) {
+      const Index at = b + q * w0;
+      xr[q] = V4{inRe[at], inRe[at + w1], inRe[at + 2 * w1], inRe[at + 3 * w1]};
+      xi[q] =
+          inIm ? V4{inIm[at], inIm[at + w1], inIm[at + 2 * w1], inIm[at + 3 * w1]} : V4{0, 0, 0, 0};
+    }
+    Kernel<4>::Apply(xr, xi);
+    Transpose4(xr);
+    Transpose4(xi);
+    for (int r = 1; r < 4; ++r) {
+      const V4 wr = load<V4>(twr + TwiddleIndex(4, r, 0)),
+               wi = load<V4>(twi + TwiddleIndex(4, r, 0));
+      const V4 a = xr[r], c = xi[r];
+      xr[r] = a * wr - c * wi;
+      xi[r] = a * wi + c * wr;
+    }
+    Kernel<4>::Apply(xr, xi);
+    for (int r = 0; r < 4; ++r) {
+      store<V4>(outRe + 16 * k + 4 * r, xr[r]);
+      store<V4>(outIm + 16 * k + 4 * r, xi[r]);
+    }
+  }
+}
+#pragma GCC diagnostic pop
+
 SG_PASS_CLONES void GatherWithFirstPassTabled(int p, const double* inRe, const double* inIm,
                                               double* outRe, double* outIm, Index w0,
                                               const std::uint32_t* groupAt) {

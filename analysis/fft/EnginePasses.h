@@ -47,6 +47,13 @@ bool GatherWithFirstPass(const double* inRe, const double* inIm, double* outRe, 
 void GatherWithFirstPassTabled(int p, const double* inRe, const double* inIm, double* outRe,
                                double* outIm, Index w0, const std::uint32_t* groupAt);
 
+// The same with the second pass too, when the first two factors are 4 and 4:
+// base[k] is the source of group 4k, w1 the weight of the second digit, tw
+// the second pass's twiddle table.
+void GatherWithTwoRadix4Passes(const double* inRe, const double* inIm, double* outRe, double* outIm,
+                               Index n, Index w0, Index w1, const std::uint32_t* base,
+                               const double* twr, const double* twi);
+
 void FillTwiddles(const Roots& roots, Index stride, int p, Index t0, Index c, double* twr,
                   double* twi);
 

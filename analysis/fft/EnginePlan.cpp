@@ -45,10 +45,12 @@ EnginePlan::EnginePlan(Index n) : n_(n), factors_(FftFactorize(n)), roots_(n) {
       w0 % 4 == 0) {
     // Group g's source, as GatherWithFirstPass walks them.
     groupAt_.resize(w0);
+    std::vector<std::uint32_t> quadSources;
     std::vector<int> digit(passes, 0);
     Index src = 0;
     for (Index g = 0; g < w0; ++g) {
       groupAt_[src] = std::uint32_t(g * factors_[0]);
+      if (g % 4 == 0) quadSources.push_back(std::uint32_t(src));
       for (size_t d = 1; d < passes; ++d) {
         src += weight_[d];
         if (++digit[d] < factors_[d]) break;
@@ -56,6 +58,7 @@ EnginePlan::EnginePlan(Index n) : n_(n), factors_(FftFactorize(n)), roots_(n) {
         digit[d] = 0;
       }
     }
+    if (passes > 2 && factors_[0] == 4 && factors_[1] == 4) quadAt_ = std::move(quadSources);
   }
 }
 
@@ -87,14 +90,20 @@ void EnginePlan::Execute(const double* inRe, const double* inIm, double* outRe, 
                        out ? destRe + offset : nullptr, out ? destIm + offset : nullptr);
   };
   for (Index b = 0; b < n_; b += blockLen_) {
-    bool firstDone = !groupAt_.empty();
-    if (firstDone)
+    // The passes the gather did on the way.
+    size_t done = 1;
+    if (!quadAt_.empty()) {
+      detail::GatherWithTwoRadix4Passes(inRe, inIm, outRe, outIm, n_, weight_[0], weight_[1],
+                                        quadAt_.data(), &tabR_[tableAt_[1]], &tabI_[tableAt_[1]]);
+      done = 2;
+    } else if (!groupAt_.empty()) {
       detail::GatherWithFirstPassTabled(factors_[0], inRe, inIm, outRe, outIm, n_ / factors_[0],
                                         groupAt_.data());
-    else
-      firstDone = detail::GatherWithFirstPass(inRe, inIm, outRe, outIm, b, b + blockLen_, factors_,
-                                              weight_.data());
-    for (size_t s = firstDone ? 1 : 0; s < early_; ++s)
+    } else if (!detail::GatherWithFirstPass(inRe, inIm, outRe, outIm, b, b + blockLen_, factors_,
+                                            weight_.data())) {
+      done = 0;
+    }
+    for (size_t s = done; s < early_; ++s)
       pass(s, outRe + b, outIm + b, blockLen_ / span_[s + 1], b);
   }
   for (size_t s = early_; s < factors_.size(); ++s) pass(s, outRe, outIm, n_ / span_[s + 1], 0);

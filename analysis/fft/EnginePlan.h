@@ -35,6 +35,8 @@ class EnginePlan {
   std::vector<double> tabR_, tabI_;
   // Short lengths: where each source of the first pass starts its group.
   std::vector<std::uint32_t> groupAt_;
+  // Short lengths beginning with the factors 4, 4: the source of group 4k.
+  std::vector<std::uint32_t> quadAt_;
 };
 
 }  // namespace SgCore::fft

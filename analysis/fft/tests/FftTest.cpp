@@ -170,3 +170,14 @@ TEST(ComplexFft, RaderChirpAndLaneLengthsMatchDirectBins) {
     EXPECT_LT(err, 1e-13) << n;
   }
 }
+
+// Short lengths whose gather does the first pass (160, 480, 2048) or the
+// first two radix-4 passes (160, 1024) on vectors.
+TEST(ComplexFft, ShortLengthsThroughTheVectorGathersMatchDirectDft) {
+  for (int n : {160, 480, 1024, 2048}) {
+    auto re = Random(n, n + 1), im = Random(n, n + 2);
+    const auto want = NaiveDft(re, im);
+    ASSERT_EQ(ComplexFftCore(re.data(), im.data(), n), 0);
+    EXPECT_LT(RelativeError(re, im, want), 2e-15 * std::log2(n + 1) + 1e-15) << "n " << n;
+  }
+}
