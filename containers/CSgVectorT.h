@@ -6,6 +6,7 @@
 
 #include "containers/CSgVector.h"
 #include "containers/CSgVectorAccessException.h"
+#include "containers/SgAllocate.h"
 
 #include <memory>
 
@@ -120,7 +121,7 @@ class CSgVectorT : public CSgVector, public CSgDataType<T> {
   void Assign(const S* source, unsigned int n);
 
  private:
-  std::unique_ptr<T[]> m_data;
+  SampleArray<T> m_data;
 };
 
 }  // namespace SG

@@ -17,8 +17,10 @@ void CSgVectorT<T>::SetSize(unsigned int count, BOOL noInit) {
     SetCount(0);
     if (count == 0) return;
     // Until the allocation succeeds the vector is empty, never half-sized.
-    m_data = AllocateArray<T>(count);
+    // A zero-filled array comes zeroed from the allocator.
+    m_data = AllocateSamples<T>(count, !noInit);
     SetCount(count);
+    return;
   }
   if (!noInit && count) std::memset(m_data.get(), 0, sizeof(T) * count);
 }
@@ -27,12 +29,12 @@ template <class T>
 void CSgVectorT<T>::Resize(unsigned int count, BOOL noInit) {
   const unsigned int oldSize = GetSize();
   if (count == oldSize) return;
-  std::unique_ptr<T[]> fresh;
+  SampleArray<T> fresh;
   if (count > 0) {
-    fresh = AllocateArray<T>(count);  // may throw: nothing changed yet
     const unsigned int keep = std::min(count, oldSize);
+    // The growth is zeroed by the allocator unless noInit.
+    fresh = AllocateSamples<T>(count, !noInit && count > keep);  // may throw: nothing changed yet
     if (keep) std::memcpy(fresh.get(), m_data.get(), sizeof(T) * keep);
-    if (!noInit && count > keep) std::memset(fresh.get() + keep, 0, sizeof(T) * (count - keep));
   }
   m_data = std::move(fresh);
   SetCount(count);

@@ -124,8 +124,34 @@ void CallFrame::Args::Add(const CSgMatrix& m) {
   s.variant = *static_cast<const VARIANT*>(&kept);
 }
 
+namespace {
+
+// A float or double vector travels as an array over its own elements
+// (FADF_STATIC: the array's destruction leaves them), so a long record is
+// not copied once more on its way into the control, which copies what it
+// keeps. False for other vectors, which the variant copies.
+template <class T>
+bool Borrow(const CSgVector& v, VARIANT& out) {
+  const auto* typed = dynamic_cast<const CSgVectorT<T>*>(&v);
+  if (!typed || typed->GetSize() == 0) return false;
+  SAFEARRAY* array = nullptr;
+  if (FAILED(SafeArrayAllocDescriptorEx(CSgDataType<T>::GetVarType(), 1, &array))) return false;
+  array->rgsabound[0] = SAFEARRAYBOUND{typed->GetSize(), 0};
+  array->pvData = const_cast<T*>(typed->GetData());
+  array->fFeatures |= FADF_STATIC | FADF_FIXEDSIZE;
+  out.vt = static_cast<VARTYPE>(VT_ARRAY | CSgDataType<T>::GetVarType());
+  out.parray = array;
+  return true;
+}
+
+}  // namespace
+
 void CallFrame::Args::Add(const CSgVector& v) {
-  const CSgVariant& kept = m_variants.emplace_back(v);
+  VARIANT raw;
+  VariantInit(&raw);
+  const bool borrowed = Borrow<float>(v, raw) || Borrow<double>(v, raw);
+  CSgVariant& kept = borrowed ? m_variants.emplace_back() : m_variants.emplace_back(v);
+  if (borrowed) static_cast<VARIANT&>(kept) = raw;  // the variant now owns the descriptor
   SlotValue& s = m_values.emplace_back();
   s.kind = SlotKind::Variant;
   s.variant = *static_cast<const VARIANT*>(&kept);

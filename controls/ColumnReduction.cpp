@@ -2,38 +2,51 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace hosted {
 namespace {
 
-// Independent lanes, branch-free, so that the compiler makes packed min/max
-// of them; the lanes are folded at the end.
+// Vectors of 32 bytes: two AVX registers' worth of lanes in the AVX2 build,
+// split in halves in the baseline one.
 template <class T>
-void Extent(const T* __restrict p, size_t n, T& lo, T& hi) {
+struct Lanes {
+  typedef T V __attribute__((vector_size(32)));
+  static constexpr size_t kCount = 32 / sizeof(T);
+};
+
+// Independent lanes, branch-free, written as vectors so that they become
+// packed min/max; the lanes are folded at the end. `v < m ? v : m` keeps m
+// when v is a NaN, as the scalar comparison does.
+template <class T>
+__attribute__((always_inline)) inline void Extent(const T* __restrict p, size_t n, T& lo, T& hi) {
   // The lanes start from the first sample: a leading NaN would stick in them
   // and hide the column's peaks (later NaNs lose every comparison).
   while (n > 1 && p[0] != p[0]) ++p, --n;
-  constexpr size_t kLanes = 32 / sizeof(T) * 2;
-  T mn[kLanes], mx[kLanes];
-  for (size_t k = 0; k < kLanes; ++k) mn[k] = mx[k] = p[0];
+  using V = typename Lanes<T>::V;
+  constexpr size_t kLanes = Lanes<T>::kCount;
+  V mn[2], mx[2];
+  for (V* v : {mn, mx}) v[0] = v[1] = V{} + p[0];
   size_t i = 0;
-  for (; i + kLanes <= n; i += kLanes) {
-    for (size_t k = 0; k < kLanes; ++k) {
-      const T v = p[i + k];
+  for (; i + 2 * kLanes <= n; i += 2 * kLanes)
+    for (int k = 0; k < 2; ++k) {
+      V v;
+      std::memcpy(&v, p + i + k * kLanes, sizeof v);
       mn[k] = v < mn[k] ? v : mn[k];
       mx[k] = v > mx[k] ? v : mx[k];
     }
-  }
+  T l = p[0], h = p[0];
+  for (int k = 0; k < 2; ++k)
+    for (size_t j = 0; j < kLanes; ++j) {
+      l = mn[k][j] < l ? mn[k][j] : l;
+      h = mx[k][j] > h ? mx[k][j] : h;
+    }
   for (; i < n; ++i) {
-    mn[0] = p[i] < mn[0] ? p[i] : mn[0];
-    mx[0] = p[i] > mx[0] ? p[i] : mx[0];
+    l = p[i] < l ? p[i] : l;
+    h = p[i] > h ? p[i] : h;
   }
-  for (size_t k = 1; k < kLanes; ++k) {
-    mn[0] = mn[k] < mn[0] ? mn[k] : mn[0];
-    mx[0] = mx[k] > mx[0] ? mx[k] : mx[0];
-  }
-  lo = mn[0];
-  hi = mx[0];
+  lo = l;
+  hi = h;
 }
 
 // copy: when given, the samples are first copied there chunk by chunk and
@@ -76,6 +89,22 @@ void Reduce(const T* values, size_t count, double first, double step, double xMi
 
 }  // namespace
 
+// The passes below are also built for AVX2 and picked at load time: twice the
+// lanes, and VEX code pays nothing for upper vector state that earlier library
+// calls left dirty. Sanitizer runtimes are not ready when the clone resolver
+// runs, so sanitized builds keep the baseline only.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define SG_REDUCE_SANITIZED 1
+#endif
+#endif
+#if defined(__x86_64__) && !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__) && \
+    !defined(SG_REDUCE_SANITIZED)
+#define SG_REDUCE_CLONES __attribute__((target_clones("arch=x86-64-v3", "default"), flatten))
+#else
+#define SG_REDUCE_CLONES
+#endif
+
 void VisibleRange(size_t count, double first, double step, double xMin, double xMax, size_t* begin,
                   size_t* end) {
   *begin = *end = 0;
@@ -87,8 +116,9 @@ void VisibleRange(size_t count, double first, double step, double xMin, double x
   *end = static_cast<size_t>(std::min(hi, double(count - 1))) + 1;
 }
 
-std::vector<ColumnExtent> ReduceColumns(const SampleData& data, double first, double step,
-                                        double xMin, double xMax, int width) {
+SG_REDUCE_CLONES std::vector<ColumnExtent> ReduceColumns(const SampleData& data, double first,
+                                                         double step, double xMin, double xMax,
+                                                         int width) {
   std::vector<ColumnExtent> out(width > 0 ? width : 0);
   if (width <= 0) return out;
   std::visit(
@@ -107,12 +137,12 @@ void CopyAndReduceT(const T* source, size_t count, std::vector<T>& target, Colum
 }
 }  // namespace
 
-void CopyAndReduce(const float* source, size_t count, std::vector<float>& target,
-                   ColumnCache& cache) {
+SG_REDUCE_CLONES void CopyAndReduce(const float* source, size_t count, std::vector<float>& target,
+                                    ColumnCache& cache) {
   CopyAndReduceT(source, count, target, cache);
 }
-void CopyAndReduce(const double* source, size_t count, std::vector<double>& target,
-                   ColumnCache& cache) {
+SG_REDUCE_CLONES void CopyAndReduce(const double* source, size_t count, std::vector<double>& target,
+                                    ColumnCache& cache) {
   CopyAndReduceT(source, count, target, cache);
 }
 

@@ -3,61 +3,80 @@
 #include "analysis/fft/EnginePasses.h"
 
 #include "analysis/fft/Butterflies.h"
+#include "analysis/fft/VectorLanes.h"
 
-#pragma GCC diagnostic ignored "-Wpsabi"
-
+#include <cstdint>
 #include <cstring>
 
 namespace SgCore::fft::detail {
 namespace {
 
-typedef double V4 __attribute__((vector_size(32)));
-
-// Loads and stores are inlined into the caller on purpose: a vector returned
-// from an out-of-line helper would cross from the AVX2 clone into code built
-// for the baseline ABI, which unoptimised builds do not inline away.
-template <typename T>
-__attribute__((always_inline)) inline T load(const double* p) {
-  T v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-template <typename T>
-__attribute__((always_inline)) inline void store(double* p, T v) {
-  std::memcpy(p, &v, sizeof v);
-}
-
+// One butterfly at position t of rows `stride` apart, read from (r, i) and
+// written to (dr, di); its twiddles are those of table position tt.
 template <int P, typename T>
-__attribute__((always_inline)) inline void Butterfly(double* r, double* i, Index m, Index t,
-                                                     Index c, const double* twr,
-                                                     const double* twi) {
+__attribute__((always_inline)) inline void Butterfly(const double* r, const double* i, double* dr,
+                                                     double* di, Index stride, Index t, Index tt,
+                                                     const double* twr, const double* twi) {
   T xr[P], xi[P];
   xr[0] = load<T>(r + t);
   xi[0] = load<T>(i + t);
   for (int q = 1; q < P; ++q) {
-    const T a = load<T>(r + t + q * m), b = load<T>(i + t + q * m);
-    const T wr = load<T>(twr + (q - 1) * c + t), wi = load<T>(twi + (q - 1) * c + t);
+    const T a = load<T>(r + t + q * stride), b = load<T>(i + t + q * stride);
+    const Index at = TwiddleIndex(P, q, tt);
+    const T wr = load<T>(twr + at), wi = load<T>(twi + at);
     xr[q] = a * wr - b * wi;
     xi[q] = a * wi + b * wr;
   }
   Kernel<P>::Apply(xr, xi);
   for (int q = 0; q < P; ++q) {
-    store<T>(r + t + q * m, xr[q]);
-    store<T>(i + t + q * m, xi[q]);
+    store<T>(dr + t + q * stride, xr[q]);
+    store<T>(di + t + q * stride, xi[q]);
   }
 }
 
+// Rows at least this far apart (in doubles) fall into one cache set: a
+// butterfly's 2P rows would then evict each other between neighbouring
+// positions. Such passes copy a chunk of every row into a small buffer,
+// whose rows do not collide, and back.
+constexpr Index kCollidingStride = 512;
+constexpr Index kChunk = 16, kChunkStride = kChunk + 4;
+
 template <int P>
-__attribute__((always_inline)) inline void RunPass(double* re, double* im, Index g0, Index g1,
-                                                   Index m, Index t0, Index c, const double* twr,
+__attribute__((always_inline)) inline void RunPass(const double* re, const double* im, double* dre,
+                                                   double* dim, Index g0, Index g1, Index m,
+                                                   Index t0, Index c, const double* twr,
                                                    const double* twi) {
   const Index span = m * P;
+  if (P >= 8 && m >= kCollidingStride && c % kChunk == 0) {
+    double br[P * kChunkStride], bi[P * kChunkStride];
+    for (Index g = g0; g < g1; ++g) {
+      const double* r = re + g * span + t0;
+      const double* i = im + g * span + t0;
+      double* dr = dre + g * span + t0;
+      double* di = dim + g * span + t0;
+      for (Index t = 0; t < c; t += kChunk) {
+        for (int q = 0; q < P; ++q) {
+          std::memcpy(br + q * kChunkStride, r + t + q * m, kChunk * sizeof(double));
+          std::memcpy(bi + q * kChunkStride, i + t + q * m, kChunk * sizeof(double));
+        }
+        for (Index k = 0; k < kChunk; k += 4)
+          Butterfly<P, V4>(br, bi, br, bi, kChunkStride, k, t + k, twr, twi);
+        for (int q = 0; q < P; ++q) {
+          std::memcpy(dr + t + q * m, br + q * kChunkStride, kChunk * sizeof(double));
+          std::memcpy(di + t + q * m, bi + q * kChunkStride, kChunk * sizeof(double));
+        }
+      }
+    }
+    return;
+  }
   for (Index g = g0; g < g1; ++g) {
-    double* r = re + g * span + t0;
-    double* i = im + g * span + t0;
+    const double* r = re + g * span + t0;
+    const double* i = im + g * span + t0;
+    double* dr = dre + g * span + t0;
+    double* di = dim + g * span + t0;
     Index t = 0;
-    for (; t + 4 <= c; t += 4) Butterfly<P, V4>(r, i, m, t, c, twr, twi);
-    for (; t < c; ++t) Butterfly<P, double>(r, i, m, t, c, twr, twi);
+    for (; t + 4 <= c; t += 4) Butterfly<P, V4>(r, i, dr, di, m, t, t, twr, twi);
+    for (; t < c; ++t) Butterfly<P, double>(r, i, dr, di, m, t, t, twr, twi);
   }
 }
 
@@ -65,29 +84,18 @@ __attribute__((always_inline)) inline void RunPass(double* re, double* im, Index
 
 bool IsBuiltIn(int p) { return p == 2 || p == 3 || p == 4 || p == 5 || p == 8 || p == 10; }
 
-// An AVX2 clone chosen at load time; sanitizer runtimes are not ready when
-// the clone resolver runs, so sanitized builds keep the baseline only.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-#define SG_SANITIZED 1
-#endif
-#endif
-#if defined(__x86_64__) && !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__) && \
-    !defined(SG_SANITIZED)
-#define SG_PASS_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
-#else
-#define SG_PASS_CLONES
-#endif
-
 SG_PASS_CLONES void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0,
-                               Index c, const double* twr, const double* twi) {
+                               Index c, const double* twr, const double* twi, double* outRe,
+                               double* outIm) {
+  double* dre = outRe ? outRe : re;
+  double* dim = outIm ? outIm : im;
   switch (p) {
-    case 2: return RunPass<2>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 3: return RunPass<3>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 4: return RunPass<4>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 5: return RunPass<5>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 8: return RunPass<8>(re, im, g0, g1, m, t0, c, twr, twi);
-    case 10: return RunPass<10>(re, im, g0, g1, m, t0, c, twr, twi);
+    case 2: return RunPass<2>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 3: return RunPass<3>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 4: return RunPass<4>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 5: return RunPass<5>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 8: return RunPass<8>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 10: return RunPass<10>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
   }
 }
 
@@ -191,6 +199,100 @@ __attribute__((flatten)) void GatherFirstPass(const double* inRe, const double* 
 
 }  // namespace
 
+namespace {
+
+// The tabled gather: four neighbouring sources b..b+3 at a time, their P
+// inputs b + q w0 read as vectors and transformed together, each lane's P
+// outputs stored where its group begins, groupAt[b + lane].
+template <int P>
+__attribute__((always_inline)) inline void GatherTabled(const double* inRe, const double* inIm,
+                                                        double* outRe, double* outIm, Index w0,
+                                                        const std::uint32_t* groupAt) {
+  for (Index b = 0; b < w0; b += 4) {
+    V4 xr[P], xi[P];
+    for (int q = 0; q < P; ++q) {
+      xr[q] = load<V4>(inRe + b + q * w0);
+      xi[q] = inIm ? load<V4>(inIm + b + q * w0) : V4{0, 0, 0, 0};
+    }
+    Kernel<P>::Apply(xr, xi);
+    if constexpr (P % 4 == 0) {
+      // Four outputs of each lane side by side, stored as one vector.
+      for (int q0 = 0; q0 < P; q0 += 4) {
+        Transpose4(xr + q0);
+        Transpose4(xi + q0);
+        for (int lane = 0; lane < 4; ++lane) {
+          store<V4>(outRe + groupAt[b + lane] + q0, xr[q0 + lane]);
+          store<V4>(outIm + groupAt[b + lane] + q0, xi[q0 + lane]);
+        }
+      }
+    } else {
+      for (int lane = 0; lane < 4; ++lane) {
+        double* r = outRe + groupAt[b + lane];
+        double* i = outIm + groupAt[b + lane];
+        for (int q = 0; q < P; ++q) {
+          r[q] = xr[q][lane];
+          i[q] = xi[q][lane];
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+
+// The gather with the first two passes, both radix 4, for sixteen outputs
+// at a time: the four groups 4k..4k+3 of the first pass (their sources
+// base[k] + l * w1 + q * w0) in the lanes of four vectors, transformed,
+// transposed so that each vector is one row of the second pass over its four
+// positions, twiddled and transformed again, each row stored as one vector.
+// GCC takes the lane-by-lane construction of a vector for a read of it.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+SG_PASS_CLONES void GatherWithTwoRadix4Passes(const double* inRe, const double* inIm, double* outRe,
+                                              double* outIm, Index n, Index w0, Index w1,
+                                              const std::uint32_t* base, const double* twr,
+                                              const double* twi) {
+  for (Index k = 0; k < n / 16; ++k) {
+    V4 xr[4], xi[4];
+    const Index b = base[k];
+    for (int q = 0; q < 4; ++q) {
+      const Index at = b + q * w0;
+      xr[q] = V4{inRe[at], inRe[at + w1], inRe[at + 2 * w1], inRe[at + 3 * w1]};
+      xi[q] =
+          inIm ? V4{inIm[at], inIm[at + w1], inIm[at + 2 * w1], inIm[at + 3 * w1]} : V4{0, 0, 0, 0};
+    }
+    Kernel<4>::Apply(xr, xi);
+    Transpose4(xr);
+    Transpose4(xi);
+    for (int r = 1; r < 4; ++r) {
+      const V4 wr = load<V4>(twr + TwiddleIndex(4, r, 0)),
+               wi = load<V4>(twi + TwiddleIndex(4, r, 0));
+      const V4 a = xr[r], c = xi[r];
+      xr[r] = a * wr - c * wi;
+      xi[r] = a * wi + c * wr;
+    }
+    Kernel<4>::Apply(xr, xi);
+    for (int r = 0; r < 4; ++r) {
+      store<V4>(outRe + 16 * k + 4 * r, xr[r]);
+      store<V4>(outIm + 16 * k + 4 * r, xi[r]);
+    }
+  }
+}
+#pragma GCC diagnostic pop
+
+SG_PASS_CLONES void GatherWithFirstPassTabled(int p, const double* inRe, const double* inIm,
+                                              double* outRe, double* outIm, Index w0,
+                                              const std::uint32_t* groupAt) {
+  switch (p) {
+    case 2: return GatherTabled<2>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 3: return GatherTabled<3>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 4: return GatherTabled<4>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 5: return GatherTabled<5>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 8: return GatherTabled<8>(inRe, inIm, outRe, outIm, w0, groupAt);
+    case 10: return GatherTabled<10>(inRe, inIm, outRe, outIm, w0, groupAt);
+  }
+}
+
 bool GatherWithFirstPass(const double* inRe, const double* inIm, double* outRe, double* outIm,
                          Index j0, Index j1, const std::vector<int>& f, const Index* weight) {
   switch (f[0]) {
@@ -236,8 +338,10 @@ void GatherDigitReversed(const double* inRe, const double* inIm, double* outRe, 
 void FillTwiddles(const Roots& roots, Index stride, int p, Index t0, Index c, double* twr,
                   double* twi) {
   for (int q = 1; q < p; ++q)
-    for (Index t = 0; t < c; ++t)
-      roots.At((t0 + t) * q * stride, twr[(q - 1) * c + t], twi[(q - 1) * c + t]);
+    for (Index t = 0; t < c; ++t) {
+      const Index at = TwiddleIndex(p, q, t);
+      roots.At((t0 + t) * q * stride, twr[at], twi[at]);
+    }
 }
 
 }  // namespace SgCore::fft::detail

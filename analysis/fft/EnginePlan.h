@@ -5,6 +5,7 @@
 #include "analysis/fft/FftPlan.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace SgCore::fft {
@@ -16,8 +17,10 @@ class EnginePlan {
 
   // Forward DFT of (inRe, inIm) into (outRe, outIm); a null inIm is zero.
   // The outputs must not overlap the inputs; `block` is one work block.
-  void Execute(const double* inRe, const double* inIm, double* outRe, double* outIm,
-               double* block) const;
+  // With (destRe, destIm) given, (outRe, outIm) is only work space and the
+  // result goes there instead (they may be the inputs).
+  void Execute(const double* inRe, const double* inIm, double* outRe, double* outIm, double* block,
+               double* destRe = nullptr, double* destIm = nullptr) const;
 
   Index size() const { return n_; }
 
@@ -30,6 +33,10 @@ class EnginePlan {
   Index blockLen_ = 1;
   std::vector<Index> tableAt_;
   std::vector<double> tabR_, tabI_;
+  // Short lengths: where each source of the first pass starts its group.
+  std::vector<std::uint32_t> groupAt_;
+  // Short lengths beginning with the factors 4, 4: the source of group 4k.
+  std::vector<std::uint32_t> quadAt_;
 };
 
 }  // namespace SgCore::fft

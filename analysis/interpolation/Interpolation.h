@@ -22,7 +22,9 @@ int SplineSecondDerivativesCore(const double* x, const double* y, int n, double 
                                 double* y2);
 
 // The spline's value at x0 (extrapolated by the end cubic outside the x
-// range), by bisection for the bracketing interval. Inline
+// range), on the interval the bisection finds. The search starts from the
+// interval this thread's last call on the same points found, so a fill in
+// sample order costs the same over knots of any spacing. Inline
 // (SplineValue.inl): it is evaluated once per sample.
 inline int SplineInterpolateCore(const double* x, const double* y, const double* y2, int n,
                                  double x0, double* value);

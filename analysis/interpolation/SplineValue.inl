@@ -52,8 +52,10 @@ int64_t Bracket(const double* x, int64_t n, double x0, int64_t g, Before before)
   }
   while (hi - lo > 1) {
     const int64_t mid = (hi + lo) / 2;
-    if (before(x0, x[mid])) hi = mid;
-    else lo = mid;
+    if (before(x0, x[mid]))
+      hi = mid;
+    else
+      lo = mid;
   }
   return lo;
 }
@@ -79,6 +81,14 @@ inline double Evaluate(double x0, double xLo, double xHi, const double* y, const
   return ends[0] + ends[1] + (cubic[0] + cubic[1]) * (h * h) / 6.0;
 }
 
+// Where this thread's last evaluation found its interval: only a starting
+// point for the next search, checked against the points before it is used.
+struct LastInterval {
+  const double* x = nullptr;
+  int64_t n = 0, lo = 0;
+};
+inline thread_local LastInterval tLastInterval;
+
 }  // namespace spline_detail
 
 inline int SplineInterpolateCore(const double* x, const double* y, const double* y2, int count,
@@ -87,17 +97,25 @@ inline int SplineInterpolateCore(const double* x, const double* y, const double*
   if (count < 1) return ErrSamplesGtZero;
   const int64_t n = count;
   if (x[n - 1] > x[0]) [[likely]] {
-    // Ascending points, x0 in the guessed interval: the bisection's
-    // interval, whose width cannot be 0.
-    const int64_t g = Guess(x, n, x0);
-    const double xLo = x[g], xHi = x[g + 1];
-    if (xLo <= x0 && x0 < xHi) [[likely]] {
-      *value = Evaluate(x0, xLo, xHi, y, y2, g, g + 1);
-      return ErrNone;
+    // Ascending points: an interval with x[lo] <= x0 < x[lo + 1] is the
+    // bisection's, and its width cannot be 0. A fill asks for the samples
+    // in order, so the interval of this thread's last call on the same
+    // points, or the next one, holds x0 whatever the spacing of the knots;
+    // otherwise the end points suggest one.
+    LastInterval& last = tLastInterval;
+    int64_t g = last.x == x && last.n == n ? last.lo : Guess(x, n, x0);
+    for (int tries = 0; tries < 2 && g < n - 1; ++tries, ++g) {
+      const double xLo = x[g], xHi = x[g + 1];
+      if (xLo <= x0 && x0 < xHi) [[likely]] {
+        last = {x, n, g};
+        *value = Evaluate(x0, xLo, xHi, y, y2, g, g + 1);
+        return ErrNone;
+      }
     }
   }
   const int64_t lo = Interval(x, n, x0), hi = lo + 1 < n ? lo + 1 : lo;
   if (x[hi] - x[lo] == 0.0) return ErrDistinctX;
+  tLastInterval = {x, n, lo};
   *value = Evaluate(x0, x[lo], x[hi], y, y2, lo, hi);
   return ErrNone;
 }

@@ -1,18 +1,15 @@
 // Window speed: the library's in-place windows against numpy multiplying by
-// scipy's window, single-threaded, best of several runs, same run.
+// scipy's window (a new array), single-threaded, the two called in turn.
 #include "analysis/windows/Windows.h"
-#include "bench/analysis/BenchUtil.h"
-#include "bench/analysis/filters_spline_common.h"
+#include "bench/BenchCommon.h"
 
-#include <cmath>
-#include <cstdio>
-#include <map>
+#include <cstring>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
+constexpr double kGoal = 1.0;
 struct Case {
   const char* name;
   int (*apply)(double*, int);
@@ -25,28 +22,24 @@ const Case kCases[] = {
 }  // namespace
 
 int main() {
-  std::printf("%-14s %10s %12s %12s %8s\n", "window", "samples", "library ms", "numpy ms", "ratio");
+  bench::PythonAnchor numpy(PELMORAN_BENCH_DIR "/windows_anchor.py");
   for (int n : {16384, 524288, 20971520}) {
     std::vector<double> source(n), x(n);
     std::mt19937_64 rng(1);
     std::normal_distribution<double> normal;
     for (double& v : source) v = normal(rng);
-    const int reps = bench::RepsFor(n);
-    std::map<std::string, double> anchor;
-    for (const std::string& line :
-         fsbench::RunLines("/usr/bin/python3 " PELMORAN_BENCH_DIR "/windows_anchor.py " +
-                           std::to_string(n) + " " + std::to_string(reps))) {
-      std::istringstream in(line);
-      std::string name;
-      double seconds = 0;
-      if (in >> name >> seconds) anchor[name] = seconds;
-    }
     for (const Case& c : kCases) {
-      const double ours = bench::BestSeconds(
-          reps, [&] { x = source; }, [&] { c.apply(x.data(), n); });
-      const double theirs = anchor.count(c.name) ? anchor[c.name] : NAN;
-      std::printf("%-14s %10d %12.3f %12.3f %8.2f\n", c.name, n, ours * 1e3, theirs * 1e3,
-                  ours / theirs);
+      const std::string request = std::string(c.name) + " " + std::to_string(n);
+      double ours = 1e300, theirs = 1e300;
+      for (int r = 0; r < bench::RunsFor(n); ++r) {
+        std::memcpy(x.data(), source.data(), sizeof(double) * n);
+        ours = std::min(ours, bench::Seconds([&] { c.apply(x.data(), n); }));
+        theirs = std::min(theirs, numpy.Run(request));
+      }
+      bench::Detail("window %s %d: ours %.4f ms, numpy %.4f ms", c.name, n, ours * 1e3,
+                    theirs * 1e3);
+      bench::Report("window/" + std::string(c.name) + "/" + std::to_string(n), ours / theirs,
+                    kGoal);
     }
   }
   return 0;

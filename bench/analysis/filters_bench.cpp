@@ -1,22 +1,19 @@
-// Filter speed: the library's recursive filters through the facade (input
-// vector to output vector, as scipy returns a new array) against
-// scipy.signal.sosfilt of the same designs; single-threaded, best of several
-// runs, same run.
-#include <cmath>
+// Filter speed: the library's recursive filters through the facade, input
+// vector to a new output vector (as scipy returns a new array), against
+// scipy.signal.sosfilt of the same designs, the two called in turn. A run
+// into an output vector kept from the previous call is printed beside it.
 #include <cstdio>
-#include <map>
 #include <random>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "analysis/facade/SgAnalysis.h"
+#include "bench/BenchCommon.h"
 #include "containers/CSgScalarVector.h"
-#include "bench/analysis/filters_spline_common.h"
 
 namespace {
 
 using Vec = SG::CSgScalarVector<double>;
+constexpr double kGoal = 1.0;
 
 struct Case {
   const char* name;
@@ -37,26 +34,28 @@ const Case kCases[] = {
 }  // namespace
 
 int main() {
-  std::printf("%-24s %10s %12s %12s %8s\n", "filter", "samples", "library s", "scipy s", "ratio");
+  bench::PythonAnchor scipy(PELMORAN_BENCH_DIR "/filters_anchor.py");
   for (long long size : {16384LL, 524288LL, 20971520LL}) {
-    Vec x(static_cast<unsigned int>(size)), y;
+    Vec x(static_cast<unsigned int>(size)), kept;
     std::mt19937_64 rng(1);
     std::normal_distribution<double> normal;
     for (long long i = 0; i < size; ++i) x[static_cast<int>(i)] = normal(rng);
-    const int repeats = fsbench::RepeatsFor(size);
-    std::map<std::string, double> anchor;
-    for (const std::string& line :
-         fsbench::RunLines("/usr/bin/python3 " PELMORAN_BENCH_DIR "/filters_anchor.py " +
-                           std::to_string(size) + " " + std::to_string(repeats))) {
-      std::istringstream in(line);
-      std::string name;
-      double seconds = 0;
-      if (in >> name >> seconds) anchor[name] = seconds;
-    }
     for (const Case& c : kCases) {
-      const double ours = fsbench::BestSeconds(repeats, [&] { c.run(x, y); });
-      const double theirs = anchor.count(c.name) ? anchor[c.name] : NAN;
-      std::printf("%-24s %10lld %12.6f %12.6f %8.3f\n", c.name, size, ours, theirs, ours / theirs);
+      const std::string request = std::string(c.name) + " " + std::to_string(size);
+      double ours = 1e300, reused = 1e300, theirs = 1e300;
+      for (int r = 0; r < bench::RunsFor(size); ++r) {
+        ours = std::min(ours, bench::Seconds([&] {
+                          Vec y;
+                          c.run(x, y);
+                        }));
+        theirs = std::min(theirs, scipy.Run(request));
+        reused = std::min(reused, bench::Seconds([&] { c.run(x, kept); }));
+      }
+      bench::Detail("iir %s %lld: ours %.6f s (into a kept vector %.6f s), sosfilt %.6f s", c.name,
+                    size, ours, reused, theirs);
+      const std::string path = "iir/" + std::string(c.name) + "/" + std::to_string(size);
+      bench::Report(path, ours / theirs, kGoal);
+      bench::ReportInformation(path + "/kept-output", reused / theirs);
     }
   }
   return 0;

@@ -1,56 +1,70 @@
-// Spline fill speed: second derivatives with zero end slopes through one knot
-// in every 64 samples (at an uneven offset, like placed points), then the
-// value at every sample, against scipy's clamped CubicSpline, same run. Two
-// rows a size: the core routines, and the facade as the editor view calls it
-// (one SplineInterpolate per sample, whose proxies and error check cost a
-// fixed amount per call).
+// Spline fill speed, as the editor view fills a wave through placed points:
+// second derivatives with zero end slopes into a new vector, then the value
+// at every sample from the first knot to the last, one SplineInterpolate
+// call a sample, into a new vector of zeros. Against scipy's clamped
+// CubicSpline through the same knots, the two called in turn. One knot in
+// about every 64 samples, placed uniformly, with a jitter, or with gaps that
+// grow from 1 to about 128 samples.
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "analysis/facade/SgAnalysis.h"
-#include "analysis/interpolation/Interpolation.h"
-#include "bench/analysis/filters_spline_common.h"
+#include "bench/BenchCommon.h"
 #include "containers/CSgScalarVector.h"
 
+namespace {
+
+using Vec = SG::CSgScalarVector<double>;
+constexpr int kStep = 64;
+constexpr double kGoal = 1.0;
+
+std::vector<double> Knots(const std::string& layout, int64_t size) {
+  const int64_t count = (size + kStep - 1) / kStep, last = count - 1;
+  std::vector<double> knots;
+  for (int64_t k = 0; k < count; ++k) {
+    if (layout == "uniform")
+      knots.push_back(double(k * kStep));
+    else if (layout == "jittered")
+      knots.push_back(double(k * kStep + (k * 37) % 32));
+    else
+      knots.push_back(double(k + (k * k * (size - 1 - last)) / (last * last)));
+  }
+  return knots;
+}
+
+}  // namespace
+
 int main() {
-  using Vec = SG::CSgScalarVector<double>;
-  constexpr int kStep = 64;
-  std::printf("%-22s %10s %12s %12s %8s\n", "spline", "samples", "library s", "scipy s", "ratio");
-  for (long long size : {16384LL, 524288LL, 20971520LL}) {
-    std::vector<double> knots, values;
-    for (long long k = 0; k * kStep < size; ++k) {
-      const double at = static_cast<double>(k * kStep + (k * 37) % 32);
-      knots.push_back(at);
-      values.push_back(std::sin(at * 0.001) + 0.25 * std::cos(at * 0.0173));
-    }
-    const int n = static_cast<int>(knots.size());
-    std::vector<double> y2(n), out(size);
-    const int repeats = fsbench::RepeatsFor(size);
-    const double core = fsbench::BestSeconds(repeats, [&] {
-      SgCore::SplineSecondDerivativesCore(knots.data(), values.data(), n, 0.0, 0.0, y2.data());
-      for (long long i = 0; i < size; ++i) {
-        SgCore::SplineInterpolateCore(knots.data(), values.data(), y2.data(), n,
-                                      static_cast<double>(i), &out[i]);
+  bench::PythonAnchor scipy(PELMORAN_BENCH_DIR "/spline_anchor.py");
+  for (const char* layout : {"uniform", "jittered", "nonuniform"}) {
+    for (int64_t size : {16384LL, 524288LL, 20971520LL}) {
+      const std::vector<double> knots = Knots(layout, size);
+      std::vector<double> values;
+      for (double at : knots) values.push_back(std::sin(at * 0.001) + 0.25 * std::cos(at * 0.0173));
+      const auto n = static_cast<unsigned int>(knots.size());
+      const Vec x(n, knots.data()), y(n, values.data());
+      const auto first = static_cast<int64_t>(knots.front()),
+                 last = static_cast<int64_t>(knots.back());
+      const std::string request = std::string(layout) + " " + std::to_string(size);
+      double ours = 1e300, theirs = 1e300;
+      for (int r = 0; r < bench::RunsFor(size); ++r) {
+        ours = std::min(ours, bench::Seconds([&] {
+                          Vec second, filled(static_cast<unsigned int>(last + 1));
+                          SG::SplineSecondDerivatives(x, y, 0.0, 0.0, second);
+                          double* out = filled.GetData();
+                          for (int64_t s = first; s <= last; ++s)
+                            SG::SplineInterpolate(x, y, second, double(s), &out[s]);
+                        }));
+        theirs = std::min(theirs, scipy.Run(request));
       }
-    });
-    const Vec x(static_cast<unsigned int>(n), knots.data()),
-        y(static_cast<unsigned int>(n), values.data());
-    Vec second;
-    const double facade = fsbench::BestSeconds(repeats, [&] {
-      SG::SplineSecondDerivatives(x, y, 0.0, 0.0, second);
-      for (long long i = 0; i < size; ++i)
-        SG::SplineInterpolate(x, y, second, static_cast<double>(i), &out[i]);
-    });
-    const auto lines = fsbench::RunLines(
-        "/usr/bin/python3 " PELMORAN_BENCH_DIR "/spline_anchor.py " + std::to_string(size) + " " +
-        std::to_string(kStep) + " " + std::to_string(repeats));
-    const double scipy = lines.empty() ? NAN : std::stod(lines.front());
-    std::printf("%-22s %10lld %12.6f %12.6f %8.3f\n", "core_every_sample", size, core, scipy,
-                core / scipy);
-    std::printf("%-22s %10lld %12.6f %12.6f %8.3f\n", "facade_every_sample", size, facade, scipy,
-                facade / scipy);
+      bench::Detail("spline %s %lld: ours %.6f s, CubicSpline %.6f s", layout,
+                    static_cast<long long>(size), ours, theirs);
+      bench::Report("spline/" + std::string(layout) + "/" + std::to_string(size), ours / theirs,
+                    kGoal);
+    }
   }
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "VectorTestSupport.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -136,6 +137,24 @@ TEST(VectorStorage, ResizeKeepsTheCommonPart) {
   v.Resize(0, FALSE);
   EXPECT_EQ(v.GetData(), nullptr);
   EXPECT_EQ(v.GetSize(), 0u);
+}
+
+// Zero-filled arrays come zeroed from the allocator, small ones and those
+// large enough for huge pages alike; memory just freed dirty must still
+// come back as zeros.
+TEST(VectorStorage, FreshArraysAreZeroAfterDirtyMemoryWasFreed) {
+  for (const unsigned int n : {1000u, 1u << 20}) {
+    { DV dirty(n, 7.0); }
+    DV fresh(n);
+    EXPECT_EQ(std::count(fresh.GetData(), fresh.GetData() + n, 0.0), n) << n;
+    fresh.Fill(5.0);
+    fresh.SetSize(n / 2, FALSE);
+    EXPECT_EQ(std::count(fresh.GetData(), fresh.GetData() + n / 2, 0.0), n / 2) << n;
+    fresh.Fill(3.0);
+    fresh.Resize(n, FALSE);
+    EXPECT_EQ(std::count(fresh.GetData(), fresh.GetData() + n / 2, 3.0), n / 2) << n;
+    EXPECT_EQ(std::count(fresh.GetData() + n / 2, fresh.GetData() + n, 0.0), n - n / 2) << n;
+  }
 }
 
 TEST(VectorStorage, ShiftReverseFill) {

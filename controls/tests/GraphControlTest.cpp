@@ -335,6 +335,34 @@ TEST_F(GraphTest, ZoomByDragRaisesAxisChange) {
   }
 }
 
+// A plot of far more samples than pixels is drawn as one span a column on
+// a plain image: a flat stretch is one pixel row high, a stretch swinging
+// between -5 and 5 covers exactly the rows in between, and nothing beyond.
+TEST_F(GraphTest, LongPlotColumnsCoverTheirSpansOnAnImage) {
+  CSgScalarVector<float> samples(200000, 0.0f);
+  for (int i = 100000; i < 200000; ++i) samples[i] = i % 2 ? 5.0f : -5.0f;
+  graph.GetAxes().Item("XAxis").SetMinMax(0.0, 199999.0);
+  graph.GetAxes().Item("YAxis").SetMinMax(-10.0, 10.0);
+  graph.GetPlots().Item(1).SetLineColor(CSgColor(0, 255, 0));
+  graph.GetPlots().Item(1).PlotSamples(samples, 0.0, 1.0);
+  for (int i = 1; i <= 3; ++i) graph.GetCursors().Item(i).SetVisible(false);
+  auto* widget = static_cast<hosted::GraphWidget*>(Widget());
+  QImage image(widget->size(), QImage::Format_RGB32);
+  {
+    QPainter painter(&image);
+    hosted::RenderGraph(widget->Model(), painter, QRectF(image.rect()), 1.0);
+  }
+  auto green = [&](double x, double y) { return image.pixelColor(At(x, y)) == QColor(0, 255, 0); };
+  struct Row {
+    double x, y;
+    bool drawn;
+  };
+  for (const Row& r : {Row{50000, 0.0, true}, Row{50000, 1.0, false}, Row{50000, -1.0, false},
+                       Row{150000, 4.8, true}, Row{150000, 0.0, true}, Row{150000, -4.8, true},
+                       Row{150000, 5.6, false}, Row{150000, -5.6, false}})
+    EXPECT_EQ(green(r.x, r.y), r.drawn) << r.x << ", " << r.y;
+}
+
 TEST_F(GraphTest, PictureRendersToPngWithoutLosingPeaks) {
   // A million samples on 800 pixels: one spike must still show.
   CSgScalarVector<float> samples(1000000, 0.0f);

@@ -103,6 +103,29 @@ HRESULT CopyElement(VARTYPE vt, const void* from, void* to, ULONG size) {
 
 }  // namespace
 
+HRESULT SafeArrayAllocDescriptorEx(VARTYPE vt, UINT cDims, SAFEARRAY** ppsaOut) {
+  if (ppsaOut == nullptr) return E_INVALIDARG;
+  *ppsaOut = nullptr;
+  const ULONG size = VarTypeSize(vt);
+  if (size == 0 || cDims == 0 || cDims > 0xFFFF) return E_INVALIDARG;
+  void* block = std::calloc(1, DescriptorBytes(cDims));
+  if (block == nullptr) return E_OUTOFMEMORY;
+  static_cast<Prefix*>(block)->vt = vt;
+  auto* psa = reinterpret_cast<SAFEARRAY*>(static_cast<Prefix*>(block) + 1);
+  psa->cDims = static_cast<USHORT>(cDims);
+  psa->fFeatures = FeaturesFor(vt);
+  psa->cbElements = size;
+  *ppsaOut = psa;
+  return S_OK;
+}
+
+HRESULT SafeArrayDestroyDescriptor(SAFEARRAY* psa) {
+  if (psa == nullptr) return S_OK;
+  if (psa->cLocks != 0) return DISP_E_ARRAYISLOCKED;
+  std::free(PrefixOf(psa));
+  return S_OK;
+}
+
 SAFEARRAY* SafeArrayCreate(VARTYPE vt, UINT cDims, SAFEARRAYBOUND* rgsabound) {
   const ULONG size = VarTypeSize(vt);
   if (size == 0 || cDims == 0 || cDims > 0xFFFF || rgsabound == nullptr) return nullptr;
@@ -111,18 +134,13 @@ SAFEARRAY* SafeArrayCreate(VARTYPE vt, UINT cDims, SAFEARRAYBOUND* rgsabound) {
     count *= rgsabound[d].cElements;
     if (count > 0x7FFFFFFFull / size) return nullptr;
   }
-  void* block = std::calloc(1, DescriptorBytes(cDims));
-  if (block == nullptr) return nullptr;
-  static_cast<Prefix*>(block)->vt = vt;
-  auto* psa = reinterpret_cast<SAFEARRAY*>(static_cast<Prefix*>(block) + 1);
-  psa->cDims = static_cast<USHORT>(cDims);
-  psa->fFeatures = FeaturesFor(vt);
-  psa->cbElements = size;
+  SAFEARRAY* psa = nullptr;
+  if (FAILED(SafeArrayAllocDescriptorEx(vt, cDims, &psa))) return nullptr;
   SAFEARRAYBOUND* bounds = psa->rgsabound;
   for (UINT d = 0; d < cDims; ++d) bounds[cDims - 1 - d] = rgsabound[d];  // stored reversed
   psa->pvData = std::calloc(count == 0 ? 1 : count, size);
   if (psa->pvData == nullptr) {
-    std::free(block);
+    SafeArrayDestroyDescriptor(psa);
     return nullptr;
   }
   return psa;
@@ -137,7 +155,7 @@ HRESULT SafeArrayDestroy(SAFEARRAY* psa) {
   if (psa == nullptr) return S_OK;
   if (psa->cLocks != 0) return DISP_E_ARRAYISLOCKED;
   FreeElements(psa);
-  std::free(psa->pvData);
+  if (!(psa->fFeatures & (FADF_AUTO | FADF_STATIC | FADF_EMBEDDED))) std::free(psa->pvData);
   std::free(PrefixOf(psa));
   return S_OK;
 }

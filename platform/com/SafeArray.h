@@ -44,8 +44,16 @@ constexpr USHORT FADF_VARIANT = 0x0800;
 SAFEARRAY* SafeArrayCreate(VARTYPE vt, UINT cDims, SAFEARRAYBOUND* rgsabound);
 SAFEARRAY* SafeArrayCreateVector(VARTYPE vt, LONG lLbound, ULONG cElements);
 // Frees the elements (BSTRs, VARIANTs, interface references) and the array;
-// DISP_E_ARRAYISLOCKED while locked. NULL is accepted.
+// the memory of the elements only when the array owns it (not FADF_AUTO,
+// FADF_STATIC or FADF_EMBEDDED). DISP_E_ARRAYISLOCKED while locked. NULL is
+// accepted.
 HRESULT SafeArrayDestroy(SAFEARRAY* psa);
+// A descriptor without elements (pvData NULL, bounds zero), for an array
+// over memory the caller owns: set the bounds, pvData and FADF_STATIC.
+// E_INVALIDARG for an unsupported element type or no dimensions.
+HRESULT SafeArrayAllocDescriptorEx(VARTYPE vt, UINT cDims, SAFEARRAY** ppsaOut);
+// Frees a descriptor, not its elements; DISP_E_ARRAYISLOCKED while locked.
+HRESULT SafeArrayDestroyDescriptor(SAFEARRAY* psa);
 // A deep copy, unlocked. A NULL source gives NULL.
 HRESULT SafeArrayCopy(SAFEARRAY* psa, SAFEARRAY** ppsaOut);
 

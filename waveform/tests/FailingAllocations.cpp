@@ -23,17 +23,25 @@ bool Fired() { return fired; }
 
 namespace {
 
-void* Allocate(std::size_t size) {
+bool Refuse() {
   using namespace failing_allocations;
   if (countdown > 0 && --countdown == 0) {
     fired = true;
-    throw std::bad_alloc();
+    return true;
   }
+  return false;
+}
+
+void* Allocate(std::size_t size) {
+  if (Refuse()) throw std::bad_alloc();
   if (void* p = std::malloc(size ? size : 1)) return p;
   throw std::bad_alloc();
 }
 
 }  // namespace
+
+// Sample arrays come from calloc and malloc, not operator new; they count too.
+extern "C" bool PelmoranRefuseSampleAllocation() { return Refuse(); }
 
 void* operator new(std::size_t size) { return Allocate(size); }
 void* operator new[](std::size_t size) { return Allocate(size); }

@@ -1,7 +1,8 @@
 #pragma once
 // Running out of memory on purpose: after Arm(n) the n-th allocation from
-// then on fails with std::bad_alloc, as the C++ runtime reports it. This
-// test program replaces the global operator new for it.
+// then on fails: operator new with std::bad_alloc, as the C++ runtime
+// reports it, and the containers' sample arrays with the framework's memory
+// exception. This test program replaces the global operator new for it.
 
 namespace failing_allocations {
 

@@ -146,3 +146,38 @@ TEST(RealFft, LongPowerOfTwoAgreesWithTheComplexTransform) {
   ASSERT_EQ(InverseRealFftCore(x.data(), im.data(), n), 0);
   for (int k = 0; k < n; k += 997) EXPECT_NEAR(x[k], x0[k], 1e-13) << k;
 }
+
+// Primes whose n - 1 has only the built-in radices go by Rader's algorithm,
+// other primes by the chirp-z transform over a smooth length; lengths from
+// 65,536 on by the lane four steps (16 x 4096 sits at the split's edge).
+TEST(ComplexFft, RaderChirpAndLaneLengthsMatchDirectBins) {
+  for (int n : {1201, 3001, 10007, 65537, 65536, 3 * 65536, 1000000}) {
+    auto re = Random(n, 31), im = Random(n, 32);
+    const auto re0 = re, im0 = im;
+    ASSERT_EQ(ComplexFftCore(re.data(), im.data(), n), 0);
+    long double scale = 0;
+    for (int j = 0; j < n; ++j) scale += std::norm(Cx(re0[j], im0[j]));
+    scale = std::sqrt(scale);
+    const auto roots = Roots(n);
+    for (size_t k :
+         {size_t(0), size_t(1), size_t(2), size_t(n / 2), size_t(n / 3 + 1), size_t(n - 1)}) {
+      const Cx sum = DftBin(re0, im0, roots, k);
+      EXPECT_LT(double(std::abs(Cx(re[k], im[k]) - sum) / scale), 1e-14) << n << " bin " << k;
+    }
+    ASSERT_EQ(InverseComplexFftCore(re.data(), im.data(), n), 0);
+    double err = 0;
+    for (int j = 0; j < n; ++j) err = std::max(err, std::hypot(re[j] - re0[j], im[j] - im0[j]));
+    EXPECT_LT(err, 1e-13) << n;
+  }
+}
+
+// Short lengths whose gather does the first pass (160, 480, 2048) or the
+// first two radix-4 passes (160, 1024) on vectors.
+TEST(ComplexFft, ShortLengthsThroughTheVectorGathersMatchDirectDft) {
+  for (int n : {160, 480, 1024, 2048}) {
+    auto re = Random(n, n + 1), im = Random(n, n + 2);
+    const auto want = NaiveDft(re, im);
+    ASSERT_EQ(ComplexFftCore(re.data(), im.data(), n), 0);
+    EXPECT_LT(RelativeError(re, im, want), 2e-15 * std::log2(n + 1) + 1e-15) << "n " << n;
+  }
+}

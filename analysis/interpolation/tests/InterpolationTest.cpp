@@ -195,3 +195,27 @@ TEST(Spline, IntervalSearchAgreesWithPlainBisection) {
     }
   }
 }
+
+// A fill walks the samples in order over knots of any spacing; the search
+// starts from the last interval found, which must not leak into a call on
+// the same array after its points changed.
+TEST(Spline, InOrderFillOverUnevenKnotsAgreesWithPlainBisection) {
+  const int n = 400;
+  std::vector<double> x(n), y(n), y2(n);
+  for (int i = 0; i < n; ++i) {
+    x[i] = double(i) * i * i / 1000.0 + i;  // gaps from 1 to about 480
+    y[i] = std::sin(i * 0.1);
+    y2[i] = std::cos(i * 0.37);
+  }
+  for (int pass = 0; pass < 2; ++pass) {
+    for (double at = x.front() - 3; at <= x.back() + 3; at += 0.75) {
+      bool distinct = false;
+      const double expected = BisectionValue(x, y, y2, at, &distinct);
+      double v = 0;
+      ASSERT_EQ(SplineInterpolateCore(x.data(), y.data(), y2.data(), n, at, &v), 0);
+      ASSERT_EQ(v, expected) << pass << " at " << at;
+    }
+    // The same array, its knots now spread evenly.
+    for (int i = 0; i < n; ++i) x[i] = 100.0 * i;
+  }
+}

@@ -37,6 +37,42 @@ TEST(SafeArray, VectorBoundsAndDescriptor) {
   EXPECT_EQ(SafeArrayDestroy(psa), S_OK);
 }
 
+// An array over the caller's memory: destroying it (or clearing the
+// variant holding it) frees the descriptor and leaves the elements alone;
+// a copy owns fresh elements.
+TEST(SafeArray, StaticArrayOverCallerMemory) {
+  double values[3] = {1.0, 2.0, 3.0};
+  SAFEARRAY* psa = nullptr;
+  ASSERT_EQ(SafeArrayAllocDescriptorEx(VT_R8, 1, &psa), S_OK);
+  EXPECT_EQ(psa->pvData, nullptr);
+  psa->rgsabound[0] = SAFEARRAYBOUND{3, 0};
+  psa->pvData = values;
+  psa->fFeatures |= FADF_STATIC;
+  LONG index = 1;
+  double read = 0;
+  EXPECT_EQ(SafeArrayGetElement(psa, &index, &read), S_OK);
+  EXPECT_EQ(read, 2.0);
+  SAFEARRAY* copy = nullptr;
+  ASSERT_EQ(SafeArrayCopy(psa, &copy), S_OK);
+  EXPECT_NE(copy->pvData, static_cast<void*>(values));
+  EXPECT_FALSE(copy->fFeatures & FADF_STATIC);
+  EXPECT_EQ(SafeArrayDestroy(copy), S_OK);
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_ARRAY | VT_R8;
+  v.parray = psa;
+  EXPECT_EQ(VariantClear(&v), S_OK);  // must not free `values`
+  EXPECT_EQ(values[2], 3.0);
+
+  EXPECT_EQ(SafeArrayAllocDescriptorEx(VT_EMPTY, 1, &psa), E_INVALIDARG);
+  EXPECT_EQ(SafeArrayAllocDescriptorEx(VT_R8, 0, &psa), E_INVALIDARG);
+  ASSERT_EQ(SafeArrayAllocDescriptorEx(VT_I4, 2, &psa), S_OK);
+  EXPECT_EQ(SafeArrayLock(psa), S_OK);
+  EXPECT_EQ(SafeArrayDestroyDescriptor(psa), DISP_E_ARRAYISLOCKED);
+  EXPECT_EQ(SafeArrayUnlock(psa), S_OK);
+  EXPECT_EQ(SafeArrayDestroyDescriptor(psa), S_OK);
+}
+
 TEST(SafeArray, TwoDimensionsAreColumnMajor) {
   SAFEARRAYBOUND bounds[2] = {{3, 0}, {2, 1}};  // 3 rows from 0, 2 columns from 1
   SAFEARRAY* psa = SafeArrayCreate(VT_R8, 2, bounds);

@@ -1,0 +1,56 @@
+#pragma once
+// Transforms run on four sequences at once, one in each lane of a vector of
+// doubles, and the four-step transform built on them: its column and row
+// transforms take four neighbouring columns (or rows) together, which are
+// neighbours in memory, so every load and store moves four values and no
+// pass strides through memory one value at a time.
+#include "analysis/fft/FftPlan.h"
+
+#include <vector>
+
+namespace SgCore::fft {
+
+// One length, every factor a built-in radix (2, 3, 4, 5, 8, 10).
+class LanePlan {
+ public:
+  explicit LanePlan(Index len);  // throws std::bad_alloc
+  static bool Serves(Index len);
+  Index size() const { return len_; }
+
+  // Element j of lane l is read from src[j * stride + l]; the transforms go
+  // to out, element k of lane l at out[4 * k + l], in natural order.
+  void Run(const double* srcRe, const double* srcIm, Index stride, double* outRe,
+           double* outIm) const;
+
+ private:
+  Index len_;
+  std::vector<int> factors_;
+  std::vector<Index> span_, weight_, tableAt_;
+  std::vector<double> twR_, twI_;
+};
+
+// n = n1 * n2 with both multiples of 8 and both served by a LanePlan: the
+// transforms of length n1 over the columns, the twiddles, and those of
+// length n2 over the rows, eight columns (or rows) at a time copied into a
+// strip, so each cache line of the data is read whole.
+class LaneFourStep {
+ public:
+  // The n1 to split n with, or 0 when the lanes do not serve n.
+  static Index Split(Index n);
+  LaneFourStep(Index n, Index n1);  // throws std::bad_alloc
+
+  // In place, every result times scale. Scratch: tr, ti of n doubles and
+  // sr, si, br, bi of 8 * BufferLength().
+  void Run(double* re, double* im, double scale, double* tr, double* ti, double* sr, double* si,
+           double* br, double* bi) const;
+  Index BufferLength() const { return n1_ > n2_ ? n1_ : n2_; }
+
+ private:
+  Index n_, n1_, n2_;
+  LanePlan columns_, rows_;
+  Roots roots_;
+  // w^(l k1) for the four lanes l, vector k1.
+  std::vector<double> laneR_, laneI_;
+};
+
+}  // namespace SgCore::fft

@@ -1,0 +1,53 @@
+#pragma once
+// Vectors of four doubles for the transform passes, with loads and stores,
+// and the attribute that also builds a pass for AVX2, picked at load time.
+#include <cstring>
+
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+namespace SgCore::fft::detail {
+
+typedef double V4 __attribute__((vector_size(32)));
+
+// Loads and stores are inlined into the caller on purpose: a vector returned
+// from an out-of-line helper would cross from the AVX2 clone into code built
+// for the baseline ABI, which unoptimised builds do not inline away.
+template <typename T>
+__attribute__((always_inline)) inline T load(const double* p) {
+  T v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+template <typename T>
+__attribute__((always_inline)) inline void store(double* p, T v) {
+  std::memcpy(p, &v, sizeof v);
+}
+
+// v[a][l] becomes v[l][a]: four vectors of four lanes transposed.
+__attribute__((always_inline)) inline void Transpose4(V4* v) {
+  typedef long long M __attribute__((vector_size(32)));
+  const V4 t0 = __builtin_shuffle(v[0], v[1], M{0, 4, 2, 6});
+  const V4 t1 = __builtin_shuffle(v[0], v[1], M{1, 5, 3, 7});
+  const V4 t2 = __builtin_shuffle(v[2], v[3], M{0, 4, 2, 6});
+  const V4 t3 = __builtin_shuffle(v[2], v[3], M{1, 5, 3, 7});
+  v[0] = __builtin_shuffle(t0, t2, M{0, 1, 4, 5});
+  v[1] = __builtin_shuffle(t1, t3, M{0, 1, 4, 5});
+  v[2] = __builtin_shuffle(t0, t2, M{2, 3, 6, 7});
+  v[3] = __builtin_shuffle(t1, t3, M{2, 3, 6, 7});
+}
+
+}  // namespace SgCore::fft::detail
+
+// Sanitizer runtimes are not ready when the clone resolver runs, so
+// sanitized builds keep the baseline only.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define SG_SANITIZED 1
+#endif
+#endif
+#if defined(__x86_64__) && !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__) && \
+    !defined(SG_SANITIZED)
+#define SG_PASS_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
+#else
+#define SG_PASS_CLONES
+#endif
