@@ -46,6 +46,14 @@ LRESULT SliderProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     }
     case SBM_GETPOS: return slider->value();
     case SBM_SETRANGE: slider->setRange(static_cast<int>(w), static_cast<int>(l)); return 0;
+    case TBM_GETRANGEMIN: return slider->minimum();
+    case TBM_GETRANGEMAX: return slider->maximum();
+    case TBM_SETPAGESIZE: {
+      const int old = slider->pageStep();
+      slider->setPageStep(static_cast<int>(l));
+      return old;
+    }
+    case TBM_GETPAGESIZE: return slider->pageStep();
     default: return DefWindowProc(h, msg, w, l);
   }
 }

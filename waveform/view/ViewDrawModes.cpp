@@ -1,0 +1,150 @@
+// The drawing modes and the graph's plot-area mouse events: a press starts
+// a stroke (free-hand or a line) or places a point, moves draw and show the
+// tracking read-out, the release stores the stroke into the record.
+#include "waveform/view/PelmoranView.h"
+
+#include "containers/CSgVariant.h"
+#include "waveform/ActiveState.h"
+#include "waveform/DisplayMath.h"
+#include "waveform/PrivateMessages.h"
+#include "waveform/WaveCollections.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+double ValueOf(const VARIANT* v) { return v ? static_cast<double>(SG::CSgVariant(*v)) : 0.0; }
+
+bool StrokeMode() { return g_bDrawFreehand || g_bDrawHLine || g_bDrawVLine || g_bDrawTwoPoint; }
+
+}  // namespace
+
+LRESULT CPelmoranView::OnDrawFreehand(WPARAM, LPARAM) {
+  if (!FindRecord()) return 1;
+  EnterDrawMode(0);
+  RemoveSplineCursors();
+  return 1;
+}
+
+LRESULT CPelmoranView::OnDrawLine(WPARAM wParam, LPARAM) {
+  if (!FindRecord()) return 1;
+  RemoveSplineCursors();
+  if (wParam >= 1 && wParam <= 3) EnterDrawMode(static_cast<int>(wParam));
+  return 1;
+}
+
+LRESULT CPelmoranView::OnSetDrawMode(WPARAM wParam, LPARAM lParam) {
+  CWaveData* wave = FindRecord();
+  if (!wave) return 1;
+  const bool on = wParam != 0;
+  switch (lParam) {
+    case 0: wave->freehand = g_bDrawFreehand = on; break;
+    case 1: wave->hline = g_bDrawHLine = on; break;
+    case 2: wave->vline = g_bDrawVLine = on; break;
+    case 3: wave->twopoint = g_bDrawTwoPoint = on; break;
+    default: break;
+  }
+  return 1;
+}
+
+// The display position under the mouse: X to the nearest whole position,
+// halves upward.
+int CPelmoranView::DisplayPosition(double x) const {
+  const double p = std::trunc(x + 0.5);
+  return p == p ? static_cast<int>(std::clamp(p, -2147483648.0, 2147483647.0)) : 0;
+}
+
+// Whether the mouse is over the waveform's own display.
+bool CPelmoranView::InRange(double x) const {
+  const int index = const_cast<CPelmoranView*>(this)->FindWaveIndex();
+  return index >= 0 && x + 0.5 > 0 && x + 0.5 < g_WaveArray[index].displaylen;
+}
+
+void CPelmoranView::OnPlotAreaMouseDown(short* button, short*, VARIANT* x, VARIANT* y) {
+  const double mx = ValueOf(x), my = ValueOf(y);
+  CWaveData* wave = FindRecord();
+  if (!wave || !button || *button != 1) return;
+  m_nMouseDown = 1;
+  m_bStroke = false;
+  // Positions off the waveform draw at its nearest end.
+  const int p = std::clamp(DisplayPosition(mx), 0, std::max(0, wave->displaylen - 1));
+  const bool samples = wave->thedata.GetSize() > 0;
+  auto started = [&](bool begun) {
+    if (!begun) return;
+    m_bStroke = true;
+    wave->shape = -1;
+    wave->saved = false;
+  };
+  if (g_bDrawFreehand && InRange(mx)) {
+    SaveDrawSnapshot();
+    started(m_Stroke.BeginFreehand(*wave, p, my));
+    if (m_bStroke) PlotSamples(view::kWavePlot, wave->showdata);
+  } else if (g_bPointsMode && g_bPointsByMouse) {
+    PointPress(mx, my, p);
+  }
+  if (g_bDrawHLine && samples) {
+    SaveDrawSnapshot();
+    started(m_Stroke.PressHorizontalLine(*wave, p, my));
+  }
+  if (g_bDrawVLine && samples) {
+    SaveDrawSnapshot();
+    started(m_Stroke.PressVerticalLine(*wave, p));
+  }
+  if (g_bDrawTwoPoint && samples) {
+    SaveDrawSnapshot();
+    started(m_Stroke.BeginTwoPointLine(*wave, p));
+  }
+}
+
+void CPelmoranView::OnPlotAreaMouseMove(short*, short*, VARIANT* x, VARIANT* y) {
+  const double mx = ValueOf(x), my = ValueOf(y);
+  CWaveData* wave = FindRecord();
+  if (!wave) return;
+  const bool inRange = InRange(mx);
+  const int p = DisplayPosition(mx);
+  if (m_nMouseDown && m_bStroke) {
+    bool shown = false;
+    if (g_bDrawFreehand) shown = m_Stroke.ContinueFreehand(*wave, p, my);
+    if (g_bDrawHLine)
+      shown = m_Stroke.DragHorizontalLine(*wave, p);
+    else if (g_bDrawVLine)
+      shown = m_Stroke.DragVerticalLine(*wave, my);
+    if (shown) PlotSamples(view::kWavePlot, wave->showdata);
+    if (!g_bDrawHLine && !g_bDrawVLine && g_bDrawTwoPoint &&
+        m_Stroke.DragTwoPointLine(*wave, p, my)) {
+      // The line is previewed on plot 2; plot 1 keeps the waveform until the release.
+      SG::CSgPlot preview = GraphPlot(view::kPreviewPlot);
+      preview.SetVisible(true);
+      preview.PlotSamples(wave->showdata, 0.0, 1.0);
+    }
+    wave->saved = false;
+  }
+  if (!inRange) return;
+  TrackReadout readout{static_cast<double>(p), my, wave->periodunit, wave->period};
+  if (m_nTrackMode == 0) {
+    const long long sample = SampleIndexAt(*wave, p);
+    if (sample >= 0 && sample < wave->thedata.GetSize())
+      readout.value = wave->thedata.GetData()[sample];
+    SG::CSgCursor cross = GraphCursor(view::kCursorXY);
+    cross.SetVisible(true);
+    cross.SetPosition(readout.position, readout.value);
+  }
+  Tell(WM_TRACK_READOUT, 0, reinterpret_cast<LPARAM>(&readout));
+}
+
+void CPelmoranView::OnPlotAreaMouseUp(short*, short*, VARIANT*, VARIANT*) {
+  m_nMouseDown = 0;
+  // Only a stroke this press started is stored: a release after a right
+  // press, or after a press that drew nothing, leaves the record alone.
+  if (!std::exchange(m_bStroke, false) || !StrokeMode()) return;
+  CommitWorkData();
+  if (g_bDrawTwoPoint) {
+    GraphPlot(view::kPreviewPlot).SetVisible(false);
+    if (const CWaveData* wave = FindRecord()) PlotSamples(view::kWavePlot, wave->showdata);
+  }
+}
+
+void CPelmoranView::OnPlotMouseDown(short*, short*, VARIANT*, VARIANT*, short*, LONG*) {
+  SetInteractionMode(view::kPlotPressMode);
+}
