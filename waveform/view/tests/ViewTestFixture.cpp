@@ -51,7 +51,12 @@ void ViewTest::SetUp() {
 }
 
 void ViewTest::TearDown() {
-  if (app_.m_pMainWnd) main_->DestroyWindow();
+  // Not as the main window: its end would end the application's loops, and
+  // every later modal loop (a popup menu's) would return at once.
+  if (app_.m_pMainWnd) {
+    app_.m_pMainWnd = nullptr;
+    main_->DestroyWindow();
+  }
   ui_test::Pump();
   g_WaveArray.RemoveAll();
   ResetWaveState();
