@@ -24,28 +24,6 @@ struct Item {
 const int kItemIds[] = {32883, 32884, 32885, 32886, 32887, 32888, 32891, 32893,
                         32894, 32878, 32897, 32880, 32898, 32881, 32882, 32895};
 
-// Hands each popup menu that shows to answer, queued into the loop that runs it.
-class MenuWatcher : public QObject {
- public:
-  explicit MenuWatcher(std::function<void(QMenu*)> answer) : answer_(std::move(answer)) {
-    qApp->installEventFilter(this);
-  }
-  ~MenuWatcher() override { qApp->removeEventFilter(this); }
-  bool eventFilter(QObject* object, QEvent* event) override {
-    if (auto* menu = qobject_cast<QMenu*>(object); menu && event->type() == QEvent::Show)
-      QMetaObject::invokeMethod(
-          this,
-          [this, menu = QPointer<QMenu>(menu)] {
-            if (menu && menu->isVisible()) answer_(menu);
-          },
-          Qt::QueuedConnection);
-    return false;
-  }
-
- private:
-  std::function<void(QMenu*)> answer_;
-};
-
 class ContextMenuTest : public ViewTest {
  protected:
   void SetUp() override {

@@ -5,6 +5,9 @@
 #include "platform/window/Resources.h"
 #include "platform/window/tests/UiTestKit.h"
 
+#include <QApplication>
+#include <QMenu>
+#include <QPointer>
 #include <QTest>
 
 #include <numeric>
@@ -118,4 +121,21 @@ Floats ViewTest::Plotted(CPelmoranView* view, int plot) {
     for (size_t i = 0; i < p->data->Size(); ++i)
       values.push_back(static_cast<float>(p->data->At(i)));
   return values;
+}
+
+MenuWatcher::MenuWatcher(std::function<void(QMenu*)> answer) : answer_(std::move(answer)) {
+  qApp->installEventFilter(this);
+}
+
+MenuWatcher::~MenuWatcher() { qApp->removeEventFilter(this); }
+
+bool MenuWatcher::eventFilter(QObject* object, QEvent* event) {
+  if (auto* menu = qobject_cast<QMenu*>(object); menu && event->type() == QEvent::Show)
+    QMetaObject::invokeMethod(
+        this,
+        [this, menu = QPointer<QMenu>(menu)] {
+          if (menu && menu->isVisible()) answer_(menu);
+        },
+        Qt::QueuedConnection);
+  return false;
 }

@@ -12,8 +12,11 @@
 #include "waveform/WaveCollections.h"
 #include "waveform/view/PelmoranView.h"
 
+#include <QObject>
 #include <QPoint>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -27,6 +30,20 @@ Floats Ramp(unsigned int n);
 // A record as the new-waveform dialog makes it: the samples, a span of 4 V
 // around 0, a period of 1 ms at 1 kHz, shape 0 (so its read-outs show).
 CWaveData MakeWave(const char* name, const Floats& samples);
+
+class QMenu;
+
+// While alive, hands each popup menu that shows (the context menu) to
+// answer, queued into the loop that runs the menu.
+class MenuWatcher : public QObject {
+ public:
+  explicit MenuWatcher(std::function<void(QMenu*)> answer);
+  ~MenuWatcher() override;
+  bool eventFilter(QObject* object, QEvent* event) override;
+
+ private:
+  std::function<void(QMenu*)> answer_;
+};
 
 class ViewTest : public ::testing::Test {
  public:
