@@ -64,7 +64,7 @@ bool CPelmoranView::ChooseFileAndSave(CWaveData& wave, bool plainSave) {
   CFileDialog dialog(FALSE, "csv", SaveDialogInitialName(wave),
                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSaveFilter, this);
   dialog.m_ofn.lpstrTitle = kSaveTitle;
-  if (dialog.DoModal() != IDOK) {
+  if (dialog.DoModal() != IDOK || dialog.GetFileTitle().IsEmpty()) {
     g_nSaveAnswer = 2;
     return false;
   }
