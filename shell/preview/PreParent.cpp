@@ -100,13 +100,10 @@ void CPreParent::OnPrintButton() {
   OnCloseButton();
 }
 
+// The page window goes with this window; its object with this object.
 void CPreParent::OnDestroy() {
   TellMainWindow(WM_SHOW_CURSORS);
   if (m_wndToolBar.m_hWnd) m_wndToolBar.DestroyWindow();
-  if (m_pView) {
-    if (m_pView->m_hWnd) m_pView->DestroyWindow();
-    m_pView.reset();
-  }
   SetIcon(nullptr, TRUE);
   SetIcon(nullptr, FALSE);
   CDialog::OnDestroy();

@@ -61,9 +61,9 @@ void CPreView::OnPaint() {
   // Pixels per millimetre times the page's millimetres.
   const int width = static_cast<int>(m_nDpiX * 10.0 / 254 * kPageWidthMm);
   const int height = static_cast<int>(m_nDpiY * 10.0 / 254 * kPageHeightMm);
+  CBitmap bitmap;  // made first, so that it outlives the DC drawing into it
   CDC page;
   page.CreateCompatibleDC(&dc);
-  CBitmap bitmap;
   bitmap.CreateCompatibleBitmap(&dc, width, height);
   CBitmap* previous = page.SelectObject(&bitmap);
   if (CWnd* view = m_target.message > 0 ? ActiveView() : nullptr)
