@@ -25,6 +25,12 @@ QWidget* MakeSlider(HWND h, QWidget* parent, bool trackbar) {
   QAbstractSlider* slider = trackbar ? static_cast<QAbstractSlider*>(new QSlider(parent))
                                      : static_cast<QAbstractSlider*>(new QScrollBar(parent));
   slider->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
+  // A vertical trackbar has its minimum at the top, as a scroll bar does.
+  // (and its keys and wheel move the thumb the way they point).
+  if (trackbar && vertical) {
+    slider->setInvertedAppearance(true);
+    slider->setInvertedControls(true);
+  }
   QObject::connect(slider, &QAbstractSlider::actionTriggered, [h, vertical, slider](int action) {
     Report(h, vertical, scroll_detail::ScrollCodeOf(action), slider->sliderPosition());
   });
