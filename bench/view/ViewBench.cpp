@@ -14,9 +14,9 @@
 #include "platform/window/WinApp.h"
 #include "waveform/WaveCollections.h"
 #include "waveform/view/PelmoranView.h"
+#include "bench/HeapCounter.h"
 
 #include <QApplication>
-#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -24,30 +24,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
-
-namespace {
-std::size_t g_inUse = 0, g_peak = 0;
-
-void* Allocate(std::size_t size) {
-  void* p = std::malloc(size ? size : 1);
-  if (!p) throw std::bad_alloc();
-  g_inUse += malloc_usable_size(p);
-  g_peak = std::max(g_peak, g_inUse);
-  return p;
-}
-
-void Release(void* p) noexcept {
-  if (p) g_inUse -= malloc_usable_size(p);
-  std::free(p);
-}
-}  // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* p) noexcept { Release(p); }
-void operator delete[](void* p) noexcept { Release(p); }
-void operator delete(void* p, std::size_t) noexcept { Release(p); }
-void operator delete[](void* p, std::size_t) noexcept { Release(p); }
 
 namespace {
 
@@ -104,16 +80,16 @@ int main(int argc, char** argv) {
 
   // Opening: what a just-read waveform and its window hold per sample, and
   // the window's own share (the graph's copy of the display).
-  const std::size_t before = g_inUse;
-  g_peak = g_inUse;
+  const std::size_t before = heap_count::g_inUse;
+  heap_count::g_peak = heap_count::g_inUse;
   g_WaveArray.Add(LongWave());
-  const std::size_t recorded = g_inUse;
+  const std::size_t recorded = heap_count::g_inUse;
   main->SendMessage(WM_WAVE_UPDATE, kWaveUpdateOpenWindow);
   CPelmoranView* view = main->ActiveView();
   if (!view) return 1;
-  const double held = double(g_inUse - before) / kSamples;
-  const double peak = double(g_peak - before) / kSamples;
-  const double share = double(g_inUse - recorded) / kSamples;
+  const double held = double(heap_count::g_inUse - before) / kSamples;
+  const double peak = double(heap_count::g_peak - before) / kSamples;
+  const double share = double(heap_count::g_inUse - recorded) / kSamples;
 
   main->SendMessage(WM_DRAW_FREEHAND);
   const CWaveData& wave = g_WaveArray[0];

@@ -128,8 +128,7 @@ TEST_F(ContextMenuTest, FreehandFromTheMenuEndsTheTraceAndTheSelection) {
 
 TEST_F(ContextMenuTest, LineModesAndPointViewRefuseAWaveformWithoutSamples) {
   CPelmoranView* full = view;
-  view = Open(MakeWave("empty", {}));
-  Fake().SetText(302, "no samples");
+  view = OpenEmpty();
   ScriptedBoxes boxes;
   boxes.Expect(IDOK, "no samples");
   boxes.Expect(IDOK, "no samples");

@@ -54,8 +54,7 @@ TEST_F(DrawingTest, TheFramesDrawingCommandsEnterOneModeAtATime) {
 }
 
 TEST_F(DrawingTest, VerticalAndTwoPointLinesNeedSamples) {
-  Open(MakeWave("empty", {}));
-  Fake().SetText(302, "no samples");
+  OpenEmpty();
   ScriptedBoxes boxes;
   boxes.Expect(IDOK, "no samples");
   boxes.Expect(IDOK, "no samples");

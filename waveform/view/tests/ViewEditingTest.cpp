@@ -34,14 +34,6 @@ class EditingTest : public ViewTest {
   Floats Samples() { return Items(Wave().thedata); }
 };
 
-// from, from + 1, ..., to - 1, then the same for each further pair.
-Floats Runs(std::initializer_list<std::pair<int, int>> runs) {
-  Floats values;
-  for (auto [from, to] : runs)
-    for (int v = from; v < to; ++v) values.push_back(static_cast<float>(v));
-  return values;
-}
-
 TEST_F(EditingTest, CutThenPasteMovesTheSelectionToTheEnd) {
   CPelmoranView* view = OpenRamp(100);
   Select(view, 10, 30);

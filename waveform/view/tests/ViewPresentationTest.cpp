@@ -125,8 +125,7 @@ TEST_F(PresentationTest, GridAndPointViewToggle) {
 }
 
 TEST_F(PresentationTest, PointViewAndTraceOfAWaveformWithoutSamplesAreRefused) {
-  CPelmoranView* empty = Open(MakeWave("empty", {}));
-  Fake().SetText(302, "no samples");
+  CPelmoranView* empty = OpenEmpty();
   ScriptedBoxes boxes;
   boxes.Expect(IDOK, "no samples");
   boxes.Expect(IDOK, "no samples");

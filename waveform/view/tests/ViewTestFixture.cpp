@@ -10,18 +10,6 @@
 #include <QPointer>
 #include <QTest>
 
-#include <numeric>
-
-Floats Items(const SG::CSgScalarVector<float>& v) {
-  return Floats(v.GetData(), v.GetData() + v.GetSize());
-}
-
-Floats Ramp(unsigned int n) {
-  Floats values(n);
-  std::iota(values.begin(), values.end(), 0.0f);
-  return values;
-}
-
 CWaveData MakeWave(const char* name, const Floats& samples) {
   CWaveData wave;
   wave.wavename = name;
@@ -72,6 +60,11 @@ CPelmoranView* ViewTest::Open(const CWaveData& record) {
   main_->SendMessage(WM_WAVE_UPDATE, kWaveUpdateOpenWindow);
   ui_test::Pump();
   return main_->ActiveView();
+}
+
+CPelmoranView* ViewTest::OpenEmpty() {
+  Fake().SetText(302, "no samples");
+  return Open(MakeWave("empty", {}));
 }
 
 LRESULT ViewTest::Send(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,6 +5,7 @@
 // them, and the mouse pressed, moved and released on the real graph.
 
 #include "ViewFrames.h"
+#include "WaveTestSupport.h"
 
 #include "controls/GraphControl.h"
 #include "platform/services/tests/FakeServices.h"
@@ -20,12 +21,6 @@
 
 #include <string>
 #include <vector>
-
-using Floats = std::vector<float>;
-
-Floats Items(const SG::CSgScalarVector<float>& v);
-// 0, 1, ..., n - 1.
-Floats Ramp(unsigned int n);
 
 // A record as the new-waveform dialog makes it: the samples, a span of 4 V
 // around 0, a period of 1 ms at 1 kHz, shape 0 (so its read-outs show).
@@ -56,6 +51,9 @@ class ViewTest : public ::testing::Test {
   // Appends the record (with its history and name) and opens its window, as
   // a producer does; the new window's view.
   CPelmoranView* Open(const CWaveData& record);
+  // A window on a waveform without samples; text 302 (which refuses what
+  // needs samples) reads "no samples".
+  CPelmoranView* OpenEmpty();
   CWaveData& Wave(int index = 0) { return g_WaveArray[index]; }
   // To the main frame, which relays it to the active view.
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -123,8 +123,7 @@ TEST_F(ZoomTest, AnUnknownZoomOnlyHidesTheCursorsAndAnEmptyWaveformRefuses) {
   Send(WM_ZOOM, kNone);
   EXPECT_FALSE(Wave().cursorson);
   EXPECT_EQ(Model(view).interactionMode, mode);
-  Open(MakeWave("empty", {}));
-  Fake().SetText(302, "no samples");
+  OpenEmpty();
   ScriptedBoxes boxes;
   boxes.Expect(IDOK, "no samples");
   Send(WM_ZOOM, kRegion);
