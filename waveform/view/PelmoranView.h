@@ -32,8 +32,6 @@
 #include <memory>
 #include <vector>
 
-class CSliderCtrl;
-
 // The view's context menu, in menu order: command id, handler, when the item
 // is off (Never; EditState: greyed unless the cursors are shown; SelectAll:
 // disabled but not greyed unless they are; WaveOpen: greyed while no
@@ -201,8 +199,6 @@ class CPelmoranView : public CFormView {
   bool EnterPointsMode();
   void PointPress(double x, double y, int p);
   void ApplyTablePoints();
-  int DisplayPosition(double x) const;
-  bool InRange(double x) const;
 
   // Saving steps.
   bool ChooseFileAndSave(CWaveData& wave, bool plainSave);

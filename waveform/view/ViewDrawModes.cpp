@@ -18,6 +18,16 @@ double ValueOf(const VARIANT* v) { return v ? static_cast<double>(SG::CSgVariant
 
 bool StrokeMode() { return g_bDrawFreehand || g_bDrawHLine || g_bDrawVLine || g_bDrawTwoPoint; }
 
+// The display position under the mouse: X to the nearest whole position,
+// halves upward.
+int DisplayPosition(double x) {
+  const double p = std::trunc(x + 0.5);
+  return p == p ? static_cast<int>(std::clamp(p, -2147483648.0, 2147483647.0)) : 0;
+}
+
+// Whether the mouse is over the waveform's own display.
+bool InRange(const CWaveData& wave, double x) { return x + 0.5 > 0 && x + 0.5 < wave.displaylen; }
+
 }  // namespace
 
 LRESULT CPelmoranView::OnDrawFreehand(WPARAM, LPARAM) {
@@ -48,19 +58,6 @@ LRESULT CPelmoranView::OnSetDrawMode(WPARAM wParam, LPARAM lParam) {
   return 1;
 }
 
-// The display position under the mouse: X to the nearest whole position,
-// halves upward.
-int CPelmoranView::DisplayPosition(double x) const {
-  const double p = std::trunc(x + 0.5);
-  return p == p ? static_cast<int>(std::clamp(p, -2147483648.0, 2147483647.0)) : 0;
-}
-
-// Whether the mouse is over the waveform's own display.
-bool CPelmoranView::InRange(double x) const {
-  const int index = const_cast<CPelmoranView*>(this)->FindWaveIndex();
-  return index >= 0 && x + 0.5 > 0 && x + 0.5 < g_WaveArray[index].displaylen;
-}
-
 void CPelmoranView::OnPlotAreaMouseDown(short* button, short*, VARIANT* x, VARIANT* y) {
   const double mx = ValueOf(x), my = ValueOf(y);
   CWaveData* wave = FindRecord();
@@ -76,7 +73,7 @@ void CPelmoranView::OnPlotAreaMouseDown(short* button, short*, VARIANT* x, VARIA
     wave->shape = -1;
     wave->saved = false;
   };
-  if (g_bDrawFreehand && InRange(mx)) {
+  if (g_bDrawFreehand && InRange(*wave, mx)) {
     SaveDrawSnapshot();
     started(m_Stroke.BeginFreehand(*wave, p, my));
     if (m_bStroke) PlotSamples(view::kWavePlot, wave->showdata);
@@ -101,7 +98,7 @@ void CPelmoranView::OnPlotAreaMouseMove(short*, short*, VARIANT* x, VARIANT* y) 
   const double mx = ValueOf(x), my = ValueOf(y);
   CWaveData* wave = FindRecord();
   if (!wave) return;
-  const bool inRange = InRange(mx);
+  const bool inRange = InRange(*wave, mx);
   const int p = DisplayPosition(mx);
   if (m_nMouseDown && m_bStroke) {
     bool shown = false;
