@@ -147,7 +147,22 @@ class CPelmoranView : public CFormView {
   void CaptureDefaultColors();
   void RemoveSplineCursors();
   void FillFromPoints(int flag);
+  void SortSplinePoints(std::vector<SplinePoint>& points);
+  void FillLinear(SG::CSgScalarVector<double>& result, const std::vector<SplinePoint>& points);
   int FillSpline(SG::CSgScalarVector<double>& result, const std::vector<SplinePoint>& points);
+
+  // The strokes' steps on the view's own waveform (ViewStrokes.cpp): p a
+  // display position, y a level. A press step answers whether it started a
+  // stroke; each shows what it drew.
+  bool BeginFreehand(int p, double y);
+  void ContinueFreehand(int p, double y);
+  bool PressHorizontalLine(int p, double y);
+  void DragHorizontalLine(int p, double y);
+  bool PressVerticalLine(int p);
+  void DragVerticalLine(int p, double y);
+  bool BeginTwoPointLine(int p);
+  void DragTwoPointLine(int p, double y);
+  void ReleaseTwoPointLine();
 
   // The save commands' writers: the record to path in one layout; false,
   // after telling the user, when nothing was written.

@@ -75,22 +75,21 @@ void CPelmoranView::OnPlotAreaMouseDown(short* button, short*, VARIANT* x, VARIA
   };
   if (g_bDrawFreehand && InRange(*wave, mx)) {
     SaveDrawSnapshot();
-    started(m_Stroke.BeginFreehand(*wave, p, my));
-    if (m_bStroke) PlotSamples(view::kWavePlot, wave->showdata);
+    started(BeginFreehand(p, my));
   } else if (g_bPointsMode && g_bPointsByMouse) {
     PointPress(mx, my, p);
   }
   if (g_bDrawHLine && samples) {
     SaveDrawSnapshot();
-    started(m_Stroke.PressHorizontalLine(*wave, p, my));
+    started(PressHorizontalLine(p, my));
   }
   if (g_bDrawVLine && samples) {
     SaveDrawSnapshot();
-    started(m_Stroke.PressVerticalLine(*wave, p));
+    started(PressVerticalLine(p));
   }
   if (g_bDrawTwoPoint && samples) {
     SaveDrawSnapshot();
-    started(m_Stroke.BeginTwoPointLine(*wave, p));
+    started(BeginTwoPointLine(p));
   }
 }
 
@@ -101,20 +100,13 @@ void CPelmoranView::OnPlotAreaMouseMove(short*, short*, VARIANT* x, VARIANT* y) 
   const bool inRange = InRange(*wave, mx);
   const int p = DisplayPosition(mx);
   if (m_nMouseDown && m_bStroke) {
-    bool shown = false;
-    if (g_bDrawFreehand) shown = m_Stroke.ContinueFreehand(*wave, p, my);
+    if (g_bDrawFreehand) ContinueFreehand(p, my);
     if (g_bDrawHLine)
-      shown = m_Stroke.DragHorizontalLine(*wave, p);
+      DragHorizontalLine(p, my);
     else if (g_bDrawVLine)
-      shown = m_Stroke.DragVerticalLine(*wave, my);
-    if (shown) PlotSamples(view::kWavePlot, wave->showdata);
-    if (!g_bDrawHLine && !g_bDrawVLine && g_bDrawTwoPoint &&
-        m_Stroke.DragTwoPointLine(*wave, p, my)) {
-      // The line is previewed on plot 2; plot 1 keeps the waveform until the release.
-      SG::CSgPlot preview = GraphPlot(view::kPreviewPlot);
-      preview.SetVisible(true);
-      preview.PlotSamples(wave->showdata, 0.0, 1.0);
-    }
+      DragVerticalLine(p, my);
+    else if (g_bDrawTwoPoint)
+      DragTwoPointLine(p, my);
     wave->saved = false;
   }
   if (!inRange) return;
@@ -136,10 +128,7 @@ void CPelmoranView::OnPlotAreaMouseUp(short*, short*, VARIANT*, VARIANT*) {
   // press, or after a press that drew nothing, leaves the record alone.
   if (!std::exchange(m_bStroke, false) || !StrokeMode()) return;
   CommitWorkData();
-  if (g_bDrawTwoPoint) {
-    GraphPlot(view::kPreviewPlot).SetVisible(false);
-    if (const CWaveData* wave = FindRecord()) PlotSamples(view::kWavePlot, wave->showdata);
-  }
+  if (g_bDrawTwoPoint) ReleaseTwoPointLine();
 }
 
 void CPelmoranView::OnPlotMouseDown(short*, short*, VARIANT*, VARIANT*, short*, LONG*) {

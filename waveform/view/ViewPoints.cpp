@@ -86,6 +86,15 @@ void CPelmoranView::PointPress(double x, double y, int p) {
   }
 }
 
+void CPelmoranView::SortSplinePoints(std::vector<SplinePoint>& points) {
+  drawing::SortSplinePoints(points);
+}
+
+void CPelmoranView::FillLinear(SG::CSgScalarVector<double>& result,
+                               const std::vector<SplinePoint>& points) {
+  drawing::FillLinear(result, points);
+}
+
 int CPelmoranView::FillSpline(SG::CSgScalarVector<double>& result,
                               const std::vector<SplinePoint>& points) {
   try {
@@ -106,9 +115,9 @@ void CPelmoranView::FillFromPoints(int flag) {
   CWaveData& wave = g_WaveArray[index];
   m_Graph.ClearData();
   const double half = wave.span / 2.0;
-  drawing::SortSplinePoints(m_pSplinePoints);
+  SortSplinePoints(m_pSplinePoints);
   if (m_nLinearFill) {
-    drawing::FillLinear(m_PointResult, m_pSplinePoints);
+    FillLinear(m_PointResult, m_pSplinePoints);
   } else if (m_nSplineFill) {
     if (!FillSpline(m_PointResult, m_pSplinePoints)) {
       // The waveform stays as it was, and is shown again.
@@ -155,9 +164,9 @@ void CPelmoranView::ApplyTablePoints() {
   // it is, so a list shorter than the count is drawn as far as it goes.
   if (g_pTablePoints.empty()) return;
   SaveDrawSnapshot();
-  drawing::SortSplinePoints(g_pTablePoints);
+  SortSplinePoints(g_pTablePoints);
   if (g_bLinearFill) {
-    drawing::FillLinear(m_PointResult, g_pTablePoints);
+    FillLinear(m_PointResult, g_pTablePoints);
   } else if (g_bSplineFill) {
     if (!FillSpline(m_PointResult, g_pTablePoints)) return;  // unchanged, still in points mode
   } else {
