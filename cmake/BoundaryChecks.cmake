@@ -4,7 +4,7 @@
 # and with the window library's (it must build). The probes are built only
 # by the test, never by the normal build.
 set(PELMORAN_NUMERIC_LIBRARIES platform containers matrix analysis_core analysis_complex analysis
-    parser waveform instrument)
+    parser waveform waveform_drawing instrument)
 set(fail_probes "")
 foreach(lib IN LISTS PELMORAN_NUMERIC_LIBRARIES)
   if(NOT TARGET ${lib})

@@ -80,7 +80,14 @@ IPictureDisp* NewWidgetPicture(QWidget& widget, int width, int height) {
 BOOL RenderControlPicture(IUnknown* picture, QPainter& painter, const QRectF& target) {
   auto* ours = picture ? dynamic_cast<ControlPicture*>(static_cast<IUnknown*>(picture)) : nullptr;
   if (!ours) return FALSE;
+  // The picture draws the same whatever pen and brush the device context
+  // holds (a page frame drawn just before leaves them selected).
+  painter.save();
+  painter.setPen(QPen());
+  painter.setBrush(Qt::NoBrush);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   ours->Render(painter, target);
+  painter.restore();
   return TRUE;
 }
 

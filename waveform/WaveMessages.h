@@ -4,3 +4,6 @@
 
 // An edit refused because a selection cursor stands outside the samples.
 constexpr int kMsgSelectionOutOfRange = 660;
+
+// Point drawing asked for with fewer than one point.
+constexpr int kMsgNoDrawingPoints = 661;

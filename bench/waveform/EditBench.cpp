@@ -8,8 +8,7 @@
 // (the record's share; the view adds its own).
 #include "waveform/EditOps.h"
 #include "waveform/WaveCollections.h"
-
-#include <malloc.h>
+#include "bench/HeapCounter.h"
 
 #include <algorithm>
 #include <chrono>
@@ -20,37 +19,6 @@
 #include <memory>
 #include <new>
 #include <vector>
-
-namespace {
-
-// Heap bytes in use and their peak, to measure what opening holds.
-std::size_t g_inUse = 0, g_peak = 0;
-
-}  // namespace
-
-namespace {
-
-void* Allocate(std::size_t size) {
-  void* p = std::malloc(size ? size : 1);
-  if (!p) throw std::bad_alloc();
-  g_inUse += malloc_usable_size(p);
-  g_peak = std::max(g_peak, g_inUse);
-  return p;
-}
-
-void Release(void* p) noexcept {
-  if (p) g_inUse -= malloc_usable_size(p);
-  std::free(p);
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* p) noexcept { Release(p); }
-void operator delete[](void* p) noexcept { Release(p); }
-void operator delete(void* p, std::size_t) noexcept { Release(p); }
-void operator delete[](void* p, std::size_t) noexcept { Release(p); }
 
 namespace {
 
@@ -81,11 +49,11 @@ int main() {
     values[i] = static_cast<float>(std::sin(i * 0.001) + ((i * 2654435761u) >> 28) * 0.01);
 
   // Opening: what the store holds per sample, and the peak on the way.
-  const std::size_t before = g_inUse;
-  g_peak = g_inUse;
+  const std::size_t before = heap_count::g_inUse;
+  heap_count::g_peak = heap_count::g_inUse;
   g_WaveArray.Add(Opened(values));
-  const double held = double(g_inUse - before) / kSamples;
-  const double peak = double(g_peak - before) / kSamples;
+  const double held = double(heap_count::g_inUse - before) / kSamples;
+  const double peak = double(heap_count::g_peak - before) / kSamples;
   g_WaveArray.RemoveAll();
 
   std::vector<float> target(kSamples, 1.0f);              // the reused anchor's buffer, touched

@@ -60,9 +60,10 @@ struct CommonDialogRequest {
   explicit CommonDialogRequest(Kind k) : kind(k) {}
   Kind kind;
   bool accepted = false;
-  std::string path;    // files, and the PDF a print goes to
-  std::string filter;  // as the caller gave it ("Text (*.txt)|*.txt||")
-  std::string title;   // the file dialogs' title; empty: the toolkit's own
+  std::string path;     // files, and the PDF a print goes to
+  std::string filter;   // as the caller gave it ("Text (*.txt)|*.txt||")
+  int filterIndex = 1;  // the file dialogs' chosen filter, from 1 (the caller's is offered first)
+  std::string title;    // the file dialogs' title; empty: the toolkit's own
   COLORREF color = 0;
   LOGFONT font;
 };

@@ -14,8 +14,9 @@
 
 namespace {
 
-// The file dialog filter "Text (*.txt)|*.txt|All (*.*)|*.*||" in Qt's form.
-QString QtFilter(const CString& filter) {
+// The file dialog filter "Text (*.txt)|*.txt|All (*.*)|*.*||" in Qt's form,
+// one entry a filter.
+QStringList QtFilters(const CString& filter) {
   QStringList parts = QString::fromUtf8(filter.GetString()).split('|');
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -23,7 +24,7 @@ QString QtFilter(const CString& filter) {
     QString patterns = parts[i + 1];
     out << parts[i] + " (" + patterns.replace(';', ' ') + ")";
   }
-  return out.join(";;");
+  return out;
 }
 
 HWND OwnerOf(CWnd* parent) { return parent ? parent->m_hWnd : nullptr; }
@@ -35,12 +36,16 @@ void Ask(CWnd* parent, CommonDialogRequest& request) {
 void AskFile(QWidget* owner, CommonDialogRequest& r) {
   const QString title = QString::fromStdString(r.title);
   const QString start = QString::fromStdString(r.path);
-  const QString filter = QtFilter(CString(r.filter.c_str()));
+  const QStringList filters = QtFilters(CString(r.filter.c_str()));
+  const QString filter = filters.join(";;");
+  QString selected = filters.value(r.filterIndex - 1);
   QString chosen = r.kind == CommonDialogRequest::Kind::OpenFile
-                       ? QFileDialog::getOpenFileName(owner, title, start, filter)
-                       : QFileDialog::getSaveFileName(owner, title, start, filter);
+                       ? QFileDialog::getOpenFileName(owner, title, start, filter, &selected)
+                       : QFileDialog::getSaveFileName(owner, title, start, filter, &selected);
   r.accepted = !chosen.isEmpty();
   r.path = chosen.toStdString();
+  if (const int index = static_cast<int>(filters.indexOf(selected)); index >= 0)
+    r.filterIndex = index + 1;
 }
 
 void AskColor(QWidget* owner, CommonDialogRequest& r) {
@@ -86,7 +91,7 @@ void WindowServices::CommonDialog(HWND owner, CommonDialogRequest& request) {
 
 CFileDialog::CFileDialog(BOOL open, LPCSTR defaultExt, LPCSTR fileName, DWORD flags, LPCSTR filter,
                          CWnd* parent)
-    : m_ofn{CString(), flags},
+    : m_ofn{CString(), flags, 1},
       m_open(open),
       m_defaultExt(defaultExt ? defaultExt : ""),
       m_path(fileName ? fileName : ""),
@@ -99,9 +104,11 @@ INT_PTR CFileDialog::DoModal() {
   request.path = m_path.GetString();
   request.filter = m_filter.GetString();
   request.title = m_ofn.lpstrTitle.GetString();
+  request.filterIndex = static_cast<int>(m_ofn.nFilterIndex);
   Ask(m_parent, request);
   if (!request.accepted) return IDCANCEL;
   m_path = request.path.c_str();
+  m_ofn.nFilterIndex = static_cast<DWORD>(request.filterIndex);
   if (!m_open && !m_defaultExt.IsEmpty() && QFileInfo(m_path.GetString()).suffix().isEmpty()) {
     m_path += ".";
     m_path += m_defaultExt;

@@ -37,6 +37,7 @@ class CFileDialog {
   struct {
     CString lpstrTitle;
     DWORD Flags;
+    DWORD nFilterIndex;  // the filter offered first and, after OK, the one chosen (from 1)
   } m_ofn;
 
  private:
@@ -83,6 +84,16 @@ class CFontDialog {
 
  private:
   CWnd* m_parent;
+};
+
+// The print dialog's flags; the dialog here takes them and asks only for
+// where the pages go.
+enum : DWORD {
+  PD_ALLPAGES = 0x0,
+  PD_NOSELECTION = 0x4,
+  PD_NOPAGENUMS = 0x8,
+  PD_USEDEVMODECOPIES = 0x40000,
+  PD_HIDEPRINTTOFILE = 0x100000
 };
 
 // The print dialog chooses where pages go; here that is a PDF file.

@@ -102,6 +102,12 @@ class CSliderCtrl : public CScrollBar {
   void SetRange(int minimum, int maximum, BOOL redraw = FALSE) {
     SetScrollRange(minimum, maximum, redraw);
   }
+  int GetRangeMin() const { return static_cast<int>(SendMessage(TBM_GETRANGEMIN)); }
+  int GetRangeMax() const { return static_cast<int>(SendMessage(TBM_GETRANGEMAX)); }
+  int SetPageSize(int size) {
+    return static_cast<int>(SendMessage(TBM_SETPAGESIZE, 0, static_cast<LPARAM>(size)));
+  }
+  int GetPageSize() const { return static_cast<int>(SendMessage(TBM_GETPAGESIZE)); }
 };
 
 class CSpinButtonCtrl : public CWnd {

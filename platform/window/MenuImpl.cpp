@@ -141,6 +141,17 @@ BOOL DestroyMenu(HMENU menu) {
   return TRUE;
 }
 
+namespace {
+// MF_GRAYED greys an item out; MF_DISABLED alone leaves it drawn as it was
+// but makes choosing it do nothing (the platform's "disabled, not greyed").
+constexpr char kInert[] = "pelmoranInert";
+void ApplyEnableFlags(QAction* action, UINT flags) {
+  action->setEnabled(!(flags & MF_GRAYED));
+  action->setProperty(kInert, (flags & (MF_GRAYED | MF_DISABLED)) == MF_DISABLED);
+}
+bool IsInert(const QAction* action) { return action->property(kInert).toBool(); }
+}  // namespace
+
 BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text) {
   HMENU m = Live(menu);
   if (!m) return FALSE;
@@ -159,7 +170,7 @@ BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text) {
     action = new QAction(Label(text), w);
     UINT id = static_cast<UINT>(idOrPopup);
     action->setData(id);
-    action->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
+    ApplyEnableFlags(action, flags);
     action->setCheckable(flags & MF_CHECKED);  // unchecked items show no indicator
     action->setChecked(flags & MF_CHECKED);
     QObject::connect(action, &QAction::hovered, [m, id] {
@@ -169,6 +180,7 @@ BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text) {
     QObject::connect(action, &QAction::triggered, [m, id, action] {
       // The check mark is the program's: choosing the item does not toggle it.
       if (action->isCheckable()) action->setChecked(!action->isChecked());
+      if (IsInert(action)) return;
       if (HWND owner = OwnerOf(m))
         DispatchGuard::RunGuarded(
             [&] { SendMessage(owner, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0); });
@@ -222,8 +234,8 @@ BOOL ModifyMenu(HMENU menu, UINT item, UINT flags, UINT_PTR newId, LPCSTR text) 
 UINT EnableMenuItem(HMENU menu, UINT item, UINT flags) {
   QAction* a = Find(menu, item, flags);
   if (!a) return static_cast<UINT>(-1);
-  UINT previous = a->isEnabled() ? MF_ENABLED : MF_GRAYED;
-  a->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
+  UINT previous = !a->isEnabled() ? MF_GRAYED : IsInert(a) ? MF_DISABLED : MF_ENABLED;
+  ApplyEnableFlags(a, flags);
   return previous;
 }
 
@@ -239,8 +251,8 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags) {
 UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
   QAction* a = Find(menu, item, flags);
   if (!a) return static_cast<UINT>(-1);
-  return (a->isEnabled() ? 0u : UINT{MF_GRAYED}) | (a->isChecked() ? UINT{MF_CHECKED} : 0u) |
-         (a->isSeparator() ? UINT{MF_SEPARATOR} : 0u);
+  return (a->isEnabled() ? 0u : UINT{MF_GRAYED}) | (IsInert(a) ? UINT{MF_DISABLED} : 0u) |
+         (a->isChecked() ? UINT{MF_CHECKED} : 0u) | (a->isSeparator() ? UINT{MF_SEPARATOR} : 0u);
 }
 
 QMenuBar* MenuBarOf(HMENU menu) {

@@ -25,6 +25,12 @@ QWidget* MakeSlider(HWND h, QWidget* parent, bool trackbar) {
   QAbstractSlider* slider = trackbar ? static_cast<QAbstractSlider*>(new QSlider(parent))
                                      : static_cast<QAbstractSlider*>(new QScrollBar(parent));
   slider->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
+  // A vertical trackbar has its minimum at the top, as a scroll bar does.
+  // (and its keys and wheel move the thumb the way they point).
+  if (trackbar && vertical) {
+    slider->setInvertedAppearance(true);
+    slider->setInvertedControls(true);
+  }
   QObject::connect(slider, &QAbstractSlider::actionTriggered, [h, vertical, slider](int action) {
     Report(h, vertical, scroll_detail::ScrollCodeOf(action), slider->sliderPosition());
   });
@@ -46,6 +52,14 @@ LRESULT SliderProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     }
     case SBM_GETPOS: return slider->value();
     case SBM_SETRANGE: slider->setRange(static_cast<int>(w), static_cast<int>(l)); return 0;
+    case TBM_GETRANGEMIN: return slider->minimum();
+    case TBM_GETRANGEMAX: return slider->maximum();
+    case TBM_SETPAGESIZE: {
+      const int old = slider->pageStep();
+      slider->setPageStep(static_cast<int>(l));
+      return old;
+    }
+    case TBM_GETPAGESIZE: return slider->pageStep();
     default: return DefWindowProc(h, msg, w, l);
   }
 }

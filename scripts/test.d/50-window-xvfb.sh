@@ -19,6 +19,11 @@ if [ -x "$skin" ]; then
   for state in normal hover pressed disabled; do shots="$shots skin-button-$state.png"; done
   shots="$shots skin-combo-normal.png skin-combo-hover.png"
 fi
+# The editor view: a drawn, zoomed waveform window and its print preview.
+views="$build/waveform/view/tests/waveform_view_tests"
+if [ -x "$views" ]; then
+  shots="$shots view-drawn-waveform.png view-print-preview.png"
+fi
 for png in $shots; do rm -f "$review/$png"; done
 QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
   xvfb-run -a -s "-screen 0 1280x1024x24" \
@@ -27,6 +32,11 @@ if [ -x "$skin" ]; then
   QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
     xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$skin" --gtest_filter='WindowSkin.APushButtonsPixelsFollowTheDrawingRules:WindowSkin.AComboBoxDrawsItsFrameAndDropButton'
+fi
+if [ -x "$views" ]; then
+  QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$views" --gtest_filter='PrintingTest.ADrawnZoomedWaveformWithBothCursorsForReview:PrintingTest.ThePreviewShowsThePageWithoutTheCursorsAndGivesThemBack'
 fi
 for png in $shots; do
   [ -s "$review/$png" ] || { echo "50-window-xvfb: $png was not written"; exit 1; }

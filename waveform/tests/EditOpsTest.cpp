@@ -11,14 +11,6 @@ namespace {
 
 using namespace waveform;
 
-// from, from + 1, ..., to - 1, then the same for each further pair.
-Floats Runs(std::initializer_list<std::pair<int, int>> runs) {
-  Floats values;
-  for (auto [from, to] : runs)
-    for (int v = from; v < to; ++v) values.push_back(static_cast<float>(v));
-  return values;
-}
-
 TEST(EditOps, CutThenPasteMovesTheSelectionToTheEnd) {
   auto e = Entry(Ramp(100));
   EditResult cut = CutOrDelete(*e, {10, 30}, CutKind::Cut);

@@ -29,6 +29,14 @@ inline Floats Ramp(unsigned int n) {
   return values;
 }
 
+// from, from + 1, ..., to - 1, then the same for each further pair.
+inline Floats Runs(std::initializer_list<std::pair<int, int>> runs) {
+  Floats values;
+  for (auto [from, to] : runs)
+    for (int v = from; v < to; ++v) values.push_back(static_cast<float>(v));
+  return values;
+}
+
 // A record as a producer makes it: the samples, their counts (pointcount
 // given, or the sample count), the display, saved.
 inline CWaveData Record(const Floats& samples, int pointcount = -1) {
