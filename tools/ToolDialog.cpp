@@ -1,0 +1,68 @@
+#include "tools/ToolDialog.h"
+
+#include "platform/window/Controls.h"
+#include "shell/Translator.h"
+
+BEGIN_MESSAGE_MAP(CToolDialog, CDialog)
+ON_WM_CLOSE()
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+BOOL CToolDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  g_Translator.TranslateDialog(m_hWnd, m_nIDTemplate);
+  return TRUE;
+}
+
+BOOL CToolDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const int id = LOWORD(wParam);
+  const int code = HIWORD(wParam);
+  if (id == IDCANCEL) return TRUE;  // Esc does nothing
+  if (id == IDOK || (id == m_commitId && code == BN_CLICKED)) {
+    if (IsEnabled(m_commitId)) OnCommit();
+    return TRUE;
+  }
+  if (id == m_cancelId && code == BN_CLICKED) {
+    EndDialog(IDCANCEL);
+    return TRUE;
+  }
+  return CDialog::OnCommand(wParam, lParam);
+}
+
+void CToolDialog::OnClose() { EndDialog(IDCANCEL); }
+
+void CToolDialog::OnDestroy() {
+  ReleaseWork();
+  CDialog::OnDestroy();
+}
+
+void CToolDialog::Enable(int id, bool enable) {
+  if (HWND h = ::GetDlgItem(m_hWnd, id)) ::EnableWindow(h, enable);
+}
+
+void CToolDialog::Show(int id, bool show) {
+  if (HWND h = ::GetDlgItem(m_hWnd, id)) ::ShowWindow(h, show ? SW_SHOW : SW_HIDE);
+}
+
+bool CToolDialog::IsEnabled(int id) const {
+  HWND h = ::GetDlgItem(m_hWnd, id);
+  return h && ::IsWindowEnabled(h);
+}
+
+int CToolDialog::CurSel(int id) const {
+  return static_cast<int>(SendDlgItemMessage(id, CB_GETCURSEL));
+}
+
+void CToolDialog::SelectIndex(int id, int index) { SendDlgItemMessage(id, CB_SETCURSEL, index); }
+
+void CToolDialog::FillList(int id, const char* const* texts, int count) {
+  SendDlgItemMessage(id, CB_RESETCONTENT);
+  for (int i = 0; i < count; ++i)
+    SendDlgItemMessage(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts[i]));
+}
+
+CString CToolDialog::ItemText(int id) const {
+  CString text;
+  GetDlgItemText(id, text);
+  return text;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// What every tool dialog shares: translation when it opens, the keys (Enter
+// runs the dialog's main action while its button is enabled, Esc does
+// nothing, closing the window cancels) and the end of its run, which
+// releases the dialog's working vectors.
+
+#include "platform/window/DataExchange.h"
+#include "platform/window/Dialog.h"
+
+class CToolDialog : public CDialog {
+ public:
+  // commitId: the button of the main action; cancelId: the Cancel button.
+  CToolDialog(UINT templateId, int commitId, int cancelId)
+      : CDialog(templateId), m_commitId(commitId), m_cancelId(cancelId) {}
+
+ protected:
+  BOOL OnInitDialog() override;
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  // The main action (its button, or Enter).
+  virtual void OnCommit() = 0;
+  // The run has ended, however: drop what the dialog computed.
+  virtual void ReleaseWork() {}
+  void OnClose();
+  void OnDestroy();
+  // Enables or disables a control by id.
+  void Enable(int id, bool enable);
+  void Show(int id, bool show);
+  bool IsEnabled(int id) const;
+  int CurSel(int id) const;
+  void SelectIndex(int id, int index);
+  void FillList(int id, const char* const* texts, int count);
+  CString ItemText(int id) const;
+
+  int m_commitId;
+  int m_cancelId;
+  DECLARE_MESSAGE_MAP()
+};
