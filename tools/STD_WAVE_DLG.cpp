@@ -111,7 +111,9 @@ void CSTD_WAVE_DLG::OnSelchangeShape() {
   if (shape.label2) m_dParam2 = 0.0;
   if (code != kShapeSine) m_dOffset = 0.0;
   if (code == kShapeDC && labelUnit >= 0) m_dAmplitude = labelUnit == 0 ? 0.002 : 2.0;
-  UpdateData(FALSE);
+  // Quietly: a field's handler would read the others back over the values
+  // just set (a sinc would be built with the last shape's parameter).
+  WriteFieldsQuietly();
 
   if (code <= kShapeExpFall && labelUnit >= 0) {
     if (wave.vpp == 0.0) wave.vpp = 6.0;

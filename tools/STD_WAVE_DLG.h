@@ -67,6 +67,7 @@ class CSTD_WAVE_DLG : public CToolDialog {
   double ConvertedOffset() const;
   bool OffsetLeavesRange(double offset) const;
   void SetYAxis(double minimum, double maximum);
+  void WriteFieldsQuietly();
   void OnChangeLimited(int id, double& member, double top);
   void RefillIfEmpty(int id, const char* text);
   void SetText(int id, const char* text) { SetDlgItemText(id, text); }

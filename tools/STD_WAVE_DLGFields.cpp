@@ -42,6 +42,14 @@ bool CSTD_WAVE_DLG::OffsetLeavesRange(double offset) const {
   return m_dAmplitude + offset > limit || offset - m_dAmplitude < -limit;
 }
 
+// A write-back of values the handler has checked already: the fields'
+// own handlers would only check them again, read the other fields back over
+// the value just written and preview once more, so they are not run.
+void CSTD_WAVE_DLG::WriteFieldsQuietly() {
+  CNotifyLockout quiet(this);
+  UpdateData(FALSE);
+}
+
 void CSTD_WAVE_DLG::SetYAxis(double minimum, double maximum) {
   tools::SetAxisRange(m_graph, "YAxis", minimum, maximum);
 }
@@ -83,7 +91,7 @@ void CSTD_WAVE_DLG::OnChangeOffset() {
   if (OffsetLeavesRange(ConvertedOffset())) {
     tools::ShowText(317);
     m_dOffset = 0.0;
-    UpdateData(FALSE);
+    WriteFieldsQuietly();
   }
   const double offset = ConvertedOffset();
   if (CurSel(1080) == kShapeDC)
@@ -97,7 +105,7 @@ void CSTD_WAVE_DLG::OnChangeLimited(int id, double& member, double top) {
   if (ItemText(id).IsEmpty()) return;
   UpdateData(TRUE);
   member = std::clamp(member, 0.0, top);
-  UpdateData(FALSE);
+  WriteFieldsQuietly();
   CEdit* edit = static_cast<CEdit*>(GetDlgItem(id));
   int start = 0, end = 0;
   edit->GetSel(start, end);
@@ -111,7 +119,7 @@ void CSTD_WAVE_DLG::OnSelchangeOffsetUnit() {
   if (OffsetLeavesRange(offset)) {
     tools::ShowText(317);
     m_dOffset = 0.0;
-    UpdateData(FALSE);
+    WriteFieldsQuietly();
     return;
   }
   if (CurSel(1080) == kShapeDC)
