@@ -103,6 +103,12 @@ void ToolTest::Choose(HWND dialog, int id, int index) {
   SendMessage(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
+void ToolTest::Click(HWND dialog, int id) {
+  RECT r{};
+  GetClientRect(Item(dialog, id), &r);
+  ui_test::Click(Item(dialog, id), POINT{6, (r.bottom - r.top) / 2});
+}
+
 int ToolTest::Selection(HWND dialog, int id) const {
   return static_cast<int>(SendMessage(Item(dialog, id), CB_GETCURSEL, 0, 0));
 }

@@ -52,7 +52,8 @@ class ToolTest : public ::testing::Test {
   // Selects entry index of a combo box as the user does (CBN_SELCHANGE).
   void Choose(HWND dialog, int id, int index);
   int Selection(HWND dialog, int id) const;
-  void Click(HWND dialog, int id) { ui_test::ClickCenter(Item(dialog, id)); }
+  // Clicks a button near its left end, where a radio button's mark is.
+  void Click(HWND dialog, int id);
   // The texts of the boxes shown since SetUp ("T<id>" for texts by id).
   std::vector<std::string> Boxes() const;
   // Writes the window's picture into build/review/tools/<name>.png.
