@@ -3,6 +3,8 @@
 #include "platform/window/Controls.h"
 #include "shell/Translator.h"
 
+#include <string>
+
 BEGIN_MESSAGE_MAP(CToolDialog, CDialog)
 ON_WM_CLOSE()
 ON_WM_DESTROY()
@@ -65,4 +67,12 @@ CString CToolDialog::ItemText(int id) const {
   CString text;
   GetDlgItemText(id, text);
   return text;
+}
+
+CString CToolDialog::ListText(int id, int index) const {
+  const auto length = SendDlgItemMessage(id, CB_GETLBTEXTLEN, index);
+  if (length <= 0) return CString();
+  std::string text(static_cast<size_t>(length), '\0');
+  SendDlgItemMessage(id, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  return CString(text.c_str());
 }

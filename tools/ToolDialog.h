@@ -30,6 +30,8 @@ class CToolDialog : public CDialog {
   void SelectIndex(int id, int index);
   void FillList(int id, const char* const* texts, int count);
   CString ItemText(int id) const;
+  // The text of entry index of a combo box.
+  CString ListText(int id, int index) const;
 
   int m_commitId;
   int m_cancelId;
