@@ -2,6 +2,7 @@
 
 #include "platform/afx/StdioFile.h"
 #include "platform/afx/Utf.h"
+#include "tools/EquationDrawSimple.h"
 #include "tools/EquationSampler.h"
 #include "tools/ToolSupport.h"
 #include "waveform/LogManager.h"
@@ -75,6 +76,7 @@ BOOL CExpDraw::OnInitDialog() {
 void CExpDraw::OnDraw() {
   tools::LeaveDrawingModes();
   UpdateData(TRUE);
+  g_nEvalPointCount = static_cast<unsigned int>(m_nPointCount);
   const int entry = CurSel(1088);
   CString expression = entry <= 0 ? m_strEquation : ListText(1088, entry);
   expression.Trim(' ');
