@@ -35,6 +35,12 @@ CString ActiveWaveTitle() {
   return title;
 }
 
+void SetActiveWaveTitle(const CString& title) {
+  auto* frame = dynamic_cast<CMDIFrameWnd*>(AfxGetMainWnd());
+  if (CMDIChildWnd* child = frame && frame->m_hWnd ? frame->MDIGetActive() : nullptr)
+    child->SetWindowText(title);
+}
+
 int FindActiveRecord() {
   const CString title = ActiveWaveTitle();
   int found = -1;

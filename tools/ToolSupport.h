@@ -22,6 +22,8 @@ void LeaveDrawingModes();
 // The caption of the main frame's active waveform window, blanks at both
 // ends removed; empty when there is none.
 CString ActiveWaveTitle();
+// The active waveform window takes a new title (a renamed waveform).
+void SetActiveWaveTitle(const CString& title);
 // The record named like the active window (the last that matches), -1 when
 // none does.
 int FindActiveRecord();

@@ -124,3 +124,8 @@ void ToolTest::Review(HWND window, const std::string& name) {
   std::filesystem::create_directories(folder);
   RenderWindowToPng(window, (folder / (name + ".png")).string());
 }
+
+std::string ToolTest::ActiveTitle() const {
+  CMDIChildWnd* child = frame->MDIGetActive();
+  return child ? std::string(child->GetWindowTextString().GetString()) : std::string();
+}

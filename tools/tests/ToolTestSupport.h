@@ -56,6 +56,8 @@ class ToolTest : public ::testing::Test {
   void Click(HWND dialog, int id);
   // The texts of the boxes shown since SetUp ("T<id>" for texts by id).
   std::vector<std::string> Boxes() const;
+  // The title of the frame's active waveform window.
+  std::string ActiveTitle() const;
   // Writes the window's picture into build/review/tools/<name>.png.
   static void Review(HWND window, const std::string& name);
 
