@@ -13,6 +13,9 @@ class CToolDialog : public CDialog {
   CToolDialog(UINT templateId, int commitId, int cancelId)
       : CDialog(templateId), m_commitId(commitId), m_cancelId(cancelId) {}
 
+  // One run; the same object may run again (the panel keeps its dialog).
+  INT_PTR DoModal() override;
+
  protected:
   BOOL OnInitDialog() override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -20,6 +23,9 @@ class CToolDialog : public CDialog {
   virtual void OnCommit() = 0;
   // The run has ended, however: drop what the dialog computed.
   virtual void ReleaseWork() {}
+  // The run's windows are gone: the control wrappers let go of their handles
+  // so that the next run binds them to its own controls.
+  virtual void ForgetControls() {}
   void OnClose();
   void OnDestroy();
   // Enables or disables a control by id.

@@ -133,6 +133,17 @@ TEST_F(StdWaveDialogTest, ACommitAfterAFailedPreviewIsRefusedWithTheErrorAgain) 
   EXPECT_EQ(frame->Count(WM_WAVE_UPDATE), 0);
 }
 
+// The panel runs one dialog object again and again.
+TEST_F(StdWaveDialogTest, OneDialogObjectRunsAgain) {
+  for (int run = 0; run < 2; ++run) {
+    dialogs.Expect([&](HWND d) {
+      EXPECT_EQ(dlg.m_display.GetSize(), 16384u);
+      Click(d, 1079);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  }
+}
+
 TEST_F(StdWaveDialogTest, LongWaveformsPreviewAndCommitThroughTheDisplayStep) {
   g_WaveArray.RemoveAll();
   index = AddWave(*frame, MakeRecord("long", 6000000, 0.0f));
