@@ -14,11 +14,11 @@ inline double EquationX(unsigned int i, unsigned int n) {
   return static_cast<double>(i) * 6.283185307179586 / static_cast<double>(n);
 }
 
-// out is sized to n zeros, then point i gets the value at EquationX(i, n),
-// x being the variable the parser has bound. A parser error (thrown as
-// ExprException) stops at its point, leaving the points before it filled
-// and zeros after.
-void SampleEquation(ExprParser& parser, double& x, const std::u16string& text, unsigned int n,
+// out is sized to n, point i gets the value at EquationX(i, n), x being the
+// variable the parser has bound; true when every value is a finite number.
+// A parser error (thrown as ExprException) stops at its point, leaving the
+// points before it filled and zeros after.
+bool SampleEquation(ExprParser& parser, double& x, const std::u16string& text, unsigned int n,
                     SG::CSgScalarVector<float>& out);
 
 // The descriptions of a parser error, in order, joined by CR LF.

@@ -4,6 +4,7 @@
 #include "platform/afx/Utf.h"
 #include "tools/EquationDrawSimple.h"
 #include "tools/EquationSampler.h"
+#include "tools/ToolMessages.h"
 #include "tools/ToolSupport.h"
 #include "waveform/LogManager.h"
 #include "waveform/PrivateMessages.h"
@@ -86,15 +87,20 @@ void CExpDraw::OnDraw() {
   }
   SetDlgItemText(1307, "");
   const unsigned int n = g_nPointCount > 0 ? static_cast<unsigned int>(g_nPointCount) : 0;
+  bool finite = true;
   try {
-    SampleEquation(m_parser, m_x, AfxUtf8ToUtf16(expression.GetString()), n, g_EquationWave);
+    finite =
+        SampleEquation(m_parser, m_x, AfxUtf8ToUtf16(expression.GetString()), n, g_EquationWave);
   } catch (const ExprException& error) {
     SetDlgItemText(1307, DescribeParserError(error).c_str());
     return;
   }
   // A value that is not a number (the logarithm of 0, an empty expression)
   // never reaches the waveform.
-  if (tools::RefuseNonFinite(g_EquationWave)) return;
+  if (!finite) {
+    tools::ShowText(kMsgNotFinite);
+    return;
+  }
   tools::NotifyFrame(WM_APPLY_EQUATION, 0, 0);
   EndDialog(IDOK);
 }

@@ -5,6 +5,7 @@
 #include "tools/ToolMessages.h"
 #include "tools/ToolSupport.h"
 #include "tools/UnitLists.h"
+#include "tools/VectorState.h"
 #include "waveform/WaveCollections.h"
 
 namespace {
@@ -135,6 +136,7 @@ void CMath_lvbo::ApplyFilter(int s, int t, int samplingUnit, int lowUnit, int hi
   const double fs = ToHertz(m_dSampling, samplingUnit);
   const double fl = ToHertz(m_dLow, lowUnit);
   const double fh = ToHertz(m_dHigh, highUnit);
+  ClearUpperVectorState();
   try {
     kFilters[t].run(m_work, fs, fl, fh, m_nOrder);
   } catch (CException*) {

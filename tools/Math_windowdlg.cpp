@@ -2,6 +2,7 @@
 
 #include "analysis/facade/SgAnalysis.h"
 #include "tools/ToolSupport.h"
+#include "tools/VectorState.h"
 #include "waveform/WaveCollections.h"
 
 namespace {
@@ -83,6 +84,7 @@ void CMath_windowdlg::ApplyWindow(int s, int w) {
   const SG::CSgScalarVector<float>& samples = g_WaveArray[s].thedata;
   m_work.Assign(samples.GetData(), samples.GetSize());
   if (w < 0 || w >= kWindowCount) return;
+  ClearUpperVectorState();
   kWindowCalls[w](m_work);  // a refused input raises the math error: the copy stays
   tools::PlotPreview(m_lower, m_work);
 }

@@ -1,6 +1,7 @@
 #include "tools/StandardShapes.h"
 
 #include "analysis/facade/SgAnalysis.h"
+#include "tools/VectorState.h"
 #include "waveform/NumberHelpers.h"
 
 #include <algorithm>
@@ -144,56 +145,59 @@ ShapeOutcome BuildStandardShape(const ShapeSettings& s, Samples& samples,
   if (s.shape < 0 || s.shape >= kShapeCount) return ShapeOutcome::UnknownShape;
   if (hasParameter && s.param1 < 0) return ShapeOutcome::NegativeParameter;
 
-  Samples v;
+  ClearUpperVectorState();
+  // The shapes over all points are built where they are kept (a long
+  // waveform's samples are not allocated anew on every keystroke).
+  Samples& all = samples;
   switch (s.shape) {
     case kShapeSine:
     case kShapeSquare: {
       double phase = s.phase;  // the routines advance their own copy
       if (s.shape == kShapeSine)
-        SG::SineWave(v, static_cast<int>(N), &phase, A, f);
+        SG::SineWave(all, static_cast<int>(N), &phase, A, f);
       else
-        SG::SquareWave(v, static_cast<int>(N), &phase, A, f, s.param1);
-      SetWorking(working, v);
-      AddOffset(v, offset, L);
-      break;
+        SG::SquareWave(all, static_cast<int>(N), &phase, A, f, s.param1);
+      SetWorking(working, all);
+      AddOffset(all, offset, L);
+      return ShapeOutcome::Built;
     }
     case kShapeNoise: {
       std::srand(static_cast<unsigned int>(std::time(nullptr)));
-      SG::GaussianNoise(v, static_cast<int>(N), A / 3.0, std::rand() % 100 + 1);
-      SetWorking(working, v);
-      double* d = v.GetData();
-      for (unsigned int i = 0; i < v.GetSize(); ++i)
+      SG::GaussianNoise(all, static_cast<int>(N), A / 3.0, std::rand() % 100 + 1);
+      SetWorking(working, all);
+      double* d = all.GetData();
+      for (unsigned int i = 0; i < all.GetSize(); ++i)
         d[i] = std::clamp(std::clamp(d[i], -A, A) + offset, -L, L);
-      break;
+      return ShapeOutcome::Built;
     }
     case kShapeDC:
-      v.SetSize(N, TRUE);
-      v.Fill(std::clamp(offset, -L, L));
+      all.SetSize(N, TRUE);
+      all.Fill(std::clamp(offset, -L, L));
       if (working) working->SetSize(N, FALSE);
-      break;
-    case kShapeNone: v.SetSize(N, FALSE); break;
-    default: {  // the shapes built one period at a time
-      if (s.shape == kShapeRamp) {
-        BuildRamp(v, P, A, s.param1);
-        Clamp(v, -A, A);
-        RotateByPhase(v, s.phase, P);
-      } else if (s.shape == kShapePulse) {
-        BuildPulse(v, P, A, s.param1, s.param2);
-        RotateByPhase(v, s.phase, P);
-        Clamp(v, -A, A);
-      } else if (s.shape == kShapeSinc) {
-        BuildSinc(v, P, A, s.param1);
-        RotateByPhase(v, s.phase, P);
-      } else {
-        BuildExponential(v, P, A, s.param1, s.shape == kShapeExpRise);
-        RotateByPhase(v, s.phase, P);
-      }
-      SetWorking(working, v);
-      AddOffset(v, offset, L);
-      Continue(v, N);
-      break;
-    }
+      return ShapeOutcome::Built;
+    case kShapeNone: all.SetSize(N, FALSE); return ShapeOutcome::Built;
+    default: break;
   }
+  // The shapes built one period at a time.
+  Samples v;
+  if (s.shape == kShapeRamp) {
+    BuildRamp(v, P, A, s.param1);
+    Clamp(v, -A, A);
+    RotateByPhase(v, s.phase, P);
+  } else if (s.shape == kShapePulse) {
+    BuildPulse(v, P, A, s.param1, s.param2);
+    RotateByPhase(v, s.phase, P);
+    Clamp(v, -A, A);
+  } else if (s.shape == kShapeSinc) {
+    BuildSinc(v, P, A, s.param1);
+    RotateByPhase(v, s.phase, P);
+  } else {
+    BuildExponential(v, P, A, s.param1, s.shape == kShapeExpRise);
+    RotateByPhase(v, s.phase, P);
+  }
+  SetWorking(working, v);
+  AddOffset(v, offset, L);
+  Continue(v, N);
   samples = std::move(v);
   return ShapeOutcome::Built;
 }

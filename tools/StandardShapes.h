@@ -98,6 +98,7 @@ enum class ShapeOutcome {
 // limited as the shape asks. working (when given) gets the shape before the
 // offset: one period of a period shape, all points of sine, square and
 // noise, zeros for DC; None leaves it. The analysis library's math error
-// and the vector-access error pass through (nothing assigned then).
+// and the vector-access error pass through; samples then hold what the
+// failed routine left (nothing is assigned for a period shape).
 ShapeOutcome BuildStandardShape(const ShapeSettings& settings, SG::CSgScalarVector<double>& samples,
                                 SG::CSgScalarVector<float>* working);
