@@ -71,6 +71,8 @@ BOOL CExpDraw::OnInitDialog() {
   }
   SelectIndex(1088, 0);
   for (const Symbol& symbol : kSymbols) m_symbols.InsertItem(symbol.position, symbol.text);
+  // A plain list of symbols: no column header.
+  if (CHeaderCtrl* header = m_symbols.GetHeaderCtrl()) header->ShowWindow(SW_HIDE);
   return TRUE;
 }
 

@@ -5,6 +5,8 @@
 #include "tools/Change_properity.h"
 #include "waveform/PrivateMessages.h"
 
+#include <cmath>
+
 namespace {
 
 class PropertyDialogTest : public ToolTest {
@@ -18,6 +20,8 @@ class PropertyDialogTest : public ToolTest {
     wave.period = 1000.0;
     wave.periodunit = 2;  // mS
     wave.span = 4.0;
+    for (unsigned i = 0; i < 64; ++i) wave.thedata[i] = static_cast<float>(1.5 * std::sin(i * 0.2));
+    DisplayDecimation(wave);
     index = AddWave(*frame, std::move(wave));
   }
   INT_PTR Run(std::function<void(HWND)> script) {
