@@ -109,31 +109,12 @@ void CChange_properity::OnChangeAmplitude() {
   const CString text = ItemText(1032);
   if (text.IsEmpty() || text == "-") return;
   UpdateData(TRUE);
-  const bool vpp = VppSelected();
-  if (m_dAmplitude > (vpp ? 20.0 : 20000.0)) {
-    tools::ShowText(316);
-    SetDlgItemText(1032, vpp ? "20" : "20000");
-  }
+  LimitAmplitudeAbove(1032, VppSelected(), m_dAmplitude);
 }
 
 void CChange_properity::OnKillfocusAmplitude() {
   UpdateData(TRUE);
-  const bool vpp = VppSelected();
-  if (m_dAmplitude < (vpp ? 0.002 : 2.0)) {
-    tools::ShowText(329);
-    SetDlgItemText(1032, vpp ? "0.002" : "2");
-  }
-}
-
-void CChange_properity::OnChangeName() {
-  CString text = ItemText(1280);
-  if (text.Find(' ') < 0) return;
-  CEdit* edit = static_cast<CEdit*>(GetDlgItem(1280));
-  int start = 0, end = 0;
-  edit->GetSel(start, end);
-  text.Remove(' ');
-  SetDlgItemText(1280, text);
-  edit->SetSel(start - 1, start - 1);
+  LimitAmplitudeBelow(1032, VppSelected(), m_dAmplitude);
 }
 
 bool CChange_properity::UpdatePreview() {

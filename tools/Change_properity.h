@@ -40,7 +40,7 @@ class CChange_properity : public CMathDialog {
   void OnSelchangePeriodUnit() { PairUnits(1090, 1088); }
   void OnChangeAmplitude();
   void OnKillfocusAmplitude();
-  void OnChangeName();
+  void OnChangeName() { RemoveTypedBlanks(1280); }
   void OnPreview() { UpdatePreview(); }
   DECLARE_MESSAGE_MAP()
 

@@ -44,3 +44,29 @@ void CMathDialog::FinishCommit(int index) {
   tools::NotifyFrame(WM_WAVE_UPDATE, static_cast<WPARAM>(index), 0);
   EndDialog(IDOK);
 }
+
+void CMathWorkDialog::InitSource() {
+  FillWaveNames(m_sourceList);
+  if (g_WaveArray.GetSize() == 0) return;
+  SelectIndex(m_sourceList, 0);
+  PreviewWave(m_upper, m_nSource, m_displaySamples, &m_lower);
+}
+
+void CMathWorkDialog::OnSelchangeSource() {
+  UpdateData(TRUE);
+  m_nSource = CurSel(m_sourceList);
+  PreviewWave(m_upper, m_nSource, m_displaySamples, &m_lower);
+  Process();
+}
+
+const SG::CSgScalarVector<float>& CMathWorkDialog::CopySource(int index) {
+  const SG::CSgScalarVector<float>& samples = g_WaveArray[index].thedata;
+  m_work.Assign(samples.GetData(), samples.GetSize());
+  return samples;
+}
+
+void CMathWorkDialog::OnCommit() {
+  UpdateData(TRUE);
+  const int target = CurSel(m_sourceList);
+  if (target >= 0) CommitTo(target, m_work);
+}

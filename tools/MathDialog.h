@@ -4,6 +4,7 @@
 // in the array; the waveform preview; and the commit of the result into the
 // chosen waveform, which notifies the main frame with that index.
 
+#include "containers/CSgScalarVector.h"
 #include "controls/CSgGraph.h"
 #include "tools/ToolDialog.h"
 #include "waveform/WaveData.h"
@@ -33,4 +34,35 @@ class CMathDialog : public CToolDialog {
   void CommitTo(int index, const SG::CSgVectorT<T>& result) {
     if (StoreResult(index, result)) FinishCommit(index);
   }
+};
+
+// The window and filter dialogs: the chosen waveform in the upper graph, a
+// double copy of its samples processed into the lower one; OK commits the
+// copy as it stands.
+class CMathWorkDialog : public CMathDialog {
+ public:
+  CMathWorkDialog(UINT templateId, int commitId, int cancelId, int sourceList, bool displaySamples)
+      : CMathDialog(templateId, commitId, cancelId),
+        m_sourceList(sourceList),
+        m_displaySamples(displaySamples) {}
+
+  SG::CSgGraph m_upper{2};
+  SG::CSgGraph m_lower{2};
+  SG::CSgScalarVector<double> m_work;
+  int m_nSource = 0;
+
+ protected:
+  void OnCommit() override;
+  void ReleaseWork() override { m_work.SetSize(0, FALSE); }
+  // The waveform list filled, the first waveform chosen and previewed.
+  void InitSource();
+  // A waveform chosen: its preview, then a new computation (Process).
+  void OnSelchangeSource();
+  virtual void Process() = 0;
+  // The work vector becomes a double copy of waveform index's samples.
+  const SG::CSgScalarVector<float>& CopySource(int index);
+
+ private:
+  int m_sourceList;
+  bool m_displaySamples;
 };

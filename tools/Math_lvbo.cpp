@@ -58,16 +58,16 @@ double ToHertz(double v, int unit) {
   }
 }
 
-BEGIN_MESSAGE_MAP(CMath_lvbo, CMathDialog)
+BEGIN_MESSAGE_MAP(CMath_lvbo, CMathWorkDialog)
 ON_CBN_SELCHANGE(1122, OnSelchangeSource)
 ON_CBN_SELCHANGE(1123, OnSelchangeType)
 ON_BN_CLICKED(1213, OnFilter)
 END_MESSAGE_MAP()
 
-CMath_lvbo::CMath_lvbo() : CMathDialog(IDD, 1215, 1214) {}
+CMath_lvbo::CMath_lvbo() : CMathWorkDialog(IDD, 1215, 1214, 1122, true) {}
 
 void CMath_lvbo::DoDataExchange(CDataExchange* dx) {
-  CMathDialog::DoDataExchange(dx);
+  CMathWorkDialog::DoDataExchange(dx);
   DDX_Control(dx, 1120, m_upper);
   DDX_Control(dx, 1121, m_lower);
   DDX_Text(dx, 1053, m_nOrder);
@@ -77,7 +77,7 @@ void CMath_lvbo::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL CMath_lvbo::OnInitDialog() {
-  CMathDialog::OnInitDialog();
+  CMathWorkDialog::OnInitDialog();
   for (const FilterKind& kind : kFilters)
     SendDlgItemMessage(1123, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kind.text));
   SelectIndex(1123, 0);
@@ -87,11 +87,7 @@ BOOL CMath_lvbo::OnInitDialog() {
     FillList(id, kFrequencyUnits, kUnitCount);
     SelectIndex(id, 2);
   }
-  FillWaveNames(1122);
-  if (g_WaveArray.GetSize() > 0) {
-    SelectIndex(1122, 0);
-    PreviewWave(m_upper, m_nSource, true, &m_lower);
-  }
+  InitSource();
   UpdateData(FALSE);
   OnSelchangeType();
   return TRUE;
@@ -103,13 +99,6 @@ void CMath_lvbo::ReadLists() {
   m_nSamplingUnit = CurSel(1064);
   m_nLowUnit = CurSel(1066);
   m_nHighUnit = CurSel(1052);
-}
-
-void CMath_lvbo::OnSelchangeSource() {
-  UpdateData(TRUE);
-  m_nSource = CurSel(1122);
-  PreviewWave(m_upper, m_nSource, true, &m_lower);
-  OnSelchangeType();
 }
 
 void CMath_lvbo::OnSelchangeType() {
@@ -130,8 +119,7 @@ void CMath_lvbo::OnFilter() {
 }
 
 void CMath_lvbo::ApplyFilter(int s, int t, int samplingUnit, int lowUnit, int highUnit) {
-  const SG::CSgScalarVector<float>& samples = g_WaveArray[s].thedata;
-  m_work.Assign(samples.GetData(), samples.GetSize());
+  const SG::CSgScalarVector<float>& samples = CopySource(s);
   if (t < 0 || t >= kFilterCount) return;
   const double fs = ToHertz(m_dSampling, samplingUnit);
   const double fl = ToHertz(m_dLow, lowUnit);
@@ -149,10 +137,4 @@ void CMath_lvbo::ApplyFilter(int s, int t, int samplingUnit, int lowUnit, int hi
     return;
   }
   tools::PlotPreview(m_lower, m_work);
-}
-
-void CMath_lvbo::OnCommit() {
-  UpdateData(TRUE);
-  const int target = CurSel(1122);
-  if (target >= 0) CommitTo(target, m_work);
 }

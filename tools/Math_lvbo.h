@@ -4,14 +4,13 @@
 // waveform; OK commits the filtered samples. The main frame's command 32832
 // runs a local one.
 
-#include "containers/CSgScalarVector.h"
 #include "tools/MathDialog.h"
 
 // A frequency field's value in hertz by its unit index ("uHz" .. "MHz");
 // other indices give 0.
 double ToHertz(double value, int unit);
 
-class CMath_lvbo : public CMathDialog {
+class CMath_lvbo : public CMathWorkDialog {
  public:
   enum { IDD = 153 };
   CMath_lvbo();
@@ -22,10 +21,6 @@ class CMath_lvbo : public CMathDialog {
   // the work vector keeps the plain copy, as after a refused design.
   void ApplyFilter(int s, int t, int samplingUnit, int lowUnit, int highUnit);
 
-  SG::CSgGraph m_upper{2};
-  SG::CSgGraph m_lower{2};
-  SG::CSgScalarVector<double> m_work;
-  int m_nSource = 0;
   int m_nType = 0;
   int m_nSamplingUnit = 0;
   int m_nLowUnit = 0;
@@ -38,9 +33,7 @@ class CMath_lvbo : public CMathDialog {
  protected:
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* dx) override;
-  void OnCommit() override;
-  void ReleaseWork() override { m_work.SetSize(0, FALSE); }
-  void OnSelchangeSource();
+  void Process() override { OnSelchangeType(); }
   void OnSelchangeType();
   void OnFilter();
   DECLARE_MESSAGE_MAP()

@@ -39,38 +39,27 @@ const WindowCall kWindowCalls[] = {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CMath_windowdlg, CMathDialog)
+BEGIN_MESSAGE_MAP(CMath_windowdlg, CMathWorkDialog)
 ON_CBN_SELCHANGE(1117, OnSelchangeSource)
 ON_CBN_SELCHANGE(1118, OnSelchangeWindow)
 END_MESSAGE_MAP()
 
-CMath_windowdlg::CMath_windowdlg() : CMathDialog(IDD, 1226, 1072) {}
+CMath_windowdlg::CMath_windowdlg() : CMathWorkDialog(IDD, 1226, 1072, 1117, false) {}
 
 void CMath_windowdlg::DoDataExchange(CDataExchange* dx) {
-  CMathDialog::DoDataExchange(dx);
+  CMathWorkDialog::DoDataExchange(dx);
   DDX_Control(dx, 1115, m_upper);
   DDX_Control(dx, 1116, m_lower);
 }
 
 BOOL CMath_windowdlg::OnInitDialog() {
-  CMathDialog::OnInitDialog();
+  CMathWorkDialog::OnInitDialog();
   FillList(1118, kWindowNames, kWindowCount);
   SelectIndex(1118, 0);
-  FillWaveNames(1117);
-  if (g_WaveArray.GetSize() > 0) {
-    SelectIndex(1117, 0);
-    PreviewWave(m_upper, m_nSource, false, &m_lower);
-  }
+  InitSource();
   UpdateData(FALSE);
   OnSelchangeWindow();
   return TRUE;
-}
-
-void CMath_windowdlg::OnSelchangeSource() {
-  UpdateData(TRUE);
-  m_nSource = CurSel(1117);
-  PreviewWave(m_upper, m_nSource, false, &m_lower);
-  OnSelchangeWindow();
 }
 
 void CMath_windowdlg::OnSelchangeWindow() {
@@ -81,16 +70,9 @@ void CMath_windowdlg::OnSelchangeWindow() {
 }
 
 void CMath_windowdlg::ApplyWindow(int s, int w) {
-  const SG::CSgScalarVector<float>& samples = g_WaveArray[s].thedata;
-  m_work.Assign(samples.GetData(), samples.GetSize());
+  CopySource(s);
   if (w < 0 || w >= kWindowCount) return;
   ClearUpperVectorState();
   kWindowCalls[w](m_work);  // a refused input raises the math error: the copy stays
   tools::PlotPreview(m_lower, m_work);
-}
-
-void CMath_windowdlg::OnCommit() {
-  UpdateData(TRUE);
-  m_nSource = CurSel(1117);
-  if (m_nSource >= 0) CommitTo(m_nSource, m_work);
 }

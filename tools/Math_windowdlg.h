@@ -4,10 +4,9 @@
 // commits the windowed samples. The main frame's command 32830 runs a local
 // one.
 
-#include "containers/CSgScalarVector.h"
 #include "tools/MathDialog.h"
 
-class CMath_windowdlg : public CMathDialog {
+class CMath_windowdlg : public CMathWorkDialog {
  public:
   enum { IDD = 149 };
   CMath_windowdlg();
@@ -16,18 +15,12 @@ class CMath_windowdlg : public CMathDialog {
   // it in the lower graph (the live preview).
   void ApplyWindow(int s, int w);
 
-  SG::CSgGraph m_upper{2};
-  SG::CSgGraph m_lower{2};
-  SG::CSgScalarVector<double> m_work;
-  int m_nSource = 0;
   int m_nWindow = 0;
 
  protected:
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* dx) override;
-  void OnCommit() override;
-  void ReleaseWork() override { m_work.SetSize(0, FALSE); }
-  void OnSelchangeSource();
+  void Process() override { OnSelchangeWindow(); }
   void OnSelchangeWindow();
   DECLARE_MESSAGE_MAP()
 };

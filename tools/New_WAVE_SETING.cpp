@@ -167,20 +167,12 @@ void CNew_WAVE_SETING::OnChangeAmplitude() {
   }
   if (text.IsEmpty() || text == "-") return;
   UpdateData(TRUE);
-  const bool vpp = VppSelected();
-  if (m_dAmplitude > (vpp ? 20.0 : 20000.0)) {
-    tools::ShowText(316);
-    SetDlgItemText(1032, vpp ? "20" : "20000");
-  }
+  LimitAmplitudeAbove(1032, VppSelected(), m_dAmplitude);
 }
 
 void CNew_WAVE_SETING::OnKillfocusAmplitude() {
   UpdateData(TRUE);
-  const bool vpp = VppSelected();
-  if (m_dAmplitude < (vpp ? 0.002 : 2.0)) {
-    tools::ShowText(329);
-    SetDlgItemText(1032, vpp ? "0.002" : "2");
-  }
+  LimitAmplitudeBelow(1032, VppSelected(), m_dAmplitude);
 }
 
 void CNew_WAVE_SETING::OnSelchangeAmplitudeUnit() {
@@ -193,17 +185,6 @@ void CNew_WAVE_SETING::OnSelchangeAmplitudeUnit() {
     tools::ShowText(m_dAmplitude < low ? 329 : 316);
     SetDlgItemText(1032, vpp ? "0.004" : "4");
   }
-}
-
-void CNew_WAVE_SETING::OnChangeName() {
-  CString text = ItemText(1028);
-  if (text.Find(' ') < 0) return;
-  CEdit* edit = static_cast<CEdit*>(GetDlgItem(1028));
-  int start = 0, end = 0;
-  edit->GetSel(start, end);
-  text.Remove(' ');
-  SetDlgItemText(1028, text);
-  edit->SetSel(start - 1, end - 1);
 }
 
 void CNew_WAVE_SETING::OnChangeValue() {

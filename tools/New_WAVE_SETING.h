@@ -45,7 +45,7 @@ class CNew_WAVE_SETING : public CToolDialog {
   void OnChangeAmplitude();
   void OnKillfocusAmplitude();
   void OnSelchangeAmplitudeUnit();
-  void OnChangeName();
+  void OnChangeName() { RemoveTypedBlanks(1028); }
   void OnChangeValue();
   void OnKillfocusValue();
   void OnFrequencyMode() { SwitchMode(0); }

@@ -1,6 +1,7 @@
 #include "tools/ToolDialog.h"
 
 #include "platform/window/Controls.h"
+#include "tools/ToolSupport.h"
 #include "shell/Translator.h"
 
 #include <string>
@@ -81,4 +82,27 @@ CString CToolDialog::ListText(int id, int index) const {
   std::string text(static_cast<size_t>(length), '\0');
   SendDlgItemMessage(id, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
   return CString(text.c_str());
+}
+
+void CToolDialog::RemoveTypedBlanks(int id) {
+  CString text = ItemText(id);
+  if (text.Find(' ') < 0) return;
+  CEdit* edit = static_cast<CEdit*>(GetDlgItem(id));
+  int start = 0, end = 0;
+  edit->GetSel(start, end);
+  text.Remove(' ');
+  SetDlgItemText(id, text);
+  edit->SetSel(start - 1, end - 1);
+}
+
+void CToolDialog::LimitAmplitudeAbove(int id, bool vpp, double amplitude) {
+  if (amplitude <= (vpp ? 20.0 : 20000.0)) return;
+  tools::ShowText(316);
+  SetDlgItemText(id, vpp ? "20" : "20000");
+}
+
+void CToolDialog::LimitAmplitudeBelow(int id, bool vpp, double amplitude) {
+  if (amplitude >= (vpp ? 0.002 : 2.0)) return;
+  tools::ShowText(329);
+  SetDlgItemText(id, vpp ? "0.002" : "2");
 }

@@ -36,6 +36,12 @@ class CToolDialog : public CDialog {
   void SelectIndex(int id, int index);
   void FillList(int id, const char* const* texts, int count);
   CString ItemText(int id) const;
+  // Blanks typed into an edit vanish as they are typed (the caret steps back).
+  void RemoveTypedBlanks(int id);
+  // An amplitude above 20 Vpp (20000 mVpp) or, leaving the field, below
+  // 0.002 Vpp (2 mVpp): the message (316 or 329) and the limit as the text.
+  void LimitAmplitudeAbove(int id, bool vpp, double amplitude);
+  void LimitAmplitudeBelow(int id, bool vpp, double amplitude);
   // The text of entry index of a combo box.
   CString ListText(int id, int index) const;
 
