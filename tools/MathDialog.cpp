@@ -32,10 +32,7 @@ void CMathDialog::PreviewWave(const SG::CSgGraph& graph, int index, bool display
 
 template <class T>
 bool CMathDialog::StoreResult(int index, const SG::CSgVectorT<T>& result) {
-  CWaveData& record = g_WaveArray[index];
-  if (tools::RefuseNonFinite(result)) return false;
-  tools::CommitSamples(record, result);
-  return true;
+  return tools::CommitSamples(g_WaveArray[index], result);
 }
 template bool CMathDialog::StoreResult(int, const SG::CSgVectorT<float>&);
 template bool CMathDialog::StoreResult(int, const SG::CSgVectorT<double>&);

@@ -196,11 +196,11 @@ void CSTD_WAVE_DLG::OnCommitWave() {
   CWaveData& record = g_WaveArray[index];
   SG::CSgScalarVector<float>& lastDraw = g_LastDrawArray[index];
   UpdateData(TRUE);
-  if (tools::RefuseNonFinite(m_samples)) return;
 
   // Everything that can fail first; the record changes only after.
   SG::CSgScalarVector<float> samples;
   samples.Assign(m_samples.GetData(), m_samples.GetSize());
+  if (tools::RefuseNonFinite(samples)) return;
   WaveDisplay display = PlanDisplay(record, samples.GetSize());
   SG::CSgScalarVector<float> snapshot(record.thedata);
 

@@ -114,14 +114,16 @@ bool RefuseNonFinite(const SG::CSgVectorT<double>& samples) {
 }
 
 template <class T>
-void CommitSamples(CWaveData& record, const SG::CSgVectorT<T>& result) {
+bool CommitSamples(CWaveData& record, const SG::CSgVectorT<T>& result) {
   SG::CSgScalarVector<float> samples;
   samples.Assign(result.GetData(), result.GetSize());
+  if (RefuseNonFinite(samples)) return false;
   WaveDisplay plan = PlanDisplay(record, samples.GetSize());
   record.thedata = std::move(samples);
   ApplyDisplay(record, std::move(plan));
+  return true;
 }
-template void CommitSamples(CWaveData&, const SG::CSgVectorT<float>&);
-template void CommitSamples(CWaveData&, const SG::CSgVectorT<double>&);
+template bool CommitSamples(CWaveData&, const SG::CSgVectorT<float>&);
+template bool CommitSamples(CWaveData&, const SG::CSgVectorT<double>&);
 
 }  // namespace tools

@@ -50,9 +50,11 @@ bool RefuseNonFinite(const SG::CSgVectorT<double>& samples);
 // The samples of result (converted to float) into record's samples and
 // display by the record's own display step and length, as the math dialogs
 // commit: the display keeps its size above kDisplayLimit samples, else it
-// becomes a copy. Everything is prepared first; the record changes only
-// when nothing can fail any more. @excsafety{Strong}
+// becomes a copy. False, with message kMsgNotFinite and the record as it
+// was, when a converted sample is not a finite number (a double beyond the
+// float range becomes infinite). Everything is prepared first; the record
+// changes only when nothing can fail any more. @excsafety{Strong}
 template <class T>
-void CommitSamples(CWaveData& record, const SG::CSgVectorT<T>& result);
+bool CommitSamples(CWaveData& record, const SG::CSgVectorT<T>& result);
 
 }  // namespace tools

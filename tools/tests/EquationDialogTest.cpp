@@ -75,6 +75,20 @@ TEST_F(EquationDialogTest, DrawFillsTheActiveWaveformOverOneTurn) {
   EXPECT_EQ(frame->received, expected);
 }
 
+// Nothing cuts an expression short: 599 characters are taken whole.
+TEST_F(EquationDialogTest, AnExpressionOfAnyLengthIsTakenWhole) {
+  std::string sum = "x";
+  for (int i = 1; i < 300; ++i) sum += "+x";
+  ASSERT_EQ(sum.size(), 599u);
+  Run([&](HWND d) {
+    SetText(d, 1053, sum.c_str());
+    Click(d, 1147);
+  });
+  const CWaveData& r = g_WaveArray[index];
+  for (unsigned i : {1u, 8192u, 16383u})
+    EXPECT_FLOAT_EQ(r.thedata[i], static_cast<float>(300 * EquationX(i, 16384)));
+}
+
 TEST_F(EquationDialogTest, ErrorsStayInTheDialogAndNothingIsApplied) {
   EXPECT_EQ(Run([&](HWND d) {
               boxes.Expect(IDOK, "T318");

@@ -196,6 +196,21 @@ TEST_F(MathDialogsTest, AnEmptyWaveformShowsItsMessageAndWindowsRefuseIt) {
   });
 }
 
+// A step at the top of the float range overshoots it when filtered: the
+// doubles are finite, their float samples would not be, so OK refuses.
+TEST_F(MathDialogsTest, ResultsBeyondTheFloatRangeAreNotCommitted) {
+  g_WaveArray[0].thedata.Fill(3.4e38f);
+  CMath_lvbo dlg;
+  Run(dlg, [&](HWND d) {
+    boxes.Expect(IDOK, "T680");
+    Click(d, 1215);
+    EXPECT_FALSE(DialogHasEnded(d));
+    Click(d, 1214);
+  });
+  EXPECT_EQ(g_WaveArray[0].thedata[500], 3.4e38f);
+  EXPECT_EQ(frame->Count(WM_WAVE_UPDATE), 0);
+}
+
 TEST(FilterUnits, FieldValuesInHertz) {
   EXPECT_EQ(ToHertz(10, 3), 10000.0);
   EXPECT_EQ(ToHertz(100, 2), 100.0);
