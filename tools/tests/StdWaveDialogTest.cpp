@@ -85,6 +85,26 @@ TEST_F(StdWaveDialogTest, ShapesSetTheirFieldsAndDcCommitsItsLevel) {
   EXPECT_EQ(Samples(Record().thedata), std::vector<float>(16384, 1.5f));
 }
 
+TEST_F(StdWaveDialogTest, AMillivoltOffsetIsAppliedInVoltsAndStoredAsTyped) {
+  dlg.m_nShape = kShapeExpFall;
+  dialogs.Expect([&](HWND d) {
+    EXPECT_EQ(TextOf(d, 1038), "5");
+    SetText(d, 1029, "4");
+    Choose(d, 1085, 1);  // mV with Vpp
+    SetText(d, 1086, "500");
+    Click(d, 1242);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  const CWaveData& r = Record();
+  EXPECT_EQ(r.shape, kShapeExpFall);
+  EXPECT_EQ(r.expfactor, 5.0);
+  EXPECT_EQ(r.offset, 500.0);
+  EXPECT_EQ(r.offsetunit, 1);
+  const double A = 2.0;  // half of 4 Vpp
+  for (unsigned i : {0u, 100u, 16383u})
+    EXPECT_FLOAT_EQ(r.thedata[i], static_cast<float>(A * std::exp(-5.0 * i / 16384) + 0.5));
+}
+
 TEST_F(StdWaveDialogTest, FieldChecksShowTheirMessagesOnce) {
   dialogs.Expect([&](HWND d) {
     SetText(d, 1086, "1");
