@@ -166,6 +166,12 @@ TEST_F(NewWaveDialogTest, RefusalsShowTheirMessagesAndChangeNothing) {
     ui_test::MoveFocus(Item(d, 1146));
     ui_test::MoveFocus(Item(d, 1028));
     EXPECT_EQ(TextOf(d, 1146), "1");
+    Choose(d, 1145, 4);
+    SetText(d, 1146, "50");  // 50 MHz
+    boxes.Expect(IDOK, "T333");
+    ui_test::MoveFocus(Item(d, 1146));
+    ui_test::MoveFocus(Item(d, 1028));
+    EXPECT_EQ(TextOf(d, 1146), "1");
     Click(d, 1233);
     Choose(d, 1145, 4);
     SetText(d, 1146, "20");

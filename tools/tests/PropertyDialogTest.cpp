@@ -87,6 +87,11 @@ TEST_F(PropertyDialogTest, CancelLeavesTheNamesAndTheRecord) {
               boxes.Expect(IDOK, "T316");
               SetText(d, 1032, "25");
               EXPECT_EQ(TextOf(d, 1032), "20");
+              SetText(d, 1032, "0.001");
+              boxes.Expect(IDOK, "T329");
+              ui_test::MoveFocus(Item(d, 1032));
+              ui_test::MoveFocus(Item(d, 1280));
+              EXPECT_EQ(TextOf(d, 1032), "0.002");
               SendMessage(d, WM_CLOSE, 0, 0);
             }),
             IDCANCEL);
