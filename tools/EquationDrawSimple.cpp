@@ -20,6 +20,11 @@ bool g_bEquationValid = true;
 
 namespace {
 
+struct EvalRange {
+  unsigned int start = 0;
+  unsigned int end = 0;
+} g_range;
+
 constexpr double kPi = 3.1415926;  // the evaluator's own pi, as short as this
 
 enum TokenClass : int {
@@ -337,6 +342,8 @@ void Message(int id) {
 
 }  // namespace
 
+void EquationResetRange() { g_range = {0, g_nEvalPointCount}; }
+
 bool EquationValueAt(const std::string& expression, double x, double* value) {
   TokenList tokens;
   if (EquationTokenize(expression, tokens) != kTokensOk) return false;
@@ -350,7 +357,8 @@ bool EquationValueAt(const std::string& expression, double x, double* value) {
 
 int EquationDrawSimple(unsigned int end, const std::string& expression) {
   if (end > static_cast<unsigned int>(g_nPointCount)) return 0;
-  const unsigned int n = g_nEvalPointCount;  // the range 0 .. N
+  EquationResetRange();
+  const unsigned int n = g_range.end;  // the points 0 .. N
   g_bEquationValid = true;
   TokenList tokens;
   if (EquationTokenize(expression, tokens) != kTokensOk) {

@@ -22,6 +22,9 @@ extern bool g_bEquationValid;
 constexpr int kEquationTokens = 100;
 constexpr int kReduceTokens = 20;
 
+// The range of one run: start 0, end g_nEvalPointCount.
+void EquationResetRange();
+
 // Fills g_EquationWave with g_nEvalPointCount samples of expression at
 // x = 2 * 3.1415926 * i / N and returns 1; 0 (and g_EquationWave as it was)
 // when end is above g_nPointCount (silently), on a syntax error, an invalid

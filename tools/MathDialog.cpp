@@ -65,5 +65,5 @@ const SG::CSgScalarVector<float>& CMathWorkDialog::CopySource(int index) {
 void CMathWorkDialog::OnCommit() {
   UpdateData(TRUE);
   const int target = CurSel(m_sourceList);
-  if (target >= 0) CommitTo(target, m_work);
+  if (target >= 0) CommitResult(target, m_work);
 }

@@ -30,8 +30,9 @@ class CMathDialog : public CToolDialog {
   bool StoreResult(int index, const SG::CSgVectorT<T>& result);
   // The frame told that waveform index changed; the dialog ends with OK.
   void FinishCommit(int index);
+  // Both: the commit of the OK button.
   template <class T>
-  void CommitTo(int index, const SG::CSgVectorT<T>& result) {
+  void CommitResult(int index, const SG::CSgVectorT<T>& result) {
     if (StoreResult(index, result)) FinishCommit(index);
   }
 };

@@ -138,5 +138,5 @@ void CMath_valuedlg::OnCommit() {
   if (m_result.GetSize() == 0)  // nothing computed: the samples stay
     FinishCommit(m_nSource);
   else
-    CommitTo(m_nSource, m_result);
+    CommitResult(m_nSource, m_result);
 }

@@ -13,9 +13,11 @@ END_MESSAGE_MAP()
 
 BOOL CToolDialog::OnInitDialog() {
   CDialog::OnInitDialog();
-  g_Translator.TranslateDialog(m_hWnd, m_nIDTemplate);
+  TranslateControls();
   return TRUE;
 }
+
+void CToolDialog::TranslateControls() { g_Translator.TranslateDialog(m_hWnd, m_nIDTemplate); }
 
 BOOL CToolDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);

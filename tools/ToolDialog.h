@@ -18,6 +18,9 @@ class CToolDialog : public CDialog {
 
  protected:
   BOOL OnInitDialog() override;
+  // The caption by the template id and each control by its own id, where
+  // the language files have a text.
+  virtual void TranslateControls();
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   // The main action (its button, or Enter).
   virtual void OnCommit() = 0;
