@@ -5,6 +5,8 @@
 #include "platform/window/StandardControls.h"
 
 #include <QCheckBox>
+#include <QIcon>
+#include <QPixmap>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -127,6 +129,23 @@ LRESULT ButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     case BM_CLICK:
       if (button) button->click();
       return 0;
+    case BM_SETIMAGE: {  // IMAGE_BITMAP (0): the picture shows instead of the text
+      if (w != IMAGE_BITMAP || !button) return 0;
+      const LRESULT previous = widget->property("pelmoranImage").value<qulonglong>();
+      auto* bitmap = reinterpret_cast<HBITMAP>(l);
+      widget->setProperty("pelmoranImage", static_cast<qulonglong>(l));
+      if (bitmap && !bitmap->image.isNull()) {
+        button->setIcon(QIcon(QPixmap::fromImage(bitmap->image)));
+        button->setIconSize(bitmap->image.size());
+        button->setText(QString());
+      } else {
+        button->setIcon(QIcon());
+      }
+      return previous;
+    }
+    case BM_GETIMAGE:
+      return w == IMAGE_BITMAP && widget ? widget->property("pelmoranImage").value<qulonglong>()
+                                         : 0;
     case BM_SETSTYLE: {
       DWORD style = static_cast<DWORD>(GetWindowLongPtr(h, GWL_STYLE));
       SetWindowLongPtr(h, GWL_STYLE, static_cast<LONG_PTR>((style & ~0xFFFFu) | (w & 0xFFFF)));
