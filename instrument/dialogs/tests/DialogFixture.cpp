@@ -37,8 +37,10 @@ class CTestView : public CView {
  public:
   void OnDraw(CDC*) override {}
   void OnInitialUpdate() override {
-    if (g_WaveArray.GetSize() > 0)
-      GetParentFrame()->SetWindowText(g_WaveArray[g_WaveArray.GetSize() - 1].wavename);
+    if (g_WaveArray.GetSize() == 0) return;
+    const CString& name = g_WaveArray[g_WaveArray.GetSize() - 1].wavename;
+    GetDocument()->SetTitle(name);
+    GetParentFrame()->SetWindowText(name);
   }
   BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
     if (message >= WM_WAVE_UPDATE && message <= WM_MENU_UPDATE) {
@@ -170,7 +172,10 @@ void DialogFixture::RunConnection(int direction, int import, std::function<void(
   g_LinkDirection = direction;
   g_ImportFromScope = import;
   dialogs.Expect([choose](HWND d) {
-    if (choose) choose(d);
+    if (choose)
+      choose(d);
+    else
+      ui_test::ClickCenter(GetDlgItem(d, 1036));  // USBTMC
     ui_test::ClickCenter(GetDlgItem(d, 1311));
   });
   if (next) dialogs.Expect(std::move(next));

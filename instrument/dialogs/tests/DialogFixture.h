@@ -65,8 +65,8 @@ class DialogFixture : public testing::Test {
   void ServeOverVxi11(std::shared_ptr<sim::SimInstrument> instrument);
 
   // Runs the connection dialog as a menu command would, with the direction
-  // and import flags set: `choose` runs in it before OK (null: the choice as
-  // it stands), `next` in the dialog it opens (null: none is expected).
+  // and import flags set: `choose` runs in it before OK (null: USBTMC is
+  // chosen), `next` in the dialog it opens (null: none is expected).
   void RunConnection(int direction, int import, std::function<void(HWND)> next,
                      std::function<void(HWND)> choose = {});
   // The same with the network address typed.
