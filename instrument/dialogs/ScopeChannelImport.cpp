@@ -85,7 +85,11 @@ std::pair<CString, CString> PrivateIdentityVisa(CInstrumentLink& link) {
 
 void CInportFromSCOPE::ImportChannelVisa(const CString& channel) {
   const float tdiv = link.QueryTdivVisa();
-  const float vdiv = link.QueryVdivVisa(channel);
+  const float vdiv = g_VisaStatus < 0 ? 0.0f : link.QueryVdivVisa(channel);
+  if (g_VisaStatus < 0) {  // a connection lost is no time base of 0
+    linkio::ShowMessageById(kMsgScopeReadFailed, linkio::CauseText(g_VisaStatus));
+    return;
+  }
   if (!UsableScale(tdiv) || !UsableScale(vdiv)) {
     linkio::ShowMessageById(kMsgScopeNoScale);
     return;
