@@ -9,32 +9,16 @@
 
 namespace {
 
-enum : int {
-  IDC_NUMBER = 1048,
-  IDC_PORT_USB_LIST = 1051,
-  IDC_MODEL = 1091,
-  IDC_SERIAL_LIST = 1093,
-  IDC_USB = 1126,
-  IDC_PORT_USB = 1128,
-  IDC_PORT_SERIAL = 1129,
-  IDC_PORT_TCP = 1130,
-  IDC_SERIAL_RATE = 1132,
-  IDC_TCP_ADDRESS = 1075,
-  IDC_TCP_PORT = 1133,
-  IDC_BUTTON1 = 1076,
-  IDC_BUTTON3 = 1142,
-  IDC_CONNECT = 1134,
-  IDC_DISCONNECT = 1136,
-};
-
 // Each port choice with the settings it enables.
 struct PortChoice {
   int radio;
   int settings[2];
 };
-constexpr PortChoice kPorts[] = {{IDC_PORT_USB, {IDC_PORT_USB_LIST, 0}},
-                                 {IDC_PORT_SERIAL, {IDC_SERIAL_LIST, IDC_SERIAL_RATE}},
-                                 {IDC_PORT_TCP, {IDC_TCP_ADDRESS, IDC_TCP_PORT}}};
+using Set = CConnect_setDLG;
+constexpr PortChoice kPorts[] = {
+    {Set::IDC_PORT_USB, {Set::IDC_PORT_USB_LIST, 0}},
+    {Set::IDC_PORT_SERIAL, {Set::IDC_SERIAL_LIST, Set::IDC_SERIAL_RATE}},
+    {Set::IDC_PORT_TCP, {Set::IDC_TCP_ADDRESS, Set::IDC_TCP_PORT}}};
 
 }  // namespace
 

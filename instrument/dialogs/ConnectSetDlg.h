@@ -11,6 +11,24 @@
 class CConnect_setDLG : public CDialog {
  public:
   enum { IDD = 151 };
+  // The template's controls.
+  enum Control : int {
+    IDC_NUMBER = 1048,
+    IDC_PORT_USB_LIST = 1051,
+    IDC_MODEL = 1091,
+    IDC_SERIAL_LIST = 1093,
+    IDC_USB = 1126,
+    IDC_PORT_USB = 1128,
+    IDC_PORT_SERIAL = 1129,
+    IDC_PORT_TCP = 1130,
+    IDC_SERIAL_RATE = 1132,
+    IDC_TCP_ADDRESS = 1075,
+    IDC_TCP_PORT = 1133,
+    IDC_BUTTON1 = 1076,
+    IDC_BUTTON3 = 1142,
+    IDC_CONNECT = 1134,
+    IDC_DISCONNECT = 1136,
+  };
   explicit CConnect_setDLG(CWnd* parent = nullptr);
 
   CComboBox numberList;  // 1048: the device number, "0" or "1"

@@ -13,14 +13,6 @@
 
 namespace {
 
-enum : int {
-  IDC_USBTMC = 1036,
-  IDC_IP = 1041,
-  IDC_ADDRESS = 1075,
-  IDC_CONNECT = 1311,
-  IDC_CANCEL_BUTTON = 1312,
-};
-
 constexpr int kMsgNothingFound = 338;
 
 }  // namespace

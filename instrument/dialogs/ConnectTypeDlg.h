@@ -15,6 +15,14 @@
 class CConnectTypeDLG : public CDialog {
  public:
   enum { IDD = 353 };
+  // The template's controls.
+  enum Control : int {
+    IDC_USBTMC = 1036,
+    IDC_IP = 1041,
+    IDC_ADDRESS = 1075,
+    IDC_CONNECT = 1311,
+    IDC_CANCEL_BUTTON = 1312,
+  };
   explicit CConnectTypeDLG(CWnd* parent = nullptr);
 
   CButton usbRadio;  // 1036: USBTMC

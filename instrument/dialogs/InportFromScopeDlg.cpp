@@ -9,18 +9,8 @@
 
 namespace {
 
-enum : int {
-  IDC_CH1 = 1089,
-  IDC_CH2 = 1096,
-  IDC_CH3 = 1090,
-  IDC_CH4 = 1091,
-  IDC_IMPORT = 1284,
-  IDC_SCOPES = 1286,
-  IDC_UNLOAD = 1287,
-  IDC_LENGTH = 1308,
-};
-
-constexpr int kChannelBoxes[] = {IDC_CH1, IDC_CH2, IDC_CH3, IDC_CH4};
+constexpr int kChannelBoxes[] = {CInportFromSCOPE::IDC_CH1, CInportFromSCOPE::IDC_CH2,
+                                 CInportFromSCOPE::IDC_CH3, CInportFromSCOPE::IDC_CH4};
 constexpr const char* kChannelNames[] = {"C1", "C2", "C3", "C4"};
 constexpr int kMsgImportFailed = 344;
 

@@ -29,6 +29,17 @@ extern std::array<float, kImportLong> g_ScopeResampled;
 class CInportFromSCOPE : public CDialog {
  public:
   enum { IDD = 500 };
+  // The template's controls.
+  enum Control : int {
+    IDC_CH1 = 1089,
+    IDC_CH2 = 1096,
+    IDC_CH3 = 1090,
+    IDC_CH4 = 1091,
+    IDC_IMPORT = 1284,
+    IDC_SCOPES = 1286,
+    IDC_UNLOAD = 1287,
+    IDC_LENGTH = 1308,
+  };
   explicit CInportFromSCOPE(CWnd* parent = nullptr);
 
   CComboBox scopeList;  // 1286: the oscilloscopes found (sorted)

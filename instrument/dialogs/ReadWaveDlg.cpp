@@ -16,13 +16,6 @@
 
 namespace {
 
-enum : int {
-  IDC_WAVES = 1087,
-  IDC_DEVICES = 1088,
-  IDC_READ = 1144,
-  IDC_CANCEL_BUTTON = 1237,
-};
-
 constexpr int kMsgNotConnected = 312;
 constexpr int kMsgNameOpen = 341;
 constexpr ViUInt32 kListReply = 4096;

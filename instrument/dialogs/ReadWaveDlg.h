@@ -15,6 +15,13 @@
 class CReadWaveDLG : public CDialog {
  public:
   enum { IDD = 163 };
+  // The template's controls.
+  enum Control : int {
+    IDC_WAVES = 1087,
+    IDC_DEVICES = 1088,
+    IDC_READ = 1144,
+    IDC_CANCEL_BUTTON = 1237,
+  };
   explicit CReadWaveDLG(CWnd* parent = nullptr);
 
   CInstrumentLink link;

@@ -18,8 +18,6 @@
 
 namespace {
 
-enum : int { IDC_LENGTH = 1308 };
-
 // The VISA response to "WF? ALL": header and "#9" (12 bytes), nine digits of
 // the block length L, a 346-byte descriptor, then L - 346 one-byte codes.
 constexpr std::size_t kBlockMarkAt = 10;

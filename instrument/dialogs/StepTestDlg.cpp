@@ -8,22 +8,6 @@
 
 namespace {
 
-enum : int {
-  IDC_READ_POSITIONS = 1052,
-  IDC_STORE_POSITIONS = 1087,
-  IDC_WAVES = 1088,
-  IDC_LIST_REQUEST = 1268,
-  IDC_WRITE_PARAMS = 1269,
-  IDC_WRITE_DATA = 1270,
-  IDC_LIST_REQUEST2 = 1271,
-  IDC_QUERY_PARAMS = 1272,
-  IDC_READ_DATA = 1273,
-  IDC_STORE_LIST_REPLY = 1274,
-  IDC_READ_LIST_REPLY = 1275,
-  IDC_READ_PARAMS = 1276,
-  IDC_WRITE_WAVE = 1278,
-};
-
 constexpr int kDefaultPositions = 60;
 // The write step goes over raw USB, as every other step: the raw-USB
 // generators' link tag.
@@ -97,37 +81,44 @@ void CTest_Read_Send_ByStep::OnListRequest() {
   linkio::ShowMessage(CString("发送获取列表命令") + kListCommand);
 }
 
-void CTest_Read_Send_ByStep::OnStoreListReply() {
-  CString reply;
-  g_StepTestLink.ReadUsbFrame(reply);
-  linkio::ShowMessage("接收到的列表返回" + reply);
-  if (!reply.IsEmpty()) ParseStoreList(reply);
-}
+namespace {
 
-void CTest_Read_Send_ByStep::OnReadListReply() {
+// One list reply, shown; empty when none came.
+CString ReadListReply() {
   CString reply;
   g_StepTestLink.ReadUsbFrame(reply);
   linkio::ShowMessage("接收到的列表返回" + reply);
-  if (!reply.IsEmpty()) ParseReadList(reply);
+  return reply;
 }
 
 // The list's rows are this reply's alone, and a position is its whole token
 // ("STL M50" gives M50).
-void CTest_Read_Send_ByStep::ParseStoreList(const CString& reply) {
+void ParseListRows(const CString& reply) {
   g_StoredWaves = {};
   CString text = reply;
   text.Trim(' ');
   ParseStoredPairs(WithoutListKeyword(text), false);
+}
+
+}  // namespace
+
+void CTest_Read_Send_ByStep::OnStoreListReply() {
+  if (const CString reply = ReadListReply(); !reply.IsEmpty()) ParseStoreList(reply);
+}
+
+void CTest_Read_Send_ByStep::OnReadListReply() {
+  if (const CString reply = ReadListReply(); !reply.IsEmpty()) ParseReadList(reply);
+}
+
+void CTest_Read_Send_ByStep::ParseStoreList(const CString& reply) {
+  ParseListRows(reply);
   for (const StoredWaveEntry& row : g_StoredWaves)
     if (!row.position.IsEmpty()) storePositionList.AddString(row.position);
   storePositionList.SetCurSel(0);
 }
 
 void CTest_Read_Send_ByStep::ParseReadList(const CString& reply) {
-  g_StoredWaves = {};
-  CString text = reply;
-  text.Trim(' ');
-  ParseStoredPairs(WithoutListKeyword(text), false);
+  ParseListRows(reply);
   for (const StoredWaveEntry& row : g_StoredWaves)
     if (!row.name.IsEmpty() && row.name != "NULL") readPositionList.AddString(row.position);
   readPositionList.SetCurSel(0);

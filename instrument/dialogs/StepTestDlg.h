@@ -15,6 +15,22 @@ class CInstrumentLink;
 class CTest_Read_Send_ByStep : public CDialog {
  public:
   enum { IDD = 203 };
+  // The template's controls.
+  enum Control : int {
+    IDC_READ_POSITIONS = 1052,
+    IDC_STORE_POSITIONS = 1087,
+    IDC_WAVES = 1088,
+    IDC_LIST_REQUEST = 1268,
+    IDC_WRITE_PARAMS = 1269,
+    IDC_WRITE_DATA = 1270,
+    IDC_LIST_REQUEST2 = 1271,
+    IDC_QUERY_PARAMS = 1272,
+    IDC_READ_DATA = 1273,
+    IDC_STORE_LIST_REPLY = 1274,
+    IDC_READ_LIST_REPLY = 1275,
+    IDC_READ_PARAMS = 1276,
+    IDC_WRITE_WAVE = 1278,
+  };
   explicit CTest_Read_Send_ByStep(CWnd* parent = nullptr);
 
   CComboBox storePositionList;  // 1087: positions for the write steps

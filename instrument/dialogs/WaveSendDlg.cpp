@@ -20,16 +20,6 @@ LONG g_SelectedSlot = 0;
 
 namespace {
 
-enum : int {
-  IDC_CH1 = 1036,
-  IDC_CH2 = 1041,
-  IDC_SLOTS = 1087,
-  IDC_DEVICES = 1088,
-  IDC_WAVES = 1094,
-  IDC_CANCEL_BUTTON = 1140,
-  IDC_SEND = 1246,
-};
-
 constexpr int kMsgNotConnected = 312;
 constexpr int kMsgNameStored = 311;
 constexpr int kMsgDoubleByteName = 348;

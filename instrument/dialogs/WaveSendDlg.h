@@ -20,6 +20,16 @@ extern LONG g_SelectedSlot;
 class CWave_sendDLG : public CDialog {
  public:
   enum { IDD = 162 };
+  // The template's controls.
+  enum Control : int {
+    IDC_CH1 = 1036,
+    IDC_CH2 = 1041,
+    IDC_SLOTS = 1087,
+    IDC_DEVICES = 1088,
+    IDC_WAVES = 1094,
+    IDC_CANCEL_BUTTON = 1140,
+    IDC_SEND = 1246,
+  };
   explicit CWave_sendDLG(CWnd* parent = nullptr);
 
   CInstrumentLink link;

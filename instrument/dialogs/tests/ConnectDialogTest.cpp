@@ -5,6 +5,7 @@
 
 #include "instrument/dialogs/ConnectSetDlg.h"
 #include "instrument/dialogs/ConnectTypeDlg.h"
+#include "instrument/dialogs/ReadWaveDlg.h"
 #include "platform/window/Dialogs.h"
 #include "waveform/PrivateMessages.h"
 
@@ -16,19 +17,12 @@
 namespace dialogtest {
 namespace {
 
-enum : int {
-  IDC_USBTMC = 1036,
-  IDC_IP = 1041,
-  IDC_ADDRESS = 1075,
-  IDC_CONNECT = 1311,
-  IDC_CANCEL = 1312,
-  IDC_READ_CANCEL = 1237,
-  IDC_READ_DEVICES = 1088,
-};
+using enum CConnectTypeDLG::Control;
+using Set = CConnect_setDLG;
 
 class ConnectDialog : public DialogFixture {
  protected:
-  static void CancelRead(HWND d) { ui_test::ClickCenter(Item(d, IDC_READ_CANCEL)); }
+  static void CancelRead(HWND d) { ui_test::ClickCenter(Item(d, CReadWaveDLG::IDC_CANCEL_BUTTON)); }
   // Runs the connection dialog with one script of its own.
   void RunOwn(std::function<void(HWND)> script) {
     dialogs.Expect(std::move(script));
@@ -155,7 +149,7 @@ TEST_F(ConnectDialog, TheNetworkSearchLeavesRawUsbAlone) {
   usbDriver->Attach(Generator("KRV1000"));
   ServeOverVxi11(Generator("KRV1000X"));
   RunConnectionTo("127.0.0.1", 0, 0, [&](HWND d) {
-    const auto devices = Entries(Item(d, IDC_READ_DEVICES));
+    const auto devices = Entries(Item(d, CReadWaveDLG::IDC_DEVICES));
     ASSERT_EQ(devices.size(), 1u);
     EXPECT_EQ(devices[0].rfind("KRV1000X.", 0), 0u);
     CancelRead(d);
@@ -179,25 +173,26 @@ TEST_F(ConnectDialog, TheRawUsbConnectDialogLoadsAndUnloads) {
   usbDriver->Attach(Generator("KRV1000"));
   auto run = [&](int button, int number) {
     dialogs.Expect([=](HWND d) {
-      EXPECT_FALSE(IsWindowEnabled(Item(d, 1093)));
-      ui_test::ClickCenter(Item(d, 1129));  // the hidden serial settings follow their radio
-      EXPECT_TRUE(IsWindowEnabled(Item(d, 1093)));
-      EXPECT_FALSE(IsWindowEnabled(Item(d, 1051)));
-      Choose(Item(d, 1048), number);
+      EXPECT_FALSE(IsWindowEnabled(Item(d, Set::IDC_SERIAL_LIST)));
+      ui_test::ClickCenter(
+          Item(d, Set::IDC_PORT_SERIAL));  // the hidden serial settings follow their radio
+      EXPECT_TRUE(IsWindowEnabled(Item(d, Set::IDC_SERIAL_LIST)));
+      EXPECT_FALSE(IsWindowEnabled(Item(d, Set::IDC_PORT_USB_LIST)));
+      Choose(Item(d, Set::IDC_NUMBER), number);
       ui_test::ClickCenter(Item(d, button));
       EXPECT_TRUE(DialogHasEnded(d));
     });
     CConnect_setDLG dialog(nullptr);
     return dialog.DoModal();
   };
-  EXPECT_EQ(run(1134, 0), IDOK);
+  EXPECT_EQ(run(Set::IDC_CONNECT, 0), IDOK);
   EXPECT_TRUE(g_InstrumentConnected);
   EXPECT_EQ(usbDriver->Current(), 0);
-  EXPECT_EQ(run(1136, 0), IDCANCEL);
+  EXPECT_EQ(run(Set::IDC_DISCONNECT, 0), IDCANCEL);
   EXPECT_FALSE(g_InstrumentConnected);
   EXPECT_EQ(usbDriver->Current(), -1);
   EXPECT_EQ(FrameLog(), (std::vector<Received>(2, {WM_LINK_STATE, 0})));
-  EXPECT_EQ(run(1134, 1), IDOK);  // no second device
+  EXPECT_EQ(run(Set::IDC_CONNECT, 1), IDOK);  // no second device
   EXPECT_EQ(Boxes(), std::vector<std::string>{"text 300"});
   EXPECT_FALSE(g_InstrumentConnected);
 }

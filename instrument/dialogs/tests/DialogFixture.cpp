@@ -175,8 +175,8 @@ void DialogFixture::RunConnection(int direction, int import, std::function<void(
     if (choose)
       choose(d);
     else
-      ui_test::ClickCenter(GetDlgItem(d, 1036));  // USBTMC
-    ui_test::ClickCenter(GetDlgItem(d, 1311));
+      ui_test::ClickCenter(GetDlgItem(d, CConnectTypeDLG::IDC_USBTMC));
+    ui_test::ClickCenter(GetDlgItem(d, CConnectTypeDLG::IDC_CONNECT));
   });
   if (next) dialogs.Expect(std::move(next));
   CConnectTypeDLG connection(nullptr);
@@ -186,8 +186,8 @@ void DialogFixture::RunConnection(int direction, int import, std::function<void(
 void DialogFixture::RunConnectionTo(const char* address, int direction, int import,
                                     std::function<void(HWND)> next) {
   RunConnection(direction, import, std::move(next), [address](HWND d) {
-    ui_test::ClickCenter(GetDlgItem(d, 1041));
-    SetWindowText(GetDlgItem(d, 1075), address);
+    ui_test::ClickCenter(GetDlgItem(d, CConnectTypeDLG::IDC_IP));
+    SetWindowText(GetDlgItem(d, CConnectTypeDLG::IDC_ADDRESS), address);
   });
 }
 

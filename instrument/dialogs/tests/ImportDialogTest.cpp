@@ -14,16 +14,7 @@
 namespace dialogtest {
 namespace {
 
-enum : int {
-  IDC_CH1 = 1089,
-  IDC_CH2 = 1096,
-  IDC_CH3 = 1090,
-  IDC_CH4 = 1091,
-  IDC_IMPORT = 1284,
-  IDC_SCOPES = 1286,
-  IDC_CANCEL = 1287,
-  IDC_LENGTH = 1308,
-};
+using enum CInportFromSCOPE::Control;
 
 // What a capture's code means: a signed byte, 25 codes a division; the scale
 // and offset are single-precision numbers as the queries give them.
@@ -302,7 +293,7 @@ TEST_F(ImportDialog, ARawUsbImportReleasesItsDevice) {
     std::function<void(HWND)> end;
   };
   const Way ways[] = {
-      {"cancel button", [](HWND d) { ui_test::ClickCenter(GetDlgItem(d, IDC_CANCEL)); }},
+      {"cancel button", [](HWND d) { ui_test::ClickCenter(GetDlgItem(d, IDC_UNLOAD)); }},
       {"close box", [](HWND d) { SendMessage(d, WM_CLOSE, 0, 0); }},
       {"Esc", [](HWND d) { ui_test::PressKey(GetDlgItem(d, IDC_SCOPES), Qt::Key_Escape); }},
       {"Enter", [](HWND d) { ui_test::PressKey(GetDlgItem(d, IDC_SCOPES), Qt::Key_Return); }},

@@ -3,6 +3,7 @@
 // failure leaving the dialog open with no window made.
 #include "DialogFixture.h"
 
+#include "instrument/dialogs/ReadWaveDlg.h"
 #include "platform/window/Dialogs.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
@@ -10,7 +11,7 @@
 namespace dialogtest {
 namespace {
 
-enum : int { IDC_WAVES = 1087, IDC_DEVICES = 1088, IDC_READ = 1144, IDC_CANCEL = 1237 };
+using enum CReadWaveDLG::Control;
 
 class ReadDialog : public DialogFixture {
  protected:
@@ -145,7 +146,7 @@ TEST_F(ReadDialog, AFailedReadOpensNoWindow) {
       ReadEntry("sine")(d);
       EXPECT_FALSE(DialogHasEnded(d));
       gen->SetFaults({});
-      ui_test::ClickCenter(Item(d, IDC_CANCEL));
+      ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
     });
     EXPECT_EQ(Boxes(), std::vector<std::string>{row.message});
   }
@@ -159,7 +160,7 @@ TEST_F(ReadDialog, AFailedReadOpensNoWindow) {
     network->SetFaults(drop);
     ReadEntry("sine")(d);
     EXPECT_FALSE(DialogHasEnded(d));
-    ui_test::ClickCenter(Item(d, IDC_CANCEL));
+    ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
   });
   EXPECT_EQ(Boxes(), std::vector<std::string>{"text 608"});
   EXPECT_EQ(g_WaveArray.GetSize(), 0);
@@ -181,7 +182,7 @@ TEST_F(ReadDialog, RefusalsAndTheEndOfTheSessions) {
     ui_test::ClickCenter(Item(d, IDC_READ));  // nothing chosen: nothing happens
     ui_test::PressKey(Item(d, IDC_WAVES), Qt::Key_Escape);
     EXPECT_FALSE(DialogHasEnded(d));
-    ui_test::ClickCenter(Item(d, IDC_CANCEL));
+    ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
   });
   EXPECT_EQ(Boxes(), std::vector<std::string>{"text 312"});
   for (int row = 0; row < 2; ++row)

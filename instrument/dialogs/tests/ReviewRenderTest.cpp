@@ -4,6 +4,7 @@
 
 #include "instrument/dialogs/ConnectSetDlg.h"
 #include "instrument/dialogs/ConnectTypeDlg.h"
+#include "instrument/dialogs/ReadWaveDlg.h"
 #include "instrument/dialogs/StepTestDlg.h"
 #include "platform/afx/tests/TempFolder.h"
 #include "platform/win/ModulePath.h"
@@ -66,7 +67,7 @@ TEST_F(ReviewRender, EveryInstrumentDialogFilledFromSimulatedInstruments) {
     EXPECT_TRUE(RenderWindowToPng(d, std::string(REVIEW_DIR) + "/connect-CConnectTypeDLG.png"));
   });
   RunConnection(0, 0, [](HWND d) {
-    Choose(GetDlgItem(d, 1088), 2);  // the KRV1000 with its stored RAMP
+    Choose(GetDlgItem(d, CReadWaveDLG::IDC_DEVICES), 2);  // the KRV1000 with its stored RAMP
     Draw("read-CReadWaveDLG", Close)(d);
   });
 

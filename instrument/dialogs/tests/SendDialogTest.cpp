@@ -13,15 +13,7 @@
 namespace dialogtest {
 namespace {
 
-enum : int {
-  IDC_CH1 = 1036,
-  IDC_CH2 = 1041,
-  IDC_SLOTS = 1087,
-  IDC_DEVICES = 1088,
-  IDC_WAVES = 1094,
-  IDC_CANCEL = 1140,
-  IDC_SEND = 1246,
-};
+using enum CWave_sendDLG::Control;
 
 constexpr const char* kOld = "1.01.01.20";  // a KRV5000 of version 20: four slots
 constexpr const char* kNew = "1.01.01.35";  // version 35: thirty-two
@@ -44,7 +36,7 @@ class SendDialog : public DialogFixture {
       Choose(Item(d, IDC_SLOTS), slot);
       ui_test::ClickCenter(Item(d, IDC_SEND));
       EXPECT_EQ(DialogHasEnded(d), !refused);
-      if (refused) ui_test::ClickCenter(Item(d, IDC_CANCEL));
+      if (refused) ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
     };
   }
 };
@@ -267,7 +259,7 @@ TEST_F(SendDialog, RefusesWhatCannotBeSentAndStaysOpen) {
     SendMessage(Item(d, IDC_SLOTS), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     ui_test::ClickCenter(Item(d, IDC_SEND));
     EXPECT_FALSE(DialogHasEnded(d));
-    ui_test::ClickCenter(Item(d, IDC_CANCEL));
+    ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
   });
   EXPECT_EQ(Boxes(), (std::vector<std::string>{"text 348", "text 615"}));
 
@@ -290,7 +282,7 @@ TEST_F(SendDialog, RefusesWhatCannotBeSentAndStaysOpen) {
     EXPECT_EQ(Entries(Item(d, IDC_SLOTS)), std::vector<std::string>{});
     ui_test::ClickCenter(Item(d, IDC_SEND));
     EXPECT_FALSE(DialogHasEnded(d));
-    ui_test::ClickCenter(Item(d, IDC_CANCEL));
+    ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
   });
   EXPECT_EQ(Boxes(), std::vector<std::string>{"text 617"});
 }
@@ -328,7 +320,7 @@ TEST_F(SendDialog, AFailedWriteIsReportedAndNothingIsLost) {
     network->SetFaults(drop);
     ui_test::ClickCenter(Item(d, IDC_SEND));
     EXPECT_FALSE(DialogHasEnded(d));
-    ui_test::ClickCenter(Item(d, IDC_CANCEL));
+    ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
   });
   ASSERT_EQ(Boxes().size(), 1u);
   EXPECT_EQ(Boxes()[0], "text 604");
@@ -345,7 +337,7 @@ TEST_F(SendDialog, AFailedWriteIsReportedAndNothingIsLost) {
     usb->SetFaults(partial);
     ui_test::ClickCenter(Item(d, IDC_SEND));
     EXPECT_FALSE(DialogHasEnded(d));
-    ui_test::ClickCenter(Item(d, IDC_CANCEL));
+    ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
   });
   EXPECT_EQ(Boxes(), std::vector<std::string>{"text 605"});
   EXPECT_EQ(usb->LastCommit(), "");
@@ -361,7 +353,7 @@ TEST_F(SendDialog, EndingClosesTheSearchSessions) {
     RunConnection(1, 0, [&](HWND d) {
       ui_test::PressKey(Item(d, IDC_WAVES), Qt::Key_Escape);
       EXPECT_FALSE(DialogHasEnded(d));
-      ui_test::ClickCenter(Item(d, send ? IDC_SEND : IDC_CANCEL));
+      ui_test::ClickCenter(Item(d, send ? IDC_SEND : IDC_CANCEL_BUTTON));
     });
     for (int row = 0; row < 2; ++row) {
       const auto session = static_cast<ViObject>(std::stoi(g_VisaGenerators[row].handle.str()));
@@ -382,7 +374,7 @@ TEST_F(SendDialog, ChoosingAWaveformActivatesItsWindow) {
     Choose(Item(d, IDC_WAVES), 0);
     EXPECT_EQ(main->MDIGetActive()->GetWindowTextString(), "first");
     EXPECT_EQ(g_nPointCount, 16384);
-    ui_test::ClickCenter(Item(d, IDC_CANCEL));
+    ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
   });
   EXPECT_EQ(FrameLog()[0], (Received{WM_WAVE_ACTIVATE, 0}));
 }

@@ -9,20 +9,7 @@
 namespace dialogtest {
 namespace {
 
-enum : int {
-  IDC_READ_POSITIONS = 1052,
-  IDC_STORE_POSITIONS = 1087,
-  IDC_WAVES = 1088,
-  IDC_LIST_REQUEST = 1268,
-  IDC_WRITE_PARAMS = 1269,
-  IDC_LIST_REQUEST2 = 1271,
-  IDC_QUERY_PARAMS = 1272,
-  IDC_READ_DATA = 1273,
-  IDC_STORE_LIST_REPLY = 1274,
-  IDC_READ_LIST_REPLY = 1275,
-  IDC_READ_PARAMS = 1276,
-  IDC_WRITE_WAVE = 1278,
-};
+using enum CTest_Read_Send_ByStep::Control;
 
 class StepTestDialog : public DialogFixture {
  protected:
