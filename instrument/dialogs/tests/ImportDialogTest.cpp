@@ -204,15 +204,19 @@ TEST_F(ImportDialog, AFailedCaptureCreatesNothing) {
 // A scope that stops answering aborts the capture (message 344); one whose
 // connection is lost says so.
 TEST_F(ImportDialog, AnUnansweredOrLostScope) {
-  auto silent = Scope({});
-  AttachScope(silent);
-  RunConnection(0, 1, [&](HWND d) {
-    sim::SimFaults f;
-    f.noReply = true;
-    silent->SetFaults(f);
-    ImportChannel(0)(d);
-  });
-  EXPECT_EQ(Boxes(), std::vector<std::string>{"text 344"});
+  for (bool sim::SimFaults::*fault :
+       {&sim::SimFaults::noReply, &sim::SimFaults::delayPastTimeout}) {
+    auto silent = Scope({});
+    AttachScope(silent);
+    Boxes().clear();
+    RunConnection(0, 1, [&](HWND d) {
+      sim::SimFaults f;
+      f.*fault = true;
+      silent->SetFaults(f);
+      ImportChannel(0)(d);
+    });
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"text 344"});
+  }
 
   auto lost = Scope({});
   ServeOverVxi11(lost);

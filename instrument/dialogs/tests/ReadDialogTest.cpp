@@ -97,11 +97,12 @@ TEST_F(ReadDialog, UserWaveformsOfTheSixteenBitFamilies) {
 }
 
 // Raw-USB rows come first, and each list request goes to the device of the
-// chosen row, selected first (the scan left the last device current).
+// chosen row, selected first (the scan left the last device current); the
+// row is the entry's, even where one serial holds another.
 TEST_F(ReadDialog, EachListComesFromTheChosenDevice) {
   sim::GeneratorIdentity a, b;
-  a.serial = "A0001";
-  b.serial = "B0002";
+  a.serial = "S1";
+  b.serial = "S12";
   auto zero = Generator("KRV1000", a), one = Generator("KRV1000", b);
   zero->Store("M51", Pattern("zero", false));
   one->Store("M52", Pattern("one", false));
@@ -111,8 +112,8 @@ TEST_F(ReadDialog, EachListComesFromTheChosenDevice) {
   RunConnection(0, 0, [&](HWND d) {
     const auto devices = Entries(Item(d, IDC_DEVICES));
     ASSERT_EQ(devices.size(), 3u);
-    EXPECT_EQ(devices[0], "KRV1000.A0001.0");
-    EXPECT_EQ(devices[1], "KRV1000.B0002.1");
+    EXPECT_EQ(devices[0], "KRV1000.S1.0");
+    EXPECT_EQ(devices[1], "KRV1000.S12.1");
     EXPECT_EQ(devices[2].rfind("KRV800.KRG00000001.", 0), 0u);
     EXPECT_EQ(Entries(Item(d, IDC_WAVES)), (std::vector<std::string>{"sine", "zero"}));
     Choose(Item(d, IDC_DEVICES), 1);
@@ -132,6 +133,7 @@ TEST_F(ReadDialog, AFailedReadOpensNoWindow) {
     const char* message;
   };
   const Row rows[] = {{&sim::SimFaults::noReply, "text 609"},
+                      {&sim::SimFaults::delayPastTimeout, "text 609"},  // a stalled reply
                       {&sim::SimFaults::truncatedBlock, "text 612"},
                       {&sim::SimFaults::wrongLengthField, "text 612"},
                       {&sim::SimFaults::overlongBlock, "text 612"}};
