@@ -4,11 +4,10 @@
 
 #include "instrument/dialogs/TableViewSeam.h"
 #include "instrument/dialogs/WaveSendDlg.h"
+#include "platform/win/NumericLocale.h"
 #include "platform/window/Dialogs.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
-
-#include <cstdio>
 
 namespace dialogtest {
 namespace {
@@ -51,11 +50,8 @@ void RenameListed(HWND dialog, const char* name) {
   SendMessage(waves, CB_SETCURSEL, 0, 0);
 }
 
-std::string ExpForm(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2E", value);
-  return text;
-}
+// A parameter as the generator prints it, whatever the desktop's locale.
+std::string ExpForm(double value) { return FormatInCLocale("%.2E", value); }
 
 // Each row sends one waveform to one simulated family over usbtmc and ends
 // in a message, or in the codes the generator stored where the row says,
