@@ -149,8 +149,10 @@ class CInstrumentLink {
   bool ReadWaveDataRaw(const CString& position);
 
   // ---- raw-USB oscilloscope capture and screen dump
-  // Copies the thinned codes into out (at most capacity); returns 300.
-  int ReadScopeWaveUsb(const CString& channel, BYTE* out, std::size_t capacity);
+  // Copies the thinned codes into out (at most capacity); returns 300. The
+  // count actually copied goes to *copied when asked for.
+  int ReadScopeWaveUsb(const CString& channel, BYTE* out, std::size_t capacity,
+                       std::size_t* copied = nullptr);
   bool ScreenDump(const CString& path);
   static CString BuildSourceFrequencyCommand(const CString& a, const CString& b);
   static bool IsSingleGroup(const CString& mode, BYTE* a, const BYTE* b);

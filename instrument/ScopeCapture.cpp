@@ -27,7 +27,9 @@ std::string ProgramFolder() {
 
 }  // namespace
 
-int CInstrumentLink::ReadScopeWaveUsb(const CString& channel, BYTE* out, std::size_t capacity) {
+int CInstrumentLink::ReadScopeWaveUsb(const CString& channel, BYTE* out, std::size_t capacity,
+                                      std::size_t* copied) {
+  if (copied) *copied = 0;
   SendUsbCommand("WFCLR SRC," + channel);
   PollAfterCommand(false);
   int n = SetupUsbWaveformRead(channel);
@@ -53,6 +55,7 @@ int CInstrumentLink::ReadScopeWaveUsb(const CString& channel, BYTE* out, std::si
   std::size_t step = static_cast<std::size_t>(std::max(n, kCapturePoints) / kCapturePoints);
   std::size_t o = 0;
   for (std::size_t i = kCaptureCodeStart; i < len && o < capacity; i += step) out[o++] = buffer[i];
+  if (copied) *copied = o;
   return kCapturePoints;
 }
 

@@ -56,6 +56,8 @@ void SimScope::Handle(const std::string& text, std::span<const std::uint8_t>) {
   int ch = ChannelOf(text);
   if (text == "*IDN?") {
     Reply("*IDN KALVO," + setup_.model + ",KDS00000001,2.0.1\n");
+  } else if (text == "*IDN-KVRN-PRI?" || text == "IDN-KVRN-PRI?") {
+    if (!setup_.privateIdentity.empty()) Reply(setup_.privateIdentity + "\n");
   } else if (text == "CHS?") {
     Reply("CHS " + std::to_string(setup_.channels) + "\n");
   } else if (text.find(":VDIV?") != std::string::npos && ch) {

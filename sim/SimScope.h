@@ -21,6 +21,9 @@ struct ScopeSetup {
   std::string tdiv = "1.00E-03S";
   std::string sampleRate = "1.00GSa/s";
   std::string sampleCount = "7000";  // "SANU?" value text
+  // The reply to the private identity queries ("*IDN-KVRN-PRI?" and
+  // "IDN-KVRN-PRI?"); empty: they go unanswered, as on most models.
+  std::string privateIdentity;
   std::array<ScopeChannel, 4> channel{};
 };
 

@@ -34,7 +34,8 @@
   X(double, g_dCursor2X, 0.0)                                                                     \
   X(double, g_dTimeSpan,                                                                          \
     0.0) /* the active waveform's period in display units (DisplayTimeSpan) */                    \
-  X(double, g_dAmplitudeSpan, 0.0) /* the active waveform's span */
+  X(double, g_dAmplitudeSpan, 0.0) /* the active waveform's span */                               \
+  X(int, g_nWaveNameCounter, 0)    /* k of the imported waveforms' names "Wavename<k>" */
 
 #define PELMORAN_DECLARE_WAVE_SCALAR(type, name, value) extern type name;
 PELMORAN_WAVE_SCALARS(PELMORAN_DECLARE_WAVE_SCALAR)

@@ -15,7 +15,9 @@ class Capture : public LinkFixture {
 
 TEST_F(Capture, ThinsTheChannelToAboutThreeHundredCodes) {
   std::vector<BYTE> out(2000, 0xEE);
-  EXPECT_EQ(link.ReadScopeWaveUsb("C1", out.data(), out.size()), 300);
+  std::size_t copied = 0;
+  EXPECT_EQ(link.ReadScopeWaveUsb("C1", out.data(), out.size(), &copied), 300);
+  EXPECT_EQ(copied, 305u);
   auto codes = scope->CaptureCodes(1);  // 7000 codes after the 13-byte head
   ASSERT_EQ(codes.size(), 7000u);
   // Step 23: payload bytes 13, 36, ... 7005 -> 305 codes.
@@ -98,8 +100,10 @@ TEST_F(Capture, BadChecksumIsNotData) {
   f.badChecksum = true;
   scope->SetFaults(f);
   std::vector<BYTE> out(400, 0xEE);
-  link.ReadScopeWaveUsb("C1", out.data(), out.size());
+  std::size_t copied = 1;
+  link.ReadScopeWaveUsb("C1", out.data(), out.size(), &copied);
   EXPECT_EQ(out[0], 0xEE);
+  EXPECT_EQ(copied, 0u);
 }
 
 TEST_F(Capture, ScreenDumpWritesTheFullBitmap) {

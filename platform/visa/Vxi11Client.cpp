@@ -1,15 +1,19 @@
 #include "platform/visa/Vxi11Client.h"
 
+#include "platform/visa/VisaConfig.h"
 #include "platform/visa/Vxi11Protocol.h"
 
 #include <rpc/rpc.h>
 
 #include <arpa/inet.h>
+#include <cerrno>
 #include <csignal>
 #include <ctime>
+#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -195,31 +199,57 @@ timeval RpcWait(std::uint32_t ms) {
                  static_cast<suseconds_t>((total % 1000) * 1000)};
 }
 
+// A socket connected to addr within the open time-out, or -1. A host that
+// does not answer (an address nobody has, a full backlog) fails within that
+// time instead of the system's connection time-out of minutes.
+int ConnectWithin(const sockaddr_in& addr, std::uint32_t ms) {
+  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (fd < 0) return -1;
+  int rc = ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr);
+  if (rc != 0 && errno == EINPROGRESS) {
+    pollfd p{fd, POLLOUT, 0};
+    int error = 0;
+    socklen_t size = sizeof error;
+    do {
+      rc = ::poll(&p, 1, static_cast<int>(std::min<std::uint32_t>(ms, 0x7FFFFFFF)));
+    } while (rc < 0 && errno == EINTR);
+    rc = rc == 1 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0 ? 0
+                                                                                             : -1;
+  }
+  if (rc != 0) {
+    ::close(fd);
+    return -1;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
 // The core channel's socket, connected here so that a call's last small
 // piece goes out at once instead of waiting for the acknowledgement of the
 // large piece before it.
 int ConnectWithoutDelay(const sockaddr_in& addr) {
-  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  int fd = ConnectWithin(addr, GetOpenTimeoutMs());
   if (fd < 0) return -1;
   int one = 1;
   ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-  if (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
-    ::close(fd);
-    return -1;
-  }
   return fd;
 }
 
 std::uint16_t AskPortmapper(sockaddr_in addr, std::uint16_t pmPort) {
   addr.sin_port = htons(pmPort);
-  int sock = RPC_ANYSOCK;
+  int sock = ConnectWithin(addr, GetOpenTimeoutMs());
+  if (sock < 0) return 0;
   CLIENT* pm = clnttcp_create(&addr, vxi11::kPortmapProgram, vxi11::kPortmapVersion, &sock, 0, 0);
-  if (!pm) return 0;
+  if (!pm) {
+    ::close(sock);
+    return 0;
+  }
   PmapParms parms{kCoreProgram, kCoreVersion, vxi11::kIpProtoTcp, 0};
   std::uint32_t port = 0;
   clnt_stat stat = Call(pm, vxi11::kPortmapGetPort, XP(XdrPmapParms), &parms, XP(XdrUInt32), &port,
                         Seconds(5000));
   clnt_destroy(pm);
+  ::close(sock);  // a socket handed in is the caller's to close
   return stat == RPC_SUCCESS && port > 0 && port <= 0xFFFF ? static_cast<std::uint16_t>(port) : 0;
 }
 

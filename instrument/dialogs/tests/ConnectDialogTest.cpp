@@ -1,0 +1,201 @@
+// The connection dialog: its choices kept for the run, the address checked
+// before anything is searched, the connected flag of this search, a host that
+// never answers, and the raw-USB connect dialog no command opens.
+#include "DialogFixture.h"
+
+#include "instrument/dialogs/ConnectSetDlg.h"
+#include "instrument/dialogs/ConnectTypeDlg.h"
+#include "instrument/dialogs/ReadWaveDlg.h"
+#include "platform/window/Dialogs.h"
+#include "waveform/PrivateMessages.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace dialogtest {
+namespace {
+
+using enum CConnectTypeDLG::Control;
+using Set = CConnect_setDLG;
+
+class ConnectDialog : public DialogFixture {
+ protected:
+  static void CancelRead(HWND d) { ui_test::ClickCenter(Item(d, CReadWaveDLG::IDC_CANCEL_BUTTON)); }
+  // Runs the connection dialog with one script of its own.
+  void RunOwn(std::function<void(HWND)> script) {
+    dialogs.Expect(std::move(script));
+    CConnectTypeDLG connection(nullptr);
+    connection.DoModal();
+  }
+};
+
+TEST(DottedAddress, FourNumbersFromZeroTo255) {
+  struct Row {
+    const char* typed;
+    const char* address;  // null: refused
+  };
+  const Row rows[] = {
+      {"192.168.1.10", "192.168.1.10"},
+      {" 10.0.0.1 ", "10.0.0.1"},
+      {"010.001.000.255", "10.1.0.255"},  // never read as octal
+      {"", nullptr},
+      {"0.0.0.0", nullptr},  // what an empty address control shows
+      {"1.2.3", nullptr},
+      {"1.2.3.4.5", nullptr},
+      {"256.1.1.1", nullptr},
+      {"1..2.3", nullptr},
+      {"a.b.c.d", nullptr},
+      {"1.2.3.4x", nullptr},
+      {"-1.2.3.4", nullptr},
+      {"1.2.3.1000", nullptr},
+      {"host.example", nullptr},
+  };
+  for (const Row& row : rows) {
+    const auto address = DottedAddress(row.typed);
+    if (row.address)
+      EXPECT_EQ(address.value_or("refused"), row.address) << row.typed;
+    else
+      EXPECT_FALSE(address) << row.typed;
+  }
+}
+
+// The last choice and address of the run come back; Enter in the address
+// ends the dialog without a search.
+TEST_F(ConnectDialog, ReopensWithTheLastChoiceAndEnterSearchesNothing) {
+  auto gen = Generator("KRV1000");
+  ServeOverVxi11(gen);
+  RunConnectionTo("127.0.0.1", 0, 0, CancelRead);
+  EXPECT_EQ(g_LinkIpAddress, "127.0.0.1");
+  gen->ClearLog();
+  RunOwn([&](HWND d) {
+    EXPECT_TRUE(IsDlgButtonChecked(d, IDC_IP));
+    EXPECT_FALSE(IsDlgButtonChecked(d, IDC_USBTMC));
+    EXPECT_EQ(TextOf(Item(d, IDC_ADDRESS)), "127.0.0.1");
+    ui_test::PressKey(Item(d, IDC_ADDRESS), Qt::Key_Return);
+    EXPECT_TRUE(DialogHasEnded(d));
+  });
+  EXPECT_TRUE(gen->Log().empty());
+  RunOwn([&](HWND d) { ui_test::PressKey(Item(d, IDC_ADDRESS), Qt::Key_Escape); });
+  EXPECT_TRUE(gen->Log().empty());
+}
+
+// A malformed address is refused before any search, and the dialog stays for
+// the correction.
+TEST_F(ConnectDialog, AMalformedAddressIsRefusedBeforeAnySearch) {
+  auto gen = Generator("KRV1000");
+  ServeOverVxi11(gen);
+  g_LinkDirection = 0;
+  dialogs.Expect([&](HWND d) {
+    ui_test::ClickCenter(Item(d, IDC_IP));
+    for (const char* typed : {"", "127.0.0", "127.0.0.300"}) {
+      SetWindowText(Item(d, IDC_ADDRESS), typed);
+      ui_test::ClickCenter(Item(d, IDC_CONNECT));
+      EXPECT_FALSE(DialogHasEnded(d)) << typed;
+    }
+    EXPECT_EQ(g_VisaDefaultRM, 0u);  // no search began
+    SetWindowText(Item(d, IDC_ADDRESS), "127.0.0.1");
+    ui_test::ClickCenter(Item(d, IDC_CONNECT));
+  });
+  dialogs.Expect(CancelRead);
+  CConnectTypeDLG connection(nullptr);
+  connection.DoModal();
+  EXPECT_EQ(Boxes(), (std::vector<std::string>(3, "text 614")));
+  EXPECT_TRUE(g_InstrumentConnected);
+}
+
+// The flag says what this search found; a raw-USB device that is not a
+// generator is not one.
+TEST_F(ConnectDialog, TheConnectedFlagFollowsTheSearch) {
+  g_InstrumentConnected = true;
+  RunConnection(0, 0, nullptr);
+  EXPECT_FALSE(g_InstrumentConnected);
+  usbDriver->Attach(std::make_shared<sim::SimScope>());
+  RunConnection(1, 0, nullptr);
+  EXPECT_FALSE(g_InstrumentConnected);
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"text 338", "text 338"}));
+  AttachUsbtmc(Generator("KRV800"));
+  RunConnection(0, 0, CancelRead);
+  EXPECT_TRUE(g_InstrumentConnected);
+}
+
+// A host that takes no connection (here a listener whose backlog is full)
+// fails within the open time-out, not the system's minutes.
+TEST_F(ConnectDialog, AnUnansweredAddressFailsWithinTheOpenTimeOut) {
+  const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+  ASSERT_EQ(::listen(listener, 0), 0);
+  socklen_t size = sizeof addr;
+  ::getsockname(listener, reinterpret_cast<sockaddr*>(&addr), &size);
+  const int filler = ::socket(AF_INET, SOCK_STREAM, 0);  // takes the one place in the queue
+  ASSERT_EQ(::connect(filler, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+  visa::SetPortmapperPort(ntohs(addr.sin_port));
+  visa::SetOpenTimeoutMs(50);
+  g_InstrumentConnected = true;
+  RunConnectionTo("127.0.0.1", 0, 0, nullptr);
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"text 338"});
+  EXPECT_FALSE(g_InstrumentConnected);
+  ::close(filler);
+  ::close(listener);
+}
+
+// The network search asks the one VISA resource; raw-USB devices are neither
+// counted nor scanned.
+TEST_F(ConnectDialog, TheNetworkSearchLeavesRawUsbAlone) {
+  usbDriver->Attach(Generator("KRV1000"));
+  ServeOverVxi11(Generator("KRV1000X"));
+  RunConnectionTo("127.0.0.1", 0, 0, [&](HWND d) {
+    const auto devices = Entries(Item(d, CReadWaveDLG::IDC_DEVICES));
+    ASSERT_EQ(devices.size(), 1u);
+    EXPECT_EQ(devices[0].rfind("KRV1000X.", 0), 0u);
+    CancelRead(d);
+  });
+  EXPECT_TRUE(g_UsbGenerators[0].producer.IsEmpty());
+  EXPECT_EQ(g_UsbDeviceCount, 0);
+}
+
+// The import path hands the address over and searches nothing itself.
+TEST_F(ConnectDialog, TheImportGetsTheAddressOrNoneForUsb) {
+  g_ScopeIpAddress = "10.0.0.9";
+  RunConnection(0, 1, nullptr);  // no oscilloscope: the import ends at once
+  EXPECT_EQ(g_ScopeIpAddress, "");
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"text 321"});
+  EXPECT_FALSE(g_InstrumentConnected);
+}
+
+// The raw-USB connect dialog: a device loaded is the connection shown in
+// the coordinate bar; a refused one is reported and the dialog still ends.
+TEST_F(ConnectDialog, TheRawUsbConnectDialogLoadsAndUnloads) {
+  usbDriver->Attach(Generator("KRV1000"));
+  auto run = [&](int button, int number) {
+    dialogs.Expect([=](HWND d) {
+      EXPECT_FALSE(IsWindowEnabled(Item(d, Set::IDC_SERIAL_LIST)));
+      ui_test::ClickCenter(
+          Item(d, Set::IDC_PORT_SERIAL));  // the hidden serial settings follow their radio
+      EXPECT_TRUE(IsWindowEnabled(Item(d, Set::IDC_SERIAL_LIST)));
+      EXPECT_FALSE(IsWindowEnabled(Item(d, Set::IDC_PORT_USB_LIST)));
+      Choose(Item(d, Set::IDC_NUMBER), number);
+      ui_test::ClickCenter(Item(d, button));
+      EXPECT_TRUE(DialogHasEnded(d));
+    });
+    CConnect_setDLG dialog(nullptr);
+    return dialog.DoModal();
+  };
+  EXPECT_EQ(run(Set::IDC_CONNECT, 0), IDOK);
+  EXPECT_TRUE(g_InstrumentConnected);
+  EXPECT_EQ(usbDriver->Current(), 0);
+  EXPECT_EQ(run(Set::IDC_DISCONNECT, 0), IDCANCEL);
+  EXPECT_FALSE(g_InstrumentConnected);
+  EXPECT_EQ(usbDriver->Current(), -1);
+  EXPECT_EQ(FrameLog(), (std::vector<Received>(2, {WM_LINK_STATE, 0})));
+  EXPECT_EQ(run(Set::IDC_CONNECT, 1), IDOK);  // no second device
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"text 300"});
+  EXPECT_FALSE(g_InstrumentConnected);
+}
+
+}  // namespace
+}  // namespace dialogtest
