@@ -238,6 +238,42 @@ TEST_F(FrameworkTest, TheDialogBarIsDockedLeftAndItsButtonReachesTheFrame) {
   EXPECT_TRUE(IsWindowEnabled(::GetDlgItem(main->bar.m_hWnd, 2202)));  // not a button
 }
 
+// Cascade and tile arrange the document windows and are enabled only while
+// one is open.
+TEST_F(FrameworkTest, TheWindowArrangementCommandsFollowTheOpenDocumentWindows) {
+  CFrameWnd* one = ViewOf(first)->GetParentFrame();
+  CFrameWnd* two = ViewOf(second)->GetParentFrame();
+  Command(ID_WINDOW_TILE_HORZ);
+  ui_test::Pump();
+  CRect a, b;
+  one->GetWindowRect(&a);
+  two->GetWindowRect(&b);
+  auto overlap = [](const CRect& r, const CRect& s) {
+    return std::max(r.left, s.left) < std::min(r.right, s.right) &&
+           std::max(r.top, s.top) < std::min(r.bottom, s.bottom);
+  };
+  EXPECT_FALSE(overlap(a, b)) << "tiled windows do not overlap";
+  Command(ID_WINDOW_CASCADE);
+  ui_test::Pump();
+  one->GetWindowRect(&a);
+  two->GetWindowRect(&b);
+  EXPECT_TRUE(overlap(a, b)) << "cascaded windows overlap";
+  EXPECT_EQ(b.left - a.left, GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME));
+  EXPECT_EQ(a.Size(), b.Size());
+  struct Probe : CCmdUI {
+    BOOL enabled = TRUE;
+    void Enable(BOOL on) override { enabled = on; }
+  } probe;
+  probe.m_nID = ID_WINDOW_CASCADE;
+  probe.DoUpdate(main, TRUE);
+  EXPECT_TRUE(probe.enabled);
+  one->SendMessage(WM_CLOSE);
+  two->SendMessage(WM_CLOSE);
+  ui_test::Pump();
+  probe.DoUpdate(main, TRUE);
+  EXPECT_FALSE(probe.enabled);
+}
+
 TEST_F(FrameworkTest, ClosingAChildFrameEndsItsDocument) {
   CFrameWnd* frame = ViewOf(first)->GetParentFrame();
   frame->SendMessage(WM_CLOSE);
