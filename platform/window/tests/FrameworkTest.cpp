@@ -215,6 +215,9 @@ TEST_F(FrameworkTest, AMenuItemChosenReachesTheActiveViewThroughItsUpdateHandler
   mark->trigger();
   EXPECT_EQ(main->GetMenu()->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_CHECKED,
             static_cast<UINT>(MF_CHECKED));
+  EXPECT_EQ(main->GetMenu()->CheckMenuItem(ID_MARK, MF_BYCOMMAND | MF_UNCHECKED),
+            UINT{MF_CHECKED});
+  EXPECT_EQ(main->GetMenu()->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_CHECKED, 0u);
   EXPECT_EQ(g_log.size(), 2u);
 }
 
