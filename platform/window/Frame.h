@@ -184,6 +184,10 @@ class CMDIChildWnd : public CFrameWnd {
   void OnDestroy();
   virtual void OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated);
   void OnUpdateFrameTitle(BOOL addToTitle) override;
+  // A new document window is active before its view's initial update gave
+  // it a document and a title: once they exist its activation runs again
+  // (the shared menu, the window's own activation steps).
+  void InitialUpdateFrame(CDocument* doc, BOOL makeVisible) override;
 
  protected:
   DECLARE_MESSAGE_MAP()

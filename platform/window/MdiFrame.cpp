@@ -156,6 +156,12 @@ void CMDIChildWnd::OnMDIActivate(BOOL activate, CWnd*, CWnd*) {
     ::SetMenu(frame->m_hWnd, doc->GetDocTemplate()->m_hMenuShared), frame->RecalcLayout();
 }
 
+void CMDIChildWnd::InitialUpdateFrame(CDocument* doc, BOOL makeVisible) {
+  CFrameWnd::InitialUpdateFrame(doc, makeVisible);
+  CMDIFrameWnd* frame = GetMDIFrame();
+  if (frame && frame->MDIGetActive() == this) OnMDIActivate(TRUE, this, nullptr);
+}
+
 void CMDIChildWnd::OnDestroy() {
   CMDIFrameWnd* frame = GetMDIFrame();
   auto* area = frame ? dynamic_cast<QMdiArea*>(WidgetOf(frame->m_hWndMDIClient)) : nullptr;

@@ -64,9 +64,7 @@ void CChildFrame::OnClose() {
         }
         RemoveWave(title);
         break;
-      default:
-        g_nSaveAnswer = 2;
-        return;
+      default: g_nSaveAnswer = 2; return;
     }
   } else {
     RemoveWave(title);

@@ -61,8 +61,7 @@ BOOL CColor_Set::OnCommand(WPARAM wParam, LPARAM lParam) {
 void CColor_Set::OnPick(UINT id) {
   const int role = static_cast<int>(id - IDC_FIRST_PICK);
   const SG::CSgColor shown = m_Swatches[role].GetColor();
-  CColorDialog dialog(RGB(shown.GetRed(), shown.GetGreen(), shown.GetBlue()), CC_FULLOPEN,
-                      nullptr);
+  CColorDialog dialog(RGB(shown.GetRed(), shown.GetGreen(), shown.GetBlue()), CC_FULLOPEN, nullptr);
   if (dialog.DoModal() != IDOK) return;
   m_Swatches[role].SetColor(SG::CSgColor(dialog.GetColor()));
   g_ColorsB[role] = m_Swatches[role].GetColor();

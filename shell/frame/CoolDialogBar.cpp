@@ -45,8 +45,7 @@ CCoolDialogBar::~CCoolDialogBar() {
   if (m_hWnd && ::IsWindow(m_hWnd)) DestroyWindow();
 }
 
-BOOL CCoolDialogBar::Create(CWnd* parent, CDialog* dialog, CString& caption, UINT id,
-                            DWORD style) {
+BOOL CCoolDialogBar::Create(CWnd* parent, CDialog* dialog, CString& caption, UINT id, DWORD style) {
   m_dwStyle = style & CBRS_ALL;
   LPCSTR windowClass = AfxRegisterWndClass(CS_NOCLOSE, LoadCursor(nullptr, IDC_ARROW),
                                            static_cast<HBRUSH>(m_brushBkgd), nullptr);

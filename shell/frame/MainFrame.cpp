@@ -33,15 +33,15 @@ IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
   X(WM_SHOW_CURSORS, false, false)
 // clang-format on
 
-#define PELMORAN_VIEW_COMMAND(id, rule, message, wParam)                                   \
+#define PELMORAN_VIEW_COMMAND(id, rule, message, wParam)                                    \
   AFX_ENTRY(WM_COMMAND, CN_COMMAND, id, id, AFX_TARGET->RelayToActiveView(message, wParam); \
-            return TRUE;)                                                                  \
+            return TRUE;)                                                                   \
   ON_UPDATE_COMMAND_UI(id, OnUpdate##rule)
 #define PELMORAN_FRAME_COMMAND(id, rule, handler) \
   ON_COMMAND(id, handler) ON_UPDATE_COMMAND_UI(id, OnUpdate##rule)
 #define PELMORAN_APP_COMMAND(id, rule, handler) ON_UPDATE_COMMAND_UI(id, OnUpdate##rule)
-#define PELMORAN_RELAY(message, keepW, keepL)                                       \
-  AFX_ENTRY(message, 0, 0, 0,                                                       \
+#define PELMORAN_RELAY(message, keepW, keepL)                                     \
+  AFX_ENTRY(message, 0, 0, 0,                                                     \
             AFX_TARGET->RelayToActiveView(message, keepW ? w : 0, keepL ? l : 0); \
             return 1;)
 
@@ -130,9 +130,21 @@ void CMainFrame::OnIdleUpdateCmdUI() {
   UpdateFrameTitle();
 }
 
+namespace {
+// The active waveform window, else any left: a window just closed may still
+// be the MDI client's current one until its widget is gone.
+CMDIChildWnd* NextWaveWindow(CMDIFrameWnd& frame) {
+  if (CMDIChildWnd* active = frame.MDIGetActive(); active && ::IsWindow(active->m_hWnd))
+    return active;
+  for (HWND w = ::GetWindow(frame.m_hWndMDIClient, GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT))
+    if (auto* child = dynamic_cast<CMDIChildWnd*>(CWnd::FromHandlePermanent(w))) return child;
+  return nullptr;
+}
+}  // namespace
+
 void CMainFrame::OnClose() {
   g_nSaveAnswer = -1;  // an earlier cancelled save must not stop this close
-  while (CMDIChildWnd* child = MDIGetActive()) {
+  while (CMDIChildWnd* child = NextWaveWindow(*this)) {
     const HWND window = child->m_hWnd;
     ::SendMessage(window, WM_CLOSE, 0, 0);
     if (g_nSaveAnswer == 2) break;

@@ -56,6 +56,8 @@ class CMainFrame : public CMDIFrameWnd {
 
   // Runs the colour settings dialog (no command reaches it).
   void RunColorDialog();
+  // The waveform windows' menu (the template's shared menu), or null.
+  HMENU SharedMenu() const;
 
   CCoolDialogBarCH m_wndFloatDlg;
   // The standard-shape panel the left docking bar hosts.
@@ -114,6 +116,4 @@ class CMainFrame : public CMDIFrameWnd {
   void EnterLineMode(UINT id, int kind);
   // Checks or unchecks a menu item in both menus.
   void CheckItem(UINT id, bool checked);
-  // The waveform windows' menu (the template's shared menu), or null.
-  HMENU SharedMenu() const;
 };

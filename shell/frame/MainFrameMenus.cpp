@@ -24,7 +24,7 @@ constexpr const char* kAppTitle = "Pelmoran";
 const MenuItemTemplate* TopLevelTemplate(int k) {
   const MenuTemplate* menu = resources::Menu(kMenu);
   return menu && k >= 1 && k <= static_cast<int>(menu->items.size()) ? &menu->items[k - 1]
-                                                                      : nullptr;
+                                                                     : nullptr;
 }
 
 const MenuItemTemplate* FindCommandTemplate(const std::vector<MenuItemTemplate>& items, UINT id) {
@@ -122,8 +122,7 @@ BOOL CMainFrame::OnToolTipText(UINT, NMHDR* header, LRESULT* result) {
   const CString text = ShellText(static_cast<int>(id));
   if (wide) {
     auto* tip = reinterpret_cast<TOOLTIPTEXTW*>(header);
-    const std::u16string wideText =
-        QString::fromUtf8(text.GetString()).left(79).toStdU16String();
+    const std::u16string wideText = QString::fromUtf8(text.GetString()).left(79).toStdU16String();
     std::memcpy(tip->szText, wideText.data(), wideText.size() * sizeof(WCHAR));
     tip->szText[wideText.size()] = 0;
   } else {

@@ -30,8 +30,8 @@ bool CMainFrame::OpenWaveFile(const CString& path) {
   }
   const WaveFileKind kind = WaveFileKindOf(extension);
   if (kind == WaveFileKind::Unknown) {
-    ShowFileMessage(m_hWnd, WaveFileStatus::Failure(WaveFileMessage::kUnknownFileType, 0, extension),
-                    title);
+    ShowFileMessage(
+        m_hWnd, WaveFileStatus::Failure(WaveFileMessage::kUnknownFileType, 0, extension), title);
     return false;
   }
   CWaveData wave;

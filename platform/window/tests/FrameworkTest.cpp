@@ -173,6 +173,12 @@ TEST_F(FrameworkTest, NewChildrenCascadeAndTheToolbarShowsItsPictures) {
   }
 }
 
+// A new document window shows its template's menu in the main frame at once.
+TEST_F(FrameworkTest, ANewDocumentWindowShowsItsTemplatesMenu) {
+  CDocTemplate* tmpl = ViewOf(second)->GetDocument()->GetDocTemplate();
+  EXPECT_EQ(::GetMenu(main->m_hWnd), tmpl->m_hMenuShared);
+}
+
 TEST_F(FrameworkTest, MenuItemsFollowTheirUpdateHandlers) {
   CMenu* edit = main->GetMenu()->GetSubMenu(0);
   ASSERT_NE(edit, nullptr);
@@ -215,8 +221,7 @@ TEST_F(FrameworkTest, AMenuItemChosenReachesTheActiveViewThroughItsUpdateHandler
   mark->trigger();
   EXPECT_EQ(main->GetMenu()->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_CHECKED,
             static_cast<UINT>(MF_CHECKED));
-  EXPECT_EQ(main->GetMenu()->CheckMenuItem(ID_MARK, MF_BYCOMMAND | MF_UNCHECKED),
-            UINT{MF_CHECKED});
+  EXPECT_EQ(main->GetMenu()->CheckMenuItem(ID_MARK, MF_BYCOMMAND | MF_UNCHECKED), UINT{MF_CHECKED});
   EXPECT_EQ(main->GetMenu()->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_CHECKED, 0u);
   EXPECT_EQ(g_log.size(), 2u);
 }

@@ -13,9 +13,8 @@ void FrameTest::SetUp() {
   g_WaveArray.RemoveAll();
   ViewLog().clear();
   SaveAnswers().clear();
-  app.AddDocTemplate(new CMultiDocTemplate(129, RUNTIME_CLASS(CStandInDoc),
-                                           RUNTIME_CLASS(CChildFrame),
-                                           RUNTIME_CLASS(CStandInView)));
+  app.AddDocTemplate(new CMultiDocTemplate(
+      129, RUNTIME_CLASS(CStandInDoc), RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CStandInView)));
   frame = new CMainFrame;
   ASSERT_TRUE(frame->LoadFrame(129, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
   app.m_pMainWnd = frame;
