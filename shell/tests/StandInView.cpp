@@ -30,6 +30,8 @@ BOOL CStandInView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     return CView::OnWndMsg(message, wParam, lParam, result);
   ViewHeard heard{GetParentFrame()->GetWindowTextString(), message, wParam, lParam};
   if (message == WM_SET_CURSOR_POS && wParam) heard.time = *reinterpret_cast<double*>(wParam);
+  if (message == WM_SET_COLORS && wParam >= 1 && wParam <= 5)
+    heard.color = g_ColorsB[static_cast<int>(wParam) - 1];
   ViewLog().push_back(heard);
   const int own = OwnWave();
   if (message == WM_WAVE_ACTIVATE && own >= 0) g_nActiveWave = own;

@@ -7,6 +7,7 @@
 
 #include "platform/window/Document.h"
 #include "platform/window/View.h"
+#include "platform/window/WinUser.h"
 
 #include <deque>
 #include <vector>
@@ -20,7 +21,8 @@ struct ViewHeard {
   UINT message = 0;
   WPARAM wParam = 0;
   LPARAM lParam = 0;
-  double time = 0.0;  // WM_SET_CURSOR_POS's time
+  double time = 0.0;   // WM_SET_CURSOR_POS's time
+  COLORREF color = 0;  // WM_SET_COLORS 1 to 5: the picked colour it applies
 };
 
 // What every stand-in view heard, in order.
