@@ -53,7 +53,8 @@ BOOL CCoolDialogBar::Create(CWnd* parent, CDialog* dialog, CString& caption, UIN
     return FALSE;
   AttachToFrame(parent);
   m_cDialog = dialog;
-  if (dialog) dialog->Create(id, this);
+  if (dialog && dialog->Create(id, this))
+    dialog->ShowWindow(SW_SHOW);  // a child template may come hidden
   CRect rc;
   if (dialog && dialog->m_hWnd) dialog->GetWindowRect(&rc);
   m_sizeFloat = m_sizeVert = m_sizeHorz = rc.Size();

@@ -93,6 +93,7 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
   m_wndStatusBar.SetPaneInfo(0, 0, SBPS_NORMAL, 200);
   m_wndStatusBar.SetPaneInfo(1, 0, SBPS_NORMAL, 300);
   m_wndStatusBar.SetPaneInfo(2, 0, SBPS_NORMAL, 300);
+  SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
   UpdateStatusTexts();
   m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
   EnableDocking(CBRS_ALIGN_ANY);

@@ -104,7 +104,8 @@ HMENU CMainFrame::SharedMenu() const {
 void CMainFrame::TranslateMenus() {
   for (HMENU menu : {m_hMenuDefault, SharedMenu()})
     if (menu) TranslateMenu(menu);
-  DrawMenuBar();
+  // Redrawn: texts of another script may need a taller bar.
+  RecalcLayout();
 }
 
 void CMainFrame::CheckItem(UINT id, bool checked) {
