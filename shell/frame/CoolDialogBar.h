@@ -66,7 +66,6 @@ class CCoolDialogBar : public CControlBar {
   LRESULT OnNcLButtonDblClk(WPARAM, LPARAM);
   void OnLButtonDown(UINT flags, CPoint point);
   void OnLButtonUp(UINT flags, CPoint point);
-  void OnLButtonDblClk(UINT flags, CPoint point);
   void OnMouseMove(UINT flags, CPoint point);
   BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
   void OnCaptureChanged(CWnd* window);

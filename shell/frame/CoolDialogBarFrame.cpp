@@ -132,22 +132,10 @@ LRESULT CCoolDialogBar::OnNcLButtonDblClk(WPARAM hit, LPARAM) {
   return Default();
 }
 
+// A press in the client drags the bar as any bar's does, but not while
+// its edge is being dragged.
 void CCoolDialogBar::OnLButtonDown(UINT flags, CPoint point) {
-  if (m_bTracking) return;
-  if (m_pDockBar && m_pDockContext) {
-    ClientToScreen(&point);
-    m_pDockContext->StartDrag(point);
-    return;
-  }
-  CWnd::OnLButtonDown(flags, point);
-}
-
-void CCoolDialogBar::OnLButtonDblClk(UINT flags, CPoint point) {
-  if (m_pDockBar && m_pDockContext) {
-    m_pDockContext->ToggleDocking();
-    return;
-  }
-  CWnd::OnLButtonDblClk(flags, point);
+  if (!m_bTracking) CControlBar::OnLButtonDown(flags, point);
 }
 
 BOOL CCoolDialogBar::OnSetCursor(CWnd* window, UINT hitTest, UINT message) {
