@@ -12,6 +12,8 @@
 #include "shell/frame/MainFrame.h"
 #include "shell/tableview/TableView.h"
 #include "shell/tests/ShellTestKit.h"
+#include "shell/tests/StandInView.h"
+#include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 
 #include <QMenuBar>
@@ -150,6 +152,41 @@ TEST_F(Journey, OpenEditSwitchTheLanguageAndExit) {
   EXPECT_EQ(app.Run(), 0);
   EXPECT_EQ(app.m_pMainWnd, nullptr);
   EXPECT_EQ(g_WaveArray.GetSize(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The application's own commands reach it through the main frame's routing
+// and go on to the active view as the frame's private messages.
+TEST(ApplicationCommands, SaveAsPreviewPrintAndAboutReachTheirReceivers) {
+  shell_test::LoadShippedResources();
+  ResetWaveState();
+  g_WaveArray.RemoveAll();
+  shell_test::ShippedProgramFolder folder("English");
+  CPelmoranApp app(RUNTIME_CLASS(shell_test::CStandInDoc), RUNTIME_CLASS(shell_test::CStandInView));
+  ASSERT_TRUE(app.InitInstance());
+  CWaveData wave;
+  wave.wavename = "Wave1";
+  wave.saved = true;
+  g_WaveArray.Add(std::move(wave));
+  app.MainFrame()->SendMessage(WM_WAVE_UPDATE, kWaveUpdateOpenWindow, 0);
+  shell_test::ViewLog().clear();
+  for (UINT id : {32875u, 33023u, 32873u, 32874u}) app.MainFrame()->SendMessage(WM_COMMAND, id, 0);
+  std::vector<UINT> heard;
+  for (const shell_test::ViewHeard& h : shell_test::ViewLog()) heard.push_back(h.message);
+  EXPECT_EQ(heard,
+            (std::vector<UINT>{WM_FILE_SAVE, WM_FILE_SAVEAS, WM_PRINT_PREVIEW, WM_PRINT_WAVE}));
+  ScriptedDialogs dialogs;
+  dialogs.Expect([](HWND about) {
+    EXPECT_EQ(GetWindowTextString(about), "About Pelmoran");
+    ui_test::ClickCenter(GetDlgItem(about, 1163));
+  });
+  app.MainFrame()->SendMessage(WM_COMMAND, 33012, 0);
+  app.MainFrame()->SendMessage(WM_CLOSE);
+  ui_test::Pump();
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
 }  // namespace
