@@ -153,7 +153,6 @@ HFONT CreateFontIndirect(const LOGFONT* lf);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 // A bitmap resource by id (the instance is not used); null when there is none.
 HBITMAP LoadBitmap(HINSTANCE instance, UINT id);
-enum : UINT { IMAGE_BITMAP = 0 };
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
 HGDIOBJ GetStockObject(int index);
 BOOL DeleteObject(HGDIOBJ object);
