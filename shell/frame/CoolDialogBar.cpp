@@ -40,6 +40,8 @@ CCoolDialogBar::CCoolDialogBar()
   m_brushBkgd.CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
 }
 
+// The window goes while the object is still a whole bar, so the messages of
+// its destruction reach the bar's own handlers.
 CCoolDialogBar::~CCoolDialogBar() {
   if (m_hWnd && ::IsWindow(m_hWnd)) DestroyWindow();
 }
