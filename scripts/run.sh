@@ -9,4 +9,5 @@ cmake --build build -j "$(nproc)"
 if [ -x build/app/pelmoran ]; then
   exec build/app/pelmoran "$@"
 fi
-echo "The editor's window is not built yet; see README.md for what runs so far."
+echo "run.sh: build/app/pelmoran was not built (PELMORAN_GUI off?); see README.md."
+exit 1

@@ -1,10 +1,12 @@
 #pragma once
 // The services the program asks of its surroundings, behind one interface:
 // message boxes, the common dialogs (file, colour, font, print), running a
-// modal dialog, translated text by id, the clock with its pauses, and the
-// report of an exception that escaped a handler. The platform's own calls
+// modal dialog, translated text by id, the clock with its pauses, the
+// desktop's open action for a document, and the report of an exception that
+// escaped a handler. The platform's own calls
 // (::MessageBox, AfxMessageBox, AfxReportError, CFileDialog::DoModal and the
-// other common dialogs, CDialog::DoModal, Sleep, GetTickCount) all end here.
+// other common dialogs, CDialog::DoModal, Sleep, GetTickCount, ShellExecute)
+// all end here.
 //
 // One is always in place: services::Current() is never null.
 // - Without windows the default, BasicServices, runs: the real clock, no
@@ -49,6 +51,10 @@ class Services {
   virtual void Sleep(DWORD milliseconds) = 0;
   // Milliseconds of a monotonic clock with an arbitrary origin.
   virtual ULONGLONG TickCount() = 0;
+  // Opens a document with the desktop's application for it (a help page in
+  // the web browser), started in `folder`, without waiting for it; false
+  // when it could not be started.
+  virtual bool OpenDocument(const std::string& path, const std::string& folder) = 0;
   // Tells the user about an exception that escaped a handler (the
   // framework's own exceptions by their text; the user-abort one silently).
   virtual void ReportException(std::exception_ptr error) = 0;

@@ -70,12 +70,17 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
   return Attach(::CreateCompatibleBitmap(dc ? dc->m_hDC : nullptr, width, height));
 }
 
-BOOL CBitmap::LoadBitmap(UINT id) {
+HBITMAP LoadBitmap(HINSTANCE, UINT id) {
   QImage image = resources::Bitmap(id);
-  if (image.isNull()) return FALSE;
+  if (image.isNull()) return nullptr;
   auto* bitmap = new GdiObject(GdiObject::Kind::Bitmap);
   bitmap->image = image.convertToFormat(QImage::Format_RGB32);
-  return Attach(bitmap);
+  return bitmap;
+}
+
+BOOL CBitmap::LoadBitmap(UINT id) {
+  HBITMAP bitmap = ::LoadBitmap(nullptr, id);
+  return bitmap ? Attach(bitmap) : FALSE;
 }
 
 CDC::~CDC() {

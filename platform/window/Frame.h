@@ -45,6 +45,8 @@ enum : DWORD {
   CBRS_SIZE_DYNAMIC = 0x40
 };
 inline constexpr DWORD FWS_ADDTOTITLE = 0x8000;
+// The multiple-document frame's arrangement commands (Window menu).
+enum : UINT { ID_WINDOW_CASCADE = 0xE132, ID_WINDOW_TILE_HORZ = 0xE133 };
 // Asks the frame to show a command's prompt (wParam: the command id) or a
 // text (lParam) in its message pane; the idle id shows the idle text.
 inline constexpr UINT WM_SETMESSAGESTRING = 0x0362;
@@ -153,6 +155,11 @@ class CMDIFrameWnd : public CFrameWnd {
   CMDIChildWnd* MDIGetActive(BOOL* maximized = nullptr) const;
   void MDIActivate(CWnd* child);
   void MDINext();
+  // The arrangement commands act on the document windows; they are enabled
+  // while at least one is open.
+  void MDICascade();
+  void MDITile();
+  void OnUpdateMDIWindowCmd(CCmdUI* ui);
   CFrameWnd* GetActiveFrame() override;
   CDocument* GetActiveDocument() override;
   BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) override;
@@ -177,6 +184,10 @@ class CMDIChildWnd : public CFrameWnd {
   void OnDestroy();
   virtual void OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated);
   void OnUpdateFrameTitle(BOOL addToTitle) override;
+  // A new document window is active before its view's initial update gave
+  // it a document and a title: once they exist its activation runs again
+  // (the shared menu, the window's own activation steps).
+  void InitialUpdateFrame(CDocument* doc, BOOL makeVisible) override;
 
  protected:
   DECLARE_MESSAGE_MAP()

@@ -151,6 +151,8 @@ HBRUSH CreateSolidBrush(COLORREF color);
 HPEN CreatePen(int style, int width, COLORREF color);
 HFONT CreateFontIndirect(const LOGFONT* lf);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+// A bitmap resource by id (the instance is not used); null when there is none.
+HBITMAP LoadBitmap(HINSTANCE instance, UINT id);
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
 HGDIOBJ GetStockObject(int index);
 BOOL DeleteObject(HGDIOBJ object);

@@ -1,5 +1,6 @@
 // The multiple-document frame and its document windows: the client area is
 // an MDI client (QMdiArea); commands go to the active child first.
+#include "platform/window/CmdUI.h"
 #include "platform/window/Document.h"
 #include "platform/window/Frame.h"
 #include "platform/window/FrameworkClasses.h"
@@ -12,6 +13,10 @@
 
 IMPLEMENT_DYNAMIC(CMDIFrameWnd, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
+ON_COMMAND(ID_WINDOW_CASCADE, MDICascade)
+ON_COMMAND(ID_WINDOW_TILE_HORZ, MDITile)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_CASCADE, OnUpdateMDIWindowCmd)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_HORZ, OnUpdateMDIWindowCmd)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
@@ -49,6 +54,31 @@ void CMDIFrameWnd::MDIActivate(CWnd* child) {
 void CMDIFrameWnd::MDINext() {
   if (QMdiArea* area = AreaOf(m_hWndMDIClient)) area->activateNextSubWindow();
 }
+
+// Cascades as new windows are placed (CMDIChildWnd::LoadFrame): two thirds
+// of the client each, a caption and a frame apart, in stacking order so the
+// active window ends on top.
+void CMDIFrameWnd::MDICascade() {
+  QMdiArea* area = AreaOf(m_hWndMDIClient);
+  if (!area) return;
+  const QSize client = area->viewport()->size();
+  const int cx = std::max(200, client.width() * 2 / 3), cy = std::max(150, client.height() * 2 / 3);
+  const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+  const int fit = std::max(0, std::min(client.width() - cx, client.height() - cy) / step);
+  int n = 0;
+  for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::StackingOrder)) {
+    if (sub->isMinimized() || sub->isMaximized()) sub->showNormal();
+    const int k = n++ % (fit + 1);
+    sub->setGeometry(k * step, k * step, cx, cy);
+    sub->raise();
+  }
+}
+
+void CMDIFrameWnd::MDITile() {
+  if (QMdiArea* area = AreaOf(m_hWndMDIClient)) area->tileSubWindows();
+}
+
+void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* ui) { ui->Enable(MDIGetActive() != nullptr); }
 
 CFrameWnd* CMDIFrameWnd::GetActiveFrame() {
   CMDIChildWnd* child = MDIGetActive();
@@ -124,6 +154,12 @@ void CMDIChildWnd::OnMDIActivate(BOOL activate, CWnd*, CWnd*) {
   CDocument* doc = GetActiveDocument();
   if (activate && frame && doc && doc->GetDocTemplate() && doc->GetDocTemplate()->m_hMenuShared)
     ::SetMenu(frame->m_hWnd, doc->GetDocTemplate()->m_hMenuShared), frame->RecalcLayout();
+}
+
+void CMDIChildWnd::InitialUpdateFrame(CDocument* doc, BOOL makeVisible) {
+  CFrameWnd::InitialUpdateFrame(doc, makeVisible);
+  CMDIFrameWnd* frame = GetMDIFrame();
+  if (frame && frame->MDIGetActive() == this) OnMDIActivate(TRUE, this, nullptr);
 }
 
 void CMDIChildWnd::OnDestroy() {

@@ -243,8 +243,12 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags) {
   QAction* a = Find(menu, item, flags);
   if (!a) return static_cast<DWORD>(-1);
   DWORD previous = a->isChecked() ? MF_CHECKED : MF_UNCHECKED;
-  a->setCheckable(flags & MF_CHECKED);
-  a->setChecked(flags & MF_CHECKED);
+  // Qt ignores setChecked on an action that is not checkable: the mark
+  // goes before the action stops being checkable.
+  const bool on = flags & MF_CHECKED;
+  if (on) a->setCheckable(true);
+  a->setChecked(on);
+  if (!on) a->setCheckable(false);
   return previous;
 }
 

@@ -1,10 +1,15 @@
-// "Static": text and frames. Before drawing it asks its parent for colours
-// (WM_CTLCOLORSTATIC): the brush returned fills its background and the text
-// colour and background mode set on the DC apply to its text.
+// "Static": text, frames and pictures. Before drawing it asks its parent for
+// colours (WM_CTLCOLORSTATIC): the brush returned fills its background and
+// the text colour and background mode set on the DC apply to its text. An
+// SS_BITMAP static shows the bitmap STM_SETIMAGE gave it (the caller keeps
+// it), at its top-left or, with SS_CENTERIMAGE, centred.
 #include "platform/window/Gdi.h"
 #include "platform/window/StandardControls.h"
 
+#include <QPainter>
 #include <QWidget>
+
+#include <utility>
 
 namespace controls {
 namespace {
@@ -25,6 +30,10 @@ class StaticWidget : public QWidget {
     }
     if (kind == SS_BLACKFRAME) {
       FrameRect(&dc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      return;
+    }
+    if (kind == SS_BITMAP) {
+      PaintBitmap(dc, style);
       return;
     }
     SetBkMode(&dc, OPAQUE);
@@ -48,8 +57,24 @@ class StaticWidget : public QWidget {
 
  public:
   HFONT font_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
 
  private:
+  void PaintBitmap(DeviceContext& dc, DWORD style) {
+    HWND parent = GetParent(window_);
+    auto brush = reinterpret_cast<HBRUSH>(SendMessage(parent, WM_CTLCOLORSTATIC,
+                                                      reinterpret_cast<WPARAM>(&dc),
+                                                      reinterpret_cast<LPARAM>(window_)));
+    RECT rc{0, 0, width(), height()};
+    if (brush) FillRect(&dc, &rc, brush);
+    if (!bitmap_ || bitmap_->kind != GdiObject::Kind::Bitmap) return;
+    const QImage& image = bitmap_->image;
+    QPoint at(0, 0);
+    if (style & SS_CENTERIMAGE)
+      at = QPoint((width() - image.width()) / 2, (height() - image.height()) / 2);
+    dc.Painter().drawImage(at, image);
+  }
+
   HWND window_;
 };
 
@@ -62,6 +87,14 @@ LRESULT StaticProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
         widget->update();
       }
       return TRUE;
+    case STM_SETIMAGE: {
+      if (!widget || w != IMAGE_BITMAP) return 0;
+      HBITMAP previous = std::exchange(widget->bitmap_, reinterpret_cast<HBITMAP>(l));
+      widget->update();
+      return reinterpret_cast<LRESULT>(previous);
+    }
+    case STM_GETIMAGE:
+      return widget && w == IMAGE_BITMAP ? reinterpret_cast<LRESULT>(widget->bitmap_) : 0;
     case WM_SETFONT:
       if (widget) widget->font_ = reinterpret_cast<HFONT>(w);
       return DefWindowProc(h, msg, w, l);

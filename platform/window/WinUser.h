@@ -260,7 +260,9 @@ enum : UINT {
   X(SS_CENTER, 0x0001)               \
   X(SS_RIGHT, 0x0002)                \
   X(SS_BLACKFRAME, 0x0007)           \
+  X(SS_BITMAP, 0x000E)               \
   X(SS_ETCHEDHORZ, 0x0010)           \
+  X(SS_CENTERIMAGE, 0x0200)          \
   X(SS_SUNKEN, 0x1000)               \
   X(SBS_HORZ, 0x0000)                \
   X(SBS_VERT, 0x0001)                \
@@ -340,7 +342,8 @@ enum : UINT {
   CB_FINDSTRINGEXACT = 0x0158,
   CB_GETDROPPEDSTATE = 0x0157,
   CB_ERR = static_cast<UINT>(-1),
-  STM_SETIMAGE = 0x0172,
+  STM_SETIMAGE = 0x0172,  // wParam IMAGE_BITMAP, lParam the bitmap; answers the previous one
+  STM_GETIMAGE = 0x0173,
   SBM_SETPOS = 0x00E0,
   SBM_GETPOS = 0x00E1,
   SBM_SETRANGE = 0x00E2,
@@ -401,6 +404,7 @@ enum : int {
   SW_SHOWNORMAL = 1,
   SW_SHOW = 5,
   SW_SHOWMAXIMIZED = 3,
+  SW_SHOWNOACTIVATE = 4,
   SW_MINIMIZE = 6,
   SW_SHOWNA = 8,
   SW_RESTORE = 9

@@ -4,6 +4,7 @@
 #include "resources/tests/ShippedTable.h"
 #include "waveform/WaveMessages.h"
 #include "instrument/LinkMessages.h"
+#include "shell/ShellMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +34,9 @@ TEST(Inventory, EveryTextHasBothLanguagesAndTheMessagesTheWindowsShow) {
     EXPECT_FALSE(t.en.empty()) << id;
     EXPECT_FALSE(t.zh.empty()) << id;
   }
-  // The ids the windows look up without a template of their own.
-  std::vector<int> needed = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  110, 111, 112,
+  // The ids the windows look up without a template of their own (the
+  // Language menu is flat, so no drop-down takes text 112).
+  std::vector<int> needed = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  110, 111,
                              181, 183, 184, 185, 186, 187, 188, 189, 190, 191, 192, 193};
   for (int id : {300, 301, 302, 303, 304, 305, 306, 307, 308, 310, 311, 312, 313, 315, 316, 317,
                  318, 319, 321, 322, 324, 325, 326, 328, 329, 330, 331, 332, 333, 334, 335, 336,
@@ -45,6 +47,9 @@ TEST(Inventory, EveryTextHasBothLanguagesAndTheMessagesTheWindowsShow) {
 #include "waveform/files/WaveFileMessages.def"
 #undef WAVEFILE_MESSAGE
   needed.push_back(kMsgSelectionOutOfRange);
+#define SHELL_MESSAGE_ID(name, id) needed.push_back(id);
+  PELMORAN_SHELL_MESSAGES(SHELL_MESSAGE_ID)
+#undef SHELL_MESSAGE_ID
 #define LINK_MESSAGE_ID(id, name) needed.push_back(id);
   PELMORAN_LINK_MESSAGES(LINK_MESSAGE_ID)
 #undef LINK_MESSAGE_ID

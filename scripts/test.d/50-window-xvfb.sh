@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The window layer on a real X display: the sample dialog, the
-# multiple-document frame and the skin's button and combo box run under Xvfb
-# on Qt's xcb platform, and their screenshots are written to build/review/
-# for a person to look at.
+# multiple-document frame, the skin's button and combo box and the program's
+# main window with two waveform windows (in English and in Chinese) run under
+# Xvfb on Qt's xcb platform, and their screenshots are written to
+# build/review/ for a person to look at.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build="${PELMORAN_BUILD_DIR:-$top/build}"
@@ -24,6 +25,8 @@ views="$build/waveform/view/tests/waveform_view_tests"
 if [ -x "$views" ]; then
   shots="$shots view-drawn-waveform.png view-print-preview.png"
 fi
+journey="$build/app/tests/pelmoran_journey_tests"
+if [ -x "$journey" ]; then shots="$shots main-window-en.png main-window-zh.png"; fi
 for png in $shots; do rm -f "$review/$png"; done
 QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
   xvfb-run -a -s "-screen 0 1280x1024x24" \
@@ -37,6 +40,11 @@ if [ -x "$views" ]; then
   QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
     xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$views" --gtest_filter='PrintingTest.ADrawnZoomedWaveformWithBothCursorsForReview:PrintingTest.ThePreviewShowsThePageWithoutTheCursorsAndGivesThemBack'
+fi
+if [ -x "$journey" ]; then
+  QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$journey" --gtest_filter='Journey.OpenEditSwitchTheLanguageAndExit'
 fi
 for png in $shots; do
   [ -s "$review/$png" ] || { echo "50-window-xvfb: $png was not written"; exit 1; }

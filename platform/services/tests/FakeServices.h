@@ -9,6 +9,7 @@
 //   and is cancelled (boxes may be let through instead: AnswerUnscriptedBoxes);
 // - texts come from a table (or a function), empty for other ids;
 // - pauses return at once, are recorded and move the tick count on;
+// - documents to open are recorded, not opened;
 // - escaped exceptions are reported as the program reports them, so they
 //   show up as boxes.
 // Expectations still queued when the fake goes are failures.
@@ -85,12 +86,24 @@ class FakeServices : public BasicServices {
 
   FakeClock& Clock() { return clock_; }
 
+  // Documents the program asked the desktop to open: path and folder.
+  struct OpenedDocument {
+    std::string path, folder;
+  };
+  const std::vector<OpenedDocument>& OpenedDocuments() const { return opened_; }
+  // What OpenDocument answers (true: the opener started).
+  void SetOpenDocumentResult(bool started) { openResult_ = started; }
+
   int MessageBox(HWND owner, const MessageBoxCall& call) override;
   void CommonDialog(HWND owner, CommonDialogRequest& request) override;
   void RunModal(HWND dialog) override;
   std::string Text(int id) override;
   void Sleep(DWORD milliseconds) override { clock_.Sleep(milliseconds); }
   ULONGLONG TickCount() override { return clock_.TickCount(); }
+  bool OpenDocument(const std::string& path, const std::string& folder) override {
+    opened_.push_back({path, folder});
+    return openResult_;
+  }
 
  private:
   struct ExpectedBox {
@@ -114,6 +127,8 @@ class FakeServices : public BasicServices {
   std::deque<CommonAnswer> commonAnswers_;
   std::map<int, std::string> texts_;
   std::function<std::string(int)> textSource_;
+  std::vector<OpenedDocument> opened_;
+  bool openResult_ = true;
 };
 
 }  // namespace services

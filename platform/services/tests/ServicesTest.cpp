@@ -1,10 +1,14 @@
 #include "platform/afx/Exception.h"
+#include "platform/afx/tests/TempFolder.h"
 #include "platform/services/tests/FakeServices.h"
+#include "platform/win/ShellExecute.h"
 #include "platform/win/Sleep.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 
 using services::FakeServices;
@@ -175,3 +179,55 @@ TEST(FakeServices, AnswersFromItsScriptsInOrder) {
 }
 
 }  // namespace
+
+namespace shell_open {
+
+// A stand-in for xdg-open on the PATH, or none at all, while the scope lives.
+class OpenerOnPath {
+ public:
+  explicit OpenerOnPath(bool present) : saved_(std::getenv("PATH") ? std::getenv("PATH") : "") {
+    if (present) {
+      std::ofstream script(folder_ / "xdg-open");
+      script << "#!/bin/sh\nexit 0\n";
+      script.close();
+      std::filesystem::permissions(folder_ / "xdg-open", std::filesystem::perms::owner_all);
+    }
+    setenv("PATH", folder_.path().c_str(), 1);
+  }
+  ~OpenerOnPath() { setenv("PATH", saved_.c_str(), 1); }
+  const TempFolder& Folder() const { return folder_; }
+
+ private:
+  TempFolder folder_;
+  std::string saved_;
+};
+
+TEST(Services, TheDefaultOpenerSaysWhetherXdgOpenCouldBeStarted) {
+  services::BasicServices basic;
+  {
+    OpenerOnPath opener(true);
+    EXPECT_TRUE(basic.OpenDocument(opener.Folder() / "page.html", opener.Folder().path()));
+  }
+  OpenerOnPath none(false);
+  EXPECT_FALSE(basic.OpenDocument(none.Folder() / "page.html", ""));
+}
+
+TEST(Services, ShellExecuteOpensAnExistingDocumentThroughTheServices) {
+  FakeServices fake;
+  TempFolder folder;
+  std::ofstream(folder / "Help_EN.html") << "<html></html>";
+  EXPECT_GT(ShellExecute(nullptr, "open", (folder / "Help_EN.html").c_str(), nullptr,
+                         folder.path().c_str(), 4),
+            32);
+  EXPECT_EQ(ShellExecute(nullptr, "open", (folder / "missing.html").c_str(), nullptr, nullptr, 4),
+            2);
+  fake.SetOpenDocumentResult(false);
+  EXPECT_EQ(ShellExecute(nullptr, "open", (folder / "Help_EN.html").c_str(), nullptr, nullptr, 4),
+            31);
+  ASSERT_EQ(fake.OpenedDocuments().size(), 2u);
+  EXPECT_EQ(fake.OpenedDocuments()[0].path, folder / "Help_EN.html");
+  EXPECT_EQ(fake.OpenedDocuments()[0].folder, folder.path().string());
+  EXPECT_EQ(fake.OpenedDocuments()[1].folder, "");
+}
+
+}  // namespace shell_open

@@ -173,6 +173,12 @@ TEST_F(FrameworkTest, NewChildrenCascadeAndTheToolbarShowsItsPictures) {
   }
 }
 
+// A new document window shows its template's menu in the main frame at once.
+TEST_F(FrameworkTest, ANewDocumentWindowShowsItsTemplatesMenu) {
+  CDocTemplate* tmpl = ViewOf(second)->GetDocument()->GetDocTemplate();
+  EXPECT_EQ(::GetMenu(main->m_hWnd), tmpl->m_hMenuShared);
+}
+
 TEST_F(FrameworkTest, MenuItemsFollowTheirUpdateHandlers) {
   CMenu* edit = main->GetMenu()->GetSubMenu(0);
   ASSERT_NE(edit, nullptr);
@@ -215,6 +221,8 @@ TEST_F(FrameworkTest, AMenuItemChosenReachesTheActiveViewThroughItsUpdateHandler
   mark->trigger();
   EXPECT_EQ(main->GetMenu()->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_CHECKED,
             static_cast<UINT>(MF_CHECKED));
+  EXPECT_EQ(main->GetMenu()->CheckMenuItem(ID_MARK, MF_BYCOMMAND | MF_UNCHECKED), UINT{MF_CHECKED});
+  EXPECT_EQ(main->GetMenu()->GetMenuState(ID_MARK, MF_BYCOMMAND) & MF_CHECKED, 0u);
   EXPECT_EQ(g_log.size(), 2u);
 }
 
@@ -236,6 +244,42 @@ TEST_F(FrameworkTest, TheDialogBarIsDockedLeftAndItsButtonReachesTheFrame) {
   main->bar.UpdateDialogControls(main, TRUE);
   EXPECT_FALSE(IsWindowEnabled(go));
   EXPECT_TRUE(IsWindowEnabled(::GetDlgItem(main->bar.m_hWnd, 2202)));  // not a button
+}
+
+// Cascade and tile arrange the document windows and are enabled only while
+// one is open.
+TEST_F(FrameworkTest, TheWindowArrangementCommandsFollowTheOpenDocumentWindows) {
+  CFrameWnd* one = ViewOf(first)->GetParentFrame();
+  CFrameWnd* two = ViewOf(second)->GetParentFrame();
+  Command(ID_WINDOW_TILE_HORZ);
+  ui_test::Pump();
+  CRect a, b;
+  one->GetWindowRect(&a);
+  two->GetWindowRect(&b);
+  auto overlap = [](const CRect& r, const CRect& s) {
+    return std::max(r.left, s.left) < std::min(r.right, s.right) &&
+           std::max(r.top, s.top) < std::min(r.bottom, s.bottom);
+  };
+  EXPECT_FALSE(overlap(a, b)) << "tiled windows do not overlap";
+  Command(ID_WINDOW_CASCADE);
+  ui_test::Pump();
+  one->GetWindowRect(&a);
+  two->GetWindowRect(&b);
+  EXPECT_TRUE(overlap(a, b)) << "cascaded windows overlap";
+  EXPECT_EQ(b.left - a.left, GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME));
+  EXPECT_EQ(a.Size(), b.Size());
+  struct Probe : CCmdUI {
+    BOOL enabled = TRUE;
+    void Enable(BOOL on) override { enabled = on; }
+  } probe;
+  probe.m_nID = ID_WINDOW_CASCADE;
+  probe.DoUpdate(main, TRUE);
+  EXPECT_TRUE(probe.enabled);
+  one->SendMessage(WM_CLOSE);
+  two->SendMessage(WM_CLOSE);
+  ui_test::Pump();
+  probe.DoUpdate(main, TRUE);
+  EXPECT_FALSE(probe.enabled);
 }
 
 TEST_F(FrameworkTest, ClosingAChildFrameEndsItsDocument) {

@@ -230,3 +230,24 @@ TEST_F(WindowCore, AnExceptionFromAHandlerIsReportedAndTheLoopGoesOn) {
   ASSERT_EQ(boxes.Shown().size(), 1u);
 }
 }  // namespace
+
+namespace {
+// A picture static shows the bitmap it was given, centred with
+// SS_CENTERIMAGE; the caller keeps the bitmap and gets the previous one back.
+TEST(StaticPicture, ABitmapStaticShowsItsBitmapCentred) {
+  HWND picture = CreateWindowEx(0, "Static", "", WS_POPUP | SS_BITMAP | SS_CENTERIMAGE, 0, 0, 20,
+                                20, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(picture, nullptr);
+  HBITMAP red = CreateCompatibleBitmap(nullptr, 4, 4);
+  red->image.fill(QColor(255, 0, 0));
+  EXPECT_EQ(SendMessage(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(red)), 0);
+  EXPECT_EQ(SendMessage(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(red));
+  const QImage shown = RenderWindow(picture);
+  EXPECT_EQ(shown.pixelColor(9, 9), QColor(255, 0, 0));
+  EXPECT_NE(shown.pixelColor(1, 1), QColor(255, 0, 0));
+  EXPECT_EQ(SendMessage(picture, STM_SETIMAGE, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(red));
+  DestroyWindow(picture);
+  DeleteObject(red);
+  EXPECT_EQ(LoadBitmap(nullptr, 65000), nullptr);  // no such resource
+}
+}  // namespace

@@ -1,0 +1,192 @@
+// The program as a user meets it, started in this process offscreen through
+// the application object and window classes main() uses: start-up with and
+// without files named, opening files from the File menu, the table view,
+// the language switch with pictures of the main window in both languages,
+// and Exit with its save prompt ending the message loop.
+#include "app/WaveWindows.h"
+#include "platform/afx/tests/TempFolder.h"
+#include "platform/window/Menu.h"
+#include "platform/window/RenderPng.h"
+#include "platform/window/tests/UiTestKit.h"
+#include "shell/app/PelmoranApp.h"
+#include "shell/frame/MainFrame.h"
+#include "shell/tableview/TableView.h"
+#include "shell/tests/ShellTestKit.h"
+#include "shell/tests/StandInView.h"
+#include "waveform/PrivateMessages.h"
+#include "waveform/WaveCollections.h"
+
+#include <QMenuBar>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// Where the pictures of the main window go: the folder the Xvfb step names,
+// else build/review.
+std::string ReviewFile(const std::string& name) {
+  const char* dir = std::getenv("PELMORAN_REVIEW_PNG_DIR");
+  const std::string folder = dir && *dir ? dir : REVIEW_DIR;
+  std::filesystem::create_directories(folder);
+  return folder + "/" + name;
+}
+
+class Journey : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { shell_test::LoadShippedResources(); }
+  void SetUp() override {
+    ResetWaveState();
+    g_WaveArray.RemoveAll();
+  }
+  void TearDown() override {
+    if (app.m_pMainWnd) {
+      for (int i = 0; i < g_WaveArray.GetSize(); ++i) g_WaveArray[i].saved = true;
+      app.m_pMainWnd->SendMessage(WM_CLOSE);
+    }
+    ui_test::Pump();
+    g_WaveArray.RemoveAll();
+  }
+  std::string Write(const std::string& name, const std::string& text) {
+    std::ofstream(files / name, std::ios::binary) << text;
+    return files / name;
+  }
+  CMainFrame& Frame() { return *app.MainFrame(); }
+  void Command(UINT id) {
+    Frame().SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0);
+    ui_test::Pump();
+  }
+  void OpenFromMenu(const std::string& path) {
+    commonDialogs.ExpectPath(CommonDialogRequest::Kind::OpenFile, path);
+    Command(32899);
+  }
+  int WaveWindows() {
+    int n = 0;
+    for (HWND w = GetWindow(Frame().m_hWndMDIClient, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+      ++n;
+    return n;
+  }
+  CString MenuCaption(int position) {
+    char text[64] = {};
+    GetMenuString(GetMenu(Frame().m_hWnd), static_cast<UINT>(position), text, sizeof text,
+                  MF_BYPOSITION);
+    return text;
+  }
+
+  shell_test::ShippedProgramFolder folder{"English"};
+  TempFolder files;
+  CPelmoranApp app{WaveDocumentClass(), WaveViewClass()};
+  ScriptedBoxes boxes;
+  ScriptedDialogs dialogs;
+  ScriptedCommonDialogs commonDialogs;
+};
+
+TEST_F(Journey, AnEmptyCommandLineStartsMaximisedWithoutWaveformWindows) {
+  ASSERT_TRUE(app.InitInstance());
+  ui_test::Pump();
+  EXPECT_TRUE(WidgetOf(Frame().m_hWnd)->isMaximized());
+  EXPECT_EQ(WaveWindows(), 0);
+  EXPECT_EQ(Frame().GetWindowTextString(), CString("Pelmoran"));
+  EXPECT_EQ(MenuCaption(0), CString("File"));
+  EXPECT_FALSE(g_bWaveOpen);
+}
+
+// Files named on the command line open through the readers; one that
+// cannot be read is refused with its message and start-up goes on.
+TEST_F(Journey, FilesNamedOnTheCommandLineOpenOrAreRefused) {
+  app.SetCommandLine({Write("first.csv", "xpos,value\n0,0.5\n1,-0.5\n"), (files / "missing.bin"),
+                      Write("notes.txt", "hello\n")});
+  boxes.Expect(IDOK, "The file cannot be read");
+  boxes.Expect(IDOK, "\"txt\" was not opened");
+  ASSERT_TRUE(app.InitInstance());
+  ui_test::Pump();
+  EXPECT_EQ(WaveWindows(), 1);
+  ASSERT_EQ(g_WaveArray.GetSize(), 1);
+  EXPECT_EQ(g_WaveArray[0].wavename, CString("first"));
+  EXPECT_EQ(Frame().GetWindowTextString(), CString("Pelmoran - first"));
+}
+
+// Two files from the File menu, a value changed in the table view, the
+// language switched (with a picture of each), and Exit: the changed
+// waveform asks, No discards it, and the message loop ends.
+TEST_F(Journey, OpenEditSwitchTheLanguageAndExit) {
+  ASSERT_TRUE(app.InitInstance());
+  std::string sine = "xpos,value\n";
+  for (int i = 0; i < 200; ++i)
+    sine += std::to_string(i) + "," + std::to_string(i % 50 / 25.0 - 1) + "\n";
+  OpenFromMenu(Write("ramp.csv", sine));
+  OpenFromMenu(Write("pulse.dat", "0,1\n1,1\n2,-1\n3,-1\n"));
+  EXPECT_EQ(WaveWindows(), 2);
+  EXPECT_TRUE(g_bWaveOpen);
+  // The pictures show the whole window at a desktop's size, with or without
+  // a window manager to maximise it.
+  Frame().ShowWindow(SW_SHOWNORMAL);
+  Frame().MoveWindow(0, 0, 1200, 820);
+  ui_test::Pump();
+  EXPECT_TRUE(RenderWindowToPng(Frame().m_hWnd, ReviewFile("main-window-en.png")));
+
+  dialogs.Expect([](HWND table) {
+    EXPECT_EQ(GetWindowTextString(GetDlgItem(table, CTable_view::IDC_NAME)), "pulse");
+    listview::SetItemText(GetDlgItem(table, CTable_view::IDC_GRID), 2, 1, "0.25");
+    ui_test::ClickCenter(GetDlgItem(table, CTable_view::IDC_OK));
+  });
+  Command(33064);
+  const int pulse = g_WaveNameList.Find("pulse");
+  ASSERT_GE(pulse, 0);
+  EXPECT_EQ(g_WaveArray[pulse].thedata[2], 0.25f);
+  EXPECT_FALSE(g_WaveArray[pulse].saved);
+
+  Command(32819);
+  EXPECT_EQ(MenuCaption(0), CString("文件"));
+  QMenuBar* bar = MenuBarOf(GetMenu(Frame().m_hWnd));
+  ASSERT_NE(bar, nullptr);
+  for (QAction* item : bar->actions())  // every caption fits the bar
+    EXPECT_LT(bar->actionGeometry(item).bottom(), bar->height()) << item->text().toStdString();
+  EXPECT_TRUE(RenderWindowToPng(Frame().m_hWnd, ReviewFile("main-window-zh.png")));
+
+  boxes.Expect(IDNO, "pulse");
+  Frame().PostMessage(WM_COMMAND, 33001);
+  EXPECT_EQ(app.Run(), 0);
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
+  EXPECT_EQ(g_WaveArray.GetSize(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The application's own commands reach it through the main frame's routing
+// and go on to the active view as the frame's private messages.
+TEST(ApplicationCommands, SaveAsPreviewPrintAndAboutReachTheirReceivers) {
+  shell_test::LoadShippedResources();
+  ResetWaveState();
+  g_WaveArray.RemoveAll();
+  shell_test::ShippedProgramFolder folder("English");
+  CPelmoranApp app(RUNTIME_CLASS(shell_test::CStandInDoc), RUNTIME_CLASS(shell_test::CStandInView));
+  ASSERT_TRUE(app.InitInstance());
+  CWaveData wave;
+  wave.wavename = "Wave1";
+  wave.saved = true;
+  g_WaveArray.Add(std::move(wave));
+  app.MainFrame()->SendMessage(WM_WAVE_UPDATE, kWaveUpdateOpenWindow, 0);
+  shell_test::ViewLog().clear();
+  for (UINT id : {32875u, 33023u, 32873u, 32874u}) app.MainFrame()->SendMessage(WM_COMMAND, id, 0);
+  std::vector<UINT> heard;
+  for (const shell_test::ViewHeard& h : shell_test::ViewLog()) heard.push_back(h.message);
+  EXPECT_EQ(heard,
+            (std::vector<UINT>{WM_FILE_SAVE, WM_FILE_SAVEAS, WM_PRINT_PREVIEW, WM_PRINT_WAVE}));
+  ScriptedDialogs dialogs;
+  dialogs.Expect([](HWND about) {
+    EXPECT_EQ(GetWindowTextString(about), "About Pelmoran");
+    ui_test::ClickCenter(GetDlgItem(about, 1163));
+  });
+  app.MainFrame()->SendMessage(WM_COMMAND, 33012, 0);
+  app.MainFrame()->SendMessage(WM_CLOSE);
+  ui_test::Pump();
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
+}
+
+}  // namespace
