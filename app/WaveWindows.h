@@ -2,7 +2,8 @@
 // The document and view classes of the program's waveform windows, named
 // once for the program and for the tests that start it.
 
-#include "app/PlaceholderView.h"
+#include "waveform/view/PelmoranDoc.h"
+#include "waveform/view/PelmoranView.h"
 
-inline CRuntimeClass* WaveDocumentClass() { return RUNTIME_CLASS(CPlaceholderDoc); }
-inline CRuntimeClass* WaveViewClass() { return RUNTIME_CLASS(CPlaceholderView); }
+inline CRuntimeClass* WaveDocumentClass() { return RUNTIME_CLASS(CPelmoranDoc); }
+inline CRuntimeClass* WaveViewClass() { return RUNTIME_CLASS(CPelmoranView); }

@@ -118,7 +118,9 @@ TEST_F(Journey, OpenEditSwitchTheLanguageAndExit) {
   for (int i = 0; i < 200; ++i)
     sine += std::to_string(i) + "," + std::to_string(i % 50 / 25.0 - 1) + "\n";
   OpenFromMenu(Write("ramp.csv", sine));
-  OpenFromMenu(Write("pulse.dat", "0,1\n1,1\n2,-1\n3,-1\n"));
+  std::string square;
+  for (int i = 0; i < 400; ++i) square += std::to_string(i) + (i % 200 < 100 ? ",1\n" : ",-1\n");
+  OpenFromMenu(Write("pulse.dat", square));
   EXPECT_EQ(WaveWindows(), 2);
   EXPECT_TRUE(g_bWaveOpen);
   // The pictures show the whole window at a desktop's size, with or without

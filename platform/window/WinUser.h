@@ -237,6 +237,7 @@ enum : UINT {
   X(BS_GROUPBOX, 0x0007)             \
   X(BS_AUTORADIOBUTTON, 0x0009)      \
   X(BS_OWNERDRAW, 0x000B)            \
+  X(BS_BITMAP, 0x0080)               \
   X(BS_TYPEMASK, 0x000F)             \
   X(ES_LEFT, 0x0000)                 \
   X(ES_CENTER, 0x0001)               \

@@ -10,8 +10,10 @@
 #include "shell/app/AppServices.h"
 #include "shell/frame/AboutDlg.h"
 #include "shell/frame/ChildFrame.h"
+#include "shell/frame/EditorSeams.h"
 #include "shell/frame/FrameCommands.h"
 #include "shell/frame/MainFrame.h"
+#include "tools/New_WAVE_SETING.h"
 #include "waveform/PrivateMessages.h"
 
 namespace {
@@ -51,6 +53,7 @@ BOOL CPelmoranApp::InitInstance() {
   LoadStdProfileSettings(4);
   SetWindowServices(std::make_unique<AppServices>());
   g_Translator.Load();
+  InstallEditorSeams();
 
   auto* waveWindows = new CMultiDocTemplate(kMainResource, m_pDocumentClass,
                                             RUNTIME_CLASS(CChildFrame), m_pViewClass);
@@ -77,6 +80,13 @@ void CPelmoranApp::SendToMainFrame(UINT message) {
 void CPelmoranApp::OnAppAbout() {
   CAboutDlg about;
   about.DoModal();
+}
+
+// The framework's New, which no menu item carries: the new-waveform dialog,
+// as the main frame's New.
+void CPelmoranApp::OnNewWaveform() {
+  CNew_WAVE_SETING dialog;
+  dialog.DoModal();
 }
 
 void CPelmoranApp::OnFileOpen() { SendToMainFrame(WM_FILE_OPEN); }

@@ -32,6 +32,7 @@ class CPelmoranApp : public CWinApp {
 
   // The application's commands.
   void OnAppAbout();
+  void OnNewWaveform();
   void OnFileOpen();
   void OnFileSave();
   void OnFileSaveAs();

@@ -14,6 +14,8 @@
 
 // clang-format off
 #define PELMORAN_FRAME_COMMANDS(VIEW, FRAME, APP)                          \
+  FRAME(32840, Always, OnNewWave)         /* File: New */                  \
+  APP(57600, Always, OnNewWaveform)       /* (no item: the framework's New) */ \
   APP(32899, Always, OnFileOpen)          /* File: Open */                 \
   APP(32875, Waveform, OnFileSave)        /* File: Save */                 \
   APP(33023, Waveform, OnFileSaveAs)      /* File: Save As */              \
@@ -43,7 +45,14 @@
   FRAME(32851, Waveform, OnDrawHorizontalLine) /* Draw: horizontal line */ \
   FRAME(32854, Waveform, OnDrawVerticalLine)   /* Draw: vertical line */   \
   FRAME(32853, Waveform, OnDrawTwoPointLine)   /* Draw: two-point line */  \
+  FRAME(32824, Waveform, OnPointList)     /* Draw: coordinate drawing */   \
+  FRAME(32826, Waveform, OnEquation)      /* Draw: equation drawing */     \
+  FRAME(32825, Waveform, OnStandardWave)  /* Draw: standard waveform */    \
   VIEW(32896, Waveform, WM_UNDO_LAST_DRAW, 0) /* Draw: undo last draw */   \
+  FRAME(32827, Waveform, OnMathValue)     /* Math: with a constant */      \
+  FRAME(32829, Waveform, OnMathWave)      /* Math: two waveforms */        \
+  FRAME(32830, Waveform, OnMathWindow)    /* Math: windowing */            \
+  FRAME(32832, Waveform, OnMathFilter)    /* Math: filtering */            \
   VIEW(32876, Waveform, WM_SMOOTH, 0)     /* Math: smoothing */            \
   FRAME(33064, Waveform, OnTableView)     /* Properties: modify */         \
   FRAME(32870, Waveform, OnSendWave)      /* Communication: send */        \

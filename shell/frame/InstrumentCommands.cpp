@@ -1,12 +1,16 @@
 #include "shell/frame/InstrumentCommands.h"
 
 #include "instrument/LinkState.h"
+#include "instrument/dialogs/ConnectTypeDlg.h"
+#include "instrument/dialogs/StepTestDlg.h"
 
 namespace {
-// The connection dialog (and the dialogs its OK opens) belong to the
-// instrument dialogs; until they are part of the program, a transfer
-// records its direction and opens nothing.
-void RunConnectionDialog() {}
+// The connection dialog runs without a parent; its OK opens the send, read
+// or import dialog as the link-state globals say.
+void RunConnectionDialog() {
+  CConnectTypeDLG dialog(nullptr);
+  dialog.DoModal();
+}
 }  // namespace
 
 void StartSendToGenerator() {
@@ -26,4 +30,7 @@ void StartImportFromScope() {
   RunConnectionDialog();
 }
 
-void RunStepTest() {}
+void RunStepTest() {
+  CTest_Read_Send_ByStep dialog(nullptr);
+  dialog.DoModal();
+}

@@ -15,6 +15,7 @@
 #include "platform/window/Frame.h"
 #include "shell/frame/CoolDialogBar.h"
 #include "shell/frame/CoordinateBar.h"
+#include "tools/StandWaveDLG.h"
 
 class CView;
 class CDocument;
@@ -61,7 +62,7 @@ class CMainFrame : public CMDIFrameWnd {
 
   CCoolDialogBarCH m_wndFloatDlg;
   // The standard-shape panel the left docking bar hosts.
-  CDialog m_wndStandWave;
+  CStandWaveDLG m_wndStandWave;
   CBaseDLG m_wndCoordinateBar;
   CStatusBar m_wndStatusBar;
   CToolBar m_wndToolBar;
@@ -76,6 +77,15 @@ class CMainFrame : public CMDIFrameWnd {
 
   // Commands (FrameCommands.h).
   void OnExit();
+  // The tool dialogs, each run modally without a parent (MainFrameTools.cpp).
+  void OnNewWave();
+  void OnPointList();
+  void OnEquation();
+  void OnStandardWave();
+  void OnMathValue();
+  void OnMathWave();
+  void OnMathWindow();
+  void OnMathFilter();
   void OnCursorLine();
   void OnUndoZoom();
   void OnToggleShapePanel();

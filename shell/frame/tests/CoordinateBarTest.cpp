@@ -125,9 +125,16 @@ TEST_F(CoordinateBar, TheButtonsTakeTheirKeysAndFollowTheirStates) {
   HWND read = Item(CBaseDLG::IDC_READ);
   g_LinkDirection = 1;
   ui_test::MoveFocus(read);
+  // Space presses Read: the connection dialog opens for a read.
+  std::string opened;
+  dialogs.Expect([&](HWND window) {
+    opened = GetWindowTextString(window);
+    SendMessage(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  });
   ui_test::PressKey(read, Qt::Key_Space);
   ui_test::Pump();
-  EXPECT_EQ(g_LinkDirection, 0);  // Space pressed the Read button
+  EXPECT_EQ(g_LinkDirection, 0);
+  EXPECT_EQ(opened, "Connection");
   ui_test::PressKey(read, Qt::Key_Tab);
   ui_test::Pump();
   EXPECT_NE(GetFocus(), read);  // and Tab leaves it
@@ -145,6 +152,30 @@ TEST_F(CoordinateBar, TheButtonsTakeTheirKeysAndFollowTheirStates) {
   OpenWave("Wave1");
   app.OnIdle(0);
   EXPECT_TRUE(IsWindowEnabled(Item(CBaseDLG::IDC_SEND)));
+}
+
+// Send opens the connection dialog for a send; the hidden step-test button
+// (reached by its command) opens the step-by-step test.
+TEST_F(CoordinateBar, SendAndTheStepTestOpenTheirDialogs) {
+  OpenWave("Wave1");
+  const std::pair<int, const char*> kButtons[] = {{CBaseDLG::IDC_SEND, "Connection"},
+                                                  {CBaseDLG::IDC_STEP_TEST, nullptr}};
+  for (const auto& [id, caption] : kButtons) {
+    std::string opened;
+    dialogs.Expect([&opened](HWND window) {
+      opened = GetWindowTextString(window);
+      SendMessage(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    g_LinkDirection = 0;
+    Bar().SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+    ui_test::Pump();
+    if (caption) {
+      EXPECT_EQ(opened, caption);
+      EXPECT_EQ(g_LinkDirection, 1);
+    } else {
+      EXPECT_FALSE(opened.empty());
+    }
+  }
 }
 
 TEST_F(CoordinateBar, TheLinkPictureFollowsTheConnectedFlag) {

@@ -5,6 +5,7 @@
 
 #include "platform/window/Menu.h"
 #include "platform/window/NonClient.h"
+#include "shell/ActiveChild.h"
 
 namespace shell_test {
 namespace {
@@ -47,6 +48,21 @@ TEST_F(DockingPanel, ItDocksLeftWithTheShapePanelInsideAndAGripperOnTop) {
   EXPECT_EQ(HitAt(POINT{w - 28, 12}), HTMINBUTTON);
   EXPECT_EQ(HitAt(POINT{5, 5}), HTCAPTION);
   EXPECT_EQ(HitAt(POINT{w - 3, 200}), HTSIZE);
+}
+
+// The panel's shape buttons show their pictures and open the standard
+// waveform dialog with their shape while a waveform window is open.
+TEST_F(DockingPanel, TheShapeButtonsShowPicturesAndOpenTheStandardDialog) {
+  HWND sine = ::GetDlgItem(frame->m_wndStandWave.m_hWnd, 1004);
+  ASSERT_NE(sine, nullptr);
+  EXPECT_NE(SendMessage(sine, BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+  OpenWave("Wave1");
+  dialogs.Expect([](HWND window) {
+    EXPECT_EQ(GetWindowTextString(window), ShellText(143).str());
+    SendMessage(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  });
+  ui_test::ClickCenter(sine);
+  ui_test::Pump();
 }
 
 // The edge follows the mouse; past the frame it stops at the panel's width

@@ -3,6 +3,7 @@
 // toolbar alike), what each command sends the active view, the drawing-mode
 // marks, the relayed messages and what the frame does with the view's
 // reports.
+#include "instrument/LinkState.h"
 #include "shell/frame/tests/FrameFixture.h"
 
 #include "platform/afx/Time.h"
@@ -20,66 +21,24 @@ struct CommandRule {
   bool noWindow, cursorsHidden, cursorsShown;
 };
 
-// Every command of the menus and the toolbar. The tool dialogs' commands
-// (New 32840 and 57600, 32824, 32825, 32826, 32827, 32829, 32830, 32832)
-// stay disabled until their dialogs are part of the program.
+// Every command of the menus and the toolbar.
+// clang-format off
 const CommandRule kRules[] = {
     // always
-    {32899, 1, 1, 1},
-    {33001, 1, 1, 1},
-    {32872, 1, 1, 1},
-    {33069, 1, 1, 1},
-    {32819, 1, 1, 1},
-    {32820, 1, 1, 1},
-    {33191, 1, 1, 1},
-    {33192, 1, 1, 1},
-    {33011, 1, 1, 1},
-    {33012, 1, 1, 1},
-    {32821, 1, 1, 1},
+    {32840, 1, 1, 1}, {57600, 1, 1, 1}, {32899, 1, 1, 1}, {33001, 1, 1, 1}, {32872, 1, 1, 1},
+    {33069, 1, 1, 1}, {32819, 1, 1, 1}, {32820, 1, 1, 1}, {33191, 1, 1, 1}, {33192, 1, 1, 1},
+    {33011, 1, 1, 1}, {33012, 1, 1, 1}, {32821, 1, 1, 1},
     // while a waveform window is open
-    {32875, 0, 1, 1},
-    {33023, 0, 1, 1},
-    {32873, 0, 1, 1},
-    {32874, 0, 1, 1},
-    {32841, 0, 1, 1},
-    {32816, 0, 1, 1},
-    {32817, 0, 1, 1},
-    {32818, 0, 1, 1},
-    {32842, 0, 1, 1},
-    {32843, 0, 1, 1},
-    {32844, 0, 1, 1},
-    {32846, 0, 1, 1},
-    {32879, 0, 1, 1},
-    {32850, 0, 1, 1},
-    {32851, 0, 1, 1},
-    {32854, 0, 1, 1},
-    {32853, 0, 1, 1},
-    {32896, 0, 1, 1},
-    {32876, 0, 1, 1},
-    {33064, 0, 1, 1},
-    {32870, 0, 1, 1},
-    {57650, 0, 1, 1},
-    {57651, 0, 1, 1},
+    {32875, 0, 1, 1}, {33023, 0, 1, 1}, {32873, 0, 1, 1}, {32874, 0, 1, 1}, {32841, 0, 1, 1},
+    {32816, 0, 1, 1}, {32817, 0, 1, 1}, {32818, 0, 1, 1}, {32842, 0, 1, 1}, {32843, 0, 1, 1},
+    {32844, 0, 1, 1}, {32846, 0, 1, 1}, {32879, 0, 1, 1}, {32850, 0, 1, 1}, {32851, 0, 1, 1},
+    {32854, 0, 1, 1}, {32853, 0, 1, 1}, {32896, 0, 1, 1}, {32876, 0, 1, 1}, {33064, 0, 1, 1},
+    {32870, 0, 1, 1}, {57650, 0, 1, 1}, {57651, 0, 1, 1}, {32824, 0, 1, 1}, {32825, 0, 1, 1},
+    {32826, 0, 1, 1}, {32827, 0, 1, 1}, {32829, 0, 1, 1}, {32830, 0, 1, 1}, {32832, 0, 1, 1},
     // while it also shows its cursors
-    {33002, 0, 0, 1},
-    {33003, 0, 0, 1},
-    {33004, 0, 0, 1},
-    {33005, 0, 0, 1},
-    {33006, 0, 0, 1},
-    {32859, 0, 0, 1},
-    {32862, 0, 0, 1},
-    {32865, 0, 0, 1},
-    {32866, 0, 0, 1},
-    // not yet reachable
-    {32840, 0, 0, 0},
-    {57600, 0, 0, 0},
-    {32824, 0, 0, 0},
-    {32825, 0, 0, 0},
-    {32826, 0, 0, 0},
-    {32827, 0, 0, 0},
-    {32829, 0, 0, 0},
-    {32830, 0, 0, 0},
-    {32832, 0, 0, 0}};
+    {33002, 0, 0, 1}, {33003, 0, 0, 1}, {33004, 0, 0, 1}, {33005, 0, 0, 1}, {33006, 0, 0, 1},
+    {32859, 0, 0, 1}, {32862, 0, 0, 1}, {32865, 0, 0, 1}, {32866, 0, 0, 1}};
+// clang-format on
 
 class CommandStates : public FrameTest, public testing::WithParamInterface<State> {
  protected:
@@ -218,6 +177,32 @@ TEST_F(FrameTest, DrawingModesMarkOneItemAndEachWindowRepublishesItsOwn) {
   EXPECT_FALSE(g_bDrawTwoPoint);
   EXPECT_FALSE(g_bEditEnable);
   EXPECT_EQ(frame->GetWindowTextString(), CString("Pelmoran - Second"));
+}
+
+// Each tool command and each transfer runs its dialog modally; the script
+// sees its translated caption and closes it. A transfer records its
+// direction before the connection dialog opens.
+TEST_F(FrameTest, EachToolAndTransferCommandRunsItsDialog) {
+  OpenWave("Wave1", 100, true);
+  struct Case {
+    UINT id;
+    int dialog;
+    int direction;  // g_LinkDirection afterwards, -1: unchanged
+    int import;
+  };
+  const Case kCases[] = {{32840, 138, -1, -1}, {32825, 143, -1, -1}, {32826, 142, -1, -1},
+                         {32824, 150, -1, -1}, {32827, 145, -1, -1}, {32829, 147, -1, -1},
+                         {32830, 149, -1, -1}, {32832, 153, -1, -1}, {32870, 353, 1, 0},
+                         {32872, 353, 0, 0},   {33069, 353, 0, 1}};
+  for (const Case& c : kCases) {
+    dialogs.Expect([dialog = c.dialog](HWND window) {
+      EXPECT_EQ(GetWindowTextString(window), ShellText(dialog).str()) << dialog;
+      SendMessage(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    Command(c.id);
+    if (c.direction >= 0) EXPECT_EQ(g_LinkDirection, c.direction) << c.id;
+    if (c.import >= 0) EXPECT_EQ(g_ImportFromScope, c.import) << c.id;
+  }
 }
 
 TEST_F(FrameTest, RelayedMessagesReachTheActiveViewWithTheirParameters) {
