@@ -1,88 +1,20 @@
-// The program as a user meets it, started in this process offscreen through
-// the application object and window classes main() uses: start-up with and
-// without files named, opening files from the File menu, the table view,
-// the language switch with pictures of the main window in both languages,
-// and Exit with its save prompt ending the message loop.
-#include "app/WaveWindows.h"
-#include "platform/afx/tests/TempFolder.h"
+// The program as a user meets it at start-up: with and without files named,
+// opening files from the File menu, the table view, the language switch
+// with pictures of the main window in both languages, and Exit with its save
+// prompt ending the message loop.
+#include "app/tests/ProgramFixture.h"
+
 #include "platform/window/Menu.h"
-#include "platform/window/RenderPng.h"
-#include "platform/window/tests/UiTestKit.h"
-#include "shell/app/PelmoranApp.h"
-#include "shell/frame/MainFrame.h"
 #include "shell/tableview/TableView.h"
-#include "shell/tests/ShellTestKit.h"
 #include "shell/tests/StandInView.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 
 #include <QMenuBar>
 #include <QWidget>
-#include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
+namespace program_test {
 namespace {
-
-// Where the pictures of the main window go: the folder the Xvfb step names,
-// else build/review.
-std::string ReviewFile(const std::string& name) {
-  const char* dir = std::getenv("PELMORAN_REVIEW_PNG_DIR");
-  const std::string folder = dir && *dir ? dir : REVIEW_DIR;
-  std::filesystem::create_directories(folder);
-  return folder + "/" + name;
-}
-
-class Journey : public testing::Test {
- protected:
-  static void SetUpTestSuite() { shell_test::LoadShippedResources(); }
-  void SetUp() override {
-    ResetWaveState();
-    g_WaveArray.RemoveAll();
-  }
-  void TearDown() override {
-    if (app.m_pMainWnd) {
-      for (int i = 0; i < g_WaveArray.GetSize(); ++i) g_WaveArray[i].saved = true;
-      app.m_pMainWnd->SendMessage(WM_CLOSE);
-    }
-    ui_test::Pump();
-    g_WaveArray.RemoveAll();
-  }
-  std::string Write(const std::string& name, const std::string& text) {
-    std::ofstream(files / name, std::ios::binary) << text;
-    return files / name;
-  }
-  CMainFrame& Frame() { return *app.MainFrame(); }
-  void Command(UINT id) {
-    Frame().SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0);
-    ui_test::Pump();
-  }
-  void OpenFromMenu(const std::string& path) {
-    commonDialogs.ExpectPath(CommonDialogRequest::Kind::OpenFile, path);
-    Command(32899);
-  }
-  int WaveWindows() {
-    int n = 0;
-    for (HWND w = GetWindow(Frame().m_hWndMDIClient, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-      ++n;
-    return n;
-  }
-  CString MenuCaption(int position) {
-    char text[64] = {};
-    GetMenuString(GetMenu(Frame().m_hWnd), static_cast<UINT>(position), text, sizeof text,
-                  MF_BYPOSITION);
-    return text;
-  }
-
-  shell_test::ShippedProgramFolder folder{"English"};
-  TempFolder files;
-  CPelmoranApp app{WaveDocumentClass(), WaveViewClass()};
-  ScriptedBoxes boxes;
-  ScriptedDialogs dialogs;
-  ScriptedCommonDialogs commonDialogs;
-};
 
 TEST_F(Journey, AnEmptyCommandLineStartsMaximisedWithoutWaveformWindows) {
   ASSERT_TRUE(app.InitInstance());
@@ -125,10 +57,7 @@ TEST_F(Journey, OpenEditSwitchTheLanguageAndExit) {
   EXPECT_TRUE(g_bWaveOpen);
   // The pictures show the whole window at a desktop's size, with or without
   // a window manager to maximise it.
-  Frame().ShowWindow(SW_SHOWNORMAL);
-  Frame().MoveWindow(0, 0, 1200, 820);
-  ui_test::Pump();
-  EXPECT_TRUE(RenderWindowToPng(Frame().m_hWnd, ReviewFile("main-window-en.png")));
+  Picture("main-window-en.png");
 
   dialogs.Expect([](HWND table) {
     EXPECT_EQ(GetWindowTextString(GetDlgItem(table, CTable_view::IDC_NAME)), "pulse");
@@ -147,7 +76,7 @@ TEST_F(Journey, OpenEditSwitchTheLanguageAndExit) {
   ASSERT_NE(bar, nullptr);
   for (QAction* item : bar->actions())  // every caption fits the bar
     EXPECT_LT(bar->actionGeometry(item).bottom(), bar->height()) << item->text().toStdString();
-  EXPECT_TRUE(RenderWindowToPng(Frame().m_hWnd, ReviewFile("main-window-zh.png")));
+  Picture("main-window-zh.png");
 
   boxes.Expect(IDNO, "pulse");
   Frame().PostMessage(WM_COMMAND, 33001);
@@ -192,3 +121,4 @@ TEST(ApplicationCommands, SaveAsPreviewPrintAndAboutReachTheirReceivers) {
 }
 
 }  // namespace
+}  // namespace program_test

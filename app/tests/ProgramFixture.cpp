@@ -1,0 +1,70 @@
+#include "app/tests/ProgramFixture.h"
+
+#include "platform/window/Menu.h"
+#include "platform/window/RenderPng.h"
+#include "waveform/WaveCollections.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace program_test {
+
+std::string ReviewFile(const std::string& name) {
+  const char* dir = std::getenv("PELMORAN_REVIEW_PNG_DIR");
+  const std::string folder = dir && *dir ? dir : REVIEW_DIR;
+  std::filesystem::create_directories(folder);
+  return folder + "/" + name;
+}
+
+void Journey::SetUp() {
+  ResetWaveState();
+  g_WaveArray.RemoveAll();
+}
+
+void Journey::TearDown() {
+  if (app.m_pMainWnd) {
+    for (int i = 0; i < g_WaveArray.GetSize(); ++i) g_WaveArray[i].saved = true;
+    app.m_pMainWnd->SendMessage(WM_CLOSE);
+  }
+  ui_test::Pump();
+  g_WaveArray.RemoveAll();
+}
+
+std::string Journey::Write(const std::string& name, const std::string& text) {
+  std::ofstream(files / name, std::ios::binary) << text;
+  return files / name;
+}
+
+void Journey::Command(UINT id) {
+  Frame().SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0);
+  ui_test::Pump();
+}
+
+void Journey::OpenFromMenu(const std::string& path) {
+  commonDialogs.ExpectPath(CommonDialogRequest::Kind::OpenFile, path);
+  Command(32899);
+}
+
+int Journey::WaveWindows() {
+  int n = 0;
+  for (HWND w = GetWindow(Frame().m_hWndMDIClient, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+    ++n;
+  return n;
+}
+
+CString Journey::MenuCaption(int position) {
+  char text[64] = {};
+  GetMenuString(GetMenu(Frame().m_hWnd), static_cast<UINT>(position), text, sizeof text,
+                MF_BYPOSITION);
+  return text;
+}
+
+void Journey::Picture(const std::string& name) {
+  Frame().ShowWindow(SW_SHOWNORMAL);
+  Frame().MoveWindow(0, 0, 1200, 820);
+  ui_test::Pump();
+  EXPECT_TRUE(RenderWindowToPng(Frame().m_hWnd, ReviewFile(name)));
+}
+
+}  // namespace program_test
