@@ -62,6 +62,10 @@ void CChildFrame::OnClose() {
           g_nSaveAnswer = 2;
           return;
         }
+        // The first save of a waveform renames it after its file, and the
+        // caption with it: the record goes by its new name.
+        title = GetWindowTextString();
+        title.Trim(' ');
         RemoveWave(title);
         break;
       default: g_nSaveAnswer = 2; return;
