@@ -1,8 +1,14 @@
 #include "app/tests/ProgramFixture.h"
 
+#include "controls/GraphControl.h"
+#include "controls/GraphRenderer.h"
 #include "platform/window/Menu.h"
 #include "platform/window/RenderPng.h"
+#include "waveform/view/PelmoranView.h"
 #include "waveform/WaveCollections.h"
+
+#include <QTest>
+#include <QWidget>
 
 #include <cstdlib>
 #include <filesystem>
@@ -65,6 +71,35 @@ void Journey::Picture(const std::string& name) {
   Frame().MoveWindow(0, 0, 1200, 820);
   ui_test::Pump();
   EXPECT_TRUE(RenderWindowToPng(Frame().m_hWnd, ReviewFile(name)));
+}
+
+CPelmoranView* Journey::ActiveView() {
+  CMDIChildWnd* child = Frame().MDIGetActive();
+  return child ? dynamic_cast<CPelmoranView*>(child->GetActiveView()) : nullptr;
+}
+
+namespace {
+QWidget* GraphWidget(CPelmoranView* view) { return WidgetOf(view->Graph().m_hWnd); }
+}  // namespace
+
+hosted::Graph& Journey::GraphModel() {
+  return static_cast<hosted::GraphWidget*>(GraphWidget(ActiveView()))->Model();
+}
+
+QPoint Journey::GraphPoint(double x, double y) {
+  const QRectF bounds(GraphWidget(ActiveView())->rect());
+  const hosted::GraphMapping m = hosted::MapGraph(GraphModel(), bounds, 1.0);
+  return QPoint(qRound(m.PixelX(x)), qRound(m.PixelY(y)));
+}
+
+void Journey::GraphClick(QPoint at) { GraphStroke({at}); }
+
+void Journey::GraphStroke(const std::vector<QPoint>& points) {
+  QWidget* widget = GraphWidget(ActiveView());
+  QTest::mousePress(widget, Qt::LeftButton, {}, points.front());
+  for (std::size_t i = 1; i < points.size(); ++i) QTest::mouseMove(widget, points[i]);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, points.back());
+  ui_test::Pump();
 }
 
 }  // namespace program_test

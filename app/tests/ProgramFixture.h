@@ -10,9 +10,16 @@
 #include "shell/frame/MainFrame.h"
 #include "shell/tests/ShellTestKit.h"
 
+#include <QPoint>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+class CPelmoranView;
+namespace hosted {
+struct Graph;
+}
 
 namespace program_test {
 
@@ -36,6 +43,15 @@ class Journey : public testing::Test {
   CString MenuCaption(int position);
   // The main window at a desktop's size, pictured into the review folder.
   void Picture(const std::string& name);
+
+  // The active waveform window's view, and its graph under the mouse: the
+  // pixel of a point in the graph's own units, a click, and a drag from the
+  // first point through the others to the last.
+  CPelmoranView* ActiveView();
+  hosted::Graph& GraphModel();
+  QPoint GraphPoint(double x, double y);
+  void GraphClick(QPoint at);
+  void GraphStroke(const std::vector<QPoint>& points);
 
   shell_test::ShippedProgramFolder folder{"English"};
   TempFolder files;

@@ -1,5 +1,6 @@
-// The table view's grid: its columns, the rows of one page, taking the page
-// on screen back into the working copy, and moving between pages.
+// The table view's grid: its columns, the rows of one page, taking the
+// edited cells of the page on screen back into the working copy, and moving
+// between pages.
 #include "shell/tableview/TableView.h"
 
 #include "shell/ActiveChild.h"
@@ -41,7 +42,11 @@ bool CTable_view::WriteBackPage() {
     const std::optional<double> number = ReadTableNumber(m_Grid.GetItemText(row, 0));
     const int k = number ? static_cast<int>(*number) : 0;
     if (k < 1 || k > n) continue;
-    const std::optional<double> value = ReadTableNumber(m_Grid.GetItemText(row, 1));
+    // A cell the user left as it was shown keeps its sample: its text has
+    // only five decimals, and reading it back would round the sample.
+    const CString text = m_Grid.GetItemText(row, 1);
+    if (text == TableSampleText(m_WorkData.GetData()[k - 1], 0)) continue;
+    const std::optional<double> value = ReadTableNumber(text);
     if (!value) {
       CString which;
       which.Format("%d", k);

@@ -1,0 +1,251 @@
+// Whole-program journeys of editing: a file of the longest length opened,
+// zoomed, cut between typed cursors, undone, redone, saved and reopened; a
+// new waveform shaped by hand, by lines, by points and by an equation,
+// changed in its table and printed; and a file that cannot be read.
+#include "app/tests/ProgramFixture.h"
+
+#include "controls/GraphModel.h"
+#include "shell/tableview/TableView.h"
+#include "waveform/WaveCollections.h"
+#include "waveform/view/PelmoranView.h"
+
+#include <QFile>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace program_test {
+namespace {
+
+std::vector<float> Samples(const CWaveData& wave) {
+  return {wave.thedata.GetData(), wave.thedata.GetData() + wave.thedata.GetSize()};
+}
+
+// A sample as the CSV keeps it: five decimals, read back.
+float AsWritten(float sample) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%0.5f", static_cast<double>(sample));
+  return static_cast<float>(std::strtod(text, nullptr));
+}
+
+class EditingJourney : public Journey {
+ protected:
+  void SetUp() override {
+    Journey::SetUp();
+    ASSERT_TRUE(app.InitInstance());
+    // Active, as on a desktop, so that focus and typing reach the bars.
+    ui_test::ShowActive(Frame().m_hWnd);
+    ui_test::Pump();
+  }
+  CWaveData& Active() {
+    const int at = g_WaveNameList.Find(Frame().MDIGetActive()->GetWindowTextString());
+    EXPECT_GE(at, 0);
+    return g_WaveArray[std::max(at, 0)];
+  }
+  // What the graph's waveform plot shows now.
+  std::vector<float> Plotted() {
+    const auto& plot = GraphModel().plots.at(0);
+    std::vector<float> values;
+    for (std::size_t i = 0; plot->data && i < plot->data->Size(); ++i)
+      values.push_back(static_cast<float>(plot->data->At(i)));
+    return values;
+  }
+  // The record's display samples, which the plot must show.
+  std::vector<float> Shown() {
+    const CWaveData& wave = Active();
+    return {wave.showdata.GetData(), wave.showdata.GetData() + wave.showdata.GetSize()};
+  }
+  // A cursor time typed into the coordinate bar and entered, as the user
+  // moves a cursor to an exact time.
+  void TypeCursorTime(UINT edit, const char* time) {
+    HWND item = ::GetDlgItem(Frame().m_wndCoordinateBar.m_hWnd, edit);
+    ui_test::ClickCenter(item);
+    ui_test::PressKey(item, Qt::Key_A, Qt::ControlModifier);
+    ui_test::TypeText(item, time);
+    ui_test::PressKey(item, Qt::Key_Return);
+    ui_test::Pump();
+  }
+  void CloseActiveWindow() {
+    Frame().MDIGetActive()->SendMessage(WM_CLOSE);
+    ui_test::Pump();
+  }
+};
+
+// The longest file the editor opens, 20,971,520 samples: region zoom and
+// back, a cut between typed cursors, undo and redo, Save As and reopen.
+TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
+  constexpr std::size_t kSamples = 20971520;
+  std::string bytes(2 * kSamples, '\0');
+  for (std::size_t i = 0; i < kSamples; ++i) {
+    const auto code = static_cast<std::uint16_t>(i * 7919 % 65536);
+    bytes[2 * i] = static_cast<char>(code & 0xFF);
+    bytes[2 * i + 1] = static_cast<char>(code >> 8);
+  }
+  OpenFromMenu(Write("long.bin", bytes));
+  bytes.clear();
+  ASSERT_EQ(WaveWindows(), 1);
+  const std::vector<float> original = Samples(Active());
+  ASSERT_EQ(original.size(), kSamples);
+  for (std::size_t i : {std::size_t{1}, std::size_t{5}, kSamples - 1}) {
+    const auto code = static_cast<std::int16_t>(i * 7919 % 65536);
+    EXPECT_EQ(original[i], static_cast<float>(code * 3.0 / 32768)) << i;
+  }
+  const int shown = Active().displaylen;
+  EXPECT_GT(Active().dispstep, 1);  // a long waveform is shown decimated
+  EXPECT_EQ(Plotted().size(), static_cast<std::size_t>(shown));
+  EXPECT_EQ(Plotted(), Shown());
+
+  // A region dragged out shows that region; the whole waveform comes back.
+  Command(32844);
+  GraphStroke({GraphPoint(0.2 * shown, 2), GraphPoint(0.3 * shown, 0), GraphPoint(0.4 * shown, -2)});
+  EXPECT_NEAR(GraphModel().XAxis().minimum, 0.2 * shown, 0.01 * shown);
+  EXPECT_NEAR(GraphModel().XAxis().maximum, 0.4 * shown, 0.01 * shown);
+  Command(32846);
+  EXPECT_LE(GraphModel().XAxis().minimum, 0.0);
+  EXPECT_GE(GraphModel().XAxis().maximum, shown - 1.0);
+
+  // The cursors at 0.1 and 0.9 ms of the 1 ms period, and the samples
+  // between them cut: one run gone, the rest as it was.
+  Command(32841);
+  ASSERT_TRUE(Active().cursorson);
+  TypeCursorTime(CBaseDLG::IDC_LEFT_TIME, "0.1");
+  TypeCursorTime(CBaseDLG::IDC_RIGHT_TIME, "0.9");
+  Command(33004);
+  const std::vector<float> cut = Samples(Active());
+  const std::size_t removed = original.size() - cut.size();
+  EXPECT_NEAR(static_cast<double>(removed), 0.8 * kSamples, 0.001 * kSamples);
+  const std::size_t from = static_cast<std::size_t>(
+      std::mismatch(cut.begin(), cut.end(), original.begin()).first - cut.begin());
+  EXPECT_NEAR(static_cast<double>(from), 0.1 * kSamples, 0.001 * kSamples);
+  ASSERT_TRUE(std::equal(cut.begin() + static_cast<long>(from), cut.end(),
+                         original.begin() + static_cast<long>(from + removed)));
+  EXPECT_EQ(Plotted(), Shown());
+  EXPECT_EQ(Shown().size(), static_cast<std::size_t>(Active().displaylen));
+
+  Command(33002);
+  ASSERT_EQ(Samples(Active()), original);
+  Command(33003);
+  ASSERT_EQ(Samples(Active()), cut);
+  EXPECT_FALSE(Active().saved);
+
+  const std::string kept = files / "kept.csv";
+  commonDialogs.Expect(CommonDialogRequest::Kind::SaveFile, [kept](CommonDialogRequest& r) {
+    r.accepted = true;
+    r.path = kept;
+    r.filterIndex = 2;  // amplitudes only
+  });
+  Command(33023);
+  EXPECT_EQ(Frame().MDIGetActive()->GetWindowTextString(), CString("kept"));
+  boxes.Expect(IDNO, "kept");  // Save As keeps the question at the close
+  CloseActiveWindow();
+  EXPECT_EQ(WaveWindows(), 0);
+
+  OpenFromMenu(kept);
+  ASSERT_EQ(WaveWindows(), 1);
+  const std::vector<float> reopened = Samples(Active());
+  ASSERT_EQ(reopened.size(), cut.size());
+  for (std::size_t i = 0; i < cut.size(); ++i) ASSERT_EQ(reopened[i], AsWritten(cut[i])) << i;
+  EXPECT_EQ(Plotted(), Shown());
+}
+
+// A new waveform drawn free-hand and with a line, points with a spline
+// (then undone), an equation, a value changed in the table, and a print.
+TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
+  dialogs.Expect([](HWND d) { ui_test::ClickCenter(GetDlgItem(d, 1235)); });
+  Command(32840);
+  ASSERT_EQ(WaveWindows(), 1);
+  ASSERT_EQ(Active().thedata.GetSize(), 16384u);
+
+  Command(32850);  // free-hand
+  GraphStroke({GraphPoint(1000, 2), GraphPoint(1500, 2.5), GraphPoint(2000, 3),
+               GraphPoint(2500, 3.5), GraphPoint(3000, 4)});
+  std::vector<float> drawn = Samples(Active());
+  EXPECT_NEAR(drawn[2000], 3, 0.2);
+  EXPECT_EQ(drawn[500], 0.0f);
+  EXPECT_EQ(drawn[4000], 0.0f);
+  EXPECT_FALSE(Active().saved);
+
+  Command(32853);  // a line between two points
+  // The line starts at the waveform's own value where it is pressed (0).
+  GraphStroke({GraphPoint(5000, -2), GraphPoint(7000, 0), GraphPoint(9000, 2)});
+  drawn = Samples(Active());
+  EXPECT_NEAR(drawn[5100], 0.05, 0.2);
+  EXPECT_NEAR(drawn[7000], 1, 0.2);
+  EXPECT_NEAR(drawn[8900], 1.95, 0.2);
+  for (int i = 5100; i < 8900; ++i) ASSERT_LE(drawn[i], drawn[i + 1]) << i;
+  EXPECT_NEAR(drawn[2000], 3, 0.2);  // the free-hand stroke stays
+
+  // Five points by mouse joined by a spline, each reached; then undone.
+  dialogs.Expect([](HWND d) {
+    ui_test::ClickCenter(GetDlgItem(d, 1151));
+    ui_test::ClickCenter(GetDlgItem(d, 1061));
+    SetWindowText(GetDlgItem(d, 1053), "5");
+    ui_test::ClickCenter(GetDlgItem(d, 1251));
+  });
+  Command(32824);
+  const double xs[] = {2000, 5000, 8000, 11000, 14000}, ys[] = {1, -1, 2, -2, 0.5};
+  for (int i = 0; i < 5; ++i) GraphClick(GraphPoint(xs[i], ys[i]));
+  const std::vector<float> spline = Samples(Active());
+  for (int i = 0; i < 5; ++i)
+    EXPECT_NEAR(spline[static_cast<std::size_t>(xs[i])], ys[i], 0.1) << i;
+  EXPECT_NE(spline, drawn);
+  Command(32896);
+  EXPECT_EQ(Samples(Active()), drawn);
+
+  dialogs.Expect([](HWND d) {
+    SetWindowText(GetDlgItem(d, 1053), "sin(x/100)");
+    ui_test::PressKey(GetDlgItem(d, 1053), Qt::Key_Return);
+  });
+  Command(32826);
+  const std::vector<float> equation = Samples(Active());
+  ASSERT_EQ(equation.size(), 16384u);
+  for (std::size_t i = 0; i < equation.size(); i += 97)
+    ASSERT_NEAR(equation[i], std::sin(2 * M_PI * static_cast<double>(i) / 16384 / 100), 1e-6) << i;
+  EXPECT_EQ(Plotted(), equation);
+
+  // Page 2 of the table starts at sample 1024.
+  dialogs.Expect([](HWND table) {
+    SetWindowText(GetDlgItem(table, CTable_view::IDC_PAGE), "2");
+    ui_test::Pump();
+    listview::SetItemText(GetDlgItem(table, CTable_view::IDC_GRID), 5, 1, "0.75");
+    ui_test::ClickCenter(GetDlgItem(table, CTable_view::IDC_OK));
+  });
+  Command(33064);
+  EXPECT_EQ(Active().thedata[1029], 0.75f);
+  // The rows left as they were keep their samples, and so does page 1.
+  EXPECT_EQ(Active().thedata[1028], equation[1028]);
+  EXPECT_EQ(Active().thedata[3], equation[3]);
+  EXPECT_EQ(Plotted()[1029], 0.75f);
+
+  const std::string pdf = files / "printed.pdf";
+  commonDialogs.ExpectPath(CommonDialogRequest::Kind::Print, pdf);
+  Command(32874);
+  QFile file(QString::fromStdString(pdf));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray printed = file.readAll();
+  EXPECT_TRUE(printed.startsWith("%PDF"));
+  EXPECT_EQ(printed.count("/Type /Page\n") + printed.count("/Type /Page\r") +
+                printed.count("/Type /Page "),
+            1);
+  Picture("journey-drawn.png");
+}
+
+// A file that cannot be read says which line and changes nothing open.
+TEST_F(EditingJourney, AMalformedFileIsRefusedAndNothingOpenChanges) {
+  OpenFromMenu(Write("good.csv", "xpos,value\n0,0.5\n1,-0.5\n2,0.25\n"));
+  ASSERT_EQ(WaveWindows(), 1);
+  const std::vector<float> good = Samples(Active());
+  boxes.Expect(IDOK, "Line 3 of the file holds no value");
+  OpenFromMenu(Write("bad.csv", "xpos,value\n0,0.5\n1,zero\n2,0.25\n"));
+  EXPECT_EQ(WaveWindows(), 1);
+  EXPECT_EQ(g_WaveArray.GetSize(), 1);
+  EXPECT_EQ(Samples(Active()), good);
+  // The program goes on: the next file opens.
+  OpenFromMenu(Write("next.csv", "xpos,value\n0,1\n1,2\n"));
+  EXPECT_EQ(WaveWindows(), 2);
+}
+
+}  // namespace
+}  // namespace program_test
