@@ -96,12 +96,14 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
   EXPECT_GT(Active().dispstep, 1);  // a long waveform is shown decimated
   EXPECT_EQ(Plotted().size(), static_cast<std::size_t>(shown));
   EXPECT_EQ(Plotted(), Shown());
+  Picture("journey2-1-opened.png");
 
   // A region dragged out shows that region; the whole waveform comes back.
   Command(32844);
   GraphStroke({GraphPoint(0.2 * shown, 2), GraphPoint(0.3 * shown, 0), GraphPoint(0.4 * shown, -2)});
   EXPECT_NEAR(GraphModel().XAxis().minimum, 0.2 * shown, 0.01 * shown);
   EXPECT_NEAR(GraphModel().XAxis().maximum, 0.4 * shown, 0.01 * shown);
+  Picture("journey2-2-zoomed.png");
   Command(32846);
   EXPECT_LE(GraphModel().XAxis().minimum, 0.0);
   EXPECT_GE(GraphModel().XAxis().maximum, shown - 1.0);
@@ -123,6 +125,7 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
                          original.begin() + static_cast<long>(from + removed)));
   EXPECT_EQ(Plotted(), Shown());
   EXPECT_EQ(Shown().size(), static_cast<std::size_t>(Active().displaylen));
+  Picture("journey2-3-cut.png");
 
   Command(33002);
   ASSERT_EQ(Samples(Active()), original);
@@ -147,6 +150,7 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
   const std::vector<float> reopened = Samples(Active());
   ASSERT_EQ(reopened.size(), cut.size());
   for (std::size_t i = 0; i < cut.size(); ++i) ASSERT_EQ(reopened[i], AsWritten(cut[i])) << i;
+  Picture("journey2-4-reopened.png");
   EXPECT_EQ(Plotted(), Shown());
 }
 
@@ -166,6 +170,7 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
   EXPECT_EQ(drawn[500], 0.0f);
   EXPECT_EQ(drawn[4000], 0.0f);
   EXPECT_FALSE(Active().saved);
+  Picture("journey3-1-free-hand.png");
 
   Command(32853);  // a line between two points
   // The line starts at the waveform's own value where it is pressed (0).
@@ -176,6 +181,7 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
   EXPECT_NEAR(drawn[8900], 1.95, 0.2);
   for (int i = 5100; i < 8900; ++i) ASSERT_LE(drawn[i], drawn[i + 1]) << i;
   EXPECT_NEAR(drawn[2000], 3, 0.2);  // the free-hand stroke stays
+  Picture("journey3-2-line.png");
 
   // Five points by mouse joined by a spline, each reached; then undone.
   dialogs.Expect([](HWND d) {
@@ -191,6 +197,7 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
   for (int i = 0; i < 5; ++i)
     EXPECT_NEAR(spline[static_cast<std::size_t>(xs[i])], ys[i], 0.1) << i;
   EXPECT_NE(spline, drawn);
+  Picture("journey3-3-spline.png");
   Command(32896);
   EXPECT_EQ(Samples(Active()), drawn);
 
@@ -204,6 +211,7 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
   for (std::size_t i = 0; i < equation.size(); i += 97)
     ASSERT_NEAR(equation[i], std::sin(2 * M_PI * static_cast<double>(i) / 16384 / 100), 1e-6) << i;
   EXPECT_EQ(Plotted(), equation);
+  Picture("journey3-4-equation.png");
 
   // Page 2 of the table starts at sample 1024.
   dialogs.Expect([](HWND table) {
@@ -229,7 +237,7 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
   EXPECT_EQ(printed.count("/Type /Page\n") + printed.count("/Type /Page\r") +
                 printed.count("/Type /Page "),
             1);
-  Picture("journey-drawn.png");
+  Picture("journey3-5-table-and-print.png");
 }
 
 // A file that cannot be read says which line and changes nothing open.
@@ -242,6 +250,7 @@ TEST_F(EditingJourney, AMalformedFileIsRefusedAndNothingOpenChanges) {
   EXPECT_EQ(WaveWindows(), 1);
   EXPECT_EQ(g_WaveArray.GetSize(), 1);
   EXPECT_EQ(Samples(Active()), good);
+  Picture("journey6-2-malformed-file.png");
   // The program goes on: the next file opens.
   OpenFromMenu(Write("next.csv", "xpos,value\n0,1\n1,2\n"));
   EXPECT_EQ(WaveWindows(), 2);

@@ -167,6 +167,7 @@ TEST_F(InstrumentJourney, MakeFilterSaveReopenSendAndReadBack) {
   NewWaveform();
   ASSERT_EQ(WaveWindows(), 1);
   StandardSine("2");
+  Picture("journey1-1-sine.png");
   const std::vector<float> sine = Samples(Active());
   EXPECT_FLOAT_EQ(*std::max_element(sine.begin(), sine.end()), 1.0f);
 
@@ -175,6 +176,7 @@ TEST_F(InstrumentJourney, MakeFilterSaveReopenSendAndReadBack) {
   const std::vector<float> filtered = Samples(Active());
   EXPECT_NE(filtered, sine);
   EXPECT_FALSE(Active().saved);
+  Picture("journey1-2-filtered.png");
 
   const std::string path = files / "filtered.csv";
   ExpectSaveDialog(path, 1);
@@ -191,6 +193,7 @@ TEST_F(InstrumentJourney, MakeFilterSaveReopenSendAndReadBack) {
   OpenFromMenu(path);
   ASSERT_EQ(WaveWindows(), 1);
   EXPECT_EQ(Samples(Named("filtered")), written);
+  Picture("journey1-3-reopened.png");
 
   auto generator = Generator("KRV1000X");
   Serve(generator);
@@ -226,6 +229,7 @@ TEST_F(InstrumentJourney, MakeFilterSaveReopenSendAndReadBack) {
     ASSERT_EQ(read[i], static_cast<float>(code * 2.0 / 32768)) << i;
   }
   EXPECT_FALSE(Named("filtered").saved);
+  Picture("journey1-4-read-back.png");
   boxes.Expect(IDNO, "filtered");
   CloseActiveWindow();
   EXPECT_EQ(WaveWindows(), 0);
@@ -247,6 +251,7 @@ TEST_F(InstrumentJourney, ImportFromTheScopeAndSaveAtTheClosePrompt) {
   EXPECT_EQ(ActiveCaption(), CString("Wavename1"));
   const std::vector<float> captured = Samples(Named("Wavename1"));
   EXPECT_EQ(captured.size(), 524288u);
+  Picture("journey4-1-imported.png");
   EXPECT_FALSE(Named("Wavename1").saved);
 
   const std::string path = files / "capture.csv";
@@ -263,6 +268,7 @@ TEST_F(InstrumentJourney, ImportFromTheScopeAndSaveAtTheClosePrompt) {
   ASSERT_EQ(WaveWindows(), 1);
   EXPECT_EQ(ActiveCaption(), CString("capture"));
   EXPECT_EQ(Samples(Named("capture")), written);
+  Picture("journey4-2-reopened.png");
 }
 
 // Each fault ends in its message, the waveforms stay as they were, and the
@@ -331,6 +337,7 @@ TEST_F(InstrumentJourney, FaultsEndInTheirMessagesAndLoseNothing) {
   EXPECT_EQ(WaveWindows(), 2);
   EXPECT_EQ(ActiveCaption(), CString("sine"));
   EXPECT_EQ(Samples(Named(made.GetString())), sine);
+  Picture("journey6-1-after-the-faults.png");
 }
 
 // Every menu, tip, status text and dialog caption in Chinese, and back.
@@ -371,6 +378,7 @@ TEST_F(InstrumentJourney, ChineseEverywhereTheUserLooksAndBack) {
     EXPECT_TRUE(nonAscii(Frame().m_wndStatusBar.GetPaneText(pane).GetString())) << pane;
   Command(32850);
   EXPECT_TRUE(nonAscii(Frame().m_wndStatusBar.GetPaneText(1).GetString()));
+  Picture("journey5-1-chinese.png");
 
   // Every dialog a menu opens shows its Chinese caption; each is cancelled.
   auto captionIsChinese = [&](HWND d) {

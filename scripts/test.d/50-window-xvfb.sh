@@ -27,7 +27,7 @@ if [ -x "$views" ]; then
   shots="$shots view-drawn-waveform.png view-print-preview.png"
 fi
 journey="$build/app/tests/pelmoran_journey_tests"
-if [ -x "$journey" ]; then shots="$shots main-window-en.png main-window-zh.png journey-drawn.png"; fi
+if [ -x "$journey" ]; then shots="$shots main-window-en.png main-window-zh.png journey2-3-cut.png journey3-5-table-and-print.png journey4-1-imported.png"; fi
 for png in $shots; do rm -f "$review/$png"; done
 QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
   xvfb-run -a -s "-screen 0 1280x1024x24" \
