@@ -12,23 +12,9 @@
 #include <QFile>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 
 namespace program_test {
 namespace {
-
-std::vector<float> Samples(const CWaveData& wave) {
-  return {wave.thedata.GetData(), wave.thedata.GetData() + wave.thedata.GetSize()};
-}
-
-// A sample as the CSV keeps it: five decimals, read back.
-float AsWritten(float sample) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%0.5f", static_cast<double>(sample));
-  return static_cast<float>(std::strtod(text, nullptr));
-}
 
 class EditingJourney : public Journey {
  protected:
@@ -38,11 +24,6 @@ class EditingJourney : public Journey {
     // Active, as on a desktop, so that focus and typing reach the bars.
     ui_test::ShowActive(Frame().m_hWnd);
     ui_test::Pump();
-  }
-  CWaveData& Active() {
-    const int at = g_WaveNameList.Find(Frame().MDIGetActive()->GetWindowTextString());
-    EXPECT_GE(at, 0);
-    return g_WaveArray[std::max(at, 0)];
   }
   // What the graph's waveform plot shows now.
   std::vector<float> Plotted() {
@@ -54,7 +35,7 @@ class EditingJourney : public Journey {
   }
   // The record's display samples, which the plot must show.
   std::vector<float> Shown() {
-    const CWaveData& wave = Active();
+    const CWaveData& wave = ActiveWave();
     return {wave.showdata.GetData(), wave.showdata.GetData() + wave.showdata.GetSize()};
   }
   // A cursor time typed into the coordinate bar and entered, as the user
@@ -65,10 +46,6 @@ class EditingJourney : public Journey {
     ui_test::PressKey(item, Qt::Key_A, Qt::ControlModifier);
     ui_test::TypeText(item, time);
     ui_test::PressKey(item, Qt::Key_Return);
-    ui_test::Pump();
-  }
-  void CloseActiveWindow() {
-    Frame().MDIGetActive()->SendMessage(WM_CLOSE);
     ui_test::Pump();
   }
 };
@@ -86,14 +63,14 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
   OpenFromMenu(Write("long.bin", bytes));
   bytes.clear();
   ASSERT_EQ(WaveWindows(), 1);
-  const std::vector<float> original = Samples(Active());
+  const std::vector<float> original = Samples(ActiveWave());
   ASSERT_EQ(original.size(), kSamples);
   for (std::size_t i : {std::size_t{1}, std::size_t{5}, kSamples - 1}) {
     const auto code = static_cast<std::int16_t>(i * 7919 % 65536);
     EXPECT_EQ(original[i], static_cast<float>(code * 3.0 / 32768)) << i;
   }
-  const int shown = Active().displaylen;
-  EXPECT_GT(Active().dispstep, 1);  // a long waveform is shown decimated
+  const int shown = ActiveWave().displaylen;
+  EXPECT_GT(ActiveWave().dispstep, 1);  // a long waveform is shown decimated
   EXPECT_EQ(Plotted().size(), static_cast<std::size_t>(shown));
   EXPECT_EQ(Plotted(), Shown());
   Picture("journey2-1-opened.png");
@@ -111,11 +88,11 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
   // The cursors at 0.1 and 0.9 ms of the 1 ms period, and the samples
   // between them cut: one run gone, the rest as it was.
   Command(32841);
-  ASSERT_TRUE(Active().cursorson);
+  ASSERT_TRUE(ActiveWave().cursorson);
   TypeCursorTime(CBaseDLG::IDC_LEFT_TIME, "0.1");
   TypeCursorTime(CBaseDLG::IDC_RIGHT_TIME, "0.9");
   Command(33004);
-  const std::vector<float> cut = Samples(Active());
+  const std::vector<float> cut = Samples(ActiveWave());
   const std::size_t removed = original.size() - cut.size();
   EXPECT_NEAR(static_cast<double>(removed), 0.8 * kSamples, 0.001 * kSamples);
   const std::size_t from = static_cast<std::size_t>(
@@ -124,14 +101,14 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
   ASSERT_TRUE(std::equal(cut.begin() + static_cast<long>(from), cut.end(),
                          original.begin() + static_cast<long>(from + removed)));
   EXPECT_EQ(Plotted(), Shown());
-  EXPECT_EQ(Shown().size(), static_cast<std::size_t>(Active().displaylen));
+  EXPECT_EQ(Shown().size(), static_cast<std::size_t>(ActiveWave().displaylen));
   Picture("journey2-3-cut.png");
 
   Command(33002);
-  ASSERT_EQ(Samples(Active()), original);
+  ASSERT_EQ(Samples(ActiveWave()), original);
   Command(33003);
-  ASSERT_EQ(Samples(Active()), cut);
-  EXPECT_FALSE(Active().saved);
+  ASSERT_EQ(Samples(ActiveWave()), cut);
+  EXPECT_FALSE(ActiveWave().saved);
 
   const std::string kept = files / "kept.csv";
   commonDialogs.Expect(CommonDialogRequest::Kind::SaveFile, [kept](CommonDialogRequest& r) {
@@ -140,14 +117,14 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
     r.filterIndex = 2;  // amplitudes only
   });
   Command(33023);
-  EXPECT_EQ(Frame().MDIGetActive()->GetWindowTextString(), CString("kept"));
+  EXPECT_EQ(ActiveCaption(), CString("kept"));
   boxes.Expect(IDNO, "kept");  // Save As keeps the question at the close
   CloseActiveWindow();
   EXPECT_EQ(WaveWindows(), 0);
 
   OpenFromMenu(kept);
   ASSERT_EQ(WaveWindows(), 1);
-  const std::vector<float> reopened = Samples(Active());
+  const std::vector<float> reopened = Samples(ActiveWave());
   ASSERT_EQ(reopened.size(), cut.size());
   for (std::size_t i = 0; i < cut.size(); ++i) ASSERT_EQ(reopened[i], AsWritten(cut[i])) << i;
   Picture("journey2-4-reopened.png");
@@ -160,22 +137,22 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
   dialogs.Expect([](HWND d) { ui_test::ClickCenter(GetDlgItem(d, 1235)); });
   Command(32840);
   ASSERT_EQ(WaveWindows(), 1);
-  ASSERT_EQ(Active().thedata.GetSize(), 16384u);
+  ASSERT_EQ(ActiveWave().thedata.GetSize(), 16384u);
 
   Command(32850);  // free-hand
   GraphStroke({GraphPoint(1000, 2), GraphPoint(1500, 2.5), GraphPoint(2000, 3),
                GraphPoint(2500, 3.5), GraphPoint(3000, 4)});
-  std::vector<float> drawn = Samples(Active());
+  std::vector<float> drawn = Samples(ActiveWave());
   EXPECT_NEAR(drawn[2000], 3, 0.2);
   EXPECT_EQ(drawn[500], 0.0f);
   EXPECT_EQ(drawn[4000], 0.0f);
-  EXPECT_FALSE(Active().saved);
+  EXPECT_FALSE(ActiveWave().saved);
   Picture("journey3-1-free-hand.png");
 
   Command(32853);  // a line between two points
   // The line starts at the waveform's own value where it is pressed (0).
   GraphStroke({GraphPoint(5000, -2), GraphPoint(7000, 0), GraphPoint(9000, 2)});
-  drawn = Samples(Active());
+  drawn = Samples(ActiveWave());
   EXPECT_NEAR(drawn[5100], 0.05, 0.2);
   EXPECT_NEAR(drawn[7000], 1, 0.2);
   EXPECT_NEAR(drawn[8900], 1.95, 0.2);
@@ -193,20 +170,20 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
   Command(32824);
   const double xs[] = {2000, 5000, 8000, 11000, 14000}, ys[] = {1, -1, 2, -2, 0.5};
   for (int i = 0; i < 5; ++i) GraphClick(GraphPoint(xs[i], ys[i]));
-  const std::vector<float> spline = Samples(Active());
+  const std::vector<float> spline = Samples(ActiveWave());
   for (int i = 0; i < 5; ++i)
     EXPECT_NEAR(spline[static_cast<std::size_t>(xs[i])], ys[i], 0.1) << i;
   EXPECT_NE(spline, drawn);
   Picture("journey3-3-spline.png");
   Command(32896);
-  EXPECT_EQ(Samples(Active()), drawn);
+  EXPECT_EQ(Samples(ActiveWave()), drawn);
 
   dialogs.Expect([](HWND d) {
     SetWindowText(GetDlgItem(d, 1053), "sin(x/100)");
     ui_test::PressKey(GetDlgItem(d, 1053), Qt::Key_Return);
   });
   Command(32826);
-  const std::vector<float> equation = Samples(Active());
+  const std::vector<float> equation = Samples(ActiveWave());
   ASSERT_EQ(equation.size(), 16384u);
   for (std::size_t i = 0; i < equation.size(); i += 97)
     ASSERT_NEAR(equation[i], std::sin(2 * M_PI * static_cast<double>(i) / 16384 / 100), 1e-6) << i;
@@ -221,10 +198,10 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
     ui_test::ClickCenter(GetDlgItem(table, CTable_view::IDC_OK));
   });
   Command(33064);
-  EXPECT_EQ(Active().thedata[1029], 0.75f);
+  EXPECT_EQ(ActiveWave().thedata[1029], 0.75f);
   // The rows left as they were keep their samples, and so does page 1.
-  EXPECT_EQ(Active().thedata[1028], equation[1028]);
-  EXPECT_EQ(Active().thedata[3], equation[3]);
+  EXPECT_EQ(ActiveWave().thedata[1028], equation[1028]);
+  EXPECT_EQ(ActiveWave().thedata[3], equation[3]);
   EXPECT_EQ(Plotted()[1029], 0.75f);
 
   const std::string pdf = files / "printed.pdf";
@@ -244,12 +221,12 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
 TEST_F(EditingJourney, AMalformedFileIsRefusedAndNothingOpenChanges) {
   OpenFromMenu(Write("good.csv", "xpos,value\n0,0.5\n1,-0.5\n2,0.25\n"));
   ASSERT_EQ(WaveWindows(), 1);
-  const std::vector<float> good = Samples(Active());
+  const std::vector<float> good = Samples(ActiveWave());
   boxes.Expect(IDOK, "Line 3 of the file holds no value");
   OpenFromMenu(Write("bad.csv", "xpos,value\n0,0.5\n1,zero\n2,0.25\n"));
   EXPECT_EQ(WaveWindows(), 1);
   EXPECT_EQ(g_WaveArray.GetSize(), 1);
-  EXPECT_EQ(Samples(Active()), good);
+  EXPECT_EQ(Samples(ActiveWave()), good);
   Picture("journey6-2-malformed-file.png");
   // The program goes on: the next file opens.
   OpenFromMenu(Write("next.csv", "xpos,value\n0,1\n1,2\n"));

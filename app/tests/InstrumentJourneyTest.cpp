@@ -4,7 +4,6 @@
 // faults a user can meet along the way.
 #include "app/tests/ProgramFixture.h"
 
-#include "instrument/InstrumentLink.h"
 #include "instrument/LinkState.h"
 #include "instrument/dialogs/ConnectTypeDlg.h"
 #include "instrument/dialogs/InportFromScopeDlg.h"
@@ -20,15 +19,8 @@
 #include "tools/StandardShapes.h"
 #include "waveform/WaveCollections.h"
 
-#include <QApplication>
-#include <QWidget>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 
 namespace program_test {
 namespace {
@@ -53,35 +45,6 @@ void Choose(HWND dialog, int id, int index) {
 }
 
 void Click(HWND dialog, int id) { ui_test::ClickCenter(GetDlgItem(dialog, id)); }
-
-// The samples of a CSV the editor wrote, as its text gives them: the last
-// field of each line after the header ("xpos,value" or "Amplitude").
-std::vector<float> FileSamples(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  bool body = false;
-  std::vector<float> out;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!body) {
-      body = line == "xpos,value" || line == "Amplitude";
-      continue;
-    }
-    out.push_back(static_cast<float>(std::strtod(line.substr(line.rfind(',') + 1).c_str(), nullptr)));
-  }
-  return out;
-}
-
-// A sample as the CSV keeps it: five decimals, read back.
-float AsWritten(float sample) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%0.5f", static_cast<double>(sample));
-  return static_cast<float>(std::strtod(text, nullptr));
-}
-
-std::vector<float> Samples(const CWaveData& wave) {
-  return {wave.thedata.GetData(), wave.thedata.GetData() + wave.thedata.GetSize()};
-}
 
 class InstrumentJourney : public Journey {
  protected:
@@ -142,17 +105,11 @@ class InstrumentJourney : public Journey {
                            r.filterIndex = layout;
                          });
   }
-  void CloseActiveWindow() {
-    Frame().MDIGetActive()->SendMessage(WM_CLOSE);
-    ui_test::Pump();
-  }
   CWaveData& Named(const char* name) {
     const int at = g_WaveNameList.Find(name);
     EXPECT_GE(at, 0) << name;
     return g_WaveArray[std::max(at, 0)];
   }
-  CString ActiveCaption() { return Frame().MDIGetActive()->GetWindowTextString(); }
-  CWaveData& Active() { return Named(ActiveCaption().GetString()); }
 
   std::unique_ptr<sim::Vxi11Server> server;
 };
@@ -168,14 +125,14 @@ TEST_F(InstrumentJourney, MakeFilterSaveReopenSendAndReadBack) {
   ASSERT_EQ(WaveWindows(), 1);
   StandardSine("2");
   Picture("journey1-1-sine.png");
-  const std::vector<float> sine = Samples(Active());
+  const std::vector<float> sine = Samples(ActiveWave());
   EXPECT_FLOAT_EQ(*std::max_element(sine.begin(), sine.end()), 1.0f);
 
   dialogs.Expect([](HWND d) { Click(d, 1215); });  // the low-pass of the dialog's defaults
   Command(32832);
-  const std::vector<float> filtered = Samples(Active());
+  const std::vector<float> filtered = Samples(ActiveWave());
   EXPECT_NE(filtered, sine);
-  EXPECT_FALSE(Active().saved);
+  EXPECT_FALSE(ActiveWave().saved);
   Picture("journey1-2-filtered.png");
 
   const std::string path = files / "filtered.csv";
@@ -277,7 +234,7 @@ TEST_F(InstrumentJourney, FaultsEndInTheirMessagesAndLoseNothing) {
   NewWaveform();
   StandardSine("2");
   const CString made = ActiveCaption();
-  const std::vector<float> sine = Samples(Active());
+  const std::vector<float> sine = Samples(ActiveWave());
 
   boxes.Expect(IDOK, "No instrument was found");
   Transfer(32870, "127.0.0.2", nullptr);
@@ -298,7 +255,7 @@ TEST_F(InstrumentJourney, FaultsEndInTheirMessagesAndLoseNothing) {
   });
   EXPECT_EQ(generator->LastCommit(), "");
   EXPECT_FALSE(generator->Slot(made.GetString()));
-  EXPECT_EQ(Samples(Active()), sine);
+  EXPECT_EQ(Samples(ActiveWave()), sine);
 
   // A generator that does not tell its bandwidth is held to the lowest
   // limit, which a 1 kHz waveform is well under.

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +23,32 @@ std::string ReviewFile(const std::string& name) {
   const std::string folder = dir && *dir ? dir : REVIEW_DIR;
   std::filesystem::create_directories(folder);
   return folder + "/" + name;
+}
+
+std::vector<float> Samples(const CWaveData& wave) {
+  return {wave.thedata.GetData(), wave.thedata.GetData() + wave.thedata.GetSize()};
+}
+
+float AsWritten(float sample) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%0.5f", static_cast<double>(sample));
+  return static_cast<float>(std::strtod(text, nullptr));
+}
+
+std::vector<float> FileSamples(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  bool body = false;
+  std::vector<float> out;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!body) {
+      body = line == "xpos,value" || line == "Amplitude";
+      continue;
+    }
+    out.push_back(static_cast<float>(std::strtod(line.substr(line.rfind(',') + 1).c_str(), nullptr)));
+  }
+  return out;
 }
 
 void Journey::SetUp() {
@@ -57,6 +85,22 @@ int Journey::WaveWindows() {
   for (HWND w = GetWindow(Frame().m_hWndMDIClient, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
     ++n;
   return n;
+}
+
+CString Journey::ActiveCaption() {
+  CMDIChildWnd* child = Frame().MDIGetActive();
+  return child ? child->GetWindowTextString() : CString();
+}
+
+CWaveData& Journey::ActiveWave() {
+  const int at = g_WaveNameList.Find(ActiveCaption());
+  EXPECT_GE(at, 0) << ActiveCaption().GetString();
+  return g_WaveArray[std::max(at, 0)];
+}
+
+void Journey::CloseActiveWindow() {
+  Frame().MDIGetActive()->SendMessage(WM_CLOSE);
+  ui_test::Pump();
 }
 
 CString Journey::MenuCaption(int position) {

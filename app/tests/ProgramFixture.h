@@ -26,6 +26,13 @@ namespace program_test {
 // Where the pictures go: the folder the Xvfb step names, else build/review.
 std::string ReviewFile(const std::string& name);
 
+std::vector<float> Samples(const CWaveData& wave);
+// A sample as a saved CSV keeps it: five decimals, read back.
+float AsWritten(float sample);
+// The samples of a CSV the editor wrote, as its text gives them: the last
+// field of each line after the header ("xpos,value" or "Amplitude").
+std::vector<float> FileSamples(const std::string& path);
+
 class Journey : public testing::Test {
  protected:
   static void SetUpTestSuite() { shell_test::LoadShippedResources(); }
@@ -40,6 +47,11 @@ class Journey : public testing::Test {
   // File > Open with the scripted file dialog answering the path.
   void OpenFromMenu(const std::string& path);
   int WaveWindows();
+  CString ActiveCaption();
+  // The record of the active waveform window.
+  CWaveData& ActiveWave();
+  // The close box of the active waveform window.
+  void CloseActiveWindow();
   CString MenuCaption(int position);
   // The main window at a desktop's size, pictured into the review folder.
   void Picture(const std::string& name);

@@ -6,6 +6,7 @@
 // alternate, the best of several runs counts, the file stays in the page
 // cache. Prints one line: path ratio goal.
 #include "app/WaveWindows.h"
+#include "bench/BenchCommon.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/tests/UiTestKit.h"
 #include "shell/app/PelmoranApp.h"
@@ -16,33 +17,14 @@
 #include <QApplication>
 #include <QWidget>
 
-#include <chrono>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 constexpr std::size_t kSamples = 20971520;
 constexpr int kRounds = 5;
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// The anchor script's time for one run, or NAN when it cannot run.
-double AnchorSeconds(const std::string& path) {
-  const std::string command = "/usr/bin/python3 " PELMORAN_BENCH_DIR "/app_anchor.py " + path;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return NAN;
-  double seconds = NAN;
-  if (std::fscanf(pipe, "%lf", &seconds) != 1) seconds = NAN;
-  pclose(pipe);
-  return seconds;
-}
 
 void WriteBin(const std::string& path) {
   std::string bytes(2 * kSamples, '\0');
@@ -60,11 +42,11 @@ void WriteBin(const std::string& path) {
 double OpenToFirstPaint(CMainFrame& frame, const std::string& path) {
   ScriptedCommonDialogs dialogs;
   dialogs.ExpectPath(CommonDialogRequest::Kind::OpenFile, path);
-  const auto start = std::chrono::steady_clock::now();
-  frame.SendMessage(WM_COMMAND, 32899, 0);
-  QApplication::processEvents();
-  WidgetOf(frame.m_hWnd)->grab();
-  const double seconds = Seconds(start);
+  const double seconds = bench::Seconds([&] {
+    frame.SendMessage(WM_COMMAND, 32899, 0);
+    QApplication::processEvents();
+    WidgetOf(frame.m_hWnd)->grab();
+  });
   for (int i = 0; i < g_WaveArray.GetSize(); ++i) g_WaveArray[i].saved = true;
   if (CMDIChildWnd* child = frame.MDIGetActive()) child->SendMessage(WM_CLOSE);
   QApplication::processEvents();
@@ -87,13 +69,14 @@ int main(int argc, char** argv) {
   CMainFrame& frame = *app.MainFrame();
   frame.MoveWindow(0, 0, 1920, 1080);
 
+  bench::PythonAnchor numpy(PELMORAN_BENCH_DIR "/app_anchor.py");
   double ours = 1e300, anchor = 1e300;
   for (int round = 0; round < kRounds; ++round) {
     ours = std::min(ours, OpenToFirstPaint(frame, path));
-    anchor = std::min(anchor, AnchorSeconds(path));
+    anchor = std::min(anchor, numpy.Run(path));
   }
-  std::fprintf(stderr, "open-to-first-paint ours %.3f s, anchor %.3f s\n", ours, anchor);
-  std::printf("open-to-first-paint %.3f 2\n", ours / anchor);
+  bench::Detail("open-to-first-paint ours %.3f s, anchor %.3f s", ours, anchor);
+  bench::Report("open-to-first-paint", ours / anchor, 2);
   app.m_pMainWnd->SendMessage(WM_CLOSE);
   QApplication::processEvents();
   return 0;
