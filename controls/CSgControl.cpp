@@ -16,8 +16,9 @@ std::map<HWND, CSgControl*> g_controlWindowMap;
 
 namespace {
 constexpr const char* kExpectedVersion = "6.0";
-// Windows whose facade went before them: the hook still forwards their
-// messages to the procedure it replaced.
+// Windows whose facade went before them, or let go of them while another
+// procedure sat above the hook: the hook still forwards their messages to
+// the procedure it replaced, until WM_NCDESTROY.
 std::map<HWND, WNDPROC>& OrphanedHooks() {
   static std::map<HWND, WNDPROC> hooks;
   return hooks;
@@ -125,9 +126,16 @@ LRESULT CSgControl::HookWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
     // The window goes whatever the detach reports.
     DispatchGuard::RunGuarded([&] { facade->Detach(); });
     DispatchGuard::RunGuarded([&] {
-      if (::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous)) == 0)
-        throw new CSgSystemException(::GetLastError(), TRUE);
       g_controlWindowMap.erase(hWnd);
+      // Only the outermost procedure may be put back. Where the framework
+      // subclassed the window after the hook, restoring would cut its
+      // procedure out of the chain before WM_NCDESTROY, and its window
+      // object would keep the dead handle; the hook stays and forwards.
+      if (::GetWindowLongPtr(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&HookWindowProc)) {
+        OrphanedHooks()[hWnd] = previous;
+      } else if (::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous)) == 0) {
+        throw new CSgSystemException(::GetLastError(), TRUE);
+      }
     });
   }
   return previous ? ::CallWindowProc(previous, hWnd, message, wParam, lParam)

@@ -39,7 +39,6 @@ class CSTD_WAVE_DLG : public CToolDialog {
   void DoDataExchange(CDataExchange* dx) override;
   void OnCommit() override { OnCommitWave(); }
   void ReleaseWork() override;
-  void ForgetControls() override { m_graph.CWnd::Detach(); }
 
   void OnShowWindow(BOOL show, UINT status);
   void OnSelchangeShape();

@@ -34,12 +34,6 @@ BOOL CToolDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   return CDialog::OnCommand(wParam, lParam);
 }
 
-INT_PTR CToolDialog::DoModal() {
-  const INT_PTR result = CDialog::DoModal();
-  ForgetControls();
-  return result;
-}
-
 void CToolDialog::OnClose() { EndDialog(IDCANCEL); }
 
 void CToolDialog::OnDestroy() {

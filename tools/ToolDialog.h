@@ -13,9 +13,6 @@ class CToolDialog : public CDialog {
   CToolDialog(UINT templateId, int commitId, int cancelId)
       : CDialog(templateId), m_commitId(commitId), m_cancelId(cancelId) {}
 
-  // One run; the same object may run again (the panel keeps its dialog).
-  INT_PTR DoModal() override;
-
  protected:
   BOOL OnInitDialog() override;
   // The caption by the template id and each control by its own id, where
@@ -26,9 +23,6 @@ class CToolDialog : public CDialog {
   virtual void OnCommit() = 0;
   // The run has ended, however: drop what the dialog computed.
   virtual void ReleaseWork() {}
-  // The run's windows are gone: the control wrappers let go of their handles
-  // so that the next run binds them to its own controls.
-  virtual void ForgetControls() {}
   void OnClose();
   void OnDestroy();
   // Enables or disables a control by id.

@@ -55,6 +55,15 @@ TEST(HostedForm, TemplateControlsAttachThroughDataExchange) {
   EXPECT_EQ(form.m_button.GetColor(), CSgColor(1, 2, 3));
   form.DestroyWindow();
   EXPECT_FALSE(form.m_graph.IsAttached());  // detached at WM_DESTROY
+  // The framework lets go of the windows too, so the same objects bind the
+  // controls of the next run, as a dialog kept between runs does.
+  EXPECT_EQ(form.m_graph.m_hWnd, nullptr);
+  EXPECT_EQ(form.m_edit.m_hWnd, nullptr);
+  ASSERT_TRUE(form.Create(4100));
+  ASSERT_TRUE(form.UpdateData(FALSE));
+  EXPECT_TRUE(form.m_graph.IsAttached());
+  EXPECT_EQ(form.m_graph.GetPlots().GetCount(), 3);
+  form.DestroyWindow();
 }
 
 }  // namespace
