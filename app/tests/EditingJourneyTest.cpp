@@ -54,21 +54,26 @@ class EditingJourney : public Journey {
 // back, a cut between typed cursors, undo and redo, Save As and reopen.
 TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
   constexpr std::size_t kSamples = 20971520;
+  // Three turns of a sine with a little of every code below it, so that no
+  // two stretches of the file are alike and the picture shows the shape.
+  auto code = [](std::size_t i) {
+    const double turn = 6 * M_PI * static_cast<double>(i) / kSamples;
+    return static_cast<std::int16_t>(std::lround(20000 * std::sin(turn)) +
+                                     static_cast<long>(i * 7919 % 4096) - 2048);
+  };
   std::string bytes(2 * kSamples, '\0');
   for (std::size_t i = 0; i < kSamples; ++i) {
-    const auto code = static_cast<std::uint16_t>(i * 7919 % 65536);
-    bytes[2 * i] = static_cast<char>(code & 0xFF);
-    bytes[2 * i + 1] = static_cast<char>(code >> 8);
+    const auto word = static_cast<std::uint16_t>(code(i));
+    bytes[2 * i] = static_cast<char>(word & 0xFF);
+    bytes[2 * i + 1] = static_cast<char>(word >> 8);
   }
   OpenFromMenu(Write("long.bin", bytes));
   bytes.clear();
   ASSERT_EQ(WaveWindows(), 1);
   const std::vector<float> original = Samples(ActiveWave());
   ASSERT_EQ(original.size(), kSamples);
-  for (std::size_t i : {std::size_t{1}, std::size_t{5}, kSamples - 1}) {
-    const auto code = static_cast<std::int16_t>(i * 7919 % 65536);
-    EXPECT_EQ(original[i], static_cast<float>(code * 3.0 / 32768)) << i;
-  }
+  for (std::size_t i : {std::size_t{1}, kSamples / 2 + 5, kSamples - 1})
+    EXPECT_EQ(original[i], static_cast<float>(code(i) * 3.0 / 32768)) << i;
   const int shown = ActiveWave().displaylen;
   EXPECT_GT(ActiveWave().dispstep, 1);  // a long waveform is shown decimated
   EXPECT_EQ(Plotted().size(), static_cast<std::size_t>(shown));
@@ -91,6 +96,13 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
   ASSERT_TRUE(ActiveWave().cursorson);
   TypeCursorTime(CBaseDLG::IDC_LEFT_TIME, "0.1");
   TypeCursorTime(CBaseDLG::IDC_RIGHT_TIME, "0.9");
+  // The values beside the typed times are those of the samples nearest the
+  // cursor lines.
+  auto valueAt = [&](int cursor) {
+    return ActiveWave().showdata[static_cast<unsigned>(std::lround(GraphModel().cursors[cursor]->x))];
+  };
+  EXPECT_EQ(static_cast<float>(Frame().m_wndCoordinateBar.m_LeftValue.GetValue()), valueAt(0));
+  EXPECT_EQ(static_cast<float>(Frame().m_wndCoordinateBar.m_RightValue.GetValue()), valueAt(2));
   Command(33004);
   const std::vector<float> cut = Samples(ActiveWave());
   const std::size_t removed = original.size() - cut.size();

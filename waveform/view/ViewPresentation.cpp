@@ -152,6 +152,9 @@ LRESULT CPelmoranView::OnSetCursorPos(WPARAM wParam, LPARAM lParam) {
   if (lParam == 0 || lParam == 1) {
     GraphCursor(lParam == 0 ? view::kCursor1 : view::kCursor2).SetXPosition(position);
     (lParam == 0 ? wave->cursor1 : wave->cursor2) = static_cast<int>(position);
+    // The read-out follows, or the value beside the typed time would still
+    // be the one where the cursor was before.
+    SendCursorReadout(static_cast<int>(lParam), position, *wave);
   }
   return 1;
 }

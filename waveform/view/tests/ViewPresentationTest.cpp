@@ -94,9 +94,16 @@ TEST_F(PresentationTest, ATypedTimePlacesTheCursorWithinTheWaveform) {
   for (const TypedTimeRow& r : rows) {
     SCOPED_TRACE(r.name);
     double t = r.time;
+    ForgetTold();
     Send(WM_SET_CURSOR_POS, reinterpret_cast<WPARAM>(&t), 1);
     EXPECT_EQ(Cursor(3).x, r.position);
     EXPECT_EQ(Wave().cursor2, static_cast<int>(r.position));
+    // The read-out follows: the value is the waveform's at the new place.
+    const auto told = Told(WM_CURSOR_READOUT);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].lParam, 1);
+    EXPECT_EQ(told[0].cursor.position, r.position);
+    EXPECT_EQ(told[0].cursor.value, Wave().showdata[static_cast<unsigned>(r.position)]);
   }
   double t = 0.25;  // hidden cursors do not move
   Send(WM_VIEW_OPTION, 0);
