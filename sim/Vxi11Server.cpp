@@ -16,6 +16,7 @@
 #include <system_error>
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace sim {
@@ -23,6 +24,8 @@ namespace {
 
 // Arguments of every call but a write's data are small.
 constexpr std::size_t kSmallArgs = 65536;
+// From this size on a message is received into spare memory (AdoptSpare).
+constexpr std::size_t kLongMessage = std::size_t{1} << 20;
 // A read waits at most a day, whatever time-out the client asks for.
 constexpr std::uint32_t kLongestWaitMs = 86400000;
 
@@ -175,10 +178,10 @@ class Session {
       return in_.Skip(padded) && answer(vxi11::kIoError, 0);
     if (!link->receiving) {  // a new message: the last reply's unread rest is gone
       link->outbox.reset();
-      if (link->inbox.empty()) link->inbox = instrument_->TakeSpare();
       link->used = 0;
     }
     const std::size_t need = link->used + size;
+    if (link->inbox.capacity() < need && need >= kLongMessage) AdoptSpare(*link);
     if (link->inbox.size() < need) {  // grows by doubling, filled only as far as it is used
       if (link->inbox.capacity() < need)
         link->inbox.reserve(std::max(need, std::min(2 * link->inbox.capacity(), kLargestMessage)));
@@ -195,6 +198,17 @@ class Session {
       taken = instrument_->Receive(link->channel, std::exchange(link->inbox, Bytes()));
     }
     return answer(taken ? vxi11::kNoError : vxi11::kIoError, taken ? size : 0);
+  }
+
+  // A long message moves into the memory of a waveform nobody reads any
+  // more, where there is one, instead of fresh pages. Only a long one: a
+  // short query in between would take the memory and free it.
+  void AdoptSpare(Link& link) {
+    Bytes spare = instrument_->TakeSpare();
+    if (spare.capacity() <= link.inbox.capacity()) return;
+    if (spare.size() < link.used) spare.resize(link.used);
+    std::copy_n(link.inbox.data(), link.used, spare.data());
+    link.inbox = std::move(spare);
   }
 
   void Discard(Link& link) {

@@ -158,6 +158,7 @@ int main() {
     std::fprintf(stderr, "vxi11: the read-back or the echo differs from what was sent\n");
     return 1;
   }
+  std::fprintf(stderr, "vxi11 send + read back %.1f ms, TCP echo %.1f ms\n", best * 1e3, bestPlain * 1e3);
   std::printf("vxi11-send-readback-16M %.2f %.2f\n", bestPlain / best, kGoal);
   return 0;
 }
