@@ -92,22 +92,47 @@ void ExprParserCompiler::compileText(const std::u16string& text) {
     const Instruction* previous = nullptr;  // the step run just before
     for (Instruction& i : program_) {
       if (!i.item) continue;
-      i.step = i.source ? &readSource : i.item->stepFunction();
+      i.step = i.source ? &readSource : i.item->stepFunction(Chain::kNone, &i);
       if (!i.step) i.step = &callCompute;
       if (i.elided || i.constant) continue;
-      // A last argument made by the step just before is taken as it comes.
+      // An argument made by the step just before is taken as it comes.
       if (previous && i.step != &callCompute && i.argCount >= 1 &&
-          i.argCount <= Instruction::kDirectArguments &&
-          previous->destination == &i.arguments[std::size_t(i.argCount - 1)])
-        if (StepFunction chained = i.item->chainedStepFunction()) i.step = chained;
+          i.argCount <= Instruction::kDirectArguments) {
+        const Chain chain = previous->destination == &i.arguments[std::size_t(i.argCount - 1)]
+                                ? Chain::kLast
+                            : previous->destination == &i.arguments[0] ? Chain::kFirst
+                                                                       : Chain::kNone;
+        if (chain != Chain::kNone)
+          if (StepFunction chained = i.item->stepFunction(chain, &i)) i.step = chained;
+      }
       runSteps_.push_back(&i);
       previous = &i;
     }
+    linkRun();
     expressionText_ = text;
   } catch (...) {
     discardProgram();
     throw;
   }
+}
+
+// Each step goes on to the next by itself; a stretch of kStretch steps ends
+// in a step that returns, so that where a build makes no tail calls the
+// stack still grows by no more than one stretch.
+void ExprParserCompiler::linkRun() {
+  static const Instruction end = [] {
+    Instruction i;
+    i.step = [](const Instruction&, double previous) { return previous; };
+    return i;
+  }();
+  constexpr std::size_t kStretch = 64;
+  std::vector<Instruction*> starts;
+  for (std::size_t k = 0; k < runSteps_.size(); ++k) {
+    if (k % kStretch == 0) starts.push_back(runSteps_[k]);
+    runSteps_[k]->next =
+        k + 1 < runSteps_.size() && (k + 1) % kStretch != 0 ? runSteps_[k + 1] : &end;
+  }
+  runSteps_ = std::move(starts);
 }
 
 // --- the parse ---------------------------------------------------------------

@@ -46,10 +46,10 @@ class ExprParserCompiler final : public CompilerCore {
 
   void setAutoDefinition(bool enable) { autoDefinition_ = enable; }
   std::vector<Instruction>& program() { return program_; }
-  // The steps a run makes, in program order: every step but the variable
-  // reads that their consumers take straight from the variable's double.
-  // Empty for a constant program.
-  const std::vector<Instruction*>& runSteps() const { return runSteps_; }
+  // Where the stretches of a run begin. A run makes, in program order, every
+  // step but the variable reads that their consumers take straight from the
+  // variable's double. Empty for a constant program.
+  const std::vector<Instruction*>& runStarts() const { return runSteps_; }
   void appendCurrentChar();
   void flushToken() { s_.token.clear(); }
   std::u16string currentToken() const { return s_.token; }
@@ -128,6 +128,7 @@ class ExprParserCompiler final : public CompilerCore {
   BracketLevel& level();
   void emit(PendingOp& entry, bool overloadSearch);
   bool linkArguments(Instruction& q, double& result);
+  void linkRun();
   void onOperator(const std::u16string& symbol);
   void onOpenBracket();
   void onCloseOrSeparator();
@@ -137,7 +138,8 @@ class ExprParserCompiler final : public CompilerCore {
 
   ParseState s_;  // the parse in progress; compileNested saves and restores it
   std::vector<Instruction> program_;
-  std::vector<Instruction*> runSteps_;  // into program_, rebuilt with it
+  std::vector<Instruction*>
+      runSteps_;  // into program_, rebuilt with it; the stretches' starts once linked
   SyntaxChars syntax_;
   std::u16string expressionText_;
   std::vector<VariableKey> usedVariables_;

@@ -59,6 +59,7 @@ bool ExprParserCompiler::linkArguments(Instruction& q, double& result) {
     p.destination = &q.arguments[std::size_t(a)];
     if (p.constant) {
       q.arguments[std::size_t(a)] = p.value;
+      if (a < 32) q.constantArguments |= 1u << a;
     } else {
       allFoldable = false;
       if (direct && p.source) {

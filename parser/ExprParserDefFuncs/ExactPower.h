@@ -10,7 +10,7 @@ namespace exprparser {
 // Equal to std::pow(x, y) for every x and y.
 double power(double x, double y);
 // A run step computing power(x, y) from its direct inputs, built for this
-// processor; chained, y is the previous step's result.
-StepFunction powerStep(bool chained);
+// processor and, where `step` shows a constant exponent, for that exponent.
+StepFunction powerStep(Chain chain, const Instruction* step);
 
 }  // namespace exprparser

@@ -115,16 +115,15 @@ double max2(double x, double y) { return x > y ? x : y; }
       return result;                                                                            \
     }                                                                                           \
     /* Fixed counts read through the step's direct inputs; any count, the slots. */             \
-    StepFunction stepFunction() const override { return count >= 0 ? &step<false> : nullptr; }  \
-    StepFunction chainedStepFunction() const override {                                         \
-      return count >= 1 ? &step<true> : nullptr;                                                \
+    StepFunction stepFunction(Chain chain, const Instruction*) const override {                 \
+      return count >= (chain == Chain::kNone ? 0 : 1) ? stepFor<cls>(chain) : nullptr;          \
     }                                                                                           \
-    template <bool kChained>                                                                    \
+    template <Chain kChain>                                                                     \
     static double step(const Instruction& i, double previous) {                                 \
       [[maybe_unused]] const unsigned n = unsigned(count);                                      \
-      const auto args = directArguments<(count > 0 ? count : 0), kChained>(i, previous);        \
+      const auto args = directArguments<(count > 0 ? count : 0), kChain>(i, previous);          \
       [[maybe_unused]] const double* a = args.data();                                           \
-      return result;                                                                            \
+      return passOn(i, result);                                                                 \
     }                                                                                           \
     int argCount() const override { return count; }                                             \
     std::unique_ptr<FunctionDef> duplicate() const override { return std::make_unique<cls>(); } \

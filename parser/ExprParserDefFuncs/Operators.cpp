@@ -11,17 +11,15 @@ namespace exprparser {
 namespace {
 
 // How a run computes each operator: its own step, or for "^" the build for
-// this processor.
+// this processor and its exponent.
 template <class Op>
 struct StepsOf {
-  static StepFunction get(bool chained) {
-    return chained ? &Op::template step<true> : &Op::template step<false>;
-  }
+  static StepFunction get(Chain chain, const Instruction*) { return stepFor<Op>(chain); }
 };
 class PowOp;
 template <>
 struct StepsOf<PowOp> {
-  static StepFunction get(bool chained);
+  static StepFunction get(Chain chain, const Instruction* step);
 };
 
 // X(class, symbol, prefix, precedence, usage, summary, result from x = a[0], y = a[1])
@@ -62,12 +60,13 @@ struct StepsOf<PowOp> {
     const char16_t* usage() const override { return use; }                                      \
     const char16_t* summary() const override { return text; }                                   \
     double compute(unsigned, const double* a) override { return result; }                       \
-    StepFunction stepFunction() const override { return StepsOf<cls>::get(false); }             \
-    StepFunction chainedStepFunction() const override { return StepsOf<cls>::get(true); }       \
-    template <bool kChained>                                                                    \
+    StepFunction stepFunction(Chain chain, const Instruction* step) const override {            \
+      return StepsOf<cls>::get(chain, step);                                                    \
+    }                                                                                           \
+    template <Chain kChain>                                                                     \
     static double step(const Instruction& i, double previous) {                                 \
-      const auto a = directArguments < prefix ? 1 : 2, kChained > (i, previous);                \
-      return result;                                                                            \
+      const auto a = directArguments < prefix ? 1 : 2, kChain > (i, previous);                  \
+      return passOn(i, result);                                                                 \
     }                                                                                           \
     int precedenceLevel() const override { return precedence; }                                 \
     bool isPrefix() const override { return prefix; }                                           \
@@ -76,7 +75,9 @@ struct StepsOf<PowOp> {
 EXPR_BUILTIN_OPERATORS(EXPR_OPERATOR_CLASS)
 #undef EXPR_OPERATOR_CLASS
 
-StepFunction StepsOf<PowOp>::get(bool chained) { return powerStep(chained); }
+StepFunction StepsOf<PowOp>::get(Chain chain, const Instruction* step) {
+  return powerStep(chain, step);
+}
 
 }  // namespace
 

@@ -15,8 +15,10 @@ using ArgumentHook = CompilerState;
 struct Instruction;
 // The evaluator's direct route to an item's value, from the step's argument
 // slots, without the virtual call. `previous` is the result of the step run
-// just before, which a chained step takes as its last argument.
+// just before, which a chained step takes as its first or last argument, so
+// a value the next step consumes stays in a register.
 using StepFunction = double (*)(const Instruction& step, double previous);
+enum class Chain { kNone, kFirst, kLast };
 
 class DefinitionItem {
  public:
@@ -28,12 +30,14 @@ class DefinitionItem {
   // arguments are all constants may be computed once while compiling.
   virtual bool isFoldable() const = 0;
   virtual double compute(unsigned argCount, const double* args) = 0;
-  // Null: the evaluator calls compute.
-  virtual StepFunction stepFunction() const { return nullptr; }
-  // The step taking its last argument from `previous` rather than from its
-  // slot, so a value that the next step consumes stays in a register; null
-  // when there is none.
-  virtual StepFunction chainedStepFunction() const { return nullptr; }
+  // Null: the evaluator calls compute. A chained step takes the argument
+  // `chain` names from `previous` rather than from its slot; null when there
+  // is none. `step`, when given, has its constant arguments in place, so an
+  // item may choose a build for them.
+  virtual StepFunction stepFunction(Chain /*chain*/ = Chain::kNone,
+                                    const Instruction* /*step*/ = nullptr) const {
+    return nullptr;
+  }
 };
 
 class OperatorDef : public DefinitionItem {

@@ -85,7 +85,7 @@ void ExprParser::captureProgram() {
   first_ = program.data();
   end_ = program.data() + program.size();
   count_ = unsigned(program.size());
-  const auto& run = compiler_->runSteps();
+  const auto& run = compiler_->runStarts();
   runFirst_ = run.data();
   runEnd_ = run.data() + run.size();
   if (program.empty() || program.back().constant) {

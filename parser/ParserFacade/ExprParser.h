@@ -51,13 +51,12 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   void copyFrom(const ExprParser& other);
   double evaluateProgram() {
     if (count_ == 0) return constantResult_;
-    // Each result goes to its slot and on to the next step, which may take
-    // it from there directly; the last step is the last instruction.
+    // Each step writes its result to its consumer's slot and runs the next
+    // itself; the result of the last step is the value.
     double result = 0;
     Instruction* const* i = runFirst_;
     do {
       result = (*i)->step(**i, result);
-      *(*i)->destination = result;
     } while (++i != runEnd_);
     return result;
   }
@@ -100,7 +99,7 @@ class ExprParser final : public DefinitionStore, public CompilerCore {
   std::unique_ptr<ExprParserCompiler> compiler_;  // destroyed first
   Instruction* first_ = nullptr;
   Instruction* end_ = nullptr;
-  Instruction* const* runFirst_ = nullptr;  // the compiler's run steps
+  Instruction* const* runFirst_ = nullptr;  // where the compiler's run stretches start
   Instruction* const* runEnd_ = nullptr;
   unsigned count_ = 0;
   double nan_;

@@ -231,7 +231,8 @@ TEST(Language, LongProgramsRunAsTheStepsSay) {
   ExprParser parser;
   double x = 0.25;
   parser.bindVariable(u"x", &x);
-  for (int terms : {10, 30, 31, 32, 40}) {
+  // Runs go in stretches of 64 steps: either side of their ends, and long.
+  for (int terms : {10, 30, 31, 32, 40, 63, 64, 65, 66, 128, 129, 5000}) {
     std::u16string text = u"x";
     double expected = x;
     for (int i = 1; i < terms; ++i) {
@@ -251,6 +252,46 @@ TEST(Language, LongProgramsRunAsTheStepsSay) {
     parser.compileText(text);
     EXPECT_EQ(parser.instructionCount(), n + 1);
     EXPECT_EQ(parser.evaluateProgram(), expected) << n;
+  }
+}
+
+// A step takes the value made just before it as its first or last argument,
+// or from its slot when it is neither; a constant exponent of 2 or 3 has its
+// own step. Each way gives what the expression says, to the bit.
+TEST(Language, StepsTakeTheValueBeforeThemInEveryPlace) {
+  ExprParser parser;
+  double x = 0;
+  parser.bindVariable(u"x", &x);
+  struct Case {
+    const char16_t* text;
+    double (*expected)(double);
+  };
+  const Case cases[] = {
+      {u"x^2+x", [](double v) { return std::pow(v, 2) + v; }},
+      {u"3*x^3-2*x^2+x-7",
+       [](double v) { return 3 * std::pow(v, 3) - 2 * std::pow(v, 2) + v - 7; }},
+      {u"(x+1)^3", [](double v) { return std::pow(v + 1, 3); }},
+      {u"(x-1)^2*3", [](double v) { return std::pow(v - 1, 2) * 3; }},
+      {u"2^(x+1)", [](double v) { return std::pow(2, v + 1); }},
+      {u"x^(x-1)", [](double v) { return std::pow(v, v - 1); }},
+      {u"(x*2)^0.5", [](double v) { return std::pow(v * 2, 0.5); }},
+      {u"max(sin(x),x)", [](double v) { return std::max(std::sin(v), v); }},
+      {u"max(x,sin(x))", [](double v) { return std::max(v, std::sin(v)); }},
+      {u"if(x>0,cos(x),x)", [](double v) { return v > 0 ? std::cos(v) : v; }},
+      {u"if(x,x,cos(x))", [](double v) { return v != 0 ? v : std::cos(v); }},
+      {u"-(x*3)/x", [](double v) { return -(v * 3) / v; }},
+  };
+  for (const Case& c : cases) {
+    parser.compileText(c.text);
+    for (const double v : {-1.5, -0.0, 0.3, 2.0, 1e10, 7e-30}) {
+      x = v;
+      const double got = parser.evaluateProgram();
+      const double want = c.expected(v);
+      EXPECT_TRUE(std::bit_cast<std::uint64_t>(got) == std::bit_cast<std::uint64_t>(want) ||
+                  (std::isnan(got) && std::isnan(want)))
+          << std::u16string_view(c.text).size() << " chars, x = " << v << ": " << got
+          << " != " << want << " (case " << &c - cases << ")";
+    }
   }
 }
 
