@@ -1,6 +1,7 @@
 #include "controls/GraphRenderer.h"
 
 #include "controls/ColumnReduction.h"
+#include "controls/VectorClones.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -45,8 +46,8 @@ QPen Pen(COLORREF c, double scale, Qt::PenStyle style = Qt::SolidLine) {
 // image at device scale the spans are written straight into the pixels
 // (the painter's cosmetic line costs several times more per pixel); false
 // where the painter's state asks for its own drawing.
-bool PaintColumnSpans(const std::vector<ColumnExtent>& columns, QPainter& p, const GraphMapping& m,
-                      const QColor& color, double scale) {
+SG_VECTOR_CLONES bool PaintColumnSpans(const std::vector<ColumnExtent>& columns, QPainter& p,
+                                       const GraphMapping& m, const QColor& color, double scale) {
   auto* image = dynamic_cast<QImage*>(p.device());
   if (!image || scale != 1.0 || color.alpha() != 255 || p.opacity() != 1.0 ||
       p.transform().type() > QTransform::TxTranslate ||
@@ -85,7 +86,7 @@ bool PaintColumnSpans(const std::vector<ColumnExtent>& columns, QPainter& p, con
   // Row by row over groups of sixteen columns, a whole cache line of pixels
   // at a time: a long record fills most of each column, and column by
   // column every pixel would be a store to another line.
-  constexpr int kGroup = 16, kLanes = 4;
+  constexpr int kGroup = 16, kLanes = 8;
   typedef std::int32_t Lanes __attribute__((vector_size(kLanes * 4)));
   const Lanes colour = Lanes{} + static_cast<std::int32_t>(pixel);
   int x0 = 0;

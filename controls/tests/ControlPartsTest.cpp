@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 #include "platform/com/Picture.h"
 
 #include <gtest/gtest.h>
@@ -149,6 +150,53 @@ TEST(ColumnReduction, MatchesAPlainCountAtEdgesAndAnyDecimation) {
     for (int c = 0; c < r.width; ++c) {
       EXPECT_EQ(cache.columns[c].minimum, columns[c].minimum);
       EXPECT_EQ(cache.columns[c].maximum, columns[c].maximum);
+    }
+  }
+}
+
+// The replot's copy summarises in one pass of whole cache lines, with the
+// lines across a column's edge taken sample by sample: float samples, NaNs
+// at a column's start, inside it and filling a column, a visible range that
+// starts and ends inside lines, and every offset of the data in memory.
+TEST(ColumnReduction, OnePassCopySummarisesAsTheColumnsDo) {
+  std::vector<float> all(40000 + 16);
+  uint32_t seed = 7;
+  for (float& x : all) x = float((seed = seed * 1664525u + 1013904223u) / 4294967296.0 - 0.5);
+  for (size_t offset = 0; offset < 16; ++offset) {
+    const float* v = all.data() + offset;
+    const size_t count = 40000;
+    std::vector<float> samples(v, v + count);
+    // Columns of 403.9 samples from 0: column 1 starts at 404, column 4
+    // holds 1616 to 2019.
+    samples[404] = NAN;
+    samples[405] = 3.0f;
+    for (size_t i = 1616; i < 2020; ++i) samples[i] = NAN;
+    samples[5555] = NAN;
+    hosted::SampleData data;
+    data.values = samples;
+    for (double xMin : {0.0, 1.5, 333.25}) {
+      SCOPED_TRACE(testing::Message() << "offset " << offset << ", xMin " << xMin);
+      const double xMax = 39990.7;
+      const int width = 99;
+      const auto columns = hosted::ReduceColumns(data, 0.0, 1.0, xMin, xMax, width);
+      hosted::ColumnCache cache;
+      cache.first = 0, cache.step = 1, cache.xMin = xMin, cache.xMax = xMax, cache.width = width;
+      std::vector<float> copy;
+      hosted::CopyAndReduce(samples.data(), count, copy, cache);
+      ASSERT_EQ(copy.size(), count);
+      EXPECT_EQ(std::memcmp(copy.data(), samples.data(), count * sizeof(float)), 0);
+      auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+      for (int c = 0; c < width; ++c) {
+        ASSERT_EQ(cache.columns[c].used, columns[c].used) << c;
+        EXPECT_TRUE(same(cache.columns[c].first, columns[c].first)) << c;
+        EXPECT_TRUE(same(cache.columns[c].last, columns[c].last)) << c;
+        EXPECT_TRUE(same(cache.columns[c].minimum, columns[c].minimum)) << c;
+        EXPECT_TRUE(same(cache.columns[c].maximum, columns[c].maximum)) << c;
+      }
+      if (xMin == 0.0) {
+        EXPECT_EQ(cache.columns[1].maximum, 3.0);  // the leading NaN hides no peak
+        EXPECT_TRUE(std::isnan(cache.columns[4].minimum));
+      }
     }
   }
 }
