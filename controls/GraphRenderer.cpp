@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace hosted {
@@ -199,6 +200,24 @@ void DrawCursor(const Cursor& c, QPainter& p, const GraphMapping& m, double scal
 
 }  // namespace
 
+std::vector<double> PlaceLabels(const std::vector<double>& centres,
+                                const std::vector<double>& widths, double low, double high,
+                                double gap) {
+  std::vector<double> lefts(centres.size(), std::numeric_limits<double>::quiet_NaN());
+  std::vector<std::pair<double, double>> placed;  // [left, right] of each label drawn
+  for (size_t i = 0; i < centres.size(); ++i) {
+    const double w = widths[i];
+    const double left = std::clamp(centres[i] - w / 2, low, std::max(low, high - w));
+    const bool meets = std::any_of(placed.begin(), placed.end(), [&](const auto& other) {
+      return left < other.second + gap && other.first < left + w + gap;
+    });
+    if (meets) continue;
+    lefts[i] = left;
+    placed.emplace_back(left, left + w);
+  }
+  return lefts;
+}
+
 std::vector<double> NiceTicks(double minimum, double maximum, int count) {
   std::vector<double> ticks;
   if (!(maximum > minimum) || !std::isfinite(maximum - minimum) || count < 1) return ticks;
@@ -296,20 +315,27 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
   const double tick = 4 * scale;
   if (xAxis.visible) {
     p.setPen(Pen(xAxis.color, scale));
+    std::vector<double> centres, widths;
+    std::vector<QString> texts;
     auto label = [&](double v, const QString& text) {
       const double x = m.PixelX(v);
       if (x < m.area.left() - 0.5 || x > m.area.right() + 0.5) return;
       p.drawLine(QPointF(x, m.area.bottom()), QPointF(x, m.area.bottom() + tick));
-      const double w = metrics.horizontalAdvance(text);
-      // Labels at the ends stay inside the graph.
-      const double left =
-          std::clamp(x - w / 2, bounds.left(), std::max(bounds.left(), bounds.right() - w));
-      p.drawText(QPointF(left, m.area.bottom() + tick + metrics.ascent()), text);
+      centres.push_back(x);
+      widths.push_back(metrics.horizontalAdvance(text));
+      texts.push_back(text);
     };
     if (pairs)
       for (const auto& vp : xAxis.valuePairs) label(vp->value, QString::fromStdString(vp->name));
     else
       for (double v : xTicks) label(v, Number(v));
+    // Labels at the ends stay inside the graph; one that would meet its
+    // neighbour is left out.
+    const std::vector<double> lefts =
+        PlaceLabels(centres, widths, bounds.left(), bounds.right(), metrics.averageCharWidth());
+    for (size_t i = 0; i < texts.size(); ++i)
+      if (!std::isnan(lefts[i]))
+        p.drawText(QPointF(lefts[i], m.area.bottom() + tick + metrics.ascent()), texts[i]);
   }
   if (yAxis.visible) {
     p.setPen(Pen(yAxis.color, scale));

@@ -6,6 +6,8 @@
 
 #include <QRectF>
 
+#include <vector>
+
 class QPainter;
 
 namespace hosted {
@@ -30,6 +32,14 @@ struct GraphMapping {
 // scale: device pixels per screen pixel (1 on screen, dpi / 96 elsewhere).
 GraphMapping MapGraph(Graph& graph, const QRectF& bounds, double scale);
 void RenderGraph(Graph& graph, QPainter& painter, const QRectF& bounds, double scale);
+
+// Where labels of the given widths, centred at `centres` in that order, are
+// drawn along an axis: the left edge of each, kept inside [low, high], or
+// NaN for a label left out because it would come within `gap` of one
+// already placed.
+std::vector<double> PlaceLabels(const std::vector<double>& centres,
+                                const std::vector<double>& widths, double low, double high,
+                                double gap);
 
 // Tick positions of a "nice" step (1, 2 or 5 times a power of ten) covering
 // [minimum, maximum] with about count intervals.

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include "platform/com/Picture.h"
 
 #include <gtest/gtest.h>
@@ -308,6 +309,34 @@ int LineColumns(const QImage& image, const QRectF& area, double y) {
 // Infinite and undefined samples among finite ones leave the finite line
 // drawn where it belongs; an axis range that is no range (NaN) is widened
 // around zero and the graph is painted whole.
+// Axis labels: centred under their ticks, kept inside the graph, and one
+// that would meet a label already placed is left out (the clamped last
+// label of a short capture used to run into its neighbour).
+TEST(Renderer, AxisLabelsThatWouldMeetAreLeftOut) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    const char* what;
+    std::vector<double> centres, widths, lefts;
+  } cases[] = {
+      {"spaced", {100, 200, 300}, {40, 40, 40}, {80, 180, 280}},
+      {"clamped at both ends", {0, 500}, {40, 40}, {0, 460}},
+      {"last clamped onto its neighbour", {380, 470, 500}, {50, 50, 50}, {355, 445, nan}},
+      {"closer than the gap", {100, 146}, {40, 40}, {80, nan}},
+      {"exactly the gap apart", {100, 150}, {40, 40}, {80, 130}},
+      {"wider than the graph", {250}, {600}, {0}},
+  };
+  for (const Case& c : cases) {
+    const auto lefts = hosted::PlaceLabels(c.centres, c.widths, 0, 500, 10);
+    ASSERT_EQ(lefts.size(), c.lefts.size()) << c.what;
+    for (size_t i = 0; i < lefts.size(); ++i) {
+      if (std::isnan(c.lefts[i]))
+        EXPECT_TRUE(std::isnan(lefts[i])) << c.what << " " << i;
+      else
+        EXPECT_EQ(lefts[i], c.lefts[i]) << c.what << " " << i;
+    }
+  }
+}
+
 TEST(Renderer, ToleratesNonFiniteSamplesAndRanges) {
   hosted::Graph graph;
   hosted::InitGraph(graph, 1, {}, 0);
