@@ -191,8 +191,16 @@ HDC CPrintDialog::CreatePrinterDC() {
 int StartDoc(HDC dc, const DOCINFO* info) {
   auto* printer = dynamic_cast<PrinterContext*>(dc);
   if (!printer) return -1;
-  if (info && info->lpszDocName)
-    printer->printer_->setDocName(QString::fromUtf8(info->lpszDocName));
+  if (info && info->lpszDocName) {
+    const QString name = QString::fromUtf8(info->lpszDocName);
+    if (name != printer->printer_->docName()) {
+      // The printer takes the name only while no document is open, and the
+      // DC opened one; nothing is drawn yet, so it opens again under it.
+      printer->Painter().end();
+      printer->printer_->setDocName(name);
+      printer->Retarget(printer->printer_);
+    }
+  }
   return 1;
 }
 

@@ -34,7 +34,7 @@ DeviceContext::~DeviceContext() = default;
 
 void DeviceContext::Retarget(QPaintDevice* device) {
   if (!owned_) return;
-  owned_->end();
+  if (owned_->isActive()) owned_->end();
   owned_->begin(device);
   owned_->setRenderHint(QPainter::Antialiasing, false);
   owned_->setFont(font->font);

@@ -359,5 +359,9 @@ TEST_F(FrameworkTest, APagePrintsToAPdfFile) {
   EXPECT_TRUE(bytes.startsWith("%PDF"));
   EXPECT_EQ(
       bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+  // The document's title is the PDF's (written as UTF-16, big-endian).
+  QByteArray title("/Title (\xFE\xFF", 10);
+  for (char c : std::string("Wave")) title.append('\0').append(c);
+  EXPECT_TRUE(bytes.contains(title));
 }
 }  // namespace
