@@ -5,6 +5,7 @@
 #include "platform/window/Menu.h"
 #include "platform/window/RenderPng.h"
 #include "waveform/view/PelmoranView.h"
+#include "waveform/view/tests/GraphMouse.h"
 #include "waveform/WaveCollections.h"
 
 #include <QTest>
@@ -46,7 +47,8 @@ std::vector<float> FileSamples(const std::string& path) {
       body = line == "xpos,value" || line == "Amplitude";
       continue;
     }
-    out.push_back(static_cast<float>(std::strtod(line.substr(line.rfind(',') + 1).c_str(), nullptr)));
+    out.push_back(
+        static_cast<float>(std::strtod(line.substr(line.rfind(',') + 1).c_str(), nullptr)));
   }
   return out;
 }
@@ -82,8 +84,7 @@ void Journey::OpenFromMenu(const std::string& path) {
 
 int Journey::WaveWindows() {
   int n = 0;
-  for (HWND w = GetWindow(Frame().m_hWndMDIClient, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-    ++n;
+  for (HWND w = GetWindow(Frame().m_hWndMDIClient, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) ++n;
   return n;
 }
 
@@ -122,27 +123,14 @@ CPelmoranView* Journey::ActiveView() {
   return child ? dynamic_cast<CPelmoranView*>(child->GetActiveView()) : nullptr;
 }
 
-namespace {
-QWidget* GraphWidget(CPelmoranView* view) { return WidgetOf(view->Graph().m_hWnd); }
-}  // namespace
+hosted::Graph& Journey::GraphModel() { return graph_mouse::Model(ActiveView()); }
 
-hosted::Graph& Journey::GraphModel() {
-  return static_cast<hosted::GraphWidget*>(GraphWidget(ActiveView()))->Model();
-}
-
-QPoint Journey::GraphPoint(double x, double y) {
-  const QRectF bounds(GraphWidget(ActiveView())->rect());
-  const hosted::GraphMapping m = hosted::MapGraph(GraphModel(), bounds, 1.0);
-  return QPoint(qRound(m.PixelX(x)), qRound(m.PixelY(y)));
-}
+QPoint Journey::GraphPoint(double x, double y) { return graph_mouse::At(ActiveView(), x, y); }
 
 void Journey::GraphClick(QPoint at) { GraphStroke({at}); }
 
 void Journey::GraphStroke(const std::vector<QPoint>& points) {
-  QWidget* widget = GraphWidget(ActiveView());
-  QTest::mousePress(widget, Qt::LeftButton, {}, points.front());
-  for (std::size_t i = 1; i < points.size(); ++i) QTest::mouseMove(widget, points[i]);
-  QTest::mouseRelease(widget, Qt::LeftButton, {}, points.back());
+  graph_mouse::Stroke(ActiveView(), points);
   ui_test::Pump();
 }
 

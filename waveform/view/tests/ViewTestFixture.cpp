@@ -1,5 +1,7 @@
 #include "ViewTestFixture.h"
 
+#include "GraphMouse.h"
+
 #include "controls/GraphRenderer.h"
 #include "controls/HostedControl.h"
 #include "platform/window/Resources.h"
@@ -71,40 +73,29 @@ LRESULT ViewTest::Send(UINT message, WPARAM wParam, LPARAM lParam) {
   return main_->SendMessage(message, wParam, lParam);
 }
 
-hosted::Graph& ViewTest::Model(CPelmoranView* view) {
-  return static_cast<hosted::GraphWidget*>(WidgetOf(view->Graph().m_hWnd))->Model();
-}
+hosted::Graph& ViewTest::Model(CPelmoranView* view) { return graph_mouse::Model(view); }
 
-namespace {
-hosted::GraphMapping MappingOf(CPelmoranView* view) {
-  QWidget* widget = WidgetOf(view->Graph().m_hWnd);
-  return hosted::MapGraph(ViewTest::Model(view), QRectF(widget->rect()), 1.0);
-}
-QWidget* GraphWidgetOf(CPelmoranView* view) { return WidgetOf(view->Graph().m_hWnd); }
-}  // namespace
+QPoint ViewTest::At(CPelmoranView* view, double x, double y) { return graph_mouse::At(view, x, y); }
 
-QPoint ViewTest::At(CPelmoranView* view, double x, double y) {
-  const hosted::GraphMapping m = MappingOf(view);
-  return QPoint(qRound(m.PixelX(x)), qRound(m.PixelY(y)));
+double ViewTest::ValueXAt(CPelmoranView* view, QPoint at) {
+  return graph_mouse::Mapping(view).ValueX(at.x());
 }
-
-double ViewTest::ValueXAt(CPelmoranView* view, QPoint at) { return MappingOf(view).ValueX(at.x()); }
-double ViewTest::ValueYAt(CPelmoranView* view, QPoint at) { return MappingOf(view).ValueY(at.y()); }
+double ViewTest::ValueYAt(CPelmoranView* view, QPoint at) {
+  return graph_mouse::Mapping(view).ValueY(at.y());
+}
 
 void ViewTest::Press(CPelmoranView* view, QPoint at, Qt::MouseButton button) {
-  QTest::mousePress(GraphWidgetOf(view), button, {}, at);
+  graph_mouse::Press(view, at, button);
 }
 
-void ViewTest::Move(CPelmoranView* view, QPoint at) { QTest::mouseMove(GraphWidgetOf(view), at); }
+void ViewTest::Move(CPelmoranView* view, QPoint at) { graph_mouse::Move(view, at); }
 
 void ViewTest::Release(CPelmoranView* view, QPoint at, Qt::MouseButton button) {
-  QTest::mouseRelease(GraphWidgetOf(view), button, {}, at);
+  graph_mouse::Release(view, at, button);
 }
 
 void ViewTest::Stroke(CPelmoranView* view, const std::vector<QPoint>& points) {
-  Press(view, points.front());
-  for (size_t i = 1; i < points.size(); ++i) Move(view, points[i]);
-  Release(view, points.back());
+  graph_mouse::Stroke(view, points);
 }
 
 Floats ViewTest::Plotted(CPelmoranView* view, int plot) {
