@@ -14,9 +14,10 @@ class CompilerState;
 using ArgumentHook = CompilerState;
 struct Instruction;
 // The evaluator's direct route to an item's value, from the step's argument
-// slots, without the virtual call. `previous` is the result of the step run
-// just before, which a chained step takes as its first or last argument, so
-// a value the next step consumes stays in a register.
+// slots, without the virtual call; it ends by handing its result on to the
+// next step (passOn). `previous` is the result of the step run just before,
+// which a chained step takes as its first or last argument, so a value the
+// next step consumes stays in a register.
 using StepFunction = double (*)(const Instruction& step, double previous);
 enum class Chain { kNone, kFirst, kLast };
 
