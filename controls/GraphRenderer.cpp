@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <map>
+#include <unordered_map>
 #include <vector>
 
 namespace hosted {
@@ -184,6 +186,39 @@ void DrawPlot(Plot& plot, QPainter& p, const GraphMapping& m, double scale) {
   p.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
+// The labels' font and its metrics, made once for each size: making them
+// costs more than drawing all the labels of a graph. Kept for the thread's
+// life and never destroyed, as fonts must not outlive the application.
+struct LabelFont {
+  explicit LabelFont(int pixelSize) : font(SizedFont(pixelSize)), metrics(font) {}
+  static QFont SizedFont(int pixelSize) {
+    QFont font("Sans Serif");
+    font.setPixelSize(pixelSize);
+    return font;
+  }
+  // A label's width, measured once: a graph shows the same few labels at
+  // every repaint.
+  double Width(const QString& text) const {
+    auto [at, added] = widths.try_emplace(text, 0.0);
+    if (added) {
+      if (widths.size() > 4096) {  // a long session of changing ranges
+        widths.clear();
+        at = widths.try_emplace(text, 0.0).first;
+      }
+      at->second = metrics.horizontalAdvance(text);
+    }
+    return at->second;
+  }
+  QFont font;
+  QFontMetricsF metrics;
+  mutable std::unordered_map<QString, double> widths;
+};
+
+const LabelFont& LabelFontFor(int pixelSize) {
+  thread_local auto* fonts = new std::map<int, LabelFont>;
+  return fonts->try_emplace(pixelSize, pixelSize).first->second;
+}
+
 void DrawCursor(const Cursor& c, QPainter& p, const GraphMapping& m, double scale) {
   if (!c.visible) return;
   const double x = m.PixelX(c.x), y = m.PixelY(c.y);
@@ -262,10 +297,9 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
   p.fillRect(QRectF(area.right(), area.top(), bounds.right() - area.right(), area.height()),
              Qc(graph.background));
   p.fillRect(m.area, Qc(graph.plotAreaColor));
-  QFont font("Sans Serif");
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(11 * scale))));
-  p.setFont(font);
-  const QFontMetricsF metrics(font);
+  const LabelFont& labels = LabelFontFor(std::max(1, static_cast<int>(std::lround(11 * scale))));
+  p.setFont(labels.font);
+  const QFontMetricsF& metrics = labels.metrics;
 
   Axis& xAxis = graph.XAxis();
   Axis& yAxis = graph.YAxis();
@@ -322,7 +356,7 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
       if (x < m.area.left() - 0.5 || x > m.area.right() + 0.5) return;
       p.drawLine(QPointF(x, m.area.bottom()), QPointF(x, m.area.bottom() + tick));
       centres.push_back(x);
-      widths.push_back(metrics.horizontalAdvance(text));
+      widths.push_back(labels.Width(text));
       texts.push_back(text);
     };
     if (pairs)
@@ -343,7 +377,7 @@ void RenderGraph(Graph& graph, QPainter& p, const QRectF& bounds, double scale) 
       const double y = m.PixelY(v);
       p.drawLine(QPointF(m.area.left() - tick, y), QPointF(m.area.left(), y));
       const QString text = Number(v);
-      const double w = metrics.horizontalAdvance(text);
+      const double w = labels.Width(text);
       p.drawText(QPointF(m.area.left() - tick - 2 * scale - w, y + metrics.ascent() / 2 - 1), text);
     }
   }

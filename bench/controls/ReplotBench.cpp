@@ -21,7 +21,7 @@
 namespace {
 
 constexpr unsigned kSamples = 5'000'000;
-constexpr int kWidth = 1800, kHeight = 600, kRuns = 25;
+constexpr int kWidth = 1800, kHeight = 600, kRuns = 100;
 constexpr double kGoal = 3.0;
 
 // The anchor: one vectorised pass finding the minimum and maximum, as a
