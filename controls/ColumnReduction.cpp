@@ -21,6 +21,17 @@ struct Lanes {
   static constexpr size_t kCount = 32 / sizeof(T);
 };
 
+// Folds the lanes of two minimum and two maximum vectors into l and h.
+template <class V, class T>
+__attribute__((always_inline)) inline void FoldLanes(const V (&mn)[2], const V (&mx)[2], T& l,
+                                                     T& h) {
+  for (int k = 0; k < 2; ++k)
+    for (size_t j = 0; j < sizeof(V) / sizeof(T); ++j) {
+      l = mn[k][j] < l ? mn[k][j] : l;
+      h = mx[k][j] > h ? mx[k][j] : h;
+    }
+}
+
 // Independent lanes, branch-free, written as vectors so that they become
 // packed min/max; the lanes are folded at the end. `v < m ? v : m` keeps m
 // when v is a NaN, as the scalar comparison does.
@@ -42,11 +53,7 @@ __attribute__((always_inline)) inline void Extent(const T* __restrict p, size_t 
       mx[k] = v > mx[k] ? v : mx[k];
     }
   T l = p[0], h = p[0];
-  for (int k = 0; k < 2; ++k)
-    for (size_t j = 0; j < kLanes; ++j) {
-      l = mn[k][j] < l ? mn[k][j] : l;
-      h = mx[k][j] > h ? mx[k][j] : h;
-    }
+  FoldLanes(mn, mx, l, h);
   for (; i < n; ++i) {
     l = p[i] < l ? p[i] : l;
     h = p[i] > h ? p[i] : h;
@@ -167,11 +174,7 @@ void CopyAndReduceInto(const T* __restrict values, size_t count, double first, d
     mx[0] = mx[1] = V{} + h;
   };
   auto close = [&] {
-    for (int k = 0; k < 2; ++k)
-      for (size_t j = 0; j < kLanes; ++j) {
-        l = mn[k][j] < l ? mn[k][j] : l;
-        h = mx[k][j] > h ? mx[k][j] : h;
-      }
+    FoldLanes(mn, mx, l, h);
     Record(out[walk.column()], values, walk.a(), walk.b(), l, h);
   };
   // Sample i of the visible range into its column.
