@@ -50,3 +50,17 @@ pelmoran_include_rule(AnalysisCoreIncludesOnlyWhatIsBelowIt analysis/core
                       analysis/core/ containers/ platform/)
 pelmoran_include_rule(ComplexFunctionsIncludeOnlyWhatIsBelowThem analysis/complex
                       analysis/complex/ analysis/core/ containers/ platform/)
+
+# The stand-in platform is the bottom of the tree.
+pelmoran_include_rule(PlatformIncludesOnlyItself platform platform/)
+# The shell's lower libraries stand on the window layer alone; the dialogs and
+# the editor view reach into the shell only there, never into its frames.
+pelmoran_include_rule(ShellBaseIncludesOnlyWhatIsBelowIt shell/base
+                      platform/ shell/base/ waveform/PrivateMessages.h)
+pelmoran_include_rule(WaveformReachesOnlyTheShellsBase waveform
+                      analysis/ containers/ controls/ platform/ shell/base/ waveform/)
+pelmoran_include_rule(ToolsReachOnlyTheShellsBase tools
+                      analysis/ containers/ controls/ matrix/ parser/ platform/ shell/base/ tools/
+                      waveform/)
+pelmoran_include_rule(InstrumentReachesOnlyTheShellsBase instrument
+                      containers/ instrument/ platform/ shell/base/ sim/ waveform/)

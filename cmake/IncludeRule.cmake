@@ -1,6 +1,7 @@
 # Run by CTest (cmake -P): every quoted include in the sources under FOLDER
 # (its tests too) must start with one of the prefixes in ALLOWED (comma
-# separated), so a library cannot reach for a library above it.
+# separated), so a library cannot reach for a library above it. A bare file
+# name is the folder's own (a test's fixture beside it).
 cmake_minimum_required(VERSION 3.25)
 string(REPLACE "," ";" ALLOWED "${ALLOWED}")
 file(GLOB_RECURSE sources "${FOLDER}/*.h" "${FOLDER}/*.cpp" "${FOLDER}/*.inl")
@@ -10,6 +11,9 @@ foreach(source IN LISTS sources)
   foreach(line IN LISTS includes)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"]+)\".*" "\\1" path "${line}")
     set(ok FALSE)
+    if(NOT path MATCHES "/")
+      set(ok TRUE)
+    endif()
     foreach(prefix IN LISTS ALLOWED)
       string(FIND "${path}" "${prefix}" at)
       if(at EQUAL 0)

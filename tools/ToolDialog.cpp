@@ -2,7 +2,7 @@
 
 #include "platform/window/Controls.h"
 #include "tools/ToolSupport.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 #include <string>
 

@@ -6,7 +6,7 @@
 // frame's command 32824 runs a local one, and the view reopens one after an
 // undone table drawing.
 
-#include "shell/ListCtrlCB.h"
+#include "shell/base/ListCtrlCB.h"
 #include "tools/ToolDialog.h"
 #include "waveform/SplinePoint.h"
 

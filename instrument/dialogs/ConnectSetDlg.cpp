@@ -3,7 +3,7 @@
 #include "instrument/InstrumentLink.h"
 #include "instrument/dialogs/MainWindow.h"
 #include "platform/window/DataExchange.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 #include "waveform/NumberHelpers.h"
 #include "waveform/PrivateMessages.h"
 

@@ -7,7 +7,7 @@
 #include "instrument/dialogs/ReadWaveDlg.h"
 #include "instrument/dialogs/WaveSendDlg.h"
 #include "platform/window/DataExchange.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 #include "instrument/dialogs/DialogMessages.h"
 #include "platform/afx/Exception.h"
 #include "platform/window/DataExchange.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 #include "waveform/NumberHelpers.h"
 
 namespace {

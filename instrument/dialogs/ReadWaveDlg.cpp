@@ -8,7 +8,7 @@
 #include "instrument/dialogs/StoredList.h"
 #include "platform/visa/Visa.h"
 #include "platform/window/DataExchange.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 

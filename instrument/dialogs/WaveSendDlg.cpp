@@ -10,7 +10,7 @@
 #include "platform/services/Services.h"
 #include "platform/visa/Visa.h"
 #include "platform/window/DataExchange.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 

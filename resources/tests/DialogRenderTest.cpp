@@ -6,7 +6,7 @@
 #include "platform/afx/tests/TempFolder.h"
 #include "resources/gen/Inventory.h"
 #include "resources/tests/ShippedTable.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 #include "controls/HostedControl.h"
 #include "platform/win/ModulePath.h"

@@ -16,7 +16,7 @@ fi
 review="$build/review"
 mkdir -p "$review"
 shots="sample-dialog.png mdi-frame.png"
-skin="$build/shell/tests/shell_tests"
+skin="$build/shell/base/tests/shell_tests"
 if [ -x "$skin" ]; then
   for state in normal hover pressed disabled; do shots="$shots skin-button-$state.png"; done
   shots="$shots skin-combo-normal.png skin-combo-hover.png"

@@ -1,5 +1,5 @@
 #include "shell/app/AppServices.h"
 
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 std::string AppServices::Text(int id) { return g_Translator.GetText(id).str(); }

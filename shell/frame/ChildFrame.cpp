@@ -3,7 +3,7 @@
 #include "platform/window/MessageBox.h"
 #include "platform/window/View.h"
 #include "platform/window/WinApp.h"
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 

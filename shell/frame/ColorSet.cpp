@@ -3,7 +3,7 @@
 #include "platform/window/CommonDialogs.h"
 #include "platform/window/DataExchange.h"
 #include "platform/window/WinApp.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveGlobals.h"
 

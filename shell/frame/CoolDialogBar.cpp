@@ -4,7 +4,7 @@
 
 #include "platform/window/Cursors.h"
 #include "platform/window/NonClient.h"
-#include "shell/WindowSkin.h"
+#include "shell/base/WindowSkin.h"
 #include "waveform/PrivateMessages.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "shell/frame/CoordinateBar.h"
 
 #include "platform/window/WinApp.h"
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 #include "waveform/DisplayMath.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"

@@ -2,7 +2,7 @@
 
 #include "platform/win/ModulePath.h"
 #include "platform/win/ShellExecute.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 CString HelpFileFor(const CString& language) {
   return language == "Chinese" ? "Help_CN.html" : "Help_EN.html";

@@ -6,7 +6,7 @@
 #include "instrument/LinkState.h"
 #include "platform/window/CmdUI.h"
 #include "platform/window/WinApp.h"
-#include "shell/WindowSkin.h"
+#include "shell/base/WindowSkin.h"
 #include "shell/frame/ColorSet.h"
 #include "shell/frame/FrameCommands.h"
 #include "shell/frame/Help.h"

@@ -6,8 +6,8 @@
 #include "platform/window/Menu.h"
 #include "platform/window/Resources.h"
 #include "platform/window/WinApp.h"
-#include "shell/ActiveChild.h"
-#include "shell/Translator.h"
+#include "shell/base/ActiveChild.h"
+#include "shell/base/Translator.h"
 
 #include <cstring>
 #include <vector>

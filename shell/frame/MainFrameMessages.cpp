@@ -8,7 +8,7 @@
 #include "platform/window/Document.h"
 #include "platform/window/View.h"
 #include "platform/window/WinApp.h"
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 

@@ -6,7 +6,7 @@
 
 #include "platform/window/MessageBox.h"
 #include "platform/window/View.h"
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 #include "waveform/files/WaveFileOpen.h"

@@ -3,7 +3,7 @@
 // between pages.
 #include "shell/tableview/TableView.h"
 
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 #include "shell/ShellMessages.h"
 
 #include <vector>

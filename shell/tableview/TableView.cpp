@@ -4,9 +4,9 @@
 #include "platform/window/DataExchange.h"
 #include "platform/window/Frame.h"
 #include "platform/window/WinApp.h"
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 #include "shell/ShellMessages.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 

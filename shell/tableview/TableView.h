@@ -16,7 +16,7 @@
 #include "controls/CSgGraph.h"
 #include "platform/window/Controls.h"
 #include "platform/window/Dialog.h"
-#include "shell/ListCtrlCB.h"
+#include "shell/base/ListCtrlCB.h"
 #include "shell/tableview/TableEdits.h"
 
 class CTable_view : public CDialog {

@@ -4,7 +4,7 @@
 #include "platform/win/ModulePath.h"
 #include "platform/win/PrivateProfile.h"
 #include "platform/window/Resources.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "controls/GraphPicture.h"
 #include "platform/window/Gdi.h"
-#include "shell/preview/PreParent.h"
+#include "shell/base/preview/PreParent.h"
 #include "waveform/PrivateMessages.h"
 
 namespace {

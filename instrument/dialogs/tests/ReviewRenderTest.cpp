@@ -9,7 +9,7 @@
 #include "platform/afx/tests/TempFolder.h"
 #include "platform/win/ModulePath.h"
 #include "platform/window/RenderPng.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 #include "waveform/WaveCollections.h"
 
 #include <filesystem>

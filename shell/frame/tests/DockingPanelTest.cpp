@@ -5,7 +5,7 @@
 
 #include "platform/window/Menu.h"
 #include "platform/window/NonClient.h"
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 
 namespace shell_test {
 namespace {

@@ -4,8 +4,8 @@
 #include "shell/frame/tests/FrameFixture.h"
 
 #include "platform/window/Menu.h"
-#include "shell/ActiveChild.h"
-#include "shell/Translator.h"
+#include "shell/base/ActiveChild.h"
+#include "shell/base/Translator.h"
 
 #include <fstream>
 

@@ -8,7 +8,7 @@
 
 #include "platform/afx/Time.h"
 #include "platform/window/Menu.h"
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 #include "waveform/PrivateMessages.h"
 
 namespace shell_test {

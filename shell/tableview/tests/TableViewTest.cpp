@@ -6,7 +6,7 @@
 #include "platform/window/Frame.h"
 #include "platform/window/WinApp.h"
 #include "platform/window/tests/UiTestKit.h"
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 #include "shell/tests/ShellTestKit.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"

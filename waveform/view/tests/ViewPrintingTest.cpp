@@ -7,7 +7,7 @@
 #include "platform/afx/tests/TempFolder.h"
 #include "platform/window/RenderPng.h"
 #include "platform/window/tests/UiTestKit.h"
-#include "shell/preview/PreParent.h"
+#include "shell/base/preview/PreParent.h"
 
 #include <QEvent>
 #include <QFile>

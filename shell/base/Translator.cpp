@@ -1,4 +1,4 @@
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 #include "platform/win/ModulePath.h"
 #include "platform/win/PrivateProfile.h"

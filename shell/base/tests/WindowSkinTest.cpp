@@ -11,8 +11,8 @@
 #include "platform/window/Resources.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/tests/UiTestKit.h"
-#include "shell/SkinPainters.h"
-#include "shell/WindowSkin.h"
+#include "shell/base/SkinPainters.h"
+#include "shell/base/WindowSkin.h"
 
 #include <QImage>
 #include <QTest>

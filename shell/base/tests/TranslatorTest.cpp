@@ -2,7 +2,7 @@
 // loading from the program folder with the loader's own reports, the
 // language switch and the dialog convention.
 #include "platform/afx/tests/TempFolder.h"
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 #include "platform/win/ModulePath.h"
 #include "platform/services/tests/FakeServices.h"

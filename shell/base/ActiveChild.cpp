@@ -1,4 +1,4 @@
-#include "shell/ActiveChild.h"
+#include "shell/base/ActiveChild.h"
 
 #include "platform/services/Services.h"
 #include "platform/window/Frame.h"

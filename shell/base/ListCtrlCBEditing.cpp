@@ -1,8 +1,8 @@
 // The grid's in-place editing: which editor a click opens, where it goes,
 // and what the end of an edit writes back.
 #include "platform/window/CommonDialogs.h"
-#include "shell/ListCtrlCB.h"
-#include "shell/ListCtrlCells.h"
+#include "shell/base/ListCtrlCB.h"
+#include "shell/base/ListCtrlCells.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // frame and drop button.
 
 #include "platform/window/WinUser.h"
-#include "shell/WindowSkin.h"
+#include "shell/base/WindowSkin.h"
 
 class CDrawButton {
  public:

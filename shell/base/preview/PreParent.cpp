@@ -1,9 +1,9 @@
-#include "shell/preview/PreParent.h"
+#include "shell/base/preview/PreParent.h"
 
 #include "platform/window/Cursors.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/WinApp.h"
-#include "shell/preview/PreView.h"
+#include "shell/base/preview/PreView.h"
 #include "waveform/PrivateMessages.h"
 
 namespace {

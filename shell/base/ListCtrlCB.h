@@ -7,7 +7,7 @@
 
 #include "platform/afx/List.h"
 #include "platform/window/Controls.h"
-#include "shell/ListCtrlFont.h"
+#include "shell/base/ListCtrlFont.h"
 
 #include <array>
 #include <vector>

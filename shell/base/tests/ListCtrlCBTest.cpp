@@ -7,8 +7,8 @@
 #include "platform/window/RenderPng.h"
 #include "platform/window/Resources.h"
 #include "platform/window/tests/UiTestKit.h"
-#include "shell/ListCtrlCB.h"
-#include "shell/ListCtrlCells.h"
+#include "shell/base/ListCtrlCB.h"
+#include "shell/base/ListCtrlCells.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>

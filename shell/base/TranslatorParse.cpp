@@ -1,6 +1,6 @@
 // Splitting the profile reader's section buffer into the translator's
 // tables, and the id texts of the key file.
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 #include <algorithm>
 #include <cctype>

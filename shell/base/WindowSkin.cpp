@@ -1,10 +1,10 @@
 // Starting and stopping the skin, the creation hook and the skin records.
-#include "shell/WindowSkin.h"
+#include "shell/base/WindowSkin.h"
 
 #include "platform/window/Gdi.h"
 #include "platform/window/Menu.h"
 #include "platform/window/WindowApi.h"
-#include "shell/SkinPainters.h"
+#include "shell/base/SkinPainters.h"
 
 #include <algorithm>
 #include <cstring>

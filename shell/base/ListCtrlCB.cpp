@@ -1,8 +1,8 @@
 // The grid's kinds and per-column and per-row data, and their setters.
-#include "shell/ListCtrlCB.h"
+#include "shell/base/ListCtrlCB.h"
 
 #include "platform/window/DataExchange.h"
-#include "shell/ListCtrlCells.h"
+#include "shell/base/ListCtrlCells.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/ListCtrlFont.h"
+#include "shell/base/ListCtrlFont.h"
 
 CListCtrlFont& CListCtrlFont::operator=(const CListCtrlFont& other) {
   charSet = other.charSet;

@@ -6,8 +6,8 @@
 #include "platform/window/Menu.h"
 #include "platform/window/NonClient.h"
 #include "platform/window/WindowApi.h"
-#include "shell/SkinPainters.h"
-#include "shell/WindowSkin.h"
+#include "shell/base/SkinPainters.h"
+#include "shell/base/WindowSkin.h"
 
 #include <QPaintEvent>
 

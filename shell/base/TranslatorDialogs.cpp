@@ -1,6 +1,6 @@
 // The translation convention of dialogs: caption by the template id, each
 // child control by its control id.
-#include "shell/Translator.h"
+#include "shell/base/Translator.h"
 
 #include "platform/window/WindowApi.h"
 

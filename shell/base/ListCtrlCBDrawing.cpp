@@ -1,7 +1,7 @@
 // The grid draws its colour, font and notify cells itself; other cells draw
 // as the list draws them.
 #include "platform/window/Gdi.h"
-#include "shell/ListCtrlCB.h"
+#include "shell/base/ListCtrlCB.h"
 
 #include <cstring>
 

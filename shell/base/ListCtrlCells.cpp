@@ -1,4 +1,4 @@
-#include "shell/ListCtrlCells.h"
+#include "shell/base/ListCtrlCells.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "shell/SkinPainters.h"
+#include "shell/base/SkinPainters.h"
 
 #include "platform/window/Gdi.h"
 #include "platform/window/WindowApi.h"

@@ -9,8 +9,8 @@
 #include "platform/window/Resources.h"
 #include "platform/window/View.h"
 #include "platform/window/WinApp.h"
-#include "shell/preview/PreParent.h"
-#include "shell/preview/PreView.h"
+#include "shell/base/preview/PreParent.h"
+#include "shell/base/preview/PreView.h"
 #include "waveform/PrivateMessages.h"
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "shell/preview/PreView.h"
+#include "shell/base/preview/PreView.h"
 
 #include "platform/window/Frame.h"
 #include "platform/window/View.h"

@@ -10,7 +10,7 @@
 
 #include "platform/window/Dialog.h"
 #include "platform/window/ScrollBars.h"
-#include "shell/preview/PaintTarget.h"
+#include "shell/base/preview/PaintTarget.h"
 
 #include <memory>
 
