@@ -1,6 +1,7 @@
 // Pelmoran: a waveform editor for arbitrary-waveform generators and
 // oscilloscopes. Starts the application on the desktop's display; without
 // one it says what it needs.
+#include "app/Drive.h"
 #include "app/WaveWindows.h"
 #include "platform/win/NumericLocale.h"
 #include "platform/window/Resources.h"
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   theApp.SetCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  if (!theApp.InitInstance()) return 1;
+  // A start that fails ends as the framework ends it: quietly, through
+  // ExitInstance, which releases what start-up made while Qt is still up.
+  if (!theApp.InitInstance()) return theApp.ExitInstance();
+  StartDrive(theApp);
   return theApp.Run();
 }

@@ -20,8 +20,9 @@ constexpr const char* kExpectedVersion = "6.0";
 // procedure sat above the hook: the hook still forwards their messages to
 // the procedure it replaced, until WM_NCDESTROY.
 std::map<HWND, WNDPROC>& OrphanedHooks() {
-  static std::map<HWND, WNDPROC> hooks;
-  return hooks;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* hooks = new std::map<HWND, WNDPROC>;
+  return *hooks;
 }
 }  // namespace
 
@@ -133,7 +134,8 @@ LRESULT CSgControl::HookWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
       // object would keep the dead handle; the hook stays and forwards.
       if (::GetWindowLongPtr(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&HookWindowProc)) {
         OrphanedHooks()[hWnd] = previous;
-      } else if (::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous)) == 0) {
+      } else if (::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous)) ==
+                 0) {
         throw new CSgSystemException(::GetLastError(), TRUE);
       }
     });

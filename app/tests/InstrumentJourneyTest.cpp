@@ -142,7 +142,8 @@ TEST_F(InstrumentJourney, MakeFilterSaveReopenSendAndReadBack) {
   EXPECT_TRUE(Named("filtered").saved);
   const std::vector<float> written = FileSamples(path);
   ASSERT_EQ(written.size(), filtered.size());
-  for (std::size_t i = 0; i < written.size(); ++i) ASSERT_EQ(written[i], AsWritten(filtered[i])) << i;
+  for (std::size_t i = 0; i < written.size(); ++i)
+    ASSERT_EQ(written[i], AsWritten(filtered[i])) << i;
 
   CloseActiveWindow();  // saved: no question
   EXPECT_EQ(WaveWindows(), 0);
@@ -219,7 +220,8 @@ TEST_F(InstrumentJourney, ImportFromTheScopeAndSaveAtTheClosePrompt) {
   EXPECT_EQ(g_WaveArray.GetSize(), 0);  // the record went with its window
   const std::vector<float> written = FileSamples(path);
   ASSERT_EQ(written.size(), captured.size());
-  for (std::size_t i = 0; i < written.size(); ++i) ASSERT_EQ(written[i], AsWritten(captured[i])) << i;
+  for (std::size_t i = 0; i < written.size(); ++i)
+    ASSERT_EQ(written[i], AsWritten(captured[i])) << i;
 
   OpenFromMenu(path);
   ASSERT_EQ(WaveWindows(), 1);
@@ -280,7 +282,8 @@ TEST_F(InstrumentJourney, FaultsEndInTheirMessagesAndLoseNothing) {
     ASSERT_FALSE(entries.empty());
     EXPECT_EQ(entries[0], "sine");
     Choose(d, CReadWaveDLG::IDC_WAVES, 0);
-    for (bool sim::SimFaults::*fault : {&sim::SimFaults::noReply, &sim::SimFaults::truncatedBlock}) {
+    for (bool sim::SimFaults::*fault :
+         {&sim::SimFaults::noReply, &sim::SimFaults::truncatedBlock}) {
       sim::SimFaults faults;
       faults.*fault = true;
       generator->SetFaults(faults);
@@ -310,6 +313,9 @@ TEST_F(InstrumentJourney, ChineseEverywhereTheUserLooksAndBack) {
       char text[128] = {};
       GetMenuString(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
       if (!*text) continue;  // a separator
+      const UINT id = GetMenuItemID(menu, i);
+      if (id >= AFX_IDM_FIRST_MDICHILD && id < AFX_IDM_FIRST_MDICHILD + kMdiWindowMenuItems)
+        continue;  // the Window menu's list of windows shows their titles
       ++items;
       EXPECT_TRUE(nonAscii(text)) << text;
       if (HMENU sub = GetSubMenu(menu, i)) items += checkMenu(sub);

@@ -85,6 +85,71 @@ TEST_F(Journey, OpenEditSwitchTheLanguageAndExit) {
   EXPECT_EQ(g_WaveArray.GetSize(), 0);
 }
 
+// Dialogs open centred on the main window, wherever it is, as the
+// platform's modal dialogs open: the About box the application runs and the
+// new-waveform dialog the frame runs without a parent.
+TEST_F(Journey, DialogsOpenCentredOnTheMainWindow) {
+  ASSERT_TRUE(app.InitInstance());
+  Frame().ShowWindow(SW_RESTORE);
+  Frame().MoveWindow(10, 20, 620, 560);  // away from the screen's centre
+  ui_test::Pump();
+  CRect frame;
+  Frame().GetWindowRect(&frame);
+  const CPoint centre = frame.CenterPoint();
+  auto expectCentred = [centre](HWND dialog) {
+    CRect rect;
+    GetWindowRect(dialog, &rect);
+    EXPECT_NEAR(rect.CenterPoint().x, centre.x, 1) << GetWindowTextString(dialog);
+    EXPECT_NEAR(rect.CenterPoint().y, centre.y, 1) << GetWindowTextString(dialog);
+  };
+  dialogs.Expect([&](HWND about) {
+    expectCentred(about);
+    ui_test::ClickCenter(GetDlgItem(about, 1163));
+  });
+  Command(33012);
+  dialogs.Expect([&](HWND created) {
+    expectCentred(created);
+    SendMessage(created, WM_CLOSE, 0, 0);
+  });
+  Command(32840);
+}
+
+// The Window menu lists the waveform windows below its own commands,
+// numbered in the order they opened, the active one checked; choosing one
+// activates it.
+TEST_F(Journey, TheWindowMenuListsTheWaveformWindowsAndActivatesTheChosenOne) {
+  ASSERT_TRUE(app.InitInstance());
+  OpenFromMenu(Write("first.csv", "xpos,value\n0,0.5\n1,-0.5\n"));
+  OpenFromMenu(Write("second.csv", "xpos,value\n0,1\n1,-1\n"));
+  ASSERT_EQ(WaveWindows(), 2);
+  auto listed = [this] {
+    HMENU bar = GetMenu(Frame().m_hWnd);
+    HMENU window = GetSubMenu(bar, GetMenuItemCount(bar) - 3);  // Window, Language, Help
+    std::vector<std::string> items;
+    for (int i = 0; i < GetMenuItemCount(window); ++i) {
+      char text[64] = {};
+      GetMenuString(window, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+      const bool checked = GetMenuState(window, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED;
+      items.push_back(std::string(checked ? "* " : "") +
+                      (GetMenuItemID(window, i) == 0 ? "-" : text));
+    }
+    return items;
+  };
+  std::vector<std::string> items = listed();
+  ASSERT_EQ(items.size(), 5u);
+  EXPECT_EQ(std::vector<std::string>(items.begin() + 2, items.end()),
+            (std::vector<std::string>{"-", "&1 first", "* &2 second"}));
+  Command(AFX_IDM_FIRST_MDICHILD);
+  EXPECT_EQ(ActiveCaption(), CString("first"));
+  items = listed();
+  EXPECT_EQ(std::vector<std::string>(items.begin() + 2, items.end()),
+            (std::vector<std::string>{"-", "* &1 first", "&2 second"}));
+  CloseActiveWindow();
+  items = listed();
+  EXPECT_EQ(std::vector<std::string>(items.begin() + 2, items.end()),
+            (std::vector<std::string>{"-", "* &1 second"}));
+}
+
 }  // namespace
 
 namespace {

@@ -6,6 +6,7 @@
 #include "instrument/dialogs/InportFromScopeDlg.h"
 #include "instrument/dialogs/ReadWaveDlg.h"
 #include "instrument/dialogs/WaveSendDlg.h"
+#include "platform/window/Cursors.h"
 #include "platform/window/DataExchange.h"
 #include "shell/base/Translator.h"
 
@@ -95,11 +96,14 @@ void CConnectTypeDLG::OnConnect() {
 
 void CConnectTypeDLG::SearchAndTransfer(const CString& address) {
   CInstrumentLink link;
-  if (g_LinkType == 0) {
-    link.SearchUsbGenerators();
-    link.SearchVisaGenerators("");
-  } else {
-    link.SearchVisaGenerators(address);
+  {
+    CWaitCursor wait;  // the search answers nothing until the instruments did
+    if (g_LinkType == 0) {
+      link.SearchUsbGenerators();
+      link.SearchVisaGenerators("");
+    } else {
+      link.SearchVisaGenerators(address);
+    }
   }
   // The flag says what this search found, not what an earlier one did.
   g_InstrumentConnected = link.usbGeneratorCount != 0 || link.visaDeviceCount != 0;

@@ -6,6 +6,7 @@
 #include "platform/window/DataExchange.h"
 #include "shell/base/Translator.h"
 #include "waveform/NumberHelpers.h"
+#include "platform/window/Cursors.h"
 
 namespace {
 
@@ -34,7 +35,12 @@ void CInportFromSCOPE::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_S
 BOOL CInportFromSCOPE::OnInitDialog() {
   CDialog::OnInitDialog();
   g_Translator.TranslateDialog(m_hWnd, IDD);
-  if (!link.SearchScopes(g_ScopeIpAddress)) {  // it said what it did not find
+  bool found = false;
+  {
+    CWaitCursor wait;
+    found = link.SearchScopes(g_ScopeIpAddress);
+  }
+  if (!found) {  // it said what it did not find
     EndDialog(IDCANCEL);
     return TRUE;
   }
@@ -118,6 +124,7 @@ void CInportFromSCOPE::OnImport() {
   if (const int at = scopeList.GetCurSel(); at >= 0) scopeList.GetLBText(at, text);
   const int row = FindScopeRow(text);
   SetDlgItemText(IDC_IMPORT, "in progress ...");
+  CWaitCursor wait;
   if (row >= 0 && channel >= 0) {
     const ScopeEntry& scope = g_ScopeTable[static_cast<std::size_t>(row)];
     if (scope.linkType == "USBRAW") {

@@ -11,6 +11,7 @@
 #include "shell/base/Translator.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
+#include "platform/window/Cursors.h"
 
 #include <string>
 
@@ -78,6 +79,7 @@ std::optional<ChosenGenerator> CReadWaveDLG::ResolveDevice() const {
 void CReadWaveDLG::QueryStoredList() {
   const auto chosen = ResolveDevice();
   if (!chosen) return;
+  CWaitCursor wait;
   CString reply;
   if (IsRawUsbTag(chosen->Tag())) {
     SelectGenerator(link, *chosen);  // the list of this device, not of the last one loaded
@@ -155,7 +157,12 @@ void CReadWaveDLG::OnRead() {
     return;
   }
   CInstrumentLink reader;
-  if (!reader.ReadWaveFromGenerator(listed, chosen->Tag())) return;  // it said why
+  bool read = false;
+  {
+    CWaitCursor wait;
+    read = reader.ReadWaveFromGenerator(listed, chosen->Tag());
+  }
+  if (!read) return;  // it said why
   if (visa) viClose(g_VisaInstrument);
   CreateReadWave();
   g_bWaveOpen = true;

@@ -13,6 +13,7 @@
 #include "shell/base/Translator.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
+#include "platform/window/Cursors.h"
 
 #include <algorithm>
 
@@ -117,6 +118,7 @@ void CWave_sendDLG::ShowChannels(const SendFamily* family) {
 void CWave_sendDLG::ReadStoredWaveList() {
   const Device device = ResolveDevice();
   if (!device.chosen) return;
+  CWaitCursor wait;
   CString reply;
   if (IsRawUsbTag(device.chosen->Tag())) {
     SelectGenerator(link, *device.chosen);  // the list of this device, not the last one loaded
@@ -271,6 +273,7 @@ bool CWave_sendDLG::Send() {
   wave.vpp = peak.amplitude;
   BOOL sent = FALSE;
   try {
+    CWaitCursor wait;
     sent = link.WriteWaveToGenerator(position, index, name, tag);
   } catch (...) {
     wave.vpp = previous;

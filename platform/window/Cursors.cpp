@@ -4,6 +4,7 @@
 #include "platform/window/Resources.h"
 #include "platform/window/WindowApi.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -13,13 +14,15 @@
 #include <memory>
 
 namespace {
+// Never destroyed: their pixmaps must not outlive the QApplication, which
+// goes before function statics do.
 std::map<UINT_PTR, std::unique_ptr<QCursor>>& Cursors() {
-  static std::map<UINT_PTR, std::unique_ptr<QCursor>> cursors;
-  return cursors;
+  static auto* cursors = new std::map<UINT_PTR, std::unique_ptr<QCursor>>;
+  return *cursors;
 }
 std::map<UINT_PTR, std::unique_ptr<QIcon>>& Icons() {
-  static std::map<UINT_PTR, std::unique_ptr<QIcon>> icons;
-  return icons;
+  static auto* icons = new std::map<UINT_PTR, std::unique_ptr<QIcon>>;
+  return *icons;
 }
 HCURSOR& Current() {
   static HCURSOR current = nullptr;
@@ -107,4 +110,34 @@ HICON LoadIcon(HINSTANCE, UINT_PTR id) {
 
 void SetWindowIcon(HWND window, HICON icon) {
   if (QWidget* w = WidgetOf(window); w && icon) w->setWindowIcon(*static_cast<QIcon*>(icon));
+}
+
+namespace {
+int& Waits() {
+  static int waits = 0;
+  return waits;
+}
+}  // namespace
+
+CWaitCursor::CWaitCursor() {
+  if (Waits()++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+  // What is waiting to be painted is painted now: the program answers
+  // nothing until the wait ends. Input waits for the loop.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+CWaitCursor::~CWaitCursor() {
+  if (--Waits() == 0) QApplication::restoreOverrideCursor();
+}
+
+void CWaitCursor::Restore() {
+  if (Waits() > 0) QApplication::changeOverrideCursor(Qt::WaitCursor);
+}
+
+cursor_detail::ModalPointer::ModalPointer() : pushed_(Waits() > 0) {
+  if (pushed_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+cursor_detail::ModalPointer::~ModalPointer() {
+  if (pushed_) QApplication::restoreOverrideCursor();
 }

@@ -25,3 +25,32 @@ void NotePosition(int x, int y);  // every mouse event the layer handles
 HICON LoadIcon(HINSTANCE instance, UINT_PTR id);
 // WM_SETICON's work: the window's icon.
 void SetWindowIcon(HWND window, HICON icon);
+
+// The wait cursor over every window of the program while it is busy
+// (BeginWaitCursor / EndWaitCursor of the platform's application): nested
+// waits count; windows painting is brought up to date as a wait begins, so
+// nothing stays half drawn while the program does not answer. A modal box
+// or dialog opened during a wait shows the normal pointer.
+class CWaitCursor {
+ public:
+  CWaitCursor();
+  ~CWaitCursor();
+  CWaitCursor(const CWaitCursor&) = delete;
+  CWaitCursor& operator=(const CWaitCursor&) = delete;
+  // Shows the wait cursor again after something changed the pointer.
+  void Restore();
+};
+namespace cursor_detail {
+// Held while a modal box or dialog runs: during a wait it shows the normal
+// pointer, the wait cursor comes back after it.
+class ModalPointer {
+ public:
+  ModalPointer();
+  ~ModalPointer();
+  ModalPointer(const ModalPointer&) = delete;
+  ModalPointer& operator=(const ModalPointer&) = delete;
+
+ private:
+  bool pushed_;
+};
+}  // namespace cursor_detail

@@ -46,9 +46,9 @@ namespace {
 // Wrappers handed out by FromHandle; they own nothing and live for the run.
 template <class T, class H>
 T* Wrapper(H handle) {
-  static std::map<H, std::unique_ptr<T>> wrappers;
+  static auto* wrappers = new std::map<H, std::unique_ptr<T>>;  // never destroyed
   if (!handle) return nullptr;
-  auto& slot = wrappers[handle];
+  auto& slot = (*wrappers)[handle];
   if (!slot) {
     slot = std::make_unique<T>();
     slot->m_hObject = handle;
@@ -88,9 +88,9 @@ CDC::~CDC() {
 }
 
 CDC* CDC::FromHandle(HDC dc) {
-  static std::map<HDC, std::unique_ptr<CDC>> wrappers;
+  static auto* wrappers = new std::map<HDC, std::unique_ptr<CDC>>;  // never destroyed
   if (!dc) return nullptr;
-  auto& slot = wrappers[dc];  // DC handles are reused once freed; the wrapper follows
+  auto& slot = (*wrappers)[dc];  // DC handles are reused once freed; the wrapper follows
   if (!slot) slot = std::make_unique<CDC>();
   slot->m_hDC = dc;
   return slot.get();

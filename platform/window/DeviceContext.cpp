@@ -79,7 +79,12 @@ QImage& Scratch() {
   return scratch;
 }
 
-bool Painting(HWND hWnd) { return EventBridge::CurrentPaint(hWnd) != nullptr; }
+// Qt draws on a widget only inside its own paint event (a paint event of
+// one of its inner widgets is not one).
+bool Painting(HWND hWnd) {
+  QWidget* w = WidgetOf(hWnd);
+  return w && EventBridge::CurrentPaint(hWnd) && w->testAttribute(Qt::WA_WState_InPaintEvent);
+}
 
 // A client DC starts at the client's top-left, inside the non-client area.
 HDC ClientDC(HDC dc, HWND hWnd) {
@@ -97,8 +102,8 @@ HDC BeginPaint(HWND hWnd, PAINTSTRUCT* ps) {
   QWidget* w = WidgetOf(hWnd);
   if (!w || !ps) return nullptr;
   const QPaintEvent* paint = EventBridge::CurrentPaint(hWnd);
-  auto* dc =
-      paint ? ClientDC(new DeviceContext(w, hWnd), hWnd) : new DeviceContext(&Scratch(), hWnd);
+  auto* dc = Painting(hWnd) ? ClientDC(new DeviceContext(w, hWnd), hWnd)
+                            : new DeviceContext(&Scratch(), hWnd);
   ps->hdc = dc;
   ps->rcPaint = RectOf(paint ? paint->rect() : w->rect());
   ps->fErase = SendMessage(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) ? FALSE : TRUE;
@@ -124,8 +129,9 @@ struct Overlay {
 };
 
 std::map<HWND, Overlay>& Overlays() {
-  static std::map<HWND, Overlay> overlays;
-  return overlays;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* overlays = new std::map<HWND, Overlay>;
+  return *overlays;
 }
 
 void Resize(QImage& image, QSize size, QImage::Format format, const QColor& empty) {

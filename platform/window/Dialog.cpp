@@ -1,6 +1,8 @@
 #include "platform/window/Dialog.h"
 
 #include "platform/window/Dialogs.h"
+#include "platform/window/WinApp.h"
+#include "platform/window/Wnd.h"
 
 #include <QWidget>
 
@@ -23,7 +25,9 @@ BOOL CDialog::CreateFromTemplate(HWND parent) {
 INT_PTR CDialog::DoModal() {
   HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
   if (!CreateFromTemplate(parent)) return -1;
-  return RunModalDialog(m_hWnd);
+  // Without a parent the main window owns it, as the framework's DoModal has it.
+  CWnd* main = AfxGetMainWnd();
+  return RunModalDialog(m_hWnd, main && main != this ? main->m_hWnd : nullptr);
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {

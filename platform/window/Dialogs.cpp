@@ -1,6 +1,7 @@
 #include "platform/window/Dialogs.h"
 
 #include "platform/services/Services.h"
+#include "platform/window/Cursors.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/EventBridge.h"
 #include "platform/window/Gdi.h"
@@ -9,7 +10,9 @@
 
 #include <QEventLoop>
 #include <QFontMetrics>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -26,11 +29,13 @@ struct DialogState {
   bool ended = false;
   INT_PTR result = 0;
   QEventLoop* loop = nullptr;
+  QPoint made;  // where the dialog was before WM_INITDIALOG
 };
 
 std::map<HWND, DialogState>& States() {
-  static std::map<HWND, DialogState> states;
-  return states;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* states = new std::map<HWND, DialogState>;
+  return *states;
 }
 
 // A destroyed dialog's state lasts until its widget goes, which Qt defers;
@@ -134,6 +139,7 @@ HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND parent, DLGPROC p
   if (auto stale = States().find(dialog); stale != States().end())
     Forget(dialog, stale->second.widget);
   state.widget = WidgetOf(dialog);
+  state.made = state.widget->pos();
   States()[dialog] = state;
   if (proc) SetProp(dialog, dialog_detail::DialogProcProperty(), reinterpret_cast<HANDLE>(proc));
   QObject::connect(WidgetOf(dialog), &QObject::destroyed,
@@ -171,18 +177,44 @@ HWND CreateDialogParam(HINSTANCE, UINT templateId, HWND parent, DLGPROC proc, LP
   return tmpl ? CreateDialogFromTemplate(*tmpl, parent, proc, init) : nullptr;
 }
 
-INT_PTR RunModalDialog(HWND dialog) {
+namespace {
+// Centred over the owner's window rectangle (one hidden or minimised does
+// not count), kept on the screen.
+void CenterOnOwner(HWND dialog, HWND owner) {
+  QWidget* w = WidgetOf(dialog);
+  while (owner && (GetWindowLongPtr(owner, GWL_STYLE) & WS_CHILD)) owner = GetParent(owner);
+  if (owner && (!IsWindowVisible(owner) || WidgetOf(owner)->isMinimized())) owner = nullptr;
+  QScreen* screen = (owner ? WidgetOf(owner) : w)->screen();
+  const QRect area = screen ? screen->availableGeometry() : QRect();
+  RECT mine{}, theirs{};
+  GetWindowRect(dialog, &mine);
+  if (owner)
+    GetWindowRect(owner, &theirs);
+  else
+    theirs = RECT{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+  const int cx = mine.right - mine.left, cy = mine.bottom - mine.top;
+  int x = (theirs.left + theirs.right) / 2 - cx / 2, y = (theirs.top + theirs.bottom) / 2 - cy / 2;
+  if (!area.isEmpty()) {
+    x = std::max(area.left(), std::min(x, area.right() + 1 - cx));
+    y = std::max(area.top(), std::min(y, area.bottom() + 1 - cy));
+  }
+  // Moved by the difference, so that a frame the desktop adds around the
+  // window (known once it is shown) does not shift it.
+  w->move(w->pos() + QPoint(x - mine.left, y - mine.top));
+}
+}  // namespace
+
+INT_PTR RunModalDialog(HWND dialog, HWND defaultOwner) {
   DialogState* s = StateOf(dialog);
   if (!s) return -1;
   if (!s->ended) {
     QWidget* w = WidgetOf(dialog);
     w->setWindowModality(Qt::ApplicationModal);
-    if (HWND owner = GetParent(dialog);
-        owner && (GetWindowLongPtr(dialog, GWL_STYLE) & DS_CENTER)) {
-      QWidget* o = WidgetOf(owner);
-      w->move(o->mapToGlobal(o->rect().center()) - w->rect().center());
-    }
+    const bool centre = !(GetWindowLongPtr(dialog, GWL_STYLE) & WS_CHILD) && w->pos() == s->made;
+    HWND owner = GetParent(dialog) ? GetParent(dialog) : defaultOwner;
+    if (centre) CenterOnOwner(dialog, owner);
     ShowWindow(dialog, SW_SHOW);
+    if (centre) CenterOnOwner(dialog, owner);
     DispatchGuard::RunGuarded([&] { services::Current().RunModal(dialog); });
     if (!DialogHasEnded(dialog)) EndDialog(dialog, IDCANCEL);
   }
@@ -243,6 +275,7 @@ void WindowServices::RunModal(HWND dialog) {
   if (DialogHasEnded(dialog)) return;
   QEventLoop loop;
   StateOf(dialog)->loop = &loop;
+  cursor_detail::ModalPointer pointer;
   loop.exec();
   if (DialogState* still = StateOf(dialog)) still->loop = nullptr;
 }

@@ -21,8 +21,11 @@ HWND CreateDialogParam(HINSTANCE instance, UINT templateId, HWND parent, DLGPROC
 INT_PTR DialogBoxParam(HINSTANCE instance, UINT templateId, HWND parent, DLGPROC proc, LPARAM init);
 // Runs an existing dialog modally until EndDialog, then destroys it. Once
 // shown, the dialog is the services' to run (the user's event loop, or a
-// test's script); one still open afterwards is cancelled.
-INT_PTR RunModalDialog(HWND dialog);
+// test's script); one still open afterwards is cancelled. A dialog that
+// WM_INITDIALOG did not move opens centred on its owner, else on
+// `defaultOwner` (the framework gives its main window), else on the screen,
+// as the platform's modal dialogs open.
+INT_PTR RunModalDialog(HWND dialog, HWND defaultOwner = nullptr);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 bool DialogHasEnded(HWND dialog);
 BOOL MapDialogRect(HWND dialog, RECT* rect);

@@ -54,8 +54,9 @@ struct State {
   HWND cursorTarget = nullptr;
 };
 State& S() {
-  static State state;
-  return state;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* state = new State;
+  return *state;
 }
 
 WPARAM KeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
@@ -180,7 +181,15 @@ class Filter : public QObject {
         return true;
       }
       case QEvent::Paint:
-        if (obj == widget) nc_detail::Paint(h);
+        if (obj == widget) {
+          // The non-client area is painted inside this paint event: its
+          // window DC draws on the widget, not on an overlay that would ask
+          // for the next paint.
+          s.active.push_back(&d);
+          DispatchGuard::RunGuarded([&] { nc_detail::Paint(h); });
+          s.active.pop_back();
+          if (!IsWindow(h)) return true;
+        }
         Run(d, WM_PAINT, 0, 0);
         if (obj == widget && IsWindow(h)) gdi_detail::PaintOverlay(h, widget);
         return true;
@@ -230,8 +239,9 @@ class Filter : public QObject {
 };
 
 Filter& TheFilter() {
-  static Filter filter;
-  return filter;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* filter = new Filter;
+  return *filter;
 }
 }  // namespace
 

@@ -47,6 +47,9 @@ enum : DWORD {
 inline constexpr DWORD FWS_ADDTOTITLE = 0x8000;
 // The multiple-document frame's arrangement commands (Window menu).
 enum : UINT { ID_WINDOW_CASCADE = 0xE132, ID_WINDOW_TILE_HORZ = 0xE133 };
+// The Window menu's list of document windows: the first item's command id,
+// and how many it lists.
+enum : UINT { AFX_IDM_FIRST_MDICHILD = 0xFF00, kMdiWindowMenuItems = 9 };
 // Asks the frame to show a command's prompt (wParam: the command id) or a
 // text (lParam) in its message pane; the idle id shows the idle text.
 inline constexpr UINT WM_SETMESSAGESTRING = 0x0362;
@@ -165,6 +168,13 @@ class CMDIFrameWnd : public CFrameWnd {
   BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) override;
   void RecalcLayout(BOOL notify = TRUE) override;
   void OnIdleUpdateCmdUI() override;
+  // The Window menu (the drop-down of the menu bar that holds the
+  // arrangement commands) lists the document windows below a separator,
+  // "&1 title", "&2 title", ..., the active one checked; choosing one
+  // activates it. Brought up to date as the windows come, go, change title
+  // or activation, and when the menu bar changes.
+  void UpdateWindowMenu();
+  void OnWindowMenuItem(UINT id);
   HWND m_hWndMDIClient = nullptr;
 
  protected:

@@ -15,8 +15,9 @@ struct HHOOK__ {
 
 namespace {
 std::vector<std::unique_ptr<HHOOK__>>& Hooks() {  // newest last
-  static std::vector<std::unique_ptr<HHOOK__>> hooks;
-  return hooks;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* hooks = new std::vector<std::unique_ptr<HHOOK__>>;
+  return *hooks;
 }
 
 LRESULT CallFrom(size_t index, int code, WPARAM wParam, LPARAM lParam) {

@@ -17,6 +17,8 @@ ON_COMMAND(ID_WINDOW_CASCADE, MDICascade)
 ON_COMMAND(ID_WINDOW_TILE_HORZ, MDITile)
 ON_UPDATE_COMMAND_UI(ID_WINDOW_CASCADE, OnUpdateMDIWindowCmd)
 ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_HORZ, OnUpdateMDIWindowCmd)
+ON_COMMAND_RANGE(AFX_IDM_FIRST_MDICHILD, AFX_IDM_FIRST_MDICHILD + kMdiWindowMenuItems - 1,
+                 OnWindowMenuItem)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
@@ -27,7 +29,78 @@ END_MESSAGE_MAP()
 
 namespace {
 QMdiArea* AreaOf(HWND client) { return dynamic_cast<QMdiArea*>(WidgetOf(client)); }
+
+bool IsWindowListItem(UINT id) {
+  return id >= AFX_IDM_FIRST_MDICHILD && id < AFX_IDM_FIRST_MDICHILD + kMdiWindowMenuItems;
+}
+
+// The drop-down of a menu bar that holds an arrangement command.
+HMENU WindowMenuOf(HMENU bar) {
+  for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+    HMENU sub = GetSubMenu(bar, i);
+    for (int k = 0; sub && k < GetMenuItemCount(sub); ++k) {
+      const UINT id = GetMenuItemID(sub, k);
+      if (id == ID_WINDOW_CASCADE || id == ID_WINDOW_TILE_HORZ) return sub;
+    }
+  }
+  return nullptr;
+}
+
+// The document window being destroyed, which the list no longer shows.
+const CWnd* g_leaving = nullptr;
+
+// The document windows in the order they were made, as the list numbers them.
+std::vector<CMDIChildWnd*> DocumentWindows(HWND client) {
+  std::vector<CMDIChildWnd*> out;
+  if (QMdiArea* area = AreaOf(client))
+    for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder))
+      if (auto* child =
+              dynamic_cast<CMDIChildWnd*>(CWnd::FromHandlePermanent(HandleOf(sub->widget())));
+          child && child != g_leaving)
+        out.push_back(child);
+  return out;
+}
+
+void FillWindowMenu(HMENU menu, const std::vector<CMDIChildWnd*>& windows,
+                    const CMDIChildWnd* active) {
+  int first = -1;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i)
+    if (IsWindowListItem(GetMenuItemID(menu, i))) {
+      first = i;
+      break;
+    }
+  if (first >= 0) {
+    while (GetMenuItemCount(menu) > first) DeleteMenu(menu, first, MF_BYPOSITION);
+    if (first > 0 && GetMenuItemID(menu, first - 1) == 0)
+      DeleteMenu(menu, first - 1, MF_BYPOSITION);
+  }
+  if (windows.empty()) return;
+  AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+  const std::size_t listed = std::min<std::size_t>(windows.size(), kMdiWindowMenuItems);
+  for (std::size_t i = 0; i < listed; ++i) {
+    const UINT id = AFX_IDM_FIRST_MDICHILD + static_cast<UINT>(i);
+    CString text;
+    text.Format("&%d %s", static_cast<int>(i + 1), windows[i]->GetWindowTextString().GetString());
+    AppendMenu(menu, MF_STRING, id, text);
+    if (windows[i] == active) CheckMenuItem(menu, id, MF_BYCOMMAND | MF_CHECKED);
+  }
+}
 }  // namespace
+
+void CMDIFrameWnd::UpdateWindowMenu() {
+  const std::vector<CMDIChildWnd*> windows = DocumentWindows(m_hWndMDIClient);
+  CMDIChildWnd* active = MDIGetActive();
+  if (active && active == g_leaving)  // the window the frame falls back to once it has gone
+    active = windows.empty() ? nullptr : windows.back();
+  for (HMENU bar : {::GetMenu(m_hWnd), m_hMenuDefault})
+    if (HMENU menu = WindowMenuOf(bar)) FillWindowMenu(menu, windows, active);
+}
+
+void CMDIFrameWnd::OnWindowMenuItem(UINT id) {
+  const std::vector<CMDIChildWnd*> windows = DocumentWindows(m_hWndMDIClient);
+  const std::size_t at = id - AFX_IDM_FIRST_MDICHILD;
+  if (at < windows.size()) MDIActivate(windows[at]);
+}
 
 BOOL CMDIFrameWnd::OnCreateClient(CREATESTRUCT*, CCreateContext*) {
   m_hWndMDIClient = ::CreateWindowEx(
@@ -154,6 +227,7 @@ void CMDIChildWnd::OnMDIActivate(BOOL activate, CWnd*, CWnd*) {
   CDocument* doc = GetActiveDocument();
   if (activate && frame && doc && doc->GetDocTemplate() && doc->GetDocTemplate()->m_hMenuShared)
     ::SetMenu(frame->m_hWnd, doc->GetDocTemplate()->m_hMenuShared), frame->RecalcLayout();
+  if (frame) frame->UpdateWindowMenu();
 }
 
 void CMDIChildWnd::InitialUpdateFrame(CDocument* doc, BOOL makeVisible) {
@@ -169,9 +243,15 @@ void CMDIChildWnd::OnDestroy() {
     ::SetMenu(frame->m_hWnd, frame->m_hMenuDefault);  // the last document window goes
     frame->RecalcLayout();
   }
+  if (frame) {
+    g_leaving = this;
+    frame->UpdateWindowMenu();
+    g_leaving = nullptr;
+  }
   CFrameWnd::OnDestroy();
 }
 
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL) {
   if (CDocument* doc = GetActiveDocument()) SetWindowText(doc->GetTitle());
+  if (CMDIFrameWnd* frame = GetMDIFrame()) frame->UpdateWindowMenu();
 }

@@ -9,9 +9,11 @@
 CMenu::~CMenu() { DestroyMenu(); }
 
 CMenu* CMenu::FromHandle(HMENU menu) {
-  static std::map<HMENU, std::unique_ptr<CMenu>> wrappers;  // borrowed: they never destroy
+  // Borrowed wrappers, which never destroy their menu; kept for the whole
+  // run, as a wrapper may be asked for from a destructor at exit.
+  static auto* wrappers = new std::map<HMENU, std::unique_ptr<CMenu>>;
   if (!menu) return nullptr;
-  auto& slot = wrappers[menu];
+  auto& slot = (*wrappers)[menu];
   if (!slot) {
     struct Borrowed : CMenu {
       ~Borrowed() { m_hMenu = nullptr; }

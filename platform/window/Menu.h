@@ -38,6 +38,8 @@ UINT GetMenuItemID(HMENU menu, int position);
 HMENU GetSubMenu(HMENU menu, int position);
 int GetMenuString(HMENU menu, UINT item, LPSTR buffer, int maxCount, UINT flags);
 BOOL ModifyMenu(HMENU menu, UINT item, UINT flags, UINT_PTR newId, LPCSTR text);
+// Removes an item; a drop-down it opens is destroyed with it.
+BOOL DeleteMenu(HMENU menu, UINT item, UINT flags);
 UINT EnableMenuItem(HMENU menu, UINT item, UINT flags);
 DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags);
 UINT GetMenuState(HMENU menu, UINT item, UINT flags);

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -33,9 +34,11 @@ namespace {
 constexpr UINT kSetMessageString = 0x0362;
 constexpr WPARAM kIdleMessage = 0xE001;
 
+// Never destroyed: menus are destroyed from destructors that run at exit
+// (document templates, the application object), after function statics.
 std::set<HMENU>& LiveMenus() {
-  static std::set<HMENU> menus;
-  return menus;
+  static auto* menus = new std::set<HMENU>;
+  return *menus;
 }
 HMENU Live(HMENU m) { return m && LiveMenus().count(m) ? m : nullptr; }
 
@@ -228,6 +231,22 @@ BOOL ModifyMenu(HMENU menu, UINT item, UINT flags, UINT_PTR newId, LPCSTR text) 
   if (!a) return FALSE;
   a->setText(Label(text));
   if (!owner->submenus.count(a) && !(flags & MF_POPUP)) a->setData(static_cast<UINT>(newId));
+  return TRUE;
+}
+
+BOOL DeleteMenu(HMENU menu, UINT item, UINT flags) {
+  HMENU owner = nullptr;
+  QAction* a = Find(menu, item, flags, &owner);
+  if (!a) return FALSE;
+  owner->items.erase(std::find(owner->items.begin(), owner->items.end(), a));
+  if (QWidget* w = owner->Widget()) w->removeAction(a);
+  if (auto it = owner->submenus.find(a); it != owner->submenus.end()) {
+    HMENU sub = it->second;  // its popup owns the action
+    owner->submenus.erase(it);
+    DestroyMenu(sub);
+  } else {
+    delete a;
+  }
   return TRUE;
 }
 

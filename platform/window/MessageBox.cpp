@@ -1,6 +1,7 @@
 #include "platform/window/MessageBox.h"
 
 #include "platform/services/Services.h"
+#include "platform/window/Cursors.h"
 #include "platform/window/WinApp.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowServices.h"
@@ -52,6 +53,7 @@ int WindowServices::MessageBox(HWND owner, const MessageBoxCall& call) {
         (result == IDCANCEL || result == IDNO) ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
     results.emplace_back(box.addButton(QString::fromUtf8(label), role), result);
   }
+  cursor_detail::ModalPointer pointer;
   box.exec();
   for (auto [button, result] : results)
     if (box.clickedButton() == button) return result;

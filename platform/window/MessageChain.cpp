@@ -43,8 +43,9 @@ class MessagePump : public QObject {
 };
 
 MessagePump& Pump() {
-  static MessagePump pump;
-  return pump;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* pump = new MessagePump;
+  return *pump;
 }
 }  // namespace
 

@@ -41,8 +41,9 @@ class BarLayout : public QObject {
 };
 
 std::map<HWND, Bars>& AllBars() {
-  static std::map<HWND, Bars> bars;
-  return bars;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* bars = new std::map<HWND, Bars>;
+  return *bars;
 }
 
 // The window's bar, made on first use.

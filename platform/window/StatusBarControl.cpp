@@ -59,8 +59,10 @@ LRESULT StatusProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     case SB_GETPARTS: return static_cast<LRESULT>(bar->edges.size());
     case SB_SETTEXT:
       if (pane >= bar->texts.size()) return FALSE;
-      bar->texts[pane] = Text(l);
-      bar->update();
+      if (QString text = Text(l); text != bar->texts[pane]) {  // the same text paints nothing
+        bar->texts[pane] = text;
+        bar->update();
+      }
       return TRUE;
     case SB_GETTEXT:
       if (pane >= bar->texts.size()) return 0;
@@ -77,8 +79,10 @@ LRESULT StatusProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
       return old;
     }
     case WM_SETTEXT:
-      bar->texts[0] = Text(l);
-      bar->update();
+      if (QString text = Text(l); text != bar->texts[0]) {
+        bar->texts[0] = text;
+        bar->update();
+      }
       return TRUE;
     default: return DefWindowProc(h, msg, w, l);
   }

@@ -3,10 +3,13 @@
 #include "platform/window/Cursors.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/Frame.h"
+#include "platform/window/Menu.h"
 #include "platform/window/WindowServices.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+
+#include <utility>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -61,13 +64,60 @@ BOOL CWinApp::OnIdle(LONG) {
   return FALSE;
 }
 
+int CWinApp::ExitInstance() {
+  if (m_pDocManager)
+    for (auto& tmpl : m_pDocManager->m_templates) {
+      ::DestroyMenu(tmpl->m_hMenuShared);
+      tmpl->m_hMenuShared = nullptr;
+    }
+  return 0;
+}
+
+namespace {
+// Whether something happened since the last idle work that may call for
+// more: input, a timer, a posted message or call. Painting and the updates
+// that idle work itself causes (layouts, enabling, texts) do not, as the
+// platform's loop resumes idle processing only after a message that is not
+// a paint: otherwise each idle pass would paint and the paint would bring
+// the next pass.
+class IdleWatch : public QObject {
+ public:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::Wheel:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Close:
+      case QEvent::WindowActivate:
+      case QEvent::WindowDeactivate:
+      case QEvent::Timer:
+      case QEvent::MetaCall: pending = true; break;
+      default:
+        if (event->type() >= QEvent::User) pending = true;  // posted window messages
+        break;
+    }
+    return QObject::eventFilter(object, event);
+  }
+  bool pending = true;
+};
+}  // namespace
+
 int CWinApp::Run() {
-  // Idle work runs whenever the loop is about to wait.
+  IdleWatch watch;
+  qApp->installEventFilter(&watch);
   auto idle = QObject::connect(QAbstractEventDispatcher::instance(),
-                               &QAbstractEventDispatcher::aboutToBlock,
-                               [this] { DispatchGuard::RunGuarded([this] { OnIdle(0); }); });
+                               &QAbstractEventDispatcher::aboutToBlock, [this, &watch] {
+                                 if (!std::exchange(watch.pending, false)) return;
+                                 DispatchGuard::RunGuarded([this] { OnIdle(0); });
+                               });
   QApplication::exec();
   QObject::disconnect(idle);
+  qApp->removeEventFilter(&watch);
   return ExitInstance();
 }
 

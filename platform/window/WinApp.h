@@ -38,7 +38,10 @@ class CWinApp : public CCmdTarget {
   explicit CWinApp(LPCSTR appName = nullptr);
   ~CWinApp() override;
   virtual BOOL InitInstance() { return TRUE; }
-  virtual int ExitInstance() { return 0; }
+  // The end of the run: the document templates' shared menus go here,
+  // while the window system is still up (the templates themselves go with
+  // the application object). Gives the program's exit status, 0.
+  virtual int ExitInstance();
   virtual int Run();
   virtual BOOL OnIdle(LONG count);
   void AddDocTemplate(CDocTemplate* tmpl);

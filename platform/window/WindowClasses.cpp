@@ -6,8 +6,9 @@
 
 namespace {
 std::map<std::string, std::unique_ptr<WindowClassRecord>>& Classes() {
-  static std::map<std::string, std::unique_ptr<WindowClassRecord>> classes;
-  return classes;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* classes = new std::map<std::string, std::unique_ptr<WindowClassRecord>>;
+  return *classes;
 }
 }  // namespace
 

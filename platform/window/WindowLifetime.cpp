@@ -16,8 +16,9 @@
 
 namespace {
 std::set<HWND>& LiveWindows() {
-  static std::set<HWND> live;
-  return live;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* live = new std::set<HWND>;
+  return *live;
 }
 }  // namespace
 

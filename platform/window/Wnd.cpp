@@ -21,13 +21,15 @@ END_MESSAGE_MAP()
 
 namespace {
 std::vector<MSG>& MessageStack() {
-  static std::vector<MSG> stack;
-  return stack;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* stack = new std::vector<MSG>;
+  return *stack;
 }
 
 std::map<HWND, std::unique_ptr<CWnd>>& Temporaries() {
-  static std::map<HWND, std::unique_ptr<CWnd>> temps;
-  return temps;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* temps = new std::map<HWND, std::unique_ptr<CWnd>>;
+  return *temps;
 }
 
 // The window whose control notifications are dropped (CNotifyLockout).

@@ -18,15 +18,17 @@ namespace {
 // Class backgrounds the skin replaced, so that stopping it leaves no class
 // pointing at the deleted skin brush.
 std::map<std::string, HBRUSH>& ReplacedBackgrounds() {
-  static std::map<std::string, HBRUSH> replaced;
-  return replaced;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* replaced = new std::map<std::string, HBRUSH>;
+  return *replaced;
 }
 
 // Windows whose skin procedure stayed inside their chain after the skin
 // stopped, with the procedure it passes on to.
 std::map<HWND, WNDPROC>& Unlinked() {
-  static std::map<HWND, WNDPROC> unlinked;
-  return unlinked;
+  // Never destroyed: destructors that run at exit may still reach it.
+  static auto* unlinked = new std::map<HWND, WNDPROC>;
+  return *unlinked;
 }
 
 bool SkinOwnsProcedure(HWND h) {

@@ -9,6 +9,10 @@
 #include "platform/window/Dialogs.h"
 #include "waveform/PrivateMessages.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QWidget>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -156,6 +160,70 @@ TEST_F(ConnectDialog, TheNetworkSearchLeavesRawUsbAlone) {
   });
   EXPECT_TRUE(g_UsbGenerators[0].producer.IsEmpty());
   EXPECT_EQ(g_UsbDeviceCount, 0);
+}
+
+// An instrument that never answers: the search waits on it under the wait
+// cursor, with the windows painted before the wait (the frame's pending
+// repaint is done before the first pause), and ends with its message under
+// the normal pointer.
+TEST_F(ConnectDialog, TheSearchWaitsUnderTheWaitCursorAndEndsWithItsMessage) {
+  struct Watching : services::FakeServices {
+    // The pointer at each pause of the search, and the frame's paints by then.
+    void Sleep(DWORD milliseconds) override {
+      const QCursor* over = QApplication::overrideCursor();
+      pauses.push_back({over ? over->shape() : -1, paints});
+      FakeServices::Sleep(milliseconds);
+    }
+    int MessageBox(HWND owner, const MessageBoxCall& call) override {
+      const QCursor* over = QApplication::overrideCursor();
+      atBox = over ? over->shape() : -1;
+      return FakeServices::MessageBox(owner, call);
+    }
+    std::vector<std::pair<int, int>> pauses;
+    int atBox = -2;
+    int paints = 0;
+  } watching;
+  watching.SetTextSource([](int id) { return "text " + std::to_string(id); });
+  watching.AnswerUnscriptedBoxes();
+  struct PaintCount : QObject {
+    explicit PaintCount(int& n) : n_(n) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) ++n_;
+      return false;
+    }
+    int& n_;
+  } count(watching.paints);
+  WidgetOf(main->m_hWnd)->installEventFilter(&count);
+
+  auto mute = Generator("KRV1000");
+  sim::SimFaults faults;
+  faults.noReply = true;
+  mute->SetFaults(faults);
+  usbDriver->Attach(mute);
+  g_LinkDirection = 0;
+  g_ImportFromScope = 0;
+  ScriptedDialogs scripted;
+  scripted.Expect([&](HWND d) {
+    ui_test::ClickCenter(GetDlgItem(d, CConnectTypeDLG::IDC_USBTMC));
+    InvalidateRect(main->m_hWnd, nullptr, TRUE);
+    watching.paints = 0;
+    HWND connect = GetDlgItem(d, CConnectTypeDLG::IDC_CONNECT);  // pressed without a pump
+    SendMessage(d, WM_COMMAND, MAKEWPARAM(CConnectTypeDLG::IDC_CONNECT, BN_CLICKED),
+                reinterpret_cast<LPARAM>(connect));
+  });
+  CConnectTypeDLG connection(nullptr);
+  connection.DoModal();
+  WidgetOf(main->m_hWnd)->removeEventFilter(&count);
+
+  ASSERT_FALSE(watching.pauses.empty());
+  for (auto [shape, paints] : watching.pauses) {
+    EXPECT_EQ(shape, Qt::WaitCursor);
+    EXPECT_GT(paints, 0);
+  }
+  EXPECT_EQ(watching.atBox, -1);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(watching.BoxTexts(), std::vector<std::string>{"text 338"});
+  EXPECT_FALSE(g_InstrumentConnected);
 }
 
 // The import path hands the address over and searches nothing itself.
