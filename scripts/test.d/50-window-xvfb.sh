@@ -35,34 +35,23 @@ if [ -x "$instrument" ]; then shots="$shots read-CReadWaveDLG.png"; fi
 journey="$build/app/tests/pelmoran_journey_tests"
 if [ -x "$journey" ]; then shots="$shots main-window-en.png main-window-zh.png journey2-3-cut.png journey3-5-table-and-print.png journey4-1-imported.png"; fi
 for png in $shots; do rm -f "$review/$png"; done
-QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
-  xvfb-run -a -s "-screen 0 1280x1024x24" \
-  "$tests" --gtest_filter='SampleDialogTest.ControlsAreRealWidgetsAndTheDialogRenders:FrameworkTest.CommandsReachTheViewOfTheActiveChild:SampleDialogTest.ModalRunTakesTypedValuesOnOk'
-if [ -x "$skin" ]; then
+# Runs a test program on a fresh X display, writing its pictures to $review.
+on_x() {
   QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$skin" --gtest_filter='WindowSkin.APushButtonsPixelsFollowTheDrawingRules:WindowSkin.AComboBoxDrawsItsFrameAndDropButton'
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+}
+on_x "$tests" --gtest_filter='SampleDialogTest.ControlsAreRealWidgetsAndTheDialogRenders:FrameworkTest.CommandsReachTheViewOfTheActiveChild:SampleDialogTest.ModalRunTakesTypedValuesOnOk'
+if [ -x "$skin" ]; then
+  on_x "$skin" --gtest_filter='WindowSkin.APushButtonsPixelsFollowTheDrawingRules:WindowSkin.AComboBoxDrawsItsFrameAndDropButton'
 fi
 if [ -x "$views" ]; then
-  QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$views" --gtest_filter='PrintingTest.ADrawnZoomedWaveformWithBothCursorsForReview:PrintingTest.ThePreviewShowsThePageWithoutTheCursorsAndGivesThemBack'
+  on_x "$views" --gtest_filter='PrintingTest.ADrawnZoomedWaveformWithBothCursorsForReview:PrintingTest.ThePreviewShowsThePageWithoutTheCursorsAndGivesThemBack'
 fi
 if [ -x "$tools" ]; then
-  QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$tools" --gtest_filter='PointListDialogTest.TypedRowsStayInTheTableAndTheSelectedRowReads'
+  on_x "$tools" --gtest_filter='PointListDialogTest.TypedRowsStayInTheTableAndTheSelectedRowReads'
 fi
-if [ -x "$instrument" ]; then
-  QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$instrument" --gtest_filter='ReviewRender.*'
-fi
-if [ -x "$journey" ]; then
-  QT_QPA_PLATFORM=xcb PELMORAN_REVIEW_PNG_DIR="$review" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$journey"
-fi
+if [ -x "$instrument" ]; then on_x "$instrument" --gtest_filter='ReviewRender.*'; fi
+if [ -x "$journey" ]; then on_x "$journey"; fi
 for png in $shots; do
   [ -s "$review/$png" ] || { echo "50-window-xvfb: $png was not written"; exit 1; }
 done
