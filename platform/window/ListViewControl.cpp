@@ -20,6 +20,8 @@ QWidget*& AdoptedHeader() {
   return header;
 }
 
+bool HasGridLines(HWND list);
+
 // Each cell is first offered to the parent for its own drawing.
 class CustomDrawDelegate : public QStyledItemDelegate {
  public:
@@ -49,9 +51,27 @@ class CustomDrawDelegate : public QStyledItemDelegate {
             SendMessage(parent, WM_NOTIFY, draw.nmcd.hdr.idFrom, reinterpret_cast<LPARAM>(&draw));
       });
       painter->restore();
-      if (result & CDRF_SKIPDEFAULT) return;
+      if (!(result & CDRF_SKIPDEFAULT)) {
+        // A list without the focus shows its selection in the inactive
+        // colours, as the platform's list does while an editor or another
+        // control has the focus.
+        QStyleOptionViewItem look = option;
+        if (!widget->hasFocus()) look.state &= ~QStyle::State_Active;
+        QStyledItemDelegate::paint(painter, look, index);
+      }
+    } else {
+      QStyledItemDelegate::paint(painter, option, index);
     }
-    QStyledItemDelegate::paint(painter, option, index);
+    // Drawn over the cell rather than by a style sheet: a style sheet takes
+    // the list's colours and its selection highlight away.
+    if (HasGridLines(list_)) {
+      painter->save();
+      painter->setPen(QColor(208, 208, 208));
+      const QRect r = option.rect;
+      painter->drawLine(r.topRight(), r.bottomRight());
+      painter->drawLine(r.bottomLeft(), r.bottomRight());
+      painter->restore();
+    }
   }
 
  private:
@@ -97,6 +117,16 @@ class ListWidget : public QTreeView {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    // The platform's selection: white on the highlight colour while the list
+    // has the focus, the window text on the button face while it has not
+    // (the selection a list always shows).
+    QPalette p = palette();
+    p.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 120, 215));
+    p.setColor(QPalette::Active, QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Inactive, QPalette::Highlight, QColorOf(GetSysColor(COLOR_BTNFACE)));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               QColorOf(GetSysColor(COLOR_WINDOWTEXT)));
+    setPalette(p);
   }
   QStandardItemModel model;
   DWORD extended = 0;
@@ -104,6 +134,11 @@ class ListWidget : public QTreeView {
 };
 
 ListWidget* List(HWND h) { return As<ListWidget>(h); }
+
+bool HasGridLines(HWND h) {
+  const ListWidget* list = List(h);
+  return list && (list->extended & LVS_EX_GRIDLINES);
+}
 
 void ReportScroll(HWND h, bool vertical, int action) {
   DispatchGuard::RunGuarded([&] {
@@ -341,10 +376,7 @@ void SetExtendedStyle(HWND h, DWORD style) {
   auto* list = List(h);
   if (!list) return;
   list->extended = style;
-  list->setStyleSheet(
-      (style & LVS_EX_GRIDLINES)
-          ? "QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"
-          : "");
+  list->viewport()->update();
 }
 
 void SetColors(HWND h, COLORREF background, COLORREF text, COLORREF textBackground) {

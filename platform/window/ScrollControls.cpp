@@ -4,11 +4,43 @@
 #include "platform/window/ScrollBars.h"
 #include "platform/window/StandardControls.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSlider>
 
 namespace controls {
 namespace {
+// A trackbar's keys as the platform reads them, whatever its orientation:
+// left and up go toward the minimum, right and down toward the maximum, and
+// so do Page Up and Page Down (Qt turns Up and Page Up of a horizontal
+// slider the other way).
+class TrackbarKeys : public QObject {
+ public:
+  explicit TrackbarKeys(QAbstractSlider* slider) : QObject(slider), slider_(slider) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(e);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    QAbstractSlider::SliderAction action;
+    switch (key->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepSub; break;
+      case Qt::Key_Right:
+      case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepAdd; break;
+      case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepSub; break;
+      case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepAdd; break;
+      case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
+      case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+      default: return false;
+    }
+    slider_->triggerAction(action);
+    return true;
+  }
+
+ private:
+  QAbstractSlider* slider_;
+};
+
 void Report(HWND h, bool vertical, UINT code, int pos) {
   DispatchGuard::RunGuarded([&] {
     SendMessage(GetParent(h), vertical ? WM_VSCROLL : WM_HSCROLL,
@@ -31,8 +63,13 @@ QWidget* MakeSlider(HWND h, QWidget* parent, bool trackbar) {
     slider->setInvertedAppearance(true);
     slider->setInvertedControls(true);
   }
+  if (trackbar) slider->installEventFilter(new TrackbarKeys(slider));
+  // Qt reports the action before it takes the new position as its value; the
+  // platform's bar has moved when its parent hears of it, so a handler that
+  // asks for the position gets the one the user sees.
   QObject::connect(slider, &QAbstractSlider::actionTriggered, [h, vertical, slider](int action) {
-    Report(h, vertical, scroll_detail::ScrollCodeOf(action), slider->sliderPosition());
+    slider->setValue(slider->sliderPosition());
+    Report(h, vertical, scroll_detail::ScrollCodeOf(action), slider->value());
   });
   QObject::connect(slider, &QAbstractSlider::sliderReleased, [h, vertical, slider] {
     Report(h, vertical, SB_THUMBPOSITION, slider->value());

@@ -12,6 +12,7 @@
 #include "platform/win/ModulePath.h"
 #include "platform/services/tests/FakeServices.h"
 #include "platform/window/Dialogs.h"
+#include "platform/window/Gdi.h"
 #include "platform/window/RenderPng.h"
 #include "platform/window/Resources.h"
 #include "platform/window/WindowApi.h"
@@ -79,16 +80,21 @@ int Needed(HWND control, const QString& text, const QFontMetrics& fm) {
   }
 }
 
-// Labels and buttons whose text is cut, as "id: text".
+// Labels and buttons whose text is cut, as "id: text". Those created hidden
+// count too: the program shows them when the user picks what they label.
 std::vector<std::string> CutTexts(HWND dialog) {
   std::vector<std::string> cut;
   for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
     const std::string cls = GetClassNameString(c);
     const QString text = QString::fromStdString(GetWindowTextString(c));
     if ((cls != "Static" && cls != "Button") || text.isEmpty()) continue;
-    if (!(GetWindowLongPtr(c, GWL_STYLE) & WS_VISIBLE)) continue;
-    QWidget* w = WidgetOf(c);
-    const QFontMetrics fm(w->font());
+    // The font the control draws with, as the dialog gave it.
+    const auto font = reinterpret_cast<HFONT>(SendMessage(c, WM_GETFONT, 0, 0));
+    if (!font) {
+      cut.push_back(std::to_string(GetDlgCtrlID(c)) + ": no font");
+      continue;
+    }
+    const QFontMetrics fm(font->font);
     RECT r{};
     GetClientRect(c, &r);
     const int width = r.right - r.left, height = r.bottom - r.top;

@@ -79,6 +79,10 @@ class CListCtrlCB : public CListCtrl {
   CListCtrlComboCell* ShowComboCell(int row, int column, CStringList* items, CString text,
                                     int selection);
   CListCtrlEditCell* ShowEditCell(int row, int column, const CString& text);
+  // Tab in the edit box of (row, column): the edit ends and the next cell
+  // that takes typing (the one before with `backwards`) opens, so the next
+  // keys land in the grid and not in another field of the dialog.
+  void EditNextCell(int row, int column, bool backwards);
 
   DWORD m_editStyle;
   DWORD m_comboStyle;
@@ -90,8 +94,10 @@ class CListCtrlCB : public CListCtrl {
   void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
   void OnEndLabelEdit(NMHDR* header, LRESULT* result);
   void OnCustomDraw(NMHDR* header, LRESULT* result);
+  LRESULT OnOpenEditCell(WPARAM row, LPARAM column);
 
  private:
+  bool TakesTyping(int row, int column) const;
   void OpenColorCell(int row);
   void OpenFontCell(int row, int column);
   static bool Refused(int index, int limit, const char* format);

@@ -9,6 +9,12 @@
 CListCtrlEditCell* SharedEditCell();
 CListCtrlComboCell* SharedComboCell();
 
+namespace {
+// Posted by the grid to itself: opens the edit box on (wParam, lParam) once
+// the ended edit's window has closed.
+constexpr UINT kOpenEditCell = WM_APP + 1022;
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CListCtrlCB, CListCtrl)
 ON_WM_LBUTTONDOWN()
 ON_WM_HSCROLL()
@@ -16,6 +22,7 @@ ON_WM_VSCROLL()
 ON_NOTIFY_REFLECT(LVN_BEGINLABELEDIT, OnBeginLabelEdit)
 ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, OnEndLabelEdit)
 ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+ON_MESSAGE(kOpenEditCell, OnOpenEditCell)
 END_MESSAGE_MAP()
 
 bool CListCtrlCB::HitTestEx(POINT point, int* row, int* column) const {
@@ -149,6 +156,40 @@ CListCtrlEditCell* CListCtrlCB::ShowEditCell(int row, int column, const CString&
     edit->Create(m_editStyle | WS_CHILD, rect, this, 0);
   }
   return edit;
+}
+
+bool CListCtrlCB::TakesTyping(int row, int column) const {
+  return !IsComboColumn(column) && !IsComboCell(row, column) && !IsColorColumn(column) &&
+         !IsFontColumn(column) && !IsNotifyCell(row, column) && !IsReadOnlyColumn(column) &&
+         !IsReadOnlyCell(row, column);
+}
+
+void CListCtrlCB::EditNextCell(int row, int column, bool backwards) {
+  SetFocus();  // ends the open edit, which writes its text back
+  const int columns = GetColumnCount(), rows = GetItemCount();
+  const int step = backwards ? -1 : 1;
+  for (int r = row, c = column + step; r >= 0 && r < rows; c += step) {
+    if (c < 0 || c >= columns) {
+      r += step;
+      c = backwards ? columns : -1;
+      continue;
+    }
+    if (TakesTyping(r, c)) {
+      // The ended edit posted its window's close; the next edit opens after it.
+      PostMessage(kOpenEditCell, static_cast<WPARAM>(r), c);
+      return;
+    }
+  }
+}
+
+LRESULT CListCtrlCB::OnOpenEditCell(WPARAM row, LPARAM column) {
+  const int r = static_cast<int>(row), c = static_cast<int>(column);
+  if (r >= GetItemCount() || c >= GetColumnCount()) return 0;
+  SetItemState(-1, 0, LVIS_SELECTED);
+  SetItemState(r, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  if (!EnsureVisible(r, FALSE)) return 0;
+  ShowEditCell(r, c, GetItemText(r, c));
+  return 0;
 }
 
 void CListCtrlCB::OnHScroll(UINT code, UINT pos, CScrollBar* bar) {

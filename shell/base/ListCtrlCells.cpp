@@ -1,5 +1,7 @@
 #include "shell/base/ListCtrlCells.h"
 
+#include "shell/ListCtrlCB.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -42,6 +44,12 @@ bool Allowed(const CString& valid, UINT ch) {
 }  // namespace
 
 BOOL CListCtrlEditCell::PreTranslateMessage(MSG* msg) {
+  if (msg->message == WM_KEYDOWN && msg->wParam == VK_TAB) {
+    if (auto* grid = dynamic_cast<CListCtrlCB*>(GetParent())) {
+      grid->EditNextCell(row, column, GetKeyState(VK_SHIFT) < 0);
+      return TRUE;
+    }
+  }
   if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
     if (msg->wParam == VK_ESCAPE) cancelled = 1;
     GetParent()->SetFocus();

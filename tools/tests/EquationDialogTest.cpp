@@ -6,6 +6,7 @@
 
 #include "platform/afx/tests/TempFolder.h"
 #include "platform/win/ModulePath.h"
+#include "platform/window/ListView.h"
 #include "tools/EquationSampler.h"
 #include "tools/ExpDraw.h"
 #include "waveform/PrivateMessages.h"
@@ -73,6 +74,29 @@ TEST_F(EquationDialogTest, DrawFillsTheActiveWaveformOverOneTurn) {
                                               {WM_DRAWMODE_STATE, 0, 3},
                                               {WM_APPLY_EQUATION, 0, 0}};
   EXPECT_EQ(frame->received, expected);
+}
+
+// The list of functions and symbols: a clicked entry reads against its
+// highlight, focused or not, and the others stay on the list's white.
+TEST_F(EquationDialogTest, AClickedSymbolReadsAgainstItsHighlight) {
+  Run([&](HWND d) {
+    HWND list = Item(d, 1100);
+    RECT row{};
+    ASSERT_TRUE(listview::ItemRect(list, 2, &row));
+    ui_test::Click(list, POINT{row.left + 10, (row.top + row.bottom) / 2});
+    ui_test::Pump();
+    ASSERT_EQ(listview::NextItem(list, -1, LVNI_SELECTED), 2);
+    for (bool focused : {true, false}) {
+      if (!focused) ui_test::MoveFocus(Item(d, 1053));
+      const ui_test::RowLook selected = ui_test::LookOfRow(list, 2);
+      const ui_test::RowLook plain = ui_test::LookOfRow(list, 3);
+      EXPECT_GE(selected.contrast, 3.0) << selected.background.name().toStdString();
+      EXPECT_NE(selected.background, plain.background) << "focused " << focused;
+      EXPECT_EQ(plain.background, QColor(255, 255, 255));
+      EXPECT_GE(plain.contrast, 3.0);
+    }
+    Click(d, 1204);
+  });
 }
 
 // Nothing cuts an expression short: 599 characters are taken whole.

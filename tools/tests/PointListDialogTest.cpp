@@ -5,8 +5,11 @@
 
 #include "platform/services/tests/FakeServices.h"
 #include "platform/window/ListView.h"
+#include "platform/window/RenderPng.h"
 #include "tools/XYpoint_Drawdlg.h"
 #include "waveform/PrivateMessages.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -41,6 +44,21 @@ class PointListDialogTest : public ToolTest {
   }
   std::string CellText(HWND d, int row, int column) {
     return listview::ItemText(Item(d, 1100), row, column).toStdString();
+  }
+  // A click in the middle of a cell, as the user's.
+  void ClickCell(HWND d, int row, int column) {
+    RECT cell{};
+    listview::SubItemRect(Item(d, 1100), row, column, &cell);
+    ui_test::Click(Item(d, 1100),
+                   POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    ui_test::Pump();
+  }
+  // The open edit box of the table.
+  HWND CellEditor(HWND d) {
+    HWND grid = Item(d, 1100);
+    for (HWND c = GetWindow(grid, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+      if (GetClassNameString(c) == "Edit") return c;
+    return nullptr;
   }
   INT_PTR Run(std::function<void(HWND)> script) {
     CXYpoint_Drawdlg dlg;
@@ -91,6 +109,43 @@ TEST_F(PointListDialogTest, TableRowsBecomeSampleIndicesAndTheViewDraws) {
     EXPECT_EQ(CellText(d, 0, 2), "2.500000000");
     EXPECT_EQ(CellText(d, 1, 1), "0.500");
     EXPECT_EQ(CellText(d, 3, 1), "");
+    Click(d, 1250);
+  });
+}
+
+// The user types a row by keys: a click on its time, Tab to its value. What
+// is typed stays in the table (the count of points keeps its text), and the
+// selected row reads against its highlight while the others show the
+// table's own colour.
+TEST_F(PointListDialogTest, TypedRowsStayInTheTableAndTheSelectedRowReads) {
+  Run([&](HWND d) {
+    Click(d, 1152);
+    SetText(d, 1053, "3");
+    ClickCell(d, 1, 1);
+    ASSERT_NE(CellEditor(d), nullptr);
+    ui_test::TypeText(CellEditor(d), "0.5");
+    ui_test::PressKey(CellEditor(d), Qt::Key_Tab);
+    ui_test::Pump();
+    ASSERT_NE(CellEditor(d), nullptr);
+    ui_test::TypeText(CellEditor(d), "-1");
+    ui_test::PressKey(CellEditor(d), Qt::Key_Return);
+    ui_test::Pump();
+    EXPECT_EQ(TextOf(d, 1053), "3");
+    EXPECT_EQ(CellText(d, 1, 1), "0.5");
+    EXPECT_EQ(CellText(d, 1, 2), "-1");
+
+    ClickCell(d, 2, 0);  // the number column opens no editor
+    EXPECT_EQ(CellEditor(d), nullptr);
+    EXPECT_EQ(listview::NextItem(Item(d, 1100), -1, LVNI_SELECTED), 2);
+    const ui_test::RowLook selected = ui_test::LookOfRow(Item(d, 1100), 2);
+    const ui_test::RowLook plain = ui_test::LookOfRow(Item(d, 1100), 1);
+    EXPECT_GE(selected.contrast, 3.0) << selected.background.name().toStdString();
+    EXPECT_NE(selected.background, plain.background);
+    EXPECT_EQ(plain.background, QColor(199, 237, 237)) << plain.background.name().toStdString();
+    EXPECT_GE(plain.contrast, 3.0);
+    const char* dir = std::getenv("PELMORAN_REVIEW_PNG_DIR");
+    EXPECT_TRUE(RenderWindowToPng(
+        d, std::string(dir && *dir ? dir : PELMORAN_REVIEW_DIR) + "/point-list-selected-row.png"));
     Click(d, 1250);
   });
 }

@@ -1,5 +1,6 @@
 // Each instrument dialog filled from simulated instruments, in the shipped
-// English texts, drawn into build/review/instrument/ for people to look at.
+// English texts, drawn into build/review/instrument/ (or the folder
+// PELMORAN_REVIEW_PNG_DIR names) for people to look at.
 #include "DialogFixture.h"
 
 #include "instrument/dialogs/ConnectSetDlg.h"
@@ -12,6 +13,7 @@
 #include "shell/base/Translator.h"
 #include "waveform/WaveCollections.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -19,6 +21,11 @@ namespace dialogtest {
 namespace {
 
 namespace fs = std::filesystem;
+
+std::string ReviewFolder() {
+  const char* dir = std::getenv("PELMORAN_REVIEW_PNG_DIR");
+  return dir && *dir ? dir : REVIEW_DIR;
+}
 
 class ReviewRender : public DialogFixture {
  protected:
@@ -29,7 +36,7 @@ class ReviewRender : public DialogFixture {
         << "[Config]\nLanguage=English\n";
     SetModuleFileNameOverride((folder_.path() / "pelmoran").string());
     g_Translator.Load();
-    fs::create_directories(REVIEW_DIR);
+    fs::create_directories(ReviewFolder());
   }
   void TearDown() override {
     g_Translator.ClearTables();
@@ -40,7 +47,7 @@ class ReviewRender : public DialogFixture {
   static std::function<void(HWND)> Draw(const char* name, std::function<void(HWND)> end) {
     return [name, end](HWND d) {
       ui_test::Pump();
-      const std::string png = std::string(REVIEW_DIR) + "/" + name + ".png";
+      const std::string png = ReviewFolder() + "/" + name + ".png";
       EXPECT_TRUE(RenderWindowToPng(d, png)) << png;
       end(d);
     };
@@ -64,7 +71,7 @@ TEST_F(ReviewRender, EveryInstrumentDialogFilledFromSimulatedInstruments) {
 
   RunConnection(1, 0, Draw("send-CWave_sendDLG", Close), [](HWND d) {
     ui_test::Pump();
-    EXPECT_TRUE(RenderWindowToPng(d, std::string(REVIEW_DIR) + "/connect-CConnectTypeDLG.png"));
+    EXPECT_TRUE(RenderWindowToPng(d, ReviewFolder() + "/connect-CConnectTypeDLG.png"));
   });
   RunConnection(0, 0, [](HWND d) {
     Choose(GetDlgItem(d, CReadWaveDLG::IDC_DEVICES), 2);  // the KRV1000 with its stored RAMP

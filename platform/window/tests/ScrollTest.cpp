@@ -122,4 +122,101 @@ TEST(ScrollCodes, EveryKindOfBarReportsAMoveAlike) {
   }
   DestroyWindow(window);
 }
+
+// What a parent hears of a control's move: the code, the position carried in
+// wParam and the position the control answers when asked right then.
+struct Heard {
+  WPARAM code;
+  int carried;
+  int asked;
+  bool operator==(const Heard&) const = default;
+};
+std::vector<Heard> g_heard;
+
+LRESULT HearingProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+  if ((msg == WM_HSCROLL || msg == WM_VSCROLL) && l)
+    g_heard.push_back({LOWORD(w), HIWORD(w),
+                       static_cast<int>(SendMessage(reinterpret_cast<HWND>(l), SBM_GETPOS, 0, 0))});
+  return DefWindowProc(h, msg, w, l);
+}
+
+std::ostream& operator<<(std::ostream& out, const Heard& h) {
+  return out << "{code " << h.code << ", carried " << h.carried << ", asked " << h.asked << "}";
+}
+
+class MovedByTheUser : public testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASS wc;
+    wc.lpfnWndProc = HearingProc;
+    wc.lpszClassName = "HearingWindow";
+    RegisterClass(&wc);
+    parent = CreateWindowEx(0, "HearingWindow", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                            nullptr, nullptr, nullptr);
+    ui_test::ShowActive(parent);
+  }
+  void TearDown() override { DestroyWindow(parent); }
+  // A control of `cls` at 200 of 0..1000 with a page of 40.
+  HWND Make(const char* cls, DWORD style, RECT r) {
+    HWND h = CreateWindowEx(0, cls, "", WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, parent, nullptr, nullptr, nullptr);
+    SendMessage(h, SBM_SETRANGE, 0, 1000);
+    SendMessage(h, TBM_SETPAGESIZE, 0, 40);
+    SendMessage(h, SBM_SETPOS, 200, 0);
+    return h;
+  }
+  std::vector<Heard> Key(HWND h, Qt::Key key) {
+    g_heard.clear();
+    QTest::keyClick(WidgetOf(h), key);
+    return g_heard;
+  }
+  // A click in the groove, right of (or below) the thumb.
+  std::vector<Heard> ClickGroove(HWND h, QPoint at) {
+    g_heard.clear();
+    QTest::mouseClick(WidgetOf(h), Qt::LeftButton, Qt::NoModifier, at);
+    return g_heard;
+  }
+  int Pos(HWND h) { return static_cast<int>(SendMessage(h, SBM_GETPOS, 0, 0)); }
+
+  HWND parent = nullptr;
+};
+
+// Keys as the platform's trackbar reads them in either orientation; each move
+// is heard with the position already taken, so a handler that asks for the
+// position does not lag one move behind.
+TEST_F(MovedByTheUser, ATrackbarAnswersThePositionItShowsWhenItsParentHears) {
+  struct Row {
+    Qt::Key key;
+    Heard horizontal, vertical;
+  };
+  const Row rows[] = {{Qt::Key_Right, {SB_LINEDOWN, 201, 201}, {SB_LINEDOWN, 201, 201}},
+                      {Qt::Key_PageDown, {SB_PAGEDOWN, 241, 241}, {SB_PAGEDOWN, 241, 241}},
+                      {Qt::Key_Down, {SB_LINEDOWN, 242, 242}, {SB_LINEDOWN, 242, 242}},
+                      {Qt::Key_Left, {SB_LINEUP, 241, 241}, {SB_LINEUP, 241, 241}},
+                      {Qt::Key_Up, {SB_LINEUP, 240, 240}, {SB_LINEUP, 240, 240}},
+                      {Qt::Key_PageUp, {SB_PAGEUP, 200, 200}, {SB_PAGEUP, 200, 200}},
+                      {Qt::Key_End, {SB_BOTTOM, 1000, 1000}, {SB_BOTTOM, 1000, 1000}},
+                      {Qt::Key_Home, {SB_TOP, 0, 0}, {SB_TOP, 0, 0}}};
+  HWND across = Make("msctls_trackbar32", TBS_HORZ, {10, 10, 310, 35});
+  HWND upright = Make("msctls_trackbar32", TBS_VERT, {350, 10, 375, 280});
+  for (const Row& row : rows) {
+    EXPECT_EQ(Key(across, row.key), std::vector<Heard>{row.horizontal}) << row.key;
+    EXPECT_EQ(Key(upright, row.key), std::vector<Heard>{row.vertical}) << row.key;
+  }
+  // A click in the groove pages toward it, heard once with the new position.
+  SendMessage(across, SBM_SETPOS, 200, 0);
+  EXPECT_EQ(ClickGroove(across, QPoint(280, 12)), (std::vector<Heard>{{SB_PAGEDOWN, 240, 240}}));
+  EXPECT_EQ(Pos(across), 240);
+  SendMessage(upright, SBM_SETPOS, 200, 0);
+  EXPECT_EQ(ClickGroove(upright, QPoint(12, 250)), (std::vector<Heard>{{SB_PAGEDOWN, 240, 240}}));
+  EXPECT_EQ(Pos(upright), 240);
+}
+
+TEST_F(MovedByTheUser, AScrollBarControlAnswersThePositionItShowsWhenItsParentHears) {
+  HWND bar = Make("ScrollBar", SBS_HORZ, {10, 100, 310, 117});
+  EXPECT_EQ(ClickGroove(bar, QPoint(270, 8)), (std::vector<Heard>{{SB_PAGEDOWN, 240, 240}}));
+  EXPECT_EQ(Pos(bar), 240);
+  EXPECT_EQ(ClickGroove(bar, QPoint(30, 8)), (std::vector<Heard>{{SB_PAGEUP, 200, 200}}));
+  EXPECT_EQ(Pos(bar), 200);
+}
 }  // namespace

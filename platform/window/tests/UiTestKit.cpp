@@ -1,9 +1,15 @@
 #include "UiTestKit.h"
 
+#include "platform/window/ListView.h"
+
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QTest>
 #include <QWidget>
 #include <atomic>
+#include <cmath>
+#include <map>
 #include <gtest/gtest.h>
 
 namespace window_beeps {
@@ -166,4 +172,49 @@ void MoveFocus(HWND to) {
 }
 
 int Beeps() { return window_beeps::count.load(); }
+}  // namespace ui_test
+
+namespace ui_test {
+namespace {
+double Luminance(QColor c) {
+  auto linear = [](double v) {
+    v /= 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+double Contrast(QColor a, QColor b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+}  // namespace
+
+RowLook LookOfRow(HWND list, int row) {
+  RowLook look;
+  QWidget* widget = WidgetOf(list);
+  if (!widget) return look;
+  // The inside of each cell, clear of grid lines and focus frames.
+  std::vector<RECT> cells;
+  for (int c = 0; c < listview::ColumnCount(list); ++c)
+    if (RECT r{}; listview::SubItemRect(list, row, c, &r)) cells.push_back(r);
+  if (RECT r{}; cells.empty() && listview::ItemRect(list, row, &r)) cells.push_back(r);
+  const QImage image = widget->grab().toImage();
+  std::map<QRgb, int> counts;
+  for (const RECT& r : cells) {
+    const QRect inside =
+        QRect(r.left + 3, r.top + 3, r.right - r.left - 6, r.bottom - r.top - 6) & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x)
+        ++counts[image.pixel(x, y) | 0xff000000u];
+  }
+  if (counts.empty()) return look;
+  look.background =
+      QColor::fromRgb(std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                        return a.second < b.second;
+                      })->first);
+  for (const auto& [rgb, n] : counts)
+    look.contrast = std::max(look.contrast, Contrast(QColor::fromRgb(rgb), look.background));
+  return look;
+}
 }  // namespace ui_test

@@ -9,6 +9,7 @@
 #include "platform/window/MessageBox.h"
 #include "platform/window/WindowApi.h"
 
+#include <QColor>
 #include <QString>
 #include <deque>
 #include <functional>
@@ -94,4 +95,14 @@ void Drag(HWND window, POINT at, POINT screenTo);
 // Moves the focus as the user's Tab or mouse would (a focus move that counts).
 void MoveFocus(HWND to);
 int Beeps();
+
+// What a list shows of one of its rows, read from its pixels: the colour most
+// of the row is painted in, and how well its text stands out from it (the
+// contrast ratio of the pixel farthest from that colour: 1 when nothing shows,
+// 21 for black on white).
+struct RowLook {
+  QColor background;
+  double contrast = 1.0;
+};
+RowLook LookOfRow(HWND list, int row);
 }  // namespace ui_test

@@ -155,6 +155,70 @@ TEST_F(EditableGrid, AllowedCharactersFilterTypingAndPasting) {
   EXPECT_EQ(dlg.ended, (std::vector<std::pair<int, std::string>>{{1, "107428"}}));
 }
 
+// Tab in an open edit box ends it and opens the next cell that takes typing
+// (read-only column 0 skipped, on to the next row); Shift+Tab goes back. What
+// is typed next lands in the grid, never in another field of the dialog.
+TEST_F(EditableGrid, TabMovesTheEditToTheNextCellAndTypingLandsThere) {
+  ClickCell(1, 1);
+  ASSERT_NE(Editor(), nullptr);
+  ui_test::TypeText(Editor(), "12");
+  struct Step {
+    Qt::KeyboardModifiers mods;
+    int row, column;  // where the edit opens
+    const char* typed;
+  };
+  const Step steps[] = {{Qt::NoModifier, 1, 2, "ab"},
+                        {Qt::NoModifier, 2, 1, "7"},
+                        {Qt::ShiftModifier, 1, 2, "cd"},
+                        {Qt::ShiftModifier, 1, 1, "5"}};
+  for (const Step& step : steps) {
+    ui_test::PressKey(Editor(), Qt::Key_Tab, step.mods);
+    ui_test::Pump();
+    HWND editor = Editor();
+    ASSERT_NE(editor, nullptr) << step.typed;
+    EXPECT_EQ(GetFocus(), editor) << step.typed;
+    EXPECT_EQ(Selected(), step.row) << step.typed;
+    CRect want, at;
+    dlg.grid.GetCellRect(step.column, step.row, want);
+    GetWindowRect(editor, &at);
+    dlg.grid.ScreenToClient(&at);
+    EXPECT_EQ(at.TopLeft(), want.TopLeft()) << step.typed;
+    ui_test::TypeText(editor, step.typed);  // the cell's text was selected: typing replaces it
+  }
+  ui_test::PressKey(Editor(), Qt::Key_Return);
+  ui_test::Pump();
+  EXPECT_EQ(Editor(), nullptr);
+  EXPECT_EQ(dlg.grid.GetItemText(1, 1), CString("5"));
+  EXPECT_EQ(dlg.grid.GetItemText(1, 2), CString("cd"));
+  EXPECT_EQ(dlg.grid.GetItemText(2, 1), CString("7"));
+  EXPECT_EQ(dlg.ended, (std::vector<std::pair<int, std::string>>{
+                           {1, "12"}, {1, "ab"}, {2, "7"}, {1, "cd"}, {1, "5"}}));
+  EXPECT_TRUE(IsWindow(dlg.m_hWnd));
+}
+
+// A selected row, the current one, reads as well as the others whether the
+// grid has the focus or not, and the rows around it show the grid's colour.
+TEST_F(EditableGrid, EveryRowReadsAndTheGridsOwnColourShows) {
+  const QColor own(199, 237, 237);
+  dlg.grid.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  dlg.grid.SetBkColor(RGB(199, 237, 237));
+  dlg.grid.SetTextBkColor(RGB(199, 237, 237));
+  ClickCell(1, 0);  // read-only: the row is selected and current, no editor opens
+  ASSERT_EQ(Selected(), 1);
+  ASSERT_EQ(Editor(), nullptr);
+  for (bool focused : {true, false}) {
+    if (!focused) ui_test::MoveFocus(GetDlgItem(dlg.m_hWnd, IDOK));
+    ASSERT_EQ(GetFocus() == dlg.grid.m_hWnd, focused);
+    const ui_test::RowLook selected = ui_test::LookOfRow(dlg.grid.m_hWnd, 1);
+    const ui_test::RowLook plain = ui_test::LookOfRow(dlg.grid.m_hWnd, 2);
+    EXPECT_GE(selected.contrast, 3.0)
+        << "focused " << focused << " on " << selected.background.name().toStdString();
+    EXPECT_NE(selected.background, plain.background) << "focused " << focused;
+    EXPECT_EQ(plain.background, own) << plain.background.name().toStdString();
+    EXPECT_GE(plain.contrast, 3.0) << "focused " << focused;
+  }
+}
+
 TEST_F(EditableGrid, EscPutsTheStartTextBackAndStillNotifies) {
   ClickCell(0, 2);
   HWND editor = Editor();

@@ -122,6 +122,27 @@ TEST_F(TableViewTest, ItOpensOnTheActiveWaveformWithItsFirstPageAndTranslatedTex
   });
 }
 
+// A click on a sample's number selects its row: the row reads against its
+// highlight and the rows around it show the table's own colour.
+TEST_F(TableViewTest, TheClickedRowReadsAndTheTablesColourShows) {
+  AddWave("Wave1", 16, [](int i) { return i / 10.0f; });
+  Run([](HWND dialog) {
+    HWND grid = Grid(dialog);
+    RECT cell{};
+    ASSERT_TRUE(listview::SubItemRect(grid, 3, 0, &cell));
+    ui_test::Click(grid, POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    ui_test::Pump();
+    EXPECT_EQ(listview::NextItem(grid, -1, LVNI_SELECTED), 3);
+    const ui_test::RowLook selected = ui_test::LookOfRow(grid, 3);
+    const ui_test::RowLook plain = ui_test::LookOfRow(grid, 4);
+    EXPECT_GE(selected.contrast, 3.0) << selected.background.name().toStdString();
+    EXPECT_NE(selected.background, plain.background);
+    EXPECT_EQ(plain.background, QColor(199, 237, 237)) << plain.background.name().toStdString();
+    EXPECT_GE(plain.contrast, 3.0);
+    Press(dialog, CTable_view::IDC_CANCEL);
+  });
+}
+
 // Pages: the spinner and the page edit move between them, an edit survives
 // leaving its page, and a page out of range shows the first or the last.
 TEST_F(TableViewTest, EditsSurviveLeavingTheirPageAndPagesStayInRange) {

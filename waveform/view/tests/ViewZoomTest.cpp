@@ -4,6 +4,9 @@
 
 #include "platform/window/tests/UiTestKit.h"
 
+#include <QTest>
+#include <QWidget>
+
 namespace {
 
 enum Zoom : WPARAM { kHorizontal, kVertical, kRegion, kWhole, kNone, kBack };
@@ -86,6 +89,32 @@ TEST_F(ZoomTest, ARegionDraggedOutShowsBothPanBarsAndTheyMoveTheAxes) {
   SetPos(view::kHScroll, 7);
   Scroll(WM_HSCROLL, view::kHScroll, SB_ENDSCROLL);  // the end of a scroll changes nothing
   EXPECT_DOUBLE_EQ(X().minimum, RangeMax(view::kHScroll));
+}
+
+// The user's own moves of the horizontal bar, by keys and by a click in its
+// groove: the axis starts where the bar now stands, not where it stood.
+TEST_F(ZoomTest, ThePanBarMovedByKeysAndClicksMovesTheAxisWithIt) {
+  Send(WM_ZOOM, kHorizontal);
+  Stroke(view, {At(view, 200, 600), At(view, 400, 300)});
+  ASSERT_TRUE(Shown(view::kHScroll));
+  QWidget* bar = WidgetOf(Bar(view::kHScroll));
+  const double width = X().maximum - X().minimum;
+  const int start = Pos(view::kHScroll), page = PageSize(view::kHScroll);
+  ASSERT_GT(page, 1);
+
+  QTest::keyClick(bar, Qt::Key_Right);
+  EXPECT_EQ(Pos(view::kHScroll), start + 1);
+  EXPECT_DOUBLE_EQ(X().minimum, start + 1);
+  QTest::keyClick(bar, Qt::Key_PageDown);  // toward the end, as the platform's trackbar pages
+  EXPECT_EQ(Pos(view::kHScroll), start + 1 + page);
+  EXPECT_DOUBLE_EQ(X().minimum, start + 1 + page);
+  QTest::keyClick(bar, Qt::Key_PageUp);
+  EXPECT_DOUBLE_EQ(X().minimum, start + 1);
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(bar->width() - 4, bar->height() / 2));
+  EXPECT_EQ(Pos(view::kHScroll), start + 1 + page);
+  EXPECT_DOUBLE_EQ(X().minimum, start + 1 + page);
+  EXPECT_DOUBLE_EQ(X().maximum - X().minimum, width);
 }
 
 TEST_F(ZoomTest, AHorizontalZoomShowsOnlyTheHorizontalBar) {
