@@ -4,6 +4,7 @@
 #include "tools/ToolSupport.h"
 #include "tools/UnitLists.h"
 #include "waveform/NumberHelpers.h"
+#include "waveform/RecordedEdit.h"
 #include "waveform/WaveCollections.h"
 
 #include <algorithm>
@@ -174,16 +175,13 @@ void CChange_properity::ApplyProperties() {
   const double amplitude = vpp ? m_dAmplitude : m_dAmplitude / 1000;
 
   CWaveData& record = g_WaveArray[m_nIndex];
-  SG::CSgScalarVector<float> samples(m_work);  // everything that can fail first
-  WaveDisplay display = PlanDisplay(record, samples.GetSize());
-  CString name = m_strName;
+  CString name = m_strName;  // everything that can fail first
+  waveform::RecordSamples(g_WaveStore.GetEntry(m_nIndex), m_work);
   record.spanunit = 0;
-  record.thedata = std::move(samples);
   record.samplecount = record.pointcount = m_nPointCount;
   record.span = amplitude;
   record.bits = m_nQuantisation;
   record.wavename = std::move(name);  // the name list follows the records
-  ApplyDisplay(record, std::move(display));
   if (m_nMode == 0) {
     record.freq = m_dFrequency;
     record.frequnit = CurSel(1088);

@@ -32,7 +32,7 @@ void CMathDialog::PreviewWave(const SG::CSgGraph& graph, int index, bool display
 
 template <class T>
 bool CMathDialog::StoreResult(int index, const SG::CSgVectorT<T>& result) {
-  return tools::CommitSamples(g_WaveArray[index], result);
+  return tools::CommitSamples(g_WaveStore.GetEntry(index), result);
 }
 template bool CMathDialog::StoreResult(int, const SG::CSgVectorT<float>&);
 template bool CMathDialog::StoreResult(int, const SG::CSgVectorT<double>&);

@@ -4,6 +4,7 @@
 #include "tools/ToolSupport.h"
 #include "waveform/NumberHelpers.h"
 #include "waveform/PrivateMessages.h"
+#include "waveform/RecordedEdit.h"
 #include "waveform/WaveCollections.h"
 
 #include <algorithm>
@@ -197,18 +198,20 @@ void CSTD_WAVE_DLG::OnCommitWave() {
   SG::CSgScalarVector<float>& lastDraw = g_LastDrawArray[index];
   UpdateData(TRUE);
 
-  // Everything that can fail first; the record changes only after.
-  SG::CSgScalarVector<float> samples;
-  samples.Assign(m_samples.GetData(), m_samples.GetSize());
-  if (tools::RefuseNonFinite(samples)) return;
-  WaveDisplay display = PlanDisplay(record, samples.GetSize());
+  // Everything that can fail first; the record changes only after. The
+  // shape is one step of the waveform's history.
+  waveform::RecordedEdit edit(g_WaveStore.GetEntry(index));
+  edit.Result().Assign(m_samples.GetData(), m_samples.GetSize());
+  if (tools::RefuseNonFinite(edit.Result())) return;
   SG::CSgScalarVector<float> snapshot(record.thedata);
+  const unsigned int count = edit.Result().GetSize();
+  edit.Apply();
 
   const int shape = CurSel(1080);
   const int amplitudeUnit = UnitIndex(CurSel(1083));
   m_nCommittedShape = shape;
   record.shape = shape;
-  record.samplecount = static_cast<int>(samples.GetSize());
+  record.samplecount = static_cast<int>(count);
   record.vpp = shape == kShapeDC ? (amplitudeUnit == 0 ? 0.004 : 4.0) : m_dAmplitude;
   record.vppunit = amplitudeUnit;
   record.offset = m_dOffset;
@@ -228,8 +231,6 @@ void CSTD_WAVE_DLG::OnCommitWave() {
     default: break;
   }
   lastDraw = std::move(snapshot);
-  record.thedata = std::move(samples);
-  ApplyDisplay(record, std::move(display));
   tools::NotifyFrame(WM_WAVE_UPDATE, kWaveUpdateActiveChanged, 0);
   EndDialog(IDOK);
 }

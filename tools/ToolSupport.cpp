@@ -6,6 +6,7 @@
 #include "platform/window/WinApp.h"
 #include "tools/ToolMessages.h"
 #include "waveform/PrivateMessages.h"
+#include "waveform/RecordedEdit.h"
 #include "waveform/WaveCollections.h"
 
 #include <cmath>
@@ -114,16 +115,14 @@ bool RefuseNonFinite(const SG::CSgVectorT<double>& samples) {
 }
 
 template <class T>
-bool CommitSamples(CWaveData& record, const SG::CSgVectorT<T>& result) {
-  SG::CSgScalarVector<float> samples;
-  samples.Assign(result.GetData(), result.GetSize());
-  if (RefuseNonFinite(samples)) return false;
-  WaveDisplay plan = PlanDisplay(record, samples.GetSize());
-  record.thedata = std::move(samples);
-  ApplyDisplay(record, std::move(plan));
+bool CommitSamples(WaveEntry& entry, const SG::CSgVectorT<T>& result) {
+  waveform::RecordedEdit edit(entry);
+  edit.Result().Assign(result.GetData(), result.GetSize());
+  if (RefuseNonFinite(edit.Result())) return false;
+  if (edit.Changes()) edit.Apply();  // a result equal to the samples is no step
   return true;
 }
-template bool CommitSamples(CWaveData&, const SG::CSgVectorT<float>&);
-template bool CommitSamples(CWaveData&, const SG::CSgVectorT<double>&);
+template bool CommitSamples(WaveEntry&, const SG::CSgVectorT<float>&);
+template bool CommitSamples(WaveEntry&, const SG::CSgVectorT<double>&);
 
 }  // namespace tools

@@ -5,7 +5,7 @@
 
 #include "controls/CSgGraph.h"
 #include "platform/afx/String.h"
-#include "waveform/WaveData.h"
+#include "waveform/WaveStore.h"
 
 namespace tools {
 
@@ -47,14 +47,14 @@ bool AllFinite(const SG::CSgVectorT<double>& samples);
 bool RefuseNonFinite(const SG::CSgVectorT<float>& samples);
 bool RefuseNonFinite(const SG::CSgVectorT<double>& samples);
 
-// The samples of result (converted to float) into record's samples and
-// display by the record's own display step and length, as the math dialogs
-// commit: the display keeps its size above kDisplayLimit samples, else it
-// becomes a copy. False, with message kMsgNotFinite and the record as it
-// was, when a converted sample is not a finite number (a double beyond the
-// float range becomes infinite). Everything is prepared first; the record
-// changes only when nothing can fail any more. @excsafety{Strong}
+// The samples of result (converted to float) into the waveform's samples
+// and display, as the math dialogs commit: one step of its edit history
+// (waveform/RecordedEdit.h), so Undo brings back the samples from before.
+// False, with message kMsgNotFinite and the waveform as it was, when a
+// converted sample is not a finite number (a double beyond the float range
+// becomes infinite). Everything is prepared first; the waveform changes
+// only when nothing can fail any more. @excsafety{Strong}
 template <class T>
-bool CommitSamples(CWaveData& record, const SG::CSgVectorT<T>& result);
+bool CommitSamples(WaveEntry& entry, const SG::CSgVectorT<T>& result);
 
 }  // namespace tools

@@ -21,12 +21,20 @@ const EditNode* EditList::newer() const noexcept {
   return &*std::next(current_);
 }
 
-void EditList::StepOlder() noexcept {
-  if (older()) --current_;
+void EditList::StepOlder(SG::CSgScalarVector<float>& shown) noexcept {
+  if (!older()) return;
+  current_->snapshot.Swap(shown);
+  --current_;
+  current_->snapshot.Swap(shown);
+  ++serial_;
 }
 
-void EditList::StepNewer() noexcept {
-  if (newer()) ++current_;
+void EditList::StepNewer(SG::CSgScalarVector<float>& shown) noexcept {
+  if (!newer()) return;
+  current_->snapshot.Swap(shown);
+  ++current_;
+  current_->snapshot.Swap(shown);
+  ++serial_;
 }
 
 int EditList::GetCurrentIndex() const noexcept {
@@ -40,11 +48,30 @@ const EditNode& EditList::GetState(int index) const {
   return *std::next(states_.begin(), index);
 }
 
-void EditList::CommitStates(std::list<EditNode>& states) noexcept {
+void EditList::CommitInitial(std::list<EditNode>& states) noexcept {
+  if (!pending() || states.empty()) return;
+  states_.splice(states_.end(), states, states.begin());
+  current_ = states_.begin();
+}
+
+void EditList::CommitChange(std::list<EditNode>& states, SG::CSgScalarVector<float>& shown,
+                            SG::CSgScalarVector<float>&& result) noexcept {
   if (states.empty()) return;
-  if (!pending()) states_.erase(std::next(current_), states_.end());
+  CommitInitial(states);
+  states_.erase(std::next(current_), states_.end());
+  current_->snapshot.Swap(shown);
   states_.splice(states_.end(), states);
   current_ = std::prev(states_.end());
+  shown.Swap(result);
+  ++serial_;
+}
+
+void EditList::AmendCurrent(SG::CSgScalarVector<float>& shown,
+                            SG::CSgScalarVector<float>&& result) noexcept {
+  if (pending()) return;
+  states_.erase(std::next(current_), states_.end());
+  shown.Swap(result);
+  ++serial_;
 }
 
 std::list<EditNode> EditList::NewStates(std::size_t count) {

@@ -61,7 +61,7 @@ Samples Selected(const CWaveData& wave, Selection s) {
 template <class Change>
 EditResult ChangeSelection(WaveEntry& entry, Selection s, Change change) {
   const Samples& data = entry.record.thedata;
-  detail::RecordedEdit edit(entry, 0);
+  RecordedEdit edit(entry);
   Samples& result = edit.Result();
   result.SetSize(data.GetSize(), TRUE);
   detail::CopySamples(result.GetData(), data.GetData(), data.GetSize());
@@ -70,12 +70,16 @@ EditResult ChangeSelection(WaveEntry& entry, Selection s, Change change) {
   return {EditStatus::Done, {}};
 }
 
-// Shows the state the history steps to, then steps.
+// Steps the history to target, whose samples the record takes in exchange
+// for its own; only the display is rebuilt.
 template <class Step>
 EditResult ShowState(WaveEntry& entry, const EditNode* target, Step step) {
   if (!target) return {EditStatus::Unchanged, {}};
-  detail::ShowSamples(entry.record, target->snapshot);
-  step(entry.history);
+  CWaveData& wave = entry.record;
+  WaveDisplay display = PlanDisplay(wave, target->snapshot.GetSize());
+  step(entry.history, wave.thedata);
+  ApplyDisplay(wave, std::move(display));
+  wave.saved = false;
   return {EditStatus::Done, {}};
 }
 
@@ -89,7 +93,7 @@ EditResult CutOrDelete(WaveEntry& entry, EditCursors cursors, CutKind kind) {
     if (cut) clip = Selected(wave, s);
     const unsigned int n = wave.thedata.GetSize();
     const unsigned int left = n - s.size();
-    detail::RecordedEdit edit(entry, cut ? 1 : 0);
+    RecordedEdit edit(entry, cut ? 1 : 0);
     Samples& result = edit.Result();
     if (left == 0) {
       result.SetSize(static_cast<unsigned int>(std::max(wave.pointcount, 0)), FALSE);
@@ -122,8 +126,7 @@ EditResult Copy(WaveEntry& entry, EditCursors cursors) {
   return WithSelection(wave, cursors, [&](Selection s) -> EditResult {
     Samples clip = Selected(wave, s);
     std::list<EditNode> initial = EditList::NewStates(entry.history.pending() ? 1 : 0);
-    if (!initial.empty()) initial.front().snapshot = wave.thedata;
-    entry.history.CommitStates(initial);
+    entry.history.CommitInitial(initial);
     entry.history.clipdata = std::move(clip);
     return {EditStatus::Done, {}};
   });
@@ -137,7 +140,7 @@ EditResult Paste(WaveEntry& entry) {
     return {EditStatus::WaveformFull, {}};
   const unsigned int added =
       std::min(clip.GetSize(), static_cast<unsigned int>(wave.pointcount) - n);
-  detail::RecordedEdit edit(entry, 0);
+  RecordedEdit edit(entry);
   Samples& result = edit.Result();
   result.SetSize(n + added, TRUE);
   detail::CopySamples(result.GetData(), wave.thedata.GetData(), n);
@@ -169,11 +172,13 @@ EditResult FlipVertical(WaveEntry& entry, EditCursors cursors) {
 }
 
 EditResult Undo(WaveEntry& entry) {
-  return ShowState(entry, entry.history.older(), [](EditList& h) { h.StepOlder(); });
+  return ShowState(entry, entry.history.older(),
+                   [](EditList& h, Samples& shown) { h.StepOlder(shown); });
 }
 
 EditResult Redo(WaveEntry& entry) {
-  return ShowState(entry, entry.history.newer(), [](EditList& h) { h.StepNewer(); });
+  return ShowState(entry, entry.history.newer(),
+                   [](EditList& h, Samples& shown) { h.StepNewer(shown); });
 }
 
 }  // namespace waveform

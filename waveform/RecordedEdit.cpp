@@ -1,49 +1,49 @@
 #include "waveform/RecordedEdit.h"
 
-#include <cstring>
-
-namespace waveform::detail {
-
-namespace {
-
-// The record's array for n samples: its own when the length stays, else
-// fresh (which then holds n elements).
-void TakeArray(CWaveData& wave, SG::CSgScalarVector<float>& fresh, unsigned int n) noexcept {
-  if (wave.thedata.GetSize() != n) wave.thedata.Swap(fresh);
-}
-
-}  // namespace
+namespace waveform {
 
 RecordedEdit::RecordedEdit(WaveEntry& entry, BYTE cutmark)
-    : entry_(entry), nodes_(EditList::NewStates(entry.history.pending() ? 2 : 1)) {
+    : entry_(entry), nodes_(EditList::NewStates(entry.history.StatesForChange())) {
   nodes_.back().cutmark = cutmark;
 }
 
-void RecordedEdit::Apply() {
+bool RecordedEdit::Changes() const noexcept {
+  const SG::CSgScalarVector<float>& shown = entry_.record.thedata;
+  const unsigned int n = result_.GetSize();
+  return shown.GetSize() != n ||
+         (n && std::memcmp(shown.GetData(), result_.GetData(), sizeof(float) * n) != 0);
+}
+
+void RecordedEdit::Apply() { ApplyAfter(~std::uint64_t{0}); }
+
+void RecordedEdit::ApplyAfter(std::uint64_t serial) {
   CWaveData& wave = entry_.record;
-  const SG::CSgScalarVector<float>& result = Result();
-  const unsigned int n = result.GetSize();
-  // While pending, the samples from before the edit move into the initial
-  // state's node, so the record needs an array of its own.
-  const bool initial = nodes_.size() == 2;
-  SG::CSgScalarVector<float> fresh;
-  if (initial || wave.thedata.GetSize() != n) fresh.SetSize(n, TRUE);
-  WaveDisplay display = PlanDisplay(wave, n);
-
-  if (initial) nodes_.front().snapshot.Swap(wave.thedata);
-  TakeArray(wave, fresh, n);
-  ApplyDisplay(wave, std::move(display), result.GetData());
-  entry_.history.CommitStates(nodes_);
+  EditList& history = entry_.history;
+  WaveDisplay display = PlanDisplay(wave, result_.GetSize());
+  if (!history.pending() && history.Serial() == serial)
+    history.AmendCurrent(wave.thedata, std::move(result_));
+  else
+    history.CommitChange(nodes_, wave.thedata, std::move(result_));
+  ApplyDisplay(wave, std::move(display));
   wave.saved = false;
 }
 
-void ShowSamples(CWaveData& wave, const SG::CSgScalarVector<float>& samples) {
-  SG::CSgScalarVector<float> fresh;
-  if (wave.thedata.GetSize() != samples.GetSize()) fresh.SetSize(samples.GetSize(), TRUE);
-  WaveDisplay display = PlanDisplay(wave, samples.GetSize());
-  TakeArray(wave, fresh, samples.GetSize());
-  ApplyDisplay(wave, std::move(display), samples.GetData());
-  wave.saved = false;
+namespace {
+template <class T>
+bool RecordCopy(WaveEntry& entry, const SG::CSgVectorT<T>& samples) {
+  RecordedEdit edit(entry);
+  edit.Result().Assign(samples.GetData(), samples.GetSize());
+  if (!edit.Changes()) return false;
+  edit.Apply();
+  return true;
+}
+}  // namespace
+
+bool RecordSamples(WaveEntry& entry, const SG::CSgVectorT<float>& samples) {
+  return RecordCopy(entry, samples);
+}
+bool RecordSamples(WaveEntry& entry, const SG::CSgVectorT<double>& samples) {
+  return RecordCopy(entry, samples);
 }
 
-}  // namespace waveform::detail
+}  // namespace waveform

@@ -9,12 +9,10 @@ namespace waveform {
 
 void ApplyEquationResult(WaveEntry& entry, const SG::CSgScalarVector<float>& result) {
   CWaveData& wave = entry.record;
-  SG::CSgScalarVector<float> samples(result);
-  WaveDisplay display = PlanDisplay(wave, samples.GetSize());
-  // The old samples move into the snapshot: no copy of them is needed.
-  entry.lastdraw = std::move(wave.thedata);
-  wave.thedata = std::move(samples);
-  ApplyDisplay(wave, std::move(display));
+  // The history keeps the samples from before; the snapshot needs its own.
+  SG::CSgScalarVector<float> before(wave.thedata);
+  RecordSamples(entry, result);
+  entry.lastdraw.Swap(before);
   wave.shape = -1;
   wave.saved = false;
   LeaveDrawingAndSelection(wave);
@@ -27,16 +25,18 @@ void SaveDrawSnapshot(WaveEntry& entry) {
 
 bool UndoLastDraw(WaveEntry& entry) {
   if (entry.lastdraw.GetSize() == 0) return false;
-  detail::ShowSamples(entry.record, entry.lastdraw);
+  RecordSamples(entry, entry.lastdraw);
+  entry.record.saved = false;
   return true;
 }
 
-void CommitWorkData(CWaveData& wave, const SG::CSgScalarVector<float>& work) {
-  SG::CSgScalarVector<float> samples(work);
+void CommitWorkData(WaveEntry& entry, SG::CSgScalarVector<float>&& work, std::uint64_t continues) {
   SG::CSgScalarVector<float> second(work);
-  wave.thedata = std::move(samples);
-  wave.copydata = std::move(second);
-  wave.saved = false;
+  RecordedEdit edit(entry);
+  edit.SetResult(std::move(work));
+  if (edit.Changes()) edit.ApplyAfter(continues);  // a press that drew nothing is no step
+  entry.record.copydata.Swap(second);
+  entry.record.saved = false;
 }
 
 }  // namespace waveform

@@ -63,7 +63,7 @@ EditResult Smooth(WaveEntry& entry) {
   const SG::CSgScalarVector<float>& data = entry.record.thedata;
   const unsigned int n = data.GetSize();
   if (n == 0) return {EditStatus::Unchanged, {}};
-  detail::RecordedEdit edit(entry, 0);
+  RecordedEdit edit(entry);
   SG::CSgScalarVector<float>& result = edit.Result();
   result.SetSize(n, TRUE);
   CentredAverage(data.GetData(), result.GetData(), n, kSmoothHalfWidth);

@@ -82,7 +82,8 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
 
   // A region dragged out shows that region; the whole waveform comes back.
   Command(32844);
-  GraphStroke({GraphPoint(0.2 * shown, 2), GraphPoint(0.3 * shown, 0), GraphPoint(0.4 * shown, -2)});
+  GraphStroke(
+      {GraphPoint(0.2 * shown, 2), GraphPoint(0.3 * shown, 0), GraphPoint(0.4 * shown, -2)});
   EXPECT_NEAR(GraphModel().XAxis().minimum, 0.2 * shown, 0.01 * shown);
   EXPECT_NEAR(GraphModel().XAxis().maximum, 0.4 * shown, 0.01 * shown);
   Picture("journey2-2-zoomed.png");
@@ -99,7 +100,8 @@ TEST_F(EditingJourney, TheLongestFileZoomedCutUndoneRedoneSavedAndReopened) {
   // The values beside the typed times are those of the samples nearest the
   // cursor lines.
   auto valueAt = [&](int cursor) {
-    return ActiveWave().showdata[static_cast<unsigned>(std::lround(GraphModel().cursors[cursor]->x))];
+    return ActiveWave()
+        .showdata[static_cast<unsigned>(std::lround(GraphModel().cursors[cursor]->x))];
   };
   EXPECT_EQ(static_cast<float>(Frame().m_wndCoordinateBar.m_LeftValue.GetValue()), valueAt(0));
   EXPECT_EQ(static_cast<float>(Frame().m_wndCoordinateBar.m_RightValue.GetValue()), valueAt(2));
@@ -183,8 +185,7 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
   const double xs[] = {2000, 5000, 8000, 11000, 14000}, ys[] = {1, -1, 2, -2, 0.5};
   for (int i = 0; i < 5; ++i) GraphClick(GraphPoint(xs[i], ys[i]));
   const std::vector<float> spline = Samples(ActiveWave());
-  for (int i = 0; i < 5; ++i)
-    EXPECT_NEAR(spline[static_cast<std::size_t>(xs[i])], ys[i], 0.1) << i;
+  for (int i = 0; i < 5; ++i) EXPECT_NEAR(spline[static_cast<std::size_t>(xs[i])], ys[i], 0.1) << i;
   EXPECT_NE(spline, drawn);
   Picture("journey3-3-spline.png");
   Command(32896);
@@ -227,6 +228,80 @@ TEST_F(EditingJourney, DrawByHandLinesPointsAndAnEquationThenTableAndPrint) {
                 printed.count("/Type /Page "),
             1);
   Picture("journey3-5-table-and-print.png");
+}
+
+// Undo and redo walk back and forth through changes of every kind, one
+// change a step: a delete, a free-hand stroke, a Math constant and a cut,
+// then three undos and three redos. After each, the samples and the graph
+// are exactly what the user saw before (or after) that change.
+TEST_F(EditingJourney, UndoAndRedoStepThroughADeleteAStrokeAMathConstantAndACut) {
+  dialogs.Expect([](HWND d) {
+    HWND kind = GetDlgItem(d, 1293);  // a point count of our own: 32768
+    SendMessage(kind, CB_SETCURSEL, 1, 0);
+    SendMessage(d, WM_COMMAND, MAKEWPARAM(1293, CBN_SELCHANGE), reinterpret_cast<LPARAM>(kind));
+    SetWindowText(GetDlgItem(d, 1313), "32768");
+    ui_test::ClickCenter(GetDlgItem(d, 1235));
+  });
+  Command(32840);
+  ASSERT_EQ(WaveWindows(), 1);
+  ASSERT_EQ(ActiveWave().thedata.GetSize(), 32768u);
+  dialogs.Expect([](HWND d) {
+    SetWindowText(GetDlgItem(d, 1053), "sin(x/1000)");
+    ui_test::PressKey(GetDlgItem(d, 1053), Qt::Key_Return);
+  });
+  Command(32826);
+
+  // What the user sees before each change: the samples and the graph.
+  struct Seen {
+    std::vector<float> samples, plotted;
+  };
+  std::vector<Seen> seen;
+  auto look = [&] {
+    EXPECT_EQ(Plotted(), Shown());
+    return Seen{Samples(ActiveWave()), Plotted()};
+  };
+
+  seen.push_back(look());
+  Command(32841);  // the cursors at 20 % and 80 %
+  ASSERT_TRUE(ActiveWave().cursorson);
+  Command(32859);  // Delete
+  ASSERT_LT(ActiveWave().thedata.GetSize(), 32768u / 2);
+
+  seen.push_back(look());
+  Command(32850);  // free-hand
+  GraphStroke({GraphPoint(2000, 1), GraphPoint(2500, 1.5), GraphPoint(3000, 2)});
+  ASSERT_NE(Samples(ActiveWave()), seen.back().samples);
+  EXPECT_NEAR(Samples(ActiveWave())[2500], 1.5, 0.2);
+
+  seen.push_back(look());
+  dialogs.Expect([](HWND d) {
+    SetWindowText(GetDlgItem(d, 1053), "0.5");  // added to the whole waveform
+    ui_test::ClickCenter(GetDlgItem(d, 1222));
+  });
+  Command(32827);
+  const std::vector<float> plusHalf = Samples(ActiveWave());
+  ASSERT_EQ(plusHalf.size(), seen.back().samples.size());
+  for (std::size_t i = 0; i < plusHalf.size(); i += 101)
+    ASSERT_FLOAT_EQ(plusHalf[i], seen.back().samples[i] + 0.5f) << i;
+
+  seen.push_back(look());
+  Command(32841);  // the cursors again
+  ASSERT_TRUE(ActiveWave().cursorson);
+  Command(33004);  // Cut
+  ASSERT_LT(ActiveWave().thedata.GetSize(), seen.back().samples.size());
+  seen.push_back(look());
+
+  // Undo three times, back to before the stroke; redo three times, and a
+  // fourth that finds nothing newer.
+  const std::pair<UINT, std::size_t> walk[] = {{33002, 3}, {33002, 2}, {33002, 1}, {33003, 2},
+                                               {33003, 3}, {33003, 4}, {33003, 4}};
+  for (auto [command, shown] : walk) {
+    SCOPED_TRACE(testing::Message() << (command == 33002 ? "undo" : "redo") << " to " << shown);
+    Command(command);
+    ASSERT_EQ(Samples(ActiveWave()), seen[shown].samples);
+    EXPECT_EQ(Plotted(), seen[shown].plotted);
+  }
+  Picture("journey3-6-undo-redo.png");
 }
 
 // A file that cannot be read says which line and changes nothing open.

@@ -1,9 +1,9 @@
 #include "shell/tableview/TableEdits.h"
 
 #include "platform/afx/CrtScan.h"
+#include "waveform/RecordedEdit.h"
 
 #include <cmath>
-#include <cstring>
 #include <utility>
 
 int TablePageCount(int samples) {
@@ -58,17 +58,18 @@ double TableSpan(double largest, double smallest) {
   return 2.0 * (std::trunc(std::fabs(largest)) + 1.0);
 }
 
-void ApplyTableEdits(CWaveData& wave, SG::CSgScalarVector<float>&& samples,
+void ApplyTableEdits(WaveEntry& entry, SG::CSgScalarVector<float>&& samples,
                      const TableEdits& edits) {
+  CWaveData& wave = entry.record;
   const unsigned n = samples.GetSize();
-  WaveDisplay plan = PlanDisplay(wave, n);  // the one step that may fail
-  const bool samplesChanged =
-      wave.thedata.GetSize() != n ||
-      (n && std::memcmp(wave.thedata.GetData(), samples.GetData(), n * sizeof(float)) != 0);
+  waveform::RecordedEdit edit(entry);  // the one step that may fail
+  edit.SetResult(std::move(samples));
+  const bool samplesChanged = edit.Changes();
   const bool changed = samplesChanged || wave.wavename != edits.name ||
                        wave.freq != edits.frequency || wave.frequnit != edits.unit;
+  // Changed samples are one step of the waveform's history.
+  if (samplesChanged) edit.Apply();
   const double largest = edits.extremes.largest, smallest = edits.extremes.smallest;
-  wave.thedata = std::move(samples);
   wave.samplecount = static_cast<int>(n);
   wave.span = TableSpan(largest, smallest);
   wave.vpp = largest - smallest;
@@ -84,7 +85,6 @@ void ApplyTableEdits(CWaveData& wave, SG::CSgScalarVector<float>&& samples,
   wave.period = noFrequency ? 0.0 : 1000.0 / edits.frequency;
   wave.periodunit = edits.unit;
   if (changed) wave.saved = false;
-  ApplyDisplay(wave, std::move(plan));
 }
 
 int TableNameLength(const CString& name) {

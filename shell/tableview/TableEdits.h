@@ -6,7 +6,7 @@
 
 #include "containers/CSgScalarVector.h"
 #include "platform/afx/String.h"
-#include "waveform/WaveData.h"
+#include "waveform/WaveStore.h"
 
 #include <optional>
 
@@ -53,10 +53,11 @@ struct TableEdits {
 
 // The record as OK leaves it: the samples, the name, the frequency and the
 // period in the matching unit, the amplitude, span and offset from the
-// extremes (all in volts), 14 bits, and the display rebuilt. The record is
-// no longer saved when its samples, name or frequency changed.
-// @excsafety{Strong} (the display is planned before anything changes)
-void ApplyTableEdits(CWaveData& wave, SG::CSgScalarVector<float>&& samples,
+// extremes (all in volts), 14 bits, and the display rebuilt. Changed samples
+// are one step of the waveform's edit history. The record is no longer
+// saved when its samples, name or frequency changed. @excsafety{Strong}
+// (the step is prepared before anything changes)
+void ApplyTableEdits(WaveEntry& entry, SG::CSgScalarVector<float>&& samples,
                      const TableEdits& edits);
 
 // The number of characters of a UTF-8 text.

@@ -149,7 +149,7 @@ void CTable_view::OnOkButton() {
   edits.frequency = m_dFrequency;
   edits.unit = std::max(0, m_UnitList.GetCurSel());
   edits.extremes = m_Extremes;
-  ApplyTableEdits(g_WaveArray[m_nRecord], std::move(m_WorkData), edits);
+  ApplyTableEdits(g_WaveStore.GetEntry(m_nRecord), std::move(m_WorkData), edits);
   if (CMDIChildWnd* child = ActiveChildFrame()) child->SetWindowText(m_strName);
   if (CWnd* main = AfxGetMainWnd()) main->SendMessage(WM_WAVE_UPDATE, m_nRecord, 0);
   EndDialog(IDOK);

@@ -26,10 +26,11 @@ TEST_F(SampleReplacement, EquationResultThenUndoLastDraw) {
   EXPECT_FALSE(w.saved);
   EXPECT_FALSE(w.cursorson || w.tracking || w.freehand || g_bDrawFreehand || g_bPointsMode ||
                g_bEditEnable);
-  EXPECT_EQ(e->history.GetStateCount(), 2);
+  EXPECT_EQ(e->history.GetStateCount(), 3);  // the result is a step of its own
   EXPECT_EQ(Items(g_EquationWave), (Floats{7, 8, 9, 10}));
 
-  // The snapshot stays: a second undo restores the same samples again.
+  // The snapshot stays: a second undo restores the same samples again, and
+  // adds no step, for it changes nothing.
   for (int i = 0; i < 2; ++i) {
     w.saved = true;
     EXPECT_TRUE(UndoLastDraw(*e));
@@ -37,6 +38,12 @@ TEST_F(SampleReplacement, EquationResultThenUndoLastDraw) {
     EXPECT_EQ(Items(w.showdata), (Floats{2, 3}));
     EXPECT_EQ(w.displaylen, 2);
     EXPECT_FALSE(w.saved);
+    EXPECT_EQ(e->history.GetStateCount(), 4);
+  }
+  // Undo goes back one step at a time: the equation, the delete, the start.
+  for (const Floats& shown : {Floats{7, 8, 9, 10}, Floats{2, 3}, Floats{1, 2, 3}}) {
+    Undo(*e);
+    EXPECT_EQ(Items(w.thedata), shown);
   }
 }
 
@@ -47,14 +54,24 @@ TEST_F(SampleReplacement, SnapshotsAndCommits) {
 
   SaveDrawSnapshot(*e);
   EXPECT_EQ(Items(e->lastdraw), (Floats{1, 2}));
-  CommitWorkData(e->record, Vec({5, 6, 7}));
+  SG::CSgScalarVector<float> work = Vec({5, 6, 7});
+  CommitWorkData(*e, std::move(work));
   EXPECT_EQ(Items(e->record.thedata), (Floats{5, 6, 7}));
   EXPECT_EQ(Items(e->record.copydata), (Floats{5, 6, 7}));
-  EXPECT_EQ(Items(e->record.showdata), (Floats{1, 2}));  // the drawing showed its own
+  EXPECT_EQ(Items(e->record.showdata), (Floats{5, 6, 7}));
+  EXPECT_EQ(e->record.displaylen, 3);
   EXPECT_FALSE(e->record.saved);
-  EXPECT_TRUE(e->history.pending());
+  EXPECT_EQ(e->history.GetStateCount(), 2);
   EXPECT_TRUE(UndoLastDraw(*e));
   EXPECT_EQ(Items(e->record.thedata), (Floats{1, 2}));
+
+  // A drawing that leaves every sample as it was is no step, but the
+  // working copy is stored and the waveform is unsaved all the same.
+  e->record.saved = true;
+  CommitWorkData(*e, Vec({1, 2}));
+  EXPECT_EQ(e->history.GetStateCount(), 3);
+  EXPECT_EQ(Items(e->record.copydata), (Floats{1, 2}));
+  EXPECT_FALSE(e->record.saved);
 }
 
 TEST_F(SampleReplacement, ActiveWavePublishesItsValues) {

@@ -5,6 +5,7 @@
 #include "WaveTestSupport.h"
 
 #include "waveform/EditOps.h"
+#include "waveform/RecordedEdit.h"
 #include "waveform/SampleReplacement.h"
 #include "waveform/Smoothing.h"
 
@@ -125,7 +126,12 @@ const std::pair<const char*, std::function<void(WaveEntry&)>> kCommands[] = {
     {"ApplyEquationResult", [](WaveEntry& e) { ApplyEquationResult(e, kEquation); }},
     {"SaveDrawSnapshot", [](WaveEntry& e) { SaveDrawSnapshot(e); }},
     {"UndoLastDraw", [](WaveEntry& e) { UndoLastDraw(e); }},
-    {"CommitWorkData", [](WaveEntry& e) { CommitWorkData(e.record, kWork); }},
+    {"CommitWorkData", [](WaveEntry& e) { CommitWorkData(e, SG::CSgScalarVector<float>(kWork)); }},
+    {"CommitWorkData continuing the last step",
+     [](WaveEntry& e) {
+       CommitWorkData(e, SG::CSgScalarVector<float>(kWork), e.history.Serial());
+     }},
+    {"RecordSamples", [](WaveEntry& e) { RecordSamples(e, kEquation); }},
 };
 
 TEST(StrongGuarantee, EveryCommandFailsWhole) {

@@ -23,8 +23,9 @@ enum Step {
   SmoothIt,
   UndoIt,
   RedoIt,
-  Draw,  // a drawing commits five 5s, recording nothing
-  Clip,  // the clipboard holds 7, 7 (nothing recorded)
+  Draw,      // a drawing commits five 5s
+  LastDraw,  // Undo Last Draw: the samples before the drawing
+  Clip,      // the clipboard holds 7, 7 (nothing recorded)
 };
 
 void RunStep(WaveEntry& e, Step step) {
@@ -38,7 +39,11 @@ void RunStep(WaveEntry& e, Step step) {
     case SmoothIt: Smooth(e); break;
     case UndoIt: Undo(e); break;
     case RedoIt: Redo(e); break;
-    case Draw: CommitWorkData(e.record, Vec(Floats(5, 5.0f))); break;
+    case Draw:
+      SaveDrawSnapshot(e);
+      CommitWorkData(e, Vec(Floats(5, 5.0f)));
+      break;
+    case LastDraw: UndoLastDraw(e); break;
     case Clip: e.history.clipdata = Vec({7, 7}); break;
   }
 }
@@ -49,6 +54,7 @@ const Floats kAfterAB = {-4, -9, 16, 25, 36, 49, 64, 81};
 const Floats kAfterC = {1, 4, 9, 16, 25, 36, 49, 64, 81};
 const Floats kAfterAC = {9, 16, 25, 36, 49, 64, 81};
 const Floats kPasted = {0, 1, 4, 9, 16, 25, 36, 49, 64, 81, 7, 7};
+const Floats kDrawn(5, 5.0f);
 
 struct Scenario {
   const char* name;
@@ -96,8 +102,18 @@ const Scenario kScenarios[] = {
     {"copy first", {CopyIt}, kInitial, 1, 0, true},
     {"copy first, undo, redo", {CopyIt, UndoIt, RedoIt}, kInitial, 1, 0, true},
     {"copy after an edit records nothing", {DeleteA, CopyIt}, kAfterA, 2, 1, false},
-    {"drawing after an edit, undo", {DeleteA, Draw, UndoIt}, kInitial, 2, 0, false},
-    {"drawing after an edit, undo, redo", {DeleteA, Draw, UndoIt, RedoIt}, kAfterA, 2, 1, false},
+    // A drawing is a step like an edit: Undo takes back the drawing alone.
+    {"drawing after an edit, undo", {DeleteA, Draw, UndoIt}, kAfterA, 3, 1, false},
+    {"drawing after an edit, undo, redo", {DeleteA, Draw, UndoIt, RedoIt}, kDrawn, 3, 2, false},
+    {"drawing, cut, three undos, three redos",
+     {DeleteA, Draw, Cut, UndoIt, UndoIt, UndoIt, RedoIt, RedoIt, RedoIt},
+     Floats(3, 5.0f),
+     4,
+     3,
+     false},
+    {"drawing first, undo", {Draw, UndoIt}, kInitial, 2, 0, false},
+    {"undo last draw is a step", {DeleteA, Draw, LastDraw}, kAfterA, 4, 3, false},
+    {"... which undo takes back", {DeleteA, Draw, LastDraw, UndoIt}, kDrawn, 4, 2, false},
     {"smoothing, undo", {SmoothIt, UndoIt}, kInitial, 2, 0, false},
 };
 
@@ -112,10 +128,30 @@ TEST(UndoRedo, Scenarios) {
     EXPECT_EQ(e->history.GetStateCount(), s.states);
     EXPECT_EQ(e->history.GetCurrentIndex(), s.current);
     EXPECT_EQ(e->record.saved, s.saved);
-    if (s.current >= 0) {
-      EXPECT_EQ(Items(e->history.current()->snapshot), s.shown);
-    }
+    // The state shown keeps no second copy: its samples are the record's,
+    // and every other state keeps its own.
+    for (int i = 0; i < s.states; ++i)
+      EXPECT_EQ(e->history.GetState(i).snapshot.GetSize() == 0, i == s.current) << i;
   }
+}
+
+// A drawing that continues the last step replaces it while nothing came
+// between; after an undo (or any other step) it is a step of its own.
+TEST(UndoRedo, ADrawingContinuesTheLastStepOnlyWhileNothingCameBetween) {
+  auto e = Entry(kInitial);
+  CutOrDelete(*e, {0, 2}, CutKind::Delete);
+  CommitWorkData(*e, Vec({1, 2, 3}));
+  const std::uint64_t drawn = e->history.Serial();
+  CommitWorkData(*e, Vec({4, 5}), drawn);
+  EXPECT_EQ(e->history.GetStateCount(), 3);
+  Undo(*e);
+  EXPECT_EQ(Items(e->record.thedata), kAfterA);
+  Redo(*e);
+  EXPECT_EQ(Items(e->record.thedata), (Floats{4, 5}));
+  CommitWorkData(*e, Vec({6}), drawn);  // the undo and redo came between
+  EXPECT_EQ(e->history.GetStateCount(), 4);
+  Undo(*e);
+  EXPECT_EQ(Items(e->record.thedata), (Floats{4, 5}));
 }
 
 TEST(UndoRedo, EndsOfTheHistoryReportUnchanged) {

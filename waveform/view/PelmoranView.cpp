@@ -95,8 +95,9 @@ CWaveData* CPelmoranView::FindRecord() {
   return index < 0 ? nullptr : &g_WaveArray[index];
 }
 
-void CPelmoranView::CommitWorkData() {
-  if (CWaveData* wave = FindRecord()) waveform::CommitWorkData(*wave, m_WorkData);
+void CPelmoranView::CommitWorkData(std::uint64_t continues) {
+  if (const int index = FindWaveIndex(); index >= 0)
+    waveform::CommitWorkData(g_WaveStore.GetEntry(index), std::move(m_WorkData), continues);
   m_WorkData = SG::CSgScalarVector<float>();  // the next stroke makes its own
 }
 

@@ -28,6 +28,7 @@
 #include "waveform/files/CsvWriters.h"
 #include "waveform/view/ViewIds.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -67,7 +68,9 @@ class CPelmoranView : public CFormView {
   // caption without spaces at either end; -1 when none does.
   int FindWaveIndex();
   // The working copy of a drawing becomes the record's samples.
-  void CommitWorkData();
+  // The working copy into the record: one step of its history, or, given
+  // the serial after the last step (EditList::Serial), that step continued.
+  void CommitWorkData(std::uint64_t continues = ~std::uint64_t{0});
 
   // What the point drawing's undo-last-draw runs to let the user correct
   // the table points: the point-list dialog, opened with the point count.
@@ -245,6 +248,9 @@ class CPelmoranView : public CFormView {
   std::vector<SplinePoint> m_pSplinePoints;
   int m_nLinearFill = 0, m_nSplineFill = 0, m_nSplinePoints = 0;
   int m_nPointIndex = 0;
+  // The history's serial after the last point drawing's step: dragging a
+  // point continues that step while nothing came between.
+  std::uint64_t m_nPointStep = ~std::uint64_t{0};
   SG::CSgScalarVector<double> m_PointResult;
   // The zoom this view last switched on, so that leaving it works even when
   // the frame has already reset g_nZoomKind.

@@ -8,6 +8,7 @@
 #include "platform/services/Services.h"
 #include "waveform/ActiveState.h"
 #include "waveform/PrivateMessages.h"
+#include "waveform/RecordedEdit.h"
 #include "waveform/WaveCollections.h"
 #include "waveform/WaveMessages.h"
 #include "waveform/drawing/PointFill.h"
@@ -143,8 +144,9 @@ void CPelmoranView::FillFromPoints(int flag) {
   wave.vpp = 2.0 * peak;
   wave.offset = 0.0;
   SetYRange(0.0, wave.span);
-  CommitWorkData();
-  DisplayDecimation(wave);
+  // A refill after a point was dragged continues the drawing's step.
+  CommitWorkData(flag == 0 ? m_nPointStep : ~std::uint64_t{0});
+  m_nPointStep = g_WaveStore.GetEntry(index).history.Serial();
   PlotSamples(view::kWavePlot, wave.showdata);
   GraphPlot(view::kPointsPlot).ClearData();
   g_bPointsByMouse = true;
@@ -172,14 +174,13 @@ void CPelmoranView::ApplyTablePoints() {
   } else {
     m_PointResult = SG::CSgScalarVector<double>(drawing::FilledLength(g_pTablePoints), 0.0);
   }
-  CWaveData& wave = g_WaveArray[index];
-  SG::CSgScalarVector<float> samples =
-      drawing::PointWave(m_PointResult, wave.thedata.GetSize(), wave.span / 2.0);
+  WaveEntry& entry = g_WaveStore.GetEntry(index);
+  CWaveData& wave = entry.record;
+  waveform::RecordedEdit edit(entry);
+  edit.SetResult(drawing::PointWave(m_PointResult, wave.thedata.GetSize(), wave.span / 2.0));
   RemoveSplineCursors();
-  wave.thedata = std::move(samples);
-  DisplayDecimation(wave);
+  edit.Apply();
   PlotSamples(view::kWavePlot, wave.showdata);
-  wave.saved = false;
   wave.shape = -1;
   g_bTablePointsDrawn = true;
 }

@@ -77,9 +77,10 @@ CWaveData SavedRecord() {
 }
 
 TEST(TableEdits, OkStoresVoltsThePeriodInTheFrequencysUnitAndTheExtremes) {
-  CWaveData wave = SavedRecord();
+  WaveEntry entry(SavedRecord());
+  CWaveData& wave = entry.record;
   TableEdits edits{"Renamed", 4.0, 3, ScanTableSamples(Samples({0.5f, -1.0f, 3.0f}))};
-  ApplyTableEdits(wave, Samples({0.5f, -1.0f, 3.0f}), edits);
+  ApplyTableEdits(entry, Samples({0.5f, -1.0f, 3.0f}), edits);
   EXPECT_EQ(wave.wavename, CString("Renamed"));
   EXPECT_EQ(wave.freq, 4.0);
   EXPECT_EQ(wave.frequnit, 3);
@@ -96,12 +97,13 @@ TEST(TableEdits, OkStoresVoltsThePeriodInTheFrequencysUnitAndTheExtremes) {
 }
 
 TEST(TableEdits, AnUnchangedOkKeepsTheWaveformSavedAndAZeroFrequencyHasNoPeriod) {
-  CWaveData wave = SavedRecord();
-  ApplyTableEdits(wave, Samples({0.5f, -1.0f, 2.0f}),
+  WaveEntry entry(SavedRecord());
+  CWaveData& wave = entry.record;
+  ApplyTableEdits(entry, Samples({0.5f, -1.0f, 2.0f}),
                   {"Wave1", 1000.0, 2, ScanTableSamples(wave.thedata)});
   EXPECT_TRUE(wave.saved);
   EXPECT_EQ(wave.period, 1.0);
-  ApplyTableEdits(wave, Samples({0.5f, -1.0f, 2.0f}),
+  ApplyTableEdits(entry, Samples({0.5f, -1.0f, 2.0f}),
                   {"Wave1", 0.0, 2, ScanTableSamples(wave.thedata)});
   EXPECT_EQ(wave.period, 0.0);
   EXPECT_FALSE(std::signbit(wave.period));

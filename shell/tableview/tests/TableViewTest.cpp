@@ -8,6 +8,7 @@
 #include "platform/window/tests/UiTestKit.h"
 #include "shell/base/ActiveChild.h"
 #include "shell/tests/ShellTestKit.h"
+#include "waveform/EditOps.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 
@@ -204,6 +205,41 @@ TEST_F(TableViewTest, OkWritesThePageOnScreenAndRecomputesTheRecord) {
   EXPECT_EQ(wave.period, 20.0);
   EXPECT_FALSE(wave.saved);
   EXPECT_EQ(frame->updates, std::vector<WPARAM>{static_cast<WPARAM>(index)});
+}
+
+// OK's samples are one step of the waveform's history: Undo brings back
+// exactly the samples from before, Redo exactly the edited ones. An OK
+// that changes no sample adds no step.
+TEST_F(TableViewTest, OkIsOneStepThatUndoAndRedoTakeBackAndBringAgain) {
+  const int index = AddWave("Wave1", 1500, [](int i) { return i * 0.001f; });
+  const std::vector<float> before(g_WaveArray[index].thedata.GetData(),
+                                  g_WaveArray[index].thedata.GetData() + 1500);
+  Run([](HWND dialog) {
+    SetCell(dialog, 7, "-2.5");
+    TypePage(dialog, "2");
+    SetCell(dialog, 0, "3.25");
+    Press(dialog, CTable_view::IDC_OK);
+  });
+  WaveEntry& entry = g_WaveStore.GetEntry(index);
+  std::vector<float> after = before;
+  after[7] = -2.5f;
+  after[1024] = 3.25f;
+  auto samples = [&] {
+    const SG::CSgScalarVector<float>& s = g_WaveArray[index].thedata;
+    return std::vector<float>(s.GetData(), s.GetData() + s.GetSize());
+  };
+  ASSERT_EQ(samples(), after);
+  EXPECT_EQ(entry.history.GetStateCount(), 2);
+  waveform::Undo(entry);
+  EXPECT_EQ(samples(), before);
+  EXPECT_EQ(g_WaveArray[index].showdata[1024], before[1024]);
+  waveform::Redo(entry);
+  EXPECT_EQ(samples(), after);
+  EXPECT_EQ(g_WaveArray[index].showdata[1024], 3.25f);
+
+  Run([](HWND dialog) { Press(dialog, CTable_view::IDC_OK); });
+  EXPECT_EQ(samples(), after);
+  EXPECT_EQ(entry.history.GetStateCount(), 2);
 }
 
 // What OK refuses, each with its message, leaving the record as it was and

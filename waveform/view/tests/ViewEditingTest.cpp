@@ -231,18 +231,25 @@ TEST_F(EditingTest, UndoMarksTheWaveformUnsavedOnlyWhenItChangesIt) {
   EXPECT_FALSE(Wave().saved);
 }
 
-TEST_F(EditingTest, AFreehandDrawingAfterAnEditIsNotPartOfTheHistory) {
+// The drawing is a step of its own: Undo takes back the drawing alone, a
+// second Undo the edit; Redo brings back the edit, then the drawing.
+TEST_F(EditingTest, AFreehandDrawingAfterAnEditIsAStepOfTheHistory) {
   CPelmoranView* view = OpenRamp(100);
   Select(view, 10, 20);
   Send(WM_EDIT_OP, kDelete);
   const Floats edited = Samples();
   Send(WM_DRAW_FREEHAND);
   Stroke(view, {At(view, 40, 1.0), At(view, 50, -1.0)});
-  ASSERT_NE(Samples(), edited);
+  const Floats drawn = Samples();
+  ASSERT_NE(drawn, edited);
+  Send(WM_EDIT_OP, kUndo);
+  EXPECT_EQ(Samples(), edited);
   Send(WM_EDIT_OP, kUndo);
   EXPECT_EQ(Samples(), Ramp(100));
   Send(WM_EDIT_OP, kRedo);
   EXPECT_EQ(Samples(), edited);
+  Send(WM_EDIT_OP, kRedo);
+  EXPECT_EQ(Samples(), drawn);
 }
 
 TEST_F(EditingTest, EachWindowPastesItsOwnClipboard) {
