@@ -182,6 +182,12 @@ void CChange_properity::ApplyProperties() {
   record.span = amplitude;
   record.bits = m_nQuantisation;
   record.wavename = std::move(name);  // the name list follows the records
+  if (record.vppunit == 1) {
+    // The preview brought the samples from mV to volts: so is the amplitude
+    // now, or the next apply would divide them by 1000 again.
+    record.vppunit = 0;
+    record.vpp /= 1000;
+  }
   if (m_nMode == 0) {
     record.freq = m_dFrequency;
     record.frequnit = CurSel(1088);

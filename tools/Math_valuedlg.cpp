@@ -102,32 +102,37 @@ void CMath_valuedlg::OnSelchangeOperator() {
 
 void CMath_valuedlg::ComputeResult(int source, int op, int range, double c) {
   if (source < 0 || source >= g_WaveArray.GetSize()) return;
+  // Until this computation has its result, OK has nothing to commit: one
+  // that fails part way must not leave the previous result to be committed.
+  m_result.SetSize(0, FALSE);
+  Enable(1222, false);
   const CWaveData& record = g_WaveArray[source];
   const SG::CSgScalarVector<float>& s = record.thedata;
   const unsigned int n = s.GetSize();
   const double h = record.span / 2.0;
   SG::CSgScalarVector<float> result(n);
   if (range == 0) {
-    Enable(1222, true);
     const float* in = s.GetData();
     float* out = result.GetData();
     for (unsigned int k = 0; k < n; ++k)
       out[k] = static_cast<float>(ApplyConstant(op, in[k], c, h));
   } else {
-    if (!record.cursorson) {
+    if (!record.cursorson) {  // the chosen waveform's, whatever window is active
       tools::ShowText(306);
-      Enable(1222, false);
       return;
     }
-    Enable(1222, true);
     result = s;
-    const double low = std::min(g_dCursor1X, g_dCursor2X),
-                 high = std::max(g_dCursor1X, g_dCursor2X);
+    // The chosen waveform's own cursors, display positions turned into
+    // sample positions by its display step.
+    const double k = record.dispstep > 0 ? record.dispstep : 1;
+    const double low = k * std::min(record.cursor1, record.cursor2),
+                 high = k * std::max(record.cursor1, record.cursor2);
     // Checked access: a cursor beyond this waveform raises the access error.
-    for (int k = static_cast<int>(low); k < high; ++k)
-      result[k] = static_cast<float>(ApplyConstant(op, s[k], c, h));
+    for (int i = static_cast<int>(low); i < high; ++i)
+      result[i] = static_cast<float>(ApplyConstant(op, s[i], c, h));
   }
   m_result = std::move(result);
+  Enable(1222, true);
   tools::PlotPreview(m_graph, m_result);
 }
 

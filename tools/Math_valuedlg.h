@@ -1,7 +1,7 @@
 #pragma once
 // CMath_valuedlg: arithmetic of a waveform with a constant (template 145):
-// +, -, *, / or abs() over the whole waveform or between the active view's
-// cursors, clamped to the waveform's span about zero. The main frame's
+// +, -, *, / or abs() over the whole waveform or between the chosen
+// waveform's own cursors, clamped to the waveform's span about zero. The main frame's
 // command 32827 runs a local one.
 
 #include "containers/CSgScalarVector.h"

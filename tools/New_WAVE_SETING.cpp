@@ -98,6 +98,9 @@ void CNew_WAVE_SETING::OnCommit() {
     tools::ShowText(331);
     return;
   }
+  // Enter in the value field leaves it without losing the focus: the range
+  // check runs here too, or 0 Hz or 5000 MHz would pass unseen.
+  if (!CheckValue()) return;
   UpdateData(TRUE);
   int n = 0;
   if (m_nLengthKind == 1) {
@@ -203,7 +206,9 @@ void CNew_WAVE_SETING::OnChangeValue() {
   SetDlgItemText(1146, stepped);  // runs this handler again on the new text
 }
 
-void CNew_WAVE_SETING::OnKillfocusValue() {
+void CNew_WAVE_SETING::OnKillfocusValue() { CheckValue(); }
+
+bool CNew_WAVE_SETING::CheckValue() {
   const CString text = ItemText(1146);
   const double value = StrToDouble(text);
   const int unit = CurSel(1145);
@@ -220,9 +225,10 @@ void CNew_WAVE_SETING::OnKillfocusValue() {
     const double seconds = PeriodInSeconds(value, unit);
     if (seconds > 1e6 || seconds < 2.5e-8) message = 334;
   }
-  if (!message) return;
+  if (!message) return true;
   tools::ShowText(message);
   SetDlgItemText(1146, message == 334 && unit == 4 ? "25" : "1");
+  return false;
 }
 
 void CNew_WAVE_SETING::SwitchMode(int mode) {

@@ -58,6 +58,9 @@ class CNew_WAVE_SETING : public CToolDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
+  // The value's range check of leaving its field: false, with the message
+  // shown and the text reset, when it refuses.
+  bool CheckValue();
   void SwitchMode(int mode);
   void ShowLengthKind(int kind);
   void SetChannel(const char* count, int points, const char* caption);

@@ -43,10 +43,12 @@ class CWaveData {
   SG::CSgScalarVector<float> copydata;  // second copy: the standard generator and drawing write it
   int dispstep = 1;                     // display step k: display position x is sample trunc(x * k)
   bool cursorson = false;               // the selection cursors are shown
-  // Display positions of the selection cursors as the view last placed them.
-  // Zero until then (nothing reads them before the view writes them).
-  int cursor1 = 0;
-  int cursor2 = 0;
+  // Display positions of the selection cursors as the view last placed them,
+  // fractions kept (a typed time falls between positions, and with a display
+  // step k above 1 the fraction still selects a sample). Zero until then
+  // (nothing reads them before the view writes them).
+  double cursor1 = 0.0;
+  double cursor2 = 0.0;
   bool grid = true;
   bool pointview = false;
   bool tracking = false;  // cross-hair cursor trace on

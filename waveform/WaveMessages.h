@@ -7,3 +7,6 @@ constexpr int kMsgSelectionOutOfRange = 660;
 
 // Point drawing asked for with fewer than one point.
 constexpr int kMsgNoDrawingPoints = 661;
+
+// A printed page that could not be written; "@@" is where it was to go.
+constexpr int kMsgNotPrinted = 662;

@@ -201,7 +201,9 @@ int StartDoc(HDC dc, const DOCINFO* info) {
       printer->Retarget(printer->printer_);
     }
   }
-  return 1;
+  // The PDF file opens when painting begins: a file that cannot be written
+  // leaves the painter inactive, and the document is refused.
+  return printer->Painter().isActive() ? 1 : -1;
 }
 
 int StartPage(HDC dc) {
@@ -222,8 +224,7 @@ int EndPage(HDC dc) {
 int EndDoc(HDC dc) {
   auto* printer = dynamic_cast<PrinterContext*>(dc);
   if (!printer) return -1;
-  printer->Painter().end();
-  return 1;
+  return printer->Painter().end() ? 1 : -1;
 }
 
 CPrintInfo::CPrintInfo() : m_pPD(std::make_unique<CPrintDialog>()) {}

@@ -157,4 +157,14 @@ void CTable_view::OnOkButton() {
 
 void CTable_view::OnOK() { OnOkButton(); }
 
+BOOL CTable_view::PreTranslateMessage(MSG* msg) {
+  // Enter in the page box is the user asking for that page, not OK.
+  if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN &&
+      msg->hwnd == ::GetDlgItem(m_hWnd, IDC_PAGE)) {
+    OnPageChanged();
+    return TRUE;
+  }
+  return CDialog::PreTranslateMessage(msg);
+}
+
 void CTable_view::OnCancel() { EndDialog(IDCANCEL); }

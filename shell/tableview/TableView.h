@@ -8,8 +8,9 @@
 //
 // OK and Preview take the page on screen into the working copy first, and
 // refuse a cell that holds no number (580) and a sample outside ±10 V (316):
-// nothing wrong is ever stored. Enter outside a cell editor is OK; Esc, the
-// close box and Cancel leave the record as it was.
+// nothing wrong is ever stored. Enter in the page box goes to that page;
+// elsewhere outside a cell editor it is OK. Esc, the close box and Cancel
+// leave the record as it was.
 
 #include "platform/window/WindowSide.h"
 
@@ -43,6 +44,8 @@ class CTable_view : public CDialog {
   BOOL OnInitDialog() override;
   // Enter outside a cell editor: the OK button's action, never a plain end.
   void OnOK() override;
+  // Enter in the page box: the page typed there.
+  BOOL PreTranslateMessage(MSG* msg) override;
   void OnCancel() override;
 
   void OnPreview();

@@ -75,8 +75,8 @@ TEST_F(MathDialogsTest, ConstantOverTheWholeWaveformOrBetweenTheCursors) {
                   ui_test::PressKey(Item(d, 1053), Qt::Key_Return);  // OK is off: nothing
                   EXPECT_FALSE(DialogHasEnded(d));
                   g_WaveArray[0].cursorson = true;
-                  g_dCursor1X = 120.5;
-                  g_dCursor2X = 80.5;
+                  g_WaveArray[0].cursor1 = 120.5;
+                  g_WaveArray[0].cursor2 = 80.5;
                   Click(d, 1105);
                   Click(d, 1106);
                   Review(d, "constant-arithmetic");
@@ -98,8 +98,8 @@ TEST_F(MathDialogsTest, CursorsInEitherOrderAndOkRightAwayLeaveTheRest) {
   g_WaveArray[0].cursorson = true;
   for (auto [c1, c2, from, to] : {std::tuple{80.0, 120.0, 80, 119},
                                   std::tuple{120.0, 80.0, 80, 119}, std::tuple{50.0, 50.0, 1, 0}}) {
-    g_dCursor1X = c1;
-    g_dCursor2X = c2;
+    g_WaveArray[0].cursor1 = c1;
+    g_WaveArray[0].cursor2 = c2;
     CMath_valuedlg dlg;
     Run(dlg, [&](HWND d) {
       Choose(d, 1088, 4);  // abs()
@@ -115,6 +115,139 @@ TEST_F(MathDialogsTest, CursorsInEitherOrderAndOkRightAwayLeaveTheRest) {
   EXPECT_EQ(Run(right, [&](HWND d) { Click(d, 1222); }), IDOK);
   EXPECT_EQ(Before(0), first);
   EXPECT_EQ(frame->Count(WM_WAVE_UPDATE), 1);
+}
+
+// The active window (the second waveform) shows its cursors at 60 and 90;
+// the first waveform, chosen in the dialog, has its own at 10 and 20.
+TEST_F(MathDialogsTest, BetweenTheCursorsIsBetweenTheChosenWaveformsOwnCursors) {
+  const std::vector<float> first = Before(0), second = Before(1);
+  for (int i : {0, 1}) g_WaveArray[i].cursorson = true;
+  g_WaveArray[0].cursor1 = 20;
+  g_WaveArray[0].cursor2 = 10;
+  g_WaveArray[1].cursor1 = 60;
+  g_WaveArray[1].cursor2 = 90;
+  g_dCursor1X = 60;
+  g_dCursor2X = 90;
+  CMath_valuedlg dlg;
+  EXPECT_EQ(Run(dlg,
+                [&](HWND d) {
+                  SetText(d, 1053, "1");
+                  Click(d, 1106);
+                  Click(d, 1222);
+                }),
+            IDOK);
+  const std::vector<float> after = Before(0);
+  for (int k = 0; k < 1000; ++k) {
+    const float expected =
+        k >= 10 && k < 20 ? static_cast<float>(ApplyConstant(0, first[k], 1.0, 2.0)) : first[k];
+    ASSERT_EQ(after[k], expected) << k;
+  }
+  EXPECT_EQ(Before(1), second);
+
+  // The chosen waveform shows no cursors, though the active window does.
+  g_WaveArray[0].cursorson = false;
+  CMath_valuedlg none;
+  Run(none, [&](HWND d) {
+    SetText(d, 1053, "1");
+    boxes.Expect(IDOK, "T306");
+    Click(d, 1106);
+    EXPECT_FALSE(IsWindowEnabled(Item(d, 1222)));
+    Click(d, 1221);
+  });
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"T306"}));
+  EXPECT_EQ(Before(0), after);
+}
+
+// On a waveform of 5,000,001 samples (display step 2) the cursors stand at
+// display positions: 50.25 and 100.5 select samples 100 to 200.
+TEST_F(MathDialogsTest, CursorsOfALongWaveformCountInSamples) {
+  g_WaveArray.RemoveAll();
+  CWaveData wave = MakeRecord("long", 5000001, 0.5f);
+  ASSERT_EQ(wave.dispstep, 2);
+  wave.cursorson = true;
+  wave.cursor1 = 100.5;
+  wave.cursor2 = 50.25;
+  AddWave(*frame, std::move(wave));
+  CMath_valuedlg dlg;
+  Run(dlg, [&](HWND d) {
+    SetText(d, 1053, "1");
+    Click(d, 1106);
+    Click(d, 1222);
+  });
+  const CWaveData& r = g_WaveArray[0];
+  EXPECT_EQ(r.thedata[99], 0.5f);
+  EXPECT_EQ(r.thedata[100], 1.5f);
+  EXPECT_EQ(r.thedata[200], 1.5f);
+  EXPECT_EQ(r.thedata[201], 0.5f);
+  EXPECT_EQ(r.showdata[50], 1.5f);   // sample 100
+  EXPECT_EQ(r.showdata[100], 1.5f);  // sample 200
+  EXPECT_EQ(r.showdata[101], 0.5f);  // sample 202
+}
+
+// A computation that fails part way (a cursor beyond the waveform's end)
+// leaves nothing for OK: not the result of the computation before it.
+TEST_F(MathDialogsTest, OkAfterAFailedComputationChangesNothing) {
+  const std::vector<float> first = Before(0);
+  g_WaveArray[0].cursorson = true;
+  g_WaveArray[0].cursor1 = g_dCursor1X = 900;  // the frame heard them last too
+  g_WaveArray[0].cursor2 = g_dCursor2X = 1500;
+  CMath_valuedlg dlg;
+  Run(dlg, [&](HWND d) {
+    SetText(d, 1053, "1");  // the whole waveform + 1
+    ASSERT_EQ(dlg.m_result.GetSize(), 1000u);
+    boxes.Expect(IDOK, "Invalid vector access");
+    Click(d, 1106);
+    Click(d, 1222);
+    ui_test::PressKey(Item(d, 1053), Qt::Key_Return);
+    EXPECT_EQ(Before(0), first);
+    if (!DialogHasEnded(d)) Click(d, 1221);
+  });
+  EXPECT_EQ(Before(0), first);
+  EXPECT_EQ(frame->Count(WM_WAVE_UPDATE), 0);
+}
+
+// The window and filter dialogs recompute from the source every time, so a
+// refused window or design leaves the plain copy: OK keeps the samples. The
+// two-waveform dialog disables OK when it refuses.
+TEST_F(MathDialogsTest, TheOtherMathDialogsCommitNothingAfterAFailure) {
+  g_WaveArray.RemoveAll();
+  AddWave(*frame, MakeRecord("one", 1, 0.75f));
+  CMath_windowdlg window;
+  Run(window, [&](HWND d) {
+    Choose(d, 1118, 2);  // Hanning of one sample
+    ASSERT_NE(window.m_work[0], 0.75);
+    boxes.Expect(IDOK, "Math Exception");
+    Choose(d, 1118, 8);  // Fall Exp needs two samples
+    Click(d, 1226);
+  });
+  EXPECT_EQ(Before(0), std::vector<float>{0.75f});
+
+  g_WaveArray.RemoveAll();
+  AddWave(*frame, SineRecord("sine", 1000));
+  const std::vector<float> first = Before(0);
+  CMath_lvbo filter;
+  Run(filter, [&](HWND d) {
+    SetText(d, 1058, "6");  // above fs / 2
+    boxes.Expect(IDOK, "Math Exception");
+    Click(d, 1213);
+    Click(d, 1215);
+  });
+  EXPECT_EQ(Before(0), first);
+
+  AddWave(*frame, SineRecord("slower", 1000));
+  g_WaveArray[1].freq = 2.0;
+  CMath_wavedlg two;
+  Run(two, [&](HWND d) {
+    Choose(d, 1111, 1);  // "+" with itself
+    ASSERT_TRUE(IsWindowEnabled(Item(d, 1030)));
+    boxes.Expect(IDOK, "T328");
+    Choose(d, 1110, 1);  // another frequency
+    ui_test::PressKey(Item(d, 1110), Qt::Key_Return);
+    Click(d, 1030);
+    EXPECT_FALSE(DialogHasEnded(d));
+    Click(d, 1027);
+  });
+  EXPECT_EQ(Before(0), first);
 }
 
 TEST_F(MathDialogsTest, TwoWaveformsCombineOnlyWhenFrequencyAndCountAgree) {

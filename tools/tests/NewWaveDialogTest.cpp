@@ -195,4 +195,34 @@ TEST_F(NewWaveDialogTest, RefusalsShowTheirMessagesAndChangeNothing) {
   EXPECT_EQ(g_WaveArray[1].periodunit, 4);
 }
 
+// Enter while the value field has the focus leaves nothing unchecked: a
+// value refused on leaving the field is refused the same way, and no
+// waveform is made of it.
+TEST_F(NewWaveDialogTest, EnterInTheValueFieldChecksItsRangeAsLeavingItDoes) {
+  Run([&](HWND d) {
+    struct Row {
+      int unit;
+      const char* typed;
+      const char* message;
+    };
+    for (const Row& row : {Row{3, "0", "T332"}, Row{4, "5000", "T333"}}) {
+      SCOPED_TRACE(row.typed);
+      Choose(d, 1145, row.unit);
+      ui_test::MoveFocus(Item(d, 1146));
+      SetText(d, 1146, row.typed);
+      boxes.Expect(IDOK, row.message);
+      ui_test::PressKey(Item(d, 1146), Qt::Key_Return);
+      EXPECT_FALSE(DialogHasEnded(d));
+      EXPECT_EQ(TextOf(d, 1146), "1");
+      EXPECT_EQ(g_WaveArray.GetSize(), 0);
+    }
+    ui_test::PressKey(Item(d, 1146), Qt::Key_Return);  // 1 MHz now
+  });
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"T332", "T333"}));
+  ASSERT_EQ(g_WaveArray.GetSize(), 1);
+  EXPECT_EQ(g_WaveArray[0].freq, 1.0);
+  EXPECT_EQ(g_WaveArray[0].frequnit, 4);
+  EXPECT_EQ(g_WaveArray[0].period, 1000.0);
+}
+
 }  // namespace

@@ -100,4 +100,27 @@ TEST_F(PropertyDialogTest, CancelLeavesTheNamesAndTheRecord) {
   EXPECT_EQ(g_WaveArray[index].span, 4.0);
 }
 
+// A waveform kept in mV (samples of up to 1500 mV, 4000 mVpp): the first
+// apply brings its samples to volts, a second one with nothing changed
+// leaves them as they are.
+TEST_F(PropertyDialogTest, ApplyingTwiceKeepsTheSamplesOfAMillivoltWaveform) {
+  CWaveData& wave = g_WaveArray[index];
+  wave.vppunit = wave.spanunit = 1;
+  wave.vpp = wave.span = 4000.0;
+  for (unsigned i = 0; i < 64; ++i) wave.thedata[i] *= 1000.0f;
+  DisplayDecimation(wave);
+  const std::vector<float> millivolts = Samples(wave.thedata);
+  for (int pass = 0; pass < 2; ++pass) {
+    SCOPED_TRACE(pass);
+    EXPECT_EQ(Run([&](HWND d) { Click(d, 1176); }), IDOK);
+    const std::vector<float> now = Samples(g_WaveArray[index].thedata);
+    for (unsigned i = 0; i < 64; ++i) ASSERT_EQ(now[i], millivolts[i] / 1000) << i;
+    EXPECT_EQ(Samples(g_WaveArray[index].showdata), now);
+    EXPECT_EQ(g_WaveArray[index].span, 4.0);
+    EXPECT_EQ(g_WaveArray[index].vpp, 4.0);  // the amplitude read-out says volts too
+    EXPECT_EQ(g_WaveArray[index].vppunit, 0);
+  }
+  EXPECT_TRUE(Boxes().empty());
+}
+
 }  // namespace

@@ -14,9 +14,7 @@ constexpr int kMessageWaveformFull = 303;
 // The selection of a waveform: where this view last placed its cursors, so
 // that a command edits between the cursors the user sees in this window
 // (g_dCursor1X and g_dCursor2X follow whichever window reported last).
-waveform::EditCursors Selection(const CWaveData& wave) {
-  return {static_cast<double>(wave.cursor1), static_cast<double>(wave.cursor2)};
-}
+waveform::EditCursors Selection(const CWaveData& wave) { return {wave.cursor1, wave.cursor2}; }
 }  // namespace
 
 void CPelmoranView::AfterEdit(int index, const waveform::EditResult& result) {

@@ -67,8 +67,8 @@ void CPelmoranView::ShowCursorsAt(CWaveData& wave, double first, double second) 
   ShowSelectionCursors(true);
   GraphCursor(view::kCursor1).SetXPosition(first);
   GraphCursor(view::kCursor2).SetXPosition(second);
-  wave.cursor1 = static_cast<int>(first);
-  wave.cursor2 = static_cast<int>(second);
+  wave.cursor1 = first;
+  wave.cursor2 = second;
   g_dCursor1X = first;
   g_dCursor2X = second;
   SendCursorReadout(0, first, wave);

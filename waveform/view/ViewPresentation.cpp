@@ -151,7 +151,7 @@ LRESULT CPelmoranView::OnSetCursorPos(WPARAM wParam, LPARAM lParam) {
   const double position = CursorFromTime(t, wave->period, wave->displaylen);
   if (lParam == 0 || lParam == 1) {
     GraphCursor(lParam == 0 ? view::kCursor1 : view::kCursor2).SetXPosition(position);
-    (lParam == 0 ? wave->cursor1 : wave->cursor2) = static_cast<int>(position);
+    (lParam == 0 ? wave->cursor1 : wave->cursor2) = position;
     // The read-out follows, or the value beside the typed time would still
     // be the one where the cursor was before.
     SendCursorReadout(static_cast<int>(lParam), position, *wave);
@@ -171,7 +171,7 @@ void CPelmoranView::OnCursorChange(LONG* cursor, VARIANT* x, VARIANT*, LONG*) {
         std::trunc(GraphCursor(first ? view::kCursor2 : view::kCursor1).GetXPosition());
     const double placed = first ? std::min(moved, other) : std::max(moved, other);
     GraphCursor(first ? view::kCursor1 : view::kCursor2).SetXPosition(placed);
-    (first ? wave->cursor1 : wave->cursor2) = static_cast<int>(placed);
+    (first ? wave->cursor1 : wave->cursor2) = placed;
     SendCursorReadout(first ? 0 : 1, placed, *wave);
   }
   if (index < 1 || index > m_Graph.GetCursors().GetCount()) return;

@@ -1,12 +1,15 @@
 // Printing the graph: the print preview (its page painted here on request)
 // and a page printed through the print dialog. The graph draws itself into
-// a picture at the page's resolution, on a white background for the time.
+// a picture at the page's resolution, in the colours of paper for the time.
 #include "waveform/view/PelmoranView.h"
 
 #include "controls/GraphPicture.h"
+#include "platform/services/Services.h"
+#include "platform/window/DataExchange.h"
 #include "platform/window/Gdi.h"
 #include "shell/base/preview/PreParent.h"
 #include "waveform/PrivateMessages.h"
+#include "waveform/WaveMessages.h"
 
 namespace {
 
@@ -24,24 +27,44 @@ void Quietly(F&& f) noexcept {
   }
 }
 
-// The graph on white while it is rendered; its own background comes back
-// afterwards, also when the rendering fails.
-class WhiteBackground {
+// The graph as paper shows it while it is rendered: on white, its axes'
+// frame, ticks and labels black (the screen's light grey is hardly seen on
+// white). Its own colours come back afterwards, also when the rendering
+// fails.
+class PaperColours {
  public:
-  explicit WhiteBackground(const SG::CSgGraph& graph)
-      : graph_(graph), previous_(graph.GetBackgroundColor()) {
+  explicit PaperColours(const SG::CSgGraph& graph)
+      : graph_(graph),
+        background_(graph.GetBackgroundColor()),
+        x_(Axis(view::kXAxis).GetAxisColor()),
+        y_(Axis(view::kYAxis).GetAxisColor()) {
     graph.SetBackgroundColor(SG::CSgColor(255, 255, 255));
+    Axis(view::kXAxis).SetAxisColor(SG::CSgColor(0, 0, 0));
+    Axis(view::kYAxis).SetAxisColor(SG::CSgColor(0, 0, 0));
   }
-  ~WhiteBackground() {
-    Quietly([this] { graph_.SetBackgroundColor(previous_); });
+  ~PaperColours() {
+    Quietly([this] {
+      Axis(view::kXAxis).SetAxisColor(x_);
+      Axis(view::kYAxis).SetAxisColor(y_);
+      graph_.SetBackgroundColor(background_);
+    });
   }
-  WhiteBackground(const WhiteBackground&) = delete;
-  WhiteBackground& operator=(const WhiteBackground&) = delete;
+  PaperColours(const PaperColours&) = delete;
+  PaperColours& operator=(const PaperColours&) = delete;
 
  private:
+  SG::CSgAxis Axis(const char* name) const { return graph_.GetAxes().Item(CString(name)); }
+
   const SG::CSgGraph& graph_;
-  SG::CSgColor previous_;
+  SG::CSgColor background_, x_, y_;
 };
+
+// A page that could not be written, as a failed save is reported.
+void ReportNotPrinted(const CString& output) {
+  CString text(services::Current().Text(kMsgNotPrinted).c_str());
+  text.Replace("@@", output);
+  AfxMessageBox(text, MB_OK);
+}
 
 // The graph window moved for its picture goes back to where it was.
 class GraphPlace {
@@ -83,7 +106,7 @@ LRESULT CPelmoranView::OnPaintPage(WPARAM wParam, LPARAM) {
   const double mx = dc->GetDeviceCaps(LOGPIXELSX) * 10.0 / 254;
   const double my = dc->GetDeviceCaps(LOGPIXELSY) * 10.0 / 254;
   dc->Rectangle(0, 0, static_cast<int>(kFrameWidthMm * mx), static_cast<int>(kFrameHeightMm * my));
-  WhiteBackground white(m_Graph);
+  PaperColours paper(m_Graph);
   CRect place;
   m_Graph.GetWindowRect(&place);
   ScreenToClient(&place);
@@ -98,35 +121,42 @@ LRESULT CPelmoranView::OnPrintWave(WPARAM, LPARAM) {
       this);
   CDC screen;
   screen.Attach(::GetDC(nullptr));
+  bool printed = true;
   if (dialog.DoModal() == IDOK) {
-    WhiteBackground white(m_Graph);
+    PaperColours paper(m_Graph);
     CDC printer;
     printer.Attach(dialog.CreatePrinterDC());
     DOCINFO info;
     info.lpszDocName = "test run";
-    ::StartDoc(printer, &info);
-    ::StartPage(printer);
-    const int sx = screen.GetDeviceCaps(LOGPIXELSX), sy = screen.GetDeviceCaps(LOGPIXELSY);
-    const int px = printer.GetDeviceCaps(LOGPIXELSX), py = printer.GetDeviceCaps(LOGPIXELSY);
-    CRect place;
-    m_Graph.GetWindowRect(&place);
-    ScreenToClient(&place);
-    const double width = kPrintedWidthInches;
-    const double height = place.Width() > 0 ? width * place.Height() / place.Width() : 0.0;
-    {
-      // The control is made 6 inches wide at the screen's resolution for its
-      // picture, then drawn 6 inches wide at the printer's.
-      GraphPlace back(m_Graph, place);
-      m_Graph.MoveWindow(0, 0, static_cast<int>(sx * width), static_cast<int>(sy * height), FALSE);
-      RenderGraph(m_Graph, printer,
-                  CRect(0, 0, static_cast<int>(px * width), static_cast<int>(py * height)));
+    // A document that cannot be started or finished (its file cannot be
+    // written) is reported, as a failed save is.
+    printed = ::StartDoc(printer, &info) > 0;
+    if (printed) {
+      ::StartPage(printer);
+      const int sx = screen.GetDeviceCaps(LOGPIXELSX), sy = screen.GetDeviceCaps(LOGPIXELSY);
+      const int px = printer.GetDeviceCaps(LOGPIXELSX), py = printer.GetDeviceCaps(LOGPIXELSY);
+      CRect place;
+      m_Graph.GetWindowRect(&place);
+      ScreenToClient(&place);
+      const double width = kPrintedWidthInches;
+      const double height = place.Width() > 0 ? width * place.Height() / place.Width() : 0.0;
+      {
+        // The control is made 6 inches wide at the screen's resolution for its
+        // picture, then drawn 6 inches wide at the printer's.
+        GraphPlace back(m_Graph, place);
+        m_Graph.MoveWindow(0, 0, static_cast<int>(sx * width), static_cast<int>(sy * height),
+                           FALSE);
+        RenderGraph(m_Graph, printer,
+                    CRect(0, 0, static_cast<int>(px * width), static_cast<int>(py * height)));
+      }
+      ::EndPage(printer);
+      printed = ::EndDoc(printer) > 0;
     }
-    ::EndPage(printer);
-    ::EndDoc(printer);
+    if (!printed) ReportNotPrinted(dialog.GetOutputPath());
     printer.DeleteDC();
   }
   ::ReleaseDC(nullptr, screen.Detach());
-  return 1;
+  return printed ? 1 : 0;
 }
 
 void CPelmoranView::OnBeginPrinting(CDC* dc, CPrintInfo* info) {

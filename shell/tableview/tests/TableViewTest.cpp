@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -328,6 +329,32 @@ TEST_F(TableViewTest, EnterKeepsThePagesEditsAndEscAndCancelKeepTheRecord) {
     EXPECT_EQ(g_WaveArray[index].thedata[0], 2.5f);
     EXPECT_EQ(g_WaveNameList.Find("Wave1"), index);  // the name is still in use
   }
+}
+
+// Enter in the page box goes to the page typed there; it is not OK: the
+// dialog stays open and the record is not written.
+TEST_F(TableViewTest, EnterInThePageBoxGoesToThatPage) {
+  const int index = AddWave("Wave1", 3000, [](int i) { return i / 1000.0f; });
+  const CWaveData before = g_WaveArray[index];
+  Run([&](HWND dialog) {
+    HWND page = GetDlgItem(dialog, CTable_view::IDC_PAGE);
+    SetCell(dialog, 0, "2.5");  // an edit on page 1, kept in the table
+    for (auto [typed, shown, first] :
+         {std::tuple{"2", "2", "1025"}, std::tuple{"7", " 3 ", "2049"}}) {
+      SCOPED_TRACE(typed);
+      ui_test::MoveFocus(page);
+      TypePage(dialog, typed);
+      ui_test::PressKey(page, Qt::Key_Return);
+      ASSERT_FALSE(DialogHasEnded(dialog));
+      EXPECT_EQ(GetWindowTextString(page), shown);
+      EXPECT_EQ(Cell(dialog, 0, 0), CString(first));
+    }
+    TypePage(dialog, "1");
+    EXPECT_EQ(Cell(dialog, 0, 1), CString("2.50000"));
+    Press(dialog, CTable_view::IDC_CANCEL);
+  });
+  EXPECT_TRUE(frame->updates.empty());
+  for (int i = 0; i < 3000; ++i) ASSERT_EQ(g_WaveArray[index].thedata[i], before.thedata[i]) << i;
 }
 
 // Preview plots the edited copy; a constant waveform still gets a Y range.

@@ -158,6 +158,41 @@ TEST_F(EditingTest, SelectAllOfALongWaveformReachesTheEndOfItsDisplay) {
   EXPECT_EQ(g_dCursor2X, 4000000.0);
 }
 
+// A waveform of 5,000,006 samples has display step 2 and 2,500,003 display
+// positions. A cursor between two positions stands for sample
+// trunc(2 x position): the cursor line's 500000.6 is sample 1000001, a
+// typed 250000.75 sample 500001.
+TEST_F(EditingTest, FractionalCursorPositionsSelectTheirSamplesOnALongWaveform) {
+  struct Row {
+    const char* name;
+    double typed1, typed2;                // display positions typed as times; -1: the cursor line's
+    unsigned int keptBefore, firstAfter;  // the samples before the gap, the first one after it
+  };
+  const Row rows[] = {
+      {"cursor line at 20 % and 80 %", -1, -1, 1000001, 4000004},
+      {"typed times", 250000.75, 750000.6, 500001, 1500001},
+  };
+  const unsigned int n = 5000006;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    CPelmoranView* view = OpenRamp(n);
+    CWaveData& wave = Wave(view->FindWaveIndex());
+    ASSERT_EQ(wave.dispstep, 2);
+    ASSERT_EQ(wave.displaylen, 2500003);
+    Send(WM_VIEW_OPTION, 0);
+    if (row.typed1 >= 0) {
+      double t1 = row.typed1 / 2500003, t2 = row.typed2 / 2500003;  // the period is 1 ms
+      Send(WM_SET_CURSOR_POS, reinterpret_cast<WPARAM>(&t1), 0);
+      Send(WM_SET_CURSOR_POS, reinterpret_cast<WPARAM>(&t2), 1);
+    }
+    Send(WM_EDIT_OP, kDelete);
+    const SG::CSgScalarVector<float>& left = wave.thedata;
+    ASSERT_EQ(left.GetSize(), row.keptBefore + (n - row.firstAfter));
+    EXPECT_EQ(left[row.keptBefore - 1], static_cast<float>(row.keptBefore - 1));
+    EXPECT_EQ(left[row.keptBefore], static_cast<float>(row.firstAfter));
+  }
+}
+
 // One undo/redo scenario: commands (with the selection each uses) and what
 // the waveform holds after each.
 struct Step {

@@ -4,6 +4,8 @@
 // and of the preview, written into build/review/.
 #include "ViewTestFixture.h"
 
+#include "controls/GraphRenderer.h"
+
 #include "platform/afx/tests/TempFolder.h"
 #include "platform/window/RenderPng.h"
 #include "platform/window/tests/UiTestKit.h"
@@ -130,6 +132,57 @@ TEST_F(PrintingTest, APrintedPageIsAPdfAndTheGraphComesBackAsItWas) {
   ASSERT_EQ(sizes.sizes.size(), 2u);
   EXPECT_EQ(sizes.sizes[0], QSize(576, 288));
   EXPECT_EQ(sizes.sizes[1], QSize(600, 300));
+  EXPECT_EQ(Background(), RGB(0, 40, 0));
+}
+
+// The page is read on paper: the axes' labels, ticks and frame come out
+// dark on the white page, and the screen keeps its light grey.
+TEST_F(PrintingTest, TheLabelsAndTheFrameArePrintedDark) {
+  CClientDC screen(view);
+  CBitmap bitmap;
+  CDC page;
+  page.CreateCompatibleDC(&screen);
+  bitmap.CreateCompatibleBitmap(&screen, 900, 1250);
+  page.SelectObject(&bitmap);
+  ASSERT_EQ(view->SendMessage(WM_PAINT_PAGE, reinterpret_cast<WPARAM>(&page)), 1);
+  CRect graph;
+  view->Graph().GetWindowRect(&graph);
+  const QRectF area =
+      hosted::MapGraph(Model(view), QRectF(0, 0, graph.Width(), graph.Height()), 1.0).area;
+  auto dark = [](COLORREF c) {
+    return GetRValue(c) < 0x60 && GetGValue(c) < 0x60 && GetBValue(c) < 0x60;
+  };
+  // The frame: the first pixel that is not white, coming from the left margin.
+  const int row = static_cast<int>(area.top() + area.height() / 3);
+  int x = static_cast<int>(area.left()) - 3;
+  while (x < area.left() + 3 && page.GetPixel(x, row) == RGB(255, 255, 255)) ++x;
+  EXPECT_TRUE(dark(page.GetPixel(x, row))) << std::hex << page.GetPixel(x, row);
+  // The labels under the plot area and left of it.
+  int labelPixels = 0;
+  for (int y = static_cast<int>(area.bottom()) + 6; y < graph.Height(); ++y)
+    for (int x = 0; x < graph.Width(); ++x) labelPixels += dark(page.GetPixel(x, y));
+  for (int y = 0; y < graph.Height(); ++y)
+    for (int x = 0; x < static_cast<int>(area.left()) - 6; ++x)
+      labelPixels += dark(page.GetPixel(x, y));
+  EXPECT_GT(labelPixels, 50);
+  EXPECT_EQ(Model(view).axes[0]->color, RGB(192, 192, 192));  // the screen's own
+  EXPECT_EQ(Model(view).axes[1]->color, RGB(192, 192, 192));
+}
+
+// A page that cannot be written (its folder is not there) is reported, as a
+// failed save is, and the command fails.
+TEST_F(PrintingTest, APrintThatCannotBeWrittenIsReported) {
+  TempFolder folder;
+  const std::string pdf = folder / "missing/wave.pdf";
+  Fake().SetText(662, "not printed: @@");
+  ScriptedCommonDialogs dialogs;
+  dialogs.ExpectPath(CommonDialogRequest::Kind::Print, pdf);
+  ScriptedBoxes boxes;
+  boxes.Expect(IDOK, "not printed: " + pdf);
+  view->Graph().SetBackgroundColor(SG::CSgColor(0, 40, 0));
+  EXPECT_EQ(view->SendMessage(WM_PRINT_WAVE), 0);
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
   EXPECT_EQ(Background(), RGB(0, 40, 0));
 }
 

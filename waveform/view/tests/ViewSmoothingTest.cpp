@@ -2,6 +2,9 @@
 // equation dialog's result.
 #include "ViewTestFixture.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 TEST_F(ViewTest, SmoothingAveragesAroundEachSampleAndCanBeUndone) {
@@ -70,6 +73,33 @@ TEST_F(ViewTest, AnEquationResultReplacesTheSamplesAndUndoLastDrawBringsThemBack
   Send(WM_UNDO_LAST_DRAW);
   EXPECT_EQ(Items(Wave().thedata), Ramp(8));
   EXPECT_EQ(Plotted(view, 1), Ramp(8));
+}
+
+// An equation whose values lie far outside the waveform's span (-2 .. 2),
+// with another length: the graph shows every new sample at once.
+TEST_F(ViewTest, AnEquationResultIsShownOnAxesFittedToIt) {
+  CPelmoranView* view = Open(MakeWave("w", Ramp(1000)));
+  Floats result(3000);
+  for (unsigned i = 0; i < result.size(); ++i)
+    result[i] = static_cast<float>(200 + 100 * std::sin(i * 0.01));
+  g_EquationWave.Assign(result.data(), static_cast<unsigned>(result.size()));
+  Send(WM_APPLY_EQUATION);
+  ASSERT_EQ(Items(Wave().thedata), result);
+  const hosted::Axis& x = *Model(view).axes[0];
+  const hosted::Axis& y = *Model(view).axes[1];
+  EXPECT_EQ(x.minimum, 0.0);
+  EXPECT_EQ(x.maximum, 3000.0);
+  const auto [low, high] = std::minmax_element(result.begin(), result.end());
+  EXPECT_LE(y.minimum, *low);
+  EXPECT_GE(y.maximum, *high);
+  EXPECT_GT(y.minimum, 0.0);  // fitted to the samples, not merely widened
+  EXPECT_LT(y.maximum, 400.0);
+
+  // A constant result still has a Y axis of some height around it.
+  g_EquationWave.Assign(Floats(3000, 50.0f).data(), 3000);
+  Send(WM_APPLY_EQUATION);
+  EXPECT_LT(y.minimum, 50.0);
+  EXPECT_GT(y.maximum, 50.0);
 }
 
 }  // namespace
