@@ -103,6 +103,10 @@ CString CInstrumentLink::VisaFamilyTag(const CString& idn, const CString& m, con
   return CString();
 }
 
+void CInstrumentLink::NoteUnidentified(ViStatus cause) {
+  if (unidentified >= 0) unidentified = cause;
+}
+
 bool CInstrumentLink::SearchUsbGenerators() {
   g_UsbGenerators = {};
   g_UsbDeviceCount = CountUsbDevices(nullptr);
@@ -117,10 +121,11 @@ int CInstrumentLink::ScanUsbDevices() {
     SelectUsbDevice(j);
     linkio::Pause(100);
     linkio::Pause(100);
-    SendUsbCommand("*IDN?");
+    const bool asked = SendUsbCommand("*IDN?");
     linkio::Pause(g_WaitOpcAfterUsbCommand ? 100 : 50);
     CString t;
     ReadUsbReply(t);
+    if (!asked || t.IsEmpty()) NoteUnidentified(asked ? VI_ERROR_TMO : VI_ERROR_IO);
 
     CString first = AfterFirstBlank(t);
     int comma = first.Find(',');
@@ -194,13 +199,23 @@ int CInstrumentLink::SearchVisaGenerators(const CString& address) {
       viClose(s);
       break;
     }
-    viPrintf(s, "*IDN?\n");
+    const ViStatus asked = viPrintf(s, "*IDN?\n");
     linkio::Pause(100);
     char reply[kIdReply] = {};
     ViUInt32 size = kIdReply;
-    viScanf(s, "%#t", &size, reply);
+    ViStatus answered = asked < 0 ? asked : viScanf(s, "%#t", &size, reply);
     CString h(reply);
     h.TrimRight('\n');
+    if (answered >= 0 && h.IsEmpty()) answered = VI_ERROR_TMO;
+    if (answered < 0) {
+      // An instrument that cannot say what it is gets no row: no dialog could
+      // list or address it, and a row with no producer would hide the rows
+      // after it. The connection dialog says why.
+      NoteUnidentified(answered);
+      viClose(s);
+      next();
+      continue;
+    }
     ++visaDeviceCount;
     GeneratorEntry& row = g_VisaGenerators[static_cast<std::size_t>(visaDeviceCount - 1)];
     if (h.Find("*IDN") >= 0) h = AfterFirstBlank(h);

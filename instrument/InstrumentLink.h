@@ -84,6 +84,9 @@ class CInstrumentLink {
   int ScanUsbDevices();
   int SearchVisaGenerators(const CString& address);
   static CString IdnModelField(const CString& reply);
+  // Keeps the cause of the first device that was found but did not identify
+  // itself (its "*IDN?" refused, unanswered or answered late).
+  void NoteUnidentified(ViStatus cause);
   // The link tag of the family named by the replies ("" for none).
   static CString VisaFamilyTag(const CString& idn, const CString& prodModel,
                                const CString& private1, const CString& private2);
@@ -163,6 +166,10 @@ class CInstrumentLink {
   bool screenDumpDone;
   LONG usbGeneratorCount = 0;
   LONG visaDeviceCount = 0;
+  // The first failed identification's cause, as a VISA status (raw USB: an
+  // input/output error for a refused command, a time-out for no reply);
+  // VI_SUCCESS while every device found identified itself.
+  ViStatus unidentified = VI_SUCCESS;
 };
 
 // One query that travels in a frame of its own type: the frame-type byte and

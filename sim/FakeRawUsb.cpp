@@ -82,6 +82,7 @@ int FakeRawUsbDriver::UnloadIndex(int index) {
 int FakeRawUsbDriver::Write(int pipe, const BYTE* buffer, DWORD count) {
   auto instrument = CurrentInstrument();
   if (!instrument || pipe != kRawUsbWritePipe || !buffer) return 0;
+  if (instrument->Faults().dropConnection) return 0;  // unplugged: the driver takes nothing
   {
     std::lock_guard guard(lock_);
     lastWrite_ = count;
@@ -104,6 +105,7 @@ int FakeRawUsbDriver::Read(int pipe, BYTE* buffer, DWORD count) {
   if (!instrument || pipe != kRawUsbReadPipe || !buffer) return 0;
   std::lock_guard guard(lock_);
   SimFaults faults = instrument->Faults();
+  if (faults.dropConnection) return 0;
   if (outgoing_.empty()) {
     auto reply = instrument->TakeReply();
     if (!reply) return 0;

@@ -22,6 +22,7 @@ class FakePort final : public visa::IUsbtmcPort {
   // reply left unread.
   ssize_t Write(const unsigned char* data, std::size_t size) override {
     pending_.clear();
+    if (instrument_->Faults().dropConnection) return -ENODEV;  // unplugged
     if (!instrument_->Receive(channel_, std::span<const std::uint8_t>(data, size))) return -EIO;
     return static_cast<ssize_t>(size);
   }
@@ -29,6 +30,7 @@ class FakePort final : public visa::IUsbtmcPort {
   // Like the driver: one response per read, short when it ended; what does
   // not fit waits for the next read.
   ssize_t Read(unsigned char* buffer, std::size_t capacity) override {
+    if (instrument_->Faults().dropConnection) return -ENODEV;
     if (pending_.empty()) {
       auto reply = instrument_->TakeReply(channel_);
       if (!reply) return -ETIMEDOUT;

@@ -21,7 +21,8 @@ namespace sim {
   X(refuseWrite, "refuse-write", "writes from the host are refused")                            \
   X(breakBlockWrite, "break-block-write",                                                       \
     "VXI-11: a message sent in pieces fails after its first piece, which the instrument keeps") \
-  X(dropConnection, "drop-connection", "VXI-11: the connection is closed at the next write or read")
+  X(dropConnection, "drop-connection",                                                          \
+    "the link is lost at the next write or read: VXI-11 closes it, a USB device is gone")
 
 struct SimFaults {
 #define PELMORAN_SIM_FAULT_FIELD(field, name, help) bool field = false;

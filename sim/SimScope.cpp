@@ -10,6 +10,8 @@
 namespace sim {
 namespace {
 
+constexpr long kRawUsbCentre = 132;  // the code of the screen's centre on raw USB
+
 // "C2:..." -> 2; 0 when the text names no channel.
 int ChannelOf(const std::string& text) {
   std::size_t c = text.find('C');
@@ -35,20 +37,26 @@ std::optional<std::size_t> RecordLength(const char* text) {
 
 SimScope::SimScope(ScopeSetup setup) : setup_(std::move(setup)) {}
 
-Bytes SimScope::CaptureCodes(int channel) const {
+Bytes SimScope::CaptureCodes(int channel, ScopeWire wire) const {
   std::lock_guard guard(lock_);
-  return CaptureCodesLocked(channel);
+  return CaptureCodesLocked(channel, wire);
 }
 
-Bytes SimScope::CaptureCodesLocked(int channel) const {
+Bytes SimScope::CaptureCodesLocked(int channel, ScopeWire wire) const {
   std::size_t n =
       points_ ? points_
               : static_cast<std::size_t>(std::strtoul(setup_.sampleCount.c_str(), nullptr, 10));
   n = std::min(n, kScopeMemoryDepth);
   Bytes codes(n);
-  for (std::size_t i = 0; i < n; ++i)
-    codes[i] =
-        static_cast<std::uint8_t>(std::lround(100.0 * std::sin(2 * M_PI * channel * i / n)) & 0xFF);
+  const long centre = wire == ScopeWire::RawUsb ? kRawUsbCentre : 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!setup_.capture.empty()) {
+      codes[i] = setup_.capture[i % setup_.capture.size()];
+      continue;
+    }
+    const long level = std::lround(100.0 * std::sin(2 * M_PI * channel * i / n));
+    codes[i] = static_cast<std::uint8_t>((centre + level) & 0xFF);
+  }
   return codes;
 }
 
@@ -92,7 +100,7 @@ void SimScope::Handle(const std::string& text, std::span<const std::uint8_t>) {
 // descriptor and the codes. Otherwise the reply text padded to its fixed
 // length, then the codes.
 void SimScope::ReplyCapture(int ch, bool all) {
-  Bytes codes = CaptureCodesLocked(ch);
+  Bytes codes = CaptureCodesLocked(ch, all ? ScopeWire::Network : ScopeWire::RawUsb);
   const std::size_t length = (all ? kWaveDescriptorBytes : 0) + codes.size();
   char head[64];
   std::snprintf(head, sizeof head, all ? "C%d:WF ALL,#9%09zu" : "C%d:WF DAT2,#9%09zu", ch, length);

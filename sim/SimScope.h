@@ -25,7 +25,14 @@ struct ScopeSetup {
   // "IDN-KVRN-PRI?"); empty: they go unanswered, as on most models.
   std::string privateIdentity;
   std::array<ScopeChannel, 4> channel{};
+  // Codes every capture sends as they are, repeated over the record; empty:
+  // a sine of 100 codes about the screen's centre per channel.
+  Bytes capture;
 };
+
+// How a capture's codes travel: the network block ("WF? ALL") as signed
+// bytes about 0, the raw-USB reply as unsigned bytes about 132.
+enum class ScopeWire { Network, RawUsb };
 
 constexpr std::size_t kScreenDumpBytes = 424696;
 constexpr std::size_t kCaptureHeaderBytes = 13;    // reply text before the samples
@@ -36,14 +43,15 @@ constexpr std::size_t kScopeMemoryDepth = 28000000;
 class SimScope final : public SimInstrument {
  public:
   explicit SimScope(ScopeSetup setup = {});
-  // The capture codes of a channel (1-based), one byte per sample.
-  Bytes CaptureCodes(int channel) const;
+  // The capture codes of a channel (1-based), one byte per sample, as the
+  // wire sends them.
+  Bytes CaptureCodes(int channel, ScopeWire wire = ScopeWire::Network) const;
 
  protected:
   void Handle(const std::string& text, std::span<const std::uint8_t> raw) override;
 
  private:
-  Bytes CaptureCodesLocked(int channel) const;
+  Bytes CaptureCodesLocked(int channel, ScopeWire wire) const;
   void ReplyCapture(int channel, bool all);
   ScopeSetup setup_;
   std::size_t points_ = 0;  // "WFSU NP," value, 0 = all

@@ -236,6 +236,9 @@ class Session {
     if (instrument_->Faults().dropConnection) return false;
     if (!link->outbox) {
       auto next = instrument_->TakeReply(link->channel);
+      // An instrument that answers nothing never will: the time-out is
+      // answered at once, so no client waits it out.
+      if (!next && instrument_->Faults().noReply) return fail(vxi11::kIoTimeout);
       if (!next) {
         ++waitingReads_;
         instrument_->WaitForReply(link->channel,

@@ -3,6 +3,7 @@
 #include "instrument/InstrumentLink.h"
 #include "instrument/LinkServices.h"
 #include "instrument/dialogs/DialogMessages.h"
+#include "instrument/dialogs/GeneratorList.h"
 #include "instrument/dialogs/InportFromScopeDlg.h"
 #include "instrument/dialogs/ReadWaveDlg.h"
 #include "instrument/dialogs/WaveSendDlg.h"
@@ -105,10 +106,12 @@ void CConnectTypeDLG::SearchAndTransfer(const CString& address) {
       link.SearchVisaGenerators(address);
     }
   }
-  // The flag says what this search found, not what an earlier one did.
-  g_InstrumentConnected = link.usbGeneratorCount != 0 || link.visaDeviceCount != 0;
+  // The flag says what this search found, not what an earlier one did: a
+  // generator the send and read dialogs can list.
+  g_InstrumentConnected = OfferedGeneratorCount() > 0;
   if (!g_InstrumentConnected) {
-    linkio::ShowMessage(linkio::TranslatedText(kMsgNothingFound));
+    CloseSearchSessions();
+    ReportNothingOffered(link);
     return;
   }
   if (g_LinkDirection == 0) {
@@ -118,6 +121,17 @@ void CConnectTypeDLG::SearchAndTransfer(const CString& address) {
     CWave_sendDLG send(nullptr);
     send.DoModal();
   }
+}
+
+// Why no transfer can start: an instrument that did not identify itself,
+// one of no known generator family, or none at all.
+void CConnectTypeDLG::ReportNothingOffered(const CInstrumentLink& link) {
+  if (link.unidentified < 0)
+    linkio::ShowMessageById(kMsgNotIdentified, linkio::CauseText(link.unidentified));
+  else if (link.usbGeneratorCount != 0 || link.visaDeviceCount != 0)
+    linkio::ShowMessageById(kMsgUnknownModel);
+  else
+    linkio::ShowMessage(linkio::TranslatedText(kMsgNothingFound));
 }
 
 void CConnectTypeDLG::RunImport(const CString& address) {

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+class CInstrumentLink;
+
 class CConnectTypeDLG : public CDialog {
  public:
   enum { IDD = 353 };
@@ -39,6 +41,7 @@ class CConnectTypeDLG : public CDialog {
 
  private:
   void SearchAndTransfer(const CString& address);
+  static void ReportNothingOffered(const CInstrumentLink& link);
   void RunImport(const CString& address);
 };
 

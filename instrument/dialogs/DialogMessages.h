@@ -15,7 +15,8 @@
   X(620, kMsgScopeBadBlock)          \
   X(621, kMsgScopeNoScale)           \
   X(622, kMsgScopeNothingCaptured)   \
-  X(623, kMsgChannelNotAvailable)
+  X(623, kMsgChannelNotAvailable)    \
+  X(624, kMsgNotIdentified)
 // clang-format on
 
 enum DialogMessage : int {

@@ -17,20 +17,35 @@ void ForEachRowInUse(const std::array<GeneratorEntry, kDeviceTableRows>& table, 
     f(table[static_cast<std::size_t>(i)], i);
 }
 
+// The rows a transfer can use: those whose replies named a generator family.
+// An instrument of no known family (an oscilloscope reached through VISA
+// among them) has no slots, no list and no commands of its own.
+template <class F>
+void ForEachOfferedRow(F&& f) {
+  auto offered = [&](DWORD_PTR first) {
+    return [&f, first](const GeneratorEntry& row, int i) {
+      if (!row.tag.IsEmpty()) f(row, first + static_cast<DWORD_PTR>(i));
+    };
+  };
+  ForEachRowInUse(g_UsbGenerators, offered(0));
+  ForEachRowInUse(g_VisaGenerators, offered(kVisaRows));
+}
+
 }  // namespace
 
 void FillGeneratorList(CComboBox& list) {
   list.ResetContent();
-  auto add = [&](const GeneratorEntry& row, DWORD_PTR data) {
+  ForEachOfferedRow([&](const GeneratorEntry& row, DWORD_PTR data) {
     int at = list.AddString(row.model + "." + row.serial + "." + row.handle);
     if (at >= 0) list.SetItemData(at, data);
-  };
-  ForEachRowInUse(g_UsbGenerators,
-                  [&](const GeneratorEntry& row, int i) { add(row, static_cast<DWORD_PTR>(i)); });
-  ForEachRowInUse(g_VisaGenerators, [&](const GeneratorEntry& row, int i) {
-    add(row, kVisaRows + static_cast<DWORD_PTR>(i));
   });
   list.SetCurSel(0);
+}
+
+int OfferedGeneratorCount() {
+  int count = 0;
+  ForEachOfferedRow([&](const GeneratorEntry&, DWORD_PTR) { ++count; });
+  return count;
 }
 
 std::optional<ChosenGenerator> ChosenGeneratorOf(const CComboBox& list) {

@@ -1,6 +1,7 @@
 #pragma once
 // The generators a search found, as the send and read dialogs list them:
-// one entry "model.serial.handle" per row in use, the raw-USB rows first.
+// one entry "model.serial.handle" per row in use whose family is known, the
+// raw-USB rows first.
 // Each entry carries its table and row, so the chosen generator is the row
 // of that entry, however the list sorts and whatever the serials hold.
 
@@ -21,8 +22,11 @@ struct ChosenGenerator {
   const CString& Tag() const { return row->tag; }
 };
 
-// Fills the list and selects its first entry.
+// Fills the list with the generators of a known family and selects its
+// first entry.
 void FillGeneratorList(CComboBox& list);
+// How many entries that list gets.
+int OfferedGeneratorCount();
 
 // The generator of the selected entry; none when nothing is selected.
 std::optional<ChosenGenerator> ChosenGeneratorOf(const CComboBox& list);

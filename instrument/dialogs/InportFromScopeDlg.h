@@ -45,9 +45,11 @@ class CInportFromSCOPE : public CDialog {
   CComboBox scopeList;  // 1286: the oscilloscopes found (sorted)
   CInstrumentLink link;
 
-  // Byte codes (two's complement, 25 codes a division) to volts in
-  // g_ScopeSamples: v = code x vdiv / 25 - offset; the extremes start from the
-  // first sample. Both return the count converted.
+  // Byte codes (25 codes a division) to volts in g_ScopeSamples: the network
+  // block's codes are two's complement, v = code x vdiv / 25 - offset; the
+  // raw-USB reply's are unsigned about 132, v = (code - 132) x vdiv / 25 -
+  // offset. The extremes start from the first sample. Both return the count
+  // converted.
   static int ConvertCodesVisa(const BYTE* codes, int count, float vdiv, float offset, float& max,
                               float& min);
   static int ConvertCodesUsb(const BYTE* codes, int count, float vdiv, float offset, float& max,

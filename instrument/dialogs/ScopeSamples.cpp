@@ -12,13 +12,17 @@ std::array<float, kImportLong> g_ScopeResampled;
 
 namespace {
 
-// A code is a signed byte: 25 codes a division around the screen's centre.
-int ConvertCodes(const BYTE* codes, int count, float vdiv, float offset, float& max, float& min) {
+constexpr int kUsbCodeCentre = 132;
+
+// 25 codes a division around the screen's centre; `level` reads a code as
+// its distance from that centre.
+template <class Level>
+int ConvertCodes(const BYTE* codes, int count, float vdiv, float offset, float& max, float& min,
+                 Level level) {
   count = std::clamp(count, 0, static_cast<int>(kScopeSampleCapacity));
   for (int i = 0; i < count; ++i) {
-    const auto code = static_cast<std::int8_t>(codes[i]);
-    const float v =
-        static_cast<float>(code * static_cast<double>(vdiv) / 25.0 - static_cast<double>(offset));
+    const float v = static_cast<float>(level(codes[i]) * static_cast<double>(vdiv) / 25.0 -
+                                       static_cast<double>(offset));
     g_ScopeSamples[static_cast<std::size_t>(i)] = v;
     if (i == 0 || v > max) max = v;
     if (i == 0 || v < min) min = v;
@@ -38,14 +42,18 @@ ModelMarks MarksOf(const CString& reply) {
 
 }  // namespace
 
+// The network block's code is a signed byte, the centre at 0.
 int CInportFromSCOPE::ConvertCodesVisa(const BYTE* codes, int count, float vdiv, float offset,
                                        float& max, float& min) {
-  return ConvertCodes(codes, count, vdiv, offset, max, min);
+  return ConvertCodes(codes, count, vdiv, offset, max, min,
+                      [](BYTE c) { return static_cast<std::int8_t>(c); });
 }
 
+// The raw-USB reply's code is an unsigned byte, the centre at 132.
 int CInportFromSCOPE::ConvertCodesUsb(const BYTE* codes, int count, float vdiv, float offset,
                                       float& max, float& min) {
-  return ConvertCodes(codes, count, vdiv, offset, max, min);
+  return ConvertCodes(codes, count, vdiv, offset, max, min,
+                      [](BYTE c) { return static_cast<int>(c) - kUsbCodeCentre; });
 }
 
 void CInportFromSCOPE::ResampleToLength(const float* source, int count, float* destination,

@@ -16,6 +16,7 @@ constexpr int kMsgShortMemory = 343;
 constexpr int kMsgLongSlot = 335;
 constexpr int kShortCount = 16384;
 constexpr int kLongCount = 524288;
+constexpr double kDcAmplitudeVolts = 0.004;
 
 Refusal Message(int id, const CString& first = CString(), const CString& second = CString()) {
   return {id, linkio::MessageText(id, first, second)};
@@ -91,6 +92,10 @@ SendPeak PeakOfSamples(const CWaveData& wave) {
     const double d = s[i] - o;
     hi = std::max(hi, d);
     lo = std::min(lo, d);
+  }
+  if (hi == lo) {
+    const double dc = a == 1 ? kDcAmplitudeVolts * 1000 : kDcAmplitudeVolts;
+    return {dc, std::max(dc / 2, std::fabs(static_cast<double>(s[0]))), s[0]};
   }
   return {2 * std::max(std::fabs(hi), std::fabs(lo)),
           std::max(std::fabs(hi + o), std::fabs(lo + o))};

@@ -34,9 +34,14 @@ std::optional<Refusal> CheckLongWave(const SendFamily& family, int count, int sl
 // waveform's amplitude unit: the extremes of sample - offset start from the
 // first sample; the amplitude is twice the larger of their sizes, the peak
 // the larger size of the extremes with the offset added back.
+// Samples that are all equal (a new waveform, a DC level) span nothing: such
+// a waveform goes out at the DC amplitude, 4 mVpp, with the level as its
+// offset, so every sample packs to the middle code and the generator gives
+// the level; its peak is the level or half the DC amplitude, the larger.
 struct SendPeak {
   double amplitude = 0;
   double peak = 0;
+  std::optional<double> level;  // the one value of a DC waveform
 };
 SendPeak PeakOfSamples(const CWaveData& wave);
 

@@ -104,8 +104,18 @@ void CWave_sendDLG::FillSlotList(const SendFamily* family) {
   if (!family) return;
   const int count = SlotCount(*family);
   for (int slot = 0; slot < count; ++slot) slotList.AddString(SlotName(*family, slot));
-  // A slot remembered from a model with more slots becomes this model's last.
-  slotList.SetCurSel(std::clamp(static_cast<int>(g_SelectedSlot), 0, count - 1));
+  if (family->arbSlots == 0)
+    slotList.SetCurSel(0);
+  else
+    SelectRememberedSlot();
+}
+
+// A slot remembered from a model with more slots is none of this model's:
+// nothing is selected, and a send asks for a slot rather than overwrite one
+// the user never chose.
+void CWave_sendDLG::SelectRememberedSlot() {
+  const int slot = g_SelectedSlot;
+  slotList.SetCurSel(slot >= 0 && slot < slotList.GetCount() ? slot : -1);
 }
 
 // One rule for hiding the channel choice: the families with one output.
@@ -139,8 +149,7 @@ void CWave_sendDLG::ReadStoredWaveList() {
 
 void CWave_sendDLG::ParseStoredWaveList(const CString& reply) {
   ParseStoredPairs(WithoutListKeyword(reply), false);
-  if (slotList.GetCount() > 0)
-    slotList.SetCurSel(std::clamp(static_cast<int>(g_SelectedSlot), 0, slotList.GetCount() - 1));
+  SelectRememberedSlot();
 }
 
 void CWave_sendDLG::FillWaveList() {
@@ -266,19 +275,33 @@ bool CWave_sendDLG::Send() {
     return false;
   }
 
-  // The amplitude packs the samples; it stays in the record only when the
-  // waveform went out with it.
   g_OutputChannel = sendChannel;
-  const double previous = wave.vpp;
+  return WriteRecord(position, index, name, tag, peak);
+}
+
+// The amplitude packs the samples; it stays in the record only when the
+// waveform went out with it. A DC level goes out as the offset, for this
+// write only: the record keeps its own offset.
+bool CWave_sendDLG::WriteRecord(const CString& position, int index, const CString& name,
+                                const CString& tag, const SendPeak& peak) {
+  CWaveData& wave = g_WaveArray[index];
+  struct Restore {
+    CWaveData& wave;
+    const double vpp, offset;
+    const int offsetunit;
+    bool sent = false;
+    ~Restore() {
+      wave.offset = offset;
+      wave.offsetunit = offsetunit;
+      if (!sent) wave.vpp = vpp;  // the link said why
+    }
+  } restore{wave, wave.vpp, wave.offset, wave.offsetunit};
   wave.vpp = peak.amplitude;
-  BOOL sent = FALSE;
-  try {
-    CWaitCursor wait;
-    sent = link.WriteWaveToGenerator(position, index, name, tag);
-  } catch (...) {
-    wave.vpp = previous;
-    throw;
+  if (peak.level) {
+    wave.offset = *peak.level;
+    wave.offsetunit = wave.vppunit;  // the level is in the amplitude's unit
   }
-  if (!sent) wave.vpp = previous;  // the link said why
-  return sent != FALSE;
+  CWaitCursor wait;
+  restore.sent = link.WriteWaveToGenerator(position, index, name, tag) != FALSE;
+  return restore.sent;
 }

@@ -10,6 +10,7 @@
 
 #include "instrument/InstrumentLink.h"
 #include "instrument/dialogs/GeneratorList.h"
+#include "instrument/dialogs/SendChecks.h"
 #include "instrument/dialogs/SendModels.h"
 #include "platform/window/Controls.h"
 #include "platform/window/Dialog.h"
@@ -61,6 +62,7 @@ class CWave_sendDLG : public CDialog {
   Device ResolveDevice() const;
   void FillDeviceList();
   void FillSlotList(const SendFamily* family);
+  void SelectRememberedSlot();
   void ReadStoredWaveList();
   void ParseStoredWaveList(const CString& reply);
   void FillWaveList();
@@ -69,4 +71,6 @@ class CWave_sendDLG : public CDialog {
   CString QueryBandwidth();
   // Runs the checks and the write; false when the dialog stays open.
   bool Send();
+  bool WriteRecord(const CString& position, int index, const CString& name, const CString& tag,
+                   const SendPeak& peak);
 };

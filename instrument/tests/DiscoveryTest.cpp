@@ -107,9 +107,10 @@ TEST_F(Discovery, PrivateRepliesAndMissingAnswers) {
   f.noReply = true;
   silent->SetFaults(f);
   link.SearchVisaGenerators("");
-  EXPECT_EQ(link.visaDeviceCount, 2);
+  EXPECT_EQ(link.visaDeviceCount, 1);
   EXPECT_EQ(g_VisaGenerators[0].tag, "");       // named only in P1: no rule takes it
-  EXPECT_EQ(g_VisaGenerators[1].producer, "");  // unanswered: the row holds nothing
+  EXPECT_EQ(g_VisaGenerators[1].producer, "");  // unanswered: no row
+  EXPECT_EQ(link.unidentified, VI_ERROR_TMO);
 }
 
 TEST_F(Discovery, NoUsbtmcDeviceEndsTheSearch) {

@@ -18,7 +18,7 @@ TEST_F(Capture, ThinsTheChannelToAboutThreeHundredCodes) {
   std::size_t copied = 0;
   EXPECT_EQ(link.ReadScopeWaveUsb("C1", out.data(), out.size(), &copied), 300);
   EXPECT_EQ(copied, 305u);
-  auto codes = scope->CaptureCodes(1);  // 7000 codes after the 13-byte head
+  auto codes = scope->CaptureCodes(1, sim::ScopeWire::RawUsb);  // 7000 codes after the 13-byte head
   ASSERT_EQ(codes.size(), 7000u);
   // Step 23: payload bytes 13, 36, ... 7005 -> 305 codes.
   for (int i = 0; i < 305; ++i)
@@ -44,7 +44,7 @@ TEST_F(Capture, SmallCountsAndSmallBuffersCannotRunAway) {
   link.SelectUsbDevice(0);
   std::vector<BYTE> out(50, 0);
   EXPECT_EQ(link.ReadScopeWaveUsb("C2", out.data(), out.size()), 300);
-  auto codes = scope->CaptureCodes(2);
+  auto codes = scope->CaptureCodes(2, sim::ScopeWire::RawUsb);
   EXPECT_TRUE(std::equal(out.begin(), out.end(), codes.begin()));
 }
 
@@ -83,7 +83,7 @@ TEST(CaptureRereads, AFrameHeadPayloadIsReadAgainAtMostTenTimes) {
     link.SelectUsbDevice(0);
     std::vector<BYTE> out(400, 0xEE);
     EXPECT_EQ(link.ReadScopeWaveUsb("C1", out.data(), out.size()), 300);
-    auto codes = scope->inner->CaptureCodes(1);
+    auto codes = scope->inner->CaptureCodes(1, sim::ScopeWire::RawUsb);
     if (row.copied) {
       EXPECT_EQ(out[1], codes[23]) << row.heads;
     } else {

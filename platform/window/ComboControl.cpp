@@ -25,14 +25,16 @@ class Combo : public QComboBox {
 
  protected:
   // A combo box's given height includes its dropped-down list, as on the
-  // platform: the box keeps one line and the rest sizes the list.
+  // platform: the box keeps one line and the rest sizes the list. The edit
+  // field of an editable box is placed in that line at once: a hidden box
+  // gets its own resize only when shown, and text set before then would sit
+  // in a field as tall as the list, drawn below the box.
   void resizeEvent(QResizeEvent* e) override {
     int line = sizeHint().height();
     if (height() > line) {
       int rowHeight = std::max(1, fontMetrics().height() + 2);
       setMaxVisibleItems(std::max(1, (height() - line) / rowHeight));
       resize(width(), line);
-      return;
     }
     QComboBox::resizeEvent(e);
   }

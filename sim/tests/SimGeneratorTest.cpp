@@ -81,6 +81,17 @@ TEST(SimScope, AnswersTheQueriesAndCaptures) {
   std::string wave = Ask(scope, "C1:WF?");
   ASSERT_EQ(wave.size(), sim::kCaptureHeaderBytes + 1000);
   EXPECT_EQ(wave.substr(0, 3), "C1:");
+  // Raw USB sends unsigned codes about 132, the network block signed ones
+  // about 0: a sine of 100 codes starts at the centre and peaks a quarter on.
+  const std::size_t at = sim::kCaptureHeaderBytes;
+  EXPECT_EQ(static_cast<std::uint8_t>(wave[at]), 132);
+  EXPECT_EQ(static_cast<std::uint8_t>(wave[at + 250]), 232);
+  EXPECT_EQ(static_cast<std::uint8_t>(wave[at + 750]), 32);
+  const std::string block = Ask(scope, "C1:WF? ALL");
+  const std::size_t codes = 12 + 9 + sim::kWaveDescriptorBytes;
+  EXPECT_EQ(static_cast<std::uint8_t>(block[codes]), 0);
+  EXPECT_EQ(static_cast<std::uint8_t>(block[codes + 250]), 100);
+  EXPECT_EQ(static_cast<std::uint8_t>(block[codes + 750]), 256 - 100);
   EXPECT_EQ(Ask(scope, "*OPC?"), "*OPC 1");
 }
 

@@ -6,6 +6,7 @@
 #include "instrument/dialogs/ConnectSetDlg.h"
 #include "instrument/dialogs/ConnectTypeDlg.h"
 #include "instrument/dialogs/ReadWaveDlg.h"
+#include "platform/usb/RawUsbDriver.h"
 #include "platform/window/Dialogs.h"
 #include "waveform/PrivateMessages.h"
 
@@ -122,6 +123,95 @@ TEST_F(ConnectDialog, TheConnectedFlagFollowsTheSearch) {
   AttachUsbtmc(Generator("KRV800"));
   RunConnection(0, 0, CancelRead);
   EXPECT_TRUE(g_InstrumentConnected);
+}
+
+// An instrument that does not identify itself (no answer, a late one, a
+// refused write, a lost link) ends the connection in a message saying why,
+// on every wire and in both directions; no send or read dialog opens.
+TEST_F(ConnectDialog, AnInstrumentThatDoesNotIdentifyItselfEndsTheConnection) {
+  enum class Wire { Usbtmc, Network, RawUsb };
+  struct Row {
+    const char* name;
+    Wire wire;
+    bool sim::SimFaults::*fault;
+    const char* cause;
+  };
+  const Row rows[] = {
+      {"no answer", Wire::Usbtmc, &sim::SimFaults::noReply, "text 601"},
+      {"a late answer", Wire::Usbtmc, &sim::SimFaults::delayPastTimeout, "text 601"},
+      {"a refused write", Wire::Usbtmc, &sim::SimFaults::refuseWrite, "text 603"},
+      {"unplugged", Wire::Usbtmc, &sim::SimFaults::dropConnection, "text 600"},
+      {"no answer", Wire::Network, &sim::SimFaults::noReply, "text 601"},
+      {"a refused write", Wire::Network, &sim::SimFaults::refuseWrite, "text 603"},
+      {"a dropped link", Wire::Network, &sim::SimFaults::dropConnection, "text 600"},
+      {"no answer", Wire::RawUsb, &sim::SimFaults::noReply, "text 601"},
+      {"a refused write", Wire::RawUsb, &sim::SimFaults::refuseWrite, "text 603"},
+      {"unplugged", Wire::RawUsb, &sim::SimFaults::dropConnection, "text 603"},
+  };
+  fake.SetText(624, "The instrument did not identify itself: ##.");
+  for (const Row& row : rows) {
+    for (int direction : {0, 1}) {
+      SCOPED_TRACE(std::string(row.name) + (direction ? ", send" : ", read"));
+      ResetLinkState();
+      Boxes().clear();
+      usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
+      visa::SetUsbtmcSystem(usbtmc);
+      usbDriver = std::make_shared<sim::FakeRawUsbDriver>();
+      rawusb::SetRawUsbDriver(usbDriver);
+      auto gen = Generator("KRV1000");
+      sim::SimFaults faults;
+      faults.*row.fault = true;
+      gen->SetFaults(faults);
+      if (row.wire == Wire::Network) {
+        ServeOverVxi11(gen);
+        RunConnectionTo("127.0.0.1", direction, 0, nullptr);
+      } else {
+        if (row.wire == Wire::Usbtmc)
+          AttachUsbtmc(gen);
+        else
+          usbDriver->Attach(gen);
+        RunConnection(direction, 0, nullptr);
+      }
+      EXPECT_EQ(Boxes(), std::vector<std::string>{"The instrument did not identify itself: " +
+                                                  std::string(row.cause) + "."});
+      EXPECT_FALSE(g_InstrumentConnected);
+    }
+  }
+}
+
+// Only generators of a known family are offered: an oscilloscope on the same
+// bus is left out of the list, and an instrument of no known family alone
+// ends the connection with the message that says so.
+TEST_F(ConnectDialog, OnlyGeneratorsOfAKnownFamilyAreOffered) {
+  usbtmc->Attach(std::make_shared<sim::SimScope>(), 0x1234, 0x0200, "SC1");
+  AttachUsbtmc(Generator("KRV1000"));
+  for (int direction : {0, 1}) {
+    RunConnection(direction, 0, [&](HWND d) {
+      const auto devices = Entries(Item(d, CReadWaveDLG::IDC_DEVICES));
+      ASSERT_EQ(devices.size(), 1u);
+      EXPECT_EQ(devices[0].rfind("KRV1000.", 0), 0u);
+      SendMessage(d, WM_CLOSE, 0, 0);
+    });
+  }
+
+  for (const char* model : {"scope", "ZG9"}) {
+    SCOPED_TRACE(model);
+    usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
+    visa::SetUsbtmcSystem(usbtmc);
+    if (std::string(model) == "scope") {
+      usbtmc->Attach(std::make_shared<sim::SimScope>(), 0x1234, 0x0200, "SC1");
+    } else {
+      sim::GeneratorIdentity unknown;
+      unknown.model = unknown.prodModel = model;
+      AttachUsbtmc(Generator("KRV1000", unknown));
+    }
+    for (int direction : {0, 1}) {
+      Boxes().clear();
+      RunConnection(direction, 0, nullptr);
+      EXPECT_EQ(Boxes(), std::vector<std::string>{"text 617"});
+      EXPECT_FALSE(g_InstrumentConnected);
+    }
+  }
 }
 
 // A host that takes no connection (here a listener whose backlog is full)

@@ -5,6 +5,7 @@
 #include "DialogFixture.h"
 
 #include "instrument/dialogs/InportFromScopeDlg.h"
+#include "platform/usb/RawUsbDriver.h"
 #include "platform/window/Dialogs.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
@@ -16,8 +17,8 @@ namespace {
 
 using enum CInportFromSCOPE::Control;
 
-// What a capture's code means: a signed byte, 25 codes a division; the scale
-// and offset are single-precision numbers as the queries give them.
+// What a network capture's code means: a signed byte, 25 codes a division;
+// the scale and offset are single-precision numbers as the queries give them.
 float Volts(std::uint8_t code, float vdiv, float offset) {
   return static_cast<float>(static_cast<std::int8_t>(code) * static_cast<double>(vdiv) / 25 -
                             static_cast<double>(offset));
@@ -67,6 +68,13 @@ class ImportDialog : public DialogFixture {
   static std::vector<float> Samples(int index) {
     const CWaveData& wave = g_WaveArray[index];
     return {wave.thedata.GetData(), wave.thedata.GetData() + wave.thedata.GetSize()};
+  }
+  // Lists a raw-USB scope (device 0) beside the network ones, as the raw-USB
+  // scan of a generator search does, and chooses it.
+  static void AddRawRow(HWND d) {
+    g_ScopeTable[1] = {"KDS1104X", "0", "USBRAW", "4"};
+    SendMessage(GetDlgItem(d, IDC_SCOPES), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("KDS1104X"));
+    Choose(GetDlgItem(d, IDC_SCOPES), 0);  // sorted before the "USB0::..." resource
   }
   static std::vector<std::string> WaveformSetups(const sim::SimInstrument& scope) {
     std::vector<std::string> out;
@@ -272,19 +280,14 @@ TEST_F(ImportDialog, ARawUsbImportReleasesItsDevice) {
   AttachScope(Scope({}));
   auto raw = Scope({});
   usbDriver->Attach(raw);
-  auto addRawRow = [](HWND d) {
-    g_ScopeTable[1] = {"KDS1104X", "0", "USBRAW", "4"};
-    SendMessage(GetDlgItem(d, IDC_SCOPES), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("KDS1104X"));
-    Choose(GetDlgItem(d, IDC_SCOPES), 0);  // sorted before the "USB0::..." resource
-  };
   RunConnection(0, 1, [&](HWND d) {
-    addRawRow(d);
+    AddRawRow(d);
     ImportChannel(0)(d);
   });
   EXPECT_EQ(Boxes(), std::vector<std::string>{});
   ASSERT_EQ(g_WaveArray.GetSize(), 1);
   EXPECT_EQ(g_WaveArray[0].samplecount, 16384);
-  EXPECT_FLOAT_EQ(Samples(0)[0], Volts(raw->CaptureCodes(1)[0], 0.5, 0));
+  EXPECT_FLOAT_EQ(Samples(0)[0], 0.0f);  // the sine starts at the screen's centre
   const auto log = raw->Log();
   EXPECT_EQ(log.front(), "DBST");
   EXPECT_NE(std::find(log.begin(), log.end(), "C1:TRA ON"), log.end());
@@ -313,6 +316,46 @@ TEST_F(ImportDialog, ARawUsbImportReleasesItsDevice) {
     EXPECT_EQ(usbDriver->Current(), -1);
     EXPECT_EQ(g_WaveArray.GetSize(), 1);  // nothing imported on the way out
   }
+}
+
+// A raw-USB capture's code is an unsigned byte, 25 codes a division about
+// code 132: v = (c - 132) x V / 25 - O, worked out by hand for each row.
+TEST_F(ImportDialog, RawUsbCodesAreUnsignedAboutCode132) {
+  struct Row {
+    std::uint8_t code;
+    const char* vdiv;
+    const char* offset;
+    float volts;
+  };
+  const Row rows[] = {
+      {0, "5.00E-01V", "0.00E+00V", -2.64f},   {25, "5.00E-01V", "0.00E+00V", -2.14f},
+      {132, "5.00E-01V", "0.00E+00V", 0.0f},   {157, "5.00E-01V", "0.00E+00V", 0.5f},
+      {255, "5.00E-01V", "0.00E+00V", 2.46f},  {0, "2.00E+00V", "1.50E+00V", -12.06f},
+      {25, "2.00E+00V", "1.50E+00V", -10.06f}, {132, "2.00E+00V", "1.50E+00V", -1.5f},
+      {157, "2.00E+00V", "1.50E+00V", 0.5f},   {255, "2.00E+00V", "1.50E+00V", 8.34f},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.code) + " at " + row.vdiv + " offset " + row.offset);
+    g_WaveArray.RemoveAll();
+    usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
+    visa::SetUsbtmcSystem(usbtmc);
+    usbDriver = std::make_shared<sim::FakeRawUsbDriver>();
+    rawusb::SetRawUsbDriver(usbDriver);
+    AttachScope(Scope({}));
+    sim::ScopeSetup setup;
+    setup.capture = {row.code};
+    setup.channel[0] = {row.vdiv, row.offset};
+    usbDriver->Attach(Scope(setup));
+    RunConnection(0, 1, [&](HWND d) {
+      AddRawRow(d);
+      ImportChannel(0)(d);
+    });
+    ASSERT_EQ(g_WaveArray.GetSize(), 1);
+    const auto samples = Samples(0);
+    ASSERT_EQ(samples.size(), 16384u);
+    for (std::size_t i = 0; i < samples.size(); ++i) ASSERT_FLOAT_EQ(samples[i], row.volts) << i;
+  }
+  EXPECT_EQ(Boxes(), std::vector<std::string>{});
 }
 
 // The resampling steps on their own: exact picks and the interpolated

@@ -5,6 +5,7 @@
 
 #include "instrument/dialogs/ReadWaveDlg.h"
 #include "platform/window/Dialogs.h"
+#include "platform/window/RenderPng.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 
@@ -67,6 +68,42 @@ TEST_F(ReadDialog, ReadsAStoredWaveformIntoANewWindowOverTheNetwork) {
   EXPECT_TRUE(g_bWaveOpen);
   EXPECT_FALSE(g_bEditEnable);
   EXPECT_FALSE(wave.cursorson);
+}
+
+// The dark pixels of a combo box's text field, its frame and drop-down
+// button left out: a caret draws at most about 15, the shortest entry here
+// ("sine") about 40.
+int TextPixels(HWND combo) {
+  const QImage image = RenderWindow(combo);
+  int dark = 0;
+  for (int y = 3; y < image.height() - 3; ++y)
+    for (int x = 3; x < image.width() - 30; ++x)
+      if (qGray(image.pixel(x, y)) < 128) ++dark;
+  return dark;
+}
+constexpr int kSomeText = 25;
+
+// The dialog opens with its first generator and its first stored waveform
+// shown selected, and Read reads what the boxes show.
+TEST_F(ReadDialog, OpensWithTheFirstGeneratorAndWaveformShown) {
+  AttachUsbtmc(Generator("KRV1000"))->Store("M53", Pattern("pattern", false));
+  AttachUsbtmc(Generator("KRV800"));
+  RunConnection(0, 0, [&](HWND d) {
+    ui_test::Pump();
+    const auto devices = Entries(Item(d, IDC_DEVICES));
+    ASSERT_EQ(devices.size(), 2u);
+    EXPECT_EQ(TextOf(Item(d, IDC_DEVICES)), devices[0]);
+    EXPECT_EQ(SendMessage(Item(d, IDC_DEVICES), CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(TextOf(Item(d, IDC_WAVES)), "sine");
+    EXPECT_EQ(SendMessage(Item(d, IDC_WAVES), CB_GETCURSEL, 0, 0), 0);
+    // What the boxes show: their text is drawn inside them.
+    EXPECT_GT(TextPixels(Item(d, IDC_DEVICES)), kSomeText);
+    EXPECT_GT(TextPixels(Item(d, IDC_WAVES)), kSomeText);
+    ui_test::ClickCenter(Item(d, IDC_READ));
+  });
+  EXPECT_EQ(Boxes(), std::vector<std::string>{});
+  ASSERT_EQ(g_WaveArray.GetSize(), 1);
+  EXPECT_EQ(g_WaveArray[0].wavename, "sine");
 }
 
 // A 16-bit family lists its user waveforms as "user:" and the name; the

@@ -72,7 +72,7 @@ TEST(SendChecks, CountsAtTheirEdges) {
 }
 
 // The extremes of sample - offset start from the first sample, the offset
-// taken in the amplitude's unit.
+// taken in the amplitude's unit; samples all equal are a DC level.
 TEST(SendChecks, AmplitudeAndPeakFromTheSamples) {
   struct Row {
     std::vector<float> samples;
@@ -86,7 +86,11 @@ TEST(SendChecks, AmplitudeAndPeakFromTheSamples) {
       {{3, 4}, 0, 5, 0, 4, 4},              // all below the offset: the top is 4, not 5
       {{3000, 4000}, 1, 5, 0, 4000, 4000},  // mVpp with an offset in V
       {{-3, -2}, 0, 0, 0, 6, 3},
-      {{2, 2}, 0, 2000, 1, 0, 2},  // a level at the offset: no swing
+      // All equal: the DC amplitude, 4 mVpp, and the level or its half as the peak.
+      {{2, 2}, 0, 2000, 1, 0.004, 2},
+      {{0, 0, 0}, 0, 0, 0, 0.004, 0.002},
+      {{-250, -250}, 1, 0, 1, 4, 250},
+      {{0.001f, 0.001f}, 0, 0, 0, 0.004, 0.002},
   };
   for (const Row& row : rows) {
     CWaveData wave;

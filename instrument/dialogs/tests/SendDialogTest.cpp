@@ -138,6 +138,71 @@ TEST_F(SendDialog, EachFamilyTakesWhatItsModelTakes) {
   }
 }
 
+// A waveform whose samples are all equal (a new waveform, a DC level) goes
+// out at the DC amplitude, 4 mVpp, with its level as the offset: every code
+// is the middle code 0 and the header carries the level. The record keeps
+// its own offset; an edited new waveform is judged by its samples.
+TEST_F(SendDialog, ADcLevelIsSentWithItsLevelInTheHeader) {
+  struct Row {
+    const char* model;
+    float level;
+    int vppunit;  // the samples are in this unit, the offset too
+    const char* slot;
+    const char* header;
+  };
+  const Row rows[] = {
+      {"KRV1000", 0.0f, 0, "M50",
+       "C1:WVDT M50,WVNM,dc,TYPE,5,LENGTH,32KB,FREQ,1000.000000000,AMPL,0.004000000,"
+       "OFST,0.000000000,PHASE,0.000000000,WAVEDATA,"},
+      {"KRV5000", 1.5f, 0, "M1",
+       "C1:WVDT M1,WVNM,dc,TYPE,5,LENGTH,32KB,FREQ,1000.000000000,AMPL,0.004000000,"
+       "OFST,1.500000000,PHASE,0.000000000,WAVEDATA,"},
+      {"KRP2", -250.0f, 1, "M6",
+       "C1:WVDT M6,WVNM,dc,TYPE,5,LENGTH,32KB,FREQ,1000.000000000,AMPL,0.004000000,"
+       "OFST,-0.250000000,PHASE,0.000000000,WAVEDATA,"},
+      {"KRV2000", 0.0f, 0, "dc",
+       "C1:WVDT WVNM,dc,TYPE,5,LENGTH,32KB,FREQ,1000.000000000,AMPL,0.004000000,"
+       "OFST,0.000000000,PHASE,0.000000000,WAVEDATA,"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.model) + " " + std::to_string(row.level));
+    ResetLinkState();
+    g_WaveArray.RemoveAll();
+    Boxes().clear();
+    usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
+    visa::SetUsbtmcSystem(usbtmc);
+    auto gen = AttachUsbtmc(Generator(row.model));
+    CWaveData wave = PatternWave("dc", 16384, 1e3, 0.0);
+    wave.shape = 8;  // as the new-waveform dialog makes it
+    wave.vppunit = wave.offsetunit = row.vppunit;
+    std::fill(wave.thedata.GetData(), wave.thedata.GetData() + 16384, row.level);
+    g_WaveArray.Add(std::move(wave));
+    RunConnection(1, 0, SendWith(0, 0, false));
+
+    EXPECT_EQ(Boxes(), std::vector<std::string>{});
+    const auto log = gen->Log();
+    EXPECT_NE(std::find(log.begin(), log.end(), std::string(row.header) + " <32768 bytes>"),
+              log.end());
+    const auto stored = gen->Slot(row.slot);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->data, sim::Bytes(32768, 0));
+    EXPECT_EQ(g_WaveArray[0].offset, 0.0);
+    EXPECT_EQ(g_WaveArray[0].vpp, row.vppunit == 1 ? 4.0 : 0.004);
+  }
+
+  // Drawn into after it was made: its samples, not its shape, decide.
+  g_WaveArray.RemoveAll();
+  g_WaveArray.Add(PatternWave("edited", 16384, 1e3, 1.0));
+  g_WaveArray[0].shape = 8;
+  usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
+  visa::SetUsbtmcSystem(usbtmc);
+  auto gen = AttachUsbtmc(Generator("KRV2000"));
+  RunConnection(1, 0, SendWith(0, 0, false));
+  ASSERT_TRUE(gen->Slot("edited"));
+  EXPECT_EQ(gen->Slot("edited")->data, PatternCodes(16384, true));
+  EXPECT_EQ(gen->Slot("edited")->amplitude, ExpForm(2.0));
+}
+
 // The same dialog over the network (VXI-11, a real RPC peer) and over raw
 // USB, where the device of the chosen row is selected before anything is
 // asked of it.
@@ -238,8 +303,7 @@ TEST_F(SendDialog, TheDuplicateQuestionOpensTheTableViewOnOk) {
   EXPECT_EQ(Boxes(), std::vector<std::string>{});
 }
 
-// Refusals before any instrument traffic, a slot remembered from a bigger
-// model, a missing slot and an instrument of no known family.
+// Refusals before any instrument traffic and a missing slot.
 TEST_F(SendDialog, RefusesWhatCannotBeSentAndStaysOpen) {
   auto gen = AttachUsbtmc(Generator("KRV1000"));
   RunConnection(1, 0, SendWith(0, 0, true));
@@ -258,29 +322,32 @@ TEST_F(SendDialog, RefusesWhatCannotBeSentAndStaysOpen) {
     ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
   });
   EXPECT_EQ(Boxes(), (std::vector<std::string>{"text 348", "text 615"}));
+}
 
-  g_SelectedSlot = 29;  // ARB30 of a 32-slot model: this one's last slot instead
+// A slot remembered from a model with more slots is none of this one's: no
+// slot is shown, and a quick send asks for one instead of overwriting the
+// last slot; a change of device offers ARB1.
+TEST_F(SendDialog, ASlotBeyondTheModelsListIsNotChosenForTheUser) {
+  auto gen = AttachUsbtmc(Generator("KRV1000"));
+  AttachUsbtmc(Generator("KRV800"));
+  g_WaveArray.Add(PatternWave("wave", 16384, 1e3, 1.0));
+  g_SelectedSlot = 29;  // ARB30, chosen on a 32-slot model
   RunConnection(1, 0, [&](HWND d) {
-    EXPECT_EQ(SendMessage(Item(d, IDC_SLOTS), CB_GETCURSEL, 0, 0), 9);
-    ui_test::ClickCenter(Item(d, IDC_SEND));
-  });
-  EXPECT_EQ(gen->LastCommit(), "59");
-
-  // A VISA instrument of no known family is listed and refused.
-  ResetLinkState();
-  usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
-  visa::SetUsbtmcSystem(usbtmc);
-  sim::GeneratorIdentity unknown;
-  unknown.model = unknown.prodModel = "ZG9";
-  AttachUsbtmc(Generator("KRV1000", unknown));
-  Boxes().clear();
-  RunConnection(1, 0, [&](HWND d) {
-    EXPECT_EQ(Entries(Item(d, IDC_SLOTS)), std::vector<std::string>{});
+    ASSERT_EQ(Entries(Item(d, IDC_DEVICES))[0].rfind("KRV1000.", 0), 0u);
+    EXPECT_EQ(Entries(Item(d, IDC_SLOTS)).size(), 10u);
+    EXPECT_EQ(TextOf(Item(d, IDC_SLOTS)), "");
     ui_test::ClickCenter(Item(d, IDC_SEND));
     EXPECT_FALSE(DialogHasEnded(d));
-    ui_test::ClickCenter(Item(d, IDC_CANCEL_BUTTON));
+    Choose(Item(d, IDC_DEVICES), 1);
+    Choose(Item(d, IDC_DEVICES), 0);
+    EXPECT_EQ(TextOf(Item(d, IDC_SLOTS)), "ARB1");
+    Choose(Item(d, IDC_SLOTS), 2);
+    ui_test::ClickCenter(Item(d, IDC_SEND));
   });
-  EXPECT_EQ(Boxes(), std::vector<std::string>{"text 617"});
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"text 615"});
+  EXPECT_EQ(gen->Slot("M59")->name, "EMPTY");
+  EXPECT_EQ(gen->Slot("M52")->name, "wave");
+  EXPECT_EQ(gen->LastCommit(), "52");
 }
 
 // A KRV5000 whose bandwidth could not be read keeps to the lowest limit.
