@@ -12,7 +12,13 @@
 #endif
 #if defined(__x86_64__) && !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__) && \
     !defined(SG_VECTOR_SANITIZED)
+#if defined(__clang__)
+// clang refuses flatten beside target_clones; its inliner takes the small
+// helpers into each clone by itself.
+#define SG_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
+#else
 #define SG_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v3", "default"), flatten))
+#endif
 #else
 #define SG_VECTOR_CLONES
 #endif

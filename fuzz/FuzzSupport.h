@@ -1,7 +1,8 @@
 #pragma once
 // What the fuzz targets share: a promise check that stops the run (a finding
-// for libFuzzer, a failed test for the corpus replay), and a reader that
-// hands out an input's bytes as small numbers and ends quietly with zeros.
+// for libFuzzer, a failed test for the corpus replay), a reader that hands
+// out an input's bytes as small numbers and ends quietly with zeros, and a
+// VARIANT that clears itself.
 
 #include <algorithm>
 #include <cstddef>
@@ -13,6 +14,7 @@
 #include "platform/afx/Archive.h"
 #include "platform/afx/Exception.h"
 #include "platform/afx/MemFile.h"
+#include "platform/com/Variant.h"
 
 #define FUZZ_PROMISE(condition)         \
   do {                                  \
@@ -40,6 +42,14 @@ class Bytes {
   const std::uint8_t* data_;
   std::size_t size_;
   std::size_t used_ = 0;
+};
+
+struct Variant {
+  VARIANT v;
+  Variant() { VariantInit(&v); }
+  ~Variant() { VariantClear(&v); }
+  Variant(const Variant&) = delete;
+  Variant& operator=(const Variant&) = delete;
 };
 
 // Loads an object from bytes through the framework's archive, as a file

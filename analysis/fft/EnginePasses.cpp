@@ -18,19 +18,23 @@ __attribute__((always_inline)) inline void Butterfly(const double* r, const doub
                                                      double* di, Index stride, Index t, Index tt,
                                                      const double* twr, const double* twi) {
   T xr[P], xi[P];
-  xr[0] = load<T>(r + t);
-  xi[0] = load<T>(i + t);
+  load(xr[0], r + t);
+  load(xi[0], i + t);
   for (int q = 1; q < P; ++q) {
-    const T a = load<T>(r + t + q * stride), b = load<T>(i + t + q * stride);
+    T a, b;
+    load(a, r + t + q * stride);
+    load(b, i + t + q * stride);
     const Index at = TwiddleIndex(P, q, tt);
-    const T wr = load<T>(twr + at), wi = load<T>(twi + at);
+    T wr, wi;
+    load(wr, twr + at);
+    load(wi, twi + at);
     xr[q] = a * wr - b * wi;
     xi[q] = a * wi + b * wr;
   }
   Kernel<P>::Apply(xr, xi);
   for (int q = 0; q < P; ++q) {
-    store<T>(dr + t + q * stride, xr[q]);
-    store<T>(di + t + q * stride, xi[q]);
+    store(dr + t + q * stride, xr[q]);
+    store(di + t + q * stride, xi[q]);
   }
 }
 
@@ -211,8 +215,11 @@ __attribute__((always_inline)) inline void GatherTabled(const double* inRe, cons
   for (Index b = 0; b < w0; b += 4) {
     V4 xr[P], xi[P];
     for (int q = 0; q < P; ++q) {
-      xr[q] = load<V4>(inRe + b + q * w0);
-      xi[q] = inIm ? load<V4>(inIm + b + q * w0) : V4{0, 0, 0, 0};
+      load(xr[q], inRe + b + q * w0);
+      if (inIm)
+        load(xi[q], inIm + b + q * w0);
+      else
+        xi[q] = V4{0, 0, 0, 0};
     }
     Kernel<P>::Apply(xr, xi);
     if constexpr (P % 4 == 0) {
@@ -221,8 +228,8 @@ __attribute__((always_inline)) inline void GatherTabled(const double* inRe, cons
         Transpose4(xr + q0);
         Transpose4(xi + q0);
         for (int lane = 0; lane < 4; ++lane) {
-          store<V4>(outRe + groupAt[b + lane] + q0, xr[q0 + lane]);
-          store<V4>(outIm + groupAt[b + lane] + q0, xi[q0 + lane]);
+          store(outRe + groupAt[b + lane] + q0, xr[q0 + lane]);
+          store(outIm + groupAt[b + lane] + q0, xi[q0 + lane]);
         }
       }
     } else {
@@ -265,16 +272,17 @@ SG_PASS_CLONES void GatherWithTwoRadix4Passes(const double* inRe, const double* 
     Transpose4(xr);
     Transpose4(xi);
     for (int r = 1; r < 4; ++r) {
-      const V4 wr = load<V4>(twr + TwiddleIndex(4, r, 0)),
-               wi = load<V4>(twi + TwiddleIndex(4, r, 0));
+      V4 wr, wi;
+      load(wr, twr + TwiddleIndex(4, r, 0));
+      load(wi, twi + TwiddleIndex(4, r, 0));
       const V4 a = xr[r], c = xi[r];
       xr[r] = a * wr - c * wi;
       xi[r] = a * wi + c * wr;
     }
     Kernel<4>::Apply(xr, xi);
     for (int r = 0; r < 4; ++r) {
-      store<V4>(outRe + 16 * k + 4 * r, xr[r]);
-      store<V4>(outIm + 16 * k + 4 * r, xi[r]);
+      store(outRe + 16 * k + 4 * r, xr[r]);
+      store(outIm + 16 * k + 4 * r, xi[r]);
     }
   }
 }

@@ -32,13 +32,13 @@ __attribute__((always_inline)) inline void GatherFirst(const double* sr, const d
     V4 xr[P], xi[P];
     const Index at = src * stride;
     for (int q = 0; q < P; ++q) {
-      xr[q] = load<V4>(sr + at + q * w0);
-      xi[q] = load<V4>(si + at + q * w0);
+      load(xr[q], sr + at + q * w0);
+      load(xi[q], si + at + q * w0);
     }
     Kernel<P>::Apply(xr, xi);
     for (int q = 0; q < P; ++q) {
-      store<V4>(outR + 4 * (j + q), xr[q]);
-      store<V4>(outI + 4 * (j + q), xi[q]);
+      store(outR + 4 * (j + q), xr[q]);
+      store(outI + 4 * (j + q), xi[q]);
     }
     for (size_t s = 1; s < f.size(); ++s) {
       src += weight[s];
@@ -60,19 +60,21 @@ __attribute__((always_inline)) inline void Pass(double* r, double* i, Index len,
       double* br = r + 4 * (g + t);
       double* bi = i + 4 * (g + t);
       V4 xr[P], xi[P];
-      xr[0] = load<V4>(br);
-      xi[0] = load<V4>(bi);
+      load(xr[0], br);
+      load(xi[0], bi);
       const double* wr = twr + t * (P - 1);
       const double* wi = twi + t * (P - 1);
       for (int q = 1; q < P; ++q) {
-        const V4 a = load<V4>(br + 4 * q * m), b = load<V4>(bi + 4 * q * m);
+        V4 a, b;
+        load(a, br + 4 * q * m);
+        load(b, bi + 4 * q * m);
         xr[q] = a * wr[q - 1] - b * wi[q - 1];
         xi[q] = a * wi[q - 1] + b * wr[q - 1];
       }
       Kernel<P>::Apply(xr, xi);
       for (int q = 0; q < P; ++q) {
-        store<V4>(br + 4 * q * m, xr[q]);
-        store<V4>(bi + 4 * q * m, xi[q]);
+        store(br + 4 * q * m, xr[q]);
+        store(bi + 4 * q * m, xi[q]);
       }
     }
   }
@@ -114,9 +116,13 @@ SG_PASS_CLONES void TwiddleTranspose(const double* br, const double* bi, Index n
     for (int a = 0; a < 4; ++a) {
       double cr, ci;
       roots.At(j2a * (k1 + a), cr, ci);
-      const V4 lr = load<V4>(laneR + 4 * (k1 + a)), li = load<V4>(laneI + 4 * (k1 + a));
+      V4 lr, li;
+      load(lr, laneR + 4 * (k1 + a));
+      load(li, laneI + 4 * (k1 + a));
       const V4 wr = lr * cr - li * ci, wi = lr * ci + li * cr;
-      const V4 xr = load<V4>(br + 4 * (k1 + a)), xi = load<V4>(bi + 4 * (k1 + a));
+      V4 xr, xi;
+      load(xr, br + 4 * (k1 + a));
+      load(xi, bi + 4 * (k1 + a));
       vr[a] = xr * wr - xi * wi;
       vi[a] = xr * wi + xi * wr;
     }
@@ -124,8 +130,8 @@ SG_PASS_CLONES void TwiddleTranspose(const double* br, const double* bi, Index n
     Transpose4(vi);
     const Index strip = k1 / 8 * 8 * n2 + k1 % 8;
     for (int l = 0; l < 4; ++l) {
-      store<V4>(tr + strip + 8 * (j2a + l), vr[l]);
-      store<V4>(ti + strip + 8 * (j2a + l), vi[l]);
+      store(tr + strip + 8 * (j2a + l), vr[l]);
+      store(ti + strip + 8 * (j2a + l), vi[l]);
     }
   }
 }
@@ -146,13 +152,15 @@ SG_PASS_CLONES void StoreRows(const double* br, const double* bi, Index half, In
                               Index k1a, double scale, double* re, double* im) {
   for (Index k2 = 0; k2 < n2; ++k2) {
     for (Index h = 0; h < 2; ++h) {
-      V4 r = load<V4>(br + h * half + 4 * k2), i = load<V4>(bi + h * half + 4 * k2);
+      V4 r, i;
+      load(r, br + h * half + 4 * k2);
+      load(i, bi + h * half + 4 * k2);
       if (scale != 1.0) {
         r *= scale;
         i *= scale;
       }
-      store<V4>(re + k1a + 4 * h + n1 * k2, r);
-      store<V4>(im + k1a + 4 * h + n1 * k2, i);
+      store(re + k1a + 4 * h + n1 * k2, r);
+      store(im + k1a + 4 * h + n1 * k2, i);
     }
   }
 }

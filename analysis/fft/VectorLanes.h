@@ -11,29 +11,37 @@ typedef double V4 __attribute__((vector_size(32)));
 
 // Loads and stores are inlined into the caller on purpose: a vector returned
 // from an out-of-line helper would cross from the AVX2 clone into code built
-// for the baseline ABI, which unoptimised builds do not inline away.
+// for the baseline ABI, which unoptimised builds do not inline away. They
+// take the vector by reference, never by value: clang refuses a call that
+// passes a 32-byte vector by value in the baseline clone, inlined or not.
 template <typename T>
-__attribute__((always_inline)) inline T load(const double* p) {
-  T v;
+__attribute__((always_inline)) inline void load(T& v, const double* p) {
   std::memcpy(&v, p, sizeof v);
-  return v;
 }
 template <typename T>
-__attribute__((always_inline)) inline void store(double* p, T v) {
+__attribute__((always_inline)) inline void store(double* p, const T& v) {
   std::memcpy(p, &v, sizeof v);
 }
 
+// Two vectors' lanes picked by index (0-3 from a, 4-7 from b). GCC and clang
+// spell the builtin differently; both give one shuffle instruction.
+#if defined(__clang__)
+#define SG_SHUFFLE(a, b, i, j, k, l) __builtin_shufflevector(a, b, i, j, k, l)
+#else
+#define SG_SHUFFLE(a, b, i, j, k, l) \
+  __builtin_shuffle(a, b, (long long __attribute__((vector_size(32)))){i, j, k, l})
+#endif
+
 // v[a][l] becomes v[l][a]: four vectors of four lanes transposed.
 __attribute__((always_inline)) inline void Transpose4(V4* v) {
-  typedef long long M __attribute__((vector_size(32)));
-  const V4 t0 = __builtin_shuffle(v[0], v[1], M{0, 4, 2, 6});
-  const V4 t1 = __builtin_shuffle(v[0], v[1], M{1, 5, 3, 7});
-  const V4 t2 = __builtin_shuffle(v[2], v[3], M{0, 4, 2, 6});
-  const V4 t3 = __builtin_shuffle(v[2], v[3], M{1, 5, 3, 7});
-  v[0] = __builtin_shuffle(t0, t2, M{0, 1, 4, 5});
-  v[1] = __builtin_shuffle(t1, t3, M{0, 1, 4, 5});
-  v[2] = __builtin_shuffle(t0, t2, M{2, 3, 6, 7});
-  v[3] = __builtin_shuffle(t1, t3, M{2, 3, 6, 7});
+  const V4 t0 = SG_SHUFFLE(v[0], v[1], 0, 4, 2, 6);
+  const V4 t1 = SG_SHUFFLE(v[0], v[1], 1, 5, 3, 7);
+  const V4 t2 = SG_SHUFFLE(v[2], v[3], 0, 4, 2, 6);
+  const V4 t3 = SG_SHUFFLE(v[2], v[3], 1, 5, 3, 7);
+  v[0] = SG_SHUFFLE(t0, t2, 0, 1, 4, 5);
+  v[1] = SG_SHUFFLE(t1, t3, 0, 1, 4, 5);
+  v[2] = SG_SHUFFLE(t0, t2, 2, 3, 6, 7);
+  v[3] = SG_SHUFFLE(t1, t3, 2, 3, 6, 7);
 }
 
 }  // namespace SgCore::fft::detail

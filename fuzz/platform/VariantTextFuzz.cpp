@@ -18,14 +18,6 @@ namespace {
 constexpr VARTYPE kTargets[] = {VT_I1, VT_UI1, VT_I2, VT_UI2, VT_I4, VT_UI4,  VT_INT, VT_UINT,
                                 VT_I8, VT_UI8, VT_R4, VT_R8,  VT_CY, VT_DATE, VT_BOOL};
 
-struct Variant {
-  VARIANT v;
-  Variant() { VariantInit(&v); }
-  ~Variant() { VariantClear(&v); }
-  Variant(const Variant&) = delete;
-  Variant& operator=(const Variant&) = delete;
-};
-
 bool Finite(const VARIANT& v) {
   switch (v.vt) {
     case VT_R4: return std::isfinite(v.fltVal);
@@ -54,12 +46,12 @@ bool SameValue(const VARIANT& a, const VARIANT& b) {
 
 // Text into `target`; what it became, into text and back, must not change.
 void FromText(BSTR text, VARTYPE target, USHORT flags) {
-  Variant source, value;
+  fuzz::Variant source, value;
   source.v.vt = VT_BSTR;
   source.v.bstrVal = text;
   if (FAILED(VariantChangeType(&value.v, &source.v, flags, target))) return;
   FUZZ_PROMISE(value.v.vt == target && Finite(value.v));
-  Variant written, back;
+  fuzz::Variant written, back;
   FUZZ_PROMISE(SUCCEEDED(VariantChangeType(&written.v, &value.v, 0, VT_BSTR)));
   // Reals and dates are written with fewer digits than they hold.
   if (target == VT_R4 || target == VT_R8 || target == VT_DATE) return;
@@ -68,7 +60,7 @@ void FromText(BSTR text, VARTYPE target, USHORT flags) {
 }
 
 void FromBits(fuzz::Bytes& in, bool date) {
-  Variant value, written, back;
+  fuzz::Variant value, written, back;
   value.v.vt = date ? VT_DATE : VT_CY;
   value.v.ullVal = in.Value<ULONGLONG>();
   const HRESULT result = VariantChangeType(&written.v, &value.v, 0, VT_BSTR);

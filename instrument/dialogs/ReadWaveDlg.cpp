@@ -5,7 +5,7 @@
 #include "instrument/dialogs/DialogKeys.h"
 #include "instrument/dialogs/DialogMessages.h"
 #include "instrument/dialogs/MainWindow.h"
-#include "instrument/dialogs/StoredList.h"
+#include "instrument/StoredList.h"
 #include "platform/visa/Visa.h"
 #include "platform/window/DataExchange.h"
 #include "shell/base/Translator.h"

@@ -4,6 +4,7 @@
 #include "instrument/dialogs/InportFromScopeDlg.h"
 
 #include "instrument/LinkServices.h"
+#include "instrument/ScopeBlock.h"
 #include "instrument/dialogs/DialogMessages.h"
 #include "instrument/dialogs/MainWindow.h"
 #include "platform/afx/Exception.h"
@@ -18,31 +19,9 @@
 
 namespace {
 
-// The VISA response to "WF? ALL": header and "#9" (12 bytes), nine digits of
-// the block length L, a 346-byte descriptor, then L - 346 one-byte codes.
-constexpr std::size_t kBlockMarkAt = 10;
-constexpr std::size_t kLengthDigitsAt = 12;
-constexpr std::size_t kLengthDigits = 9;
-constexpr std::size_t kBlockAt = kLengthDigitsAt + kLengthDigits;
-constexpr std::size_t kDescriptorBytes = 346;
 constexpr ViUInt32 kCaptureTimeoutMs = 120000;
 constexpr ViUInt32 kQueryTimeoutMs = 2000;
 constexpr int kUsbCaptureCodes = 300;
-
-// The code count of a whole block in the bytes read, or -1.
-long long BlockCodeCount(const BYTE* bytes, std::size_t got) {
-  if (got < kBlockAt || bytes[kBlockMarkAt] != '#' || bytes[kBlockMarkAt + 1] != '9') return -1;
-  long long length = 0;
-  for (std::size_t i = kLengthDigitsAt; i < kBlockAt; ++i) {
-    if (bytes[i] < '0' || bytes[i] > '9') return -1;
-    length = length * 10 + (bytes[i] - '0');
-  }
-  const long long codes = length - static_cast<long long>(kDescriptorBytes);
-  if (codes < 0 || kBlockAt + static_cast<std::size_t>(length) > got ||
-      static_cast<std::size_t>(codes) > kScopeSampleCapacity)
-    return -1;
-  return codes;
-}
 
 bool UsableScale(float value) { return std::isfinite(value) && value > 0; }
 
@@ -107,16 +86,16 @@ void CInportFromSCOPE::ImportChannelVisa(const CString& channel) {
     return;
   }
   if (status == VI_SUCCESS_MAX_CNT) viClear(g_VisaInstrument);  // the rest is not wanted
-  const long long codes =
-      BlockCodeCount(g_ScopeRawBuf.data(), std::min<std::size_t>(got, g_ScopeRawBuf.size()));
+  const long long codes = ScopeBlockCodeCount(
+      g_ScopeRawBuf.data(), std::min<std::size_t>(got, g_ScopeRawBuf.size()), kScopeSampleCapacity);
   if (codes < 0) {
     linkio::ShowMessageById(kMsgScopeBadBlock);
     return;
   }
   const float offset = link.QueryOfstVisa(channel);
   float max = 0, min = 0;
-  const int n = ConvertCodesVisa(g_ScopeRawBuf.data() + kBlockAt + kDescriptorBytes,
-                                 static_cast<int>(codes), vdiv, offset, max, min);
+  const int n = ConvertCodesVisa(g_ScopeRawBuf.data() + kScopeBlockCodesAt, static_cast<int>(codes),
+                                 vdiv, offset, max, min);
   if (n == 0) {
     linkio::ShowMessageById(kMsgScopeNothingCaptured);
     return;

@@ -2,7 +2,7 @@
 
 #include "instrument/InstrumentLink.h"
 #include "instrument/LinkServices.h"
-#include "instrument/dialogs/StoredList.h"
+#include "instrument/StoredList.h"
 #include "platform/window/DataExchange.h"
 #include "waveform/WaveCollections.h"
 

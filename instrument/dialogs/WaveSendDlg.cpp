@@ -5,7 +5,7 @@
 #include "instrument/dialogs/DialogMessages.h"
 #include "instrument/dialogs/MainWindow.h"
 #include "instrument/dialogs/SendChecks.h"
-#include "instrument/dialogs/StoredList.h"
+#include "instrument/StoredList.h"
 #include "instrument/dialogs/TableViewSeam.h"
 #include "platform/services/Services.h"
 #include "platform/visa/Visa.h"

@@ -362,16 +362,13 @@ class Vxi11Transport final : public IVisaTransport {
 
 }  // namespace
 
-std::unique_ptr<IVisaTransport> OpenVxi11(const TcpipResource& resource,
-                                          std::uint16_t portmapperPort, ViStatus* status) {
+namespace {
+
+// Creates the link on the connected core-channel socket, which the client
+// then owns (closed with it, or here when the link was refused).
+std::unique_ptr<IVisaTransport> CreateLink(int sock, sockaddr_in addr, const std::string& device,
+                                           ViStatus* status) {
   *status = VI_ERROR_RSRC_NFOUND;
-  sockaddr_in addr{};
-  if (!Resolve(resource.host, &addr)) return nullptr;
-  std::uint16_t port = AskPortmapper(addr, portmapperPort);
-  if (port == 0) return nullptr;
-  addr.sin_port = htons(port);
-  int sock = ConnectWithoutDelay(addr);
-  if (sock < 0) return nullptr;
   CLIENT* client =
       clnttcp_create(&addr, kCoreProgram, kCoreVersion, &sock, kRecordBuffer, kRecordBuffer);
   if (!client) {
@@ -381,7 +378,7 @@ std::unique_ptr<IVisaTransport> OpenVxi11(const TcpipResource& resource,
   clnt_control(client, CLSET_FD_CLOSE, nullptr);
   CreateLinkParms parms;
   parms.clientId = static_cast<std::int32_t>(getpid());
-  parms.device = const_cast<char*>(resource.device.c_str());
+  parms.device = const_cast<char*>(device.c_str());
   CreateLinkResp resp;
   clnt_stat stat = Call(client, vxi11::kCreateLink, XP(XdrCreateLinkParms), &parms,
                         XP(XdrCreateLinkResp), &resp, RpcWait(kDefaultTimeoutMs));
@@ -392,6 +389,31 @@ std::unique_ptr<IVisaTransport> OpenVxi11(const TcpipResource& resource,
   }
   *status = VI_SUCCESS;
   return std::make_unique<Vxi11Transport>(client, resp.lid, resp.maxRecvSize);
+}
+
+}  // namespace
+
+std::unique_ptr<IVisaTransport> OpenVxi11(const TcpipResource& resource,
+                                          std::uint16_t portmapperPort, ViStatus* status) {
+  *status = VI_ERROR_RSRC_NFOUND;
+  sockaddr_in addr{};
+  if (!Resolve(resource.host, &addr)) return nullptr;
+  std::uint16_t port = AskPortmapper(addr, portmapperPort);
+  if (port == 0) return nullptr;
+  addr.sin_port = htons(port);
+  int sock = ConnectWithoutDelay(addr);
+  if (sock < 0) return nullptr;
+  return CreateLink(sock, addr, resource.device, status);
+}
+
+std::unique_ptr<IVisaTransport> OpenVxi11OnSocket(int sock, const std::string& device,
+                                                  ViStatus* status) {
+  // The RPC library asks the portmapper for a port of 0 and connects a
+  // socket that is not connected yet; this one is, so any port will do.
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_port = htons(1);
+  return CreateLink(sock, addr, device, status);
 }
 
 }  // namespace visa

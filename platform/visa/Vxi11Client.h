@@ -9,11 +9,18 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace visa {
 
 // Opens a link to the resource, or returns nullptr with the VISA status.
 std::unique_ptr<IVisaTransport> OpenVxi11(const TcpipResource& resource,
                                           std::uint16_t portmapperPort, ViStatus* status);
+
+// The link over a socket already connected to a core channel, which the
+// transport then owns: for feeding the client a server's replies directly
+// (the fuzz target does). nullptr with the VISA status when it was refused.
+std::unique_ptr<IVisaTransport> OpenVxi11OnSocket(int sock, const std::string& device,
+                                                  ViStatus* status);
 
 }  // namespace visa

@@ -1,4 +1,4 @@
-#include "instrument/dialogs/StoredList.h"
+#include "instrument/StoredList.h"
 
 #include "instrument/LinkState.h"
 
