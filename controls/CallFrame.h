@@ -93,13 +93,10 @@ class CallFrame {
   typename K::Get Get(UINT slot) {
     return Call<Tag<K>>(slot);
   }
+  // Defined after Call: clang wants a deduced return type seen before a call
+  // whose arguments do not depend on the template.
   template <class K>
-  void Set(UINT slot, const typename K::Set& value) {
-    if constexpr (std::is_same_v<K, kind::VDouble>)
-      Call<void>(slot, AsVariant{value});
-    else
-      Call<void>(slot, value);
-  }
+  void Set(UINT slot, const typename K::Set& value);
   // R: void, bool, double, LONG, SHORT, CSgColor, CString, CSgPicture,
   // CSgScalarVector<double>, a wrapper class (made with this frame's thread
   // option and adopting the delivered reference), or Tag<kind::VDouble>.
@@ -245,6 +242,14 @@ auto CallFrame::Call(UINT slot, const A&... args) {
     }
     return Conv::From(result, m_threadOption);
   }
+}
+
+template <class K>
+void CallFrame::Set(UINT slot, const typename K::Set& value) {
+  if constexpr (std::is_same_v<K, kind::VDouble>)
+    Call<void>(slot, AsVariant{value});
+  else
+    Call<void>(slot, value);
 }
 
 }  // namespace SG
