@@ -3,15 +3,18 @@
 // the block write over VISA or raw USB and the commit command after it.
 #include "instrument/InstrumentLink.h"
 
+#include "instrument/BlockBuffer.h"
 #include "instrument/LinkMessages.h"
 #include "instrument/LinkServices.h"
 #include "platform/usb/RawUsbDriver.h"
 #include "platform/visa/Visa.h"
 #include "waveform/WaveCollections.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -41,19 +44,23 @@ double WorkingOffset(const CWaveData& wave) {
   return 0;
 }
 
-// One sample's code. The quotient is clamped to the code range, so a sample
-// beyond full scale packs as the extreme code instead of wrapping round to
-// the other sign.
-WORD PackCode(float d, double half, bool sixteenBit) {
-  double x = d / half * 32767.5;
-  long long t = 0;
-  if (half != 0 && std::isfinite(x)) {
-    x = std::clamp(x, -32767.0, 32767.0);
-    t = static_cast<long long>(x);
+// The codes of samples: each quotient is clamped to the code range, so a
+// sample beyond full scale packs as the extreme code instead of wrapping
+// round to the other sign; one that is not finite (or any, at amplitude 0)
+// packs as 0. Written without branches, so the loop runs in vector lanes.
+void PackCodes(const float* samples, int count, double offset, double half, bool sixteenBit,
+               BYTE* codes) {
+  for (int i = 0; i < count; ++i) {
+    const float d = static_cast<float>(samples[i] - offset);
+    double x = d / half * 32767.5;
+    x = std::fabs(x) <= std::numeric_limits<double>::max() ? x : 0.0;
+    x = std::min(std::max(x, -32767.0), 32767.0);
+    auto c = static_cast<unsigned>(static_cast<int>(x)) & 0xFFFFu;
+    c -= c != 0;
+    if (!sixteenBit) c >>= 2;
+    codes[2 * i] = static_cast<BYTE>(c & 0xFF);
+    codes[2 * i + 1] = static_cast<BYTE>(c >> 8);
   }
-  auto c = static_cast<WORD>(static_cast<unsigned long long>(t) & 0xFFFF);
-  if (c > 0) --c;
-  return sixteenBit ? c : static_cast<WORD>(c >> 2);
 }
 
 }  // namespace
@@ -96,27 +103,43 @@ CString CInstrumentLink::BuildWaveHeader(const CString& position, const CString&
   return header;
 }
 
-std::size_t CInstrumentLink::PackWaveFrame(const CString& header, const CWaveData& wave,
-                                           std::vector<BYTE>& block, const CString& tag) {
-  const int n = wave.samplecount > 0 ? wave.samplecount : 0;
-  g_TransferPoints = n;
-  g_TransferBytes = 2 * n;
-  const std::size_t h = static_cast<std::size_t>(header.GetLength());
-  block.assign(kUsbHead + h + 2 * static_cast<std::size_t>(n), 0);
-  std::memcpy(block.data() + kUsbHead, static_cast<const char*>(header), h);
+namespace {
 
+// The header and the codes of `wave` at `payload`: h + 2n bytes.
+void PackPayload(const CString& header, const CWaveData& wave, BYTE* payload, const CString& tag) {
+  const int n = wave.samplecount > 0 ? wave.samplecount : 0;
+  const std::size_t h = static_cast<std::size_t>(header.GetLength());
+  std::memcpy(payload, static_cast<const char*>(header), h);
   const double offset = WorkingOffset(wave);
   const double half = wave.vpp / 2;
   const bool sixteen = IsSixteenBitFamily(tag);
-  const int have = std::min(n, static_cast<int>(wave.thedata.GetSize()));
-  BYTE* codes = block.data() + kUsbHead + h;
-  for (int i = 0; i < n; ++i) {
-    float d = i < have ? static_cast<float>(wave.thedata.GetData()[i] - offset) : 0.0f;
-    WORD code = PackCode(d, half, sixteen);
-    codes[2 * i] = static_cast<BYTE>(code & 0xFF);
-    codes[2 * i + 1] = static_cast<BYTE>(code >> 8);
-  }
-  BuildUsbDataFrame(block.data(), block.data() + kUsbHead, h + 2 * static_cast<std::size_t>(n));
+  const int have = std::max(std::min(n, static_cast<int>(wave.thedata.GetSize())), 0);
+  PackCodes(wave.thedata.GetData(), have, offset, half, sixteen, payload + h);
+  // Past the samples the record holds, the codes are those of 0.
+  std::memset(payload + h + 2 * static_cast<std::size_t>(have), 0,
+              2 * static_cast<std::size_t>(n - have));
+}
+
+std::size_t PayloadBytes(const CString& header, const CWaveData& wave) {
+  return static_cast<std::size_t>(header.GetLength()) +
+         2 * static_cast<std::size_t>(std::max(wave.samplecount, 0));
+}
+
+void NoteTransfer(const CWaveData& wave) {
+  const int n = wave.samplecount > 0 ? wave.samplecount : 0;
+  g_TransferPoints = n;
+  g_TransferBytes = 2 * n;
+}
+
+}  // namespace
+
+std::size_t CInstrumentLink::PackWaveFrame(const CString& header, const CWaveData& wave,
+                                           std::vector<BYTE>& block, const CString& tag) {
+  NoteTransfer(wave);
+  const std::size_t payload = PayloadBytes(header, wave);
+  block.assign(kUsbHead + payload, 0);
+  PackPayload(header, wave, block.data() + kUsbHead, tag);
+  BuildUsbDataFrame(block.data(), block.data() + kUsbHead, payload);
   return block.size();
 }
 
@@ -159,19 +182,20 @@ BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& 
     return FALSE;
   }
   CString header = BuildWaveHeader(position, name, wave, tag);
-  std::size_t frameBytes = kUsbHead + static_cast<std::size_t>(header.GetLength()) +
-                           2 * static_cast<std::size_t>(std::max(wave.samplecount, 0));
-  if (frameBytes > kWaveBlockBuffer) {
+  const std::size_t payload = PayloadBytes(header, wave);
+  if (kUsbHead + payload > kWaveBlockBuffer) {
     linkio::ShowMessageById(kMsgWaveTooLong);
     return FALSE;
   }
-  std::vector<BYTE> frame;
-  std::size_t length = PackWaveFrame(header, wave, frame, tag);
+  // The frame is made for this send and written whole before it goes out.
+  NoteTransfer(wave);
+  const linkio::BlockBuffer frame = linkio::NewBlockBuffer(kUsbHead + payload);
+  PackPayload(header, wave, frame.get() + kUsbHead, tag);
 
-  if (visa) {
+  if (visa) {  // the block alone, without the raw-USB frame around it
     ViUInt32 written = 0;
-    const ViStatus status = viWrite(g_VisaInstrument, frame.data() + kUsbHead,
-                                    static_cast<ViUInt32>(length - kUsbHead), &written);
+    const ViStatus status =
+        viWrite(g_VisaInstrument, frame.get() + kUsbHead, static_cast<ViUInt32>(payload), &written);
     g_VisaStatus = status;
     if (status < 0) {
       // What arrived of the block is the start of a message on the
@@ -188,7 +212,9 @@ BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& 
     viPrintf(g_VisaInstrument, "%s", static_cast<const char*>(commit));
     return TRUE;
   }
-  if (!WriteUsbPadded(frame.data(), length)) return FALSE;
+  BuildUsbDataFrame(frame.get(), frame.get() + kUsbHead, payload);
+  const std::size_t length = kUsbHead + payload;
+  if (!WriteUsbPadded(frame.get(), length)) return FALSE;
   SendUsbCommand(ChannelPrefix() + "ARWV INDEX, " + position.Mid(1));
   return TRUE;
 }

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -82,6 +83,11 @@ TEST(WaveBlock, CodesClampAtFullScale) {
   EXPECT_EQ(Codes(mv, "USBTMCKRV1000X"), (std::vector<WORD>{0x7FFE, 0}));
   CWaveData flat = Wave({1.0f}, 0);  // zero amplitude: code 0, no division
   EXPECT_EQ(Codes(flat, "USBTMCKRV1000X"), (std::vector<WORD>{0}));
+  // A sample that is not a number, or infinite, packs as 0, not as full scale.
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  CWaveData odd = Wave({std::numeric_limits<float>::quiet_NaN(), kInf, -kInf, 0.25f});
+  EXPECT_EQ(Codes(odd, "USBTMCKRV1000X"), (std::vector<WORD>{0, 0, 0, 0x1FFE}));
+  EXPECT_EQ(Codes(odd, "USBTMCKRV1000"), (std::vector<WORD>{0, 0, 0, 0x07FF}));
   CWaveData longer = Wave({1.0f, 1.0f, 1.0f});
   longer.samplecount = 2;
   EXPECT_EQ(Codes(longer, "USBTMCKRV1000X").size(), 2u);
