@@ -5,11 +5,11 @@
 // that already exists. Ours and the anchors alternate in one process; the
 // minimum of the runs counts. Then the bytes per sample a waveform of that
 // length holds once a producer has opened it, and at the peak of opening
-// (the record's share; the view adds its own).
+// (the record's share; the view adds its own), from the process's resident
+// size.
 #include "waveform/EditOps.h"
 #include "waveform/WaveCollections.h"
 #include "bench/BenchCommon.h"
-#include "bench/HeapCounter.h"
 
 #include <algorithm>
 #include <chrono>
@@ -50,11 +50,9 @@ int main() {
     values[i] = static_cast<float>(std::sin(i * 0.001) + ((i * 2654435761u) >> 28) * 0.01);
 
   // Opening: what the store holds per sample, and the peak on the way.
-  const std::size_t before = heap_count::g_inUse;
-  heap_count::g_peak = heap_count::g_inUse;
-  g_WaveArray.Add(Opened(values));
-  const double held = double(heap_count::g_inUse - before) / kSamples;
-  const double peak = double(heap_count::g_peak - before) / kSamples;
+  const bench::ResidentPerSample opened =
+      bench::MeasureResident(kSamples, [&] { g_WaveArray.Add(Opened(values)); });
+  const double held = opened.settled, peak = opened.peak;
   g_WaveArray.RemoveAll();
 
   std::vector<float> target(kSamples, 1.0f);              // the reused anchor's buffer, touched
