@@ -112,6 +112,47 @@ class PythonAnchor {
   FILE* out_ = nullptr;
 };
 
+// The process's resident bytes, as the system counts them (everything
+// mapped and touched, whoever allocated it): the peak since the last
+// ResetResidentPeak and the resident size now.
+struct Resident {
+  double peak = 0, now = 0;
+};
+inline Resident ResidentBytes() {
+  Resident r;
+  if (FILE* status = std::fopen("/proc/self/status", "r")) {
+    char line[256];
+    while (std::fgets(line, sizeof line, status)) {
+      double kib = 0;
+      if (std::sscanf(line, "VmHWM: %lf kB", &kib) == 1) r.peak = kib * 1024;
+      if (std::sscanf(line, "VmRSS: %lf kB", &kib) == 1) r.now = kib * 1024;
+    }
+    std::fclose(status);
+  }
+  return r;
+}
+// Starts the peak again from the resident size now.
+inline void ResetResidentPeak() {
+  if (FILE* refs = std::fopen("/proc/self/clear_refs", "w")) {
+    std::fputs("5", refs);
+    std::fclose(refs);
+  }
+}
+
+// Bytes per sample that `body` leaves resident and holds at its peak, from
+// the process's resident size before, during and after it.
+struct ResidentPerSample {
+  double settled = 0, peak = 0;
+};
+template <class Body>
+ResidentPerSample MeasureResident(double samples, Body&& body) {
+  ResetResidentPeak();
+  const Resident before = ResidentBytes();
+  body();
+  const Resident after = ResidentBytes();
+  return {(after.now - before.now) / samples, (after.peak - before.now) / samples};
+}
+
 // Peak resident MiB that `body` adds to what `setup` left, both run in a
 // child process so that nothing the parent has freed is reused.
 template <class Setup, class Body>

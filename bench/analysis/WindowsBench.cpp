@@ -1,5 +1,6 @@
 // Window speed: the library's in-place windows against numpy multiplying by
-// scipy's window (a new array), single-threaded, the two called in turn.
+// scipy's window into an array kept from the last call (ours works in place
+// on the caller's array), single-threaded, the two called in turn.
 #include "analysis/windows/Windows.h"
 #include "bench/BenchCommon.h"
 

@@ -2,13 +2,16 @@
 // its anchor in the same run, alternating, the best of several runs:
 // - the equation dialog's Draw (compile once, a program run per point, into
 //   the equation result) against muparser evaluating the same text per
-//   point into a vector it allocates, as its users call it;
+//   point into float samples, both into a fresh array (a first Draw) and
+//   into one kept from the last run (a Draw again of the same length), the
+//   arrays made alike;
 // - one live preview step of the standard dialog (sine), the window dialog
 //   (Hann) and the filter dialog (Butterworth low-pass, order 5) against the
 //   analysis call each makes, alone, as a caller holding the waveform's
-//   float samples makes it: the sine into a vector it allocates, the window
-//   and the filter on a double copy of the samples (the library's routines
-//   work in place on doubles, and the waveform must stay as it is).
+//   float samples makes it: the sine into a vector, the window and the
+//   filter on a double copy of the samples (the library's routines work in
+//   place on doubles, and the waveform must stay as it is), each into an
+//   array kept from the step before, as the dialogs keep theirs.
 // Each path prints "path ratio goal" (ratio: ours / anchor).
 #include <muParser.h>
 
@@ -69,33 +72,51 @@ void EquationDraw() {
   parser.addConstant(u"pi", 3.14159265359);
   parser.addConstant(u"e", 2.718281828459045);
   const std::u16string text = kOurExpression;
-  mu::Parser reference;
+  mu::Parser muParser;
   double muX = 0;
-  reference.DefineVar("x", &muX);
-  reference.DefineConst("pi", 3.14159265359);
-  reference.SetExpr(kExpression);
+  muParser.DefineVar("x", &muX);
+  muParser.DefineConst("pi", 3.14159265359);
+  muParser.SetExpr(kExpression);
+  // muparser per point into float samples: `out` is the array ours writes
+  // into, made as ours makes it.
+  auto reference = [&](SG::CSgScalarVector<float>& out) {
+    out.SetSize(kSamples, TRUE);
+    float* d = out.GetData();
+    for (unsigned i = 0; i < kSamples; ++i) {
+      muX = EquationX(i, kSamples);
+      d[i] = static_cast<float>(muParser.Eval());
+    }
+  };
+  auto draw = [&] {
+    if (!SampleEquation(parser, x, text, kSamples, g_EquationWave))
+      std::puts("equation-draw: not finite");
+  };
+  // The first Draw of a length makes its result array; a Draw again of the
+  // same length writes into the one it has. Each side does the same.
+  SG::CSgScalarVector<float> kept;
   Report(
-      "equation-draw",
+      "equation-draw/fresh",
       [&] {
-        if (!SampleEquation(parser, x, text, kSamples, g_EquationWave))
-          std::puts("equation-draw: not finite");
+        g_EquationWave = SG::CSgScalarVector<float>();
+        draw();
       },
       [&] {
-        std::vector<float> out(kSamples);
-        for (unsigned i = 0; i < kSamples; ++i) {
-          muX = EquationX(i, kSamples);
-          out[i] = static_cast<float>(reference.Eval());
-        }
-        // Both compute the same values.
-        for (unsigned i = 0; i < kSamples; i += 65536)
-          if (std::fabs(out[i] - g_EquationWave[i]) > 1e-5f * std::max(1.0f, std::fabs(out[i])))
-            std::printf("equation-draw: values differ at %u\n", i);
+        SG::CSgScalarVector<float> fresh;
+        reference(fresh);
       },
       1.0);
+  Report(
+      "equation-draw/kept", draw, [&] { reference(kept); }, 1.0);
+  // Both compute the same values.
+  for (unsigned i = 0; i < kSamples; i += 65536)
+    if (std::fabs(kept[i] - g_EquationWave[i]) > 1e-5f * std::max(1.0f, std::fabs(kept[i])))
+      std::printf("equation-draw: values differ at %u\n", i);
 }
 
-SG::CSgScalarVector<double> Copy(const SG::CSgScalarVector<float>& samples) {
-  SG::CSgScalarVector<double> work;
+// The double copy of the samples, into an array kept from the last run as
+// the dialogs keep theirs.
+SG::CSgScalarVector<double>& Copy(const SG::CSgScalarVector<float>& samples,
+                                  SG::CSgScalarVector<double>& work) {
   work.Assign(samples.GetData(), samples.GetSize());
   return work;
 }
@@ -113,14 +134,16 @@ void PreviewSteps() {
   g_nPointCount = kSamples;
   g_bWaveOpen = true;
 
+  // The dialogs keep their arrays from one preview step to the next; the
+  // anchors keep theirs too.
+  SG::CSgScalarVector<double> kept;
   CSTD_WAVE_DLG standard;
   standard.Create(CSTD_WAVE_DLG::IDD);
   Report(
       "standard-preview-sine", [&] { standard.GenerateWave(kShapeSine); },
       [&] {
-        SG::CSgScalarVector<double> out;
         double phase = 0.0;
-        SG::SineWave(out, static_cast<int>(kSamples), &phase, 3.0, 1.0 / kSamples);
+        SG::SineWave(kept, static_cast<int>(kSamples), &phase, 3.0, 1.0 / kSamples);
       },
       1.3);
   standard.DestroyWindow();
@@ -129,22 +152,14 @@ void PreviewSteps() {
   window.Create(CMath_windowdlg::IDD);
   Report(
       "window-preview-hann", [&] { window.ApplyWindow(0, 2); },
-      [&] {
-        SG::CSgScalarVector<double> work = Copy(g_WaveArray[0].thedata);
-        SG::HanningWindow(work);
-      },
-      1.3);
+      [&] { SG::HanningWindow(Copy(g_WaveArray[0].thedata, kept)); }, 1.3);
   window.DestroyWindow();
 
   CMath_lvbo filter;
   filter.Create(CMath_lvbo::IDD);
   Report(
       "filter-preview-butterworth5", [&] { filter.ApplyFilter(0, 0, 2, 2, 2); },
-      [&] {
-        SG::CSgScalarVector<double> work = Copy(g_WaveArray[0].thedata);
-        SG::ButterworthLowPass(work, 10.0, 0.1, 5);
-      },
-      1.3);
+      [&] { SG::ButterworthLowPass(Copy(g_WaveArray[0].thedata, kept), 10.0, 0.1, 5); }, 1.3);
   filter.DestroyWindow();
 }
 

@@ -3,9 +3,10 @@
 // it: the stroke drawn and the waveform's display handed to the graph)
 // against the anchor, one replot of the waveform as the view makes it (its
 // display handed to plot 1). Moves and replots alternate in one process;
-// the minimum of the runs counts. Then the heap bytes per sample a waveform
-// of that length and its window hold once open, and at the peak of opening
-// (the record, its display and the graph's copy of the display).
+// the minimum of the runs counts. Then the bytes per sample a waveform of
+// that length and its window hold once open, and at the peak of opening
+// (the record, its display and the graph's copy of the display), from the
+// process's resident size.
 #include "waveform/view/tests/ViewFrames.h"
 
 #include "containers/CSgVariant.h"
@@ -14,7 +15,7 @@
 #include "platform/window/WinApp.h"
 #include "waveform/WaveCollections.h"
 #include "waveform/view/PelmoranView.h"
-#include "bench/HeapCounter.h"
+#include "bench/BenchCommon.h"
 
 #include <QApplication>
 
@@ -80,16 +81,17 @@ int main(int argc, char** argv) {
 
   // Opening: what a just-read waveform and its window hold per sample, and
   // the window's own share (the graph's copy of the display).
-  const std::size_t before = heap_count::g_inUse;
-  heap_count::g_peak = heap_count::g_inUse;
+  bench::ResetResidentPeak();
+  const bench::Resident before = bench::ResidentBytes();
   g_WaveArray.Add(LongWave());
-  const std::size_t recorded = heap_count::g_inUse;
+  const bench::Resident recorded = bench::ResidentBytes();
   main->SendMessage(WM_WAVE_UPDATE, kWaveUpdateOpenWindow);
   CPelmoranView* view = main->ActiveView();
   if (!view) return 1;
-  const double held = double(heap_count::g_inUse - before) / kSamples;
-  const double peak = double(heap_count::g_peak - before) / kSamples;
-  const double share = double(heap_count::g_inUse - recorded) / kSamples;
+  const bench::Resident after = bench::ResidentBytes();
+  const double held = (after.now - before.now) / kSamples;
+  const double peak = (after.peak - before.now) / kSamples;
+  const double share = (after.now - recorded.now) / kSamples;
 
   main->SendMessage(WM_DRAW_FREEHAND);
   const CWaveData& wave = g_WaveArray[0];

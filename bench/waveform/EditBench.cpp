@@ -7,12 +7,12 @@
 // minimum of the runs counts. Then what one step of the history costs, from
 // the process's resident size, and the bytes per sample a waveform of that
 // length holds once a producer has opened it, and at the peak of opening
-// (the record's share; the view adds its own).
+// (the record's share; the view adds its own), from the process's resident
+// size.
 #include "containers/SgAllocate.h"
 #include "waveform/EditOps.h"
 #include "waveform/WaveCollections.h"
 #include "bench/BenchCommon.h"
-#include "bench/HeapCounter.h"
 
 #include <algorithm>
 #include <chrono>
@@ -47,16 +47,6 @@ CWaveData Opened(const std::vector<float>& values) {
   return wave;
 }
 
-// The process's resident bytes now.
-double ResidentBytes() {
-  long pages = 0, resident = 0;
-  if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-    std::fclose(f);
-  }
-  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
-}
-
 }  // namespace
 
 int main() {
@@ -65,11 +55,9 @@ int main() {
     values[i] = static_cast<float>(std::sin(i * 0.001) + ((i * 2654435761u) >> 28) * 0.01);
 
   // Opening: what the store holds per sample, and the peak on the way.
-  const std::size_t before = heap_count::g_inUse;
-  heap_count::g_peak = heap_count::g_inUse;
-  g_WaveArray.Add(Opened(values));
-  const double held = double(heap_count::g_inUse - before) / kSamples;
-  const double peak = double(heap_count::g_peak - before) / kSamples;
+  const bench::ResidentPerSample opened =
+      bench::MeasureResident(kSamples, [&] { g_WaveArray.Add(Opened(values)); });
+  const double held = opened.settled, peak = opened.peak;
   g_WaveArray.RemoveAll();
 
   std::vector<float> target(kSamples, 1.0f);              // the reused anchor's buffer, touched
@@ -115,9 +103,9 @@ int main() {
   double step = 0.0;
   {
     auto entry = std::make_unique<WaveEntry>(Opened(values));
-    const double before = ResidentBytes();
-    waveform::CutOrDelete(*entry, selection, waveform::CutKind::Cut);
-    step = (ResidentBytes() - before) / kSamples;
+    step = bench::MeasureResident(kSamples, [&] {
+             waveform::CutOrDelete(*entry, selection, waveform::CutKind::Cut);
+           }).settled;
   }
 
   std::printf("%u samples: cut %.2f ms, undo %.2f ms, redo %.2f ms\n", kSamples, bestCut, bestUndo,

@@ -1,5 +1,6 @@
 #include "waveform/files/TextWaveReader.h"
 
+#include "containers/SgAllocate.h"
 #include "waveform/files/FileErrorText.h"
 #include "waveform/files/LineChunks.h"
 #include "waveform/files/ReadRecord.h"
@@ -104,6 +105,8 @@ int read_outfile_wave_data_main_t::ReadLines(CFile& file, const CString& path,
   const std::size_t limit = value_limit();
   std::vector<float> values;
   values.reserve(ExpectedValues(lines.Unread(), file.GetLength(), limit));
+  // Tens of megabytes for a long file: on huge pages, as the samples are.
+  SG::AdviseHugePages(values.data(), values.capacity() * sizeof(float));
   float largest = 0.0f, smallest = 0.0f;
   std::string_view line;
   while (lines.Next(line)) {
