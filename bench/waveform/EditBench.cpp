@@ -24,7 +24,6 @@
 #include <new>
 #include <vector>
 
-#include <unistd.h>
 
 namespace {
 
