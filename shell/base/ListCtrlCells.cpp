@@ -1,6 +1,6 @@
 #include "shell/base/ListCtrlCells.h"
 
-#include "shell/ListCtrlCB.h"
+#include "shell/base/ListCtrlCB.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
