@@ -13,7 +13,6 @@ CTranslator g_Translator;
 namespace {
 
 constexpr const char* kDefaultLanguage = "Chinese";
-constexpr const char* kSection = "Translation";
 
 // The loader's own boxes: the lookup table is empty while it loads, so their
 // texts are fixed and in both languages.
