@@ -178,8 +178,13 @@ std::optional<std::string> ToText(const VARIANT& v, USHORT flags) {
     case VT_BOOL:
       if (flags & VARIANT_ALPHABOOL) return std::string(v.boolVal ? "True" : "False");
       return std::string(v.boolVal ? "-1" : "0");
-    case VT_R4: return RealText(v.fltVal, 7);
-    case VT_R8: return RealText(v.dblVal, 15);
+    // A NaN or an infinity has no number text that reads back.
+    case VT_R4:
+      if (!std::isfinite(v.fltVal)) return std::nullopt;
+      return RealText(v.fltVal, 7);
+    case VT_R8:
+      if (!std::isfinite(v.dblVal)) return std::nullopt;
+      return RealText(v.dblVal, 15);
     case VT_CY: return CurrencyText(v.cyVal.int64);
     case VT_DATE: return DateToText(v.date);
     default: break;
@@ -232,8 +237,11 @@ HRESULT ConvertValue(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) 
     return DISP_E_TYPEMISMATCH;
   if (vt == VT_BSTR) {
     const std::optional<std::string> text = ToText(in, flags);
-    // A date that no calendar day holds has no text.
-    if (!text) return in.vt == VT_DATE ? DISP_E_OVERFLOW : DISP_E_TYPEMISMATCH;
+    // A date that no calendar day holds, and a real that is not finite, has
+    // no text: out of the range of what text can say.
+    if (!text)
+      return in.vt == VT_DATE || in.vt == VT_R4 || in.vt == VT_R8 ? DISP_E_OVERFLOW
+                                                                  : DISP_E_TYPEMISMATCH;
     out.bstrVal = SysAllocStringFromUtf8(*text);
     if (out.bstrVal == nullptr) return E_OUTOFMEMORY;
     out.vt = VT_BSTR;

@@ -130,8 +130,9 @@ DWORD GetPrivateProfileSection(LPCSTR section, LPSTR out, DWORD size, LPCSTR fil
     if (!IsEntry(line)) continue;
     // Room for the entry, its NUL and the list's closing NUL.
     if (used + line.size() + 2 > size) {
-      const DWORD room = size - 2 - used;
-      std::memcpy(out + used, line.data(), room);
+      // What is left of the entry up to the two closing NULs; nothing when
+      // the entries before it already reach them (used is then size - 1).
+      if (used < size - 2) std::memcpy(out + used, line.data(), size - 2 - used);
       out[size - 2] = '\0';
       out[size - 1] = '\0';
       return size - 2;

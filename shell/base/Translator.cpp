@@ -4,21 +4,15 @@
 #include "platform/win/PrivateProfile.h"
 #include "platform/win/Sleep.h"
 #include "platform/window/MessageBox.h"
+#include "shell/base/language/LanguageFile.h"
 
 #include <cstdio>
 
-LngEntry g_LngTable[kTranslatorEntries];
-KeyIdEntry g_KeyIdTable[kTranslatorEntries];
-IdTextEntry g_IdTextTable[kTranslatorEntries];
-char g_LngSectionBuf[kLngSectionBytes];
-char g_KeyIdSectionBuf[kKeyIdSectionBytes];
-char g_szProfilePath[kProfilePathMax];
 CTranslator g_Translator;
 
 namespace {
 
 constexpr const char* kDefaultLanguage = "Chinese";
-constexpr const char* kSection = "Translation";
 
 // The loader's own boxes: the lookup table is empty while it loads, so their
 // texts are fixed and in both languages.
@@ -32,8 +26,7 @@ CString Format(const char* format, const char* subject) {
 }
 
 // Reads the section of one file into its buffer and parses it.
-template <class Parse>
-void LoadFile(const CString& path, char* buffer, DWORD size, Parse parse) {
+void LoadFile(const CString& path, char* buffer, DWORD size, language::SectionParser parse) {
   if (path.GetLength() >= kProfilePathMax) {
     Report(
         Format("The path of the language file %s is too long; its texts were not loaded.\n"
@@ -42,22 +35,36 @@ void LoadFile(const CString& path, char* buffer, DWORD size, Parse parse) {
     return;
   }
   std::snprintf(g_szProfilePath, sizeof g_szProfilePath, "%s", path.GetString());
-  const DWORD count = GetPrivateProfileSection(kSection, buffer, size, g_szProfilePath);
-  if (count == size - 2) {
-    Report(
-        Format("The language file %s is too large; its texts were not loaded.\n"
-               "语言文件 %s 过大，其中的文字未能载入。",
-               g_szProfilePath));
-    return;
+  const language::FileRead read = language::ReadSectionFile(g_szProfilePath, buffer, size, parse);
+  using State = language::FileRead::State;
+  switch (read.state) {
+    case State::Damaged: {
+      CString text;
+      const int line = static_cast<int>(read.damagedLine);
+      text.Format(
+          "The language file %s is damaged: line %d holds a byte that no text may hold (a NUL "
+          "or a control character); its texts were not loaded.\n"
+          "语言文件 %s 已损坏：第 %d 行含有文字中不能出现的字节（NUL "
+          "或控制字符），其中的文字未能载入。",
+          g_szProfilePath, line, g_szProfilePath, line);
+      Report(text);
+      return;
+    }
+    case State::TooLarge:
+      Report(
+          Format("The language file %s is too large; its texts were not loaded.\n"
+                 "语言文件 %s 过大，其中的文字未能载入。",
+                 g_szProfilePath));
+      return;
+    case State::Empty:
+      Report(
+          Format("The language file %s is missing or has no [Translation] entries.\n"
+                 "语言文件 %s 不存在或其中没有 [Translation] 条目。",
+                 g_szProfilePath));
+      return;
+    case State::Parsed: break;
   }
-  if (count == 0) {
-    Report(
-        Format("The language file %s is missing or has no [Translation] entries.\n"
-               "语言文件 %s 不存在或其中没有 [Translation] 条目。",
-               g_szProfilePath));
-    return;
-  }
-  const SectionParseReport report = parse(buffer, size);
+  const SectionParseReport& report = read.report;
   if (!report.Clean()) {
     CString text;
     text.Format(
@@ -114,21 +121,37 @@ CString CTranslator::ConfiguredLanguage() const {
 void CTranslator::LoadSection(int mode) {
   const CString folder = ProgramFolder().c_str();
   if (mode == 1) {
-    CString language = ConfiguredLanguage();
-    if (!IsPlainLanguageName(language)) {
+    CString name = ConfiguredLanguage();
+    if (!IsPlainLanguageName(name)) {
       Report(
           Format("The language \"%s\" named in Languages/Multilanuage.INI is not a plain file "
                  "name; Chinese is used.\n"
                  "Languages/Multilanuage.INI 中的语言名称“%s”不是普通文件名，改用中文。",
-                 language));
-      language = kDefaultLanguage;
+                 name));
+      name = kDefaultLanguage;
     }
-    LoadFile(folder + "Languages/" + language + ".lng", g_LngSectionBuf, kLngSectionBytes,
-             [this](const char* b, size_t n) { return ParseLngSection(b, n); });
+    LoadFile(folder + "Languages/" + name + ".lng", g_LngSectionBuf, kLngSectionBytes,
+             language::ParseLngSection);
   } else if (mode == 2) {
     LoadFile(folder + "Languages/KeyID.INI", g_KeyIdSectionBuf, kKeyIdSectionBytes,
-             [this](const char* b, size_t n) { return ParseKeyIdSection(b, n); });
+             language::ParseKeyIdSection);
   }
+}
+
+SectionParseReport CTranslator::ParseLngSection(const char* buffer, size_t size) {
+  return language::ParseLngSection(buffer, size);
+}
+
+SectionParseReport CTranslator::ParseKeyIdSection(const char* buffer, size_t size) {
+  return language::ParseKeyIdSection(buffer, size);
+}
+
+bool CTranslator::ParseLngLine(int index, const CString& line) {
+  return language::ParseLngLine(index, line);
+}
+
+bool CTranslator::ParseKeyIdLine(int index, const CString& line) {
+  return language::ParseKeyIdLine(index, line);
 }
 
 void CTranslator::BuildIdTable() {

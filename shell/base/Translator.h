@@ -6,43 +6,7 @@
 
 #include "platform/afx/String.h"
 #include "platform/window/WinUser.h"
-
-struct LngEntry {
-  CString key;
-  CString text;
-};
-
-struct KeyIdEntry {
-  CString key;
-  CString idText;
-};
-
-struct IdTextEntry {
-  int id = 0;  // 0: never filled
-  CString text;
-};
-
-constexpr int kTranslatorEntries = 1024;
-constexpr int kLngSectionBytes = 20480;
-constexpr int kKeyIdSectionBytes = 10240;
-constexpr int kTranslatorLineMax = 255;  // characters of one entry
-constexpr int kProfilePathMax = 260;
-
-extern LngEntry g_LngTable[kTranslatorEntries];
-extern KeyIdEntry g_KeyIdTable[kTranslatorEntries];
-extern IdTextEntry g_IdTextTable[kTranslatorEntries];
-extern char g_LngSectionBuf[kLngSectionBytes];
-extern char g_KeyIdSectionBuf[kKeyIdSectionBytes];
-extern char g_szProfilePath[kProfilePathMax];
-
-// What a section parse left out, so that a damaged file is reported rather
-// than read silently in part.
-struct SectionParseReport {
-  int entries = 0;      // entries stored or left empty, in file order
-  int tooLong = 0;      // entries over kTranslatorLineMax characters (left empty)
-  int beyondTable = 0;  // entries after the first kTranslatorEntries (ignored)
-  bool Clean() const { return tooLong == 0 && beyondTable == 0; }
-};
+#include "shell/base/language/LanguageTables.h"
 
 class CTranslator {
  public:
@@ -55,7 +19,9 @@ class CTranslator {
   void ClearTables();
   // 1: the configured language's file into g_LngTable; 2: the key file into
   // g_KeyIdTable; other modes do nothing. A missing, empty, oversized or
-  // damaged file is reported in a box with a fixed text in both languages.
+  // damaged file is reported in a box with a fixed text in both languages;
+  // a file holding a byte no entry can hold (shell/base/language/LanguageFile.h)
+  // is damaged and none of its texts is taken.
   void LoadSection(int mode);
   void BuildIdTable();
   // The whole load: clear, language file, 500 ms, key file, 500 ms, join.
@@ -68,6 +34,7 @@ class CTranslator {
   // it is already the configured one.
   bool SwitchLanguage(const CString& name);
 
+  // The section splitting of shell/base/language/LanguageTables.h.
   SectionParseReport ParseLngSection(const char* buffer, size_t size = kLngSectionBytes);
   SectionParseReport ParseKeyIdSection(const char* buffer, size_t size = kKeyIdSectionBytes);
   // False when the line is too long (its entry is then left empty).
@@ -89,7 +56,3 @@ CString LanguageProfilePath(const CString& programFolder);
 // A language name is a plain file name: not empty, no folder separators, no
 // leading dot, no control characters.
 bool IsPlainLanguageName(const CString& name);
-// Text to number as the key file's ids are read: blanks removed, upper-cased,
-// a leading "-" negates, every "+" and "-" dropped, "0X" reads hexadecimal,
-// else the leading decimal digits (0 when none).
-int TranslatorIdValue(const CString& text);

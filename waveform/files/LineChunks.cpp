@@ -16,7 +16,10 @@ LineChunks::LineChunks(CFile& file, std::size_t chunkSize)
 bool LineChunks::Refill() {
   if (m_end) return false;
   // Keep the unfinished line at the front and read the next chunk after it.
-  const std::size_t kept = m_rest.size();
+  // A run of NULs at its end is kept as one NUL: the run is either padding
+  // up to the end of the file or damage that refuses the line, however long.
+  std::size_t kept = m_rest.size();
+  while (kept >= 2 && m_rest[kept - 1] == '\0' && m_rest[kept - 2] == '\0') --kept;
   if (kept >= kMaxLine) {
     ++m_line;
     m_tooLong = true;
@@ -25,7 +28,7 @@ bool LineChunks::Refill() {
   const std::size_t want = std::max(m_chunk, kept);  // at least doubles a long line
   if (m_buffer.size() < kept + want) {
     std::vector<char> bigger(kept + want);
-    std::copy(m_rest.begin(), m_rest.end(), bigger.begin());
+    std::copy(m_rest.begin(), m_rest.begin() + kept, bigger.begin());
     m_buffer.swap(bigger);
   } else if (kept) {
     std::memmove(m_buffer.data(), m_rest.data(), kept);
@@ -40,6 +43,10 @@ bool LineChunks::Refill() {
       break;
     }
   }
-  m_rest = std::string_view(m_buffer.data(), kept + got);
+  std::size_t size = kept + got;
+  // Files written through a mapping of whole pages end in NUL padding.
+  if (m_end)
+    while (size > 0 && m_buffer[size - 1] == '\0') --size;
+  m_rest = std::string_view(m_buffer.data(), size);
   return true;
 }

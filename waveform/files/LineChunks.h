@@ -3,6 +3,9 @@
 // feed and without one carriage return before it, so LF and CR LF may mix;
 // a line split between two chunks comes out whole; a UTF-8 byte-order mark
 // at the start of the file is dropped; the last line needs no line feed.
+// NUL bytes that end the file are padding (a file written through a mapping
+// of whole pages ends in them) and are dropped; a NUL anywhere else stays in
+// its line, which no reader takes as a value.
 // Read failures of the file leave as the framework's CFileException.
 
 #include "platform/afx/File.h"

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -22,7 +23,7 @@ bool IsNumberField(std::string_view text) {
   return true;
 }
 
-bool ScanNumber(std::string_view field, double& value) {
+bool ScanNumber(std::string_view field, double& value, std::size_t* length) {
   const char* p = field.data();
   const char* const end = p + field.size();
   while (p < end && (*p == ' ' || *p == '\t')) ++p;
@@ -66,6 +67,7 @@ bool ScanNumber(std::string_view field, double& value) {
     }
   }
   const int power = scale + exponent;
+  if (length) *length = static_cast<std::size_t>(p - field.data());
   if (!inexact && digits < (std::uint64_t{1} << 53) && power >= -22 && power <= 22) {
     // Both operands exact: one correctly rounded operation.
     const double m = static_cast<double>(digits);
@@ -83,4 +85,17 @@ bool ScanNumber(std::string_view field, double& value) {
   }
   value = parsed;
   return true;
+}
+
+bool ScanField(std::string_view field, double& value) {
+  std::string joined;
+  if (field.find(' ') != std::string_view::npos) {  // seldom: keep the common case free
+    joined.reserve(field.size());
+    for (char c : field)
+      if (c != ' ') joined += c;
+    field = joined;
+  }
+  while (!field.empty() && field.back() == '\t') field.remove_suffix(1);
+  std::size_t length = 0;
+  return ScanNumber(field, value, &length) && length == field.size();
 }

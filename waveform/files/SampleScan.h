@@ -2,9 +2,9 @@
 // Reading one number out of a field of a waveform file's line, by the rules
 // of the program's text-to-number conversion (an optional sign, digits with
 // an optional point, an optional exponent of either case; leading blanks and
-// tabs skipped) except that a blank ends the number: "1.5 9" reads 1.5, never
-// 1.59. Text after the number is not read.
+// tabs skipped).
 
+#include <cstddef>
 #include <string_view>
 
 // True for the characters that may make up the first field of a data line:
@@ -19,5 +19,13 @@ bool IsNumberField(std::string_view text);
 // Reads the number at the start of field into value (rounded once from the
 // exact decimal to double, as the C library's strtod does; a magnitude
 // beyond the double range gives an infinity). False when the field does not
-// begin with a number.
-bool ScanNumber(std::string_view field, double& value);
+// begin with a number. length, when given, receives how many characters
+// the number took, the blanks and tabs before it included.
+bool ScanNumber(std::string_view field, double& value, std::size_t* length = nullptr);
+
+// Reads a data line's field as the program's text-to-number conversion reads
+// a value, every blank removed ("1 000" is 1000, "- 2.5" is -2.5) and tabs
+// around it skipped, except that the field must be one number from its start
+// to its end: a unit, a word, a tab inside or an exponent without digits
+// makes it false. No sample is ever taken from the start of a field alone.
+bool ScanField(std::string_view field, double& value);

@@ -4,6 +4,7 @@
 #include "waveform/files/SampleScan.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -120,5 +121,18 @@ bool FindDatLayout(std::string_view text, bool whole, DataLayout& layout) {
     layout.rule = {FieldRule::Split::Whole, ',', 0, false};
     first = line;
   }
-  return IsNumberField(Trimmed(first));
+  // Every character of the first field must be a number character; an empty
+  // field (the line starts with its separator) has none that is not.
+  const std::string_view field = Trimmed(first);
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (IsNumberChar(field[i])) continue;
+    // The program names the line's first foreign character on standard
+    // output: its code as a signed byte and its place in the line.
+    std::printf("check_format_vaild fail:c_num=%d,ypos=%d\n",
+                static_cast<int>(static_cast<signed char>(field[i])),
+                static_cast<int>(field.data() + i - line.data()));
+    std::fflush(stdout);
+    return false;
+  }
+  return true;
 }

@@ -18,9 +18,10 @@
 // frequency in Hz after it.
 //
 // DAT: no header. The first line that is not blank chooses the separator
-// (a comma, else a tab, else blanks, else none), its first field must be a
-// number, and every line from it holds the sample in its second field (the
-// whole line when there is no separator).
+// (a comma, else a tab, else blanks, else none), its first field must be
+// made of number characters (an empty one is), and every line from it holds
+// the sample in its second field (the whole line when there is no
+// separator).
 
 #include "waveform/files/TextWaveReader.h"
 
@@ -33,5 +34,8 @@ inline constexpr std::string_view kCsvColumnHeaders[] = {"Second,Volt", "xpos,va
 DataLayout FindCsvLayout(std::string_view text, bool whole);
 
 // DAT: false when there is no line (firstLine 0), or the first field of the
-// first line is not a number (firstLine names that line).
+// first line holds a character that is not a number character (firstLine
+// names that line, and the line
+// "check_format_vaild fail:c_num=<code>,ypos=<index>" on standard output
+// names the character: its code as a signed byte, its index in the line).
 bool FindDatLayout(std::string_view text, bool whole, DataLayout& layout);

@@ -67,7 +67,7 @@ bool read_outfile_wave_data_main_t::read_next_value(std::string_view line, const
                                                     double& value) {
   if (rule.single && line.find(',') != std::string_view::npos) return false;
   std::string_view field;
-  return FieldOf(line, rule, field) && ScanNumber(field, value);
+  return FieldOf(line, rule, field) && ScanField(field, value);
 }
 
 int read_outfile_wave_data_main_t::Fail(WaveFileStatus status) {

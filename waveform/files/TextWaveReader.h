@@ -3,8 +3,9 @@
 // line by line, one sample from each data line. A reader finds in the first
 // chunk where the data lines start and which field of a line holds the
 // sample; the base reads every data line from there. Blank lines are not
-// samples and are passed over; any other line whose field holds no number is
-// refused with its line number, so no sample is lost, shifted or invented.
+// samples and are passed over; any other line whose field is not a number as
+// a whole (blanks inside it removed, SampleScan.h) is refused with its line
+// number, so no sample is lost, shifted, cut short or invented.
 //
 // A reader object reads one file into the record it was given:
 //   CWaveData wave;
@@ -63,8 +64,8 @@ class read_outfile_wave_data_main_t {
 
   const WaveFileStatus& status() const { return m_status; }
 
-  // The sample of one data line under rule: false when its field holds no
-  // number (or, for a single-value rule, the line holds a comma).
+  // The sample of one data line under rule: false when its field is not a
+  // number as a whole (or, for a single-value rule, the line holds a comma).
   static bool read_next_value(std::string_view line, const FieldRule& rule, double& value);
 
  protected:

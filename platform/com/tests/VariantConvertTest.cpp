@@ -225,6 +225,44 @@ TEST(VariantChangeType, CurrencyFromTextIsExact) {
   }
 }
 
+// A real that is not finite has no number text: it is refused as out of
+// range, as a date outside the calendar is, rather than written as text
+// ("-NAN", "INF") that no conversion reads back. The texts the C runtime
+// writes for such values are no numbers either way.
+TEST(VariantChangeType, ARealThatIsNotFiniteHasNoText) {
+  for (VARTYPE vt : {VT_R4, VT_R8}) {
+    for (double value : {double(NAN), -double(NAN), double(INFINITY), -double(INFINITY)}) {
+      SCOPED_TRACE(std::to_string(vt) + " " + std::to_string(value));
+      VARIANT source = Build({vt, value});
+      VARIANT text;
+      VariantInit(&text);
+      EXPECT_EQ(VariantChangeType(&text, &source, 0, VT_BSTR), DISP_E_OVERFLOW);
+      EXPECT_EQ(text.vt, VT_EMPTY);
+      VariantClear(&text);
+    }
+    for (const char* written : {"-NAN", "NAN", "nan", "-nan(ind)", "INF", "-INF", "inf", "1.#INF",
+                                "-1.#IND", "Infinity"}) {
+      SCOPED_TRACE(written);
+      VARIANT source = Build({VT_BSTR, 0, written});
+      VARIANT number;
+      VariantInit(&number);
+      EXPECT_EQ(VariantChangeType(&number, &source, 0, vt), DISP_E_TYPEMISMATCH);
+      VariantClear(&source);
+    }
+  }
+  // Finite reals still go into text and back to the same value.
+  for (double value : {1.5, -2.25e-300, 3.0e38, 123456789012345.0}) {
+    VARIANT source = Build({VT_R8, value});
+    VARIANT text, back;
+    VariantInit(&text);
+    VariantInit(&back);
+    ASSERT_EQ(VariantChangeType(&text, &source, 0, VT_BSTR), S_OK) << value;
+    ASSERT_EQ(VariantChangeType(&back, &text, 0, VT_R8), S_OK) << value;
+    EXPECT_EQ(back.dblVal, value);
+    VariantClear(&text);
+  }
+}
+
 TEST(VariantChangeType, InPlaceByReferenceAndFlags) {
   VARIANT v;
   VariantInit(&v);

@@ -77,6 +77,35 @@ TEST_F(ProfileFile, ASectionThatDoesNotFitReportsTheSizeLessTwo) {
   EXPECT_EQ(Section("S", 15).second, 14u);  // exactly room for both and the closing NUL
 }
 
+// The entries before the one that does not fit may end exactly one byte
+// short of the buffer: nothing of that entry fits then, and nothing is
+// written past the buffer (the sanitizer build watches every size).
+TEST_F(ProfileFile, ASectionIsNeverWrittenPastItsBuffer) {
+  Write("[S]\nAAAA=1\nB=2\nCCCCCC=3\n");
+  const char kWhole[] = "AAAA=1\0B=2\0CCCCCC=3\0";  // and the array's own closing NUL
+  const std::string whole(kWhole, sizeof kWhole);
+  for (DWORD size = 1; size <= 26; ++size) {
+    std::vector<char> out(size, 'x');  // exactly the size, so a byte past it is caught
+    const DWORD n = GetPrivateProfileSection("S", out.data(), size, path_.c_str());
+    if (size >= whole.size()) {
+      EXPECT_EQ(n, whole.size() - 1) << size;
+      EXPECT_EQ(std::string(out.data(), whole.size()), whole) << size;
+      continue;
+    }
+    // Cut: the result is size - 2 and the list is closed by two NULs.
+    EXPECT_EQ(n, size < 2 ? 0u : size - 2) << size;
+    if (size >= 2) {
+      EXPECT_EQ(out[size - 2], '\0') << size;
+      EXPECT_EQ(out[size - 1], '\0') << size;
+      EXPECT_EQ(std::string(out.data(), size - 2), whole.substr(0, size - 2)) << size;
+    }
+  }
+  // The shape that ran past the buffer: "AAAA=1" and its NUL fill size - 1.
+  std::vector<char> out(8, 'x');
+  EXPECT_EQ(GetPrivateProfileSection("S", out.data(), 8, path_.c_str()), 6u);
+  EXPECT_EQ(std::string(out.data(), 8), std::string("AAAA=1\0\0", 8));
+}
+
 TEST_F(ProfileFile, WritingReplacesAddsAndCreates) {
   ASSERT_TRUE(WritePrivateProfileString("Config", "Language", "English", path_.c_str()));
   EXPECT_EQ(Read(), "[Config]\nLanguage=English\n");

@@ -210,6 +210,62 @@ TEST_F(TranslatorFiles, BrokenFilesAreReportedInBothLanguages) {
   }
 }
 
+// Entries that, each with its NUL, fill all of the section buffer but its
+// last byte, then one more entry: the reader has no room left for it at all.
+TEST_F(TranslatorFiles, ALanguageFileOneByteShortOfTheBufferIsTooLarge) {
+  std::string lng = "[Translation]\n";
+  int filled = 0;
+  while (kLngSectionBytes - 1 - filled > 200) {
+    lng += "FILE=" + Repeat("x", 194) + "\n";  // 199 bytes and a NUL in the buffer
+    filled += 200;
+  }
+  lng += Repeat("y", kLngSectionBytes - 1 - filled - 1 - 2) + "=z\n";  // fills the rest less one
+  lng += "OK=OK\n";
+  Write("Multilanuage.INI", "[Config]\nLanguage=English\n");
+  Write("English.lng", lng);
+  ScriptedBoxes boxes;
+  boxes.Expect(IDOK, "too large");
+  g_Translator.Load();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_NE(boxes.Shown()[0].text.find("English.lng"), std::string::npos);
+  EXPECT_EQ(g_Translator.GetText(1), CString());
+}
+
+// A NUL or a control character inside a line would split or bend its entry
+// and move every later text onto the wrong id: the file is reported as
+// damaged, with the line, and none of its texts is taken.
+TEST_F(TranslatorFiles, AByteNoTextHoldsMakesTheFileDamagedNotShifted) {
+  struct Row {
+    const char* name;
+    const char* file;
+    std::string text;
+    const char* line;
+  };
+  using namespace std::string_literals;
+  const std::vector<Row> rows = {
+      {"NUL in a text", "English.lng", "[Translation]\nFILE=Fi\0le\nOK=OK\n"s, "line 2"},
+      {"control byte", "English.lng", "[Translation]\r\nFILE=File\r\nOK=O\x01K\r\n"s, "line 3"},
+      {"carriage return alone", "English.lng", "[Translation]\nFILE=Fi\rle\nOK=OK\n"s, "line 2"},
+      {"NUL in the key file", "KeyID.INI", "[Translation]\nFILE=1\0\nOK=1163\n"s, "line 2"},
+  };
+  Write("Multilanuage.INI", "[Config]\nLanguage=English\n");
+  for (const Row& row : rows) {
+    SetUp();  // both files sound again
+    Write("Multilanuage.INI", "[Config]\nLanguage=English\n");
+    Write(row.file, row.text);
+    ScriptedBoxes boxes;
+    boxes.Expect(IDOK, "damaged");
+    g_Translator.Load();
+    ASSERT_EQ(boxes.Shown().size(), 1u) << row.name;
+    const std::string shown = boxes.Shown()[0].text;
+    EXPECT_NE(shown.find("已损坏"), std::string::npos) << row.name;
+    EXPECT_NE(shown.find(row.file), std::string::npos) << row.name;
+    EXPECT_NE(shown.find(row.line), std::string::npos) << row.name;
+    EXPECT_EQ(g_Translator.GetText(1), CString()) << row.name;
+    EXPECT_EQ(g_Translator.GetText(1163), CString()) << row.name;
+  }
+}
+
 TEST_F(TranslatorFiles, ALanguageNameThatIsNoPlainFileNameFallsBackToChinese) {
   for (const char* name : {"../English", "sub/English", ".hidden", "C:English"}) {
     Write("Multilanuage.INI", std::string("[Config]\nLanguage=") + name + "\n");

@@ -72,7 +72,6 @@ TEST(CsvReader, LinesKeptSkippedAndRefused) {
        "\xEF\xBB\xBF"
        "Amplitude\n1\n2\n",
        {1, 2}},
-      {"a blank ends the value: two fields, not 1.59", "xpos,value\n0,1.5 9\n0,2\n", {1.5f, 2}},
       {"last line without a line feed", "xpos,value\n0,1\n0,2", {1, 2}},
       {"a line without a comma", "xpos,value\n0,1\n7\n0,3\n", {}, 3, 631},
       {"an empty field", "xpos,value\n0,1\n0,\n0,3\n", {}, 3, 631},
@@ -100,6 +99,85 @@ TEST(CsvReader, LinesKeptSkippedAndRefused) {
       EXPECT_EQ(read.status.messageId, row.message) << row.name;
       EXPECT_EQ(read.status.line, row.line) << row.name;
       EXPECT_EQ(read.wave.thedata.GetSize(), 0u) << row.name << ": a failed read keeps nothing";
+    }
+  }
+}
+
+// A blank inside a value is removed, as the program's text-to-number
+// conversion removes it ("1 000" is 1000); a value is never read from the
+// start of its field only: what is left is a number as a whole or the line
+// is refused with its number.
+TEST(CsvReader, BlanksInsideAValueAndNoValueFromAPrefix) {
+  struct Row {
+    const char* name;
+    std::string text;
+    Samples samples;     // when read
+    long long line = 0;  // when refused
+  };
+  const Row rows[] = {
+      {"thousands apart", "xpos,value\n0,1 000\n0,2\n", {1000, 2}},
+      {"numeric lines", "0,1 000\n0,- 2.5\n", {1000, -2.5f}},
+      {"a blank between the digits", "xpos,value\n0,1.5 9\n0,2\n", {1.59f, 2}},
+      {"blanks around and in the exponent", "xpos,value\n0, 1 e 3 \n0,2\n", {1000, 2}},
+      {"tabs around the value", "xpos,value\n0,\t1.5\t\n0,2\n", {1.5f, 2}},
+      {"a single column", "Amplitude\r\n1 000\r\n- 0.5\r\n", {1000, -0.5f}},
+      {"Points", "Points\nP1,1 000\nP2,2\n", {1000, 2}},
+      {"a unit after the value", "xpos,value\n0,1\n0,3.3V\n", {}, 3},
+      {"a word after a blank", "xpos,value\n0,1\n0,1.5 x\n", {}, 3},
+      {"a tab inside the value", "xpos,value\n0,1\n0,1\t000\n", {}, 3},
+      {"an exponent without digits", "xpos,value\n0,1\n0,1e\n", {}, 3},
+      {"hexadecimal", "xpos,value\n0,1\n0,0x10\n", {}, 3},
+      {"a single column with a word", "Amplitude\n1\n2 volts\n", {}, 3},
+  };
+  for (const Row& row : rows) {
+    const TextRead read = ReadCsv(row.text);
+    if (row.line == 0) {
+      ASSERT_GE(read.result, 0) << row.name << ": message " << read.status.messageId;
+      EXPECT_EQ(read.samples, row.samples) << row.name;
+    } else {
+      EXPECT_LT(read.result, 0) << row.name;
+      EXPECT_EQ(read.status.messageId, WaveFileMessage::kUnreadableLine) << row.name;
+      EXPECT_EQ(read.status.line, row.line) << row.name;
+    }
+  }
+}
+
+// The original program wrote an amplitude CSV through a file mapping of whole
+// windows: the text, then NUL bytes up to the window's end. Those NULs are
+// padding; a NUL among the lines is damage and refuses its line.
+TEST(CsvReader, NulPaddingAfterTheLinesIsNoData) {
+  const std::string lines = "Amplitude\r\n0.00000\r\n1.00000\r\n-0.50000\r\n";
+  ASSERT_EQ(lines.size(), 39u);
+  const std::string padded = lines + std::string(65536 - 39, '\0');
+  for (std::size_t chunk : {read_outfile_wave_data_main_t::kChunkSize, std::size_t{4096},
+                            std::size_t{40}, std::size_t{16}}) {
+    const TextRead read = ReadCsv(padded, chunk);
+    ASSERT_GE(read.result, 0) << "chunk " << chunk << ": message " << read.status.messageId
+                              << " line " << read.status.line;
+    EXPECT_EQ(read.samples, (Samples{0.0f, 1.0f, -0.5f})) << "chunk " << chunk;
+  }
+  const TextRead noLineEnd = ReadCsv("Amplitude\r\n1\r\n2" + std::string(100, '\0'));
+  ASSERT_GE(noLineEnd.result, 0);
+  EXPECT_EQ(noLineEnd.samples, (Samples{1, 2}));
+
+  using namespace std::string_literals;
+  struct Row {
+    const char* name;
+    std::string text;
+    long long line;
+  };
+  const Row refused[] = {
+      {"a NUL after a value", "Amplitude\r\n0.5\r\n1\0\r\n2\r\n"s, 3},
+      {"a line of NULs between lines", "Amplitude\r\n0.5\r\n\0\0\0\r\n2\r\n"s, 3},
+      {"NULs and then more data", lines + std::string(5000, '\0') + "7\r\n", 5},
+      {"a NUL in a column", "xpos,value\n0,1\n0,\0"s + "2\n0,3\n", 3},
+  };
+  for (const Row& row : refused) {
+    for (std::size_t chunk : {read_outfile_wave_data_main_t::kChunkSize, std::size_t{16}}) {
+      const TextRead read = ReadCsv(row.text, chunk);
+      EXPECT_LT(read.result, 0) << row.name;
+      EXPECT_EQ(read.status.messageId, WaveFileMessage::kUnreadableLine) << row.name;
+      EXPECT_EQ(read.status.line, row.line) << row.name << " chunk " << chunk;
     }
   }
 }

@@ -19,11 +19,16 @@ TEST(DatReader, Separators) {
        "0.000,1.5\n0.001,2.5\n0.002,-3\n",
        {1.5f, 2.5f, -3}},
       {"tab", "0\t1.5\r\n1\t2.5\r\n", {1.5f, 2.5f}},
-      {"tab with a blank inside the second field", "0\t1.5 x\n1\t2.5 y\n", {1.5f, 2.5f}},
+      {"tab with a blank inside the second field", "0\t1 000.5\n1\t- 2.5\n", {1000.5f, -2.5f}},
+      {"comma with a blank inside the second field", "0,1 000\n1,2\n", {1000, 2}},
+      {"blanks: a blank parts the fields", "0 1 000\n1 2 3\n", {1, 2}},
+      {"an empty first field", ",1\n,2\n", {1, 2}},
+      {"an empty first field in the first line only", ",1\n0,2\n", {1, 2}},
+      {"an empty first field before a tab", "\t1\n\t2\n", {1, 2}},
       {"blank: the second field, not the fields run together", "1.5 9\n2.5 8\n", {9, 8}},
       {"runs of blanks and leading blanks", "  0.0    1.25\n  1.0    -2\n", {1.25f, -2}},
       {"none: the whole line, the first included", "-0.5\n0.5\n", {-0.5f, 0.5f}},
-      {"comma before a later tab", "0,1\t9\n1,2\t9\n", {1, 2}},
+      {"comma before a later tab", "0,1\t\n1,2\t\n", {1, 2}},
       {"blank and mixed line ends", "0,1\r\n\n1,2\n\r\n2,3", {1, 2, 3}},
       {"byte-order mark",
        "\xEF\xBB\xBF"
@@ -56,6 +61,9 @@ TEST(DatReader, Refusals) {
       {"a line with one blank-separated field", "0 1\n7\n1 2\n", 631, 2},
       {"two tabs: an empty second field", "0\t1\n1\t\t5\n", 631, 2},
       {"a value beyond the float range", "0,1\n1,-1e39\n", 356, 2},
+      {"a word after a blank in a tab-separated field", "0\t1.5 x\n1\t2\n", 631, 1},
+      {"a unit after the value", "0,1\n1,2V\n", 631, 2},
+      {"a tab inside a comma-separated value", "0,1\t9\n1,2\n", 631, 1},
   };
   for (const Row& row : rows) {
     const TextRead read = ReadDat(row.text);
@@ -64,6 +72,24 @@ TEST(DatReader, Refusals) {
     EXPECT_EQ(read.status.line, row.line) << row.name;
   }
   EXPECT_GE(ReadDat("0,1\n1,2\n").result, 0) << "two lines are enough";
+}
+
+// A first line that is not data is reported on standard output as well:
+// the code of its first character that is not a number character (a signed
+// byte) and that character's place in the line.
+TEST(DatReader, TheRefusedFirstLineIsNamedOnStandardOutput) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"Time,Value\n0,1\n1,2\n", "check_format_vaild fail:c_num=84,ypos=0\n"},
+      {"1E-3,1\n2E-3,2\n", "check_format_vaild fail:c_num=69,ypos=1\n"},
+      {"\xC3\xA9\t1\n0\t2\n", "check_format_vaild fail:c_num=-61,ypos=0\n"},
+      {"0,1\n1,2\n", ""},
+      {",1\n,2\n", ""},
+  };
+  for (const auto& [text, printed] : rows) {
+    testing::internal::CaptureStdout();
+    ReadDat(text);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), printed) << text;
+  }
 }
 
 // The extremes are the samples' own: all-positive values no longer report

@@ -1,12 +1,17 @@
-// Splitting the profile reader's section buffer into the translator's
-// tables, and the id texts of the key file.
-#include "shell/base/Translator.h"
+#include "shell/base/language/LanguageTables.h"
 
 #include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstring>
 #include <string>
+
+LngEntry g_LngTable[kTranslatorEntries];
+KeyIdEntry g_KeyIdTable[kTranslatorEntries];
+IdTextEntry g_IdTextTable[kTranslatorEntries];
+char g_LngSectionBuf[kLngSectionBytes];
+char g_KeyIdSectionBuf[kKeyIdSectionBytes];
+char g_szProfilePath[kProfilePathMax];
 
 namespace {
 
@@ -60,24 +65,27 @@ SectionParseReport ParseSection(const char* buffer, size_t size, Parse parseLine
 
 }  // namespace
 
-bool CTranslator::ParseLngLine(int index, const CString& line) {
+namespace language {
+
+bool ParseLngLine(int index, const CString& line) {
   if (index < 0 || index >= kTranslatorEntries) return false;
   return ParseLine(g_LngTable[index], line, &LngEntry::text);
 }
 
-bool CTranslator::ParseKeyIdLine(int index, const CString& line) {
+bool ParseKeyIdLine(int index, const CString& line) {
   if (index < 0 || index >= kTranslatorEntries) return false;
   return ParseLine(g_KeyIdTable[index], line, &KeyIdEntry::idText);
 }
 
-SectionParseReport CTranslator::ParseLngSection(const char* buffer, size_t size) {
-  return ParseSection(buffer, size, [this](int i, const CString& l) { return ParseLngLine(i, l); });
+SectionParseReport ParseLngSection(const char* buffer, size_t size) {
+  return ParseSection(buffer, size, ParseLngLine);
 }
 
-SectionParseReport CTranslator::ParseKeyIdSection(const char* buffer, size_t size) {
-  return ParseSection(buffer, size,
-                      [this](int i, const CString& l) { return ParseKeyIdLine(i, l); });
+SectionParseReport ParseKeyIdSection(const char* buffer, size_t size) {
+  return ParseSection(buffer, size, ParseKeyIdLine);
 }
+
+}  // namespace language
 
 int TranslatorIdValue(const CString& text) {
   std::string s;
