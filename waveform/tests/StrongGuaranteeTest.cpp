@@ -21,7 +21,9 @@ using namespace waveform;
 struct Captured {
   Floats samples, display, copy, clip, lastdraw;
   std::vector<Floats> states;
-  int dispstep, displaylen, cursor1, cursor2, current;
+  int dispstep, displaylen;
+  double cursor1, cursor2;
+  int current;
   bool saved;
   bool operator==(const Captured&) const = default;
 };
