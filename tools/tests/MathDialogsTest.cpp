@@ -101,7 +101,7 @@ TEST_F(MathDialogsTest, CursorsInEitherOrderAndOkRightAwayLeaveTheRest) {
     g_WaveArray[0].cursor1 = c1;
     g_WaveArray[0].cursor2 = c2;
     CMath_valuedlg dlg;
-    Run(dlg, [&](HWND d) {
+    Run(dlg, [&, from = from, to = to](HWND d) {
       Choose(d, 1088, 4);  // abs()
       Click(d, 1106);
       ASSERT_EQ(dlg.m_result.GetSize(), 1000u);
