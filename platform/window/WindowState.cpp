@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QScreen>
 #include <QStyle>
 #include <cstring>
 
@@ -78,6 +79,12 @@ BOOL ShowWindow(HWND hWnd, int cmd) {
       h->style &= ~WS_VISIBLE;
       break;
     case SW_SHOWMAXIMIZED:
+      // A maximised window covers its screen's work area. Qt only asks the
+      // window manager for that, so on an X display without one the window
+      // would keep its old size with its bars laid out past its edge.
+      if (h->widget->isWindow())
+        if (const QScreen* screen = h->widget->screen())
+          h->widget->setGeometry(screen->availableGeometry());
       h->widget->showMaximized();
       h->style |= WS_VISIBLE;
       break;
