@@ -8,6 +8,7 @@
 #include "controls/CVersion.h"
 #include "controls/SlotCall.h"
 #include "platform/afx/Utf.h"
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/DispatchGuard.h"
 
 namespace SG {
@@ -20,8 +21,7 @@ constexpr const char* kExpectedVersion = "6.0";
 // procedure sat above the hook: the hook still forwards their messages to
 // the procedure it replaced, until WM_NCDESTROY.
 std::map<HWND, WNDPROC>& OrphanedHooks() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* hooks = new std::map<HWND, WNDPROC>;
+  static win_detail::NeverDestroyed<std::map<HWND, WNDPROC>> hooks;
   return *hooks;
 }
 }  // namespace

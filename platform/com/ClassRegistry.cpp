@@ -1,5 +1,7 @@
 #include "platform/com/ClassRegistry.h"
 
+#include "platform/win/NeverDestroyed.h"
+
 #include <map>
 #include <mutex>
 
@@ -20,7 +22,7 @@ struct Registry {
 };
 
 Registry& TheRegistry() {
-  static Registry* registry = new Registry;  // never destroyed: revocations may run at exit
+  static win_detail::NeverDestroyed<Registry> registry;
   return *registry;
 }
 

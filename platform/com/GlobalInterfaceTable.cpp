@@ -1,5 +1,7 @@
 #include "platform/com/GlobalInterfaceTable.h"
 
+#include "platform/win/NeverDestroyed.h"
+
 #include <map>
 #include <mutex>
 
@@ -79,7 +81,7 @@ class Table final : public IGlobalInterfaceTable {
 };
 
 Table& TheTable() {
-  static Table* table = new Table;  // never destroyed: objects may revoke at exit
+  static win_detail::NeverDestroyed<Table> table;
   return *table;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/window/Cursors.h"
 
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/EventBridge.h"
 #include "platform/window/Resources.h"
 #include "platform/window/WindowApi.h"
@@ -17,11 +18,11 @@ namespace {
 // Never destroyed: their pixmaps must not outlive the QApplication, which
 // goes before function statics do.
 std::map<UINT_PTR, std::unique_ptr<QCursor>>& Cursors() {
-  static auto* cursors = new std::map<UINT_PTR, std::unique_ptr<QCursor>>;
+  static win_detail::NeverDestroyed<std::map<UINT_PTR, std::unique_ptr<QCursor>>> cursors;
   return *cursors;
 }
 std::map<UINT_PTR, std::unique_ptr<QIcon>>& Icons() {
-  static auto* icons = new std::map<UINT_PTR, std::unique_ptr<QIcon>>;
+  static win_detail::NeverDestroyed<std::map<UINT_PTR, std::unique_ptr<QIcon>>> icons;
   return *icons;
 }
 HCURSOR& Current() {
@@ -112,29 +113,20 @@ void SetWindowIcon(HWND window, HICON icon) {
   if (QWidget* w = WidgetOf(window); w && icon) w->setWindowIcon(*static_cast<QIcon*>(icon));
 }
 
-namespace {
-int& Waits() {
-  static int waits = 0;
-  return waits;
-}
-}  // namespace
-
+// Each wait pushes the wait cursor on Qt's override stack, so nested waits
+// end in order.
 CWaitCursor::CWaitCursor() {
-  if (Waits()++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
   // What is waiting to be painted is painted now: the program answers
   // nothing until the wait ends. Input waits for the loop.
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-CWaitCursor::~CWaitCursor() {
-  if (--Waits() == 0) QApplication::restoreOverrideCursor();
-}
+CWaitCursor::~CWaitCursor() { QApplication::restoreOverrideCursor(); }
 
-void CWaitCursor::Restore() {
-  if (Waits() > 0) QApplication::changeOverrideCursor(Qt::WaitCursor);
-}
-
-cursor_detail::ModalPointer::ModalPointer() : pushed_(Waits() > 0) {
+cursor_detail::ModalPointer::ModalPointer()
+    : pushed_(QApplication::overrideCursor() &&
+              QApplication::overrideCursor()->shape() == Qt::WaitCursor) {
   if (pushed_) QApplication::setOverrideCursor(Qt::ArrowCursor);
 }
 

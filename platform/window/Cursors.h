@@ -28,7 +28,7 @@ void SetWindowIcon(HWND window, HICON icon);
 
 // The wait cursor over every window of the program while it is busy
 // (BeginWaitCursor / EndWaitCursor of the platform's application): nested
-// waits count; windows painting is brought up to date as a wait begins, so
+// waits stack; windows painting is brought up to date as a wait begins, so
 // nothing stays half drawn while the program does not answer. A modal box
 // or dialog opened during a wait shows the normal pointer.
 class CWaitCursor {
@@ -37,8 +37,6 @@ class CWaitCursor {
   ~CWaitCursor();
   CWaitCursor(const CWaitCursor&) = delete;
   CWaitCursor& operator=(const CWaitCursor&) = delete;
-  // Shows the wait cursor again after something changed the pointer.
-  void Restore();
 };
 namespace cursor_detail {
 // Held while a modal box or dialog runs: during a wait it shows the normal

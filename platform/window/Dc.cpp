@@ -1,5 +1,6 @@
 #include "platform/window/Dc.h"
 
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/Resources.h"
 #include "platform/window/Wnd.h"
 
@@ -46,7 +47,7 @@ namespace {
 // Wrappers handed out by FromHandle; they own nothing and live for the run.
 template <class T, class H>
 T* Wrapper(H handle) {
-  static auto* wrappers = new std::map<H, std::unique_ptr<T>>;  // never destroyed
+  static win_detail::NeverDestroyed<std::map<H, std::unique_ptr<T>>> wrappers;
   if (!handle) return nullptr;
   auto& slot = (*wrappers)[handle];
   if (!slot) {
@@ -88,7 +89,7 @@ CDC::~CDC() {
 }
 
 CDC* CDC::FromHandle(HDC dc) {
-  static auto* wrappers = new std::map<HDC, std::unique_ptr<CDC>>;  // never destroyed
+  static win_detail::NeverDestroyed<std::map<HDC, std::unique_ptr<CDC>>> wrappers;
   if (!dc) return nullptr;
   auto& slot = (*wrappers)[dc];  // DC handles are reused once freed; the wrapper follows
   if (!slot) slot = std::make_unique<CDC>();

@@ -1,5 +1,6 @@
 // Device contexts: where a window, bitmap or page is painted, with the
 // selected objects and text state the drawing calls use.
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/EventBridge.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/NonClient.h"
@@ -81,8 +82,7 @@ QImage& Scratch() {
 
 // Qt draws on a widget only inside its own paint event (a paint event of
 // one of its inner widgets is not one).
-bool Painting(HWND hWnd) {
-  QWidget* w = WidgetOf(hWnd);
+bool Painting(HWND hWnd, const QWidget* w) {
   return w && EventBridge::CurrentPaint(hWnd) && w->testAttribute(Qt::WA_WState_InPaintEvent);
 }
 
@@ -102,8 +102,8 @@ HDC BeginPaint(HWND hWnd, PAINTSTRUCT* ps) {
   QWidget* w = WidgetOf(hWnd);
   if (!w || !ps) return nullptr;
   const QPaintEvent* paint = EventBridge::CurrentPaint(hWnd);
-  auto* dc = Painting(hWnd) ? ClientDC(new DeviceContext(w, hWnd), hWnd)
-                            : new DeviceContext(&Scratch(), hWnd);
+  auto* dc = Painting(hWnd, w) ? ClientDC(new DeviceContext(w, hWnd), hWnd)
+                               : new DeviceContext(&Scratch(), hWnd);
   ps->hdc = dc;
   ps->rcPaint = RectOf(paint ? paint->rect() : w->rect());
   ps->fErase = SendMessage(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) ? FALSE : TRUE;
@@ -129,8 +129,7 @@ struct Overlay {
 };
 
 std::map<HWND, Overlay>& Overlays() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* overlays = new std::map<HWND, Overlay>;
+  static win_detail::NeverDestroyed<std::map<HWND, Overlay>> overlays;
   return *overlays;
 }
 
@@ -169,7 +168,7 @@ void SelectOverlayLayer(HDC dc, bool exclusive) {
 namespace {
 HDC WindowDC(HWND hWnd) {
   QWidget* w = WidgetOf(hWnd);
-  if (w && Painting(hWnd)) return new DeviceContext(w, hWnd);
+  if (Painting(hWnd, w)) return new DeviceContext(w, hWnd);
   if (!w) return new DeviceContext(&Scratch(), hWnd);
   Overlay& overlay = Overlays()[hWnd];
   QSize size = w->size().expandedTo(QSize(1, 1));

@@ -1,6 +1,7 @@
 #include "platform/window/Dialogs.h"
 
 #include "platform/services/Services.h"
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/Cursors.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/EventBridge.h"
@@ -33,8 +34,7 @@ struct DialogState {
 };
 
 std::map<HWND, DialogState>& States() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* states = new std::map<HWND, DialogState>;
+  static win_detail::NeverDestroyed<std::map<HWND, DialogState>> states;
   return *states;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/window/EventBridge.h"
 
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/KeyCodes.h"
@@ -54,8 +55,7 @@ struct State {
   HWND cursorTarget = nullptr;
 };
 State& S() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* state = new State;
+  static win_detail::NeverDestroyed<State> state;
   return *state;
 }
 
@@ -181,13 +181,11 @@ class Filter : public QObject {
         return true;
       }
       case QEvent::Paint:
-        if (obj == widget) {
+        if (obj == widget && !nc_detail::Insets(h).isNull()) {
           // The non-client area is painted inside this paint event: its
           // window DC draws on the widget, not on an overlay that would ask
           // for the next paint.
-          s.active.push_back(&d);
-          DispatchGuard::RunGuarded([&] { nc_detail::Paint(h); });
-          s.active.pop_back();
+          Run(d, WM_NCPAINT, 1, 0);
           if (!IsWindow(h)) return true;
         }
         Run(d, WM_PAINT, 0, 0);
@@ -239,8 +237,7 @@ class Filter : public QObject {
 };
 
 Filter& TheFilter() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* filter = new Filter;
+  static win_detail::NeverDestroyed<Filter> filter;
   return *filter;
 }
 }  // namespace

@@ -261,7 +261,6 @@ BOOL CFrameWnd::OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) {
 LRESULT CFrameWnd::OnInitMenuPopup(WPARAM menuHandle, LPARAM) {
   CMenu* menu = CMenu::FromHandle(reinterpret_cast<HMENU>(menuHandle));
   if (!menu) return 0;
-  if (auto* mdi = dynamic_cast<CMDIFrameWnd*>(this)) mdi->UpdateWindowMenu();  // titles change
   CCmdUI state;
   state.m_pMenu = menu;
   for (int i = 0; i < menu->GetMenuItemCount(); ++i) {

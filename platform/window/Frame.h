@@ -173,8 +173,10 @@ class CMDIFrameWnd : public CFrameWnd {
   // "&1 title", "&2 title", ..., the active one checked; choosing one
   // activates it. Brought up to date as the windows come, go, change title
   // or activation, and when the menu bar changes.
-  void UpdateWindowMenu();
+  // `leaving` is a document window on its way out, no longer listed.
+  void UpdateWindowMenu(const CWnd* leaving = nullptr);
   void OnWindowMenuItem(UINT id);
+  LRESULT OnInitMenuPopup(WPARAM menu, LPARAM index);
   HWND m_hWndMDIClient = nullptr;
 
  protected:

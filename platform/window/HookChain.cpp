@@ -2,6 +2,7 @@
 // program creates every window on its user-interface thread.
 #include "platform/window/HookChain.h"
 
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/WindowApi.h"
 
 #include <algorithm>
@@ -15,8 +16,7 @@ struct HHOOK__ {
 
 namespace {
 std::vector<std::unique_ptr<HHOOK__>>& Hooks() {  // newest last
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* hooks = new std::vector<std::unique_ptr<HHOOK__>>;
+  static win_detail::NeverDestroyed<std::vector<std::unique_ptr<HHOOK__>>> hooks;
   return *hooks;
 }
 

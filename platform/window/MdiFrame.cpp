@@ -19,6 +19,7 @@ ON_UPDATE_COMMAND_UI(ID_WINDOW_CASCADE, OnUpdateMDIWindowCmd)
 ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_HORZ, OnUpdateMDIWindowCmd)
 ON_COMMAND_RANGE(AFX_IDM_FIRST_MDICHILD, AFX_IDM_FIRST_MDICHILD + kMdiWindowMenuItems - 1,
                  OnWindowMenuItem)
+ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
@@ -46,17 +47,15 @@ HMENU WindowMenuOf(HMENU bar) {
   return nullptr;
 }
 
-// The document window being destroyed, which the list no longer shows.
-const CWnd* g_leaving = nullptr;
-
-// The document windows in the order they were made, as the list numbers them.
-std::vector<CMDIChildWnd*> DocumentWindows(HWND client) {
+// The document windows in the order they were made, as the list numbers
+// them, but for `leaving`.
+std::vector<CMDIChildWnd*> DocumentWindows(HWND client, const CWnd* leaving = nullptr) {
   std::vector<CMDIChildWnd*> out;
   if (QMdiArea* area = AreaOf(client))
     for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder))
       if (auto* child =
               dynamic_cast<CMDIChildWnd*>(CWnd::FromHandlePermanent(HandleOf(sub->widget())));
-          child && child != g_leaving)
+          child && child != leaving)
         out.push_back(child);
   return out;
 }
@@ -87,13 +86,21 @@ void FillWindowMenu(HMENU menu, const std::vector<CMDIChildWnd*>& windows,
 }
 }  // namespace
 
-void CMDIFrameWnd::UpdateWindowMenu() {
-  const std::vector<CMDIChildWnd*> windows = DocumentWindows(m_hWndMDIClient);
+void CMDIFrameWnd::UpdateWindowMenu(const CWnd* leaving) {
+  const std::vector<CMDIChildWnd*> windows = DocumentWindows(m_hWndMDIClient, leaving);
   CMDIChildWnd* active = MDIGetActive();
-  if (active && active == g_leaving)  // the window the frame falls back to once it has gone
+  if (active && active == leaving)  // the window the frame falls back to once it has gone
     active = windows.empty() ? nullptr : windows.back();
-  for (HMENU bar : {::GetMenu(m_hWnd), m_hMenuDefault})
-    if (HMENU menu = WindowMenuOf(bar)) FillWindowMenu(menu, windows, active);
+  const HMENU shown = ::GetMenu(m_hWnd);
+  if (HMENU menu = WindowMenuOf(shown)) FillWindowMenu(menu, windows, active);
+  if (m_hMenuDefault != shown)
+    if (HMENU menu = WindowMenuOf(m_hMenuDefault)) FillWindowMenu(menu, windows, active);
+}
+
+LRESULT CMDIFrameWnd::OnInitMenuPopup(WPARAM menu, LPARAM index) {
+  // Titles change without telling the frame: the list is read again as it opens.
+  if (reinterpret_cast<HMENU>(menu) == WindowMenuOf(::GetMenu(m_hWnd))) UpdateWindowMenu();
+  return CFrameWnd::OnInitMenuPopup(menu, index);
 }
 
 void CMDIFrameWnd::OnWindowMenuItem(UINT id) {
@@ -243,11 +250,7 @@ void CMDIChildWnd::OnDestroy() {
     ::SetMenu(frame->m_hWnd, frame->m_hMenuDefault);  // the last document window goes
     frame->RecalcLayout();
   }
-  if (frame) {
-    g_leaving = this;
-    frame->UpdateWindowMenu();
-    g_leaving = nullptr;
-  }
+  if (frame) frame->UpdateWindowMenu(this);
   CFrameWnd::OnDestroy();
 }
 

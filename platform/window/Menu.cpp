@@ -1,6 +1,7 @@
 // CMenu, the framework's wrapper of a menu handle.
 #include "platform/window/Menu.h"
 
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/Wnd.h"
 
 #include <map>
@@ -11,7 +12,7 @@ CMenu::~CMenu() { DestroyMenu(); }
 CMenu* CMenu::FromHandle(HMENU menu) {
   // Borrowed wrappers, which never destroy their menu; kept for the whole
   // run, as a wrapper may be asked for from a destructor at exit.
-  static auto* wrappers = new std::map<HMENU, std::unique_ptr<CMenu>>;
+  static win_detail::NeverDestroyed<std::map<HMENU, std::unique_ptr<CMenu>>> wrappers;
   if (!menu) return nullptr;
   auto& slot = (*wrappers)[menu];
   if (!slot) {

@@ -1,6 +1,7 @@
 // Menu handles: a menu bar or a popup, each item a QAction with its id.
 #include "platform/window/Menu.h"
 
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/Resources.h"
@@ -37,7 +38,7 @@ constexpr WPARAM kIdleMessage = 0xE001;
 // Never destroyed: menus are destroyed from destructors that run at exit
 // (document templates, the application object), after function statics.
 std::set<HMENU>& LiveMenus() {
-  static auto* menus = new std::set<HMENU>;
+  static win_detail::NeverDestroyed<std::set<HMENU>> menus;
   return *menus;
 }
 HMENU Live(HMENU m) { return m && LiveMenus().count(m) ? m : nullptr; }

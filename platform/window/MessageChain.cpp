@@ -1,5 +1,6 @@
 // Messages through a window's procedure chain: sending, posting, the
 // default procedure, and the per-window data slots subclassing uses.
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/EventBridge.h"
 #include "platform/window/Gdi.h"
@@ -43,8 +44,7 @@ class MessagePump : public QObject {
 };
 
 MessagePump& Pump() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* pump = new MessagePump;
+  static win_detail::NeverDestroyed<MessagePump> pump;
   return *pump;
 }
 }  // namespace

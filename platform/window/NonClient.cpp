@@ -71,8 +71,4 @@ LRESULT DefaultHitTest(HWND window, LPARAM screenPoint) {
   return w->rect().marginsRemoved(Insets(window)).contains(p) ? LRESULT{HTCLIENT}
                                                               : LRESULT{HTBORDER};
 }
-
-void Paint(HWND window) {
-  if (!Insets(window).isNull()) SendMessage(window, WM_NCPAINT, 1, 0);
-}
 }  // namespace nc_detail

@@ -97,6 +97,4 @@ void Recalc(HWND window);
 bool RouteMouse(HWND window, UINT msg, bool dbl, QPoint widgetPoint, QPoint screenPoint);
 // The platform's answer to WM_NCHITTEST: HTCLIENT inside the client, else HTBORDER.
 LRESULT DefaultHitTest(HWND window, LPARAM screenPoint);
-// Sends WM_NCPAINT when the window has a non-client area.
-void Paint(HWND window);
 }  // namespace nc_detail

@@ -1,5 +1,6 @@
 #include "platform/window/ScrollBars.h"
 
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/DispatchGuard.h"
 #include "platform/window/StandardControls.h"
 #include "platform/window/WindowApi.h"
@@ -41,8 +42,7 @@ class BarLayout : public QObject {
 };
 
 std::map<HWND, Bars>& AllBars() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* bars = new std::map<HWND, Bars>;
+  static win_detail::NeverDestroyed<std::map<HWND, Bars>> bars;
   return *bars;
 }
 

@@ -2,12 +2,14 @@
 // and the factory of its Qt widget.
 #include "platform/window/WindowRecord.h"
 
+#include "platform/win/NeverDestroyed.h"
+
 #include <memory>
 
 namespace {
 std::map<std::string, std::unique_ptr<WindowClassRecord>>& Classes() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* classes = new std::map<std::string, std::unique_ptr<WindowClassRecord>>;
+  static win_detail::NeverDestroyed<std::map<std::string, std::unique_ptr<WindowClassRecord>>>
+      classes;
   return *classes;
 }
 }  // namespace

@@ -1,5 +1,6 @@
 // Creating and destroying windows: the record, its widget, the creation hook,
 // and the creation and destruction messages in the platform's order.
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/EventBridge.h"
 #include "platform/window/FrameworkClasses.h"
 #include "platform/window/Gdi.h"
@@ -16,8 +17,7 @@
 
 namespace {
 std::set<HWND>& LiveWindows() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* live = new std::set<HWND>;
+  static win_detail::NeverDestroyed<std::set<HWND>> live;
   return *live;
 }
 }  // namespace

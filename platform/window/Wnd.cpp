@@ -1,6 +1,7 @@
 #include "platform/window/Wnd.h"
 
 #include "platform/afx/Exception.h"
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/CmdUI.h"
 #include "platform/window/Cursors.h"
 #include "platform/window/DataExchange.h"
@@ -21,14 +22,12 @@ END_MESSAGE_MAP()
 
 namespace {
 std::vector<MSG>& MessageStack() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* stack = new std::vector<MSG>;
+  static win_detail::NeverDestroyed<std::vector<MSG>> stack;
   return *stack;
 }
 
 std::map<HWND, std::unique_ptr<CWnd>>& Temporaries() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* temps = new std::map<HWND, std::unique_ptr<CWnd>>;
+  static win_detail::NeverDestroyed<std::map<HWND, std::unique_ptr<CWnd>>> temps;
   return *temps;
 }
 

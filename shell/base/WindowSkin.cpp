@@ -1,6 +1,7 @@
 // Starting and stopping the skin, the creation hook and the skin records.
 #include "shell/base/WindowSkin.h"
 
+#include "platform/win/NeverDestroyed.h"
 #include "platform/window/Gdi.h"
 #include "platform/window/Menu.h"
 #include "platform/window/WindowApi.h"
@@ -18,16 +19,14 @@ namespace {
 // Class backgrounds the skin replaced, so that stopping it leaves no class
 // pointing at the deleted skin brush.
 std::map<std::string, HBRUSH>& ReplacedBackgrounds() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* replaced = new std::map<std::string, HBRUSH>;
+  static win_detail::NeverDestroyed<std::map<std::string, HBRUSH>> replaced;
   return *replaced;
 }
 
 // Windows whose skin procedure stayed inside their chain after the skin
 // stopped, with the procedure it passes on to.
 std::map<HWND, WNDPROC>& Unlinked() {
-  // Never destroyed: destructors that run at exit may still reach it.
-  static auto* unlinked = new std::map<HWND, WNDPROC>;
+  static win_detail::NeverDestroyed<std::map<HWND, WNDPROC>> unlinked;
   return *unlinked;
 }
 
