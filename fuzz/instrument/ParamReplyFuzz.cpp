@@ -86,10 +86,7 @@ void ScopeQueries(fuzz::Bytes& in) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static instrumentfuzz::QuietServices quiet;
-  services::Scoped installed(quiet);
-  ResetLinkState();
-  g_nPointCount = 16384;
+  const instrumentfuzz::LinkInput start;
   fuzz::Bytes in(data, size);
   switch (in.Byte() % 4) {
     case 0: WaveParams(in); break;

@@ -3,7 +3,9 @@
 // word, no texts, and a clock that moves on by every pause instead of
 // sleeping, so that polls bounded by time end at once.
 
+#include "instrument/LinkState.h"
 #include "platform/services/BasicServices.h"
+#include "waveform/WaveGlobals.h"
 
 namespace instrumentfuzz {
 
@@ -15,6 +17,23 @@ class QuietServices final : public services::BasicServices {
 
  private:
   ULONGLONG now_ = 0;
+};
+
+// What each input of a link target starts from: the quiet services, the
+// link's state as the program starts, and the program's default length.
+class LinkInput {
+ public:
+  LinkInput() : installed_(Quiet()) {
+    ResetLinkState();
+    g_nPointCount = 16384;
+  }
+
+ private:
+  static QuietServices& Quiet() {
+    static QuietServices quiet;
+    return quiet;
+  }
+  services::Scoped installed_;
 };
 
 }  // namespace instrumentfuzz

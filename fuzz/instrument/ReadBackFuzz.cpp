@@ -46,10 +46,7 @@ void ReadBack(fuzz::Bytes& in) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static instrumentfuzz::QuietServices quiet;
-  services::Scoped installed(quiet);
-  ResetLinkState();
-  g_nPointCount = 16384;
+  const instrumentfuzz::LinkInput start;
   fuzz::Bytes in(data, size);
   ReadBack(in);
   return 0;
