@@ -7,7 +7,7 @@
 namespace resgen {
 namespace {
 
-// As the translator counts them (shell/Translator.h).
+// As the translator counts them (shell/base/Translator.h).
 constexpr size_t kEntries = 1024, kLineMax = 255, kLngBytes = 20480, kKeyBytes = 10240;
 
 size_t Characters(const std::string& s) {

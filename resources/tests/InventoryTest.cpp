@@ -73,7 +73,7 @@ TEST(Inventory, TheTranslatorCanReadTheLanguageFilesWhole) {
   std::map<std::string, std::string> files;
   std::string error;
   ASSERT_TRUE(resgen::GenerateAll(Table(), files, error)) << error;
-  // As shell/Translator.h reads them: at most 1024 entries, sections below
+  // As shell/base/Translator.h reads them: at most 1024 entries, sections below
   // the buffers' sizes.
   EXPECT_LE(Table().texts.size(), 1024u);
   EXPECT_LT(files["program/Languages/Chinese.lng"].size(), 20478u);

@@ -2,7 +2,7 @@
 // Reading one language file or the key file: its bytes checked, its section
 // "Translation" read with the platform's profile reader into the fixed
 // buffer, and the buffer parsed into the translator's table. The translator
-// (shell/Translator.h) turns each outcome into its box.
+// (shell/base/Translator.h) turns each outcome into its box.
 
 #include "platform/win/WinTypes.h"
 #include "shell/base/language/LanguageTables.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The translator's tables (shell/Translator.h) and how a section of a
+// The translator's tables (shell/base/Translator.h) and how a section of a
 // language file or of the key file fills them: the profile reader's section
 // buffer (NUL after each entry, one more after the last) split entry by
 // entry, each entry split at its first '='.
