@@ -62,6 +62,12 @@ const SG::CSgScalarVector<float>& CMathWorkDialog::CopySource(int index) {
   return samples;
 }
 
+void CMathWorkDialog::PlotWork() { tools::PlotPreview(m_lower, m_work, m_shown); }
+
+bool CMathWorkDialog::PlotFiniteWork() {
+  return tools::PlotFinitePreview(m_lower, m_work, m_shown);
+}
+
 void CMathWorkDialog::OnCommit() {
   UpdateData(TRUE);
   const int target = CurSel(m_sourceList);

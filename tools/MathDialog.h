@@ -54,7 +54,10 @@ class CMathWorkDialog : public CMathDialog {
 
  protected:
   void OnCommit() override;
-  void ReleaseWork() override { m_work.SetSize(0, FALSE); }
+  void ReleaseWork() override {
+    m_work.SetSize(0, FALSE);
+    m_shown.SetSize(0, FALSE);
+  }
   // The waveform list filled, the first waveform chosen and previewed.
   void InitSource();
   // A waveform chosen: its preview, then a new computation (Process).
@@ -62,8 +65,15 @@ class CMathWorkDialog : public CMathDialog {
   virtual void Process() = 0;
   // The work vector becomes a double copy of waveform index's samples.
   const SG::CSgScalarVector<float>& CopySource(int index);
+  // The work vector in the lower graph.
+  void PlotWork();
+  // The same when every sample of the work vector is a finite number;
+  // false, and nothing plotted, when one is not.
+  bool PlotFiniteWork();
 
  private:
   int m_sourceList;
   bool m_displaySamples;
+  // The lower graph's decimated samples, kept from one preview to the next.
+  SG::CSgScalarVector<double> m_shown;
 };

@@ -131,10 +131,8 @@ void CMath_lvbo::ApplyFilter(int s, int t, int samplingUnit, int lowUnit, int hi
     m_work.Assign(samples.GetData(), samples.GetSize());  // OK commits the plain copy
     throw;  // the framework reports the refused design
   }
-  if (!tools::AllFinite(m_work)) {
+  if (!PlotFiniteWork()) {
     m_work.Assign(samples.GetData(), samples.GetSize());
     tools::ShowText(kMsgNotFinite);
-    return;
   }
-  tools::PlotPreview(m_lower, m_work);
 }

@@ -74,5 +74,5 @@ void CMath_windowdlg::ApplyWindow(int s, int w) {
   if (w < 0 || w >= kWindowCount) return;
   ClearUpperVectorState();
   kWindowCalls[w](m_work);  // a refused input raises the math error: the copy stays
-  tools::PlotPreview(m_lower, m_work);
+  PlotWork();
 }

@@ -4,12 +4,11 @@
 #include "platform/window/DataExchange.h"
 #include "platform/window/Frame.h"
 #include "platform/window/WinApp.h"
+#include "tools/PreviewSamples.h"
 #include "tools/ToolMessages.h"
 #include "waveform/PrivateMessages.h"
 #include "waveform/RecordedEdit.h"
 #include "waveform/WaveCollections.h"
-
-#include <cmath>
 
 namespace tools {
 
@@ -67,49 +66,63 @@ void SetAxisMaximum(const SG::CSgGraph& graph, const char* axis, double maximum)
 
 namespace {
 
+// Plot 1 of graph: the samples, or every k-th of a long record gathered
+// into shown; false, and nothing plotted, when checkFinite finds a sample
+// that is not a finite number.
 template <class T>
-void Plot(const SG::CSgGraph& graph, const SG::CSgVectorT<T>& samples) {
+bool Plot(const SG::CSgGraph& graph, const SG::CSgVectorT<T>& samples,
+          SG::CSgScalarVector<T>& shown, bool checkFinite) {
   const unsigned int n = samples.GetSize();
   const unsigned int k = DisplayStepFor(n);
   SG::CSgPlot plot = graph.GetPlots().Item(1);
   if (k == 1) {
+    if (checkFinite && !AllFiniteSamples(samples.GetData(), n)) return false;
     plot.PlotSamples(samples, 0.0, 1.0);
-    return;
+    return true;
   }
-  SG::CSgScalarVector<T> shown(n / k);
-  const T* s = samples.GetData();
-  T* d = shown.GetData();
-  for (unsigned int j = 0; j < shown.GetSize(); ++j) d[j] = s[static_cast<size_t>(j) * k];
+  shown.SetSize(n / k, TRUE);  // every element is written below
+  if (checkFinite) {
+    if (!GatherEveryIfFinite(samples.GetData(), n, k, shown.GetData())) return false;
+  } else {
+    GatherEvery(samples.GetData(), k, shown.GetData(), shown.GetSize());
+  }
   plot.PlotSamples(shown, 0.0, static_cast<double>(k));
-}
-
-template <class T>
-bool Finite(const SG::CSgVectorT<T>& samples) {
-  const T* d = samples.GetData();
-  for (unsigned int i = 0; i < samples.GetSize(); ++i)
-    if (!std::isfinite(d[i])) return false;
   return true;
 }
 
 }  // namespace
 
 void PlotPreview(const SG::CSgGraph& graph, const SG::CSgVectorT<float>& samples) {
-  Plot(graph, samples);
+  SG::CSgScalarVector<float> shown;
+  Plot(graph, samples, shown, false);
 }
 void PlotPreview(const SG::CSgGraph& graph, const SG::CSgVectorT<double>& samples) {
-  Plot(graph, samples);
+  SG::CSgScalarVector<double> shown;
+  Plot(graph, samples, shown, false);
+}
+void PlotPreview(const SG::CSgGraph& graph, const SG::CSgVectorT<double>& samples,
+                 SG::CSgScalarVector<double>& shown) {
+  Plot(graph, samples, shown, false);
+}
+bool PlotFinitePreview(const SG::CSgGraph& graph, const SG::CSgVectorT<double>& samples,
+                       SG::CSgScalarVector<double>& shown) {
+  return Plot(graph, samples, shown, true);
 }
 
-bool AllFinite(const SG::CSgVectorT<float>& samples) { return Finite(samples); }
-bool AllFinite(const SG::CSgVectorT<double>& samples) { return Finite(samples); }
+bool AllFinite(const SG::CSgVectorT<float>& samples) {
+  return AllFiniteSamples(samples.GetData(), samples.GetSize());
+}
+bool AllFinite(const SG::CSgVectorT<double>& samples) {
+  return AllFiniteSamples(samples.GetData(), samples.GetSize());
+}
 
 bool RefuseNonFinite(const SG::CSgVectorT<float>& samples) {
-  if (Finite(samples)) return false;
+  if (AllFinite(samples)) return false;
   ShowText(kMsgNotFinite);
   return true;
 }
 bool RefuseNonFinite(const SG::CSgVectorT<double>& samples) {
-  if (Finite(samples)) return false;
+  if (AllFinite(samples)) return false;
   ShowText(kMsgNotFinite);
   return true;
 }

@@ -3,6 +3,7 @@
 // main frame, the active waveform, the preview graphs and the refusal of
 // samples that are not finite numbers.
 
+#include "containers/CSgScalarVector.h"
 #include "controls/CSgGraph.h"
 #include "platform/afx/String.h"
 #include "waveform/WaveStore.h"
@@ -39,6 +40,15 @@ void SetAxisMaximum(const SG::CSgGraph& graph, const char* axis, double maximum)
 // graph never takes more than kDisplayLimit points.
 void PlotPreview(const SG::CSgGraph& graph, const SG::CSgVectorT<float>& samples);
 void PlotPreview(const SG::CSgGraph& graph, const SG::CSgVectorT<double>& samples);
+// The same with the decimated samples gathered into shown, which the caller
+// keeps from one preview to the next: a fresh array of a long record's size
+// costs more to map than the gathering itself.
+void PlotPreview(const SG::CSgGraph& graph, const SG::CSgVectorT<double>& samples,
+                 SG::CSgScalarVector<double>& shown);
+// The same when every sample is a finite number; false, and nothing
+// plotted, when one is not. One pass over the samples serves both.
+bool PlotFinitePreview(const SG::CSgGraph& graph, const SG::CSgVectorT<double>& samples,
+                       SG::CSgScalarVector<double>& shown);
 
 // True when every sample is a finite number.
 bool AllFinite(const SG::CSgVectorT<float>& samples);
