@@ -10,7 +10,6 @@
 #include "platform/win/WinTypes.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <new>
@@ -37,11 +36,11 @@ struct SampleAllocator {
   SampleAllocator(const SampleAllocator<U>&) noexcept {}
   T* allocate(size_t n) {
     if (n > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
-    void* p = SG::AllocateUninitialised(n * sizeof(T));
+    void* p = SG::AllocateSampleMemory(n * sizeof(T), false);
     if (!p) throw std::bad_alloc();
     return static_cast<T*>(p);
   }
-  void deallocate(T* p, size_t) noexcept { std::free(p); }
+  void deallocate(T* p, size_t) noexcept { SG::ReleaseSampleMemory(p); }
   template <class U>
   void construct(U* p) noexcept {
     ::new (static_cast<void*>(p)) U;  // default-initialised: no zeroing
