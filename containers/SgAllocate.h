@@ -23,13 +23,19 @@ std::unique_ptr<T[]> AllocateArray(std::size_t count) {
   }
 }
 
-// The samples of the typed vectors, allocated as numpy allocates its arrays
-// on Linux: large ones are advised onto transparent huge pages, so a fresh
-// waveform of 160 MB faults in 80 pages rather than 40,000, and zero-filled
-// ones come from calloc, which takes pages fresh from the system as they
-// are (already zero) instead of writing them a second time.
+// Memory for samples: bytes (zeroed or not), nullptr when there is none;
+// released only by ReleaseSampleMemory. It comes from malloc, so a block
+// freed earlier is used again as numpy's arrays are. A large block is
+// advised onto transparent huge pages as numpy advises its arrays, and also
+// lies on huge-page boundaries (a header before it keeps malloc's pointer):
+// every page of it then faults in whole, where an unaligned block's first
+// and last partial huge page fault 4 KB at a time, a thousand faults that
+// cost more than clearing the rest of a 20 MB block.
+void* AllocateSampleMemory(std::size_t bytes, bool zeroed);
+void ReleaseSampleMemory(void* p) noexcept;
+
 struct FreeSamples {
-  void operator()(void* p) const { std::free(p); }
+  void operator()(void* p) const { ReleaseSampleMemory(p); }
 };
 template <class T>
 using SampleArray = std::unique_ptr<T[], FreeSamples>;
@@ -49,11 +55,9 @@ template <class T>
 SampleArray<T> AllocateSamples(std::size_t count, bool zeroed) {
   static_assert(std::is_trivially_copyable_v<T>, "samples are plain numbers");
   if (count > SIZE_MAX / sizeof(T)) AfxThrowMemoryException();
-  if (PelmoranRefuseSampleAllocation && PelmoranRefuseSampleAllocation())
-    AfxThrowMemoryException();
-  void* p = zeroed ? std::calloc(count, sizeof(T)) : std::malloc(count * sizeof(T));
+  if (PelmoranRefuseSampleAllocation && PelmoranRefuseSampleAllocation()) AfxThrowMemoryException();
+  void* p = AllocateSampleMemory(count * sizeof(T), zeroed);
   if (!p) AfxThrowMemoryException();
-  AdviseHugePages(p, count * sizeof(T));
   return SampleArray<T>(static_cast<T*>(p));
 }
 

@@ -247,7 +247,7 @@ SG_VECTOR_CLONES std::vector<ColumnExtent> ReduceColumns(const SampleData& data,
 
 namespace {
 template <class T>
-void CopyAndReduceT(const T* source, size_t count, std::vector<T>& target, ColumnCache& cache) {
+void CopyAndReduceT(const T* source, size_t count, SampleVector<T>& target, ColumnCache& cache) {
   target.resize(count);
   cache.columns.assign(cache.width > 0 ? cache.width : 0, ColumnExtent{});
   CopyAndReduceInto(source, count, cache.first, cache.step, cache.xMin, cache.xMax, cache.width,
@@ -255,12 +255,12 @@ void CopyAndReduceT(const T* source, size_t count, std::vector<T>& target, Colum
 }
 }  // namespace
 
-SG_VECTOR_CLONES void CopyAndReduce(const float* source, size_t count, std::vector<float>& target,
+SG_VECTOR_CLONES void CopyAndReduce(const float* source, size_t count, SampleVector<float>& target,
                                     ColumnCache& cache) {
   CopyAndReduceT(source, count, target, cache);
 }
-SG_VECTOR_CLONES void CopyAndReduce(const double* source, size_t count, std::vector<double>& target,
-                                    ColumnCache& cache) {
+SG_VECTOR_CLONES void CopyAndReduce(const double* source, size_t count,
+                                    SampleVector<double>& target, ColumnCache& cache) {
   CopyAndReduceT(source, count, target, cache);
 }
 

@@ -30,9 +30,9 @@ struct ColumnCache {
 
 // Copies count samples into target (resized) and summarises them in the
 // same pass, for cache's range and width (its columns are filled).
-void CopyAndReduce(const float* source, size_t count, std::vector<float>& target,
+void CopyAndReduce(const float* source, size_t count, SampleVector<float>& target,
                    ColumnCache& cache);
-void CopyAndReduce(const double* source, size_t count, std::vector<double>& target,
+void CopyAndReduce(const double* source, size_t count, SampleVector<double>& target,
                    ColumnCache& cache);
 
 // Samples at x = first + i * step (step > 0) over the X range [xMin, xMax]

@@ -330,6 +330,13 @@ void GraphWidget::Release(QMouseEvent* event) {
 void GraphWidget::paintEvent(QPaintEvent*) {
   DispatchGuard::RunGuarded([&] { Paint(); });
 }
+// A replot before the first paint (a window just opened plots its samples
+// once it has its size) already summarises for the width it will be drawn at.
+void GraphWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  graph_->plotAreaWidth =
+      static_cast<int>(std::ceil(MapGraph(*graph_, QRectF(rect()), 1.0).area.width()));
+}
 void GraphWidget::mousePressEvent(QMouseEvent* event) {
   DispatchGuard::RunGuarded([&] { Press(event); });
 }

@@ -5,13 +5,16 @@
 // changes and events. Sample data is shared and immutable once plotted, so
 // a picture of the graph costs no copy of the samples.
 
+#include "containers/SgAllocate.h"
 #include "controls/SlotValues.h"
 #include "platform/win/WinTypes.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -19,9 +22,41 @@ namespace hosted {
 
 using COLORREF = DWORD;
 
+// The storage of a plot's samples. A long record's copy lies on huge pages,
+// as the record's own arrays do (a fresh 20 MB copy then faults in ten pages
+// rather than five thousand, each of which costs as much as clearing a huge
+// page on a virtual machine), and growing the vector leaves the new elements
+// uninitialised: every producer writes all of them, so zeroing first would
+// be a pass over the memory for nothing.
+template <class T>
+struct SampleAllocator {
+  using value_type = T;
+  SampleAllocator() = default;
+  template <class U>
+  SampleAllocator(const SampleAllocator<U>&) noexcept {}
+  T* allocate(size_t n) {
+    if (n > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
+    void* p = SG::AllocateSampleMemory(n * sizeof(T), false);
+    if (!p) throw std::bad_alloc();
+    return static_cast<T*>(p);
+  }
+  void deallocate(T* p, size_t) noexcept { SG::ReleaseSampleMemory(p); }
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;  // default-initialised: no zeroing
+  }
+  template <class U, class... A>
+  void construct(U* p, A&&... a) {
+    ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+  }
+  friend bool operator==(const SampleAllocator&, const SampleAllocator&) { return true; }
+};
+template <class T>
+using SampleVector = std::vector<T, SampleAllocator<T>>;
+
 // One plot's samples in the element type they arrived in.
 struct SampleData {
-  std::variant<std::vector<float>, std::vector<double>> values;
+  std::variant<SampleVector<float>, SampleVector<double>> values;
   uint64_t version = 0;   // bumped whenever the values are rewritten in place
   std::vector<double> x;  // empty: sample i sits at first + i * step
   size_t Size() const;
@@ -111,7 +146,7 @@ struct Graph {
   std::vector<std::shared_ptr<Plot>> plots;
   std::vector<std::shared_ptr<Axis>> axes;  // 1 is X, 2 is Y
   std::vector<std::shared_ptr<Cursor>> cursors;
-  int plotAreaWidth = 0;  // on screen, at the last paint: a replot summarises for it
+  int plotAreaWidth = 0;  // on screen, at the last paint or resize: a replot summarises for it
   SG::SlotBag bag;
   // Called after every change that needs a repaint.
   std::function<void()> changed;

@@ -83,7 +83,7 @@ class PlotObject : public GraphPart {
     if (append) {
       if (n > 1 && !ArgMissing(a[1])) p_->step = ArgDouble(a[1]);
       if (p_->data && p_->data->x.empty()) {
-        std::vector<double> joined;
+        SampleVector<double> joined;
         joined.reserve(p_->data->Size() + data->Size());
         for (size_t i = 0; i < p_->data->Size(); ++i) joined.push_back(p_->data->At(i));
         for (size_t i = 0; i < data->Size(); ++i) joined.push_back(data->At(i));
@@ -108,7 +108,7 @@ class PlotObject : public GraphPart {
     if (m.GetRows() != 2)
       return ReportError(E_INVALIDARG, "Points need a matrix of two rows, X above Y.");
     auto data = std::make_shared<SampleData>();
-    std::vector<double> ys;
+    SampleVector<double> ys;
     if (append && p_->data && !p_->data->x.empty()) {
       data->x = p_->data->x;
       for (size_t i = 0; i < p_->data->Size(); ++i) ys.push_back(p_->data->At(i));
@@ -131,7 +131,7 @@ class PlotObject : public GraphPart {
     auto y = SamplesFromVariant(a[1].variant);
     if (!x || !y) return ReportError(DISP_E_TYPEMISMATCH, "The plot data must be numbers.");
     auto data = std::make_shared<SampleData>();
-    std::vector<double> ys;
+    SampleVector<double> ys;
     if (append && p_->data && !p_->data->x.empty()) {
       data->x = p_->data->x;
       for (size_t i = 0; i < p_->data->Size(); ++i) ys.push_back(p_->data->At(i));

@@ -23,14 +23,14 @@ std::shared_ptr<SampleData> CopyArray(SAFEARRAY* array, ULONG count,
   const T* first = static_cast<const T*>(raw);
   std::shared_ptr<SampleData> data;
   if (reuse && *reuse && reuse->use_count() == 1 && (*reuse)->x.empty() &&
-      std::holds_alternative<std::vector<T>>((*reuse)->values)) {
+      std::holds_alternative<SampleVector<T>>((*reuse)->values)) {
     data = std::move(*reuse);
     ++data->version;
   } else {
     data = std::make_shared<SampleData>();
-    data->values = std::vector<T>();
+    data->values = SampleVector<T>();
   }
-  auto& target = std::get<std::vector<T>>(data->values);
+  auto& target = std::get<SampleVector<T>>(data->values);
   if (summary && summary->width > 0) {
     CopyAndReduce(first, count, target, *summary);
     summary->data = data.get();
@@ -59,7 +59,7 @@ std::shared_ptr<SampleData> SamplesFromVariant(const VARIANT& v, std::shared_ptr
   CSgScalarVector<double> converted{CSgVariant(v)};
   auto data = std::make_shared<SampleData>();
   data->values =
-      std::vector<double>(converted.GetData(), converted.GetData() + converted.GetSize());
+      SampleVector<double>(converted.GetData(), converted.GetData() + converted.GetSize());
   return data;
 }
 

@@ -7,7 +7,6 @@
 #include "containers/SgAllocate.h"
 #include "platform/win/WinTypes.h"
 
-#include <cstdlib>
 #include <new>
 
 namespace linkio {
@@ -16,9 +15,8 @@ using BlockBuffer = SG::SampleArray<BYTE>;
 
 // Throws std::bad_alloc when memory is short, as a vector of the size would.
 inline BlockBuffer NewBlockBuffer(std::size_t bytes) {
-  void* p = std::malloc(bytes ? bytes : 1);
+  void* p = SG::AllocateSampleMemory(bytes, false);
   if (!p) throw std::bad_alloc();
-  SG::AdviseHugePages(p, bytes);
   return BlockBuffer(static_cast<BYTE*>(p));
 }
 

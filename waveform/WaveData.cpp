@@ -24,10 +24,18 @@ void ApplyDisplay(CWaveData& wave, WaveDisplay&& plan) noexcept {
   ApplyDisplay(wave, std::move(plan), nullptr);
 }
 
-void ApplyDisplay(CWaveData& wave, WaveDisplay&& plan, const float* source) noexcept {
+float* PlannedDisplay(CWaveData& wave, WaveDisplay& plan) noexcept {
+  return plan.reuse ? wave.showdata.GetData() : plan.fresh.GetData();
+}
+
+void InstallDisplay(CWaveData& wave, WaveDisplay&& plan) noexcept {
   if (!plan.reuse) wave.showdata = std::move(plan.fresh);
   wave.dispstep = plan.dispstep;
   wave.displaylen = plan.displaylen;
+}
+
+void ApplyDisplay(CWaveData& wave, WaveDisplay&& plan, const float* source) noexcept {
+  InstallDisplay(wave, std::move(plan));
   const std::size_t n = wave.thedata.GetSize();
   const auto k = static_cast<std::size_t>(plan.dispstep);
   const auto len = static_cast<std::size_t>(plan.displaylen);

@@ -90,6 +90,14 @@ WaveDisplay PlanDisplay(const CWaveData& wave, unsigned int n);
 // must hold the n samples the plan was made for.
 void ApplyDisplay(CWaveData& wave, WaveDisplay&& plan) noexcept;
 
+// Where the planned display's elements go, for a producer that picks them
+// itself (element j = sample j x dispstep) while it writes the samples.
+float* PlannedDisplay(CWaveData& wave, WaveDisplay& plan) noexcept;
+
+// Makes a plan whose elements the producer has written the record's
+// display: showdata, dispstep and displaylen.
+void InstallDisplay(CWaveData& wave, WaveDisplay&& plan) noexcept;
+
 // The same, copying the n samples from source into thedata (whose array must
 // already hold n elements) in the same pass.
 void ApplyDisplay(CWaveData& wave, WaveDisplay&& plan, const float* source) noexcept;

@@ -73,7 +73,7 @@ TEST(Font, SizeKeepsFractionsAndClampsTheCurrency) {
 
 TEST(ColumnReduction, EveryColumnKeepsItsExtremes) {
   hosted::SampleData data;
-  std::vector<float> v(10000, 0.0f);
+  hosted::SampleVector<float> v(10000, 0.0f);
   v[1234] = 5.0f;
   v[8765] = -7.0f;
   data.values = v;
@@ -111,7 +111,7 @@ TEST(ColumnReduction, MatchesAPlainCountAtEdgesAndAnyDecimation) {
       {3000, 10.0, 0.5, 100.0, 1400.0, 200},  // first and step other than 0 and 1
   };
   for (const Row& r : rows) {
-    std::vector<double> v(r.count);
+    hosted::SampleVector<double> v(r.count);
     uint32_t seed = 12345;
     for (double& x : v) x = (seed = seed * 1664525u + 1013904223u) / 4294967296.0 - 0.5;
     v.front() = 9.0;  // peaks on the first and last samples
@@ -145,7 +145,7 @@ TEST(ColumnReduction, MatchesAPlainCountAtEdgesAndAnyDecimation) {
     hosted::ColumnCache cache;
     cache.first = r.first, cache.step = r.step, cache.xMin = r.xMin, cache.xMax = r.xMax,
     cache.width = r.width;
-    std::vector<double> copy;
+    hosted::SampleVector<double> copy;
     hosted::CopyAndReduce(v.data(), v.size(), copy, cache);
     EXPECT_EQ(copy, v);
     for (int c = 0; c < r.width; ++c) {
@@ -166,7 +166,7 @@ TEST(ColumnReduction, OnePassCopySummarisesAsTheColumnsDo) {
   for (size_t offset = 0; offset < 16; ++offset) {
     const float* v = all.data() + offset;
     const size_t count = 40000;
-    std::vector<float> samples(v, v + count);
+    hosted::SampleVector<float> samples(v, v + count);
     // Columns of 403.9 samples from 0: column 1 starts at 404, column 4
     // holds 1616 to 2019.
     samples[404] = NAN;
@@ -182,7 +182,7 @@ TEST(ColumnReduction, OnePassCopySummarisesAsTheColumnsDo) {
       const auto columns = hosted::ReduceColumns(data, 0.0, 1.0, xMin, xMax, width);
       hosted::ColumnCache cache;
       cache.first = 0, cache.step = 1, cache.xMin = xMin, cache.xMax = xMax, cache.width = width;
-      std::vector<float> copy;
+      hosted::SampleVector<float> copy;
       hosted::CopyAndReduce(samples.data(), count, copy, cache);
       ASSERT_EQ(copy.size(), count);
       EXPECT_EQ(std::memcmp(copy.data(), samples.data(), count * sizeof(float)), 0);
@@ -204,7 +204,7 @@ TEST(ColumnReduction, OnePassCopySummarisesAsTheColumnsDo) {
 
 TEST(ColumnReduction, ALeadingNaNHidesNoPeak) {
   hosted::SampleData data;
-  std::vector<float> v(1000, 0.0f);
+  hosted::SampleVector<float> v(1000, 0.0f);
   v[0] = NAN;  // the first sample of column 0
   v[5] = 4.0f;
   v[7] = -3.0f;
@@ -260,7 +260,7 @@ TEST(GraphPicture, ASnapshotKeepsTheGraphAsItWasWhenTaken) {
   hosted::Graph graph;
   hosted::InitGraph(graph, 2, {"Cursor1"}, 3);
   auto data = std::make_shared<hosted::SampleData>();
-  data->values = std::vector<double>{0, 4, -3, 2, 8, 1, -6, 5, 0, 3, 2};
+  data->values = hosted::SampleVector<double>{0, 4, -3, 2, 8, 1, -6, 5, 0, 3, 2};
   graph.plots[0]->data = data;
   graph.XAxis().ticks->gridLines = true;
   int repaints = 0;
@@ -341,7 +341,7 @@ TEST(Renderer, ToleratesNonFiniteSamplesAndRanges) {
   hosted::Graph graph;
   hosted::InitGraph(graph, 1, {}, 0);
   auto data = std::make_shared<hosted::SampleData>();
-  std::vector<double> v(100000, 1.0);
+  hosted::SampleVector<double> v(100000, 1.0);
   v[10] = NAN;
   v[20] = INFINITY;
   v[0] = -INFINITY;

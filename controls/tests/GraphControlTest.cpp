@@ -89,7 +89,7 @@ TEST_F(GraphTest, PlotsAxesTicksAndValuePairs) {
   auto* model = &static_cast<hosted::GraphWidget*>(Widget())->Model();
   ASSERT_TRUE(model->plots[0]->data);
   EXPECT_EQ(model->plots[0]->data->Size(), 1000u);
-  EXPECT_TRUE(std::holds_alternative<std::vector<float>>(model->plots[0]->data->values));
+  EXPECT_TRUE(std::holds_alternative<hosted::SampleVector<float>>(model->plots[0]->data->values));
   // An emptied wave (everything cut) plots as nothing, without a failure.
   graph.GetPlots().Item(2).PlotSamples(CSgScalarVector<float>(0), 0.0, 1.0);
   ASSERT_TRUE(model->plots[1]->data);

@@ -21,3 +21,7 @@ inline constexpr double kDefaultFrequency = 1000.0;
 void CompleteReadRecord(CWaveData& wave, const CString& path, const CString& title,
                         const float* samples, unsigned int n, float largest, float smallest,
                         double frequency = kDefaultFrequency);
+// The same for a reader that wrote the samples into thedata and the display
+// as planned (PlannedDisplay) in its own pass.
+void CompleteReadRecord(CWaveData& wave, const CString& path, const CString& title,
+                        WaveDisplay&& display, float largest, float smallest);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -104,6 +105,34 @@ TEST(BinReader, SizesAtTheLimits) {
     }
     EXPECT_EQ(wave.thedata.GetSize(), row.samples) << row.bytes;
     EXPECT_EQ(wave.displaylen, static_cast<int>(row.display)) << row.bytes;
+  }
+}
+
+// The display vector holds sample j x k for every j, across the reader's
+// blocks: a copy of the samples up to 5,000,000 samples, every second one
+// just above. Word i is i x 7919 (mod 2^16), so neighbours differ.
+TEST(BinReader, DisplayHoldsEveryKthSample) {
+  struct Row {
+    unsigned samples, step, display;
+  };
+  const Row rows[] = {{70001, 1, 70001}, {5000003, 2, 2500001}};
+  for (const Row& row : rows) {
+    std::string bytes(2 * std::size_t(row.samples), '\0');
+    auto word = [](unsigned i) { return static_cast<std::int16_t>(i * 7919u & 0xFFFF); };
+    for (unsigned i = 0; i < row.samples; ++i) {
+      bytes[2 * i] = static_cast<char>(word(i) & 0xFF);
+      bytes[2 * i + 1] = static_cast<char>((word(i) >> 8) & 0xFF);
+    }
+    const BinRead read = ReadBin(bytes);
+    ASSERT_TRUE(read.status.ok()) << row.samples;
+    const CWaveData& wave = read.wave;
+    EXPECT_EQ(wave.dispstep, static_cast<int>(row.step)) << row.samples;
+    EXPECT_EQ(wave.displaylen, static_cast<int>(row.display)) << row.samples;
+    ASSERT_EQ(wave.showdata.GetSize(), row.display) << row.samples;
+    const float* shown = wave.showdata.GetData();
+    for (unsigned j = 0; j < row.display; ++j)
+      ASSERT_EQ(shown[j], static_cast<float>(word(j * row.step) * 3.0 / 32768.0))
+          << row.samples << " at " << j;
   }
 }
 
