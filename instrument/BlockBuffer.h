@@ -1,25 +1,28 @@
 #pragma once
-// The buffer of one waveform block sent or read back: tens of megabytes,
-// made for one transfer. Uninitialised (every byte used is written first)
-// and advised onto huge pages, so a transfer faults in a few dozen pages
-// instead of thousands and writes each byte once.
+// The buffers of the waveform blocks sent and read back: tens of megabytes.
+// Uninitialised (every byte used is written first) and advised onto huge
+// pages, so a transfer faults in a few dozen pages instead of thousands and
+// writes each byte once.
 
 #include "containers/SgAllocate.h"
 #include "platform/win/WinTypes.h"
 
-#include <cstdlib>
-#include <new>
+#include <cstddef>
 
 namespace linkio {
 
 using BlockBuffer = SG::SampleArray<BYTE>;
 
-// Throws std::bad_alloc when memory is short, as a vector of the size would.
-inline BlockBuffer NewBlockBuffer(std::size_t bytes) {
-  void* p = std::malloc(bytes ? bytes : 1);
-  if (!p) throw std::bad_alloc();
-  SG::AdviseHugePages(p, bytes);
-  return BlockBuffer(static_cast<BYTE*>(p));
-}
+// A fresh buffer of the size. Throws std::bad_alloc when memory is short, as
+// a vector of the size would.
+BlockBuffer NewBlockBuffer(std::size_t bytes);
+
+// The link keeps one buffer per direction (and per thread) from one transfer
+// to the next: a program that sends or reads waveforms again and again finds
+// the pages already there instead of faulting tens of megabytes in each time.
+// At least `bytes` long; it grows to the largest transfer asked for and
+// holds whatever the last transfer left in it. Throws as NewBlockBuffer.
+enum class Direction { Send, Read };
+BYTE* KeptBlockBuffer(Direction direction, std::size_t bytes);
 
 }  // namespace linkio
