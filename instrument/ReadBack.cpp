@@ -4,12 +4,12 @@
 #include "instrument/InstrumentLink.h"
 
 #include "instrument/BlockBuffer.h"
+#include "instrument/CodeLanes.h"
 #include "instrument/LinkMessages.h"
 #include "instrument/LinkServices.h"
 #include "instrument/SplitWork.h"
 #include "platform/afx/CrtScan.h"
 #include "platform/visa/Visa.h"
-#include "controls/VectorClones.h"
 #include "waveform/WaveCollections.h"
 
 #include <cstdlib>
@@ -155,8 +155,8 @@ CString Decimal(std::size_t n) {
 // codes are shifted up to 16 bits first. Without branches in the loop, so
 // it runs in vector lanes; the scaling and the offset are two statements so
 // that no build fuses them into one rounding.
-SG_VECTOR_CLONES void CodesToVolts(const BYTE* codes, std::size_t count, double half, double offset,
-                                   bool sixteen, float* out) {
+SG_CODE_CLONES void CodesToVolts(const BYTE* codes, std::size_t count, double half, double offset,
+                                 bool sixteen, float* out) {
   const int shift = sixteen ? 0 : 2;
   for (std::size_t i = 0; i < count; ++i) {
     const auto code = static_cast<WORD>((codes[2 * i] | codes[2 * i + 1] << 8) << shift);

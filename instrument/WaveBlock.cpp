@@ -4,12 +4,12 @@
 #include "instrument/InstrumentLink.h"
 
 #include "instrument/BlockBuffer.h"
+#include "instrument/CodeLanes.h"
 #include "instrument/LinkMessages.h"
 #include "instrument/LinkServices.h"
 #include "instrument/SplitWork.h"
 #include "platform/usb/RawUsbDriver.h"
 #include "platform/visa/Visa.h"
-#include "controls/VectorClones.h"
 #include "waveform/WaveCollections.h"
 
 #include <algorithm>
@@ -54,8 +54,8 @@ double WorkingOffset(const CWaveData& wave) {
 // packs as 0. Written without branches and with each code stored as one
 // little-endian word, so the loop runs in vector lanes.
 static_assert(std::endian::native == std::endian::little, "codes are stored as host words");
-SG_VECTOR_CLONES void PackCodes(const float* samples, std::size_t count, double offset, double half,
-                                bool sixteenBit, BYTE* codes) {
+SG_CODE_CLONES void PackCodes(const float* samples, std::size_t count, double offset, double half,
+                              bool sixteenBit, BYTE* codes) {
   const unsigned shift = sixteenBit ? 0 : 2;
   for (std::size_t i = 0; i < count; ++i) {
     const float d = static_cast<float>(samples[i] - offset);
