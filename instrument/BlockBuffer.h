@@ -17,12 +17,12 @@ using BlockBuffer = SG::SampleArray<BYTE>;
 // a vector of the size would.
 BlockBuffer NewBlockBuffer(std::size_t bytes);
 
-// The link keeps one buffer per direction (and per thread) from one transfer
-// to the next: a program that sends or reads waveforms again and again finds
-// the pages already there instead of faulting tens of megabytes in each time.
+// The link keeps one buffer (per thread) from one transfer to the next, for
+// the blocks it sends and reads alike: a program that sends or reads
+// waveforms again and again, or reads back what it has just sent, finds the
+// pages already there instead of faulting tens of megabytes in each time.
 // At least `bytes` long; it grows to the largest transfer asked for and
 // holds whatever the last transfer left in it. Throws as NewBlockBuffer.
-enum class Direction { Send, Read };
-BYTE* KeptBlockBuffer(Direction direction, std::size_t bytes);
+BYTE* KeptBlockBuffer(std::size_t bytes);
 
 }  // namespace linkio

@@ -268,9 +268,9 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
   }
   linkio::Pause(500);
 
-  // The reply goes into the buffer the link keeps for its reads; only the
+  // The reply goes into the buffer the link keeps for its blocks; only the
   // bytes that arrived are looked at.
-  const BYTE* const buffer = linkio::KeptBlockBuffer(linkio::Direction::Read, kWaveBlockBuffer);
+  const BYTE* const buffer = linkio::KeptBlockBuffer(kWaveBlockBuffer);
   std::size_t length = 0;
   if (usb) {
     length = ReadUsbBulk(const_cast<BYTE*>(buffer), kWaveBlockBuffer);

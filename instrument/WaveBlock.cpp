@@ -199,9 +199,10 @@ BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& 
     return FALSE;
   }
   // The frame is written whole before it goes out, into the buffer the link
-  // keeps for its sends.
+  // keeps for its blocks (the size a read-back takes, so one buffer serves
+  // both).
   NoteTransfer(wave);
-  BYTE* const frame = linkio::KeptBlockBuffer(linkio::Direction::Send, kUsbHead + payload);
+  BYTE* const frame = linkio::KeptBlockBuffer(kWaveBlockBuffer);
   PackPayload(header, wave, frame + kUsbHead, tag);
 
   if (visa) {  // the block alone, without the raw-USB frame around it
