@@ -270,14 +270,13 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
 
   // The reply goes into the buffer the link keeps for its blocks; only the
   // bytes that arrived are looked at.
-  const BYTE* const buffer = linkio::KeptBlockBuffer(kWaveBlockBuffer);
+  BYTE* const buffer = linkio::KeptBlockBuffer(kWaveBlockBuffer);
   std::size_t length = 0;
   if (usb) {
-    length = ReadUsbBulk(const_cast<BYTE*>(buffer), kWaveBlockBuffer);
+    length = ReadUsbBulk(buffer, kWaveBlockBuffer);
   } else {
     ViUInt32 got = 0;
-    g_VisaStatus = viRead(g_VisaInstrument, const_cast<BYTE*>(buffer),
-                          static_cast<ViUInt32>(kWaveBlockBuffer), &got);
+    g_VisaStatus = viRead(g_VisaInstrument, buffer, static_cast<ViUInt32>(kWaveBlockBuffer), &got);
     if (g_VisaStatus < 0) return FailVisa(g_VisaStatus);
     length = got;
   }
