@@ -4,8 +4,10 @@
 #include "instrument/InstrumentLink.h"
 
 #include "instrument/BlockBuffer.h"
+#include "instrument/CodeLanes.h"
 #include "instrument/LinkMessages.h"
 #include "instrument/LinkServices.h"
+#include "instrument/SplitWork.h"
 #include "platform/afx/CrtScan.h"
 #include "platform/visa/Visa.h"
 #include "waveform/WaveCollections.h"
@@ -151,13 +153,15 @@ CString Decimal(std::size_t n) {
 
 // Volts of count codes (two bytes each, little-endian): the 14-bit families'
 // codes are shifted up to 16 bits first. Without branches in the loop, so
-// it runs in vector lanes.
-void CodesToVolts(const BYTE* codes, std::size_t count, double half, double offset, bool sixteen,
-                  float* out) {
+// it runs in vector lanes; the scaling and the offset are two statements so
+// that no build fuses them into one rounding.
+SG_CODE_CLONES void CodesToVolts(const BYTE* codes, std::size_t count, double half, double offset,
+                                 bool sixteen, float* out) {
   const int shift = sixteen ? 0 : 2;
   for (std::size_t i = 0; i < count; ++i) {
     const auto code = static_cast<WORD>((codes[2 * i] | codes[2 * i + 1] << 8) << shift);
-    out[i] = static_cast<float>(static_cast<SHORT>(code) * half / 32768 + offset);
+    const double scaled = static_cast<SHORT>(code) * half / 32768;
+    out[i] = static_cast<float>(scaled + offset);
   }
 }
 
@@ -264,23 +268,23 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
   }
   linkio::Pause(500);
 
-  // Only the bytes that arrived are looked at.
-  const linkio::BlockBuffer buffer = linkio::NewBlockBuffer(kWaveBlockBuffer);
+  // The reply goes into the buffer the link keeps for its blocks; only the
+  // bytes that arrived are looked at.
+  BYTE* const buffer = linkio::KeptBlockBuffer(kWaveBlockBuffer);
   std::size_t length = 0;
   if (usb) {
-    length = ReadUsbBulk(buffer.get(), kWaveBlockBuffer);
+    length = ReadUsbBulk(buffer, kWaveBlockBuffer);
   } else {
     ViUInt32 got = 0;
-    g_VisaStatus =
-        viRead(g_VisaInstrument, buffer.get(), static_cast<ViUInt32>(kWaveBlockBuffer), &got);
+    g_VisaStatus = viRead(g_VisaInstrument, buffer, static_cast<ViUInt32>(kWaveBlockBuffer), &got);
     if (g_VisaStatus < 0) return FailVisa(g_VisaStatus);
     length = got;
   }
   std::size_t headerEnd = 0;
   while (headerEnd < std::min(length, kHeaderText) && buffer[headerEnd]) ++headerEnd;
-  CString header(reinterpret_cast<const char*>(buffer.get()), static_cast<int>(headerEnd));
+  CString header(reinterpret_cast<const char*>(buffer), static_cast<int>(headerEnd));
 
-  std::size_t start = FindWaveDataStart(buffer.get(), length);
+  std::size_t start = FindWaveDataStart(buffer, length);
   if (start == 0) return Fail(kMsgNoWaveData);
   if (visa && g_VisaStatus == VI_SUCCESS_MAX_CNT) {  // more than the buffer holds is still there
     viClear(g_VisaInstrument);
@@ -302,9 +306,16 @@ bool CInstrumentLink::ReadWaveFromGenerator(const CString& listedName, const CSt
 
   const double half = next.amplitude / 2;
   const bool sixteen = IsSixteenBitFamily(tag);
+  // Nothing can fail from here on: samples of the same count are written
+  // over where they are instead of into fresh pages.
+  if (g_LastReadWave.samples.GetSize() == static_cast<unsigned>(n))
+    next.samples = std::move(g_LastReadWave.samples);
   next.samples.SetSize(static_cast<unsigned>(n), TRUE);
-  CodesToVolts(buffer.get() + start, static_cast<std::size_t>(n), half, next.offset, sixteen,
-               next.samples.GetData());
+  const BYTE* codes = buffer + start;
+  float* volts = next.samples.GetData();
+  linkio::SplitWork(static_cast<std::size_t>(n), [&](std::size_t begin, std::size_t end) {
+    CodesToVolts(codes + 2 * begin, end - begin, half, next.offset, sixteen, volts + begin);
+  });
 
   g_LastReadWave = std::move(next);
   if (fromReply >= 0) {

@@ -4,14 +4,18 @@
 #include "instrument/InstrumentLink.h"
 
 #include "instrument/BlockBuffer.h"
+#include "instrument/CodeLanes.h"
 #include "instrument/LinkMessages.h"
 #include "instrument/LinkServices.h"
+#include "instrument/SplitWork.h"
 #include "platform/usb/RawUsbDriver.h"
 #include "platform/visa/Visa.h"
 #include "waveform/WaveCollections.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -47,19 +51,22 @@ double WorkingOffset(const CWaveData& wave) {
 // The codes of samples: each quotient is clamped to the code range, so a
 // sample beyond full scale packs as the extreme code instead of wrapping
 // round to the other sign; one that is not finite (or any, at amplitude 0)
-// packs as 0. Written without branches, so the loop runs in vector lanes.
-void PackCodes(const float* samples, int count, double offset, double half, bool sixteenBit,
-               BYTE* codes) {
-  for (int i = 0; i < count; ++i) {
+// packs as 0. Written without branches and with each code stored as one
+// little-endian word, so the loop runs in vector lanes.
+static_assert(std::endian::native == std::endian::little, "codes are stored as host words");
+SG_CODE_CLONES void PackCodes(const float* samples, std::size_t count, double offset, double half,
+                              bool sixteenBit, BYTE* codes) {
+  const unsigned shift = sixteenBit ? 0 : 2;
+  for (std::size_t i = 0; i < count; ++i) {
     const float d = static_cast<float>(samples[i] - offset);
     double x = d / half * 32767.5;
     x = std::fabs(x) <= std::numeric_limits<double>::max() ? x : 0.0;
-    x = std::min(std::max(x, -32767.0), 32767.0);
-    auto c = static_cast<unsigned>(static_cast<int>(x)) & 0xFFFFu;
-    c -= c != 0;
-    if (!sixteenBit) c >>= 2;
-    codes[2 * i] = static_cast<BYTE>(c & 0xFF);
-    codes[2 * i + 1] = static_cast<BYTE>(c >> 8);
+    x = x < -32767.0 ? -32767.0 : x;
+    x = x > 32767.0 ? 32767.0 : x;
+    const int v = static_cast<int>(x);
+    // The code one below the truncated quotient, 0 staying 0, as 16 bits.
+    const auto word = static_cast<std::uint16_t>(static_cast<std::uint16_t>(v - (v != 0)) >> shift);
+    std::memcpy(codes + 2 * i, &word, 2);
   }
 }
 
@@ -114,7 +121,11 @@ void PackPayload(const CString& header, const CWaveData& wave, BYTE* payload, co
   const double half = wave.vpp / 2;
   const bool sixteen = IsSixteenBitFamily(tag);
   const int have = std::max(std::min(n, static_cast<int>(wave.thedata.GetSize())), 0);
-  PackCodes(wave.thedata.GetData(), have, offset, half, sixteen, payload + h);
+  const float* samples = wave.thedata.GetData();
+  BYTE* codes = payload + h;
+  linkio::SplitWork(static_cast<std::size_t>(have), [&](std::size_t begin, std::size_t end) {
+    PackCodes(samples + begin, end - begin, offset, half, sixteen, codes + 2 * begin);
+  });
   // Past the samples the record holds, the codes are those of 0.
   std::memset(payload + h + 2 * static_cast<std::size_t>(have), 0,
               2 * static_cast<std::size_t>(n - have));
@@ -187,15 +198,17 @@ BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& 
     linkio::ShowMessageById(kMsgWaveTooLong);
     return FALSE;
   }
-  // The frame is made for this send and written whole before it goes out.
+  // The frame is written whole before it goes out, into the buffer the link
+  // keeps for its blocks (the size a read-back takes, so one buffer serves
+  // both).
   NoteTransfer(wave);
-  const linkio::BlockBuffer frame = linkio::NewBlockBuffer(kUsbHead + payload);
-  PackPayload(header, wave, frame.get() + kUsbHead, tag);
+  BYTE* const frame = linkio::KeptBlockBuffer(kWaveBlockBuffer);
+  PackPayload(header, wave, frame + kUsbHead, tag);
 
   if (visa) {  // the block alone, without the raw-USB frame around it
     ViUInt32 written = 0;
     const ViStatus status =
-        viWrite(g_VisaInstrument, frame.get() + kUsbHead, static_cast<ViUInt32>(payload), &written);
+        viWrite(g_VisaInstrument, frame + kUsbHead, static_cast<ViUInt32>(payload), &written);
     g_VisaStatus = status;
     if (status < 0) {
       // What arrived of the block is the start of a message on the
@@ -212,9 +225,9 @@ BOOL CInstrumentLink::WriteWaveRecord(const CString& position, const CWaveData& 
     viPrintf(g_VisaInstrument, "%s", static_cast<const char*>(commit));
     return TRUE;
   }
-  BuildUsbDataFrame(frame.get(), frame.get() + kUsbHead, payload);
+  BuildUsbDataFrame(frame, frame + kUsbHead, payload);
   const std::size_t length = kUsbHead + payload;
-  if (!WriteUsbPadded(frame.get(), length)) return FALSE;
+  if (!WriteUsbPadded(frame, length)) return FALSE;
   SendUsbCommand(ChannelPrefix() + "ARWV INDEX, " + position.Mid(1));
   return TRUE;
 }

@@ -183,14 +183,11 @@ class Session {
     }
     const std::size_t need = link->used + size;
     if (link->inbox.capacity() < need && need >= kLongMessage) AdoptSpare(*link);
-    if (link->inbox.size() < need) {  // grows by doubling, filled only as far as it is used
-      if (link->inbox.capacity() < need) {
-        link->inbox.reserve(std::max(need, std::min(2 * link->inbox.capacity(), kLargestMessage)));
-        AdviseHugePages(link->inbox);
-      }
-      link->inbox.resize(need);
+    if (link->inbox.capacity() < need) {  // grows by doubling, filled only as far as it is used
+      link->inbox.reserve(std::max(need, std::min(2 * link->inbox.capacity(), kLargestMessage)));
+      AdviseHugePages(link->inbox);
     }
-    if (!in_.Read(link->inbox.data() + link->used, size) || !in_.Skip(padded - size)) return false;
+    if (!ReceiveInto(link->inbox, link->used, size) || !in_.Skip(padded - size)) return false;
     link->used += size;
     link->receiving = true;
     bool taken = true;
@@ -201,6 +198,23 @@ class Session {
       taken = instrument_->Receive(link->channel, std::exchange(link->inbox, Bytes()));
     }
     return answer(taken ? vxi11::kNoError : vxi11::kIoError, taken ? size : 0);
+  }
+
+  // Receives n bytes of the record into `bytes` from `at` on. Where the
+  // memory is not in use yet it is taken a piece at a time just before the
+  // data arrives in it, so the vector's zero fill and the data meet the same
+  // bytes while they are in the cache rather than in two passes over memory.
+  bool ReceiveInto(Bytes& bytes, std::size_t at, std::size_t n) {
+    constexpr std::size_t kPiece = std::size_t{256} << 10;
+    while (n > 0) {
+      const std::size_t piece =
+          bytes.size() > at ? std::min(n, bytes.size() - at) : std::min(n, kPiece);
+      if (bytes.size() < at + piece) bytes.resize(at + piece);
+      if (!in_.Read(bytes.data() + at, piece)) return false;
+      at += piece;
+      n -= piece;
+    }
+    return true;
   }
 
   // A long message moves into the memory of a waveform nobody reads any

@@ -149,6 +149,33 @@ TEST_F(ReadBack, FailuresKeepTheLastRead) {
   EXPECT_EQ(Samples(), before);
 }
 
+// Long read-backs are unpacked in pieces into buffers the link keeps: each
+// read gives its own samples, never what an earlier, longer or shorter, one
+// left behind, also when it is written over the last read's samples.
+TEST_F(ReadBack, LongReadsGiveTheirOwnSamples) {
+  auto gen = Generator("KRV1000X");
+  OpenUsbtmc(gen);
+  ASSERT_EQ(viSetAttribute(g_VisaInstrument, VI_ATTR_TMO_VALUE, 60000), VI_SUCCESS);
+  auto store = [&](std::size_t count, int step) {
+    std::vector<int> codes(count);
+    for (std::size_t i = 0; i < count; ++i) codes[i] = static_cast<int>((i * step) & 0xFFFF);
+    gen->Store("long", {"long", "1.00E03", "2.00E00", "0.00E00", "0.00E00", CodeBytes(codes)});
+    // A user read takes the parameters at M0 (4 Vpp, no offset): each volt
+    // value is the signed code over 16384, exactly.
+    std::vector<float> volts(count);
+    for (std::size_t i = 0; i < count; ++i)
+      volts[i] = static_cast<float>(static_cast<std::int16_t>(codes[i])) / 16384.0f;
+    return volts;
+  };
+  constexpr std::size_t kLong = (std::size_t{3} << 20) + 3, kShort = (std::size_t{1} << 20) + 1;
+  for (auto [count, step] :
+       {std::pair{kLong, 7}, std::pair{kShort, 3}, std::pair{kLong, 11}, std::pair{kLong, 13}}) {
+    const std::vector<float> expected = store(count, step);
+    ASSERT_TRUE(link.ReadWaveFromGenerator("user:long", "USBTMCKRV1000X")) << count << " " << step;
+    EXPECT_TRUE(Samples() == expected) << count << " " << step;
+  }
+}
+
 TEST_F(ReadBack, PointCountByFamily) {
   struct Row {
     const char* model;

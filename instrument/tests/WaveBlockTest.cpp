@@ -97,6 +97,25 @@ TEST(WaveBlock, CodesClampAtFullScale) {
   EXPECT_EQ(g_TransferBytes, 8);
 }
 
+// A long record is packed in pieces at once: every code still lands in its
+// own place, to the last one. Each sample sits half a step inside its code,
+// so the expected code (one below the truncated quotient) is plain.
+TEST(WaveBlock, LongRecordsPackEveryCodeInPlace) {
+  constexpr std::size_t kCount = (std::size_t{3} << 20) + 5;
+  std::vector<float> samples(kCount);
+  std::vector<WORD> expected(kCount);
+  for (std::size_t i = 0; i < kCount; ++i) {
+    const int v = static_cast<int>((i * 7919) % 65535) - 32767;  // -32767 ... 32767
+    const double inside = v > 0 ? 0.5 : v < 0 ? -0.5 : 0.0;
+    samples[i] = static_cast<float>((v + inside) / 32767.5);
+    expected[i] = static_cast<WORD>(v == 0 ? 0 : v - 1);
+  }
+  const CWaveData w = Wave(samples);
+  EXPECT_EQ(Codes(w, "USBTMCKRV1000X"), expected);
+  for (WORD& code : expected) code = static_cast<WORD>(code >> 2);
+  EXPECT_EQ(Codes(w, "USBTMCKRV1000"), expected);
+}
+
 using WaveWrite = LinkFixture;
 
 TEST_F(WaveWrite, VisaBlockAndCommitByFamily) {
