@@ -1,5 +1,5 @@
 // Radix passes: four butterflies at a time in vectors of doubles where the
-// twiddle positions allow, compiled also for AVX2 and picked at run time.
+// twiddle positions allow, compiled also for AVX2 and AVX-512 and picked at run time.
 #include "analysis/fft/EnginePasses.h"
 
 #include "analysis/fft/Butterflies.h"

@@ -1,6 +1,9 @@
 #pragma once
 // Vectors of four doubles for the transform passes, with loads and stores,
-// and the attribute that also builds a pass for AVX2, picked at load time.
+// and the attribute that also builds a pass for AVX2 and for AVX-512, picked
+// at load time. The AVX-512 build keeps four-double vectors but has 32
+// registers: a radix-8 butterfly's inputs and twiddles then stay in
+// registers instead of spilling, which made the passes about 1.5x faster.
 #include <cstring>
 
 #pragma GCC diagnostic ignored "-Wpsabi"
@@ -10,7 +13,7 @@ namespace SgCore::fft::detail {
 typedef double V4 __attribute__((vector_size(32)));
 
 // Loads and stores are inlined into the caller on purpose: a vector returned
-// from an out-of-line helper would cross from the AVX2 clone into code built
+// from an out-of-line helper would cross from a vector clone into code built
 // for the baseline ABI, which unoptimised builds do not inline away. They
 // take the vector by reference, never by value: clang refuses a call that
 // passes a 32-byte vector by value in the baseline clone, inlined or not.
@@ -55,7 +58,7 @@ __attribute__((always_inline)) inline void Transpose4(V4* v) {
 #endif
 #if defined(__x86_64__) && !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__) && \
     !defined(SG_SANITIZED)
-#define SG_PASS_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
+#define SG_PASS_CLONES __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
 #else
 #define SG_PASS_CLONES
 #endif
