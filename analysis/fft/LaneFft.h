@@ -4,6 +4,7 @@
 // transforms take four neighbouring columns (or rows) together, which are
 // neighbours in memory, so every load and store moves four values and no
 // pass strides through memory one value at a time.
+#include "analysis/fft/FftBuffer.h"
 #include "analysis/fft/FftPlan.h"
 
 #include <vector>
@@ -26,7 +27,7 @@ class LanePlan {
   Index len_;
   std::vector<int> factors_;
   std::vector<Index> span_, weight_, tableAt_;
-  std::vector<double> twR_, twI_;
+  Table<double> twR_, twI_;
 };
 
 // n = n1 * n2 with both multiples of 8 and both served by a LanePlan: the

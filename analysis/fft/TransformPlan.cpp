@@ -99,10 +99,12 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
     const Index length = n - 1, g = PrimitiveRoot(n), inverse = PowerMod(g, n - 2, n);
     inner_ = PlanFor(length);
     if (!inner_) throw std::bad_alloc();
-    gather_.resize(length);
-    scatter_.resize(length);
-    filterRe_.resize(length);
-    filterIm_.resize(length);
+    order_.resize(2 * length);
+    gather_ = order_.data();
+    scatter_ = gather_ + length;
+    filter_.resize(2 * length);
+    filterRe_ = filter_.data();
+    filterIm_ = filterRe_ + length;
     const Roots roots(n);
     for (Index q = 0, up = 1, down = 1; q < length; ++q) {
       gather_[q] = std::uint32_t(up);
@@ -115,8 +117,7 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
       down = down * inverse % n;
     }
     Buffer block = Allocate(kWorkBlockBytes / sizeof(double));
-    if (!block || inner_->Run(filterRe_.data(), filterIm_.data(), 1.0, block.get()) != 0)
-      throw std::bad_alloc();
+    if (!block || inner_->Run(filterRe_, filterIm_, 1.0, block.get()) != 0) throw std::bad_alloc();
     scratch_.SetCounts({length, length});
     return;
   }
@@ -128,8 +129,9 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
     // Chirp e^(-i pi j^2 / n) = root of order 2n at j^2 mod 2n, the residue
     // kept in 64 bits (j^2 overflows 32 bits from j = 46,341) and advanced by
     // (j + 1)^2 - j^2 = 2j + 1, so the angle stays exact.
-    chirpRe_.resize(n);
-    chirpIm_.resize(n);
+    chirp_.resize(2 * n);
+    chirpRe_ = chirp_.data();
+    chirpIm_ = chirpRe_ + n;
     const Index twoN = 2 * n;
     const Roots chirp(twoN);
     for (Index j = 0, q = 0; j < n; ++j) {
@@ -138,8 +140,9 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
     }
     // The filter is the conjugate chirp, mirrored into the tail; kept as its
     // spectrum.
-    filterRe_.assign(bigN_, 0.0);
-    filterIm_.assign(bigN_, 0.0);
+    filter_.assign(2 * bigN_, 0.0);
+    filterRe_ = filter_.data();
+    filterIm_ = filterRe_ + bigN_;
     for (Index j = 0; j < n; ++j) {
       filterRe_[j] = chirpRe_[j];
       filterIm_[j] = -chirpIm_[j];
@@ -149,8 +152,7 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
       }
     }
     Buffer block = Allocate(kWorkBlockBytes / sizeof(double));
-    if (!block || inner_->Run(filterRe_.data(), filterIm_.data(), 1.0, block.get()) != 0)
-      throw std::bad_alloc();
+    if (!block || inner_->Run(filterRe_, filterIm_, 1.0, block.get()) != 0) throw std::bad_alloc();
     scratch_.SetCounts({bigN_, bigN_});
     return;
   }
@@ -184,10 +186,8 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
 }
 
 size_t TransformPlan::Bytes() const {
-  return scratch_.Bytes() +
-         (chirpRe_.size() + chirpIm_.size() + filterRe_.size() + filterIm_.size()) *
-             sizeof(double) +
-         (gather_.size() + scatter_.size()) * sizeof(std::uint32_t);
+  return scratch_.Bytes() + (chirp_.size() + filter_.size()) * sizeof(double) +
+         order_.size() * sizeof(std::uint32_t);
 }
 
 int TransformPlan::Run(double* re, double* im, double scale, double* block) const {
@@ -276,7 +276,7 @@ int TransformPlan::RunRader(double* re, double* im, double scale, double* block)
   // X[0]: the sum of all, the convolution's bin 0 being that of the rest
   // (summed by the transform's tree, not one long running sum).
   const double sumR = re[0] + ar[0], sumI = im[0] + ai[0];
-  const double *br = filterRe_.data(), *bi = filterIm_.data();
+  const double *br = filterRe_, *bi = filterIm_;
   for (Index k = 0; k < length; ++k) {
     const double xr = ar[k] * br[k] - ai[k] * bi[k];
     ai[k] = ar[k] * bi[k] + ai[k] * br[k];
@@ -300,7 +300,7 @@ int TransformPlan::RunChirp(double* re, double* im, double scale, double* block)
   if (!s) return ErrOutOfMemory;
   double *ar = s[0], *ai = s[1];
   const Index n = n_, bigN = bigN_;
-  const double *cr = chirpRe_.data(), *ci = chirpIm_.data();
+  const double *cr = chirpRe_, *ci = chirpIm_;
   for (Index j = 0; j < n; ++j) {
     ar[j] = re[j] * cr[j] - im[j] * ci[j];
     ai[j] = re[j] * ci[j] + im[j] * cr[j];
@@ -309,7 +309,7 @@ int TransformPlan::RunChirp(double* re, double* im, double scale, double* block)
   std::fill(ar + n, ar + bigN, 0.0);
   std::fill(ai + n, ai + bigN, 0.0);
   if (int code = inner_->Run(ar, ai, 1.0, block)) return code;
-  const double *br = filterRe_.data(), *bi = filterIm_.data();
+  const double *br = filterRe_, *bi = filterIm_;
   for (Index k = 0; k < bigN; ++k) {
     const double xr = ar[k] * br[k] - ai[k] * bi[k];
     ai[k] = ar[k] * bi[k] + ai[k] * br[k];
