@@ -22,6 +22,10 @@ class LanePlan {
   // to out, element k of lane l at out[4 * k + l], in natural order.
   void Run(const double* srcRe, const double* srcIm, Index stride, double* outRe,
            double* outIm) const;
+  // The same on eight lanes, out[8 * k + l]; only where
+  // detail::WideLanesAvailable().
+  void RunWide(const double* srcRe, const double* srcIm, Index stride, double* outRe,
+               double* outIm) const;
 
  private:
   Index len_;
@@ -50,8 +54,20 @@ class LaneFourStep {
   Index n_, n1_, n2_;
   LanePlan columns_, rows_;
   Roots roots_;
-  // w^(l k1) for the four lanes l, vector k1.
+  // w^(l k1) for the lanes l (four, or eight when wide_), vector k1.
   std::vector<double> laneR_, laneI_;
+  // Eight lanes on AVX-512, decided when the plan is made.
+  bool wide_ = false;
 };
+
+namespace detail {
+// True where the CPU runs the eight-lane code and tests have not turned it
+// off.
+bool WideLanesAvailable();
+}  // namespace detail
+
+// Test seam: plans made after AllowWideLanesForTesting(false) use four lanes
+// even where eight would run.
+void AllowWideLanesForTesting(bool allowed);
 
 }  // namespace SgCore::fft
