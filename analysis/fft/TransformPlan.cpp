@@ -1,7 +1,8 @@
 // The algorithms by length: the engine directly up to kFourStepAbove; longer
 // lengths as four steps (Bailey): transforms of n1 over columns, twiddles,
-// transforms of n2 over rows, on four columns (or rows) at a time in the
-// lanes of vectors where the factors allow (LaneFft.h), otherwise with the
+// transforms of n2 over rows, on four (or eight) columns or rows at a time
+// in the lanes of vectors where the factors allow (LaneFft.h; from 4,096 on
+// eight lanes), otherwise with the
 // transposes done in batches of whole cache lines; a prime whose n - 1 has
 // only built-in factors by Rader's algorithm; any other length with a
 // factor too large for the engine through the chirp-z transform, a circular
@@ -21,8 +22,11 @@ namespace {
 
 constexpr Index kFourStepAbove = Index(1) << 16;
 // From here on the lane four steps beat the engine's passes over the whole
-// length (the engine's gather strides through memory).
+// length (the engine's gather strides through memory); on eight lanes from
+// far shorter lengths (48,000: 0.12 ms against 0.18 ms; 2,048 still 10%
+// slower).
 constexpr Index kLanesFrom = Index(1) << 16;
+constexpr Index kWideLanesFrom = 4096;
 constexpr Index kBatch = 16;
 
 // A divisor of n near sqrt(n) made of the engine's factors; 1 when none.
@@ -156,7 +160,7 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
     scratch_.SetCounts({bigN_, bigN_});
     return;
   }
-  if (n >= kLanesFrom) {
+  if (n >= (detail::WideLanesAvailable() ? kWideLanesFrom : kLanesFrom)) {
     if (const Index n1 = LaneFourStep::Split(n)) {
       kind_ = Kind::Lanes;
       lanes_ = std::make_unique<LaneFourStep>(n, n1);
