@@ -66,8 +66,9 @@ namespace detail {
 bool WideLanesAvailable();
 }  // namespace detail
 
-// Test seam: plans made after AllowWideLanesForTesting(false) use four lanes
-// even where eight would run.
+// Test seam: after AllowWideLanesForTesting(false) plans made use four lanes
+// and the engine's passes four butterflies at a time, even where eight would
+// run.
 void AllowWideLanesForTesting(bool allowed);
 
 }  // namespace SgCore::fft
