@@ -123,25 +123,34 @@ SG_PASS_CLONES void RunLanes(const double* sr, const double* si, Index stride, d
 // holds the rows in strips of eight (row k1 element j2 at
 // (k1 / 8) * 8 n2 + 8 j2 + k1 % 8), so the row transforms read a strip as it
 // lies. laneR/laneI hold w^(l k1) as vector k1.
+// Vector k1 of the column transforms in (br, bi), lanes j2a + l, times
+// w^(j2 k1) = w^(j2a k1) w^(l k1).
+template <typename V, int L>
+__attribute__((always_inline)) inline void Twiddled(const double* br, const double* bi, Index k1,
+                                                    Index j2a, const Roots& roots,
+                                                    const double* laneR, const double* laneI, V& yr,
+                                                    V& yi) {
+  double cr, ci;
+  roots.At(j2a * k1, cr, ci);
+  V lr, li;
+  load(lr, laneR + L * k1);
+  load(li, laneI + L * k1);
+  const V wr = lr * cr - li * ci, wi = lr * ci + li * cr;
+  V xr, xi;
+  load(xr, br + L * k1);
+  load(xi, bi + L * k1);
+  yr = xr * wr - xi * wi;
+  yi = xr * wi + xi * wr;
+}
+
 template <typename V, int L>
 __attribute__((always_inline)) inline void TwiddleTransposeOf(
     const double* br, const double* bi, Index n1, Index n2, Index j2a, const Roots& roots,
     const double* laneR, const double* laneI, double* tr, double* ti) {
   for (Index k1 = 0; k1 < n1; k1 += L) {
     V vr[L], vi[L];
-    for (int a = 0; a < L; ++a) {
-      double cr, ci;
-      roots.At(j2a * (k1 + a), cr, ci);
-      V lr, li;
-      load(lr, laneR + L * (k1 + a));
-      load(li, laneI + L * (k1 + a));
-      const V wr = lr * cr - li * ci, wi = lr * ci + li * cr;
-      V xr, xi;
-      load(xr, br + L * (k1 + a));
-      load(xi, bi + L * (k1 + a));
-      vr[a] = xr * wr - xi * wi;
-      vi[a] = xr * wi + xi * wr;
-    }
+    for (int a = 0; a < L; ++a)
+      Twiddled<V, L>(br, bi, k1 + a, j2a, roots, laneR, laneI, vr[a], vi[a]);
     Transpose(vr);
     Transpose(vi);
     const Index strip = k1 / 8 * 8 * n2 + k1 % 8;
@@ -215,6 +224,72 @@ SG_WIDE void StoreRows8(const double* br, const double* bi, Index n2, Index n1, 
     }
     store(re + k1a + n1 * k2, r);
     store(im + k1a + n1 * k2, i);
+  }
+}
+
+// The square split in place (InPlace()): the twiddled columns go back where
+// they came from, each band of eight rows is transposed into a strip for
+// the row transforms and their results back into the band, and the matrix
+// is transposed in place at the end. No scratch of the whole length: a
+// first call then touches no fresh memory beyond a few strips.
+SG_WIDE void TwiddleInPlace8(const double* br, const double* bi, Index n1, Index n2, Index j2a,
+                             const Roots& roots, const double* laneR, const double* laneI,
+                             double* re, double* im) {
+  for (Index k1 = 0; k1 < n1; ++k1) {
+    V8 yr, yi;
+    Twiddled<V8, 8>(br, bi, k1, j2a, roots, laneR, laneI, yr, yi);
+    store(re + k1 * n2 + j2a, yr);
+    store(im + k1 * n2 + j2a, yi);
+  }
+}
+
+// dst[i * to + e] = src[e * from + i] * scale for i, e < 8.
+__attribute__((always_inline)) inline void TransposeBlock8(const double* src, Index from,
+                                                           double* dst, Index to, double scale) {
+  V8 v[8];
+  for (int e = 0; e < 8; ++e) load(v[e], src + e * from);
+  Transpose8(v);
+  for (int i = 0; i < 8; ++i) {
+    if (scale != 1.0) v[i] *= scale;
+    store(dst + i * to, v[i]);
+  }
+}
+
+// Eight rows of n2 values, n2 apart, into a strip of eight lanes (value j
+// of row l at 8 j + l), or back.
+SG_WIDE void TransposeBand8(const double* src, double* dst, Index n2, bool toStrip) {
+  for (Index j = 0; j < n2; j += 8) {
+    if (toStrip)
+      TransposeBlock8(src + j, n2, dst + 8 * j, 8, 1.0);
+    else
+      TransposeBlock8(src + 8 * j, 8, dst + j, n2, 1.0);
+  }
+}
+
+// The n x n matrix x transposed in place, every value times scale.
+SG_WIDE void TransposeSquare8(double* x, Index n, double scale) {
+  for (Index a = 0; a < n; a += 8) {
+    double* diagonal = x + a * n + a;
+    TransposeBlock8(diagonal, n, diagonal, n, scale);
+    for (Index b = a + 8; b < n; b += 8) {
+      double* upper = x + a * n + b;
+      double* lower = x + b * n + a;
+      V8 u[8], l[8];
+      for (int e = 0; e < 8; ++e) {
+        load(u[e], upper + e * n);
+        load(l[e], lower + e * n);
+      }
+      Transpose8(u);
+      Transpose8(l);
+      for (int e = 0; e < 8; ++e) {
+        if (scale != 1.0) {
+          u[e] *= scale;
+          l[e] *= scale;
+        }
+        store(lower + e * n, u[e]);
+        store(upper + e * n, l[e]);
+      }
+    }
   }
 }
 #endif
@@ -327,6 +402,22 @@ LaneFourStep::LaneFourStep(Index n, Index n1)
 void LaneFourStep::Run(double* re, double* im, double scale, double* tr, double* ti, double* sr,
                        double* si, double* br, double* bi) const {
 #ifdef SG_WIDE_LANES
+  if (InPlace()) {
+    for (Index j2a = 0; j2a < n2_; j2a += 8) {
+      columns_.RunWide(re + j2a, im + j2a, n2_, br, bi);
+      TwiddleInPlace8(br, bi, n1_, n2_, j2a, roots_, laneR_.data(), laneI_.data(), re, im);
+    }
+    for (Index k1a = 0; k1a < n1_; k1a += 8) {
+      TransposeBand8(re + k1a * n2_, sr, n2_, true);
+      TransposeBand8(im + k1a * n2_, si, n2_, true);
+      rows_.RunWide(sr, si, 8, br, bi);
+      TransposeBand8(br, re + k1a * n2_, n2_, false);
+      TransposeBand8(bi, im + k1a * n2_, n2_, false);
+    }
+    TransposeSquare8(re, n1_, scale);
+    TransposeSquare8(im, n1_, scale);
+    return;
+  }
   if (wide_) {
     // Eight lanes take a row's eight columns in one load: no strip copy.
     for (Index j2a = 0; j2a < n2_; j2a += 8) {

@@ -44,11 +44,15 @@ class LaneFourStep {
   static Index Split(Index n);
   LaneFourStep(Index n, Index n1);  // throws std::bad_alloc
 
-  // In place, every result times scale. Scratch: tr, ti of n doubles and
-  // sr, si, br, bi of 8 * BufferLength().
+  // In place, every result times scale. Scratch: tr, ti of n doubles (not
+  // used, and may be null, when InPlace()) and sr, si, br, bi of
+  // 8 * BufferLength().
   void Run(double* re, double* im, double scale, double* tr, double* ti, double* sr, double* si,
            double* br, double* bi) const;
   Index BufferLength() const { return n1_ > n2_ ? n1_ : n2_; }
+  // A square split on eight lanes ends with a transpose in place rather
+  // than working through a scratch copy of the data.
+  bool InPlace() const { return wide_ && n1_ == n2_; }
 
  private:
   Index n_, n1_, n2_;

@@ -164,8 +164,8 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
     if (const Index n1 = LaneFourStep::Split(n)) {
       kind_ = Kind::Lanes;
       lanes_ = std::make_unique<LaneFourStep>(n, n1);
-      const Index buffer = 8 * lanes_->BufferLength();
-      scratch_.SetCounts({n, n, buffer, buffer, buffer, buffer});
+      const Index buffer = 8 * lanes_->BufferLength(), copy = lanes_->InPlace() ? 0 : n;
+      scratch_.SetCounts({copy, copy, buffer, buffer, buffer, buffer});
       return;
     }
   }

@@ -190,12 +190,12 @@ TEST(ComplexFft, ShortLengthsThroughTheVectorGathersMatchDirectDft) {
 }
 
 // The lane four steps on four lanes and, where the CPU has AVX-512, on
-// eight (which serve lengths from 4,096 there): both against direct bins,
-// over power-of-two, radix-3 and radix-5 splits.
+// eight (which serve lengths from 4,096 there, square splits in place):
+// both against direct bins, over power-of-two, radix-3 and radix-5 splits.
 TEST(ComplexFft, LaneFourStepsOnFourAndEightLanesMatchDirectBins) {
   for (bool wide : {false, true}) {
     fft::AllowWideLanesForTesting(wide);
-    for (int n : {65536, 196608, 96000, 4096, 48000}) {
+    for (int n : {65536, 196608, 96000, 4096, 48000, 6400, 160000}) {
       const fft::Index n1 = fft::LaneFourStep::Split(n);
       ASSERT_GT(n1, 0) << n;
       const fft::LaneFourStep plan(n, n1);
