@@ -1,5 +1,6 @@
 // Radix passes: four butterflies at a time in vectors of doubles where the
-// twiddle positions allow, compiled also for AVX2 and picked at run time.
+// twiddle positions allow, compiled also for AVX2 and AVX-512 and picked at
+// run time; on AVX-512 also eight at a time.
 #include "analysis/fft/EnginePasses.h"
 
 #include "analysis/fft/Butterflies.h"
@@ -45,7 +46,9 @@ __attribute__((always_inline)) inline void Butterfly(const double* r, const doub
 constexpr Index kCollidingStride = 512;
 constexpr Index kChunk = 16, kChunkStride = kChunk + 4;
 
-template <int P>
+// Butterflies W positions at a time on vectors VW (V4 or V8), then four,
+// then one.
+template <int P, typename VW, int W>
 __attribute__((always_inline)) inline void RunPass(const double* re, const double* im, double* dre,
                                                    double* dim, Index g0, Index g1, Index m,
                                                    Index t0, Index c, const double* twr,
@@ -63,8 +66,8 @@ __attribute__((always_inline)) inline void RunPass(const double* re, const doubl
           std::memcpy(br + q * kChunkStride, r + t + q * m, kChunk * sizeof(double));
           std::memcpy(bi + q * kChunkStride, i + t + q * m, kChunk * sizeof(double));
         }
-        for (Index k = 0; k < kChunk; k += 4)
-          Butterfly<P, V4>(br, bi, br, bi, kChunkStride, k, t + k, twr, twi);
+        for (Index k = 0; k < kChunk; k += W)
+          Butterfly<P, VW>(br, bi, br, bi, kChunkStride, k, t + k, twr, twi);
         for (int q = 0; q < P; ++q) {
           std::memcpy(dr + t + q * m, br + q * kChunkStride, kChunk * sizeof(double));
           std::memcpy(di + t + q * m, bi + q * kChunkStride, kChunk * sizeof(double));
@@ -79,6 +82,7 @@ __attribute__((always_inline)) inline void RunPass(const double* re, const doubl
     double* dr = dre + g * span + t0;
     double* di = dim + g * span + t0;
     Index t = 0;
+    for (; t + W <= c; t += W) Butterfly<P, VW>(r, i, dr, di, m, t, t, twr, twi);
     for (; t + 4 <= c; t += 4) Butterfly<P, V4>(r, i, dr, di, m, t, t, twr, twi);
     for (; t < c; ++t) Butterfly<P, double>(r, i, dr, di, m, t, t, twr, twi);
   }
@@ -88,20 +92,46 @@ __attribute__((always_inline)) inline void RunPass(const double* re, const doubl
 
 bool IsBuiltIn(int p) { return p == 2 || p == 3 || p == 4 || p == 5 || p == 8 || p == 10; }
 
-SG_PASS_CLONES void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0,
-                               Index c, const double* twr, const double* twi, double* outRe,
-                               double* outIm) {
+namespace {
+
+// The pass of radix p on vectors of W doubles.
+template <typename VW, int W>
+__attribute__((always_inline)) inline void RunPassOf(int p, double* re, double* im, Index g0,
+                                                     Index g1, Index m, Index t0, Index c,
+                                                     const double* twr, const double* twi,
+                                                     double* outRe, double* outIm) {
   double* dre = outRe ? outRe : re;
   double* dim = outIm ? outIm : im;
   switch (p) {
-    case 2: return RunPass<2>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
-    case 3: return RunPass<3>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
-    case 4: return RunPass<4>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
-    case 5: return RunPass<5>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
-    case 8: return RunPass<8>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
-    case 10: return RunPass<10>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 2: return RunPass<2, VW, W>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 3: return RunPass<3, VW, W>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 4: return RunPass<4, VW, W>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 5: return RunPass<5, VW, W>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 8: return RunPass<8, VW, W>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
+    case 10: return RunPass<10, VW, W>(re, im, dre, dim, g0, g1, m, t0, c, twr, twi);
   }
 }
+
+}  // namespace
+
+SG_PASS_CLONES void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0,
+                               Index c, const double* twr, const double* twi, double* outRe,
+                               double* outIm) {
+  RunPassOf<V4, 4>(p, re, im, g0, g1, m, t0, c, twr, twi, outRe, outIm);
+}
+
+#ifdef SG_WIDE_LANES
+SG_WIDE void RunPassForWide(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0,
+                            Index c, const double* twr, const double* twi, double* outRe,
+                            double* outIm) {
+  RunPassOf<V8, 8>(p, re, im, g0, g1, m, t0, c, twr, twi, outRe, outIm);
+}
+#else
+void RunPassForWide(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
+                    const double* twr, const double* twi, double* outRe, double* outIm) {
+  RunPassFor(p, re, im, g0, g1, m, t0, c, twr, twi, outRe, outIm);
+}
+#endif
 
 void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m, const Roots& roots,
                     Index stride, double* block) {

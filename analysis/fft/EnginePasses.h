@@ -10,22 +10,25 @@ namespace SgCore::fft::detail {
 bool IsBuiltIn(int p);
 
 // Where twiddle q (1..p-1) of position t (counted from t0) lies in a table:
-// the p - 1 twiddles of four neighbouring positions side by side, so a
-// butterfly of four positions reads one run of memory rather than p - 1
-// rows that a power-of-two stride puts into the same cache set.
+// the p - 1 twiddles of eight neighbouring positions side by side, so a
+// butterfly of four or eight positions reads one run of memory rather than
+// p - 1 rows that a power-of-two stride puts into the same cache set.
 inline Index TwiddleIndex(int p, int q, Index t) {
-  return ((t >> 2) * (p - 1) + (q - 1)) * 4 + (t & 3);
+  return ((t >> 3) * (p - 1) + (q - 1)) * 8 + (t & 7);
 }
 // Doubles of a table of c positions.
-inline Index TwiddleTableSize(int p, Index c) { return (c + 3) / 4 * 4 * (p - 1); }
+inline Index TwiddleTableSize(int p, Index c) { return (c + 7) / 8 * 8 * (p - 1); }
 
 // One pass of built-in radix p over groups [g0, g1) and twiddle positions
-// [t0, t0 + c), t0 a multiple of 4; twiddle q of position t is
+// [t0, t0 + c), t0 a multiple of 8; twiddle q of position t is
 // tw[TwiddleIndex(p, q, t - t0)]. In place, or into (outRe, outIm) when
 // given.
 void RunPassFor(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
                 const double* twr, const double* twi, double* outRe = nullptr,
                 double* outIm = nullptr);
+// The same eight butterflies at a time; only where WideLanesAvailable().
+void RunPassForWide(int p, double* re, double* im, Index g0, Index g1, Index m, Index t0, Index c,
+                    const double* twr, const double* twi, double* outRe, double* outIm);
 
 // One pass of an odd radix p above 5, with its scratch in `block`.
 void RunPassGeneral(int p, double* re, double* im, Index g0, Index g1, Index m, const Roots& roots,

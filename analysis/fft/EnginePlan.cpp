@@ -6,6 +6,7 @@
 #include "analysis/fft/EnginePlan.h"
 
 #include "analysis/fft/EnginePasses.h"
+#include "analysis/fft/LaneFft.h"
 
 #include <algorithm>
 #include <cstring>
@@ -78,6 +79,7 @@ void EnginePlan::Execute(const double* inRe, const double* inIm, double* outRe, 
   // inside the blocks means a single block: every gather read comes first.)
   const size_t last = factors_.size() - 1;
   const bool lastWrites = last > 0 && IsBuiltIn(factors_[last]) && destRe != outRe;
+  const bool wide = detail::WideLanesAvailable();
   auto pass = [&](size_t s, double* r, double* i, Index groups, Index offset) {
     const int p = factors_[s];
     const Index m = span_[s];
@@ -86,8 +88,9 @@ void EnginePlan::Execute(const double* inRe, const double* inIm, double* outRe, 
       return;
     }
     const bool out = lastWrites && s == last;
-    detail::RunPassFor(p, r, i, 0, groups, m, 0, m, &tabR_[tableAt_[s]], &tabI_[tableAt_[s]],
-                       out ? destRe + offset : nullptr, out ? destIm + offset : nullptr);
+    (wide ? detail::RunPassForWide : detail::RunPassFor)(
+        p, r, i, 0, groups, m, 0, m, &tabR_[tableAt_[s]], &tabI_[tableAt_[s]],
+        out ? destRe + offset : nullptr, out ? destIm + offset : nullptr);
   };
   for (Index b = 0; b < n_; b += blockLen_) {
     // The passes the gather did on the way.

@@ -2,6 +2,7 @@
 // The plan of one length for the mixed-radix engine: its factors, exact roots
 // and the twiddle tables of the passes that run inside a cache block. Built
 // once per transform and reused for every sub-transform of that length.
+#include "analysis/fft/FftBuffer.h"
 #include "analysis/fft/FftPlan.h"
 
 #include <cstddef>
@@ -32,7 +33,7 @@ class EnginePlan {
   size_t early_ = 0;
   Index blockLen_ = 1;
   std::vector<Index> tableAt_;
-  std::vector<double> tabR_, tabI_;
+  Table<double> tabR_, tabI_;
   // Short lengths: where each source of the first pass starts its group.
   std::vector<std::uint32_t> groupAt_;
   // Short lengths beginning with the factors 4, 4: the source of group 4k.

@@ -2,24 +2,39 @@
 // Scratch arrays that a transform plan keeps between calls, so a repeated
 // transform of one length works in memory already faulted in. One call at a
 // time uses them; a call that finds them taken works on arrays of its own.
+// All the arrays of a plan share one allocation: a first call then faults
+// in a few huge pages rather than a page at a time for each small array.
 #include "analysis/fft/FftBuffer.h"
 
+#include <array>
 #include <atomic>
+#include <cstddef>
 #include <initializer_list>
-#include <vector>
 
 namespace SgCore::fft {
 
 class KeptScratch {
  public:
-  // The counts of the arrays; set once, before the first Take.
-  void SetCounts(std::initializer_list<Index> counts) { counts_ = counts; }
+  static constexpr size_t kMaxArrays = 6;
+
+  // The counts of the arrays (at most kMaxArrays); set once, before the
+  // first Take.
+  void SetCounts(std::initializer_list<Index> counts) {
+    count_ = 0;
+    Index at = 0;
+    for (Index c : counts) {
+      offsets_[count_++] = at;
+      // Each array starts on a cache line of its own.
+      at += (c + 7) / 8 * 8;
+    }
+    total_ = at;
+  }
 
   // The arrays for one call, in the order of the counts; released with it.
   class Lease {
    public:
     Lease(Lease&& other) noexcept
-        : owner_(other.owner_), own_(std::move(other.own_)), arrays_(std::move(other.arrays_)) {
+        : owner_(other.owner_), own_(std::move(other.own_)), arrays_(other.arrays_) {
       other.owner_ = nullptr;
     }
     Lease(const Lease&) = delete;
@@ -29,49 +44,39 @@ class KeptScratch {
       if (owner_) owner_->busy_.store(false, std::memory_order_release);
     }
     // False when memory was short.
-    explicit operator bool() const { return !arrays_.empty(); }
+    explicit operator bool() const { return arrays_[0] != nullptr; }
     double* operator[](size_t i) const { return arrays_[i]; }
 
    private:
     friend class KeptScratch;
     Lease() = default;
+    void Point(const KeptScratch& scratch, double* base) {
+      for (size_t i = 0; i < scratch.count_; ++i) arrays_[i] = base + scratch.offsets_[i];
+    }
     const KeptScratch* owner_ = nullptr;
-    std::vector<Buffer> own_;
-    std::vector<double*> arrays_;
+    Buffer own_;
+    std::array<double*, kMaxArrays> arrays_{};
   };
 
   Lease Take() const {
     Lease lease;
     if (!busy_.exchange(true, std::memory_order_acquire)) {
       lease.owner_ = this;
-      if (kept_.empty() && !Fill(kept_)) return lease;
-      for (const Buffer& b : kept_) lease.arrays_.push_back(b.get());
+      if (!kept_ && !(kept_ = Allocate(total_))) return lease;
+      lease.Point(*this, kept_.get());
       return lease;
     }
-    if (Fill(lease.own_))
-      for (const Buffer& b : lease.own_) lease.arrays_.push_back(b.get());
+    if ((lease.own_ = Allocate(total_))) lease.Point(*this, lease.own_.get());
     return lease;
   }
 
-  size_t Bytes() const {
-    size_t bytes = 0;
-    for (Index c : counts_) bytes += size_t(c) * sizeof(double);
-    return bytes;
-  }
+  size_t Bytes() const { return size_t(total_) * sizeof(double); }
 
  private:
-  bool Fill(std::vector<Buffer>& into) const {
-    std::vector<Buffer> made;
-    for (Index c : counts_) {
-      made.push_back(Allocate(c));
-      if (!made.back()) return false;
-    }
-    into = std::move(made);
-    return true;
-  }
-
-  std::vector<Index> counts_;
-  mutable std::vector<Buffer> kept_;
+  std::array<Index, kMaxArrays> offsets_{};
+  size_t count_ = 0;
+  Index total_ = 0;
+  mutable Buffer kept_;
   mutable std::atomic<bool> busy_{false};
 };
 

@@ -3,6 +3,7 @@
 // algorithm chosen for the length, its tables and its scratch. Made once per
 // length (PlanFor keeps the last few) and then only executed.
 #include "analysis/fft/EnginePlan.h"
+#include "analysis/fft/FftBuffer.h"
 #include "analysis/fft/KeptScratch.h"
 #include "analysis/fft/LaneFft.h"
 
@@ -44,9 +45,12 @@ class TransformPlan {
   // Chirp-z: the chirp, the spectrum of its filter, and the plan of the
   // convolution's length. Rader: the filter's spectrum, the convolution's
   // plan, and where the generator's powers take the data from and to.
+  // Each pair lies in one table, real (or gather) part first.
   Index bigN_ = 0;
-  std::vector<double> chirpRe_, chirpIm_, filterRe_, filterIm_;
-  std::vector<std::uint32_t> gather_, scatter_;
+  Table<double> chirp_, filter_;
+  Table<std::uint32_t> order_;
+  double *chirpRe_ = nullptr, *chirpIm_ = nullptr, *filterRe_ = nullptr, *filterIm_ = nullptr;
+  std::uint32_t *gather_ = nullptr, *scatter_ = nullptr;
   std::shared_ptr<const TransformPlan> inner_;
   KeptScratch scratch_;
 };

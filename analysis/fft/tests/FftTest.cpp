@@ -2,6 +2,7 @@
 #include "analysis/core/CoreLocks.h"
 #include "analysis/fft/Fft.h"
 #include "analysis/fft/FftPlan.h"
+#include "analysis/fft/LaneFft.h"
 #include "analysis/fft/tests/FftTestUtil.h"
 
 #include <gtest/gtest.h>
@@ -28,17 +29,23 @@ TEST(FftFactorize, PassOrder) {
 }
 
 // Every algorithm path: built-in radices, the general odd radix, the largest
-// engine factor, composite lengths around 999, and the chirp-z path.
+// engine factor, composite lengths around 999, and the chirp-z path; the
+// engine's passes four butterflies at a time and, where the CPU has AVX-512,
+// eight.
 TEST(ComplexFft, MatchesDirectDftOverAllPaths) {
   std::vector<int> lengths;
   for (int n = 1; n <= 64; ++n) lengths.push_back(n);
   for (int n : {100, 112, 121, 240, 343, 997, 998, 999, 1000, 1009, 1998, 2002, 2048})
     lengths.push_back(n);
-  for (int n : lengths) {
-    auto re = Random(n, n), im = Random(n, n + 7);
-    const auto want = NaiveDft(re, im);
-    ASSERT_EQ(ComplexFftCore(re.data(), im.data(), n), 0);
-    EXPECT_LT(RelativeError(re, im, want), 2e-15 * std::log2(n + 1) + 1e-15) << "n " << n;
+  for (bool wide : {false, true}) {
+    fft::AllowWideLanesForTesting(wide);
+    for (int n : lengths) {
+      auto re = Random(n, n), im = Random(n, n + 7);
+      const auto want = NaiveDft(re, im);
+      ASSERT_EQ(ComplexFftCore(re.data(), im.data(), n), 0);
+      EXPECT_LT(RelativeError(re, im, want), 2e-15 * std::log2(n + 1) + 1e-15)
+          << "n " << n << (wide ? " wide" : " narrow");
+    }
   }
 }
 
@@ -180,4 +187,38 @@ TEST(ComplexFft, ShortLengthsThroughTheVectorGathersMatchDirectDft) {
     ASSERT_EQ(ComplexFftCore(re.data(), im.data(), n), 0);
     EXPECT_LT(RelativeError(re, im, want), 2e-15 * std::log2(n + 1) + 1e-15) << "n " << n;
   }
+}
+
+// The lane four steps on four lanes and, where the CPU has AVX-512, on
+// eight (which serve lengths from 4,096 there, square splits in place):
+// both against direct bins, over power-of-two, radix-3 and radix-5 splits.
+TEST(ComplexFft, LaneFourStepsOnFourAndEightLanesMatchDirectBins) {
+  for (bool wide : {false, true}) {
+    fft::AllowWideLanesForTesting(wide);
+    for (int n : {65536, 196608, 96000, 4096, 48000, 6400, 160000}) {
+      const fft::Index n1 = fft::LaneFourStep::Split(n);
+      ASSERT_GT(n1, 0) << n;
+      const fft::LaneFourStep plan(n, n1);
+      std::vector<double> tr(n), ti(n), buffers(4 * 8 * plan.BufferLength());
+      double* b = buffers.data();
+      const fft::Index len = 8 * plan.BufferLength();
+      auto re = Random(n, 41), im = Random(n, 42);
+      const auto re0 = re, im0 = im;
+      plan.Run(re.data(), im.data(), 0.5, tr.data(), ti.data(), b, b + len, b + 2 * len,
+               b + 3 * len);
+      long double scale = 0;
+      for (int j = 0; j < n; ++j) scale += std::norm(Cx(re0[j], im0[j]));
+      scale = std::sqrt(scale);
+      const auto roots = Roots(n);
+      // Bins 0-9 meet every lane of a row band; the rest, other bands.
+      std::vector<size_t> bins = {size_t(n / 2 + 9), size_t(n / 3 + 5), size_t(n - 6)};
+      for (size_t k = 0; k < 10; ++k) bins.push_back(k);
+      for (size_t k : bins) {
+        const Cx sum = DftBin(re0, im0, roots, k) * 0.5L;
+        EXPECT_LT(double(std::abs(Cx(re[k], im[k]) - sum) / scale), 1e-14)
+            << n << (wide ? " wide" : " narrow") << " bin " << k;
+      }
+    }
+  }
+  fft::AllowWideLanesForTesting(true);
 }
