@@ -132,7 +132,7 @@ bool CommitSamples(WaveEntry& entry, const SG::CSgVectorT<T>& result) {
   waveform::RecordedEdit edit(entry);
   edit.Result().Assign(result.GetData(), result.GetSize());
   if (RefuseNonFinite(edit.Result())) return false;
-  if (edit.Changes()) edit.Apply();  // a result equal to the samples is no step
+  edit.ApplyIfChanged();
   return true;
 }
 template bool CommitSamples(WaveEntry&, const SG::CSgVectorT<float>&);

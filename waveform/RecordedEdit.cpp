@@ -14,7 +14,13 @@ bool RecordedEdit::Changes() const noexcept {
          (n && std::memcmp(shown.GetData(), result_.GetData(), sizeof(float) * n) != 0);
 }
 
-void RecordedEdit::Apply() { ApplyAfter(~std::uint64_t{0}); }
+void RecordedEdit::Apply() { ApplyAfter(kNoSerial); }
+
+bool RecordedEdit::ApplyIfChanged(std::uint64_t continues) {
+  if (!Changes()) return false;
+  ApplyAfter(continues);
+  return true;
+}
 
 void RecordedEdit::ApplyAfter(std::uint64_t serial) {
   CWaveData& wave = entry_.record;
@@ -33,9 +39,7 @@ template <class T>
 bool RecordCopy(WaveEntry& entry, const SG::CSgVectorT<T>& samples) {
   RecordedEdit edit(entry);
   edit.Result().Assign(samples.GetData(), samples.GetSize());
-  if (!edit.Changes()) return false;
-  edit.Apply();
-  return true;
+  return edit.ApplyIfChanged();
 }
 }  // namespace
 

@@ -29,6 +29,9 @@ class RecordedEdit {
 
   // Whether the result differs from the samples shown, bit for bit.
   bool Changes() const noexcept;
+  // Apply, or ApplyAfter(continues), when the result Changes(): a result
+  // equal to the samples shown is no step. True when it applied.
+  bool ApplyIfChanged(std::uint64_t continues = kNoSerial);
 
   // May throw before it changes anything; never after.
   void Apply();
@@ -38,6 +41,7 @@ class RecordedEdit {
   void ApplyAfter(std::uint64_t serial);
 
  private:
+  static constexpr std::uint64_t kNoSerial = ~std::uint64_t{0};  // continues no change
   WaveEntry& entry_;
   std::list<EditNode> nodes_;
   SG::CSgScalarVector<float> result_;

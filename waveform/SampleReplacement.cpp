@@ -34,7 +34,7 @@ void CommitWorkData(WaveEntry& entry, SG::CSgScalarVector<float>&& work, std::ui
   SG::CSgScalarVector<float> second(work);
   RecordedEdit edit(entry);
   edit.SetResult(std::move(work));
-  if (edit.Changes()) edit.ApplyAfter(continues);  // a press that drew nothing is no step
+  edit.ApplyIfChanged(continues);  // a press that drew nothing is no step
   entry.record.copydata.Swap(second);
   entry.record.saved = false;
 }

@@ -64,11 +64,10 @@ void ApplyTableEdits(WaveEntry& entry, SG::CSgScalarVector<float>&& samples,
   const unsigned n = samples.GetSize();
   waveform::RecordedEdit edit(entry);  // the one step that may fail
   edit.SetResult(std::move(samples));
-  const bool samplesChanged = edit.Changes();
+  // Changed samples are one step of the waveform's history.
+  const bool samplesChanged = edit.ApplyIfChanged();
   const bool changed = samplesChanged || wave.wavename != edits.name ||
                        wave.freq != edits.frequency || wave.frequnit != edits.unit;
-  // Changed samples are one step of the waveform's history.
-  if (samplesChanged) edit.Apply();
   const double largest = edits.extremes.largest, smallest = edits.extremes.smallest;
   wave.samplecount = static_cast<int>(n);
   wave.span = TableSpan(largest, smallest);
