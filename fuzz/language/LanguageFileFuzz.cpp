@@ -59,9 +59,11 @@ void CheckSection(const std::string& path, bool keyFile, DWORD size) {
   // NUL after its last entry and one more, or by two NULs when it was cut.
   std::vector<char> again(size, '\x7F');
   const DWORD count = GetPrivateProfileSection("Translation", again.data(), size, path.c_str());
+  // With a two-byte buffer a cut list and an empty section both count 0:
+  // the reader takes it as cut.
   const bool cut = size >= 2 && count == size - 2;
   FUZZ_PROMISE((read.state == State::TooLarge) == cut);
-  FUZZ_PROMISE((read.state == State::Empty) == (count == 0));
+  FUZZ_PROMISE((read.state == State::Empty) == (count == 0 && !cut));
   FUZZ_PROMISE(count < size && again[count] == '\0');
   if (cut)
     FUZZ_PROMISE(again[count + 1] == '\0');
