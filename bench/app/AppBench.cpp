@@ -91,6 +91,9 @@ double OpenToFirstPaint(CMainFrame& frame, const std::string& path) {
   for (int i = 0; i < g_WaveArray.GetSize(); ++i) g_WaveArray[i].saved = true;
   if (CMDIChildWnd* child = frame.MDIGetActive()) child->SendMessage(WM_CLOSE);
   QApplication::processEvents();
+  // The closed window's widgets go when the program's loop next runs; without
+  // it every round would leave a hidden window and its samples behind.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return painted ? seconds : std::nan("");
 }
 
