@@ -6,6 +6,7 @@
 #include "waveform/PrivateMessages.h"
 #include "waveform/RecordedEdit.h"
 #include "waveform/WaveCollections.h"
+#include "waveform/WaveData.h"
 
 #include <algorithm>
 
@@ -212,7 +213,9 @@ void CSTD_WAVE_DLG::OnCommitWave() {
   m_nCommittedShape = shape;
   record.shape = shape;
   record.samplecount = static_cast<int>(count);
-  record.vpp = shape == kShapeDC ? (amplitudeUnit == 0 ? 0.004 : 4.0) : m_dAmplitude;
+  record.vpp = shape == kShapeDC
+                   ? (amplitudeUnit == 0 ? kLowestAmplitudeVolts : kLowestAmplitudeVolts * 1000)
+                   : m_dAmplitude;
   record.vppunit = amplitudeUnit;
   record.offset = m_dOffset;
   record.offsetunit = UnitIndex(CurSel(1085));

@@ -63,6 +63,11 @@ class CWaveData {
 static_assert(std::is_nothrow_move_constructible_v<CWaveData> &&
               std::is_nothrow_move_assignable_v<CWaveData>);
 
+// The smallest amplitude a waveform is given, in volts peak to peak: a
+// constant (DC) waveform is recorded and sent at it, and the new-waveform
+// dialog refuses less.
+constexpr double kLowestAmplitudeVolts = 0.004;
+
 // Display decimation: up to kDisplayLimit samples the display vector is a
 // copy of the samples (step 1); above it, it holds every k-th sample,
 // k = ceil(n / kDisplayLimit), and has n / k elements.

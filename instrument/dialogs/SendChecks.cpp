@@ -16,7 +16,6 @@ constexpr int kMsgShortMemory = 343;
 constexpr int kMsgLongSlot = 335;
 constexpr int kShortCount = 16384;
 constexpr int kLongCount = 524288;
-constexpr double kDcAmplitudeVolts = 0.004;
 
 Refusal Message(int id, const CString& first = CString(), const CString& second = CString()) {
   return {id, linkio::MessageText(id, first, second)};
@@ -94,7 +93,7 @@ SendPeak PeakOfSamples(const CWaveData& wave) {
     lo = std::min(lo, d);
   }
   if (hi == lo) {
-    const double dc = a == 1 ? kDcAmplitudeVolts * 1000 : kDcAmplitudeVolts;
+    const double dc = a == 1 ? kLowestAmplitudeVolts * 1000 : kLowestAmplitudeVolts;
     return {dc, std::max(dc / 2, std::fabs(static_cast<double>(s[0]))), s[0]};
   }
   return {2 * std::max(std::fabs(hi), std::fabs(lo)),
