@@ -36,6 +36,10 @@ function(pelmoran_test name)
   if(NOT T_GUI)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
+  if(PELMORAN_CORE_FOLDER)
+    add_dependencies(core_tests ${name})
+    file(APPEND ${PELMORAN_CORE_TEST_LIST} "${name}\n")
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${name}")
