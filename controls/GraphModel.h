@@ -22,37 +22,10 @@ namespace hosted {
 
 using COLORREF = DWORD;
 
-// The storage of a plot's samples. A long record's copy lies on huge pages,
-// as the record's own arrays do (a fresh 20 MB copy then faults in ten pages
-// rather than five thousand, each of which costs as much as clearing a huge
-// page on a virtual machine), and growing the vector leaves the new elements
-// uninitialised: every producer writes all of them, so zeroing first would
-// be a pass over the memory for nothing.
+// The storage of a plot's samples: a long record's copy lies on huge pages,
+// as the record's own arrays do, and is never zeroed before it is written.
 template <class T>
-struct SampleAllocator {
-  using value_type = T;
-  SampleAllocator() = default;
-  template <class U>
-  SampleAllocator(const SampleAllocator<U>&) noexcept {}
-  T* allocate(size_t n) {
-    if (n > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
-    void* p = SG::AllocateSampleMemory(n * sizeof(T), false);
-    if (!p) throw std::bad_alloc();
-    return static_cast<T*>(p);
-  }
-  void deallocate(T* p, size_t) noexcept { SG::ReleaseSampleMemory(p); }
-  template <class U>
-  void construct(U* p) noexcept {
-    ::new (static_cast<void*>(p)) U;  // default-initialised: no zeroing
-  }
-  template <class U, class... A>
-  void construct(U* p, A&&... a) {
-    ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
-  }
-  friend bool operator==(const SampleAllocator&, const SampleAllocator&) { return true; }
-};
-template <class T>
-using SampleVector = std::vector<T, SampleAllocator<T>>;
+using SampleVector = SG::SampleVector<T>;
 
 // One plot's samples in the element type they arrived in.
 struct SampleData {

@@ -11,6 +11,7 @@
 // reads the query's reply after that.
 // Thread-safe: front ends call it from their own threads.
 
+#include "containers/SgAllocate.h"
 #include "sim/SimFaults.h"
 
 #include <chrono>
@@ -29,7 +30,10 @@
 
 namespace sim {
 
-using Bytes = std::vector<std::uint8_t>;
+// Messages, replies and stored waveforms. A block write's tens of megabytes
+// arrive in fresh memory, which lies on huge pages and is not zeroed before
+// the data is received into it: every byte is written before it is read.
+using Bytes = SG::SampleVector<std::uint8_t>;
 using ChannelId = std::uint32_t;
 // The channel of callers that name none (tests, single-link front ends).
 constexpr ChannelId kDefaultChannel = 0;

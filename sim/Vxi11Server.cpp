@@ -12,7 +12,6 @@
 #include <netinet/tcp.h>
 #include <optional>
 #include <poll.h>
-#include <sys/mman.h>
 #include <sys/socket.h>
 #include <system_error>
 #include <unistd.h>
@@ -183,11 +182,10 @@ class Session {
     }
     const std::size_t need = link->used + size;
     if (link->inbox.capacity() < need && need >= kLongMessage) AdoptSpare(*link);
-    if (link->inbox.capacity() < need) {  // grows by doubling, filled only as far as it is used
+    if (link->inbox.capacity() < need)  // grows by doubling, filled only as far as it is used
       link->inbox.reserve(std::max(need, std::min(2 * link->inbox.capacity(), kLargestMessage)));
-      AdviseHugePages(link->inbox);
-    }
-    if (!ReceiveInto(link->inbox, link->used, size) || !in_.Skip(padded - size)) return false;
+    link->inbox.resize(need);  // not zeroed: the data arrives in it next
+    if (!in_.Read(link->inbox.data() + link->used, size) || !in_.Skip(padded - size)) return false;
     link->used += size;
     link->receiving = true;
     bool taken = true;
@@ -200,23 +198,6 @@ class Session {
     return answer(taken ? vxi11::kNoError : vxi11::kIoError, taken ? size : 0);
   }
 
-  // Receives n bytes of the record into `bytes` from `at` on. Where the
-  // memory is not in use yet it is taken a piece at a time just before the
-  // data arrives in it, so the vector's zero fill and the data meet the same
-  // bytes while they are in the cache rather than in two passes over memory.
-  bool ReceiveInto(Bytes& bytes, std::size_t at, std::size_t n) {
-    constexpr std::size_t kPiece = std::size_t{256} << 10;
-    while (n > 0) {
-      const std::size_t piece =
-          bytes.size() > at ? std::min(n, bytes.size() - at) : std::min(n, kPiece);
-      if (bytes.size() < at + piece) bytes.resize(at + piece);
-      if (!in_.Read(bytes.data() + at, piece)) return false;
-      at += piece;
-      n -= piece;
-    }
-    return true;
-  }
-
   // A long message moves into the memory of a waveform nobody reads any
   // more, where there is one, instead of fresh pages. Only a long one: a
   // short query in between would take the memory and free it.
@@ -226,17 +207,6 @@ class Session {
     if (spare.size() < link.used) spare.resize(link.used);
     std::copy_n(link.inbox.data(), link.used, spare.data());
     link.inbox = std::move(spare);
-  }
-
-  // A long message's fresh memory goes on huge pages, as an instrument's
-  // block memory is one piece: megabytes then fault in a few dozen pages
-  // instead of thousands.
-  static void AdviseHugePages(Bytes& bytes) {
-    constexpr std::uintptr_t kPage = 4096;
-    if (bytes.capacity() < kLongMessage) return;
-    const auto start = (reinterpret_cast<std::uintptr_t>(bytes.data()) + kPage - 1) & ~(kPage - 1);
-    const auto end = reinterpret_cast<std::uintptr_t>(bytes.data()) + bytes.capacity();
-    if (end > start) madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
   }
 
   void Discard(Link& link) {

@@ -35,8 +35,7 @@ TEST_F(GermanLink, ScopeRepliesAreReadWithAPoint) {
 
 TEST_F(GermanLink, ReadBackParametersAndBlockHeaderKeepThePoint) {
   auto gen = AttachUsbtmc(Generator("KRV1000"));
-  gen->Store("M51", {"abc", "2.50E+03", "5.00E-01", "1.00E-01", "0.00E00",
-                     std::vector<std::uint8_t>(32768, 0)});
+  gen->Store("M51", {"abc", "2.50E+03", "5.00E-01", "1.00E-01", "0.00E00", sim::Bytes(32768, 0)});
   viOpenDefaultRM(&g_VisaDefaultRM);
   ASSERT_EQ(viOpen(g_VisaDefaultRM, "USB0::0x1234::0x0100::S1::INSTR", 0, 0, &g_VisaInstrument),
             VI_SUCCESS);

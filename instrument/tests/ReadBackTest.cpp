@@ -6,8 +6,8 @@
 
 namespace {
 
-std::vector<std::uint8_t> CodeBytes(const std::vector<int>& codes) {
-  std::vector<std::uint8_t> out;
+sim::Bytes CodeBytes(const std::vector<int>& codes) {
+  sim::Bytes out;
   for (int c : codes) {
     out.push_back(static_cast<std::uint8_t>(c & 0xFF));
     out.push_back(static_cast<std::uint8_t>((c >> 8) & 0xFF));
@@ -137,8 +137,7 @@ TEST_F(ReadBack, FailuresKeepTheLastRead) {
   gen->SetFaults({});
   // A length field that announces no sample, or one, reads nothing.
   for (std::size_t bytes : {0u, 2u}) {
-    gen->Store("tiny", {"tiny", "1.00E03", "2.00E00", "0.00E00", "0.00E00",
-                        std::vector<std::uint8_t>(bytes, 0)});
+    gen->Store("tiny", {"tiny", "1.00E03", "2.00E00", "0.00E00", "0.00E00", sim::Bytes(bytes, 0)});
     messages.clear();
     EXPECT_FALSE(link.ReadWaveFromGenerator("user:tiny", "USBTMCKRV1000X")) << bytes;
     EXPECT_EQ(messages.size(), 1u) << bytes;
@@ -192,10 +191,8 @@ TEST_F(ReadBack, PointCountByFamily) {
   };
   for (const Row& r : rows) {
     auto gen = Generator(r.model);
-    gen->Store("M60", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00",
-                       std::vector<std::uint8_t>(r.bytes, 0)});
-    gen->Store("w", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00",
-                     std::vector<std::uint8_t>(r.bytes, 0)});
+    gen->Store("M60", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00", sim::Bytes(r.bytes, 0)});
+    gen->Store("w", {"w", "1.00E03", "2.00E00", "0.00E00", "0.00E00", sim::Bytes(r.bytes, 0)});
     usbtmc = std::make_shared<sim::FakeUsbtmcSystem>();
     visa::SetUsbtmcSystem(usbtmc);
     serials = 0;

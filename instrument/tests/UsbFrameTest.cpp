@@ -54,7 +54,7 @@ class UsbTransport : public LinkFixture {
   void SelectUsbDevice() { link.SelectUsbDevice(0); }
   // Queues a reply of exactly n payload bytes.
   void QueueReply(std::size_t n) {
-    gen->Store("M51", {"x", "", "", "", "", std::vector<std::uint8_t>(n - 47, 'a')});
+    gen->Store("M51", {"x", "", "", "", "", sim::Bytes(n - 47, 'a')});
     link.SendUsbCommand("WVDT? M51");
   }
   std::shared_ptr<sim::SimGenerator> gen = Generator("KRV1000");

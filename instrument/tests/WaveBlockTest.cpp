@@ -160,7 +160,7 @@ TEST_F(WaveWrite, PaddingToSixtyFourBytes) {
     std::size_t frame, written;
   };
   for (Row r : {Row{32930, 32960}, Row{33024, 33024}}) {
-    std::vector<BYTE> frame = sim::MakeFrame(std::vector<std::uint8_t>(r.frame - 12, 'x'), 1);
+    const sim::Bytes frame = sim::MakeFrame(sim::Bytes(r.frame - 12, 'x'), 1);
     EXPECT_TRUE(link.WriteUsbPadded(frame.data(), frame.size()));
     EXPECT_EQ(usbDriver->LastWriteCount(), r.written);
   }

@@ -48,7 +48,7 @@ TEST(Vxi11Loopback, BlockWriteSplitsAndReadsBackExactly) {
     ASSERT_EQ(viWrite(s.vi, block.data(), static_cast<ViUInt32>(block.size()), &written),
               VI_SUCCESS);
     EXPECT_EQ(written, block.size());
-    ASSERT_EQ(gen->Slot("M50")->data, data) << maxRecv;
+    ASSERT_EQ(gen->Slot("M50")->data, sim::Bytes(data.begin(), data.end())) << maxRecv;
 
     ASSERT_EQ(viWrite(s.vi, reinterpret_cast<const unsigned char*>("WVDT? M50"), 9, &written),
               VI_SUCCESS);

@@ -96,10 +96,10 @@ CWaveData PatternWave(const char* name, int count, double hertz, double peak) {
   return wave;
 }
 
-std::vector<std::uint8_t> PatternCodes(int count, bool sixteenBit) {
+sim::Bytes PatternCodes(int count, bool sixteenBit) {
   // Full scale packs as 0x7FFE (32767 less one), minus full scale as 0x8000.
   const std::uint16_t codes[] = {0x7FFE, 0x8000, 0x0000, 0x3FFE, 0xC000};
-  std::vector<std::uint8_t> bytes;
+  sim::Bytes bytes;
   for (int i = 0; i < count; ++i) {
     std::uint16_t c = codes[i % 5];
     if (!sixteenBit) c = static_cast<std::uint16_t>(c >> 2);

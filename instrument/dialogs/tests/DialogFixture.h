@@ -49,7 +49,7 @@ std::vector<Received>& ViewLog();
 CWaveData PatternWave(const char* name, int count, double hertz, double peak);
 // The 16-bit codes of that pattern, as the generator stores them, for
 // `count` samples (14-bit families: shifted right by 2).
-std::vector<std::uint8_t> PatternCodes(int count, bool sixteenBit);
+sim::Bytes PatternCodes(int count, bool sixteenBit);
 
 class DialogFixture : public testing::Test {
  protected:
