@@ -1,6 +1,6 @@
 #include "containers/CSgPicture.h"
 
-#include "containers/SgInterfaceIds.h"
+#include "platform/com/Picture.h"
 
 namespace SG {
 

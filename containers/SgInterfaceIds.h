@@ -34,7 +34,4 @@ namespace SG {
 SG_CONTROL_INTERFACE_IDS(SG_DECLARE_IID)
 #undef SG_DECLARE_IID
 
-// IPictureDisp, the standard OLE picture's dispatch interface.
-inline constexpr IID IID_IPictureDisp = GuidFromText("7BF80981-BF32-101A-8BBB-00AA00300CAB");
-
 }  // namespace SG
