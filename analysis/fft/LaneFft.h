@@ -45,7 +45,8 @@ class LaneFourStep {
   LaneFourStep(Index n, Index n1);  // throws std::bad_alloc
 
   // In place, every result times scale. Scratch: tr, ti of n doubles (not
-  // used, and may be null, when InPlace()) and sr, si, br, bi of
+  // used, and may be null, when InPlace()), sr, si of 8 * BufferLength()
+  // (not used, and may be null, when !UsesStrips()) and br, bi of
   // 8 * BufferLength().
   void Run(double* re, double* im, double scale, double* tr, double* ti, double* sr, double* si,
            double* br, double* bi) const;
@@ -53,6 +54,9 @@ class LaneFourStep {
   // A square split on eight lanes ends with a transpose in place rather
   // than working through a scratch copy of the data.
   bool InPlace() const { return wide_ && n1_ == n2_; }
+  // Eight lanes load a row's eight columns at once; only the square split
+  // still transposes bands through strips.
+  bool UsesStrips() const { return !wide_ || InPlace(); }
 
  private:
   Index n_, n1_, n2_;

@@ -165,7 +165,8 @@ TransformPlan::TransformPlan(Index n) : n_(n) {
       kind_ = Kind::Lanes;
       lanes_ = std::make_unique<LaneFourStep>(n, n1);
       const Index buffer = 8 * lanes_->BufferLength(), copy = lanes_->InPlace() ? 0 : n;
-      scratch_.SetCounts({copy, copy, buffer, buffer, buffer, buffer});
+      const Index strip = lanes_->UsesStrips() ? buffer : 0;
+      scratch_.SetCounts({copy, copy, strip, strip, buffer, buffer});
       return;
     }
   }
