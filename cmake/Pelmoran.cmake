@@ -32,6 +32,11 @@ endfunction()
 function(pelmoran_test name)
   cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
+  # A test program's sources share their heavy headers (the test framework,
+  # Qt); compiled as one unit they are parsed once.
+  if(PELMORAN_UNITY_TESTS)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+  endif()
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
   if(NOT T_GUI)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)

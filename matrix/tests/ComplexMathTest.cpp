@@ -2,6 +2,7 @@
 // magnitude.
 #include "matrix/CSgComplexT.h"
 #include "containers/CSgExceptionT.h"
+#include "matrix/tests/MatrixTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,7 @@ namespace {
 
 using namespace SG;
 
-template <class T>
-CSgComplexT<T> Z(T re, T im) {
-  CSgComplexT<T> z;
-  z.Set(re, im);
-  return z;
-}
+using test::Z;
 
 using DZ = CSgComplexT<double>;
 using Op = std::function<DZ(const DZ&)>;

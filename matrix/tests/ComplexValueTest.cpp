@@ -20,12 +20,7 @@ using namespace SG;
 using test::ScalarVariant;
 using Bytes = std::vector<BYTE>;
 
-template <class T>
-CSgComplexT<T> Z(T re, T im) {
-  CSgComplexT<T> z;
-  z.Set(re, im);
-  return z;
-}
+using test::Z;
 
 template <class T>
 std::string Text(const CSgComplexT<T>& z) {

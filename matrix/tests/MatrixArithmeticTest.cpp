@@ -1,5 +1,6 @@
 #include "matrix/CSgMatrixAccessException.h"
 #include "matrix/CSgScalarMatrix.h"
+#include "matrix/tests/MatrixTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,7 @@ namespace {
 using namespace SG;
 using DM = CSgScalarMatrix<double>;
 
-template <class T>
-std::vector<T> Items(const CSgMatrixT<T>& m) {
-  return std::vector<T>(m.GetData(), m.GetData() + m.GetCount());
-}
+using test::Items;
 
 DM Make(unsigned int rows, unsigned int cols, std::vector<double> values) {
   return DM(rows, cols, values.data());

@@ -13,10 +13,7 @@ namespace {
 
 using namespace SG;
 
-template <class T>
-std::vector<T> Items(const CSgMatrixT<T>& m) {
-  return std::vector<T>(m.GetData(), m.GetData() + m.GetCount());
-}
+using test::Items;
 
 template <class T>
 CSgScalarMatrix<T> Make(unsigned int rows, unsigned int cols, std::initializer_list<int> values) {

@@ -1,5 +1,6 @@
 #include "containers/CSgDataProxy.h"
 #include "matrix/CSgScalarMatrix.h"
+#include "matrix/tests/MatrixTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +10,7 @@ namespace {
 
 using namespace SG;
 
-template <class T>
-std::vector<T> Items(const CSgMatrixT<T>& m) {
-  return std::vector<T>(m.GetData(), m.GetData() + m.GetCount());
-}
+using test::Items;
 
 CSgScalarMatrix<double> TwoByThree() {
   const double values[] = {1, 2, 3, 4, 5, 6};

@@ -1,10 +1,14 @@
 #pragma once
-// Shared by the complex and matrix tests: the ten element types and a
-// VARIANT of a given type holding raw bits.
+// Shared by the complex and matrix tests: the ten element types, a VARIANT
+// of a given type holding raw bits, a matrix's items and a complex number.
 
 #include "containers/CSgVariant.h"
+#include "matrix/CSgComplexT.h"
+#include "matrix/CSgMatrixT.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace SG::test {
 
@@ -18,6 +22,18 @@ inline CSgVariant ScalarVariant(VARTYPE vt, LONGLONG bits) {
   v.vt = vt;
   v.llVal = bits;
   return CSgVariant(v);
+}
+
+template <class T>
+std::vector<T> Items(const CSgMatrixT<T>& m) {
+  return std::vector<T>(m.GetData(), m.GetData() + m.GetCount());
+}
+
+template <class T>
+CSgComplexT<T> Z(T re, T im) {
+  CSgComplexT<T> z;
+  z.Set(re, im);
+  return z;
 }
 
 }  // namespace SG::test

@@ -11,10 +11,7 @@ namespace {
 using namespace SG;
 using test::ScalarVariant;
 
-template <class T>
-std::vector<T> Items(const CSgMatrixT<T>& m) {
-  return std::vector<T>(m.GetData(), m.GetData() + m.GetCount());
-}
+using test::Items;
 
 TEST(MatrixVariant, CopiedColumnByColumn) {
   const double values[] = {1, 2, 3, 4, 5, 6};

@@ -12,9 +12,6 @@
 namespace exprparser::test {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
 class Builtins : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(Builtins, EvaluateTo) {

@@ -35,9 +35,6 @@ TEST_P(LanguageValues, EvaluatesTo) {
   }
 }
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
 INSTANTIATE_TEST_SUITE_P(
     Grouping, LanguageValues,
     ::testing::Values(ValueCase{"1+2*3", 7}, ValueCase{"(1+2)*3", 9}, ValueCase{"2-3-4", -5},

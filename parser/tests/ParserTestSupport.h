@@ -1,17 +1,22 @@
 #pragma once
 // Helpers shared by the parser tests: UTF-8 literals in, UTF-16 for the
-// parser, and an expectation on a thrown parser error.
+// parser, an expectation on a thrown parser error, and the two
+// non-finite values the expected tables name.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <ostream>
 #include <string>
 
 #include "parser/ParserFacade/ExprParser.h"
 
 namespace exprparser::test {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 inline std::u16string u16(std::string_view text) {
   std::u16string out;

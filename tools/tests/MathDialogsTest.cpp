@@ -15,14 +15,6 @@
 
 namespace {
 
-// n samples of a slow sine of peak 1.5 about 0.
-CWaveData SineRecord(const char* name, unsigned n, double span = 4.0) {
-  CWaveData r = MakeRecord(name, n, 0.0f, span);
-  for (unsigned i = 0; i < n; ++i) r.thedata[i] = static_cast<float>(1.5 * std::sin(i * 0.05));
-  DisplayDecimation(r);
-  return r;
-}
-
 class MathDialogsTest : public ToolTest {
  protected:
   void SetUp() override {

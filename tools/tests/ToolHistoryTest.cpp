@@ -18,13 +18,6 @@
 
 namespace {
 
-CWaveData SineRecord(const char* name, unsigned n) {
-  CWaveData r = MakeRecord(name, n, 0.0f, 4.0);
-  for (unsigned i = 0; i < n; ++i) r.thedata[i] = static_cast<float>(1.5 * std::sin(i * 0.05));
-  DisplayDecimation(r);
-  return r;
-}
-
 class ToolHistoryTest : public ToolTest {
  public:
   // The user's steps, for the rows below.

@@ -8,6 +8,7 @@
 #include "waveform/PrivateMessages.h"
 #include "waveform/SampleReplacement.h"
 
+#include <cmath>
 #include <filesystem>
 
 LRESULT TestMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -54,6 +55,13 @@ CWaveData MakeRecord(const char* name, unsigned int n, float value, double span)
   wave.thedata = SG::CSgScalarVector<float>(n, value);
   DisplayDecimation(wave);
   return wave;
+}
+
+CWaveData SineRecord(const char* name, unsigned n, double span) {
+  CWaveData r = MakeRecord(name, n, 0.0f, span);
+  for (unsigned i = 0; i < n; ++i) r.thedata[i] = static_cast<float>(1.5 * std::sin(i * 0.05));
+  DisplayDecimation(r);
+  return r;
 }
 
 int AddWave(TestMainFrame& frame, CWaveData record) {

@@ -36,6 +36,8 @@ class TestMainFrame : public CMDIFrameWnd {
 
 // A record as the new-waveform dialog makes it, n samples of value v.
 CWaveData MakeRecord(const char* name, unsigned int n, float value = 0.0f, double span = 20.0);
+// n samples of a slow sine of peak 1.5 about 0.
+CWaveData SineRecord(const char* name, unsigned n, double span = 4.0);
 // Adds a record to the store and opens its window (which becomes active).
 int AddWave(TestMainFrame& frame, CWaveData record);
 

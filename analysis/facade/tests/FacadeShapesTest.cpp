@@ -14,12 +14,9 @@
 #include <vector>
 
 using facade_test::Call;
-using Vec = SG::CSgScalarVector<double>;
-
-namespace {
-Vec Of(std::vector<double> values) { return Vec(unsigned(values.size()), values.data()); }
-std::vector<double> Values(const Vec& v) { return {v.GetData(), v.GetData() + v.GetSize()}; }
-}  // namespace
+using facade_test::Of;
+using facade_test::Values;
+using facade_test::Vec;
 
 TEST(FacadeShapes, PairTransformCutsToTheShorterVector) {
   Vec re = Of({1, 1, 1, 1, 1, 9, 9, 9}), im = Of({0, 0, 0, 0, 0});

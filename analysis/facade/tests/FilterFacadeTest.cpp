@@ -10,11 +10,11 @@
 #include "containers/CSgScalarVector.h"
 
 using facade_test::Call;
-using Vec = SG::CSgScalarVector<double>;
+using facade_test::Of;
+using facade_test::Values;
+using facade_test::Vec;
 
 namespace {
-Vec Of(std::vector<double> values) { return Vec(unsigned(values.size()), values.data()); }
-std::vector<double> Values(const Vec& v) { return {v.GetData(), v.GetData() + v.GetSize()}; }
 std::vector<double> Ramp(int n) {
   std::vector<double> v(n);
   for (int i = 0; i < n; ++i) v[i] = std::sin(0.3 * i) + 0.01 * i;

@@ -11,11 +11,11 @@
 #include "matrix/CSgScalarMatrix.h"
 
 using facade_test::Call;
-using Vec = SG::CSgScalarVector<double>;
+using facade_test::Of;
+using facade_test::Values;
+using facade_test::Vec;
 
 namespace {
-Vec Of(std::vector<double> values) { return Vec(unsigned(values.size()), values.data()); }
-std::vector<double> Values(const Vec& v) { return {v.GetData(), v.GetData() + v.GetSize()}; }
 double Line(double x, const double* c, int) { return c[0] + c[1] * x; }
 }  // namespace
 

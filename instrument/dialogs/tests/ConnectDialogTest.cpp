@@ -19,7 +19,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace dialogtest {
+namespace dialogtest::connect {
 namespace {
 
 using enum CConnectTypeDLG::Control;
@@ -357,4 +357,4 @@ TEST_F(ConnectDialog, TheRawUsbConnectDialogLoadsAndUnloads) {
 }
 
 }  // namespace
-}  // namespace dialogtest
+}  // namespace dialogtest::connect

@@ -12,7 +12,7 @@
 
 #include <cstring>
 
-namespace dialogtest {
+namespace dialogtest::import {
 namespace {
 
 using enum CInportFromSCOPE::Control;
@@ -403,4 +403,4 @@ TEST(ImportSamples, CodesAreTwosComplementAndDivisionsFollowTheModel) {
 }
 
 }  // namespace
-}  // namespace dialogtest
+}  // namespace dialogtest::import

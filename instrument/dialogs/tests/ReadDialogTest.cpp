@@ -9,7 +9,7 @@
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 
-namespace dialogtest {
+namespace dialogtest::read {
 namespace {
 
 using enum CReadWaveDLG::Control;
@@ -231,4 +231,4 @@ TEST_F(ReadDialog, RefusalsAndTheEndOfTheSessions) {
 }
 
 }  // namespace
-}  // namespace dialogtest
+}  // namespace dialogtest::read

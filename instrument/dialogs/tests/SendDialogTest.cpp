@@ -9,7 +9,7 @@
 #include "waveform/PrivateMessages.h"
 #include "waveform/WaveCollections.h"
 
-namespace dialogtest {
+namespace dialogtest::send {
 namespace {
 
 using enum CWave_sendDLG::Control;
@@ -443,4 +443,4 @@ TEST_F(SendDialog, ChoosingAWaveformActivatesItsWindow) {
 }
 
 }  // namespace
-}  // namespace dialogtest
+}  // namespace dialogtest::send

@@ -6,7 +6,7 @@
 #include "platform/window/Dialogs.h"
 #include "waveform/WaveCollections.h"
 
-namespace dialogtest {
+namespace dialogtest::step {
 namespace {
 
 using enum CTest_Read_Send_ByStep::Control;
@@ -104,4 +104,4 @@ TEST_F(StepTestDialog, NothingSentIsNeverReportedAsSent) {
 }
 
 }  // namespace
-}  // namespace dialogtest
+}  // namespace dialogtest::step

@@ -1,8 +1,10 @@
 #pragma once
 // A fresh folder under the system's temporary folder for one test, removed
-// with everything in it afterwards.
+// with everything in it afterwards, and the whole of a file's bytes.
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -26,3 +28,8 @@ class TempFolder {
  private:
   std::filesystem::path m_path;
 };
+
+inline std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}

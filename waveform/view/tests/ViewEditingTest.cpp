@@ -10,8 +10,6 @@
 
 namespace {
 
-enum Op : WPARAM { kUndo, kRedo, kCut, kDelete, kPaste, kCopy, kSelectAll, kFlipH, kFlipV };
-
 class EditingTest : public ViewTest {
  protected:
   // Shows the cursors and types their times: positions a and b (a period of

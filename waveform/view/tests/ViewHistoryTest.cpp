@@ -13,8 +13,6 @@
 
 namespace {
 
-enum Op : WPARAM { kUndo, kRedo, kCut, kDelete, kPaste, kCopy, kSelectAll, kFlipH, kFlipV };
-
 // 100 samples no step of which leaves them as they are: a slow wave with a
 // little of each index in it, well inside the span of 4 V.
 Floats Start() {
@@ -68,12 +66,12 @@ class HistoryTest : public ViewTest {
   }
 };
 
-using Step = std::function<void(HistoryTest&, CPelmoranView*)>;
+using Action = std::function<void(HistoryTest&, CPelmoranView*)>;
 
 struct ChangeRow {
   const char* name;
-  Step prepare;  // at most one step, before the change
-  Step change;
+  Action prepare;  // at most one step, before the change
+  Action change;
 };
 
 SplinePoint TablePoint(int index, double value) {

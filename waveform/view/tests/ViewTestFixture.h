@@ -26,6 +26,9 @@
 // around 0, a period of 1 ms at 1 kHz, shape 0 (so its read-outs show).
 CWaveData MakeWave(const char* name, const Floats& samples);
 
+// The edit commands by their WM_EDIT_OP codes.
+enum Op : WPARAM { kUndo, kRedo, kCut, kDelete, kPaste, kCopy, kSelectAll, kFlipH, kFlipV };
+
 class QMenu;
 
 // While alive, hands each popup menu that shows (the context menu) to
