@@ -24,8 +24,7 @@ using COLORREF = DWORD;
 
 // The storage of a plot's samples: a long record's copy lies on huge pages,
 // as the record's own arrays do, and is never zeroed before it is written.
-template <class T>
-using SampleVector = SG::SampleVector<T>;
+using SG::SampleVector;
 
 // One plot's samples in the element type they arrived in.
 struct SampleData {

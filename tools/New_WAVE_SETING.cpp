@@ -184,8 +184,7 @@ void CNew_WAVE_SETING::OnSelchangeAmplitudeUnit() {
   if (text.IsEmpty() || text == "-") return;
   UpdateData(TRUE);
   const bool vpp = VppSelected();
-  const double low = vpp ? kLowestAmplitudeVolts : kLowestAmplitudeVolts * 1000,
-               high = vpp ? 20.0 : 20000.0;
+  const double low = LowestAmplitudeIn(vpp ? 0 : 1), high = vpp ? 20.0 : 20000.0;
   if (m_dAmplitude < low || m_dAmplitude > high) {
     tools::ShowText(m_dAmplitude < low ? 329 : 316);
     SetDlgItemText(1032, vpp ? "0.004" : "4");

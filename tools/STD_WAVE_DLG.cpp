@@ -213,9 +213,7 @@ void CSTD_WAVE_DLG::OnCommitWave() {
   m_nCommittedShape = shape;
   record.shape = shape;
   record.samplecount = static_cast<int>(count);
-  record.vpp = shape == kShapeDC
-                   ? (amplitudeUnit == 0 ? kLowestAmplitudeVolts : kLowestAmplitudeVolts * 1000)
-                   : m_dAmplitude;
+  record.vpp = shape == kShapeDC ? LowestAmplitudeIn(amplitudeUnit) : m_dAmplitude;
   record.vppunit = amplitudeUnit;
   record.offset = m_dOffset;
   record.offsetunit = UnitIndex(CurSel(1085));

@@ -67,6 +67,10 @@ static_assert(std::is_nothrow_move_constructible_v<CWaveData> &&
 // constant (DC) waveform is recorded and sent at it, and the new-waveform
 // dialog refuses less.
 constexpr double kLowestAmplitudeVolts = 0.004;
+// The same in an amplitude unit (vppunit: 0 Vpp, 1 mVpp).
+constexpr double LowestAmplitudeIn(int vppunit) {
+  return vppunit == 1 ? kLowestAmplitudeVolts * 1000 : kLowestAmplitudeVolts;
+}
 
 // Display decimation: up to kDisplayLimit samples the display vector is a
 // copy of the samples (step 1); above it, it holds every k-th sample,

@@ -93,7 +93,7 @@ SendPeak PeakOfSamples(const CWaveData& wave) {
     lo = std::min(lo, d);
   }
   if (hi == lo) {
-    const double dc = a == 1 ? kLowestAmplitudeVolts * 1000 : kLowestAmplitudeVolts;
+    const double dc = LowestAmplitudeIn(a);
     return {dc, std::max(dc / 2, std::fabs(static_cast<double>(s[0]))), s[0]};
   }
   return {2 * std::max(std::fabs(hi), std::fabs(lo)),

@@ -50,11 +50,12 @@ fuzz_one() {
 }
 
 # Each target runs on one core: as many at once as there are cores.
+cores=$(nproc)
 names=()
 for line in "${targets[@]}"; do
   IFS=$'\t' read -r name program corpus options <<<"$line"
   names+=("$name")
-  while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
+  while [ "$(jobs -rp | wc -l)" -ge "$cores" ]; do wait -n || true; done
   fuzz_one "$name" "$program" "$corpus" "$options" &
 done
 wait
